@@ -1,0 +1,34 @@
+# Installs DLLs, import libraries, public headers and a CMake package, so that a host
+# project writes find_package(VexelControl) and links VexelControl::VexelControl.
+include(CMakePackageConfigHelpers)
+
+if(NOT TARGET VexelControl)
+  return()
+endif()
+
+set(vx_installed vxframework vexelcore VexelControl)
+if(TARGET vxframework_main)
+  list(APPEND vx_installed vxframework_main)
+endif()
+install(TARGETS ${vx_installed} EXPORT VexelControlTargets
+  RUNTIME DESTINATION bin
+  LIBRARY DESTINATION bin
+  ARCHIVE DESTINATION lib)
+
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/framework/include/ DESTINATION include/vxframework
+  FILES_MATCHING PATTERN "*.h")
+install(FILES ${CMAKE_SOURCE_DIR}/vexelcore/include/vexelcore.h DESTINATION include)
+foreach(sub ${VX_SUBSYSTEM_DIRS})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${sub}/*.h)
+  if(headers)
+    install(FILES ${headers} DESTINATION include/VexelControl)
+  endif()
+endforeach()
+
+install(EXPORT VexelControlTargets NAMESPACE VexelControl:: DESTINATION lib/cmake/VexelControl)
+configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/VexelControlConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/VexelControlConfig.cmake INSTALL_DESTINATION lib/cmake/VexelControl)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/VexelControlConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/VexelControlConfig.cmake
+  ${CMAKE_BINARY_DIR}/VexelControlConfigVersion.cmake DESTINATION lib/cmake/VexelControl)
