@@ -1,0 +1,119 @@
+// Test support for real windows under Wine: message pumping, user input through SendInput,
+// recording of the messages a window receives, GUI object counting and a host window.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vxtest {
+
+// --- pumping ------------------------------------------------------------------------------
+// Dispatches every message waiting in this thread's queue (sent messages included).
+void PumpMessages();
+// Pumps for the given time, sleeping between messages.
+void PumpFor(DWORD ms);
+// Pumps until the condition holds or the time bound passes; answers the condition's value.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000);
+
+// --- input (SendInput, the way a user drives the machine) ---------------------------------
+// Buttons: 0 left, 1 right, 2 middle. Points are in screen coordinates.
+void MouseMove(POINT screen);
+void MouseDown(int button = 0);
+void MouseUp(int button = 0);
+void Click(POINT screen, int button = 0);
+void DoubleClick(POINT screen);
+void Wheel(int delta);               // WHEEL_DELTA units, positive away from the user
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+void KeyPress(WORD vk);              // down and up
+void KeyChord(WORD modifier, WORD vk); // e.g. VK_MENU + VK_DOWN
+void TypeText(const char* text);     // characters as key strokes (ANSI letters, digits, space)
+// The screen point of a window's client point.
+POINT ScreenPoint(HWND hwnd, int x, int y);
+// Centre of a window's client area in screen coordinates.
+POINT CentreOf(HWND hwnd);
+
+// --- recording ----------------------------------------------------------------------------
+struct RecordedMessage {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool posted;                     // true when it came through the queue
+};
+
+// Records what a window receives by subclassing it, or what is handed to Record().
+// Sent and posted messages are told apart with InSendMessage().
+class MessageRecorder {
+public:
+    MessageRecorder() = default;
+    explicit MessageRecorder(HWND hwnd) { Attach(hwnd); }
+    ~MessageRecorder() { Detach(); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    void Attach(HWND hwnd);          // subclass: records, then calls the previous procedure
+    void Detach();
+    void Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+
+    const std::vector<RecordedMessage>& Messages() const { return m_messages; }
+    std::vector<RecordedMessage> Filter(UINT message) const;
+    std::vector<RecordedMessage> Filter(const std::function<bool(const RecordedMessage&)>& keep) const;
+    int Count(UINT message) const;
+    void Clear() { m_messages.clear(); }
+
+    // WM_COMMAND notification codes (HIWORD(wParam)) received, in order, optionally for one id.
+    std::vector<UINT> CommandCodes(int id = -1) const;
+
+private:
+    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    HWND m_hwnd = nullptr;
+    WNDPROC m_previous = nullptr;
+    std::vector<RecordedMessage> m_messages;
+};
+
+// True once for the message being handled when it was taken from this thread's queue
+// (posted) rather than sent; for window procedures that record by hand.
+bool IsPostedMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Readable name of a message for failure output ("WM_COMMAND", "0x0BC6").
+std::string MessageName(UINT message);
+
+// --- object counts ------------------------------------------------------------------------
+// GDI objects of the process (from the shared GDI handle table) and windows of this thread.
+// Counts are compared around repeated work, after a warm-up round, to catch leaks.
+struct GuiCounts {
+    int gdi = 0;
+    int windows = 0;
+    static GuiCounts Now();
+    bool operator==(const GuiCounts& o) const { return gdi == o.gdi && windows == o.windows; }
+    bool operator!=(const GuiCounts& o) const { return !(*this == o); }
+};
+std::string ToString(const GuiCounts& counts);
+
+// --- host window --------------------------------------------------------------------------
+// A visible top-level window at (100,100) with an 800x600 client area (by default) that
+// records every message it receives (WM_COMMAND notifications of children among them) and
+// optionally hands them to a test's own handler first.
+class HostWindow {
+public:
+    using Handler = std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)>; // true: handled
+    explicit HostWindow(int clientWidth = 800, int clientHeight = 600, DWORD style = WS_OVERLAPPEDWINDOW);
+    ~HostWindow();
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    MessageRecorder& Recorder() { return m_recorder; }
+    void SetHandler(Handler handler) { m_handler = std::move(handler); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    HWND m_hwnd = nullptr;
+    MessageRecorder m_recorder;
+    Handler m_handler;
+};
+
+} // namespace vxtest
