@@ -1,0 +1,23 @@
+// Start and stop of VexelControl.dll: registration with the host's framework as an
+// extension module, so that the library's run-time classes and resources are found, and the
+// process-wide resources loaded once per process.
+#include <afxwin.h>
+#include <afxdllx.h>
+
+static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL};
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
+{
+    switch (dwReason) {
+    case DLL_PROCESS_ATTACH:
+        if (!AfxInitExtensionModule(s_vexelControlModule, hInstance))
+            return FALSE;
+        // Kept in the framework's module list until the process ends.
+        new CDynLinkLibrary(s_vexelControlModule);
+        break;
+    case DLL_PROCESS_DETACH:
+        AfxTermExtensionModule(s_vexelControlModule);
+        break;
+    }
+    return TRUE;
+}

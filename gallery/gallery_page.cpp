@@ -1,0 +1,69 @@
+#include "gallery_page.h"
+
+#include <algorithm>
+
+namespace gallery {
+
+namespace {
+
+std::vector<PageEntry>& Registry()
+{
+    static std::vector<PageEntry> pages;
+    return pages;
+}
+
+} // namespace
+
+PageRegistrar::PageRegistrar(const char* title, int order, PageFactory make)
+{
+    Registry().push_back({title, order, make});
+}
+
+std::vector<PageEntry> Pages()
+{
+    std::vector<PageEntry> pages = Registry();
+    std::stable_sort(pages.begin(), pages.end(),
+                     [](const PageEntry& a, const PageEntry& b) { return a.order < b.order; });
+    return pages;
+}
+
+} // namespace gallery
+
+BEGIN_MESSAGE_MAP(GalleryPage, CWnd)
+END_MESSAGE_MAP()
+
+GalleryPage::GalleryPage()
+{
+}
+
+GalleryPage::~GalleryPage()
+{
+    for (CStatic* caption : m_captions)
+        delete caption;
+}
+
+BOOL GalleryPage::CreatePage(CWnd* pHost, const CRect& rc, UINT nID)
+{
+    LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    if (!CreateEx(WS_EX_CONTROLPARENT, pszClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc,
+                  pHost, nID))
+        return FALSE;
+    m_font.CreatePointFont(90, "Tahoma");
+    Build();
+    return TRUE;
+}
+
+void GalleryPage::PostNcDestroy()
+{
+    delete this;
+}
+
+CStatic* GalleryPage::AddCaption(const CRect& rc, LPCTSTR pszText, DWORD dwAlign)
+{
+    CStatic* pCaption = new CStatic;
+    pCaption->Create(pszText, WS_CHILD | WS_VISIBLE | dwAlign, rc, this);
+    pCaption->SetFont(&m_font);
+    m_captions.push_back(pCaption);
+    return pCaption;
+}

@@ -1,0 +1,60 @@
+// A page of the gallery: a child window of the host that builds one control family's
+// demonstration. Pages register themselves with GALLERY_PAGE; the host creates the selected
+// page, and the page deletes itself when its window is destroyed.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+class GalleryPage : public CWnd
+{
+public:
+    GalleryPage();
+    virtual ~GalleryPage();
+
+// Operations
+    // Creates the page window over rc in the host and builds its controls.
+    BOOL CreatePage(CWnd* pHost, const CRect& rc, UINT nID);
+
+protected:
+// Overridables
+    virtual void Build() = 0;        // create the page's controls as children of this window
+    virtual void PostNcDestroy();    // deletes the page
+
+// Helpers for pages
+    // A static text in the gallery font, owned by the page.
+    CStatic* AddCaption(const CRect& rc, LPCTSTR pszText, DWORD dwAlign = SS_LEFT);
+    CFont* GetGalleryFont() { return &m_font; }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CFont m_font;
+    std::vector<CStatic*> m_captions;
+};
+
+namespace gallery {
+
+typedef GalleryPage* (*PageFactory)();
+
+struct PageEntry {
+    const char* title;
+    int order;                       // position in the page list
+    PageFactory make;
+};
+
+class PageRegistrar {
+public:
+    PageRegistrar(const char* title, int order, PageFactory make);
+};
+
+// Registered pages, sorted by order.
+std::vector<PageEntry> Pages();
+
+} // namespace gallery
+
+#define GALLERY_PAGE(PageClass, title, order)                                              \
+    static GalleryPage* GalleryMake##PageClass() { return new PageClass; }                 \
+    static const gallery::PageRegistrar s_galleryRegister##PageClass(title, order,         \
+                                                                     &GalleryMake##PageClass);
