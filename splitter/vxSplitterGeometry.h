@@ -1,0 +1,59 @@
+// Integer geometry of a two-pane splitter: the pane record and the division of an area into
+// pane 0, the bar and pane 1. Free of window calls, so it runs without a window system.
+#pragma once
+
+#include <afxwin.h>
+
+class vxCtrlSplitter;
+
+// One pane of a splitter. Sizes along the splitting axis are widths for a vertical splitter
+// (panes side by side) and heights otherwise.
+struct vxSplitterPane
+{
+    int nMinSize;                    // smallest size along the axis a drag may leave
+    int nSize;                       // preferred size along the axis, kept while this pane is fixed
+    int x, y;                        // top-left corner, host client coordinates
+    int cx, cy;
+    int bHidden;
+    HWND hWnd;                       // attached window, not owned
+    vxCtrlSplitter* pSplitter;       // nested splitter laid out into the pane, not owned
+};
+
+// How a splitter divides its area.
+struct vxSplitterShape
+{
+    int bVertical;                   // 1: side by side with an upright bar; 0: stacked
+    int bFirstFixed;                 // 1: pane 0 keeps its preferred size; 0: pane 1 does
+    int nBarSize;                    // bar thickness along the axis
+};
+
+// A stretch along one axis.
+struct vxSpan
+{
+    int pos;
+    int len;
+};
+
+// Pane 0, the bar and pane 1 along the splitting axis.
+struct vxSplitSpans
+{
+    vxSpan pane0;
+    vxSpan bar;
+    vxSpan pane1;
+};
+
+// Divides [start, start + length) with the fixed pane at its preferred size and the other
+// pane taking the rest; nothing is clamped, so the rest may be zero or negative.
+AFX_EXT_API vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int bFirstFixed,
+                                     int barSize);
+
+// Lays the two panes and the bar out over (x, y, w, h). Both panes hidden: nothing changes.
+// One hidden: the other takes the whole area, the hidden pane and the bar keep their places.
+AFX_EXT_API void vxLayoutPanes(vxSplitterPane panes[2], RECT* prcBar,
+                               const vxSplitterShape& shape, int x, int y, int w, int h);
+
+// Position and size of a pane along the splitting axis.
+inline int& vxAxisPos(vxSplitterPane& pane, int bVertical) { return bVertical ? pane.x : pane.y; }
+inline int& vxAxisLen(vxSplitterPane& pane, int bVertical) { return bVertical ? pane.cx : pane.cy; }
+inline int vxAxisPos(const vxSplitterPane& pane, int bVertical) { return bVertical ? pane.x : pane.y; }
+inline int vxAxisLen(const vxSplitterPane& pane, int bVertical) { return bVertical ? pane.cx : pane.cy; }
