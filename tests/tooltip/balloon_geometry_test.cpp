@@ -1,0 +1,91 @@
+// Balloon body, window size, stem and placement arithmetic, text and icon positions.
+#include "vxBalloonGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const vxBalloonMetrics kMetrics = {13, 13, 25, 25, 5};
+
+TEST(BalloonGeometry, BodyWindowAndStemAroundAText)
+{
+    // "Hi" measured 15 x 13, no icon.
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, kMetrics);
+    EXPECT_EQ(s.sizeBody.cx, 41);
+    EXPECT_EQ(s.sizeBody.cy, 39);
+    EXPECT_EQ(s.sizeWnd.cx, 41);
+    EXPECT_EQ(s.sizeWnd.cy, 64);
+    EXPECT_EQ(s.ptTip.x, 28);
+    EXPECT_EQ(s.ptTip.y, 51);
+    // Upright side from inside the body down to the tip, top side 25 to the left.
+    EXPECT_EQ(s.ptStem[0].x, 28);
+    EXPECT_EQ(s.ptStem[0].y, 26);
+    EXPECT_EQ(s.ptStem[1].x, 28);
+    EXPECT_EQ(s.ptStem[1].y, 51);
+    EXPECT_EQ(s.ptStem[2].x, 3);
+    EXPECT_EQ(s.ptStem[2].y, 26);
+
+    // An empty text still has its margins.
+    s = vxCalcBalloonShape({0, 0}, {0, 0}, kMetrics);
+    EXPECT_EQ(s.sizeBody.cx, 26);
+    EXPECT_EQ(s.sizeBody.cy, 26);
+    EXPECT_EQ(s.sizeWnd.cx, 26);
+    EXPECT_EQ(s.sizeWnd.cy, 51);
+    EXPECT_EQ(s.ptTip.x, 13);
+    EXPECT_EQ(s.ptTip.y, 38);
+}
+
+TEST(BalloonGeometry, IconsWidenAndHeightenTheBody)
+{
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {16, 16}, kMetrics);
+    EXPECT_EQ(s.sizeBody.cx, 41 + 21);
+    EXPECT_EQ(s.sizeBody.cy, 39);          // the text with margins is taller than 16
+
+    s = vxCalcBalloonShape({15, 13}, {48, 48}, kMetrics);
+    EXPECT_EQ(s.sizeBody.cx, 41 + 53);
+    EXPECT_EQ(s.sizeBody.cy, 48);
+    EXPECT_EQ(s.sizeWnd.cy, 73);
+    EXPECT_EQ(s.ptTip.x, 94 - 13);
+    EXPECT_EQ(s.ptTip.y, 48 + 12);
+
+    // Link mode hands in the wrapped extent: three lines of 18 pixels.
+    s = vxCalcBalloonShape({120, 54}, {32, 32}, kMetrics);
+    EXPECT_EQ(s.sizeBody.cx, 120 + 26 + 37);
+    EXPECT_EQ(s.sizeBody.cy, 80);
+}
+
+TEST(BalloonGeometry, WindowIsPlacedSoThatTheTipTouchesThePoint)
+{
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, kMetrics);
+    POINT pos = vxBalloonWindowPos({500, 400}, s);
+    EXPECT_EQ(pos.x, 500 - 41 + 13);
+    EXPECT_EQ(pos.y, 400 - 64 + 13);
+    EXPECT_EQ(pos.x + s.ptTip.x, 500);
+    EXPECT_EQ(pos.y + s.ptTip.y, 400);
+
+    // Not clamped: near the screen's corner the window starts off screen.
+    pos = vxBalloonWindowPos({5, 5}, s);
+    EXPECT_EQ(pos.x, -23);
+    EXPECT_EQ(pos.y, -46);
+}
+
+TEST(BalloonGeometry, TextRectangleAndIconPlace)
+{
+    RECT rc = vxBalloonTextRect({0, 0, 41, 64}, {0, 0}, kMetrics);
+    EXPECT_EQ(rc.left, 13);
+    EXPECT_EQ(rc.top, 13);
+    EXPECT_EQ(rc.right, 41);
+    EXPECT_EQ(rc.bottom, 64);
+    rc = vxBalloonTextRect({0, 0, 62, 64}, {16, 16}, kMetrics);
+    EXPECT_EQ(rc.left, 34);
+    EXPECT_EQ(rc.top, 13);
+
+    // The icon's bottom on the first line's bottom ...
+    EXPECT_EQ(vxBalloonIconTop(13, 16, kMetrics), 10);
+    EXPECT_EQ(vxBalloonIconTop(13, 25, kMetrics), 1);
+    // ... unless it would stick out above the window.
+    EXPECT_EQ(vxBalloonIconTop(13, 26, kMetrics), 13);
+    EXPECT_EQ(vxBalloonIconTop(13, 48, kMetrics), 13);
+}
+
+} // namespace

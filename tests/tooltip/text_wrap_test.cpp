@@ -1,0 +1,111 @@
+// Line breaking with a measuring function passed in: breaks at any character, keeps
+// double-byte characters whole, and stays bounded on every input.
+#include "vxTextWrap.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Five pixels a byte (a double-byte character ten), "W" thirty.
+int Measure(const char* text, int length)
+{
+    int width = 0;
+    for (int i = 0; i < length; ++i)
+        width += text[i] == 'W' ? 30 : 5;
+    return width;
+}
+
+bool LeadByte(unsigned char c) { return c >= 0x81 && c <= 0x9F; }
+
+std::vector<std::string> Wrap(const std::string& text, int width, int* pCount = nullptr)
+{
+    std::vector<std::string> lines;
+    int n = vxWrapText(text.c_str(), static_cast<int>(text.size()), width, Measure, LeadByte,
+                       [&](int start, int length) { lines.push_back(text.substr(start, length)); });
+    if (pCount)
+        *pCount = n;
+    EXPECT_EQ(n, static_cast<int>(lines.size()));
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(TextWrap, BreaksAtAnyCharacter)
+{
+    EXPECT_EQ(Wrap("abc", 100), (Lines{"abc"}));
+    EXPECT_EQ(Wrap("abc", 15), (Lines{"abc"}));               // exactly as wide
+    EXPECT_EQ(Wrap("abcdefghij", 20), (Lines{"abcd", "efgh", "ij"}));
+    EXPECT_EQ(Wrap("ab cd", 10), (Lines{"ab", " c", "d"}));   // not at word boundaries
+    // Without a line sink only the count comes back.
+    EXPECT_EQ(vxWrapText("abcdefghij", 10, 20, Measure, LeadByte), 3);
+}
+
+TEST(TextWrap, EmptyTextZeroWidthAndOversizedCharacters)
+{
+    int count = -1;
+    EXPECT_TRUE(Wrap("", 100, &count).empty());
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(vxWrapText(nullptr, 5, 100, Measure, LeadByte), 0);
+    EXPECT_EQ(vxWrapText("abc", -1, 100, Measure, LeadByte), 0);
+
+    // A zero or negative width leaves every character on a line of its own.
+    EXPECT_EQ(Wrap("abc", 0), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(Wrap("abc", -40), (Lines{"a", "b", "c"}));
+    // A character wider than the line stands alone; nothing is lost or repeated.
+    EXPECT_EQ(Wrap("aWb", 20), (Lines{"a", "W", "b"}));
+    EXPECT_EQ(Wrap("WWW", 20), (Lines{"W", "W", "W"}));
+    EXPECT_EQ(Wrap("abcW", 20), (Lines{"abc", "W"}));
+}
+
+TEST(TextWrap, DoubleByteCharactersAreNeverSplit)
+{
+    const std::string two = "\x82\xa0\x82\xa2";               // two double-byte characters
+    EXPECT_EQ(Wrap(two, 10), (Lines{"\x82\xa0", "\x82\xa2"}));
+    EXPECT_EQ(Wrap(two, 15), (Lines{"\x82\xa0", "\x82\xa2"}));
+    EXPECT_EQ(Wrap(two, 3), (Lines{"\x82\xa0", "\x82\xa2"})); // too wide: still whole
+    EXPECT_EQ(Wrap("a" + two, 15), (Lines{"a\x82\xa0", "\x82\xa2"}));
+    // A lead byte cut off at the end is taken on its own, not read past the text.
+    EXPECT_EQ(Wrap("ab\x82", 100), (Lines{"ab\x82"}));
+    EXPECT_EQ(Wrap("ab\x82", 10), (Lines{"ab", "\x82"}));
+}
+
+TEST(TextWrap, WorkIsBoundedByTheTextLength)
+{
+    const std::string text(1000, 'x');
+    for (int width : {-1, 0, 5, 7, 50, 10000}) {
+        int calls = 0;
+        auto counting = [&](const char* t, int n) {
+            ++calls;
+            return Measure(t, n);
+        };
+        int lines = vxWrapText(text.c_str(), 1000, width, counting, LeadByte);
+        EXPECT_LE(calls, 2000) << "width " << width;
+        EXPECT_GE(lines, 1);
+        EXPECT_LE(lines, 1000);
+    }
+    // A measuring function that contradicts itself (wider for shorter prefixes) still ends.
+    int calls = 0;
+    auto odd = [&](const char*, int n) { return ++calls % 2 ? 0 : 100 - n; };
+    vxWrapText(text.c_str(), 1000, 50, odd, LeadByte);
+    EXPECT_LE(calls, 2000);
+}
+
+TEST(TextWrap, LineBoxes)
+{
+    RECT box = vxWrapLineBox({13, 13, 100, 20}, 0, 18);
+    EXPECT_EQ(box.left, 13);
+    EXPECT_EQ(box.top, 13);
+    EXPECT_EQ(box.right, 100);
+    EXPECT_EQ(box.bottom, 25);                               // at least 12 tall
+    box = vxWrapLineBox({13, 13, 100, 20}, 2, 18);
+    EXPECT_EQ(box.top, 49);
+    EXPECT_EQ(box.bottom, 61);
+    box = vxWrapLineBox({13, 13, 100, 200}, 1, 18);
+    EXPECT_EQ(box.top, 31);
+    EXPECT_EQ(box.bottom, 200);                              // down to the rectangle's bottom
+}
+
+} // namespace

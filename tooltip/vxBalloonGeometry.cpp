@@ -1,0 +1,45 @@
+#include "vxBalloonGeometry.h"
+
+vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, const vxBalloonMetrics& m)
+{
+    // Text extent grown by the margins on every side, widened by the icon and its gap.
+    int w = sizeText.cx + 2 * m.nMarginX;
+    int h = sizeText.cy + 2 * m.nMarginY;
+    if (sizeIcon.cx > 0 || sizeIcon.cy > 0)
+        w += sizeIcon.cx + m.nIconGap;
+    // The body is at least as tall as the icon.
+    if (h < sizeIcon.cy)
+        h = sizeIcon.cy;
+
+    vxBalloonShape s;
+    s.sizeBody = {w, h};
+    s.sizeWnd = {w, h + m.nArrowHeight};
+    const int stemX = w - m.nMarginX;
+    const int stemY = h - m.nMarginY;
+    s.ptStem[0] = {stemX, stemY};
+    s.ptStem[1] = {stemX, stemY + m.nArrowHeight};
+    s.ptStem[2] = {stemX - m.nArrowWidth, stemY};
+    s.ptTip = s.ptStem[1];
+    return s;
+}
+
+POINT vxBalloonWindowPos(POINT ptTip, const vxBalloonShape& shape)
+{
+    return {ptTip.x - shape.ptTip.x, ptTip.y - shape.ptTip.y};
+}
+
+RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m)
+{
+    RECT rc = rcClient;
+    rc.left += m.nMarginX;
+    rc.top += m.nMarginY;
+    if (sizeIcon.cx > 0 || sizeIcon.cy > 0)
+        rc.left += sizeIcon.cx + m.nIconGap;
+    return rc;
+}
+
+int vxBalloonIconTop(int nLineHeight, int nIconHeight, const vxBalloonMetrics& m)
+{
+    int y = m.nMarginY + nLineHeight - nIconHeight;
+    return y < 1 ? m.nMarginY : y;
+}

@@ -1,0 +1,40 @@
+// Shape of the balloon tooltip: a rounded body around the text (and icon) with a right-angled
+// stem below its right end whose tip touches the point the balloon is shown at. Plain
+// integer geometry, free of window calls.
+#pragma once
+
+#include <afxwin.h>
+
+// Sizes that shape a balloon.
+struct vxBalloonMetrics
+{
+    int nMarginX;                    // text margin left and right; corner ellipse width
+    int nMarginY;                    // text margin top and bottom; corner ellipse height
+    int nArrowWidth;                 // stem's top side, running left from its upright side
+    int nArrowHeight;                // stem's upright side, running down into the tip
+    int nIconGap;                    // between icon and text
+};
+
+// The balloon in window coordinates (origin at the window's top-left corner).
+struct vxBalloonShape
+{
+    SIZE sizeBody;                   // rounded body: W x H
+    SIZE sizeWnd;                    // whole window: W x (H + stem height)
+    POINT ptStem[3];                 // stem triangle: upright side's top, the tip, top side's end
+    POINT ptTip;                     // the stem's tip, equal to ptStem[1]
+};
+
+// Balloon around a text extent (link mode: the wrapped lines' extent) and an optional icon
+// (sizeIcon 0 x 0 for none).
+AFX_EXT_API vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon,
+                                              const vxBalloonMetrics& m);
+
+// Top-left corner of a balloon window whose tip lies on ptTip (screen coordinates).
+AFX_EXT_API POINT vxBalloonWindowPos(POINT ptTip, const vxBalloonShape& shape);
+
+// Where the text starts inside the client rectangle: past the margins and the icon.
+AFX_EXT_API RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m);
+
+// Top of the icon so that its bottom lines up with the first text line's bottom, unless that
+// would put it above the window's top edge.
+AFX_EXT_API int vxBalloonIconTop(int nLineHeight, int nIconHeight, const vxBalloonMetrics& m);

@@ -1,0 +1,27 @@
+// Breaking a text into lines no wider than a given width by measuring ever longer prefixes,
+// with the measuring passed in so that the same rule serves sizing and painting (and runs
+// without a device context in tests). Lines break at any character, never inside a
+// double-byte character.
+#pragma once
+
+#include <afxwin.h>
+
+#include <functional>
+
+// Width in pixels of the first nLength bytes of pszText.
+typedef std::function<int(const char* pszText, int nLength)> vxMeasureText;
+// Whether a byte starts a double-byte character.
+typedef std::function<bool(unsigned char byte)> vxIsLeadByte;
+// Receives each line: its first byte's offset in the text and its length in bytes.
+typedef std::function<void(int nStart, int nLength)> vxTakeLine;
+
+// Number of lines the text breaks into at nWidth; each line goes to takeLine when given.
+// A character wider than nWidth stands alone on its line, so every line holds at least one
+// character and the work is bounded by the text's length on every input.
+AFX_EXT_API int vxWrapText(const char* pszText, int nLength, int nWidth,
+                           const vxMeasureText& measure, const vxIsLeadByte& isLeadByte,
+                           const vxTakeLine& takeLine = vxTakeLine());
+
+// Box a wrapped line is drawn in: the text rectangle's width, nLineHeight apart, at least
+// 12 pixels tall and reaching at least to the rectangle's bottom.
+AFX_EXT_API RECT vxWrapLineBox(const RECT& rcText, int nLine, int nLineHeight);
