@@ -1,0 +1,17 @@
+#include "vxTipsPlacement.h"
+
+POINT vxTipsSlotOrigin(const RECT& rcWork, int nIndex, int nSlotHeight, int nCount, int nWndWidth)
+{
+    POINT pt;
+    pt.x = rcWork.right - nWndWidth;
+    pt.y = rcWork.bottom - (nCount - nIndex) * nSlotHeight;
+    return pt;
+}
+
+UINT vxSlideOutInterval(int nDistance)
+{
+    int nSteps = nDistance / TIPS_SLIDE_STEP;
+    if (nSteps <= 0)
+        return TIPS_SLIDE_IN_INTERVAL;
+    return TIPS_SLIDE_OUT_DURATION / (UINT)nSteps;
+}
