@@ -1,0 +1,60 @@
+#include "vxListScroll.h"
+
+int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nPos,
+                   long& nDelta)
+{
+    if (nWindow >= nDisplay) {
+        // Everything fits: no page, back to the top.
+        nPage = 0;
+        nPos = 0;
+        nDelta = nBarPos;
+        return 0;
+    }
+    // Proportional position for the new window size, limited before narrowing so that a
+    // tiny old page cannot overflow the result.
+    const long limit = nDisplay - nWindow - 1;
+    double scaled = nPos;
+    if (nPage > 0 && nPos > 0)
+        scaled = (double)nPos * nWindow / nPage;
+    nPos = scaled < limit ? (long)scaled : limit;
+    nPage = nWindow;
+    nDelta = nBarPos - nPos;
+    return nDisplay - 1;
+}
+
+long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay)
+{
+    long d;
+    switch (nCode) {
+    case SB_LINEUP: d = -VX_LIST_LINE_STEP; break;
+    case SB_LINEDOWN: d = VX_LIST_LINE_STEP; break;
+    case SB_PAGEUP: d = -nPage; break;
+    case SB_PAGEDOWN: d = nPage; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: d = nTrackPos - nPos; break;
+    default: return 0;
+    }
+    // Without a page the bar is hidden: the top is the only position.
+    const long limit = nPage > 0 ? nDisplay - nPage : 0;
+    const long t = nPos + d;
+    if (t < 0)
+        d = -nPos;
+    if (t > limit)
+        d = limit - nPos;
+    return d;
+}
+
+vxWheelScroll vxWheelToScroll(int zDelta, UINT nLines, int nMaxSteps)
+{
+    const bool up = zDelta > 0;
+    if (nLines == WHEEL_PAGESCROLL)
+        return {up ? (UINT)SB_PAGEUP : (UINT)SB_PAGEDOWN, 1};
+
+    const long long notches = (zDelta < 0 ? -(long long)zDelta : zDelta) / WHEEL_DELTA;
+    long long steps = notches * nLines / VX_LIST_WHEEL_DIVISOR;
+    if (steps > nMaxSteps)
+        steps = nMaxSteps;
+    if (steps < 1)
+        steps = 1;
+    return {up ? (UINT)SB_LINEUP : (UINT)SB_LINEDOWN, (int)steps};
+}
