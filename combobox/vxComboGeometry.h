@@ -1,0 +1,35 @@
+// Areas, paint layout, colours and wheel steps of the combo box window as plain integer code,
+// so that every decision is tested without a window.
+#pragma once
+
+#include <afx.h>
+
+// Drop button strip used for hit testing: the right margin's width at the client's right.
+AFX_EXT_API RECT vxComboButtonArea(const RECT& rcClient, const RECT& rcMargin);
+// Area of the edit child: the client shrunk by the margins, nEditHeight high unless it is -1.
+AFX_EXT_API RECT vxComboEditArea(const RECT& rcClient, const RECT& rcMargin, int nEditHeight);
+
+// Where painting puts its parts.
+struct vxComboPaintLayout {
+    RECT rcOuterFrame;               // first sunken rectangle (framed only)
+    RECT rcInnerFrame;               // second rectangle, one pixel inside (framed only)
+    RECT rcButton;                   // drop button as painted
+    RECT rcText;                     // selection field text rectangle
+};
+// cxButton is the system's scroll-bar width; bFramed the combo's frame-and-button option.
+AFX_EXT_API vxComboPaintLayout vxComboCalcPaintLayout(const RECT& rcClient, int cxButton,
+                                                      BOOL bFramed);
+// DrawFrameControl state of the drop button.
+AFX_EXT_API UINT vxComboButtonState(BOOL bDropped, BOOL bEnabled);
+
+// System colour indices of the drop-list style's selection field.
+struct vxComboFieldColours {
+    int nFill;
+    int nText;
+};
+AFX_EXT_API vxComboFieldColours vxComboFieldColoursFor(BOOL bFocused, BOOL bDropped,
+                                                       BOOL bEnabled);
+
+// Adds nDelta to the accumulated wheel delta; a full notch either way resets the sum and
+// answers +1 (away from the user) or -1 (towards), anything less answers 0.
+AFX_EXT_API int vxComboWheelNotch(int& nAccumulated, int nDelta);
