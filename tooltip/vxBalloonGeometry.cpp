@@ -23,9 +23,9 @@ vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, const vxBalloonM
     return s;
 }
 
-POINT vxBalloonWindowPos(POINT ptTip, const vxBalloonShape& shape)
+POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m)
 {
-    return {ptTip.x - shape.ptTip.x, ptTip.y - shape.ptTip.y};
+    return {ptTip.x - sizeWnd.cx + m.nMarginX, ptTip.y - sizeWnd.cy + m.nMarginY};
 }
 
 RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m)

@@ -29,8 +29,9 @@ struct vxBalloonShape
 AFX_EXT_API vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon,
                                               const vxBalloonMetrics& m);
 
-// Top-left corner of a balloon window whose tip lies on ptTip (screen coordinates).
-AFX_EXT_API POINT vxBalloonWindowPos(POINT ptTip, const vxBalloonShape& shape);
+// Top-left corner of a balloon window of sizeWnd whose tip lies on ptTip (screen
+// coordinates): the balloon stands above and to the left of the point, unclamped.
+AFX_EXT_API POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m);
 
 // Where the text starts inside the client rectangle: past the margins and the icon.
 AFX_EXT_API RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m);

@@ -57,14 +57,14 @@ TEST(BalloonGeometry, IconsWidenAndHeightenTheBody)
 TEST(BalloonGeometry, WindowIsPlacedSoThatTheTipTouchesThePoint)
 {
     vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, kMetrics);
-    POINT pos = vxBalloonWindowPos({500, 400}, s);
+    POINT pos = vxBalloonWindowPos({500, 400}, s.sizeWnd, kMetrics);
     EXPECT_EQ(pos.x, 500 - 41 + 13);
     EXPECT_EQ(pos.y, 400 - 64 + 13);
     EXPECT_EQ(pos.x + s.ptTip.x, 500);
     EXPECT_EQ(pos.y + s.ptTip.y, 400);
 
     // Not clamped: near the screen's corner the window starts off screen.
-    pos = vxBalloonWindowPos({5, 5}, s);
+    pos = vxBalloonWindowPos({5, 5}, s.sizeWnd, kMetrics);
     EXPECT_EQ(pos.x, -23);
     EXPECT_EQ(pos.y, -46);
 }
