@@ -1,0 +1,58 @@
+// The system tips manager: queues host-made tip windows by two priorities and shows them,
+// under a limit on how many are shown at once, stacked at the bottom right of the work area.
+//
+// AddTips copies the record into the waiting list of its level and runs the pick rules once;
+// every departure of a shown tip posts WM_SYSTIPS_SHOWNEXT to the manager's hidden window,
+// whose handler runs them again. The manager owns the waiting record copies, its
+// administrator the hooks of the shown tips; the tip windows stay the host's, except that
+// Uninit destroys them all. The object deletes itself when its window is destroyed.
+#pragma once
+
+#include <afxwin.h>
+
+#include "vxSysTipsRecord.h"
+#include "vxTipsRules.h"
+#include "vxTipsWndAdmin.h"
+
+class AFX_EXT_CLASS vxCtrlSysTips : public CWnd
+{
+    DECLARE_DYNCREATE(vxCtrlSysTips)
+public:
+    vxCtrlSysTips();
+    virtual ~vxCtrlSysTips();                // frees records still waiting, lets go of shown tips
+
+// Operations
+    int Init();                              // creates the hidden window once; always 1
+    void Uninit();                           // destroys every tip window and record
+    void SetTipsMaxCount(int nCount);        // takes effect at the next pick
+    // 0 for a null record or one whose window does not exist; the record's own src is queued.
+    int AddTips(_tagenumTipsSrc src, _tagstSysTips* pTips);
+    int ShowNextTips();                      // runs the pick rules once; always 1
+    void ClearTips(_tagenumTipsSrc src);     // waiting and shown tips of the source
+    int RemoveTips(_tagenumTipsSrc src, HWND hWnd);
+
+// Message handlers
+    afx_msg LRESULT OnShowNextTips(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDestroy();
+
+// Overridables
+    virtual void PostNcDestroy();            // deletes this
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+// Internal helpers
+    int TriggerEvent();                      // one run of the pick rules; 1 if a tip changed
+    int PushShowTips(_tagstSysTips* pTips);  // 0 when the tip's window is gone
+    int GetShowTips(_tagenumPriority ePriority);
+    int ClearTipsFromList(_tagenumTipsSrc src);
+    int ClearTipsFromShowList(_tagenumTipsSrc src);
+    int RemoveTipsFromWaitingList(_tagenumTipsSrc src, HWND hWnd);
+    int RemoveTipsFromShowList(_tagenumTipsSrc src, HWND hWnd); // by window alone
+    HWND CreateWnd();
+
+    vxTipsList m_lstWaiting;                 // waiting tips of any priority but 1
+    vxTipsList m_lstWaitingHigh;             // waiting tips of priority 1
+    vxTipsWndAdmin m_admin;                  // the shown tips
+    int m_nMaxCount;                         // limit on shown tips of priority 0 and 1
+};

@@ -1,0 +1,88 @@
+#include "vxSlideHelper.h"
+
+#include "vxTipsPlacement.h"
+
+vxSlideHelper::vxSlideHelper() : m_hWnd(NULL), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000)
+{
+    ::SetRectEmpty(&m_rcWnd);
+}
+
+void vxSlideHelper::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+}
+
+void vxSlideHelper::Start(const _tagstSysTips& tips, const RECT& rcWnd)
+{
+    m_nTargetY = rcWnd.top;
+    m_nCurY = rcWnd.bottom;
+    m_rcWnd = rcWnd;
+    m_nStayTime = tips.nStayTime;
+    ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_IN, TIPS_SLIDE_IN_INTERVAL, NULL);
+}
+
+void vxSlideHelper::MoveRestingPlace(int x, int y)
+{
+    m_rcWnd.left = x;
+    m_rcWnd.top = y;
+    m_nTargetY = y;
+}
+
+void vxSlideHelper::Stop()
+{
+    if (m_hWnd != NULL) {
+        ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT);
+        ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_IN);
+        ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY);
+    }
+    m_hWnd = NULL;
+}
+
+void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_TIMER)
+        return;
+    switch (wParam) {
+    case TIPS_TIMER_SLIDE_IN:
+        m_nCurY -= TIPS_SLIDE_STEP;
+        if (m_nCurY > m_nTargetY) {
+            MoveTo(m_rcWnd.left, m_nCurY);
+        } else {
+            MoveTo(m_rcWnd.left, m_rcWnd.top);
+            ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_IN);
+            ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY, m_nStayTime, NULL);
+        }
+        break;
+    case TIPS_TIMER_SLIDE_STAY:
+        BeginSlideOut();
+        ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY);
+        break;
+    case TIPS_TIMER_SLIDE_OUT:
+        m_nCurY += TIPS_SLIDE_STEP;
+        if (m_nCurY < m_nTargetY) {
+            MoveTo(m_rcWnd.left, m_nCurY);
+        } else {
+            ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT);
+            ::ShowWindow(m_hWnd, SW_HIDE);
+            ::PostMessage(m_hWnd, WM_CLOSE, 0, 0);
+        }
+        break;
+    }
+}
+
+void vxSlideHelper::BeginSlideOut()
+{
+    RECT rcWnd;
+    ::GetWindowRect(m_hWnd, &rcWnd);
+    RECT rcWork;
+    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0))
+        rcWork.bottom = rcWnd.top;           // nowhere to slide: the next tick ends it
+    m_nTargetY = rcWork.bottom;
+    m_nCurY = rcWnd.top;
+    ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT, vxSlideOutInterval(rcWork.bottom - rcWnd.top), NULL);
+}
+
+void vxSlideHelper::MoveTo(int x, int y)
+{
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}

@@ -1,0 +1,48 @@
+// Slides a tip window up into its place and, after its stay time, down out of the work area.
+//
+// Start begins one window height below the resting place and rises 5 pixels every 10 ms
+// (timer 10); at the resting place the stay time runs (timer 12); then the tip sinks 5 pixels
+// per tick (timer 11) to the work area's bottom, is hidden and asked to close. There is no
+// pause on hover. The helper owns nothing; the timers live on the tip window.
+#pragma once
+
+#include <afxwin.h>
+
+#include "vxSysTipsRecord.h"
+
+// Timers the helper sets on the tip window.
+enum
+{
+    TIPS_TIMER_SLIDE_IN = 10,
+    TIPS_TIMER_SLIDE_OUT = 11,
+    TIPS_TIMER_SLIDE_STAY = 12,
+};
+
+class AFX_EXT_CLASS vxSlideHelper
+{
+public:
+    vxSlideHelper();
+
+// Attributes
+    HWND GetWnd() const { return m_hWnd; }
+
+// Operations
+    void Attach(HWND hWnd);
+    // At the first placement: rcWnd is the resting place in screen coordinates.
+    void Start(const _tagstSysTips& tips, const RECT& rcWnd);
+    // A later placement moved the resting place; a running slide-in heads there.
+    void MoveRestingPlace(int x, int y);
+    void Stop();                             // kills the timers and forgets the window
+    // Observes one message of the window; never swallows it.
+    void OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void BeginSlideOut();
+    void MoveTo(int x, int y);
+
+    HWND m_hWnd;
+    int m_nTargetY;                          // screen y where the current slide ends
+    int m_nCurY;                             // screen y of the window's top edge
+    RECT m_rcWnd;                            // resting place; left and top are used
+    UINT m_nStayTime;
+};

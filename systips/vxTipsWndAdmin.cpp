@@ -1,0 +1,114 @@
+#include "vxTipsWndAdmin.h"
+
+#include "vxTipsPlacement.h"
+#include "vxTipsWndHook.h"
+
+vxTipsWndAdmin::vxTipsWndAdmin() : m_lstHooks(10), m_hNotifyWnd(NULL)
+{
+}
+
+vxTipsWndAdmin::~vxTipsWndAdmin()
+{
+    // A hook left on its window would call back into this administrator once it is gone.
+    while (!m_lstHooks.IsEmpty()) {
+        vxTipsWndHook* pHook = m_lstHooks.RemoveHead();
+        pHook->Release();
+        delete pHook;
+    }
+}
+
+int vxTipsWndAdmin::CountByPriority(int nPriority) const
+{
+    int nCount = 0;
+    for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;) {
+        if (m_lstHooks.GetNext(pos)->GetTips().priority == nPriority)
+            ++nCount;
+    }
+    return nCount;
+}
+
+int vxTipsWndAdmin::PushTips(const _tagstSysTips* pTips)
+{
+    vxTipsWndHook* pHook = new vxTipsWndHook;
+    if (!pHook->Attach(pTips, this)) {
+        // Destroyed while it waited: it would hold a slot it can never give back.
+        delete pHook;
+        return 0;
+    }
+    m_lstHooks.AddTail(pHook);
+    Relayout(TRUE);
+    return 1;
+}
+
+int vxTipsWndAdmin::CloseFirstNormal()
+{
+    for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;) {
+        vxTipsWndHook* pHook = m_lstHooks.GetNext(pos);
+        if (pHook->GetTips().priority == TIPS_PRIORITY_NORMAL) {
+            ::PostMessage(pHook->GetTipWnd(), WM_CLOSE, 0, 0);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int vxTipsWndAdmin::RemoveTipsByWnd(HWND hWnd)
+{
+    for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;) {
+        POSITION posThis = pos;
+        vxTipsWndHook* pHook = m_lstHooks.GetNext(pos);
+        if (pHook->GetTipWnd() != hWnd || !::IsWindow(hWnd))
+            continue;
+        pHook->Release();
+        m_lstHooks.RemoveAt(posThis);
+        delete pHook;
+        Relayout(FALSE);
+        if (m_hNotifyWnd != NULL)            // never a stray message into the thread's queue
+            ::PostMessage(m_hNotifyWnd, WM_SYSTIPS_SHOWNEXT, 0, 0);
+        return 1;
+    }
+    return 0;
+}
+
+int vxTipsWndAdmin::ClearShowList(_tagenumTipsSrc src)
+{
+    int nCleared = 0;
+    for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;) {
+        POSITION posThis = pos;
+        vxTipsWndHook* pHook = m_lstHooks.GetNext(pos);
+        if (pHook->GetTips().src != src)
+            continue;
+        pHook->Release();
+        m_lstHooks.RemoveAt(posThis);
+        delete pHook;
+        ++nCleared;
+    }
+    // Tips of other sources close the gaps.
+    if (nCleared != 0)
+        Relayout(FALSE);
+    return nCleared;
+}
+
+void vxTipsWndAdmin::DestroyAll()
+{
+    while (!m_lstHooks.IsEmpty()) {
+        vxTipsWndHook* pHook = m_lstHooks.RemoveHead();
+        if (::IsWindow(pHook->GetTipWnd()))
+            ::DestroyWindow(pHook->GetTipWnd()); // its hooks come off at WM_NCDESTROY
+        delete pHook;
+    }
+}
+
+void vxTipsWndAdmin::Relayout(int bFromHead)
+{
+    const int nCount = (int)m_lstHooks.GetCount();
+    if (bFromHead) {
+        int nIndex = 0;
+        for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL; ++nIndex)
+            m_lstHooks.GetNext(pos)->PlaceAt(nIndex, TIPS_SLOT_HEIGHT, nCount);
+    } else {
+        int nIndex = nCount - 1;
+        for (POSITION pos = m_lstHooks.GetTailPosition(); pos != NULL; --nIndex)
+            m_lstHooks.GetPrev(pos)->PlaceAt(nIndex, TIPS_SLOT_HEIGHT, nCount);
+    }
+}

@@ -1,0 +1,40 @@
+// The show list: one hook per shown tip, oldest at the head, stacked at the bottom right of
+// the work area 175 pixels apart.
+//
+// A tip enters with PushTips and leaves through its WM_CLOSE (the hook calls
+// RemoveTipsByWnd), through RemoveTipsByWnd from the manager, through ClearShowList or
+// DestroyAll. Every departure but clearing moves the remaining tips into their slots and
+// posts WM_SYSTIPS_SHOWNEXT to the notify window. The administrator owns the hooks.
+#pragma once
+
+#include <afxtempl.h>
+
+#include "vxSysTipsRecord.h"
+
+class vxTipsWndHook;
+
+class AFX_EXT_CLASS vxTipsWndAdmin
+{
+public:
+    vxTipsWndAdmin();
+    virtual ~vxTipsWndAdmin();               // lets go of every tip still shown
+
+// Attributes
+    void SetNotifyWnd(HWND hWnd) { m_hNotifyWnd = hWnd; }
+    HWND GetNotifyWnd() const { return m_hNotifyWnd; }
+    int GetCount() const { return (int)m_lstHooks.GetCount(); }
+    int CountByPriority(int nPriority) const; // exact match: priority 2 counts as neither
+
+// Operations
+    // Shows the tip; 0, and nothing kept, when its window no longer exists.
+    int PushTips(const _tagstSysTips* pTips);
+    int CloseFirstNormal();                  // posts WM_CLOSE to the oldest tip of priority 0
+    int RemoveTipsByWnd(HWND hWnd);          // lets go of the window's tip; 1 if there was one
+    int ClearShowList(_tagenumTipsSrc src);  // lets go of the source's tips; answers how many
+    void DestroyAll();                       // destroys every shown tip window
+    void Relayout(int bFromHead);            // every tip into its slot
+
+private:
+    CList<vxTipsWndHook*, vxTipsWndHook*> m_lstHooks;
+    HWND m_hNotifyWnd;                       // receives WM_SYSTIPS_SHOWNEXT
+};

@@ -1,0 +1,105 @@
+#include "vxTipsWndHook.h"
+
+#include "vxTipsPlacement.h"
+#include "vxTipsWndAdmin.h"
+
+vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1)
+{
+    ::ZeroMemory(&m_stTips, sizeof(m_stTips));
+}
+
+vxTipsWndHook::~vxTipsWndHook()
+{
+}
+
+BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
+{
+    if (pTips == NULL || !::IsWindow(pTips->hWnd))
+        return FALSE;
+    m_hTipWnd = pTips->hWnd;
+    m_stTips = *pTips;
+    m_pAdmin = pAdmin;
+    ::SetWindowLongPtr(m_hTipWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    if (m_stTips.nShowMode == TIPS_SHOW_FADE)
+        m_layer.Attach(m_hTipWnd);
+    else if (m_stTips.nShowMode == TIPS_SHOW_SLIDE)
+        m_slide.Attach(m_hTipWnd);
+    return HookWindow(m_hTipWnd);
+}
+
+BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
+{
+    RECT rcWork;
+    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0))
+        return FALSE;
+    if (!::IsWindow(m_hTipWnd))
+        return FALSE;
+    RECT rcWnd;
+    ::GetWindowRect(m_hTipWnd, &rcWnd);
+    const int cx = rcWnd.right - rcWnd.left;
+    const int cy = rcWnd.bottom - rcWnd.top;
+    const POINT pt = vxTipsSlotOrigin(rcWork, nIndex, nSlotHeight, nCount, cx);
+
+    if (!m_bFirstPlace) {
+        ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        if (IsSliding())
+            m_slide.MoveRestingPlace(pt.x, pt.y);
+        return TRUE;
+    }
+    // First placement: the helper shows the tip its own way; a plain tip just appears.
+    if (IsFading()) {
+        ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
+        m_layer.Start(m_stTips);
+    } else if (IsSliding()) {
+        ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
+        const RECT rcRest = {pt.x, pt.y, pt.x + cx, pt.y + cy};
+        m_slide.Start(m_stTips, rcRest);
+    } else {
+        ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    m_bFirstPlace = 0;
+    return TRUE;
+}
+
+void vxTipsWndHook::Release()
+{
+    StopHelpers();
+    HookWindow(NULL);
+}
+
+LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The helpers observe; the message always goes on.
+    if (IsFading())
+        m_layer.OnMessage(message, wParam, lParam);
+    if (IsSliding())
+        m_slide.OnMessage(message, wParam, lParam);
+    return Default();
+}
+
+BOOL vxTipsWndHook::OnHookedClose()
+{
+    ::ShowWindow(m_hTipWnd, SW_HIDE);
+    StopHelpers();
+    if (m_pAdmin != NULL)
+        m_pAdmin->RemoveTipsByWnd(m_hTipWnd);   // deletes this
+    return TRUE;
+}
+
+BOOL vxTipsWndHook::IsFading() const
+{
+    return m_layer.GetWnd() != NULL && ::IsWindow(m_layer.GetWnd());
+}
+
+BOOL vxTipsWndHook::IsSliding() const
+{
+    return m_slide.GetWnd() != NULL && ::IsWindow(m_slide.GetWnd());
+}
+
+void vxTipsWndHook::StopHelpers()
+{
+    if (IsSliding())
+        m_slide.Stop();
+    if (IsFading())
+        m_layer.Stop();
+}

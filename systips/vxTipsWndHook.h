@@ -1,0 +1,51 @@
+// The hook on one shown tip window: places it in the stack, runs its fade or slide helper and
+// notices its closing.
+//
+// Attach hooks the window and picks the helper by the record's show mode; the first PlaceAt
+// starts the helper (or simply shows a plain tip, which keeps no timer). A WM_CLOSE, from the
+// helper's end of animation, from the manager or from the host, reaches OnHookedClose after
+// the chain is down: the tip is hidden, its timers killed, and the administrator drops and
+// deletes this hook. The hook belongs to the administrator; the window to the host.
+#pragma once
+
+#include "CSubclassWnd.h"
+#include "vxSetLayerHelper.h"
+#include "vxSlideHelper.h"
+#include "vxSysTipsRecord.h"
+
+class vxTipsWndAdmin;
+
+class AFX_EXT_CLASS vxTipsWndHook : public CSubclassWnd
+{
+public:
+    vxTipsWndHook();
+    virtual ~vxTipsWndHook();
+
+// Attributes
+    const _tagstSysTips& GetTips() const { return m_stTips; }
+    HWND GetTipWnd() const { return m_hTipWnd; }
+
+// Operations
+    // 0 when the record's window does not exist; otherwise hooks it and answers 1.
+    BOOL Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin);
+    // Puts the tip into slot nIndex of nCount; 0 without work area or window.
+    BOOL PlaceAt(int nIndex, int nSlotHeight, int nCount);
+    // Lets go of the window without closing it: unhooks it and kills this library's timers.
+    void Release();
+
+// Overridables
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnHookedClose();            // deletes this hook through the administrator
+
+private:
+    BOOL IsFading() const;                   // the fade helper has a live window
+    BOOL IsSliding() const;                  // the slide helper has a live window
+    void StopHelpers();
+
+    _tagstSysTips m_stTips;                  // own copy of the record
+    HWND m_hTipWnd;
+    vxTipsWndAdmin* m_pAdmin;                // owner, not owned
+    int m_bFirstPlace;                       // 1 until the first placement
+    vxSetLayerHelper m_layer;
+    vxSlideHelper m_slide;
+};

@@ -1,0 +1,236 @@
+// Shown tips under real timers: placement in the stack, the fade's alpha sequence, the slide
+// positions, hovering a fading tip, and closing by the host.
+#include "tips_test_util.h"
+
+#include "CSubclassWnd.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace tipstest;
+
+namespace {
+
+const DWORD kLong = 10000;           // bound for animations of a second or two
+
+class TipsWindows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::SetCursorPos(0, 0);        // away from the stack
+        work = WorkArea();
+        mapCountBefore = GetSubclassWndMap().GetCount();
+    }
+    void TearDown() override
+    {
+        if (tips != nullptr)
+            DestroyManager(tips);
+        vxtest::PumpMessages();
+        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
+    }
+    RECT work = {};
+    INT_PTR mapCountBefore = 0;
+    OpenSysTips* tips = nullptr;
+};
+
+TEST_F(TipsWindows, PlainTipsStackAndCloseUpAfterRemoval)
+{
+    tips = NewManager(3);
+    TipWindow a, b, c;
+    _tagstSysTips ra = a.Record(0, 0, 0), rb = b.Record(0, 0, 0), rc = c.Record(0, 0, 0);
+    ASSERT_EQ(tips->AddTips(kSrc1, &ra), 1);
+    ASSERT_EQ(tips->AddTips(kSrc1, &rb), 1);
+    ASSERT_EQ(tips->AddTips(kSrc1, &rc), 1);
+    EXPECT_EQ(tips->Shown(), 3);
+
+    const int left = work.right - 300;
+    EXPECT_EQ(a.Rect().top, work.bottom - 525);  // oldest highest
+    EXPECT_EQ(b.Rect().top, work.bottom - 350);
+    EXPECT_EQ(c.Rect().top, work.bottom - 175);  // newest lowest
+    for (TipWindow* t : {&a, &b, &c}) {
+        EXPECT_EQ(t->Rect().left, left);
+        EXPECT_EQ(t->Rect().right - t->Rect().left, 300); // sizes are kept
+        EXPECT_TRUE(t->Visible());
+        EXPECT_FALSE(t->Unhooked());
+        EXPECT_EQ(::GetWindowLongPtrA(t->Hwnd(), GWL_EXSTYLE) & ~(LONG_PTR)WS_EX_TOPMOST,
+                  (LONG_PTR)WS_EX_TOOLWINDOW);
+        EXPECT_NE(::GetWindowLongPtrA(t->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    }
+    vxtest::PumpFor(100);
+    EXPECT_EQ(a.Log().timerTicks + b.Log().timerTicks + c.Log().timerTicks, 0); // plain: no timer
+
+    const RECT middle = b.Rect();
+    EXPECT_EQ(tips->RemoveTips(kSrc2, b.Hwnd()), 1); // the show list matches by window alone
+    EXPECT_EQ(tips->Shown(), 2);
+    EXPECT_EQ(a.Rect().top, work.bottom - 350);  // down one slot
+    EXPECT_EQ(c.Rect().top, work.bottom - 175);  // stays
+    EXPECT_TRUE(b.Unhooked());                   // let go of, where it was, still visible
+    EXPECT_TRUE(b.Visible());
+    EXPECT_EQ(b.Rect().top, middle.top);
+    EXPECT_EQ(tips->RemoveTips(kSrc1, b.Hwnd()), 0);
+}
+
+TEST_F(TipsWindows, FadeAppliesTheAlphaSequenceAndCloses)
+{
+    tips = NewManager(1);
+    TipWindow t;
+    _tagstSysTips r = t.Record(TIPS_SHOW_FADE, 0, 100);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    EXPECT_TRUE(t.Visible());
+    EXPECT_EQ(t.Alpha(), 5);                     // the first application
+    EXPECT_EQ(t.Rect().top, work.bottom - 175);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+
+    std::vector<int> expected;
+    for (int a = 5; a <= 245; a += 15)           // 17 fade-in ticks, then full opacity
+        expected.push_back(a);
+    expected.push_back(255);
+    for (int a = 240; a >= 15; a -= 15)          // 16 fade-out steps
+        expected.push_back(a);
+    expected.push_back(15);                      // the 17th tick closes
+    EXPECT_EQ(t.Log().fadeAlphas, expected);
+    std::vector<int> timers(18, 2);
+    timers.insert(timers.end(), 17, 3);
+    EXPECT_EQ(t.Log().fadeTimers, timers);
+    EXPECT_EQ(t.Log().closes, 1);
+    EXPECT_EQ(tips->Shown(), 0);
+}
+
+TEST_F(TipsWindows, SlideRisesIntoPlaceAndSinksOutOfTheWorkArea)
+{
+    tips = NewManager(1);
+    TipWindow t(300, 40);
+    _tagstSysTips r = t.Record(TIPS_SHOW_SLIDE, 0, 0);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    const int rest = work.bottom - 175;
+    EXPECT_FALSE(t.Visible());                   // shown by the first tick
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+
+    std::vector<int> expected, timers;
+    for (int y = rest + 35; y > rest; y -= 5)    // from one window height below
+        expected.push_back(y);
+    expected.push_back(rest);                    // the last rising tick lands on the slot
+    timers.assign(expected.size(), 10);
+    const int distance = work.bottom - rest;
+    for (int k = 1; k < distance / 5; ++k)       // sinking 5 at a time to the bottom
+        expected.push_back(rest + 5 * k);
+    expected.push_back(rest + 5 * (distance / 5 - 1)); // the final tick hides and closes
+    timers.resize(expected.size(), 11);
+    EXPECT_EQ(t.Log().slideTops, expected);
+    EXPECT_EQ(t.Log().slideTimers, timers);
+    EXPECT_EQ(t.Log().closes, 1);
+}
+
+TEST_F(TipsWindows, SlideOutWithoutAWholeStepEndsAtTheNextTick)
+{
+    tips = NewManager(1);
+    TipWindow t(300, 40);
+    _tagstSysTips r = t.Record(TIPS_SHOW_SLIDE, 0, 400);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    ASSERT_TRUE(vxtest::PumpUntil([&] {
+        return !t.Log().slideTops.empty() && t.Log().slideTops.back() == work.bottom - 175;
+    }, kLong));
+    // The host moves the tip nearly out of the work area during its stay.
+    ::SetWindowPos(t.Hwnd(), nullptr, t.Rect().left, work.bottom - 3, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const size_t risen = t.Log().slideTops.size();
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+    ASSERT_EQ(t.Log().slideTops.size(), risen + 1); // one tick: hidden and closed
+    EXPECT_EQ(t.Log().slideTops.back(), work.bottom - 3);
+    EXPECT_EQ(t.Log().closes, 1);
+}
+
+TEST_F(TipsWindows, PointerOverAFadingOutTipFadesItBackAndItStays)
+{
+    tips = NewManager(1);
+    TipWindow t;
+    const UINT stay = 600;
+    _tagstSysTips r = t.Record(TIPS_SHOW_FADE, 0, stay);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    TipLog& log = t.Log();
+    // Wait for the fade-out to be under way.
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return log.fadeTimers.size() >= 21; }, kLong));
+    ASSERT_EQ(log.fadeTimers.back(), 3);
+    const int lowest = t.Alpha();
+    EXPECT_LT(lowest, 255);
+
+    const RECT rc = t.Rect();
+    ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return log.fadeTimers.back() == 2; }, kLong));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Alpha() == 255; }, kLong));
+    // Rising again from where the fade-out stood.
+    size_t firstIn = log.fadeTimers.size() - 1;
+    while (firstIn > 0 && log.fadeTimers[firstIn - 1] == 2)
+        --firstIn;
+    EXPECT_LE(log.fadeAlphas[firstIn], lowest);
+
+    // It stays while the pointer remains, well beyond its stay time.
+    const size_t ticks = log.fadeTimers.size();
+    vxtest::PumpFor(3 * stay);
+    EXPECT_EQ(log.fadeTimers.size(), ticks);
+    EXPECT_FALSE(log.destroyed);
+    EXPECT_EQ(t.Alpha(), 255);
+
+    // After the pointer leaves it stays a full stay time again, then fades out.
+    const int leavesBefore = log.mouseLeaves;
+    ::SetCursorPos(0, 0);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return log.mouseLeaves > leavesBefore; }, kLong));
+    const DWORD left = log.lastLeaveTime;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return log.fadeTimers.back() == 3; }, kLong));
+    const DWORD fadeOutTick = log.timerTimes.back();
+    EXPECT_GE(fadeOutTick - left, stay - 20);    // timer resolution, never much earlier
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return log.destroyed; }, kLong));
+}
+
+TEST_F(TipsWindows, LeavingDuringTheFadeInStillEndsTheTip)
+{
+    // A stay shorter than the rest of the fade-in must not make the fade-out run against it.
+    tips = NewManager(1);
+    TipWindow t;
+    _tagstSysTips r = t.Record(TIPS_SHOW_FADE, 0, 20);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    const RECT rc = t.Rect();
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().fadeTimers.size() >= 3; }, kLong));
+    ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    vxtest::PumpFor(150);
+    const int leavesBefore = t.Log().mouseLeaves;
+    ::SetCursorPos(0, 0);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().mouseLeaves > leavesBefore; }, kLong));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+    // Once at full opacity, the alpha only fell.
+    const auto& alphas = t.Log().fadeAlphas;
+    auto top = std::find(alphas.begin(), alphas.end(), 255);
+    ASSERT_NE(top, alphas.end());
+    for (auto it = top + 1; it != alphas.end(); ++it)
+        EXPECT_LE(*it, *(it - 1));
+}
+
+TEST_F(TipsWindows, HostCloseEndsATipAndShowsTheNext)
+{
+    tips = NewManager(1);
+    TipWindow a, b;
+    _tagstSysTips ra = a.Record(0, 1, 0), rb = b.Record(TIPS_SHOW_FADE, 1, 5000);
+    tips->AddTips(kSrc1, &ra);
+    tips->AddTips(kSrc1, &rb);
+    EXPECT_EQ(tips->Shown(), 1);                 // the high limit holds b back
+    EXPECT_EQ(tips->WaitingHigh(), 1);
+    EXPECT_FALSE(b.Visible());
+
+    ::SendMessageA(a.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(a.Log().destroyed);              // the window's own handling destroyed it
+    EXPECT_EQ(a.Log().closes, 1);
+    EXPECT_EQ(tips->Shown(), 0);                 // the next is shown by the posted message
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return tips->Shown() == 1; }));
+    EXPECT_TRUE(b.Visible());
+    EXPECT_EQ(tips->WaitingHigh(), 0);
+    EXPECT_EQ(b.Rect().top, work.bottom - 175);
+
+    // Closing a fading tip early: hidden, timers gone with it.
+    ::PostMessageA(b.Hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return b.Log().destroyed; }));
+    EXPECT_EQ(tips->Shown(), 0);
+}
+
+} // namespace
