@@ -1,0 +1,127 @@
+// Gallery page: balloon tooltips. A tool bar of buttons are tools with texts and icons (the
+// page relays its mouse messages), a link balloon invites a click that the page counts, and
+// a button shows a tip at a fixed point. Both balloons are open when the page is built.
+#include "gallery_page.h"
+
+#include "rvToolTip.h"
+
+#include <cstdio>
+
+namespace {
+
+const UINT kShowAtPointId = 3001;
+
+struct ToolButton {
+    const char* caption;
+    const char* tip;
+    LPCTSTR icon;                    // system icon, or null
+};
+
+const ToolButton kTools[] = {
+    {"New", "Create a new document from a template", IDI_APPLICATION},
+    {"Open", "Open a document from disk or from the team share", IDI_QUESTION},
+    {"Save", "Save the document\r\n(Ctrl+S)", nullptr},
+    {"Check", "Check the document for errors before it is sent", IDI_WARNING},
+    {"Send", "Send the document to every reviewer on the list", IDI_INFORMATION},
+};
+
+class TooltipPage : public GalleryPage
+{
+protected:
+    void Build() override
+    {
+        AddCaption(CRect(24, 16, 900, 40), "Tools: rest the pointer on a button of the tool bar");
+        for (int i = 0; i < static_cast<int>(sizeof kTools / sizeof kTools[0]); ++i) {
+            HWND hButton = ::CreateWindowEx(0, "BUTTON", kTools[i].caption,
+                                            WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 24 + i * 110,
+                                            48, 100, 32, m_hWnd, NULL, AfxGetInstanceHandle(),
+                                            NULL);
+            SetGalleryFont(hButton);
+            HICON hIcon = kTools[i].icon != nullptr
+                              ? static_cast<HICON>(::LoadImage(NULL, kTools[i].icon, IMAGE_ICON,
+                                                               32, 32, LR_SHARED))
+                              : NULL;
+            m_tools.AddTool(CWnd::FromHandle(hButton), kTools[i].tip, hIcon);
+            m_buttons[i] = hButton;
+        }
+        m_tools.Create(this);
+        m_tools.SetFont(GetGalleryFont());
+
+        AddCaption(CRect(24, 300, 900, 324), "A link balloon: click it to open the release notes");
+        m_clicks = AddCaption(CRect(24, 520, 600, 544), "Link clicked 0 times");
+        m_link.Create(this);
+        m_link.SetFont(GetGalleryFont());
+        m_link.SetbLink(TRUE);
+        m_link.SetCursor(::LoadCursor(NULL, IDC_HAND));
+        m_link.SetNotifyWnd(this);
+        m_link.SetBkColor(RGB(255, 255, 225));
+        m_link.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_INFORMATION, IMAGE_ICON, 32, 32,
+                                                      LR_SHARED)));
+
+        HWND hShow = ::CreateWindowEx(0, "BUTTON", "Show a tip at a point",
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 640, 440, 220, 32,
+                                      m_hWnd, reinterpret_cast<HMENU>(kShowAtPointId),
+                                      AfxGetInstanceHandle(), NULL);
+        SetGalleryFont(hShow);
+
+        // Both balloons open for the screenshot.
+        PostMessage(WM_COMMAND, kShowAtPointId);
+    }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+            m_tools.RelayEvent(pMsg);
+        return GalleryPage::PreTranslateMessage(pMsg);
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (LOWORD(wParam) != kShowAtPointId)
+            return GalleryPage::OnCommand(wParam, lParam);
+        CRect rc;
+        ::GetWindowRect(m_buttons[3], &rc);
+        CPoint tipPoint(rc.CenterPoint().x, rc.bottom + 150);
+        m_tools.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_WARNING, IMAGE_ICON, 32, 32,
+                                                       LR_SHARED)));
+        m_tools.Show("The document has 2 unchecked spellings.\r\nCheck them before sending.",
+                     &tipPoint, "");
+        CRect page;
+        GetWindowRect(&page);
+        CPoint linkPoint(page.left + 520, page.top + 470);
+        m_link.Show("Release 4.2 is out. Read what changed in the layout engine, the splitter "
+                    "and the tooltips before you update.",
+                    &linkPoint, "");
+        return TRUE;
+    }
+
+    afx_msg LRESULT OnToolTipClick(WPARAM, LPARAM)
+    {
+        char text[64];
+        std::snprintf(text, sizeof text, "Link clicked %d times", ++m_nClicks);
+        m_clicks->SetWindowText(text);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetGalleryFont(HWND hwnd)
+    {
+        ::SendMessage(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetGalleryFont()->GetSafeHandle()),
+                      FALSE);
+    }
+
+    rvToolTip m_tools;
+    rvToolTip m_link;
+    HWND m_buttons[sizeof kTools / sizeof kTools[0]] = {};
+    CStatic* m_clicks = nullptr;
+    int m_nClicks = 0;
+};
+
+BEGIN_MESSAGE_MAP(TooltipPage, GalleryPage)
+    ON_MESSAGE(WM_TOOLTIP_CLICK, &TooltipPage::OnToolTipClick)
+END_MESSAGE_MAP()
+
+} // namespace
+
+GALLERY_PAGE(TooltipPage, "Tooltip", 80)

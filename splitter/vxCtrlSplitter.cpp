@@ -1,0 +1,279 @@
+#include "vxCtrlSplitter.h"
+
+namespace {
+
+// An own copy of a system cursor, so that the splitter may destroy it.
+HCURSOR CopySystemCursor(LPCTSTR id)
+{
+    HCURSOR shared = ::LoadCursor(NULL, id);
+    return shared != NULL ? static_cast<HCURSOR>(::CopyIcon(shared)) : NULL;
+}
+
+} // namespace
+
+vxCtrlSplitter::vxCtrlSplitter()
+    : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(4),
+      m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
+      m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1)
+{
+}
+
+vxCtrlSplitter::~vxCtrlSplitter()
+{
+    ReleaseCursors();
+}
+
+int vxCtrlSplitter::CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical, int bMovable)
+{
+    if (!::IsWindow(hBarWnd))
+        return 0;
+    // A second creation replaces the cursors of the first.
+    ReleaseCursors();
+    m_hCursorNS = CopySystemCursor(IDC_SIZENS);
+    m_hCursorWE = CopySystemCursor(IDC_SIZEWE);
+    m_hCursorArrow = CopySystemCursor(IDC_ARROW);
+    m_hBkWnd = hBarWnd;
+    m_bFirstFixed = bFirstFixed;
+    m_bVertical = bVertical;
+    m_bMovable = bMovable;
+    return 1;
+}
+
+void vxCtrlSplitter::ReleaseCursors()
+{
+    HCURSOR* owned[] = {&m_hCursorNS, &m_hCursorWE, &m_hCursorArrow};
+    for (HCURSOR* cursor : owned) {
+        if (*cursor == NULL)
+            continue;
+        // Never leave a destroyed cursor on the screen.
+        if (::GetCursor() == *cursor)
+            ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+        ::DestroyCursor(*cursor);
+        *cursor = NULL;
+    }
+}
+
+vxSplitterPane* vxCtrlSplitter::Pane(int nPane)
+{
+    return nPane == 0 || nPane == 1 ? &m_panes[nPane] : NULL;
+}
+
+vxSplitterShape vxCtrlSplitter::Shape() const
+{
+    return {m_bVertical, m_bFirstFixed, m_nSplitterSize};
+}
+
+HWND vxCtrlSplitter::AttachWnd(int nPane, HWND hWnd)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    if (pane == NULL)
+        return NULL;
+    HWND hOld = pane->hWnd;
+    pane->hWnd = hWnd;
+    return hOld;
+}
+
+HWND vxCtrlSplitter::DetachWnd(int nPane)
+{
+    return AttachWnd(nPane, NULL);
+}
+
+HWND vxCtrlSplitter::GetAttachWnd(int nPane)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    return pane != NULL ? pane->hWnd : NULL;
+}
+
+vxCtrlSplitter* vxCtrlSplitter::AttachSplitter(int nPane, vxCtrlSplitter* pSplitter)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    if (pane == NULL)
+        return NULL;
+    vxCtrlSplitter* pOld = pane->pSplitter;
+    pane->pSplitter = pSplitter;
+    return pOld;
+}
+
+vxCtrlSplitter* vxCtrlSplitter::DetachSplitter(int nPane)
+{
+    return AttachSplitter(nPane, NULL);
+}
+
+vxCtrlSplitter* vxCtrlSplitter::GetAttachSplitter(int nPane)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    return pane != NULL ? pane->pSplitter : NULL;
+}
+
+void vxCtrlSplitter::ShowPane(int nPane, int bShow)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    if (pane == NULL)
+        return;
+    pane->bHidden = bShow == 0;
+    if (pane->hWnd != NULL)
+        ::ShowWindow(pane->hWnd, bShow ? SW_SHOW : SW_HIDE);
+}
+
+int vxCtrlSplitter::IsPaneVisible(int nPane)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    return pane != NULL && !pane->bHidden;
+}
+
+int vxCtrlSplitter::IsSplitterVisible()
+{
+    return !m_panes[0].bHidden && !m_panes[1].bHidden;
+}
+
+int vxCtrlSplitter::IsHideAllPane()
+{
+    return m_panes[0].bHidden && m_panes[1].bHidden;
+}
+
+void vxCtrlSplitter::SetPaneSize(int nPane, int nSize, int nMinSize)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    if (pane == NULL)
+        return;
+    pane->nMinSize = nMinSize;
+    if (nSize == -1)
+        return;
+    pane->nSize = nSize;
+    vxAxisLen(*pane, m_bVertical) = nSize;
+}
+
+void vxCtrlSplitter::GetPaneRect(int nPane, RECT* pRect)
+{
+    vxSplitterPane* pane = Pane(nPane);
+    if (pane == NULL || pRect == NULL)
+        return;
+    *pRect = {pane->x, pane->y, pane->x + pane->cx, pane->y + pane->cy};
+}
+
+int vxCtrlSplitter::IsVertical()
+{
+    return m_bVertical;
+}
+
+void vxCtrlSplitter::SetSplitterSize(int nSize)
+{
+    m_nSplitterSize = nSize;
+}
+
+void vxCtrlSplitter::GetSplitterRect(RECT* pRect)
+{
+    if (pRect != NULL)
+        *pRect = m_rcSplitter;
+}
+
+void vxCtrlSplitter::GetLayoutRect(RECT* pRect)
+{
+    if (pRect != NULL)
+        *pRect = m_rcLayout;
+}
+
+void vxCtrlSplitter::Layout(int x, int y, int cx, int cy)
+{
+    m_rcLayout.SetRect(x, y, x + cx, y + cy);
+    if (m_bVertical)
+        LayoutVertical(x, y, cx, cy);
+    else
+        LayoutHorizontal(x, y, cx, cy);
+    LayoutWnd();
+    LayoutChild();
+    MoveBkWnd();
+}
+
+void vxCtrlSplitter::LayoutVertical(int x, int y, int cx, int cy)
+{
+    vxSplitterShape shape = Shape();
+    shape.bVertical = 1;
+    vxLayoutPanes(m_panes, &m_rcSplitter, shape, x, y, cx, cy);
+}
+
+void vxCtrlSplitter::LayoutHorizontal(int x, int y, int cx, int cy)
+{
+    vxSplitterShape shape = Shape();
+    shape.bVertical = 0;
+    vxLayoutPanes(m_panes, &m_rcSplitter, shape, x, y, cx, cy);
+}
+
+void vxCtrlSplitter::LayoutWnd()
+{
+    // Pane 1 first, then pane 0.
+    for (int i = 1; i >= 0; --i) {
+        const vxSplitterPane& pane = m_panes[i];
+        if (pane.hWnd == NULL || pane.bHidden)
+            continue;
+        UINT flags = 0;
+        HWND hParent = ::GetParent(pane.hWnd);
+        if (hParent != NULL) {
+            CRect rc;
+            ::GetWindowRect(pane.hWnd, &rc);
+            ::MapWindowPoints(NULL, hParent, reinterpret_cast<POINT*>(&rc), 2);
+            if (rc.left == pane.x && rc.top == pane.y)
+                flags |= SWP_NOMOVE;
+            if (rc.Width() == pane.cx && rc.Height() == pane.cy)
+                flags |= SWP_NOSIZE;
+            // Already in place: not touched at all.
+            if (flags == (SWP_NOMOVE | SWP_NOSIZE))
+                continue;
+        }
+        ::SetWindowPos(pane.hWnd, NULL, pane.x, pane.y, pane.cx, pane.cy,
+                       flags | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void vxCtrlSplitter::LayoutChild()
+{
+    for (int i = 0; i < 2; ++i) {
+        const vxSplitterPane& pane = m_panes[i];
+        if (pane.pSplitter != NULL && !pane.bHidden)
+            pane.pSplitter->Layout(pane.x, pane.y, pane.cx, pane.cy);
+    }
+}
+
+void vxCtrlSplitter::MoveBkWnd()
+{
+    if (m_hBkWnd == NULL)
+        return;
+    ::MoveWindow(m_hBkWnd, m_rcSplitter.left, m_rcSplitter.top, m_rcSplitter.Width(),
+                 m_rcSplitter.Height(), TRUE);
+    ::InvalidateRect(m_hBkWnd, NULL, TRUE);
+}
+
+int vxCtrlSplitter::HitTest(CPoint point)
+{
+    return m_bMovable && IsSplitterVisible() && m_rcSplitter.PtInRect(point);
+}
+
+void vxCtrlSplitter::SetUseCursor(int bUse)
+{
+    m_bUseCursor = bUse;
+}
+
+void vxCtrlSplitter::ShowCursor(int bShow)
+{
+    HCURSOR hCursor = NULL;
+    if (!bShow)
+        hCursor = m_hCursorArrow;
+    else if (m_bUseCursor)
+        hCursor = m_bVertical ? m_hCursorWE : m_hCursorNS;
+    // Without cursors (not created) the pointer is left as it is rather than hidden.
+    if (hCursor != NULL)
+        ::SetCursor(hCursor);
+}
+
+HCURSOR vxCtrlSplitter::GetCursor()
+{
+    if (!m_bMovable)
+        return NULL;
+    return m_bVertical ? m_hCursorWE : m_hCursorNS;
+}
+
+void vxCtrlSplitter::Invalidate(CWnd* pHostWnd)
+{
+    if (pHostWnd != NULL && ::IsWindow(pHostWnd->GetSafeHwnd()))
+        ::InvalidateRect(pHostWnd->GetSafeHwnd(), &m_rcSplitter, TRUE);
+}

@@ -1,0 +1,146 @@
+// The modal drag of a splitter's bar: its own message loop, the inverted outline, and the
+// re-layout once the drag is applied. The decisions themselves are vxSplitterDragState's.
+#include "vxCtrlSplitter.h"
+#include "vxSplitterDrag.h"
+
+namespace {
+
+const DWORD kTrackerDCFlags = DCX_CACHE | DCX_LOCKWINDOWUPDATE;
+
+} // namespace
+
+int vxCtrlSplitter::Track(CWnd* pWnd, CPoint point)
+{
+    if (!m_bMovable || !IsSplitterVisible())
+        return 0;
+    return m_bVertical ? TrackVertical(pWnd, point) : TrackHorizontal(pWnd, point);
+}
+
+int vxCtrlSplitter::TrackVertical(CWnd* pWnd, CPoint /*point*/)
+{
+    return TrackAlongAxis(pWnd, 1);
+}
+
+int vxCtrlSplitter::TrackHorizontal(CWnd* pWnd, CPoint /*point*/)
+{
+    return TrackAlongAxis(pWnd, 0);
+}
+
+int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
+{
+    // The capture window must be a child of the host, whose client area the splitter divides.
+    HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    if (!::IsWindow(hWnd))
+        return 0;
+    HWND hHost = ::GetParent(hWnd);
+    if (hHost == NULL)
+        return 0;
+    // Some other drag or menu holds the mouse.
+    if (::GetCapture() != NULL)
+        return 0;
+    vxSplitterShape shape = Shape();
+    shape.bVertical = bVertical;
+    vxDragLimits limits;
+    if (!vxDragLimitsFor(m_panes, shape, &limits))
+        return 0;
+
+    ::SetCapture(hWnd);
+    CRect rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
+    ::MapWindowPoints(NULL, hHost, reinterpret_cast<POINT*>(&rcWnd), 2);
+    vxSplitterDragState drag(bVertical, bVertical ? rcWnd.left : rcWnd.top, limits, m_rcSplitter);
+    HCURSOR hSizing = bVertical ? m_hCursorWE : m_hCursorNS;
+
+    HDC hHeldDC = ::GetDCEx(hWnd, NULL, kTrackerDCFlags);
+    // The host's window object is looked up at each use: handlers dispatched inside the loop
+    // may clean up temporary window objects.
+    OnInvertTracker(CWnd::FromHandle(hHost), CRect(drag.Outline()));
+    if (hSizing != NULL)
+        ::SetCursor(hSizing);
+
+    MSG msg = {};
+    vxDragAction ending = vxDragEndCancel;
+    for (bool tracking = true; tracking;) {
+        BOOL nGot = ::GetMessage(&msg, NULL, 0, 0);
+        vxDragAction action = drag.Next(nGot, msg, ::GetCapture() == hWnd);
+        switch (action) {
+        case vxDragDispatch:
+            ::DispatchMessage(&msg);
+            break;
+        case vxDragDiscard:
+            break;
+        case vxDragPointerStill:
+        case vxDragPointerMoved:
+            // The upright bar's loop renews its cursor on every move, the lying bar's does not.
+            if (bVertical && hSizing != NULL)
+                ::SetCursor(hSizing);
+            if (action == vxDragPointerMoved) {
+                OnInvertTracker(CWnd::FromHandle(hHost), CRect(drag.PreviousOutline()));
+                OnInvertTracker(CWnd::FromHandle(hHost), CRect(drag.Outline()));
+            }
+            break;
+        default:
+            ending = action;
+            tracking = false;
+            break;
+        }
+    }
+
+    // Erase the outline; the host may be gone if a dispatched message destroyed it.
+    const bool captureHeld = ::GetCapture() == hWnd;
+    if (::IsWindow(hHost))
+        OnInvertTracker(CWnd::FromHandle(hHost), CRect(drag.Outline()));
+    if (hHeldDC != NULL)
+        ::ReleaseDC(hWnd, hHeldDC);
+    // Only our own capture is released: one taken by another window stays with it.
+    if (captureHeld)
+        ::ReleaseCapture();
+
+    if (ending == vxDragEndQuit) {
+        // The host's message loop must still see the quit.
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        return 0;
+    }
+    if (ending == vxDragEndApply && !captureHeld)
+        ::DispatchMessage(&msg);     // taken from the queue after the drag had already ended
+    if (ending != vxDragEndApply)
+        return 0;
+    const int d = drag.Offset();
+    if (d == 0)
+        return 0;
+
+    vxApplyDrag(m_panes, shape, d);
+    LayoutWnd();
+    LayoutChild();
+    // The bar rectangles are in the host's coordinates: repaint the old and the new place there.
+    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
+    m_rcSplitter = drag.Outline();
+    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
+    MoveBkWnd();
+    return 1;
+}
+
+void vxCtrlSplitter::OnInvertTracker(CWnd* pWnd, const CRect& rect)
+{
+    HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    if (hWnd == NULL)
+        return;
+    HDC hDC = ::GetDCEx(hWnd, NULL, kTrackerDCFlags);
+    if (hDC == NULL)
+        return;
+    OnInvertTracker(CDC::FromHandle(hDC), rect);
+    ::ReleaseDC(hWnd, hDC);
+}
+
+void vxCtrlSplitter::OnInvertTracker(CDC* pDC, const CRect& rect)
+{
+    if (pDC == NULL)
+        return;
+    CBrush* pBrush = CDC::GetHalftoneBrush();
+    HBRUSH hOldBrush = NULL;
+    if (pBrush != NULL)
+        hOldBrush = static_cast<HBRUSH>(::SelectObject(pDC->GetSafeHdc(), pBrush->GetSafeHandle()));
+    pDC->PatBlt(rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
+    if (hOldBrush != NULL)
+        ::SelectObject(pDC->GetSafeHdc(), hOldBrush);
+}

@@ -1,0 +1,299 @@
+// The balloon measured, shaped and painted on real device contexts: window size and region,
+// the stem's tip on the point, icons, link mode wrapping, the font, frames and colours.
+#include "rvToolTip.h"
+#include "tooltip_windows.h"
+
+#include <gtest/gtest.h>
+
+using namespace tiptest;
+
+namespace {
+
+// Reads the tooltip's state that the tests check.
+struct ProbeTip : rvToolTip {
+    using rvToolTip::m_sizeIcon;
+    using rvToolTip::m_sizeWnd;
+    using rvToolTip::m_strText;
+};
+
+struct TooltipShape : ::testing::Test {
+    vxtest::HostWindow host{800, 600};
+    ProbeTip tip;
+
+    void SetUp() override { ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd()))); }
+
+    // Region and size for a text, measured on the tooltip's own device context.
+    SIZE Measure(const char* text, HRGN* phRgn = nullptr)
+    {
+        tip.m_strText = text;
+        CClientDC dc(&tip);
+        HRGN rgn = nullptr;
+        CSize size(-1, -1);
+        EXPECT_EQ(tip.GetWindowRegion(&dc, &rgn, &size), 1);
+        if (phRgn != nullptr)
+            *phRgn = rgn;
+        else
+            ::DeleteObject(rgn);
+        return size;
+    }
+};
+
+TEST_F(TooltipShape, WindowSizeFollowsTheMeasuredText)
+{
+    const SIZE text = MeasureText(nullptr, "Hi");
+    ASSERT_GT(text.cx, 0);
+    SIZE size = Measure("Hi");
+    EXPECT_EQ(size.cx, text.cx + 26);
+    EXPECT_EQ(size.cy, text.cy + 26 + 25);
+
+    // The text's own line breaks count, no wrapping: the longer line gives the width.
+    const SIZE two = MeasureText(nullptr, "short\r\na longer second line");
+    size = Measure("short\r\na longer second line");
+    EXPECT_EQ(size.cx, two.cx + 26);
+    EXPECT_EQ(size.cy, two.cy + 51);
+    EXPECT_GT(two.cy, text.cy);
+
+    // An empty text keeps only margins and stem (plus whatever the empty text measures).
+    const SIZE empty = MeasureText(nullptr, "");
+    size = Measure("");
+    EXPECT_EQ(size.cx, 26 + empty.cx);
+    EXPECT_EQ(size.cy, 51 + empty.cy);
+
+    // Bad arguments: no region, nothing written.
+    HRGN rgn = reinterpret_cast<HRGN>(1);
+    CClientDC dc(&tip);
+    EXPECT_EQ(tip.GetWindowRegion(nullptr, &rgn, nullptr), 0);
+    EXPECT_EQ(rgn, reinterpret_cast<HRGN>(1));
+    EXPECT_EQ(tip.GetWindowRegion(&dc, nullptr, nullptr), 0);
+}
+
+TEST_F(TooltipShape, RegionIsABodyWithAStemBelowItsRightEnd)
+{
+    HRGN rgn = nullptr;
+    SIZE size = Measure("Balloon text", &rgn);
+    ASSERT_NE(rgn, nullptr);
+    const int w = size.cx, h = size.cy - 25;
+    RECT box;
+    ::GetRgnBox(rgn, &box);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.right, w);
+    EXPECT_LE(box.bottom, h + 13);
+    EXPECT_GE(box.bottom, h + 11);
+    // Body: centre and near the straight edges; the rounded corners are cut.
+    EXPECT_TRUE(::PtInRegion(rgn, w / 2, h / 2));
+    EXPECT_TRUE(::PtInRegion(rgn, 1, h / 2));
+    EXPECT_FALSE(::PtInRegion(rgn, 0, 0));
+    EXPECT_FALSE(::PtInRegion(rgn, w - 1, h - 1));
+    // Stem: inside just left of its upright side, down to near the tip; nothing right of it.
+    EXPECT_TRUE(::PtInRegion(rgn, w - 14, h + 5));
+    EXPECT_TRUE(::PtInRegion(rgn, w - 14, h + 10));
+    EXPECT_FALSE(::PtInRegion(rgn, w - 12, h + 5));
+    EXPECT_FALSE(::PtInRegion(rgn, w - 40, h + 5));
+    EXPECT_FALSE(::PtInRegion(rgn, 3, h + 3));
+    ::DeleteObject(rgn);
+}
+
+TEST_F(TooltipShape, ShownBalloonTouchesThePointWithItsTip)
+{
+    CPoint pt(500, 400);
+    tip.Show("Tip on the point", &pt, "");
+    ASSERT_TRUE(tip.IsWindowVisible());
+    vxtest::PumpFor(50);
+    POINT tipPoint = TipOf(tip.GetSafeHwnd());
+    EXPECT_EQ(tipPoint.x, 500);
+    EXPECT_EQ(tipPoint.y, 400);
+    RECT rc = WindowRect(tip.GetSafeHwnd());
+    EXPECT_EQ(rc.right - rc.left, tip.m_sizeWnd.cx);
+    EXPECT_EQ(rc.bottom - rc.top, tip.m_sizeWnd.cy);
+
+    // The window's region is the balloon, and the screen shows it up to the tip: the frame
+    // colour just above and left of the point, the host's background right of it.
+    HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(tip.GetSafeHwnd(), rgn), ERROR);
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top - 25;
+    EXPECT_TRUE(::PtInRegion(rgn, w - 14, h + 10));
+    EXPECT_FALSE(::PtInRegion(rgn, w - 5, h + 5));
+    ::DeleteObject(rgn);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(::GetPixel(screen, 500 - 1, 400 - 2), ::GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_NE(::GetPixel(screen, 500 + 3, 400 - 6), ::GetSysColor(COLOR_WINDOW));
+    ::ReleaseDC(nullptr, screen);
+
+    // Not clamped to the screen.
+    CPoint corner(5, 5);
+    tip.Show("Corner", &corner, "");
+    EXPECT_LT(WindowRect(tip.GetSafeHwnd()).left, 0);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, 5);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, 5);
+}
+
+TEST_F(TooltipShape, IconsWidenTheBodyAndSetItsLeastHeight)
+{
+    HICON small = MakeIcon(16, RGB(255, 0, 0));
+    HICON large = MakeIcon(48, RGB(0, 128, 0));
+    const SIZE plain = Measure("Hi");
+
+    tip.SetIcon(small);
+    EXPECT_EQ(tip.m_sizeIcon, CSize(16, 16));
+    SIZE size = Measure("Hi");
+    EXPECT_EQ(size.cx, plain.cx + 21);
+    EXPECT_EQ(size.cy, plain.cy);
+
+    tip.SetIcon(large);
+    EXPECT_EQ(tip.m_sizeIcon, CSize(48, 48));
+    size = Measure("Hi");
+    EXPECT_EQ(size.cx, plain.cx + 53);
+    EXPECT_EQ(size.cy, 48 + 25);
+
+    // Painted: the icon at the left margin, its bottom no higher than the window's top allows.
+    CPoint pt(500, 400);
+    tip.Show("Hi", &pt, "");
+    vxtest::PumpFor(50);
+    EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {13, 13, 13 + 48, 13 + 48}, RGB(0, 128, 0)), 48 * 48);
+    tip.SetIcon(small);
+    tip.Show("Hi", &pt, "");
+    vxtest::PumpFor(50);
+    EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {0, 0, 60, 60}, RGB(255, 0, 0)), 16 * 16);
+    EXPECT_GT(CountColour(tip.GetSafeHwnd(), {13, 1, 29, 29}, RGB(255, 0, 0)), 0);
+
+    // No icon again: back to the plain size.
+    tip.SetIcon(static_cast<HICON>(nullptr));
+    EXPECT_EQ(tip.m_sizeIcon, CSize(0, 0));
+    EXPECT_EQ(Measure("Hi").cx, plain.cx);
+    tip.Hide(0);
+    ::DestroyIcon(small);
+    ::DestroyIcon(large);
+}
+
+TEST_F(TooltipShape, SettingTheSameIconDoesNotRepaint)
+{
+    HICON icon = MakeIcon(16, RGB(255, 0, 0));
+    CPoint pt(400, 300);
+    tip.Show("Icon", &pt, "");
+    tip.SetIcon(icon);
+    vxtest::PumpFor(30);
+    vxtest::MessageRecorder rec(tip.GetSafeHwnd());
+    tip.SetIcon(icon);
+    vxtest::PumpFor(30);
+    EXPECT_EQ(rec.Count(WM_PAINT), 0);
+    tip.SetIcon(static_cast<HICON>(nullptr));        // cleared without repainting either
+    EXPECT_EQ(rec.Count(WM_PAINT), 0);
+    HICON other = MakeIcon(16, RGB(0, 0, 0));
+    tip.SetIcon(other);                              // a new icon repaints at once
+    EXPECT_EQ(rec.Count(WM_PAINT), 1);
+    rec.Detach();
+    tip.SetIcon(static_cast<HICON>(nullptr));
+    ::DestroyIcon(icon);
+    ::DestroyIcon(other);
+}
+
+TEST_F(TooltipShape, LinkModeJoinsAndRewrapsTheText)
+{
+    const char* text = "first line\r\nsecond, longer line";
+    const SIZE asPassed = MeasureText(nullptr, text);
+    tip.SetbLink(TRUE);
+    SIZE size = Measure(text);
+    // The width of the longer line as passed; the joined text broken again at that width.
+    EXPECT_EQ(size.cx, asPassed.cx + 26);
+    const int lines = (size.cy - 51) / 18;
+    EXPECT_EQ((size.cy - 51) % 18, 0);
+    EXPECT_EQ(lines, 2);
+
+    // An empty text counts no line at all.
+    size = Measure("");
+    EXPECT_EQ(size.cy, 51);
+
+    // WrapTextLines on a real device context: bounded on every input.
+    CClientDC dc(&tip);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "", CRect(0, 0, 100, 20), TRUE, 18), 0);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 0, 0), TRUE, 18), 3);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 1000, 20), TRUE, 18), 1);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "WWW", CRect(0, 0, 2, 20), TRUE, 18), 3);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 1000, 20), TRUE, -1), 0);
+    EXPECT_EQ(tip.WrapTextLines(nullptr, "abc", CRect(0, 0, 1000, 20), TRUE, 18), 0);
+    const CString dbcs("\x82\xa0\x82\xa2\x82\xa4");
+    const int dbcsLines = tip.WrapTextLines(&dc, dbcs, CRect(0, 0, 0, 0), TRUE, 18);
+    EXPECT_GE(dbcsLines, 3);
+    EXPECT_LE(dbcsLines, 6);
+    const CString longText(CString('x', 2000));
+    EXPECT_EQ(tip.WrapTextLines(&dc, longText, CRect(0, 0, 0, 0), TRUE, 18), 2000);
+}
+
+TEST_F(TooltipShape, FontIsTheParentsOrTheOneSet)
+{
+    CFont big, parentFont;
+    ASSERT_TRUE(big.CreatePointFont(240, "Tahoma"));
+    ASSERT_TRUE(parentFont.CreatePointFont(140, "Tahoma"));
+    const SIZE plain = Measure("Font");
+
+    tip.SetFont(&big);
+    SIZE size = Measure("Font");
+    const SIZE bigText = MeasureText(static_cast<HFONT>(big.GetSafeHandle()), "Font");
+    EXPECT_EQ(size.cx, bigText.cx + 26);
+    EXPECT_EQ(size.cy, bigText.cy + 51);
+
+    // Null: the parent's font again, as its WM_GETFONT answers.
+    host.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_GETFONT)
+            return false;
+        result = reinterpret_cast<LRESULT>(parentFont.GetSafeHandle());
+        return true;
+    });
+    tip.SetFont(nullptr);
+    size = Measure("Font");
+    const SIZE parentText = MeasureText(static_cast<HFONT>(parentFont.GetSafeHandle()), "Font");
+    EXPECT_EQ(size.cx, parentText.cx + 26);
+    host.SetHandler(nullptr);
+    EXPECT_EQ(Measure("Font").cx, plain.cx);
+}
+
+TEST_F(TooltipShape, PaintsFillFramesAndColours)
+{
+    tip.SetBkColor(RGB(255, 255, 200));
+    tip.SetFrameColor(RGB(200, 0, 0));
+    tip.SetInnerFrameColor(RGB(0, 160, 0));
+    CPoint pt(500, 400);
+    tip.Show("Colours", &pt, "");
+    vxtest::PumpFor(50);
+    HWND hwnd = tip.GetSafeHwnd();
+    RECT rc = WindowRect(hwnd);
+    const int h = rc.bottom - rc.top - 25;
+    const int midY = h / 2;
+    HDC dc = ::GetDC(hwnd);
+    EXPECT_EQ(::GetPixel(dc, 0, midY), RGB(200, 0, 0));     // outermost: the frame colour
+    EXPECT_EQ(::GetPixel(dc, 1, midY), RGB(0, 160, 0));     // then two of the inner frame
+    EXPECT_EQ(::GetPixel(dc, 2, midY), RGB(0, 160, 0));
+    EXPECT_EQ(::GetPixel(dc, 3, midY), RGB(255, 255, 200)); // the fill
+    EXPECT_EQ(::GetPixel(dc, 6, 3), RGB(255, 255, 200));
+    ::ReleaseDC(hwnd, dc);
+    // Dark text pixels inside the text rectangle.
+    const int textPixels = CountColour(hwnd, {13, 13, rc.right - rc.left, h}, RGB(0, 0, 0));
+    EXPECT_GT(textPixels, 0);
+    tip.Hide(0);
+}
+
+TEST_F(TooltipShape, ShowingAndPaintingLeakNothing)
+{
+    HICON icon = MakeIcon(16, RGB(255, 0, 0));
+    tip.SetIcon(icon);
+    tip.SetbLink(TRUE);
+    CPoint pt(500, 400);
+    auto round = [&] {
+        for (int i = 0; i < 10; ++i) {
+            tip.Show(i % 2 ? "Short" : "A somewhat longer\r\ntext", &pt, "");
+            tip.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            tip.SetTipText("Other text", &pt);
+            tip.Hide(0);
+        }
+        vxtest::PumpMessages();
+    };
+    round();
+    const vxtest::GuiCounts start = vxtest::GuiCounts::Now();
+    round();
+    EXPECT_EQ(vxtest::GuiCounts::Now(), start) << vxtest::ToString(vxtest::GuiCounts::Now());
+    tip.SetIcon(static_cast<HICON>(nullptr));
+    ::DestroyIcon(icon);
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+// Direct showing: SetTipText in place or anew, auto-hide on deactivation, the click
+// notification, link mode hover painting, and tools and icons from resources.
+#include "rvToolTip.h"
+#include "tooltip_test_resources.h"
+#include "tooltip_windows.h"
+
+#include <gtest/gtest.h>
+
+using namespace tiptest;
+
+namespace {
+
+struct ProbeTip : rvToolTip {
+    using rvToolTip::m_bAutoHide;
+    using rvToolTip::m_hIcon;
+    using rvToolTip::m_sizeIcon;
+    using rvToolTip::m_strText;
+};
+
+struct TooltipShow : ::testing::Test {
+    vxtest::HostWindow host{800, 600};
+    ProbeTip tip;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
+        vxtest::PumpMessages();
+    }
+    bool Visible() { return tip.IsWindowVisible() != FALSE; }
+    CPoint At(int x, int y) { return CPoint(vxtest::ScreenPoint(host.Hwnd(), x, y)); }
+};
+
+TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
+{
+    // Never shown: SetTipText shows.
+    CPoint pt = At(500, 300);
+    tip.SetTipText("ABCD", &pt);
+    ASSERT_TRUE(Visible());
+    const RECT first = WindowRect(tip.GetSafeHwnd());
+    vxtest::PumpFor(30);
+
+    // The same letters in another order measure the same: no move, no re-show.
+    vxtest::MessageRecorder rec(tip.GetSafeHwnd());
+    tip.SetTipText("DCBA", &pt);
+    vxtest::PumpFor(30);
+    EXPECT_EQ(rec.Count(WM_WINDOWPOSCHANGING), 0);
+    EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
+    EXPECT_GE(rec.Count(WM_PAINT), 1);                // the text is repainted
+    EXPECT_EQ(tip.m_strText, "DCBA");
+    EXPECT_TRUE(Visible());
+    RECT now = WindowRect(tip.GetSafeHwnd());
+    EXPECT_TRUE(::EqualRect(&now, &first));
+
+    // Same size at a new point: moved, same size, still no re-show.
+    rec.Clear();
+    CPoint moved = At(450, 320);
+    tip.SetTipText("BADC", &moved);
+    EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, moved.x);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, moved.y);
+    now = WindowRect(tip.GetSafeHwnd());
+    EXPECT_EQ(now.right - now.left, first.right - first.left);
+
+    // A longer text is shown anew, wider.
+    rec.Clear();
+    tip.SetTipText("A much longer text than before", &moved);
+    EXPECT_GE(rec.Count(WM_WINDOWPOSCHANGING), 1);
+    now = WindowRect(tip.GetSafeHwnd());
+    EXPECT_GT(now.right - now.left, first.right - first.left);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, moved.x);
+    rec.Detach();
+
+    // A null text is an empty one.
+    tip.SetTipText(nullptr, nullptr);
+    EXPECT_EQ(tip.m_strText, "");
+}
+
+TEST_F(TooltipShow, AutoHideHidesOnDeactivation)
+{
+    // Off: activating the host leaves the balloon up.
+    CPoint pt = At(400, 300);
+    tip.Show("Stays", &pt, "");
+    ::SetActiveWindow(host.Hwnd());
+    vxtest::PumpFor(30);
+    EXPECT_TRUE(Visible());
+    tip.Hide(0);
+
+    // On: the balloon becomes the active window; clicking the host hides it.
+    tip.SetAutoHide(TRUE, 0);
+    EXPECT_TRUE(tip.m_bAutoHide);
+    tip.Show("Goes", &pt, "");
+    EXPECT_EQ(::GetActiveWindow(), tip.GetSafeHwnd());
+    vxtest::Click(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
+    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+
+    // With a delay the setting takes effect when its timer fires; a visible balloon is then
+    // activated, so that the next deactivation hides it.
+    tip.SetAutoHide(FALSE, 0);
+    tip.Show("Later", &pt, "");
+    ::SetActiveWindow(host.Hwnd());
+    tip.SetAutoHide(TRUE, 100);
+    EXPECT_FALSE(tip.m_bAutoHide);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return tip.m_bAutoHide != FALSE; }));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetActiveWindow() == tip.GetSafeHwnd(); }));
+    ::SetActiveWindow(host.Hwnd());
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
+
+    // A hidden balloon does not take the activation when the timer fires.
+    tip.SetAutoHide(TRUE, 50);
+    vxtest::PumpFor(200);
+    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+}
+
+TEST_F(TooltipShow, ClickIsSentToTheNotifyWindow)
+{
+    CPoint pt = At(400, 300);
+    tip.Show("Click me", &pt, "");
+    vxtest::PumpFor(30);
+    RECT rc = WindowRect(tip.GetSafeHwnd());
+    const POINT body = {rc.left + 20, rc.top + 20};
+
+    // No notify window: nothing.
+    host.Recorder().Clear();
+    vxtest::Click(body);
+    EXPECT_EQ(host.Recorder().Count(WM_TOOLTIP_CLICK), 0);
+
+    tip.SetNotifyWnd(CWnd::FromHandle(host.Hwnd()));
+    tip.Show("Click me", &pt, "");
+    vxtest::Click(body);
+    auto clicks = host.Recorder().Filter(WM_TOOLTIP_CLICK);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_FALSE(clicks[0].posted);
+    EXPECT_EQ(clicks[0].wParam, 0u);
+    EXPECT_EQ(clicks[0].lParam, 0);
+    EXPECT_EQ(WM_TOOLTIP_CLICK, WM_USER + 503);
+
+    // Link mode notifies the same way; the right button does not.
+    tip.SetbLink(TRUE);
+    tip.Show("Click me", &pt, "");
+    vxtest::Click(body, 1);
+    EXPECT_EQ(host.Recorder().Count(WM_TOOLTIP_CLICK), 1);
+    vxtest::Click(body);
+    EXPECT_EQ(host.Recorder().Count(WM_TOOLTIP_CLICK), 2);
+}
+
+TEST_F(TooltipShow, LinkModePaintsUnderlinedBlueTextWhileHovered)
+{
+    HCURSOR hand = ::LoadCursor(nullptr, IDC_HAND);
+    tip.SetbLink(TRUE);
+    tip.SetCursor(hand);
+    CPoint pt = At(500, 400);
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    tip.Show("Open the details of this entry", &pt, "");
+    vxtest::PumpFor(50);
+    HWND hwnd = tip.GetSafeHwnd();
+    RECT rc = WindowRect(hwnd);
+    const RECT text = {13, 13, rc.right - rc.left - 13, rc.bottom - rc.top - 25};
+    const COLORREF blue = RGB(0, 0, 255);
+    EXPECT_EQ(CountColour(hwnd, text, blue), 0);
+
+    // Pointer over the balloon: blue, with an underline running along the text.
+    vxtest::MouseMove({rc.left + 20, rc.top + 15});
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) > 0; }));
+    EXPECT_GT(LongestRun(hwnd, text, blue), (text.right - text.left) / 3);
+    EXPECT_EQ(::GetCursor(), hand);
+
+    // Pointer gone: plain text again.
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) == 0; }));
+
+    // Without a cursor of its own a link still shows as one.
+    tip.SetCursor(nullptr);
+    vxtest::MouseMove({rc.left + 25, rc.top + 16});
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) > 0; }));
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) == 0; });
+
+    // Not in link mode: hovering changes nothing.
+    tip.SetbLink(FALSE);
+    tip.Show("Plain text", &pt, "");
+    vxtest::MouseMove({rc.left + 20, rc.top + 15});
+    vxtest::PumpFor(100);
+    EXPECT_EQ(CountColour(hwnd, text, blue), 0);
+}
+
+TEST_F(TooltipShow, ToolsAndIconsFromResources)
+{
+    vxtest::HostWindow other{200, 100};
+    CWnd* tool = CWnd::FromHandle(other.Hwnd());
+    EXPECT_EQ(tip.AddTool(tool, IDS_TOOLTIP_TEST_TEXT, IDI_TOOLTIP_TEST_ICON, 16, 16), 1);
+    EXPECT_EQ(tip.AddTool(tool, IDS_TOOLTIP_MISSING, 0, 16, 16), 0);
+    EXPECT_EQ(tip.AddTool(tool, IDS_TOOLTIP_TEST_TEXT, IDI_TOOLTIP_MISSING, 16, 16), 0);
+    EXPECT_EQ(tip.AddTool(nullptr, IDS_TOOLTIP_TEST_TEXT, 0, 16, 16), 0);
+
+    // The registered tool is the first one, untouched by the failed calls.
+    tip.SetShowDelay(50);
+    const POINT p = vxtest::ScreenPoint(other.Hwnd(), 50, 50);
+    RelayMoveTo(tip, p);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return Visible(); }));
+    EXPECT_EQ(tip.m_strText, "Text from the resources");
+    ASSERT_NE(tip.m_hIcon, nullptr);
+    EXPECT_EQ(tip.m_sizeIcon, CSize(16, 16));
+
+    EXPECT_EQ(tip.SetIcon(IDI_TOOLTIP_MISSING, 32, 32), 0);
+    EXPECT_EQ(tip.m_sizeIcon, CSize(16, 16));
+    EXPECT_EQ(tip.SetIcon(IDI_TOOLTIP_TEST_ICON, 32, 32), 1);
+    EXPECT_EQ(tip.m_sizeIcon, CSize(32, 32));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "tooltip_windows.h"
+
+namespace tiptest {
+
+HWND CreateToolWindow(HWND hParent, int x, int y, int cx, int cy)
+{
+    static const char kClass[] = "vxtest.TooltipTool";
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = kClass;
+        registered = ::RegisterClassA(&wc) != 0;
+    }
+    return ::CreateWindowExA(0, kClass, "", WS_CHILD | WS_VISIBLE, x, y, cx, cy, hParent,
+                             nullptr, ::GetModuleHandleA(nullptr), nullptr);
+}
+
+HICON MakeIcon(int size, COLORREF colour)
+{
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP colourBits = ::CreateCompatibleBitmap(screen, size, size);
+    HBITMAP maskBits = ::CreateBitmap(size, size, 1, 1, nullptr);
+    HGDIOBJ old = ::SelectObject(dc, colourBits);
+    RECT rc = {0, 0, size, size};
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    ::FillRect(dc, &rc, brush);
+    ::DeleteObject(brush);
+    ::SelectObject(dc, maskBits);
+    ::PatBlt(dc, 0, 0, size, size, BLACKNESS);   // opaque everywhere
+    ::SelectObject(dc, old);
+    ICONINFO info = {TRUE, 0, 0, maskBits, colourBits};
+    HICON icon = ::CreateIconIndirect(&info);
+    ::DeleteObject(colourBits);
+    ::DeleteObject(maskBits);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    return icon;
+}
+
+SIZE MeasureText(HFONT hFont, const std::string& text)
+{
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = hFont != nullptr ? ::SelectObject(dc, hFont) : nullptr;
+    RECT rc = {0, 0, 0, 0};
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc,
+                DT_CALCRECT | DT_EXTERNALLEADING);
+    if (old != nullptr)
+        ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+RECT WindowRect(HWND hwnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hwnd, &rc);
+    return rc;
+}
+
+POINT TipOf(HWND hwnd)
+{
+    RECT rc = WindowRect(hwnd);
+    const int bodyHeight = rc.bottom - rc.top - 25;
+    return POINT{rc.right - 13, rc.top + bodyHeight + 12};
+}
+
+int CountColour(HWND hwnd, const RECT& rc, COLORREF colour)
+{
+    HDC dc = ::GetDC(hwnd);
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            n += ::GetPixel(dc, x, y) == colour;
+    ::ReleaseDC(hwnd, dc);
+    return n;
+}
+
+int LongestRun(HWND hwnd, const RECT& rc, COLORREF colour)
+{
+    HDC dc = ::GetDC(hwnd);
+    int best = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        int run = 0;
+        for (int x = rc.left; x < rc.right; ++x) {
+            run = ::GetPixel(dc, x, y) == colour ? run + 1 : 0;
+            if (run > best)
+                best = run;
+        }
+    }
+    ::ReleaseDC(hwnd, dc);
+    return best;
+}
+
+} // namespace tiptest

@@ -1,0 +1,378 @@
+// rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
+#include "rvToolTip.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const UINT_PTR kShowTimer = 100;     // pointer rests on a tool
+const UINT_PTR kHideTimer = 101;     // hide once the pointer has moved
+const UINT_PTR kAutoHideTimer = 502; // arms auto-hide
+
+// Where resources of the given type and id are found: the host's modules first, then ours.
+HINSTANCE ResourceModuleFor(UINT nID, LPCTSTR type)
+{
+    return AfxFindResourceHandle(MAKEINTRESOURCE(nID), type);
+}
+
+HICON LoadIconResource(UINT nIDIcon, int cx, int cy)
+{
+    return static_cast<HICON>(::LoadImage(ResourceModuleFor(nIDIcon, RT_GROUP_ICON),
+                                          MAKEINTRESOURCE(nIDIcon), IMAGE_ICON, cx, cy,
+                                          LR_SHARED));
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
+    ON_WM_PAINT()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_WM_ACTIVATE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
+END_MESSAGE_MAP()
+
+rvToolTip::rvToolTip()
+    : m_bAutoHidePending(FALSE), m_bAutoHide(FALSE), m_nShowDelay(500), m_nHideDelay(500),
+      m_ptLast(0, 0), m_nTimer(0), m_hIcon(NULL), m_sizeIcon(0, 0),
+      m_clrBk(::GetSysColor(COLOR_WINDOW)), m_clrFrame(::GetSysColor(COLOR_WINDOWTEXT)),
+      m_clrInnerFrame(::GetSysColor(COLOR_SCROLLBAR)), m_sizeWnd(0, 0), m_mapTools(10),
+      m_bLink(FALSE), m_bHover(FALSE), m_hCursor(NULL), m_pNotifyWnd(NULL), m_nMarginX(13),
+      m_nMarginY(13), m_nArrowWidth(25), m_nArrowHeight(25), m_nIconGap(5),
+      m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL), m_hPendingTool(NULL)
+{
+    m_mapTools.InitHashTable(17);
+    m_nShowDelay = m_nDefShowDelay;
+    m_nHideDelay = m_nDefHideDelay;
+}
+
+rvToolTip::~rvToolTip()
+{
+    // Destroyed here, while the object is still a tooltip, so that OnDestroy stops its timers.
+    if (m_hWnd != NULL)
+        DestroyWindow();
+}
+
+int rvToolTip::Create(CWnd* pParentWnd)
+{
+    LPCTSTR pszClass = AfxRegisterWndClass(0);
+    return CreateEx(0, pszClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL,
+                    NULL);
+}
+
+// --- tools -------------------------------------------------------------------------------
+
+void rvToolTip::AddTool(CWnd* pWnd, LPCSTR lpszText, HICON hIcon)
+{
+    HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    if (hWnd == NULL)
+        return;
+    tagTipToolInfo info;
+    info.strText = lpszText != NULL ? lpszText : "";
+    info.hIcon = hIcon;
+    m_mapTools.SetAt(hWnd, info);
+}
+
+int rvToolTip::AddTool(CWnd* pWnd, UINT nIDText, UINT nIDIcon, int cx, int cy)
+{
+    if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
+        return 0;
+    CString strText;
+    if (!strText.LoadString(nIDText))
+        return 0;
+    HICON hIcon = NULL;
+    if (nIDIcon != 0) {
+        hIcon = LoadIconResource(nIDIcon, cx, cy);
+        if (hIcon == NULL)
+            return 0;
+    }
+    AddTool(pWnd, strText, hIcon);
+    return 1;
+}
+
+void rvToolTip::RemoveTool(CWnd* pWnd)
+{
+    HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    if (hWnd == NULL)
+        return;
+    m_mapTools.RemoveKey(hWnd);
+    // A show still pending for the removed tool is dropped.
+    if (m_nTimer == kShowTimer && m_hPendingTool == hWnd)
+        KillPendingTimer();
+}
+
+void rvToolTip::RelayEvent(MSG* pMsg)
+{
+    if (pMsg == NULL || m_hWnd == NULL)
+        return;
+    switch (pMsg->message) {
+    case WM_MOUSEMOVE: {
+        // The pointer's place now, not the message's: relays may come late.
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        if (pt == m_ptLast)
+            return;
+        HWND hUnder = ::WindowFromPoint(pt);
+        tagTipToolInfo info;
+        // Only the window under the pointer is a tool, never its parents.
+        if (hUnder == NULL || !m_mapTools.Lookup(hUnder, info)) {
+            Hide(m_nHideDelay);
+            return;
+        }
+        m_ptLast = pt;
+        m_strText = info.strText;
+        SetIcon(info.hIcon);
+        if (IsWindowVisible())
+            HideNow();
+        KillPendingTimer();
+        StartTimer(kShowTimer, m_nShowDelay);
+        m_hPendingTool = hUnder;
+        break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        // Hidden at once; a pending timer stays.
+        HideNow();
+        break;
+    default:
+        break;
+    }
+}
+
+// --- showing -----------------------------------------------------------------------------
+
+void rvToolTip::Show(CString strText, CPoint* pPoint, CString /*strOther*/)
+{
+    if (m_hWnd == NULL)
+        return;
+    if (IsWindowVisible())
+        HideNow();
+    if (pPoint != NULL)
+        m_ptLast = *pPoint;
+    else
+        ::GetCursorPos(&m_ptLast);
+    m_strText = strText;
+
+    CSize size;
+    HRGN hRgn = NULL;
+    if (!MeasureBalloon(&size, &hRgn))
+        return;
+    SetWindowRgn(hRgn, TRUE);        // the window owns the region from here on
+    PlaceAt(m_ptLast, size);
+    // From now on the hide check compares with where the pointer is, not with the tip.
+    ::GetCursorPos(&m_ptLast);
+    m_sizeWnd = size;
+    if (m_bAutoHide)
+        SetActiveWindow();
+}
+
+void rvToolTip::Hide(int nDelay)
+{
+    if (m_hWnd == NULL || !IsWindowVisible())
+        return;
+    if (nDelay <= 0) {
+        HideNow();
+        return;
+    }
+    KillPendingTimer();
+    StartTimer(kHideTimer, static_cast<UINT>(nDelay));
+}
+
+void rvToolTip::SetTipText(LPCSTR lpszText, CPoint* pPoint)
+{
+    CString strText = lpszText != NULL ? lpszText : "";
+    if (m_sizeWnd.cx == 0 || m_sizeWnd.cy == 0) {
+        Show(strText, pPoint, CString());
+        return;
+    }
+    if (m_hWnd == NULL)
+        return;
+    m_strText = strText;
+    CSize size;
+    if (!MeasureBalloon(&size, NULL))
+        return;
+    if (size != m_sizeWnd) {
+        Show(strText, pPoint, CString());
+        return;
+    }
+    // Same size: the window stays where it is (unless a new point is given), only the text
+    // is repainted.
+    if (!IsWindowVisible())
+        ShowWindow(SW_SHOWNOACTIVATE);
+    CRect rcText = TextRect();
+    if (pPoint != NULL && *pPoint != m_ptLast) {
+        m_ptLast = *pPoint;
+        PlaceAt(m_ptLast, m_sizeWnd);
+    }
+    RedrawWindow(rcText, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void rvToolTip::SetAutoHide(BOOL bAutoHide, UINT nDelay)
+{
+    // Without a window no timer can carry the setting: it takes effect at once.
+    if (nDelay == 0 || m_hWnd == NULL) {
+        m_bAutoHide = bAutoHide;
+        return;
+    }
+    m_bAutoHidePending = bAutoHide;
+    SetTimer(kAutoHideTimer, nDelay, NULL);
+}
+
+int rvToolTip::SetIcon(UINT nIDIcon, int cx, int cy)
+{
+    HICON hIcon = LoadIconResource(nIDIcon, cx, cy);
+    if (hIcon == NULL)
+        return 0;
+    SetIcon(hIcon);
+    return 1;
+}
+
+// --- settings ----------------------------------------------------------------------------
+
+void rvToolTip::SetShowDelay(int nDelay) { m_nShowDelay = nDelay; }
+void rvToolTip::SetHideDelay(int nDelay) { m_nHideDelay = nDelay; }
+void rvToolTip::SetBkColor(COLORREF clr) { m_clrBk = clr; }
+void rvToolTip::SetFrameColor(COLORREF clr) { m_clrFrame = clr; }
+void rvToolTip::SetInnerFrameColor(COLORREF clr) { m_clrInnerFrame = clr; }
+void rvToolTip::SetFont(CFont* pFont)
+{
+    m_hFont = pFont != NULL ? static_cast<HFONT>(pFont->GetSafeHandle()) : NULL;
+}
+void rvToolTip::SetCursor(HICON hCursor) { m_hCursor = hCursor; }
+void rvToolTip::SetbLink(BOOL bLink) { m_bLink = bLink; }
+void rvToolTip::SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+
+// --- message handlers --------------------------------------------------------------------
+
+void rvToolTip::OnTimer(UINT_PTR nIDEvent)
+{
+    CPoint pt;
+    switch (nIDEvent) {
+    case kShowTimer: {
+        HWND hTool = m_hPendingTool;
+        KillPendingTimer();
+        // A tool window destroyed during the delay shows nothing, and its record goes.
+        if (!::IsWindow(hTool)) {
+            m_mapTools.RemoveKey(hTool);
+            break;
+        }
+        ::GetCursorPos(&pt);
+        if (pt == m_ptLast) {
+            Show(m_strText, &m_ptLast, CString());
+            StartTimer(kHideTimer, m_nDefHideDelay);
+        }
+        break;
+    }
+    case kHideTimer:
+        ::GetCursorPos(&pt);
+        if (pt != m_ptLast) {
+            KillPendingTimer();
+            HideNow();
+        }
+        break;
+    case kAutoHideTimer:
+        m_bAutoHide = m_bAutoHidePending;
+        KillTimer(kAutoHideTimer);
+        // An invisible balloon does not take the activation from the host.
+        if (IsWindowVisible())
+            SetActiveWindow();
+        break;
+    default:
+        break;
+    }
+    CWnd::OnTimer(nIDEvent);
+}
+
+void rvToolTip::OnDestroy()
+{
+    KillPendingTimer();
+    KillTimer(kAutoHideTimer);
+    m_bHover = FALSE;
+    CWnd::OnDestroy();
+}
+
+void rvToolTip::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState == WA_INACTIVE && IsWindowVisible() && m_bAutoHide)
+        HideNow();
+}
+
+void rvToolTip::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!m_bHover) {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+        m_bHover = _TrackMouseEvent(&tme);
+        if (m_bLink) {
+            if (m_hCursor != NULL)
+                ::SetCursor(m_hCursor);
+            // Repainted as a link, also without a cursor of its own.
+            Invalidate(TRUE);
+        }
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+LRESULT rvToolTip::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    m_bHover = FALSE;
+    Invalidate(TRUE);
+    return 1;
+}
+
+void rvToolTip::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_pNotifyWnd != NULL && ::IsWindow(m_pNotifyWnd->GetSafeHwnd()))
+        m_pNotifyWnd->SendMessage(WM_TOOLTIP_CLICK, 0, 0);
+    // The notified window may have destroyed the tooltip.
+    if (m_hWnd != NULL)
+        CWnd::OnLButtonDown(nFlags, point);
+}
+
+// --- internal helpers --------------------------------------------------------------------
+
+void rvToolTip::KillPendingTimer()
+{
+    if (m_nTimer != 0 && m_hWnd != NULL)
+        KillTimer(m_nTimer);
+    m_nTimer = 0;
+    m_hPendingTool = NULL;
+}
+
+void rvToolTip::StartTimer(UINT_PTR nID, UINT nElapse)
+{
+    m_nTimer = SetTimer(nID, nElapse, NULL) != 0 ? nID : 0;
+}
+
+void rvToolTip::HideNow()
+{
+    if (m_hWnd != NULL)
+        ShowWindow(SW_HIDE);
+}
+
+BOOL rvToolTip::MeasureBalloon(CSize* pSize, HRGN* phRgn)
+{
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return FALSE;
+    HRGN hRgn = NULL;
+    GetWindowRegion(pDC, &hRgn, pSize);
+    ReleaseDC(pDC);
+    if (phRgn != NULL)
+        *phRgn = hRgn;
+    else if (hRgn != NULL)
+        ::DeleteObject(hRgn);
+    return TRUE;
+}
+
+void rvToolTip::PlaceAt(const CPoint& ptTip, const CSize& size)
+{
+    POINT pos = vxBalloonWindowPos(ptTip, size, Metrics());
+    SetWindowPos(&wndTop, pos.x, pos.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}

@@ -1,0 +1,199 @@
+// rvToolTip: measuring, the balloon region, line wrapping, painting and the icon.
+#include "rvToolTip.h"
+#include "vxTextWrap.h"
+
+namespace {
+
+const int kLinkLineHeight = 18;
+const COLORREF kLinkColour = RGB(0, 0, 255);
+const char kLineHeightSample[] = "Q";
+
+// The text with its "\r\n" line breaks removed, as link mode wraps it.
+CString JoinedLines(const CString& strText)
+{
+    CString joined = strText;
+    joined.Replace("\r\n", "");
+    return joined;
+}
+
+// Size of an icon from its own bitmaps (the mask holds two images for a monochrome icon).
+CSize IconSize(HICON hIcon)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(hIcon, &info))
+        return CSize(0, 0);
+    BITMAP bm = {};
+    CSize size(0, 0);
+    if (info.hbmColor != NULL && ::GetObject(info.hbmColor, sizeof(bm), &bm))
+        size = CSize(bm.bmWidth, bm.bmHeight);
+    else if (info.hbmMask != NULL && ::GetObject(info.hbmMask, sizeof(bm), &bm))
+        size = CSize(bm.bmWidth, bm.bmHeight / 2);
+    if (info.hbmColor != NULL)
+        ::DeleteObject(info.hbmColor);
+    if (info.hbmMask != NULL)
+        ::DeleteObject(info.hbmMask);
+    return size;
+}
+
+} // namespace
+
+vxBalloonMetrics rvToolTip::Metrics() const
+{
+    return {m_nMarginX, m_nMarginY, m_nArrowWidth, m_nArrowHeight, m_nIconGap};
+}
+
+HFONT rvToolTip::TextFont()
+{
+    if (m_hFont != NULL)
+        return m_hFont;
+    HWND hParent = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hParent == NULL)
+        return NULL;
+    return reinterpret_cast<HFONT>(::SendMessage(hParent, WM_GETFONT, 0, 0));
+}
+
+CRect rvToolTip::TextRect()
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    SIZE sizeIcon = m_hIcon != NULL ? m_sizeIcon : CSize(0, 0);
+    return CRect(vxBalloonTextRect(rcClient, sizeIcon, Metrics()));
+}
+
+int rvToolTip::GetWindowRegion(CDC* pDC, HRGN* phRgn, CSize* pSize)
+{
+    if (pDC == NULL || phRgn == NULL)
+        return 0;
+    HDC hDC = pDC->GetSafeHdc();
+
+    // The text's extent with its own line breaks; link mode re-breaks it at that width.
+    CRect rc(0, 0, 0, 0);
+    HFONT hFont = TextFont();
+    HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;
+    ::DrawText(hDC, m_strText, m_strText.GetLength(), &rc, DT_CALCRECT | DT_EXTERNALLEADING);
+    if (m_bLink) {
+        int lines = WrapTextLines(pDC, JoinedLines(m_strText), rc, TRUE, kLinkLineHeight);
+        rc.bottom = rc.top + lines * kLinkLineHeight;
+    }
+    if (hOldFont != NULL)
+        ::SelectObject(hDC, hOldFont);
+
+    SIZE sizeIcon = m_hIcon != NULL ? m_sizeIcon : CSize(0, 0);
+    vxBalloonShape shape = vxCalcBalloonShape(rc.Size(), sizeIcon, Metrics());
+    const int w = shape.sizeBody.cx;
+    const int h = shape.sizeBody.cy;
+    HRGN hBody = ::CreateRoundRectRgn(0, 0, w, h, m_nMarginX, m_nMarginY);
+    HRGN hStem = ::CreatePolygonRgn(shape.ptStem, 3, ALTERNATE);
+    *phRgn = ::CreateRectRgn(0, 0, shape.sizeWnd.cx, shape.sizeWnd.cy);
+    ::CombineRgn(*phRgn, hBody, hStem, RGN_OR);
+    ::DeleteObject(hBody);
+    ::DeleteObject(hStem);
+    if (pSize != NULL)
+        *pSize = shape.sizeWnd;
+    return 1;
+}
+
+int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalcOnly,
+                             int nLineHeight)
+{
+    if (nLineHeight < 0 || pDC == NULL)
+        return 0;
+    HDC hDC = pDC->GetSafeHdc();
+    const char* pszText = strText;
+    // Measured and drawn as single lines, so that what was measured is what is drawn.
+    auto measure = [hDC](const char* pszPart, int nLength) {
+        CRect rc(0, 0, 0, 0);
+        ::DrawText(hDC, pszPart, nLength, &rc, DT_CALCRECT | DT_SINGLELINE);
+        return rc.Width();
+    };
+    auto isLeadByte = [](unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; };
+    int nLine = 0;
+    vxTakeLine draw;
+    if (!bCalcOnly) {
+        draw = [&](int nStart, int nLength) {
+            RECT box = vxWrapLineBox(rcText, nLine++, nLineHeight);
+            ::DrawText(hDC, pszText + nStart, nLength, &box, DT_SINGLELINE);
+        };
+    }
+    return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, isLeadByte, draw);
+}
+
+void rvToolTip::OnPaint()
+{
+    CPaintDC dc(this);
+    HDC hDC = dc.GetSafeHdc();
+    HRGN hRgn = NULL;
+    if (!GetWindowRegion(&dc, &hRgn, NULL))
+        return;
+
+    // Fill, then a three-pixel inner frame whose outermost pixel the outer frame covers.
+    HBRUSH hBk = ::CreateSolidBrush(m_clrBk);
+    HBRUSH hInner = ::CreateSolidBrush(m_clrInnerFrame);
+    HBRUSH hFrame = ::CreateSolidBrush(m_clrFrame);
+    ::FillRgn(hDC, hRgn, hBk);
+    ::FrameRgn(hDC, hRgn, hInner, 3, 3);
+    ::FrameRgn(hDC, hRgn, hFrame, 1, 1);
+    ::DeleteObject(hBk);
+    ::DeleteObject(hInner);
+    ::DeleteObject(hFrame);
+
+    CRect rcText = TextRect();
+
+    // A hovered link is drawn underlined in blue, in an underlined copy of the text font.
+    HFONT hFont = TextFont();
+    HFONT hLinkFont = NULL;
+    COLORREF clrOld = CLR_INVALID;
+    if (m_bLink && m_bHover) {
+        LOGFONT lf = {};
+        HGDIOBJ hBase = hFont != NULL ? hFont : ::GetCurrentObject(hDC, OBJ_FONT);
+        if (::GetObject(hBase, sizeof(lf), &lf)) {
+            lf.lfUnderline = TRUE;
+            hLinkFont = ::CreateFontIndirect(&lf);
+        }
+        if (hLinkFont != NULL) {
+            hFont = hLinkFont;
+            clrOld = ::SetTextColor(hDC, kLinkColour);
+        }
+    }
+    HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;
+    ::SetBkMode(hDC, TRANSPARENT);
+
+    if (m_bLink) {
+        rcText.right -= m_nMarginX;
+        WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, kLinkLineHeight);
+    } else {
+        ::DrawText(hDC, m_strText, m_strText.GetLength(), &rcText, DT_EXTERNALLEADING);
+    }
+    SIZE sizeSample = {};
+    ::GetTextExtentPoint32(hDC, kLineHeightSample, 1, &sizeSample);
+
+    if (hOldFont != NULL)
+        ::SelectObject(hDC, hOldFont);
+    if (clrOld != CLR_INVALID)
+        ::SetTextColor(hDC, clrOld);
+    if (hLinkFont != NULL)
+        ::DeleteObject(hLinkFont);
+
+    // The icon's bottom on the first line's bottom.
+    if (m_hIcon != NULL) {
+        int y = vxBalloonIconTop(sizeSample.cy, m_sizeIcon.cy, Metrics());
+        ::DrawIconEx(hDC, m_nMarginX, y, m_hIcon, m_sizeIcon.cx, m_sizeIcon.cy, 0, NULL,
+                     DI_NORMAL);
+    }
+    ::DeleteObject(hRgn);
+}
+
+void rvToolTip::SetIcon(HICON hIcon)
+{
+    if (hIcon == m_hIcon)
+        return;
+    m_hIcon = hIcon;
+    if (hIcon == NULL) {
+        m_sizeIcon = CSize(0, 0);
+        return;
+    }
+    m_sizeIcon = IconSize(hIcon);
+    // Size and region follow at the next Show or SetTipText.
+    if (m_hWnd != NULL)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
