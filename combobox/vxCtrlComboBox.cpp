@@ -1,0 +1,272 @@
+// Construction, creation, window class, font, edit child and the window options.
+#include "vxCtrlComboBox.h"
+#include "vxComboGeometry.h"
+
+#include <vexelcore.h>
+
+namespace {
+
+const char kClassName[] = "RavuComboBoxCtrl";
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(vxCtrlComboBox, CWnd)
+
+BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_ENABLE()
+    ON_WM_CHILDACTIVATE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_COMBO_SELECTEDITEM, &vxCtrlComboBox::OnSelectedItem)
+    ON_MESSAGE(WM_COMBO_DESTROYDROPDOWN, &vxCtrlComboBox::OnDestroyDropdownList)
+    ON_MESSAGE(WM_COMBO_DROPDOWNBUTTON, &vxCtrlComboBox::OnDropdownButton)
+    ON_EN_SETFOCUS(VXCB_EDIT_ID, &vxCtrlComboBox::OnSetfocusEdit)
+    ON_EN_KILLFOCUS(VXCB_EDIT_ID, &vxCtrlComboBox::OnKillfocusEdit)
+    ON_EN_CHANGE(VXCB_EDIT_ID, &vxCtrlComboBox::OnChangeEdit)
+    ON_EN_UPDATE(VXCB_EDIT_ID, &vxCtrlComboBox::OnUpdateEdit)
+    ON_MESSAGE(CB_ADDSTRING, &vxCtrlComboBox::OnCbAddString)
+    ON_MESSAGE(CB_GETCOUNT, &vxCtrlComboBox::OnCbGetCount)
+    ON_MESSAGE(CB_GETCURSEL, &vxCtrlComboBox::OnCbGetCurSel)
+    ON_MESSAGE(CB_GETLBTEXT, &vxCtrlComboBox::OnCbGetLBText)
+    ON_MESSAGE(CB_GETLBTEXTLEN, &vxCtrlComboBox::OnCbGetLBTextLen)
+    ON_MESSAGE(CB_RESETCONTENT, &vxCtrlComboBox::OnCbResetContent)
+    ON_MESSAGE(CB_SELECTSTRING, &vxCtrlComboBox::OnCbSelectString)
+    ON_MESSAGE(CB_SETCURSEL, &vxCtrlComboBox::OnCbSetCurSel)
+    ON_MESSAGE(CB_GETTOPINDEX, &vxCtrlComboBox::OnCbGetTopIndex)
+    ON_MESSAGE(CB_SETTOPINDEX, &vxCtrlComboBox::OnCbSetTopIndex)
+END_MESSAGE_MAP()
+
+vxCtrlComboBox::vxCtrlComboBox(int n)
+    : m_nCurSel(-1),
+      m_nEditHeight(-1),
+      m_nItemHeight(26),
+      m_nDefaultVisibleItems(-1),
+      m_nMinVisibleItems(5),
+      m_pDropWnd(NULL),
+      m_bDropped(FALSE),
+      m_nUnused(n),
+      m_pEdit(NULL),
+      m_pFont(NULL),
+      m_dwStyle(0),
+      m_dwCBStyle(VXCB_FRAME),
+      m_rcEditMargin(2, 2, 26, 2),
+      m_rcButton(0, 0, 0, 0),
+      m_bFocused(FALSE),
+      m_bFocusNotified(FALSE),
+      m_bSelEndOk(FALSE),
+      m_bSyncEdit(TRUE),
+      m_bCreatedByCreate(FALSE),
+      m_bAutoComplete(TRUE),
+      m_bHover(FALSE),
+      m_bHoverTimer(FALSE),
+      m_nWheelDelta(0),
+      m_pAliveWatches(NULL)
+{
+    RegisterWindowClass();
+}
+
+vxCtrlComboBox::~vxCtrlComboBox()
+{
+    // Handlers still on the stack (a host deleting the combo from a notification) stop here.
+    vxAliveWatch::EndAll(m_pAliveWatches);
+    if (m_pEdit != NULL) {
+        m_pEdit->DestroyWindow();
+        delete m_pEdit;
+        m_pEdit = NULL;
+    }
+    // The font goes last: the edit and the drop list draw with it until they are gone.
+    delete m_pFont;
+    m_pFont = NULL;
+}
+
+void vxCtrlComboBox::RegisterWindowClass()
+{
+    WNDCLASS wc;
+    HINSTANCE hInstance = AfxGetInstanceHandle();
+    if (::GetClassInfo(hInstance, kClassName, &wc))
+        return;
+    memset(&wc, 0, sizeof(wc));
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = ::DefWindowProc;
+    wc.hInstance = hInstance;
+    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(5));
+    wc.lpszClassName = kClassName;
+    if (!AfxRegisterClass(&wc))
+        AfxThrowResourceException();
+}
+
+BOOL vxCtrlComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    m_rcWnd = rect;
+    m_bCreatedByCreate = TRUE;
+    m_dwCBStyle |= VXCB_FRAME;
+    m_dwStyle = dwStyle;
+    return CWnd::Create(NULL, "", dwStyle, m_rcWnd, pParentWnd, nID);
+}
+
+void vxCtrlComboBox::PreSubclassWindow()
+{
+    CreateFontA();
+    if (!m_bCreatedByCreate)
+        CreateEdit();
+    CWnd::PreSubclassWindow();
+}
+
+int vxCtrlComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CreateFontA();
+    return 0;
+}
+
+void vxCtrlComboBox::OnChildActivate()
+{
+    CWnd::OnChildActivate();
+    CreateFontA();
+    // A combo made by Create gets its edit here, once it is shown in its parent.
+    if (m_bCreatedByCreate && IsDropDownStyle())
+        CreateEdit();
+}
+
+void vxCtrlComboBox::CreateFontA()
+{
+    if (m_pFont != NULL)
+        return;
+    LOGFONT lf;
+    memset(&lf, 0, sizeof(lf));
+    HFONT hEngineFont = vxGetFont("default");
+    if (hEngineFont != NULL) {
+        // The engine's handle is ours to delete once its description is copied.
+        ::GetObject(hEngineFont, sizeof(lf), &lf);
+        ::DeleteObject(hEngineFont);
+    } else {
+        // The parent's font, or the system's GUI font when the parent has none, so that
+        // the combo always has a font of its own.
+        CWnd* pParent = GetParent();
+        CFont* pParentFont = pParent != NULL ? pParent->GetFont() : NULL;
+        HGDIOBJ hSource = pParentFont != NULL ? pParentFont->GetSafeHandle() : NULL;
+        if (hSource == NULL)
+            hSource = ::GetStockObject(DEFAULT_GUI_FONT);
+        if (hSource != NULL)
+            ::GetObject(hSource, sizeof(lf), &lf);
+    }
+    m_pFont = new CFont;
+    m_pFont->CreateFontIndirect(&lf);
+    SetFont(m_pFont, TRUE);
+}
+
+void vxCtrlComboBox::CreateEdit()
+{
+    if (!IsDropDownStyle() || m_pEdit != NULL)
+        return;
+    DWORD dwEditStyle = WS_CHILD | WS_VISIBLE;
+    if (GetStyle() & CBS_AUTOHSCROLL)
+        dwEditStyle |= ES_AUTOHSCROLL;
+    CEdit* pEdit = new CEdit;
+    if (!pEdit->Create(dwEditStyle, RecalcEditArea(), this, VXCB_EDIT_ID)) {
+        delete pEdit;
+        return;
+    }
+    m_pEdit = pEdit;
+    m_pEdit->SetFont(m_pFont, TRUE);
+    m_pEdit->SetWindowText(m_strText);
+}
+
+BOOL vxCtrlComboBox::IsDropDownStyle() const
+{
+    return (GetStyle() & (CBS_SIMPLE | CBS_DROPDOWN)) == CBS_DROPDOWN;
+}
+
+BOOL vxCtrlComboBox::IsDropListStyle() const
+{
+    return (GetStyle() & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST;
+}
+
+BOOL vxCtrlComboBox::HasEdit() const
+{
+    return m_pEdit != NULL && ::IsWindow(m_pEdit->GetSafeHwnd());
+}
+
+CRect vxCtrlComboBox::RecalcButtonArea()
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    m_rcButton = vxComboButtonArea(rcClient, m_rcEditMargin);
+    return m_rcButton;
+}
+
+CRect vxCtrlComboBox::RecalcEditArea()
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    return CRect(vxComboEditArea(rcClient, m_rcEditMargin, m_nEditHeight));
+}
+
+void vxCtrlComboBox::ModifyCBStyle(DWORD dwRemove, DWORD dwAdd)
+{
+    m_dwCBStyle &= ~dwRemove;
+    m_dwCBStyle |= dwAdd;
+}
+
+void vxCtrlComboBox::SetEditMargin(RECT* pMargins)
+{
+    if (pMargins == NULL)
+        return;
+    m_rcEditMargin = *pMargins;
+    if (HasEdit())
+        m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
+}
+
+int vxCtrlComboBox::LimitText(int nMaxChars)
+{
+    if (!HasEdit())
+        return -1;
+    m_pEdit->SendMessage(EM_LIMITTEXT, nMaxChars == 0 ? 65535 : nMaxChars);
+    return 1;
+}
+
+int vxCtrlComboBox::SetEditSel(int nStartChar, int nEndChar)
+{
+    if (!IsDropDownStyle() || !HasEdit())
+        return -1;
+    m_pEdit->SetSel(nStartChar, nEndChar, TRUE);
+    return 1;
+}
+
+DWORD vxCtrlComboBox::GetEditSel()
+{
+    if (!IsDropDownStyle() || !HasEdit())
+        return static_cast<DWORD>(-1);
+    return static_cast<DWORD>(m_pEdit->SendMessage(EM_GETSEL));
+}
+
+BOOL vxCtrlComboBox::PointInWindow(CPoint ptScreen)
+{
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    return rcWindow.PtInRect(ptScreen);
+}
+
+BOOL vxCtrlComboBox::Notify(UINT nCode)
+{
+    HWND hWnd = m_hWnd;
+    CWnd* pParent = GetParent();
+    if (pParent == NULL)
+        return TRUE;
+    vxAliveWatch watch(m_pAliveWatches);
+    pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID() & 0xFFFF, nCode),
+                         reinterpret_cast<LPARAM>(hWnd));
+    // The receiver may have destroyed the window or deleted the combo.
+    return watch.IsAlive() && ::IsWindow(hWnd);
+}

@@ -1,0 +1,177 @@
+// A combo box that keeps its own item list (text, image and data per item) and paints its
+// own selection field and drop button; the drop list is a separate top-most pop-up.
+//
+// State: the items, the selection index m_nCurSel (which may name no item after deletions)
+// and the shown text m_strText. In the drop-down style an edit child (id 108) holds the
+// text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
+// timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
+// The combo owns its font, its edit child and the open drop-down, and deletes them.
+#pragma once
+
+#include <afxwin.h>
+
+#include "vxAliveWatch.h"
+#include "vxComboItemRules.h"
+#include "vxComboMessages.h"
+
+class vxDropWnd;
+
+class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
+{
+    DECLARE_DYNAMIC(vxCtrlComboBox)
+
+public:
+    explicit vxCtrlComboBox(int n = 0);
+    virtual ~vxCtrlComboBox();
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+// Item list
+    int AddString(const char* pszText);
+    int AddString(const char* pszText, const char* pszImage);
+    int InsertString(int nIndex, const char* pszText);
+    int InsertString(int nIndex, const char* pszText, const char* pszImage);
+    int DeleteString(unsigned int nIndex);
+    void ResetContent();                 // empties the list and the text; keeps the index
+    int GetCount() const;
+
+    int FindString(int nStartAfter, const char* pszText);
+    int FindStringExact(int nIndexStart, const char* pszText);
+    int SelectString(int nStartAfter, const char* pszText);
+
+    int GetCurSel();                     // the first item whose text is the shown text
+    int SetCurSel(int nSelect);
+
+    DWORD_PTR GetItemData(int nIndex);
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    void* GetItemDataPtr(int nIndex);
+    int SetItemDataPtr(int nIndex, void* pData);
+
+    int GetLBTextLen(int nIndex);        // length + 1
+    int GetLBText(int nIndex, char* pszText);
+    void GetLBText(int nIndex, CString& strText);
+
+    int GetTopIndex();                   // -1 unless the drop list is shown
+    int SetTopIndex(int nIndex);
+    int SetItemHeight(int nIndex, int cy); // -1: edit height, else drop rows; always -1
+
+    void SetDefaultVisibleItems(int n) { m_nDefaultVisibleItems = n; }
+    int GetDefaultVisibleItems() const { return m_nDefaultVisibleItems; }
+    void SetMinVisibleItems(int n) { m_nMinVisibleItems = n; }
+    int GetMinVisibleItems() const { return m_nMinVisibleItems; }
+
+// Window
+    void ModifyCBStyle(DWORD dwRemove, DWORD dwAdd);
+    DWORD GetCBStyle() const { return m_dwCBStyle; }
+    CRect& GetComboRect() { return m_rcWnd; }
+    CFont* GetEditTextFont() { return m_pFont; }
+    void SetEditMargin(RECT* pMargins);
+    int LimitText(int nMaxChars);
+    int SetEditSel(int nStartChar, int nEndChar);
+    DWORD GetEditSel();
+    BOOL PointInWindow(CPoint ptScreen);
+
+// Text
+    void SetText(const char* pszText);
+    void GetText(CString& strText);
+    int GetText(char* pszText);
+
+// Overridables
+protected:
+    virtual void PreSubclassWindow();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+// Message handlers
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnChildActivate();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnSelectedItem(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDestroyDropdownList(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDropdownButton(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSetfocusEdit();
+    afx_msg void OnKillfocusEdit();
+    afx_msg void OnChangeEdit();
+    afx_msg void OnUpdateEdit();
+    afx_msg LRESULT OnCbAddString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetCount(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetCurSel(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetLBText(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetLBTextLen(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbResetContent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSelectString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetCurSel(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetTopIndex(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetTopIndex(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+// Internal helpers
+private:
+    static void RegisterWindowClass();
+    void CreateFontA();                  // engine font, else the parent's, else the GUI font
+    void CreateEdit();
+    int InsertString(int nIndex, _tagListboxItem& item);
+    void ShowWindowImage(BOOL bShow);
+    void SetWindowImage(CString strImage);
+    CRect RecalcButtonArea();
+    CRect RecalcEditArea();
+    BOOL IsDropDownStyle() const;        // edit child, button strip at the right
+    BOOL IsDropListStyle() const;        // painted text, the whole client is the button
+    BOOL HasEdit() const;
+    CListBox* GetDropListBox();          // the open drop list, or none
+    void ScrollDropList(int nTopIndex);
+    void MoveDropListSelection(int nStep); // keyboard moves in the open list
+    BOOL CloseDropDownOnFocusLoss(CWnd* pNewWnd); // FALSE once the combo is gone
+    BOOL OnRightKey(MSG* pMsg);          // completion key at the end of the text
+    BOOL CompleteTypedText(const CString& strTyped); // FALSE once the combo is gone
+    BOOL SelNextItem();                  // FALSE once the combo is gone
+    BOOL SelPrevItem();
+    BOOL TakeItem(int nIndex, const CString& strText); // FALSE once the combo is gone
+    BOOL SetShownText(const CString& strText);         // edit or window text
+    BOOL Notify(UINT nCode);             // sends WM_COMMAND; FALSE once the combo is gone
+
+protected:
+// Item list (shared with the drop-down and the edit handling)
+    vxListboxItemList m_lstItems;
+    vxComboItemCursor m_itemCursor;      // last index reached; forgotten on every change
+    int m_nCurSel;                       // may name no item
+    CString m_strText;                   // text of the selection field
+    int m_nEditHeight;                   // -1: between the margins
+    int m_nItemHeight;                   // rows of the drop list
+    int m_nDefaultVisibleItems;          // -1: no preferred row count
+    int m_nMinVisibleItems;              // fewer rows below opens the list upward
+    vxDropWnd* m_pDropWnd;               // the open drop-down, owned
+    BOOL m_bDropped;                     // the drop-down is shown as the combo's list
+
+// Window
+    int m_nUnused;                       // constructor argument, kept only
+    CEdit* m_pEdit;                      // drop-down style only, owned
+    CFont* m_pFont;                      // owned
+    DWORD m_dwStyle;                     // style given to Create
+    DWORD m_dwCBStyle;                   // VXCB_ option bits
+    CRect m_rcWnd;                       // Create's rectangle; drop-list hot area
+    CRect m_rcEditMargin;                // right: width of the button strip
+    CRect m_rcButton;
+    BOOL m_bFocused;                     // the combo window itself has the focus
+    BOOL m_bFocusNotified;               // CBN_SETFOCUS sent for the edit
+    BOOL m_bSelEndOk;                    // a drop list choice is being completed
+    BOOL m_bSyncEdit;                    // the first paint with a selection fills the edit
+    BOOL m_bCreatedByCreate;
+    BOOL m_bAutoComplete;                // last key was not Delete or Backspace
+    BOOL m_bHover;
+    BOOL m_bHoverTimer;
+    int m_nWheelDelta;
+
+private:
+    vxAliveWatch* m_pAliveWatches;       // handlers on the stack that call out to the host
+};

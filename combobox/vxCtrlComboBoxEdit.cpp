@@ -1,0 +1,115 @@
+// The edit child's notifications, inline completion and the text accessors.
+#include "vxCtrlComboBox.h"
+
+#include <string.h>
+
+namespace {
+
+// Set while a completion writes the edit text, for every combo of the process, so that the
+// edit update caused by that write runs no typing aid.
+BOOL s_bCompleting = FALSE;
+
+} // namespace
+
+void vxCtrlComboBox::OnSetfocusEdit()
+{
+    m_bFocused = FALSE;
+    // Focus moving between the combo and its edit is not news to the parent.
+    if (!m_bFocusNotified) {
+        m_bFocusNotified = TRUE;
+        Notify(CBN_SETFOCUS);
+    }
+}
+
+void vxCtrlComboBox::OnKillfocusEdit()
+{
+    m_bFocused = FALSE;
+    // Into the combo itself or into its open drop list, the focus has not left.
+    if (m_pDropWnd != NULL || ::GetFocus() == m_hWnd)
+        return;
+    if (!Notify(CBN_SELENDCANCEL) || !Notify(CBN_KILLFOCUS))
+        return;
+    m_bFocusNotified = FALSE;
+    if (HasEdit())
+        m_pEdit->SetSel(0, 0, FALSE);
+}
+
+void vxCtrlComboBox::OnChangeEdit()
+{
+    if (m_pDropWnd == NULL)
+        Notify(CBN_EDITCHANGE);
+}
+
+void vxCtrlComboBox::OnUpdateEdit()
+{
+    if (!HasEdit())
+        return;
+    CString strTyped;
+    m_pEdit->GetWindowText(strTyped);
+
+    // Texts set by the program get no typing aid.
+    const BOOL bTyping = ::GetFocus() == m_pEdit->GetSafeHwnd();
+    if (bTyping && !s_bCompleting && (m_dwCBStyle & VXCB_AUTOCOMPLETE) && m_bAutoComplete) {
+        if (strTyped.IsEmpty())
+            return;
+        if (!CompleteTypedText(strTyped))
+            return;
+    }
+    if (m_pDropWnd == NULL)
+        Notify(CBN_EDITUPDATE);
+}
+
+BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)
+{
+    for (vxListboxItemList::iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it) {
+        if (!vxComboBeginsWith(it->strText, strTyped))
+            continue;
+        // Only the first item beginning with the text is used; its tail is selected so
+        // that typing on replaces it.
+        const CString strCompleted = it->strText;
+        HWND hWnd = m_hWnd;
+        vxAliveWatch watch(m_pAliveWatches);
+        s_bCompleting = TRUE;
+        m_pEdit->SetWindowText(strCompleted);
+        s_bCompleting = FALSE;
+        if (!watch.IsAlive() || !::IsWindow(hWnd) || !HasEdit())
+            return FALSE;
+        m_pEdit->SetSel(strTyped.GetLength(), strCompleted.GetLength(), TRUE);
+        return TRUE;
+    }
+    return TRUE;
+}
+
+void vxCtrlComboBox::SetText(const char* pszText)
+{
+    const CString strText(pszText);
+    if (HasEdit()) {
+        HWND hWnd = m_hWnd;
+        vxAliveWatch watch(m_pAliveWatches);
+        m_pEdit->SetWindowText(strText);
+        if (!watch.IsAlive() || !::IsWindow(hWnd))
+            return;
+    } else if (::IsWindow(m_hWnd)) {
+        SetWindowText(strText);
+        Invalidate(TRUE);
+    }
+    m_strText = strText;
+}
+
+void vxCtrlComboBox::GetText(CString& strText)
+{
+    if (HasEdit())
+        m_pEdit->GetWindowText(strText);
+    else
+        strText = m_strText;
+}
+
+int vxCtrlComboBox::GetText(char* pszText)
+{
+    if (pszText == NULL)
+        return -1;
+    CString strText;
+    GetText(strText);
+    memcpy(pszText, static_cast<LPCSTR>(strText), strText.GetLength() + 1);
+    return strText.GetLength();
+}

@@ -1,0 +1,364 @@
+// Painting, hover polling, mouse, focus, keyboard and wheel of the combo box window.
+#include "vxCtrlComboBox.h"
+#include "vxComboGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+const UINT_PTR kHoverTimer = 1;
+const UINT kHoverPollMs = 50;
+
+} // namespace
+
+// --- painting ------------------------------------------------------------------------
+
+void vxCtrlComboBox::OnPaint()
+{
+    CPaintDC dc(this);
+    const BOOL bEnabled = IsWindowEnabled();
+
+    // The field shows the selected item's text, when the selection names one; the first
+    // paint with a selection also fills the edit.
+    if (m_nCurSel != -1) {
+        vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, m_nCurSel);
+        if (it != m_lstItems.end())
+            m_strText = it->strText;
+        if (m_bSyncEdit && HasEdit()) {
+            m_bSyncEdit = FALSE;
+            vxAliveWatch watch(m_pAliveWatches);
+            m_pEdit->SetWindowText(m_strText);
+            if (!watch.IsAlive() || !HasEdit())
+                return;
+            m_pEdit->EnableWindow(bEnabled);
+        }
+    }
+
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const BOOL bFramed = (m_dwCBStyle & VXCB_FRAME) != 0;
+    const vxComboPaintLayout layout =
+        vxComboCalcPaintLayout(rcClient, ::GetSystemMetrics(SM_CXVSCROLL), bFramed);
+    m_rcButton = layout.rcButton;
+
+    dc.FillSolidRect(&rcClient, ::GetSysColor(bEnabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    if (bFramed) {
+        dc.Draw3dRect(&layout.rcOuterFrame, ::GetSysColor(COLOR_3DSHADOW),
+                      ::GetSysColor(COLOR_3DHILIGHT));
+        dc.Draw3dRect(&layout.rcInnerFrame, ::GetSysColor(COLOR_3DDKSHADOW),
+                      ::GetSysColor(COLOR_3DLIGHT));
+        dc.DrawFrameControl(&m_rcButton, DFC_SCROLL, vxComboButtonState(m_bDropped, bEnabled));
+    }
+
+    if (IsDropListStyle()) {
+        const vxComboFieldColours colours = vxComboFieldColoursFor(m_bFocused, m_bDropped, bEnabled);
+        CRect rcText(layout.rcText);
+        dc.SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
+        const int nOldMode = dc.SetBkMode(TRANSPARENT);
+        CFont* pOldFont = dc.SelectObject(m_pFont);
+        dc.FillSolidRect(&rcText, ::GetSysColor(colours.nFill));
+        dc.SetTextColor(::GetSysColor(colours.nText));
+        dc.DrawText(m_strText, &rcText, DT_SINGLELINE | DT_VCENTER);
+        dc.SelectObject(pOldFont);
+        dc.SetBkMode(nOldMode);
+    } else if (HasEdit()) {
+        m_pEdit->SetFont(m_pFont, TRUE);
+    }
+}
+
+BOOL vxCtrlComboBox::OnEraseBkgnd(CDC* pDC)
+{
+    return CWnd::OnEraseBkgnd(pDC);
+}
+
+void vxCtrlComboBox::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+}
+
+void vxCtrlComboBox::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CWnd::OnShowWindow(bShow, nStatus);
+}
+
+void vxCtrlComboBox::OnEnable(BOOL bEnable)
+{
+    CWnd::OnEnable(bEnable);
+    Invalidate(TRUE);
+    if (HasEdit())
+        m_pEdit->EnableWindow(bEnable);
+}
+
+// --- hover ---------------------------------------------------------------------------
+
+void vxCtrlComboBox::OnMouseMove(UINT nFlags, CPoint point)
+{
+    RecalcButtonArea();
+    const BOOL bWasHover = m_bHover;
+    if (IsDropDownStyle()) {
+        m_bHover = m_rcButton.PtInRect(point);
+    } else if (IsDropListStyle()) {
+        GetClientRect(&m_rcWnd);
+        m_bHover = m_rcWnd.PtInRect(point);
+    } else {
+        m_bHover = FALSE;
+    }
+    if (m_bHover != bWasHover) {
+        // Nothing tells a window that the pointer left it: a poll ends the hover.
+        if (!m_bHoverTimer) {
+            m_bHoverTimer = TRUE;
+            SetTimer(kHoverTimer, kHoverPollMs, NULL);
+        }
+        InvalidateRect(&m_rcButton, TRUE);
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void vxCtrlComboBox::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kHoverTimer) {
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        BOOL bInside = FALSE;
+        if (IsDropDownStyle()) {
+            bInside = RecalcButtonArea().PtInRect(point);
+        } else if (IsDropListStyle()) {
+            GetClientRect(&m_rcWnd);
+            bInside = m_rcWnd.PtInRect(point);
+        }
+        if (!bInside) {
+            KillTimer(kHoverTimer);
+            const BOOL bWasHover = m_bHover;
+            m_bHover = FALSE;
+            m_bHoverTimer = FALSE;
+            if (bWasHover)
+                InvalidateRect(&m_rcButton, TRUE);
+            return;
+        }
+    }
+    CWnd::OnTimer(nIDEvent);
+}
+
+// --- mouse button and wheel ----------------------------------------------------------
+
+void vxCtrlComboBox::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    if (::GetFocus() != m_hWnd)
+        SetFocus();
+    if (!watch.IsAlive() || !::IsWindow(hWnd))
+        return;
+    RecalcButtonArea();
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const BOOL bToggles = (IsDropDownStyle() && m_rcButton.PtInRect(point)) ||
+                          (IsDropListStyle() && rcClient.PtInRect(point));
+    if (bToggles) {
+        SendMessage(WM_COMBO_DROPDOWNBUTTON);
+        if (!watch.IsAlive() || !::IsWindow(hWnd))
+            return;
+        Invalidate(TRUE);
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+BOOL vxCtrlComboBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    const int nNotch = vxComboWheelNotch(m_nWheelDelta, zDelta);
+    if (nNotch == 0)
+        return TRUE;
+    CListBox* pList = GetDropListBox();
+    if (pList != NULL) {
+        // One notch scrolls the open list by three rows.
+        const int nTop = static_cast<int>(pList->SendMessage(LB_GETTOPINDEX));
+        const int nCount = static_cast<int>(pList->SendMessage(LB_GETCOUNT));
+        ScrollDropList(nNotch > 0 ? std::max(nTop - 3, 0) : std::min(nTop + 3, nCount));
+    } else if (nNotch > 0) {
+        SelPrevItem();
+    } else {
+        SelNextItem();
+    }
+    return TRUE;
+}
+
+// --- focus ---------------------------------------------------------------------------
+
+void vxCtrlComboBox::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    m_bFocused = TRUE;
+    if (IsDropDownStyle() && HasEdit()) {
+        m_pEdit->SetFocus();
+    } else if (IsDropListStyle()) {
+        // The painted field shows the focus.
+        Invalidate(TRUE);
+        Notify(CBN_SETFOCUS);
+    }
+}
+
+void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    if (!CloseDropDownOnFocusLoss(pNewWnd))
+        return;
+    m_bFocused = FALSE;
+    if (IsDropListStyle()) {
+        Invalidate(TRUE);
+        if (Notify(CBN_SELENDCANCEL))
+            Notify(CBN_KILLFOCUS);
+    }
+}
+
+// --- keyboard ------------------------------------------------------------------------
+
+BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
+{
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    // The drop-down's notifications may end the combo: then the key is spent.
+    auto gone = [&]() { return !watch.IsAlive() || !::IsWindow(hWnd); };
+
+    // Alt+Down and Alt+Up toggle the list.
+    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->wParam == VK_DOWN || pMsg->wParam == VK_UP)) {
+        SendMessage(WM_COMBO_DROPDOWNBUTTON);
+        if (gone())
+            return TRUE;
+        Invalidate(TRUE);
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+    if (pMsg->message != WM_KEYDOWN)
+        return CWnd::PreTranslateMessage(pMsg);
+
+    m_bAutoComplete = TRUE;
+    CListBox* pList = GetDropListBox();
+    switch (pMsg->wParam) {
+    case VK_RETURN:
+        if (pList == NULL)
+            return CWnd::PreTranslateMessage(pMsg);
+        SendMessage(WM_COMBO_SELECTEDITEM, pList->SendMessage(LB_GETCURSEL));
+        return TRUE;
+    case VK_ESCAPE:
+        // Swallowed also with the list closed.
+        if (pList != NULL) {
+            OnDestroyDropdownList(0, 0);
+            if (gone())
+                return TRUE;
+            Invalidate(TRUE);
+        }
+        return TRUE;
+    case VK_F4:
+        SendMessage(WM_COMBO_DROPDOWNBUTTON);
+        if (!gone())
+            Invalidate(TRUE);
+        return TRUE;
+    case VK_UP:
+        if (pList != NULL)
+            MoveDropListSelection(-1);
+        else
+            SelPrevItem();
+        return TRUE;
+    case VK_DOWN:
+        if (pList != NULL)
+            MoveDropListSelection(+1);
+        else
+            SelNextItem();
+        return TRUE;
+    case VK_DELETE:
+    case VK_BACK:
+        m_bAutoComplete = FALSE;
+        return CWnd::PreTranslateMessage(pMsg);
+    case VK_RIGHT:
+        return OnRightKey(pMsg);
+    default:
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+}
+
+BOOL vxCtrlComboBox::OnRightKey(MSG* pMsg)
+{
+    if (!(m_dwCBStyle & VXCB_AUTOCOMPLETE))
+        return CWnd::PreTranslateMessage(pMsg);
+    if (!HasEdit())
+        return TRUE;
+    // With the caret at the end of the text, the key completes the text.
+    const DWORD dwSel = static_cast<DWORD>(m_pEdit->SendMessage(EM_GETSEL));
+    const int nStart = LOWORD(dwSel);
+    const int nEnd = HIWORD(dwSel);
+    const int nLength = static_cast<int>(m_pEdit->SendMessage(EM_LINELENGTH, static_cast<WPARAM>(-1)));
+    if (nStart == nEnd && nStart == nLength) {
+        OnUpdateEdit();
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+// --- moving the selection with the list closed ---------------------------------------
+
+BOOL vxCtrlComboBox::TakeItem(int nIndex, const CString& strText)
+{
+    m_strText = strText;
+    if (!SetShownText(m_strText))
+        return FALSE;
+    Invalidate(TRUE);
+    m_nCurSel = nIndex;
+    return TRUE;
+}
+
+BOOL vxCtrlComboBox::SetShownText(const CString& strText)
+{
+    if (!HasEdit()) {
+        SetWindowText(strText);
+        return TRUE;
+    }
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    m_pEdit->SetWindowText(strText);
+    return watch.IsAlive() && ::IsWindow(hWnd);
+}
+
+BOOL vxCtrlComboBox::SelNextItem()
+{
+    if (m_nCurSel == -1)
+        m_nCurSel = 0;
+    const int nFrom = m_nCurSel;
+    // The next enabled item after the current one; a selection naming no item takes none.
+    int nIndex = nFrom + 1;
+    for (vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+         it != m_lstItems.end(); ++it, ++nIndex) {
+        if (!it->bDisabled) {
+            if (!TakeItem(nIndex, it->strText))
+                return FALSE;
+            break;
+        }
+    }
+    if (m_nCurSel == nFrom)
+        return TRUE;
+    return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
+}
+
+BOOL vxCtrlComboBox::SelPrevItem()
+{
+    if (m_nCurSel == -1)
+        m_nCurSel = 0;
+    const int nFrom = m_nCurSel;
+    // The nearest enabled item before the current one, which must exist.
+    if (m_itemCursor.Find(m_lstItems, nFrom) == m_lstItems.end())
+        return TRUE;
+    int nIndex = nFrom - 1;
+    for (vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+         it != m_lstItems.end(); --nIndex) {
+        if (!it->bDisabled) {
+            if (!TakeItem(nIndex, it->strText))
+                return FALSE;
+            break;
+        }
+        if (it == m_lstItems.begin())
+            break;
+        --it;
+    }
+    if (m_nCurSel == nFrom)
+        return TRUE;
+    return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
+}

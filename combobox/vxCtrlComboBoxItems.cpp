@@ -1,0 +1,289 @@
+// The item list interface, the selection, the image of the selection field and the
+// standard combo box messages routed to them.
+#include "vxCtrlComboBox.h"
+
+#include <vexelcore.h>
+
+#include <string.h>
+
+namespace {
+
+_tagListboxItem MakeItem(const char* pszText, const char* pszImage)
+{
+    _tagListboxItem item;
+    item.strText = pszText;
+    item.strImage = pszImage;
+    return item;
+}
+
+} // namespace
+
+int vxCtrlComboBox::AddString(const char* pszText)
+{
+    return AddString(pszText, NULL);
+}
+
+int vxCtrlComboBox::AddString(const char* pszText, const char* pszImage)
+{
+    m_lstItems.push_back(MakeItem(pszText, pszImage));
+    m_itemCursor.Forget();
+    return static_cast<int>(m_lstItems.size()) - 1;
+}
+
+int vxCtrlComboBox::InsertString(int nIndex, const char* pszText)
+{
+    return InsertString(nIndex, pszText, NULL);
+}
+
+int vxCtrlComboBox::InsertString(int nIndex, const char* pszText, const char* pszImage)
+{
+    _tagListboxItem item = MakeItem(pszText, pszImage);
+    return InsertString(nIndex, item);
+}
+
+int vxCtrlComboBox::InsertString(int nIndex, _tagListboxItem& item)
+{
+    return vxComboInsertItem(m_lstItems, m_itemCursor, m_nCurSel, nIndex, item);
+}
+
+int vxCtrlComboBox::DeleteString(unsigned int nIndex)
+{
+    return vxComboDeleteItem(m_lstItems, m_itemCursor, nIndex);
+}
+
+void vxCtrlComboBox::ResetContent()
+{
+    m_lstItems.clear();
+    m_itemCursor.Forget();
+    m_strText.Empty();
+}
+
+int vxCtrlComboBox::GetCount() const
+{
+    return static_cast<int>(m_lstItems.size());
+}
+
+int vxCtrlComboBox::FindString(int nStartAfter, const char* pszText)
+{
+    return vxComboFindPrefixNoCase(m_lstItems, m_itemCursor, nStartAfter, pszText);
+}
+
+int vxCtrlComboBox::FindStringExact(int nIndexStart, const char* pszText)
+{
+    return vxComboFindExact(m_lstItems, m_itemCursor, nIndexStart, pszText);
+}
+
+int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
+{
+    if (nStartAfter > GetCount())
+        return -1;
+    const int nFound = FindStringExact(nStartAfter, pszText);
+    if (nFound == -1)
+        return -1;
+    m_nCurSel = nFound;
+    m_strText = m_itemCursor.Find(m_lstItems, nFound)->strText;
+    if (::IsWindow(m_hWnd))
+        Invalidate(TRUE);
+    return nFound;
+}
+
+int vxCtrlComboBox::GetCurSel()
+{
+    CString strText;
+    GetText(strText);
+    return FindStringExact(-1, strText);
+}
+
+int vxCtrlComboBox::SetCurSel(int nSelect)
+{
+    // No selection: the field empties.
+    if (nSelect == -1) {
+        m_nCurSel = -1;
+        m_strText.Empty();
+        if (HasEdit()) {
+            m_pEdit->SetWindowText("");
+        } else if (::IsWindow(m_hWnd)) {
+            ShowWindowImage(FALSE);
+            SetWindowText("");
+            Invalidate(TRUE);
+        }
+        return -1;
+    }
+    // An empty list keeps the index for the items to come.
+    if (m_lstItems.empty()) {
+        m_nCurSel = nSelect;
+        return -1;
+    }
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nSelect);
+    if (it == m_lstItems.end())
+        return -1;
+
+    m_nCurSel = nSelect;
+    m_strText = it->strText;
+    if (HasEdit()) {
+        vxAliveWatch watch(m_pAliveWatches);
+        m_pEdit->SetWindowText(m_strText);
+        if (!watch.IsAlive() || !HasEdit())
+            return nSelect;
+        const int nLength = m_strText.GetLength();
+        m_pEdit->SetSel(nLength, nLength, FALSE);
+        m_pEdit->EnableWindow(IsWindowEnabled());
+    } else if (::IsWindow(m_hWnd)) {
+        SetWindowImage(it->strImage);
+        SetWindowText(m_strText);
+        // The field is painted from m_strText: show the new text now.
+        Invalidate(TRUE);
+    }
+    return nSelect;
+}
+
+DWORD_PTR vxCtrlComboBox::GetItemData(int nIndex)
+{
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    return it == m_lstItems.end() ? static_cast<DWORD_PTR>(-1) : it->dwItemData;
+}
+
+int vxCtrlComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
+{
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    if (it == m_lstItems.end())
+        return -1;
+    it->dwItemData = dwItemData;
+    return 0;
+}
+
+void* vxCtrlComboBox::GetItemDataPtr(int nIndex)
+{
+    return reinterpret_cast<void*>(GetItemData(nIndex));
+}
+
+int vxCtrlComboBox::SetItemDataPtr(int nIndex, void* pData)
+{
+    return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData));
+}
+
+int vxCtrlComboBox::GetLBTextLen(int nIndex)
+{
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    return it == m_lstItems.end() ? -1 : it->strText.GetLength() + 1;
+}
+
+int vxCtrlComboBox::GetLBText(int nIndex, char* pszText)
+{
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    // Without an item, or without a buffer, nothing is written.
+    if (it == m_lstItems.end() || pszText == NULL)
+        return -1;
+    const int nLength = it->strText.GetLength();
+    memcpy(pszText, static_cast<LPCSTR>(it->strText), nLength + 1);
+    return nLength + 1;
+}
+
+void vxCtrlComboBox::GetLBText(int nIndex, CString& strText)
+{
+    vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    if (it == m_lstItems.end())
+        strText.Empty();
+    else
+        strText = it->strText;
+}
+
+int vxCtrlComboBox::GetTopIndex()
+{
+    CListBox* pList = m_bDropped ? GetDropListBox() : NULL;
+    return pList == NULL ? -1 : static_cast<int>(pList->SendMessage(LB_GETTOPINDEX));
+}
+
+int vxCtrlComboBox::SetTopIndex(int nIndex)
+{
+    CListBox* pList = m_bDropped ? GetDropListBox() : NULL;
+    return pList == NULL ? -1 : static_cast<int>(pList->SendMessage(LB_SETTOPINDEX, nIndex));
+}
+
+int vxCtrlComboBox::SetItemHeight(int nIndex, int cy)
+{
+    if (nIndex == -1) {
+        m_nEditHeight = cy;
+        if (HasEdit())
+            m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
+    } else {
+        m_nItemHeight = cy;
+    }
+    return -1;
+}
+
+void vxCtrlComboBox::ShowWindowImage(BOOL bShow)
+{
+    vxSetDrawItemVisible(m_hWnd, 100, 100, bShow ? 1 : 0, 0);
+}
+
+void vxCtrlComboBox::SetWindowImage(CString strImage)
+{
+    ShowWindowImage(TRUE);
+    if (!strImage.IsEmpty())
+        vxSetDrawItemValue(m_hWnd, "image.default", strImage, 0);
+}
+
+// --- standard combo box messages -----------------------------------------------------
+
+LRESULT vxCtrlComboBox::OnCbAddString(WPARAM, LPARAM lParam)
+{
+    return AddString(reinterpret_cast<const char*>(lParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbGetCount(WPARAM, LPARAM)
+{
+    return GetCount();
+}
+
+LRESULT vxCtrlComboBox::OnCbGetCurSel(WPARAM, LPARAM)
+{
+    return GetCurSel();
+}
+
+LRESULT vxCtrlComboBox::OnCbGetLBText(WPARAM wParam, LPARAM lParam)
+{
+    return GetLBText(static_cast<int>(wParam), reinterpret_cast<char*>(lParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbGetLBTextLen(WPARAM wParam, LPARAM)
+{
+    return GetLBTextLen(static_cast<int>(wParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
+{
+    m_lstItems.clear();
+    m_itemCursor.Forget();
+    m_strText.Empty();
+    m_nCurSel = -1;
+    SetWindowText("");
+    if (HasEdit()) {
+        vxAliveWatch watch(m_pAliveWatches);
+        m_pEdit->SetWindowText("");
+        if (!watch.IsAlive())
+            return 0;
+    }
+    Invalidate(TRUE);
+    return 0;
+}
+
+LRESULT vxCtrlComboBox::OnCbSelectString(WPARAM wParam, LPARAM lParam)
+{
+    return SetCurSel(FindStringExact(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam)));
+}
+
+LRESULT vxCtrlComboBox::OnCbSetCurSel(WPARAM wParam, LPARAM)
+{
+    return SetCurSel(static_cast<int>(wParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbGetTopIndex(WPARAM, LPARAM)
+{
+    return GetTopIndex();
+}
+
+LRESULT vxCtrlComboBox::OnCbSetTopIndex(WPARAM wParam, LPARAM)
+{
+    return SetTopIndex(static_cast<int>(wParam));
+}

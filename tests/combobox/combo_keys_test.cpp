@@ -1,0 +1,287 @@
+// Keys through real input and the framework's pre-translation, the wheel, completion by the
+// Right-arrow key, and a host that deletes the combo from a notification.
+#include "combo_test_util.h"
+
+#include <gtest/gtest.h>
+
+using namespace combotest;
+
+namespace {
+
+const std::vector<UINT> kSelection = {CBN_SELENDOK, CBN_SELCHANGE};
+
+CString EditText(ProbeCombo& combo)
+{
+    CString text;
+    combo.Edit()->GetWindowText(text);
+    return text;
+}
+
+TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"zero", "one", "two"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    f.ClearCodes();
+
+    // From no selection item 0 counts as current: Down takes item 1.
+    Key(VK_DOWN);
+    EXPECT_EQ(c.CurSelIndex(), 1);
+    EXPECT_STREQ(c.FieldText(), "one");
+    EXPECT_EQ(f.Codes(), kSelection);
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_EQ(f.Codes(), kSelection);
+    // At the last item nothing moves and nothing is sent.
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_TRUE(f.Codes().empty());
+    Key(VK_UP);
+    Key(VK_UP);
+    EXPECT_EQ(c.CurSelIndex(), 0);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_SELCHANGE, CBN_SELENDOK, CBN_SELCHANGE}));
+    f.ClearCodes();
+    Key(VK_UP);
+    EXPECT_EQ(c.CurSelIndex(), 0);
+    EXPECT_TRUE(f.Codes().empty());
+    EXPECT_STREQ(c.FieldText(), "zero");
+    char text[16] = {};
+    ::GetWindowTextA(f.Hwnd(), text, sizeof(text));
+    EXPECT_STREQ(text, "zero");
+}
+
+TEST(ComboKeys, DisabledItemsArePassedOver)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"a", "b", "c", "d"});
+    c.DisableItem(1);
+    c.DisableItem(3);
+    c.SetCurSel(0);
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    f.ClearCodes();
+    Key(VK_DOWN);                                // only a disabled item follows
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_TRUE(f.Codes().empty());
+    Key(VK_UP);
+    EXPECT_EQ(c.CurSelIndex(), 0);
+    EXPECT_EQ(f.Codes(), kSelection);
+}
+
+TEST(ComboKeys, SingleItemSelectsSilently)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"only"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_EQ(c.CurSelIndex(), 0);
+    EXPECT_TRUE(f.Codes().empty());
+}
+
+TEST(ComboKeys, DropDownStyleWritesTheEdit)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"zero", "one", "two"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    ASSERT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_STREQ(EditText(c), "one");
+    EXPECT_EQ(c.CurSelIndex(), 1);
+    // The edit's own change notifications come first, then the selection's.
+    std::vector<UINT> codes = f.Codes();
+    ASSERT_GE(codes.size(), 2u);
+    EXPECT_EQ(std::vector<UINT>(codes.end() - 2, codes.end()), kSelection);
+    for (size_t i = 0; i + 2 < codes.size(); ++i)
+        EXPECT_TRUE(codes[i] == CBN_EDITUPDATE || codes[i] == CBN_EDITCHANGE) << codes[i];
+}
+
+TEST(ComboKeys, EscapeEnterF4AndAltDownWithTheListClosed)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    // Escape is swallowed, Enter is not, F4 and Alt+Down toggle (here: nothing to open).
+    EXPECT_TRUE(c.CallPreTranslate(WM_KEYDOWN, VK_ESCAPE));
+    EXPECT_FALSE(c.CallPreTranslate(WM_KEYDOWN, VK_RETURN));
+    EXPECT_TRUE(c.CallPreTranslate(WM_KEYDOWN, VK_F4));
+    EXPECT_TRUE(c.CallPreTranslate(WM_KEYDOWN, VK_UP));
+    EXPECT_TRUE(c.CallPreTranslate(WM_KEYDOWN, VK_DOWN));
+    EXPECT_FALSE(c.CallPreTranslate(WM_SYSKEYDOWN, VK_DOWN));
+    EXPECT_FALSE(c.CallPreTranslate(WM_KEYDOWN, 'A'));
+    EXPECT_FALSE(c.CallPreTranslate(WM_KEYUP, VK_DOWN));
+
+    vxtest::MessageRecorder rec(f.Hwnd());
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    f.ClearCodes();
+    Key(VK_F4);
+    AltKey(VK_DOWN);
+    AltKey(VK_UP);
+    EXPECT_EQ(rec.Count(WM_COMBO_DROPDOWNBUTTON), 3);
+    // Handled keys never reach the window.
+    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
+                  return m.message == WM_KEYDOWN && m.wParam == VK_F4;
+              }).size(), 0u);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
+                  return m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE;
+              }).size(), 0u);
+    Key(VK_RETURN);
+    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
+                  return m.message == WM_KEYDOWN && m.wParam == VK_RETURN;
+              }).size(), 1u);
+    EXPECT_TRUE(f.Codes().empty());
+    rec.Detach();
+}
+
+TEST(ComboKeys, WheelDeltasAccumulate)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"zero", "one", "two"});
+    c.SetCurSel(2);
+    ::SetFocus(f.Hwnd());
+    vxtest::MouseMove(vxtest::CentreOf(f.Hwnd()));
+    PumpTranslated();
+    f.ClearCodes();
+    vxtest::Wheel(40);
+    vxtest::Wheel(40);
+    PumpTranslatedFor(80);
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_EQ(c.WheelDelta(), 80);
+    vxtest::Wheel(40);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.CurSelIndex() == 1; }));
+    EXPECT_EQ(c.WheelDelta(), 0);
+    EXPECT_EQ(f.Codes(), kSelection);
+    f.ClearCodes();
+    vxtest::Wheel(-120);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.CurSelIndex() == 2; }));
+    EXPECT_EQ(f.Codes(), kSelection);
+    // The answer is always handled.
+    EXPECT_EQ(::SendMessageA(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 10), 0), TRUE);
+}
+
+TEST(ComboKeys, WheelReachesADropDownComboThroughItsEdit)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"zero", "one", "two"});
+    ::SetFocus(f.Hwnd());
+    vxtest::MouseMove(vxtest::CentreOf(f.Hwnd()));
+    PumpTranslated();
+    vxtest::Wheel(-120);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.CurSelIndex() == 1; }));
+    EXPECT_STREQ(EditText(c), "one");
+}
+
+TEST(ComboKeys, CompletionAndTheRightArrow)
+{
+    ComboFixture f(CBS_DROPDOWN | CBS_AUTOHSCROLL);
+    ProbeCombo& c = f.Combo();
+    c.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
+    f.Fill({"apple", "apricot", "Banana"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+
+    Type("a");
+    EXPECT_STREQ(EditText(c), "apple");
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(1, 5)));
+    Type("pr");
+    EXPECT_STREQ(EditText(c), "apricot");
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
+    // Backspace removes the completed tail and completes nothing.
+    Key(VK_BACK);
+    EXPECT_STREQ(EditText(c), "apr");
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 3)));
+    // Right-arrow at the end completes again, and is spent.
+    f.ClearCodes();
+    Key(VK_RIGHT);
+    EXPECT_STREQ(EditText(c), "apricot");
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
+    std::vector<UINT> codes = f.Codes();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), static_cast<UINT>(CBN_EDITUPDATE));
+    // Right-arrow inside the text moves the caret as usual.
+    c.SetEditSel(1, 1);
+    Key(VK_RIGHT);
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(2, 2)));
+    EXPECT_STREQ(EditText(c), "apricot");
+
+    // Case matters.
+    c.SetEditSel(0, -1);
+    Type("B");
+    EXPECT_STREQ(EditText(c), "Banana");
+    c.SetEditSel(0, -1);
+    Type("b");
+    EXPECT_STREQ(EditText(c), "b");
+
+    // Without the option Right-arrow is the edit's.
+    c.ModifyCBStyle(VXCB_AUTOCOMPLETE, 0);
+    c.SetText("ap");
+    c.SetEditSel(2, 2);
+    Key(VK_RIGHT);
+    EXPECT_STREQ(EditText(c), "ap");
+    EXPECT_FALSE(c.CallPreTranslate(WM_KEYDOWN, VK_RIGHT));
+}
+
+TEST(ComboKeys, EmptyingTheEditWithCompletionSendsNoUpdate)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    c.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
+    f.Fill({"apple"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    Type("x");
+    EXPECT_STREQ(EditText(c), "x");
+    f.ClearCodes();
+    c.SetEditSel(0, -1);
+    // Cut: a key other than Delete or Backspace empties the text.
+    vxtest::KeyDown(VK_CONTROL);
+    vxtest::KeyPress('X');
+    vxtest::KeyUp(VK_CONTROL);
+    PumpTranslatedFor(80);
+    EXPECT_STREQ(EditText(c), "");
+    for (UINT code : f.Codes())
+        EXPECT_NE(code, static_cast<UINT>(CBN_EDITUPDATE));
+}
+
+TEST(ComboKeys, HostDeletingTheComboFromANotification)
+{
+    for (UINT fatal : {static_cast<UINT>(CBN_SELENDOK), static_cast<UINT>(CBN_SELCHANGE),
+                       static_cast<UINT>(CBN_EDITUPDATE), static_cast<UINT>(CBN_EDITCHANGE)}) {
+        ComboFixture f(CBS_DROPDOWN);
+        f.Fill({"zero", "one", "two"});
+        ProbeCombo* pCombo = f.Release();
+        ::SetFocus(pCombo->GetSafeHwnd());
+        PumpTranslated();
+        f.Host().SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+            if (message == WM_COMMAND && HIWORD(wParam) == fatal && pCombo != nullptr) {
+                ProbeCombo* p = pCombo;
+                pCombo = nullptr;
+                delete p;
+            }
+            return false;
+        });
+        Key(VK_DOWN);
+        EXPECT_EQ(pCombo, nullptr) << fatal;
+        delete pCombo;
+        f.Host().SetHandler(nullptr);
+        EXPECT_EQ(::GetWindow(f.Host().Hwnd(), GW_CHILD), static_cast<HWND>(NULL));
+    }
+}
+
+} // namespace

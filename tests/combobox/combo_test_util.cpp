@@ -1,0 +1,159 @@
+#include "combo_test_util.h"
+
+#include <vexelcore.h>
+
+#include <stdio.h>
+
+namespace combotest {
+
+void ProbeCombo::DisableItem(int nIndex)
+{
+    vxListboxItemList::iterator it = m_lstItems.begin();
+    std::advance(it, nIndex);
+    it->bDisabled = TRUE;
+}
+
+BOOL ProbeCombo::CallPreTranslate(UINT message, WPARAM vk)
+{
+    MSG msg = {};
+    msg.hwnd = m_pEdit != NULL ? m_pEdit->GetSafeHwnd() : GetSafeHwnd();
+    msg.message = message;
+    msg.wParam = vk;
+    return PreTranslateMessage(&msg);
+}
+
+void PumpTranslated()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (CWnd::WalkPreTranslateTree(NULL, &msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+bool PumpTranslatedUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        PumpTranslated();
+        if (condition())
+            return true;
+        if (::GetTickCount() - start >= timeoutMs)
+            return condition();
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpTranslatedFor(DWORD ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        PumpTranslated();
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+    PumpTranslated();
+}
+
+void Key(WORD vk)
+{
+    vxtest::KeyPress(vk);
+    PumpTranslatedFor(60);
+}
+
+void AltKey(WORD vk)
+{
+    vxtest::KeyChord(VK_MENU, vk);
+    PumpTranslatedFor(60);
+}
+
+void Type(const char* text)
+{
+    for (const char* p = text; *p; ++p) {
+        const char one[2] = {*p, 0};
+        vxtest::TypeText(one);
+        PumpTranslatedFor(40);
+    }
+}
+
+ComboFixture::ComboFixture(DWORD dwStyle, int x, int y, int cx, int cy)
+    : m_pCombo(new ProbeCombo)
+{
+    CRect rc(x, y, x + cx, y + cy);
+    m_pCombo->Create(WS_CHILD | WS_VISIBLE | dwStyle, rc, CWnd::FromHandle(m_host.Hwnd()),
+                     kComboId);
+    ::UpdateWindow(m_host.Hwnd());
+    PumpTranslated();
+    m_host.Recorder().Clear();
+}
+
+ComboFixture::~ComboFixture()
+{
+    delete m_pCombo;
+    PumpTranslated();
+}
+
+ProbeCombo* ComboFixture::Release()
+{
+    ProbeCombo* p = m_pCombo;
+    m_pCombo = NULL;
+    return p;
+}
+
+std::vector<UINT> ComboFixture::Codes() const
+{
+    return const_cast<vxtest::HostWindow&>(m_host).Recorder().CommandCodes(kComboId);
+}
+
+void ComboFixture::Fill(std::initializer_list<const char*> texts)
+{
+    for (const char* text : texts)
+        m_pCombo->AddString(text);
+}
+
+void ComboFixture::FocusAway()
+{
+    ::SetFocus(m_host.Hwnd());
+    PumpTranslated();
+}
+
+std::vector<std::string> Journal(const char* contains)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < vxJournalCount(); ++i) {
+        const std::string line = vxJournalGet(i);
+        if (contains == nullptr || line.find(contains) != std::string::npos)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string HandleText(HWND hwnd)
+{
+    char text[32];
+    snprintf(text, sizeof(text), "%p", static_cast<void*>(hwnd));
+    return text;
+}
+
+COLORREF PixelAt(HWND hwnd, int x, int y)
+{
+    HDC hdc = ::GetDC(hwnd);
+    const COLORREF colour = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(hwnd, hdc);
+    return colour;
+}
+
+bool AnyPixel(HWND hwnd, const RECT& rc, COLORREF colour)
+{
+    HDC hdc = ::GetDC(hwnd);
+    bool found = false;
+    for (int y = rc.top; y < rc.bottom && !found; ++y) {
+        for (int x = rc.left; x < rc.right && !found; ++x)
+            found = ::GetPixel(hdc, x, y) == colour;
+    }
+    ::ReleaseDC(hwnd, hdc);
+    return found;
+}
+
+} // namespace combotest

@@ -1,0 +1,82 @@
+// Shared pieces of the combo box window tests: a combo that shows its inner state, a host
+// with a combo on it, a message pump that runs the framework's key pre-translation, and
+// readers of the skin engine's journal and of painted pixels.
+#pragma once
+
+#include "vxCtrlComboBox.h"
+#include "vxtest.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace combotest {
+
+const UINT kComboId = 1001;
+const int kComboWidth = 200;
+const int kComboHeight = 24;
+
+// Reads the combo's state for checks.
+class ProbeCombo : public vxCtrlComboBox
+{
+public:
+    int CurSelIndex() const { return m_nCurSel; }
+    const CString& FieldText() const { return m_strText; }
+    CEdit* Edit() const { return m_pEdit; }
+    CFont* Font() const { return m_pFont; }
+    BOOL Hover() const { return m_bHover; }
+    BOOL HoverTimer() const { return m_bHoverTimer; }
+    BOOL Focused() const { return m_bFocused; }
+    BOOL Dropped() const { return m_bDropped; }
+    int WheelDelta() const { return m_nWheelDelta; }
+    const CRect& EditMargin() const { return m_rcEditMargin; }
+    vxDropWnd* DropWnd() const { return m_pDropWnd; }
+    void DisableItem(int nIndex);
+    BOOL CallPreTranslate(UINT message, WPARAM vk); // a key message to the combo
+};
+
+// Dispatches waiting messages the way the framework's message loop does, with the
+// pre-translation walk from the target up through its parents.
+void PumpTranslated();
+bool PumpTranslatedUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+void PumpTranslatedFor(DWORD ms);
+// Key input through SendInput, then pumped with pre-translation.
+void Key(WORD vk);
+void AltKey(WORD vk);
+void Type(const char* text);
+
+// A host window with one combo on it at (20, 20), 200 x 24.
+class ComboFixture
+{
+public:
+    explicit ComboFixture(DWORD dwStyle, int x = 20, int y = 20, int cx = kComboWidth,
+                          int cy = kComboHeight);
+    ~ComboFixture();
+
+    vxtest::HostWindow& Host() { return m_host; }
+    ProbeCombo& Combo() { return *m_pCombo; }
+    HWND Hwnd() const { return m_pCombo->GetSafeHwnd(); }
+    ProbeCombo* Release();                 // the test deletes the combo itself
+    // Notification codes from the combo received by the host, in order.
+    std::vector<UINT> Codes() const;
+    void ClearCodes() { m_host.Recorder().Clear(); }
+    void Fill(std::initializer_list<const char*> texts);
+    // Gives the focus to the host, away from the combo.
+    void FocusAway();
+
+private:
+    vxtest::HostWindow m_host;
+    ProbeCombo* m_pCombo;
+};
+
+// Journal lines of the skin engine that mention one of the given texts.
+std::vector<std::string> Journal(const char* contains = nullptr);
+// "0x..." as the journal writes a window handle.
+std::string HandleText(HWND hwnd);
+
+// A pixel of a window's client area as painted.
+COLORREF PixelAt(HWND hwnd, int x, int y);
+// Whether any pixel of the rectangle has the colour.
+bool AnyPixel(HWND hwnd, const RECT& rc, COLORREF colour);
+
+} // namespace combotest
