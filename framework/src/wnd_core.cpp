@@ -1,0 +1,362 @@
+// Binding of CWnd objects to windows: the thread's handle maps, the framework's window
+// procedure, creation through a CBT hook, subclassing, and destruction.
+#include "wnd_internal.h"
+
+#include <unordered_map>
+
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
+namespace {
+
+struct HandleMaps {
+    std::unordered_map<HWND, CWnd*> permanent;
+    std::unordered_map<HWND, CWnd*> temporary;
+    ~HandleMaps() { DeleteTemporary(); }
+    void DeleteTemporary()
+    {
+        for (auto& entry : temporary) {
+            entry.second->m_hWnd = NULL;
+            delete entry.second;
+        }
+        temporary.clear();
+    }
+};
+
+HandleMaps& Maps()
+{
+    static thread_local HandleMaps maps;
+    return maps;
+}
+
+} // namespace
+
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
+{
+    static thread_local _AFX_THREAD_STATE state = {};
+    return &state;
+}
+
+WNDPROC AFXAPI AfxGetAfxWndProc()
+{
+    return &AfxWndProc;
+}
+
+// Binds and unbinds objects; the one place that edits the permanent map.
+class CWndBinding
+{
+public:
+    static void Bind(CWnd* pWnd, HWND hWnd)
+    {
+        pWnd->m_hWnd = hWnd;
+        Maps().permanent[hWnd] = pWnd;
+        auto temp = Maps().temporary.find(hWnd);
+        if (temp != Maps().temporary.end()) {
+            temp->second->m_hWnd = NULL;
+            delete temp->second;
+            Maps().temporary.erase(temp);
+        }
+    }
+    static void Unbind(CWnd* pWnd)
+    {
+        Maps().permanent.erase(pWnd->m_hWnd);
+        pWnd->m_hWnd = NULL;
+    }
+    // Replaces the window procedure with the framework's, keeping the old one to call.
+    static void HookProc(CWnd* pWnd, HWND hWnd)
+    {
+        WNDPROC old = (WNDPROC)::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
+        if (old == &AfxWndProc)
+            return;
+        ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+        *pWnd->GetSuperWndProcAddr() = old;
+    }
+    static void UnhookProc(CWnd* pWnd)
+    {
+        WNDPROC* pSuper = pWnd->GetSuperWndProcAddr();
+        if (*pSuper != NULL && ::IsWindow(pWnd->m_hWnd) &&
+            (WNDPROC)::GetWindowLongPtr(pWnd->m_hWnd, GWLP_WNDPROC) == &AfxWndProc)
+            ::SetWindowLongPtr(pWnd->m_hWnd, GWLP_WNDPROC, (LONG_PTR)*pSuper);
+        *pSuper = NULL;
+    }
+};
+
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
+{
+    if (hWnd == NULL)
+        return NULL;
+    auto found = Maps().permanent.find(hWnd);
+    return found == Maps().permanent.end() ? NULL : found->second;
+}
+
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == NULL)
+        return NULL;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd))
+        return pWnd;
+    auto& temporary = Maps().temporary;
+    auto found = temporary.find(hWnd);
+    if (found != temporary.end())
+        return found->second;
+    CWnd* pWnd = new CWnd;
+    pWnd->m_hWnd = hWnd;
+    temporary[hWnd] = pWnd;
+    return pWnd;
+}
+
+void PASCAL CWnd::DeleteTempMap()
+{
+    Maps().DeleteTemporary();
+}
+
+CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL)
+{
+}
+
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(NULL)
+{
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd == NULL || FromHandlePermanent(m_hWnd) != this)
+        return;
+    // The object goes first: the window must not call into it any more.
+    if (::IsWindow(m_hWnd))
+        ::DestroyWindow(m_hWnd);
+    if (m_hWnd != NULL && FromHandlePermanent(m_hWnd) == this) {
+        CWndBinding::UnhookProc(this);
+        CWndBinding::Unbind(this);
+    }
+}
+
+WNDPROC* CWnd::GetSuperWndProcAddr()
+{
+    return &m_pfnSuper;
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (hWndNew == NULL || m_hWnd != NULL || FromHandlePermanent(hWndNew) != NULL)
+        return FALSE;
+    CWndBinding::Bind(this, hWndNew);
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != NULL && FromHandlePermanent(hWnd) == this)
+        CWndBinding::Unbind(this);
+    m_hWnd = NULL;
+    return hWnd;
+}
+
+// --- the framework's window procedure ------------------------------------------------
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == NULL)
+        return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    const MSG saved = pState->m_lastSentMsg;
+    pState->m_lastSentMsg.hwnd = hWnd;
+    pState->m_lastSentMsg.message = nMsg;
+    pState->m_lastSentMsg.wParam = wParam;
+    pState->m_lastSentMsg.lParam = lParam;
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (CException* e) {
+        // Framework exceptions end the message, not the process.
+        e->Delete();
+        lResult = nMsg == WM_CREATE ? -1 : 0;
+    }
+    if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        CWndBinding::UnhookProc(pWnd);
+        CWndBinding::Unbind(pWnd);
+        pWnd->PostNcDestroy();
+    }
+    pState->m_lastSentMsg = saved;
+    return lResult;
+}
+
+// --- creation ------------------------------------------------------------------------
+namespace {
+
+LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL) {
+        CWnd* pWnd = pState->m_pWndInit;
+        HWND hWnd = (HWND)wParam;
+        // The first window created is ours; later ones (children made during creation)
+        // are not.
+        pState->m_pWndInit = NULL;
+        CWndBinding::Bind(pWnd, hWnd);
+        CWndBinding::HookProc(pWnd, hWnd);
+    }
+    return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
+}
+
+} // namespace
+
+void AfxHookWindowCreate(CWnd* pWnd)
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_hHookOldCbtFilter == NULL)
+        pState->m_hHookOldCbtFilter = ::SetWindowsHookEx(WH_CBT, CbtFilterHook, NULL, ::GetCurrentThreadId());
+    pState->m_pWndInit = pWnd;
+}
+
+void AfxUnhookWindowCreate()
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    pState->m_pWndInit = NULL;
+    if (pState->m_hHookOldCbtFilter != NULL) {
+        ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
+        pState->m_hHookOldCbtFilter = NULL;
+    }
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
+{
+    if (m_hWnd != NULL)
+        return FALSE;               // one window per object
+    CREATESTRUCT cs = {};
+    cs.dwExStyle = dwExStyle;
+    cs.lpszClass = lpszClassName;
+    cs.lpszName = lpszWindowName;
+    cs.style = dwStyle;
+    cs.x = x;
+    cs.y = y;
+    cs.cx = nWidth;
+    cs.cy = nHeight;
+    cs.hwndParent = hWndParent;
+    cs.hMenu = nIDorHMenu;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.lpCreateParams = lpParam;
+    if (!PreCreateWindow(cs)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
+                                 cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                 cs.lpCreateParams);
+    AfxUnhookWindowCreate();
+    if (hWnd == NULL) {
+        // Creation refused (WM_NCCREATE or WM_CREATE failed): the window is gone already.
+        if (m_hWnd != NULL && FromHandlePermanent(m_hWnd) == this) {
+            CWndBinding::Unbind(this);
+        }
+        m_hWnd = NULL;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    (HMENU)(UINT_PTR)nID, lpParam);
+}
+
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+    // Create makes child windows only.
+    if (pParentWnd->GetSafeHwnd() == NULL || (dwStyle & WS_POPUP))
+        return FALSE;
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
+                    (LPVOID)pContext);
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (cs.lpszClass == NULL)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                                           (HBRUSH)(COLOR_WINDOW + 1));
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (m_hWnd == NULL)
+        return FALSE;
+    if (FromHandlePermanent(m_hWnd) != this) {
+        // A temporary wrapper may destroy the window it names.
+        return ::DestroyWindow(m_hWnd);
+    }
+    return ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+// --- subclassing ---------------------------------------------------------------------
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!::IsWindow(hWnd) || m_hWnd != NULL || FromHandlePermanent(hWnd) != NULL)
+        return FALSE;
+    if (::GetWindowThreadProcessId(hWnd, NULL) != ::GetCurrentThreadId())
+        return FALSE;               // the maps are per thread
+    CWndBinding::Bind(this, hWnd);
+    PreSubclassWindow();
+    CWndBinding::HookProc(this, hWnd);
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    if (pParent->GetSafeHwnd() == NULL)
+        return FALSE;
+    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, (int)nID);
+    return hWndControl != NULL && SubclassWindow(hWndControl);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_hWnd == NULL || FromHandlePermanent(m_hWnd) != this)
+        return NULL;
+    CWndBinding::UnhookProc(this);
+    HWND hWnd = m_hWnd;
+    CWndBinding::Unbind(this);
+    return hWnd;
+}
+
+void CWnd::PreSubclassWindow()
+{
+}
+
+// --- default processing --------------------------------------------------------------
+LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != NULL)
+        return ::CallWindowProc(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+    return ::DefWindowProc(m_hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
