@@ -335,7 +335,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend class CWndBinding;
 };
 
