@@ -4,6 +4,12 @@
 #include <afxwin.h>
 #include <afxdllx.h>
 
+// The layout engine is left out of some partial builds.
+#if __has_include(<vxSizerBarCursors.h>)
+#include <vxSizerBarCursors.h>
+#define VX_HAVE_SIZER_BAR 1
+#endif
+
 static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL};
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
@@ -14,6 +20,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpR
             return FALSE;
         // Kept in the framework's module list until the process ends.
         new CDynLinkLibrary(s_vexelControlModule);
+#ifdef VX_HAVE_SIZER_BAR
+        vxLoadSizerCursors();
+#endif
         break;
     case DLL_PROCESS_DETACH:
         AfxTermExtensionModule(s_vexelControlModule);

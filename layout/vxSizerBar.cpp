@@ -1,0 +1,181 @@
+#include "vxSizerBar.h"
+
+#include "vxSizerBarBounds.h"
+#include "vxSizerBarCursors.h"
+
+IMPLEMENT_DYNCREATE(vxSizerBar, CWnd)
+
+BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
+    ON_WM_PAINT()
+    ON_WM_CREATE()
+    ON_WM_SETCURSOR()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CANCELMODE()
+    ON_WM_CHAR()
+    ON_WM_CAPTURECHANGED()
+END_MESSAGE_MAP()
+
+vxSizerBar::vxSizerBar()
+    : m_pLayout(NULL), m_nHorizontal(-1), m_bDragging(0), m_ptLast(0, 0), m_hPrevFocus(NULL)
+{
+}
+
+vxSizerBar::~vxSizerBar()
+{
+    // Going away in the middle of a drag must not leave the cursor clipped.
+    if (m_bDragging)
+        CancelDrag();
+}
+
+int vxSizerBar::Create(unsigned long dwStyle, CWnd* pParent, vxLayout* pLayout, unsigned int nID,
+                       const RECT& rect)
+{
+    m_pLayout = pLayout;
+    return CStatic::Create("", dwStyle, rect, pParent, nID);
+}
+
+void vxSizerBar::SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLayout)
+{
+    m_pLayout = pLayout;
+    // A static control without SS_NOTIFY lets every click through to its parent.
+    if (CWnd::SubclassDlgItem(nID, pParent))
+        ModifyStyle(0, SS_NOTIFY);
+}
+
+BOOL vxSizerBar::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= SS_NOTIFY;
+    return CWnd::PreCreateWindow(cs);
+}
+
+int vxSizerBar::IsHorizontal()
+{
+    if (m_hWnd == NULL)
+        return 0;
+    if (m_nHorizontal == -1) {
+        CRect rc;
+        GetWindowRect(&rc);
+        m_nHorizontal = rc.Width() > rc.Height() ? 1 : 0;
+    }
+    return m_nHorizontal;
+}
+
+void vxSizerBar::NotifyMoved(CPoint delta)
+{
+    if (m_pLayout != NULL)
+        m_pLayout->MoveLayoutItems(m_pLayout->GetItem(this), delta);
+}
+
+void vxSizerBar::CancelDrag()
+{
+    // Cleared first: releasing the capture below is not a capture lost to someone else.
+    m_bDragging = 0;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    ::ClipCursor(NULL);
+    ::SetFocus(m_hPrevFocus);
+}
+
+vxLayoutItem* vxSizerBar::FindDraggableItem()
+{
+    if (m_pLayout == NULL)
+        return NULL;
+    vxLayoutItem* pItem = m_pLayout->GetItem(this);
+    if (pItem == NULL || pItem->m_pPrev == NULL || pItem->m_pNext == NULL)
+        return NULL;
+    return pItem;
+}
+
+void vxSizerBar::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    dc.FillSolidRect(&rc, ::GetSysColor(COLOR_BTNFACE));
+    dc.Draw3dRect(&rc, ::GetSysColor(COLOR_3DLIGHT), ::GetSysColor(COLOR_3DDKSHADOW));
+    rc.DeflateRect(1, 1);
+    dc.Draw3dRect(&rc, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
+}
+
+int vxSizerBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    return CStatic::OnCreate(lpCreateStruct);
+}
+
+BOOL vxSizerBar::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/)
+{
+    ::SetCursor(vxGetSizerCursor(IsHorizontal()));
+    return TRUE;
+}
+
+void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    // A bar outside a layout, or without both neighbours, has nothing to move; a second
+    // press while dragging would lose the focus to give back.
+    vxLayoutItem* pItem = m_bDragging ? NULL : FindDraggableItem();
+    if (pItem == NULL)
+        return;
+
+    ClientToScreen(&point);
+    m_ptLast = point;
+    SetCapture();
+    m_hPrevFocus = ::SetFocus(m_hWnd);
+
+    CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    HWND hParent = ::GetParent(m_hWnd);
+    ::ClientToScreen(hParent, reinterpret_cast<POINT*>(&range.left));
+    ::ClientToScreen(hParent, reinterpret_cast<POINT*>(&range.right));
+    CRect bar;
+    GetWindowRect(&bar);
+    const CRect clip = vxSizerCursorClip(range, bar, point, IsHorizontal());
+    ::ClipCursor(&clip);
+    m_bDragging = 1;
+}
+
+void vxSizerBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (!m_bDragging)
+        return;
+    ClientToScreen(&point);
+    if (point != m_ptLast) {
+        NotifyMoved(CPoint(point - m_ptLast));
+        m_ptLast = point;
+    }
+}
+
+void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
+{
+    if (!m_bDragging)
+        return;
+    ClientToScreen(&point);
+    const CPoint offset(point - m_ptLast);
+    CancelDrag();
+    // Also for (0, 0): the bar's group is laid out again.
+    NotifyMoved(offset);
+}
+
+void vxSizerBar::OnCancelMode()
+{
+    if (m_bDragging)
+        CancelDrag();
+}
+
+void vxSizerBar::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Escape ends the drag where it is and goes no further.
+    if (nChar == VK_ESCAPE && m_bDragging) {
+        CancelDrag();
+        return;
+    }
+    CStatic::OnChar(nChar, nRepCnt, nFlags);
+}
+
+void vxSizerBar::OnCaptureChanged(CWnd* pWnd)
+{
+    // Another window took the capture (or the bar is going away): the drag cannot go on,
+    // and the cursor must not stay clipped.
+    if (m_bDragging && (pWnd == NULL || pWnd->m_hWnd != m_hWnd))
+        CancelDrag();
+}

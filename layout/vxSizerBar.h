@@ -1,0 +1,63 @@
+// A thin bar that the user drags to move the edge between two elements of a layout: two
+// items of one group, or two groups.
+//
+// Drag: a left-button press on a bar whose layout item has both neighbours captures the
+// mouse, takes the focus (so that Escape arrives here) and clips the cursor to the range the
+// neighbours' limits allow; every move is handed at once to vxLayout::MoveLayoutItems, so the
+// windows follow live. Release, Escape, WM_CANCELMODE, or losing the capture ends the drag
+// where it is and gives capture, cursor and focus back. The bar belongs to the host; it only
+// points at its layout, and it sends nothing to its parent.
+#pragma once
+
+#include "vxLayout.h"
+
+class AFX_EXT_CLASS vxSizerBar : public CStatic
+{
+    DECLARE_DYNCREATE(vxSizerBar)
+public:
+    vxSizerBar();
+    virtual ~vxSizerBar();
+
+// Operations
+    // Creates the bar as a child of pParent; returns what CStatic::Create returns.
+    int Create(unsigned long dwStyle, CWnd* pParent, vxLayout* pLayout, unsigned int nID,
+               const RECT& rect);
+    // Takes over the parent's existing child with this ID as the bar.
+    void SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLayout);
+
+// Overridables
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+protected:
+    // 1 when the bar is wider than tall, fixed the first time it is asked once the window
+    // exists; 0 without a window.
+    int IsHorizontal();
+    // Hands one drag step to the layout.
+    void NotifyMoved(CPoint delta);
+    // Ends a drag: capture, cursor clip and focus are given back.
+    void CancelDrag();
+
+// Message map and handlers
+    afx_msg void OnPaint();
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnCancelMode();
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    DECLARE_MESSAGE_MAP()
+
+// Attributes
+    vxLayout* m_pLayout;             // the layout holding the bar's item (not owned)
+    int m_nHorizontal;               // -1 until known, else IsHorizontal's answer
+    int m_bDragging;
+    CPoint m_ptLast;                 // screen cursor position at the press or last move
+    HWND m_hPrevFocus;               // focus before the press, given back at the end
+
+private:
+// Internal helpers
+    // The bar's layout item when it can be dragged (both neighbours set), else null.
+    vxLayoutItem* FindDraggableItem();
+};

@@ -1,0 +1,53 @@
+#include "vxSizerBarBounds.h"
+
+#include <algorithm>
+
+namespace {
+
+// An element's limits as sizes: its own direction's minimum or maximum, and its current
+// extent in the other dimension.
+CSize LimitSize(const vxLayoutItem& element, const CRect& rc, int nMinOrMaxWidth, int nMinOrMaxHeight)
+{
+    if (element.m_direction == DirVertical)
+        return CSize(nMinOrMaxWidth, rc.Height());
+    return CSize(rc.Width(), nMinOrMaxHeight);
+}
+
+} // namespace
+
+CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next)
+{
+    const CRect p = prev.ReadRect();
+    const CRect n = next.ReadRect();
+    const CSize minP = LimitSize(prev, p, prev.m_minWidth, prev.m_minHeight);
+    const CSize maxP = LimitSize(prev, p, prev.m_maxWidth, prev.m_maxHeight);
+    const CSize minN = LimitSize(next, n, next.m_minWidth, next.m_minHeight);
+    const CSize maxN = LimitSize(next, n, next.m_maxWidth, next.m_maxHeight);
+    return CRect(std::max(p.left + minP.cx, n.right - maxN.cx),
+                 std::max(p.top + minP.cy, n.bottom - maxN.cy),
+                 std::min(p.left + maxP.cx, n.right - minN.cx),
+                 std::min(p.top + maxP.cy, n.bottom - minN.cy));
+}
+
+CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress, BOOL bHorizontal)
+{
+    CRect clip = rcEdgeRange;
+    if (bHorizontal) {
+        // Moves up and down: the cursor keeps its distance from the bar's top edge.
+        clip.left = rcBar.left;
+        clip.right = rcBar.right;
+        clip.top += ptPress.y - rcBar.top;
+        clip.bottom += ptPress.y - rcBar.top;
+    } else {
+        // Moves sideways: the cursor keeps its distance from both side edges.
+        clip.left += ptPress.x - rcBar.left;
+        clip.right -= rcBar.right - ptPress.x;
+        clip.top = rcBar.top;
+        clip.bottom = rcBar.bottom;
+    }
+    if (clip.right < clip.left)
+        clip.left = clip.right = ptPress.x;
+    if (clip.bottom < clip.top)
+        clip.top = clip.bottom = ptPress.y;
+    return clip;
+}

@@ -1,0 +1,15 @@
+// Where a sizer bar lets the cursor go during a drag: pure integer geometry.
+#pragma once
+
+#include "vxLayoutItem.h"
+
+// Positions the edge shared by two neighbours may take so that neither leaves its minimum
+// and maximum size (parent client coordinates; the bar's thickness is not counted).
+AFX_EXT_API CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next);
+
+// Cursor bounds (screen) for a drag pressed at ptPress on a bar with window rectangle
+// rcBar: the edge range in screen coordinates, shifted by the press offset within the bar
+// along the drag axis and the bar's own extent across it. An axis without room holds the
+// cursor at the press position.
+AFX_EXT_API CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress,
+                                    BOOL bHorizontal);
