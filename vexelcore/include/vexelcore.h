@@ -1,0 +1,132 @@
+// vexelcore: the skin engine. Windows put under a skin are subclassed and painted by the
+// engine in a flat theme; named draw items (an image name, a text) are kept per window and
+// per list box entry. Plain C interface; every string handed in is copied.
+//
+// Kinds painted by the engine:
+//   103 push button, 105 auto radio button: face, caption (the window text), the
+//       "image.default" image, hot, pressed, checked and disabled looks.
+//   106 static header: a title band with the window text and the "image.default" image.
+//   108 list box: every entry's text and image from its draw items ("text.default" or
+//       "default_text", "image.default" or "default_image"; without a text item the list box's
+//       own string when it has LBS_HASSTRINGS), the selection and the hot row.
+//   Any other kind: the window paints itself; the engine adds its "image.default" image at
+//       the left edge of the client area.
+//
+// Images are named: a name registered with vxRegisterImage/vxRegisterIcon, or else the path
+// of a .bmp or .ico file, loaded on first use. An unknown name draws nothing. Pixels of a
+// bitmap in magenta (RGB 255,0,255) are transparent.
+//
+// Per-window state exists only for skinned windows (and windows given a tooltip) and is
+// released when the window is destroyed. Calls naming a null or dead window, or a window
+// without a skin where a skin is needed, change nothing and answer 0; applied calls answer 1.
+// All calls belong to the thread that owns the windows.
+//
+// Call journal: every call of the seven skin functions adds one line, in call order:
+//   vxSkinWindow(<hwnd>,<kind>,<skin>,<n>)
+//   vxSetDrawItemValue(<hwnd>,<name>,<value>,<n>)
+//   vxSetDrawItemValueEx(<hwnd>,<index>,<n>,<name>,<value>,<n>)
+//   vxSetDrawItemVisible(<hwnd>,<n>,<n>,<visible>,<n>)
+//   vxLockState(<hwnd>,<n>)
+//   vxGetFont(<name>)
+//   vxSetToolTips(<hwnd>,<text>)
+// <hwnd> is "0x" and the handle in upper-case hex, at least 8 digits (vxFormatHandle below
+// writes it the same way); numbers are signed decimal; strings are in double quotes with
+// '"' and '\' preceded by '\' and bytes below 0x20 written as \xNN; a null string is null.
+// Example: vxSkinWindow(0x00012345,103,"listview.item",0)
+// The journal keeps the latest VXCORE_JOURNAL_LIMIT lines.
+#pragma once
+
+#include <windows.h>
+#include <stddef.h>
+
+#ifdef VEXELCORE_BUILD
+#define VXCORE_API __declspec(dllexport)
+#else
+#define VXCORE_API __declspec(dllimport)
+#endif
+
+#define VXCORE_JOURNAL_LIMIT 65536
+
+// vxSetDrawItemVisible element and part codes that select the window's "image.default".
+#define VXCORE_ELEMENT_IMAGE 100
+#define VXCORE_PART_ALL 100
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// --- the seven skin functions -------------------------------------------------------------
+// Puts a window under a skin (kind code above; a null or empty skin name changes nothing).
+// Skinning a skinned window again changes its kind and skin and keeps its draw items.
+VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved);
+// Sets a draw item of a skinned window; a null value removes it.
+VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved);
+// Sets a draw item of entry `index` (0 or more) of a skinned list box; a null value removes it.
+// Entry items follow LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING and LB_RESETCONTENT.
+VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
+                                    const char* value, int reserved2);
+// Shows (1) or hides (0) the image of a skinned window when element and part are
+// VXCORE_ELEMENT_IMAGE and VXCORE_PART_ALL; other codes select nothing.
+VXCORE_API int vxSetDrawItemVisible(HWND hwnd, int element, int part, int visible, int reserved);
+// 1 holds the pressed look of a skinned window until it is destroyed; 0 releases it.
+VXCORE_API int vxLockState(HWND hwnd, int lock);
+// A new font for "default" (or "title", its bold form) that the caller owns and deletes
+// with DeleteObject; null for other or null names, and while vxSetGetFontFails is on.
+VXCORE_API HFONT vxGetFont(const char* name);
+// Gives a window a tooltip with this text; a null text removes it; a null window does nothing.
+VXCORE_API int vxSetToolTips(HWND hwnd, const char* text);
+
+// --- images -------------------------------------------------------------------------------
+// Registers a copy of the image under a name (replacing an earlier one of that name).
+// FALSE, and nothing changes, for a null or empty name or an image that cannot be copied.
+VXCORE_API BOOL vxRegisterImage(const char* name, HBITMAP bitmap);
+VXCORE_API BOOL vxRegisterIcon(const char* name, HICON icon);
+
+// --- queries for tests and hosts ------------------------------------------------------------
+// Kind code of a skinned window, 0 when it has no skin (-1 for a window skinned as kind 0).
+VXCORE_API int vxIsSkinned(HWND hwnd);
+// Skin name of a skinned window, null when it has none. Valid until the next engine call.
+VXCORE_API const char* vxGetSkinName(HWND hwnd);
+// A draw item of the window (index -1) or of one of its entries; null when not set.
+// Valid until the next engine call.
+VXCORE_API const char* vxGetDrawItemValue(HWND hwnd, int index, const char* name);
+// Tooltip text the engine holds for a window, null when it has none.
+VXCORE_API const char* vxGetToolTips(HWND hwnd);
+// Number of windows the engine keeps state for.
+VXCORE_API int vxWindowStateCount(void);
+
+// --- call journal -----------------------------------------------------------------------------
+VXCORE_API int vxJournalCount(void);
+// Line i (0 = oldest kept), null when out of range. Valid until the journal changes.
+VXCORE_API const char* vxJournalGet(int i);
+VXCORE_API void vxJournalClear(void);
+// Non-zero: vxGetFont returns null (the callers' fallback path); 0 restores it.
+VXCORE_API void vxSetGetFontFails(int fails);
+
+#ifdef __cplusplus
+}
+#endif
+
+// Writes a window handle as the journal does ("0x0001A2B4") into a buffer of `size`
+// characters (19 hold any handle) and returns the buffer; a short buffer gets a cut text.
+static inline const char* vxFormatHandle(HWND hwnd, char* buffer, size_t size)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    char text[2 + 2 * sizeof(UINT_PTR) + 1];
+    UINT_PTR value = (UINT_PTR)hwnd;
+    int count = 8;
+    while (count < (int)(2 * sizeof(UINT_PTR)) && (value >> (4 * count)) != 0)
+        ++count;
+    text[0] = '0';
+    text[1] = 'x';
+    for (int i = 0; i < count; ++i)
+        text[2 + i] = digits[(value >> (4 * (count - 1 - i))) & 0xF];
+    text[2 + count] = '\0';
+    if (buffer && size > 0) {
+        size_t i = 0;
+        for (; i + 1 < size && text[i]; ++i)
+            buffer[i] = text[i];
+        buffer[i] = '\0';
+    }
+    return buffer;
+}

@@ -1,0 +1,186 @@
+// The exported functions: each skin call is journaled first, then checked and applied.
+#include "vexelcore.h"
+
+#include "vxImages.h"
+#include "vxJournal.h"
+#include "vxSkinProc.h"
+#include "vxTheme.h"
+#include "vxToolTips.h"
+#include "vxWindowState.h"
+
+using namespace vxcore;
+
+namespace {
+
+bool g_getFontFails = false;
+
+// The record of a window put under a skin, or null.
+WindowState* SkinnedState(HWND hwnd)
+{
+    WindowState* state = FindState(hwnd);
+    return state && state->skinned ? state : nullptr;
+}
+
+void SetItem(DrawItems& items, const char* name, const char* value)
+{
+    if (value)
+        items[name] = value;
+    else
+        items.erase(name);
+}
+
+} // namespace
+
+extern "C" {
+
+VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved)
+{
+    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
+    if (!skin || !*skin)
+        return 0;
+    WindowState* state = AttachState(hwnd);
+    if (!state)
+        return 0;
+    state->skinned = true;
+    state->kind = kind;
+    state->skin = skin;
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return 1;
+}
+
+VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved)
+{
+    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
+    WindowState* state = SkinnedState(hwnd);
+    if (!state || !name)
+        return 0;
+    SetItem(state->items, name, value);
+    Repaint(*state, false);
+    return 1;
+}
+
+VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
+                                    const char* value, int reserved2)
+{
+    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
+        .Text(name).Text(value).Number(reserved2).Record();
+    WindowState* state = SkinnedState(hwnd);
+    if (!state || !name || index < 0)
+        return 0;
+    if (value) {
+        state->entries[index][name] = value;
+    } else {
+        auto entry = state->entries.find(index);
+        if (entry != state->entries.end()) {
+            entry->second.erase(name);
+            if (entry->second.empty())
+                state->entries.erase(entry);
+        }
+    }
+    Repaint(*state, false);
+    return 1;
+}
+
+VXCORE_API int vxSetDrawItemVisible(HWND hwnd, int element, int part, int visible, int reserved)
+{
+    JournalCall("vxSetDrawItemVisible").Handle(hwnd).Number(element).Number(part)
+        .Number(visible).Number(reserved).Record();
+    WindowState* state = SkinnedState(hwnd);
+    if (!state || element != VXCORE_ELEMENT_IMAGE || part != VXCORE_PART_ALL)
+        return 0;
+    state->imageVisible = visible != 0;
+    Repaint(*state, false);
+    return 1;
+}
+
+VXCORE_API int vxLockState(HWND hwnd, int lock)
+{
+    JournalCall("vxLockState").Handle(hwnd).Number(lock).Record();
+    WindowState* state = SkinnedState(hwnd);
+    if (!state)
+        return 0;
+    state->locked = lock != 0;
+    Repaint(*state, false);
+    return 1;
+}
+
+VXCORE_API HFONT vxGetFont(const char* name)
+{
+    JournalCall("vxGetFont").Text(name).Record();
+    LOGFONTA font;
+    if (g_getFontFails || !DescribeFont(name, font))
+        return nullptr;
+    return CreateFontIndirectA(&font);
+}
+
+VXCORE_API int vxSetToolTips(HWND hwnd, const char* text)
+{
+    JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
+    WindowState* state = text ? AttachState(hwnd) : FindState(hwnd);
+    if (!state)
+        return 0;
+    return SetToolTip(*state, text) ? 1 : 0;
+}
+
+VXCORE_API BOOL vxRegisterImage(const char* name, HBITMAP bitmap)
+{
+    return RegisterBitmap(name, bitmap) ? TRUE : FALSE;
+}
+
+VXCORE_API BOOL vxRegisterIcon(const char* name, HICON icon)
+{
+    return RegisterIcon(name, icon) ? TRUE : FALSE;
+}
+
+VXCORE_API int vxIsSkinned(HWND hwnd)
+{
+    WindowState* state = SkinnedState(hwnd);
+    return state ? (state->kind != 0 ? state->kind : -1) : 0;
+}
+
+VXCORE_API const char* vxGetSkinName(HWND hwnd)
+{
+    WindowState* state = SkinnedState(hwnd);
+    return state ? state->skin.c_str() : nullptr;
+}
+
+VXCORE_API const char* vxGetDrawItemValue(HWND hwnd, int index, const char* name)
+{
+    WindowState* state = FindState(hwnd);
+    if (!state || !name)
+        return nullptr;
+    return index == -1 ? state->Item(name) : state->EntryItem(index, name);
+}
+
+VXCORE_API const char* vxGetToolTips(HWND hwnd)
+{
+    WindowState* state = FindState(hwnd);
+    return state && state->hasToolTip ? state->toolTip.c_str() : nullptr;
+}
+
+VXCORE_API int vxWindowStateCount(void)
+{
+    return StateCount();
+}
+
+VXCORE_API int vxJournalCount(void)
+{
+    return JournalCount();
+}
+
+VXCORE_API const char* vxJournalGet(int i)
+{
+    return JournalLine(i);
+}
+
+VXCORE_API void vxJournalClear(void)
+{
+    JournalClear();
+}
+
+VXCORE_API void vxSetGetFontFails(int fails)
+{
+    g_getFontFails = fails != 0;
+}
+
+} // extern "C"

@@ -1,0 +1,148 @@
+#include "vxImages.h"
+
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace vxcore {
+namespace {
+
+const COLORREF kTransparent = RGB(0xFF, 0x00, 0xFF);
+
+// A name that failed to load keeps an empty entry, so the file is not read at every paint.
+std::map<std::string, Image>& Images()
+{
+    static std::map<std::string, Image> images;
+    return images;
+}
+
+void Free(Image& image)
+{
+    if (image.bitmap)
+        DeleteObject(image.bitmap);
+    if (image.icon)
+        DestroyIcon(image.icon);
+    image = Image();
+}
+
+SIZE BitmapSize(HBITMAP bitmap)
+{
+    BITMAP info;
+    if (GetObjectA(bitmap, sizeof(info), &info) != sizeof(info))
+        return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+SIZE IconSize(HICON icon)
+{
+    ICONINFO info;
+    SIZE size = {0, 0};
+    if (!GetIconInfo(icon, &info))
+        return size;
+    if (info.hbmColor) {
+        size = BitmapSize(info.hbmColor);
+    } else if (info.hbmMask) {
+        size = BitmapSize(info.hbmMask); // mask of a monochrome icon holds two halves
+        size.cy /= 2;
+    }
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return size;
+}
+
+void Store(const char* name, const Image& image)
+{
+    Image& slot = Images()[name];
+    Free(slot);
+    slot = image;
+}
+
+bool EndsWith(const char* text, const char* suffix)
+{
+    size_t length = std::strlen(text), suffixLength = std::strlen(suffix);
+    return length > suffixLength && lstrcmpiA(text + length - suffixLength, suffix) == 0;
+}
+
+Image LoadFromFile(const char* path)
+{
+    Image image;
+    if (EndsWith(path, ".bmp")) {
+        image.bitmap = static_cast<HBITMAP>(
+            LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        if (image.bitmap)
+            image.size = BitmapSize(image.bitmap);
+    } else if (EndsWith(path, ".ico")) {
+        image.icon = static_cast<HICON>(
+            LoadImageA(nullptr, path, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+        if (image.icon)
+            image.size = IconSize(image.icon);
+    }
+    return image;
+}
+
+} // namespace
+
+bool RegisterBitmap(const char* name, HBITMAP bitmap)
+{
+    if (!name || !*name || !bitmap)
+        return false;
+    Image image;
+    image.bitmap = static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!image.bitmap)
+        return false;
+    image.size = BitmapSize(image.bitmap);
+    Store(name, image);
+    return true;
+}
+
+bool RegisterIcon(const char* name, HICON icon)
+{
+    if (!name || !*name || !icon)
+        return false;
+    Image image;
+    image.icon = CopyIcon(icon);
+    if (!image.icon)
+        return false;
+    image.size = IconSize(image.icon);
+    Store(name, image);
+    return true;
+}
+
+const Image* FindImage(const char* name)
+{
+    if (!name || !*name)
+        return nullptr;
+    std::map<std::string, Image>& images = Images();
+    auto found = images.find(name);
+    if (found == images.end())
+        found = images.emplace(name, LoadFromFile(name)).first;
+    const Image& image = found->second;
+    return (image.bitmap || image.icon) ? &image : nullptr;
+}
+
+void DrawImage(HDC dc, const Image& image, int x, int y)
+{
+    if (image.icon) {
+        DrawIconEx(dc, x, y, image.icon, image.size.cx, image.size.cy, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    if (!source)
+        return;
+    HGDIOBJ old = SelectObject(source, image.bitmap);
+    TransparentBlt(dc, x, y, image.size.cx, image.size.cy, source, 0, 0, image.size.cx,
+                   image.size.cy, kTransparent);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+void ReleaseImages()
+{
+    for (auto& entry : Images())
+        Free(entry.second);
+    Images().clear();
+}
+
+} // namespace vxcore

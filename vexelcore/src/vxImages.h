@@ -1,0 +1,23 @@
+// Named images: copies registered by the host, and .bmp/.ico files loaded by path on first
+// use. The engine owns every image it keeps and frees them when the library detaches.
+#pragma once
+
+#include <windows.h>
+
+namespace vxcore {
+
+struct Image {
+    HBITMAP bitmap = nullptr; // drawn with magenta as the transparent colour
+    HICON icon = nullptr;
+    SIZE size = {0, 0};
+};
+
+bool RegisterBitmap(const char* name, HBITMAP bitmap);
+bool RegisterIcon(const char* name, HICON icon);
+// The image of a name: registered, or loaded from a .bmp/.ico path; null when unknown.
+const Image* FindImage(const char* name);
+// Draws an image with its top-left corner at (x, y).
+void DrawImage(HDC dc, const Image& image, int x, int y);
+void ReleaseImages();
+
+} // namespace vxcore

@@ -1,0 +1,98 @@
+#include "vxJournal.h"
+
+#include <deque>
+
+#include "vexelcore.h"
+
+namespace vxcore {
+namespace {
+
+std::deque<std::string>& Lines()
+{
+    static std::deque<std::string> lines;
+    return lines;
+}
+
+} // namespace
+
+JournalCall::JournalCall(const char* function) : m_line(function)
+{
+    m_line += '(';
+}
+
+void JournalCall::Separate()
+{
+    if (!m_first)
+        m_line += ',';
+    m_first = false;
+}
+
+JournalCall& JournalCall::Handle(HWND hwnd)
+{
+    char buffer[24];
+    Separate();
+    m_line += vxFormatHandle(hwnd, buffer, sizeof(buffer));
+    return *this;
+}
+
+JournalCall& JournalCall::Number(int value)
+{
+    Separate();
+    m_line += std::to_string(value);
+    return *this;
+}
+
+JournalCall& JournalCall::Text(const char* text)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    Separate();
+    if (!text) {
+        m_line += "null";
+        return *this;
+    }
+    m_line += '"';
+    for (const char* p = text; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '"' || c == '\\') {
+            m_line += '\\';
+            m_line += static_cast<char>(c);
+        } else if (c < 0x20) {
+            m_line += "\\x";
+            m_line += digits[c >> 4];
+            m_line += digits[c & 0xF];
+        } else {
+            m_line += static_cast<char>(c);
+        }
+    }
+    m_line += '"';
+    return *this;
+}
+
+void JournalCall::Record()
+{
+    m_line += ')';
+    std::deque<std::string>& lines = Lines();
+    if (lines.size() >= VXCORE_JOURNAL_LIMIT)
+        lines.pop_front();
+    lines.push_back(std::move(m_line));
+}
+
+int JournalCount()
+{
+    return static_cast<int>(Lines().size());
+}
+
+const char* JournalLine(int index)
+{
+    const std::deque<std::string>& lines = Lines();
+    if (index < 0 || index >= static_cast<int>(lines.size()))
+        return nullptr;
+    return lines[static_cast<size_t>(index)].c_str();
+}
+
+void JournalClear()
+{
+    Lines().clear();
+}
+
+} // namespace vxcore

@@ -1,0 +1,28 @@
+// The call journal: one text line per call of the skin functions, kept for tests.
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+namespace vxcore {
+
+// Builds one journal line, argument by argument, and appends it with Record().
+class JournalCall {
+public:
+    explicit JournalCall(const char* function);
+    JournalCall& Handle(HWND hwnd);
+    JournalCall& Number(int value);
+    JournalCall& Text(const char* text); // quoted and escaped; null is written as null
+    void Record();
+
+private:
+    void Separate();
+    std::string m_line;
+    bool m_first = true;
+};
+
+int JournalCount();
+const char* JournalLine(int index); // null when out of range
+void JournalClear();
+
+} // namespace vxcore

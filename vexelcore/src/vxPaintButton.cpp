@@ -1,0 +1,70 @@
+// Push and radio buttons: a flat face whose colour tells the state (disabled, pressed or
+// locked, checked, hot, normal, in that order of precedence), a one-pixel border, the image
+// and the caption; a pressed face shifts its content by one pixel.
+#include "vxPainters.h"
+#include "vxSkinLayout.h"
+#include "vxTheme.h"
+
+namespace vxcore {
+namespace {
+
+struct ButtonColours {
+    COLORREF face;
+    COLORREF border;
+    COLORREF text;
+};
+
+ButtonColours ColoursFor(const Theme& theme, bool disabled, bool pressed, bool checked, bool hot)
+{
+    if (disabled)
+        return {theme.faceDisabled, theme.border, theme.textDisabled};
+    if (pressed)
+        return {theme.facePressed, theme.borderChecked, theme.textOnAccent};
+    if (checked)
+        return {theme.faceChecked, theme.borderChecked, theme.textOnAccent};
+    if (hot)
+        return {theme.faceHot, theme.borderHot, theme.text};
+    return {theme.face, theme.border, theme.text};
+}
+
+} // namespace
+
+void PaintButton(HDC dc, const RECT& client, const WindowState& state)
+{
+    const Theme& theme = CurrentTheme();
+    LRESULT buttonState = SendMessageA(state.hwnd, BM_GETSTATE, 0, 0);
+    bool disabled = !IsWindowEnabled(state.hwnd);
+    bool pressed = (buttonState & BST_PUSHED) != 0 || state.locked;
+    bool checked = (buttonState & BST_CHECKED) != 0;
+    ButtonColours colours = ColoursFor(theme, disabled, pressed, checked, state.hot);
+
+    FillSolid(dc, client, colours.face);
+    FrameSolid(dc, client, colours.border);
+
+    RECT face = client;
+    if (pressed && !disabled)
+        OffsetRect(&face, 1, 1);
+    const Image* image = WindowImage(state);
+    std::string caption = WindowText(state.hwnd);
+    ContentPlaces places = PlaceButtonContent(face, SizeOf(image), theme.textHeight, !caption.empty());
+    if (image)
+        DrawImage(dc, *image, places.image.left, places.image.top);
+    if (!caption.empty()) {
+        HGDIOBJ oldFont = SelectObject(dc, theme.font);
+        int oldMode = SetBkMode(dc, TRANSPARENT);
+        COLORREF oldColour = SetTextColor(dc, colours.text);
+        UINT format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER |
+                      (places.stacked || !image ? DT_CENTER : DT_LEFT);
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &places.text, format);
+        SetTextColor(dc, oldColour);
+        SetBkMode(dc, oldMode);
+        SelectObject(dc, oldFont);
+    }
+    if ((buttonState & BST_FOCUS) != 0 && !disabled) {
+        RECT focus = client;
+        InflateRect(&focus, -2, -2);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+} // namespace vxcore

@@ -1,0 +1,99 @@
+// List boxes: every shown entry from the top index down, each row the list's item height;
+// the selection in the accent colour, the row under the pointer tinted. An entry's text and
+// image come from its draw items, the text falling back to the list's own string.
+#include <vector>
+
+#include "vxPainters.h"
+#include "vxSkinLayout.h"
+#include "vxTheme.h"
+
+namespace vxcore {
+namespace {
+
+const int kRowIndent = 3;
+
+const char* EntryText(const WindowState& state, int index)
+{
+    const char* text = state.EntryItem(index, "text.default");
+    return text ? text : state.EntryItem(index, "default_text");
+}
+
+const char* EntryImageName(const WindowState& state, int index)
+{
+    const char* name = state.EntryItem(index, "image.default");
+    return name ? name : state.EntryItem(index, "default_image");
+}
+
+// The list box's own string of an entry (lists with LBS_HASSTRINGS only).
+std::string ListString(HWND list, int index)
+{
+    if ((GetWindowLongPtrA(list, GWL_STYLE) & LBS_HASSTRINGS) == 0)
+        return std::string();
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR || length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    LRESULT copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                  reinterpret_cast<LPARAM>(buffer.data()));
+    return copied == LB_ERR ? std::string() : std::string(buffer.data(), static_cast<size_t>(copied));
+}
+
+bool IsEntrySelected(HWND list, int index, LRESULT current)
+{
+    if ((GetWindowLongPtrA(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0)
+        return SendMessageA(list, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+    return current == index;
+}
+
+} // namespace
+
+int ListItemHeight(HWND list)
+{
+    LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    return (height == LB_ERR || height <= 0) ? CurrentTheme().textHeight + 4 : static_cast<int>(height);
+}
+
+void PaintList(HDC dc, const RECT& client, const WindowState& state)
+{
+    const Theme& theme = CurrentTheme();
+    HWND list = state.hwnd;
+    FillSolid(dc, client, theme.listBack);
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    if (count == LB_ERR || count <= 0 || top == LB_ERR || top < 0)
+        return;
+    int height = ListItemHeight(list);
+    LRESULT current = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    bool enabled = IsWindowEnabled(list) != FALSE;
+    int width = client.right - client.left;
+    int last = ListLastShownRow(static_cast<int>(top), height, client.bottom - client.top,
+                                static_cast<int>(count));
+
+    HGDIOBJ oldFont = SelectObject(dc, theme.font);
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    for (int index = static_cast<int>(top); index <= last; ++index) {
+        RECT row = ListRowRect(index, static_cast<int>(top), height, width);
+        OffsetRect(&row, client.left, client.top);
+        bool selected = IsEntrySelected(list, index, current);
+        if (selected)
+            FillSolid(dc, row, theme.rowSelected);
+        else if (index == state.hotRow && enabled)
+            FillSolid(dc, row, theme.rowHot);
+
+        const Image* image = FindImage(EntryImageName(state, index));
+        ContentPlaces places = PlaceRowContent(row, SizeOf(image), kRowIndent);
+        if (image)
+            DrawImage(dc, *image, places.image.left, places.image.top);
+        const char* itemText = EntryText(state, index);
+        std::string text = itemText ? std::string(itemText) : ListString(list, index);
+        if (text.empty())
+            continue;
+        SetTextColor(dc, !enabled ? theme.textDisabled : selected ? theme.textOnAccent : theme.text);
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &places.text,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
+} // namespace vxcore

@@ -1,0 +1,53 @@
+#include "vxPainters.h"
+
+#include <vector>
+
+#include "vxSkinLayout.h"
+
+namespace vxcore {
+
+Painter PainterOf(int kind)
+{
+    switch (kind) {
+    case kKindPushButton:
+    case kKindRadioButton:
+        return PaintButton;
+    case kKindHeader:
+        return PaintHeader;
+    case kKindListBox:
+        return PaintList;
+    default:
+        return nullptr;
+    }
+}
+
+const Image* WindowImage(const WindowState& state)
+{
+    return state.imageVisible ? FindImage(state.Item("image.default")) : nullptr;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+SIZE SizeOf(const Image* image)
+{
+    return image ? image->size : SIZE{0, 0};
+}
+
+void PaintImageOverlay(HDC dc, const RECT& client, const WindowState& state)
+{
+    const Image* image = WindowImage(state);
+    if (!image)
+        return;
+    ContentPlaces places = PlaceRowContent(client, image->size, 2);
+    DrawImage(dc, *image, places.image.left, places.image.top);
+}
+
+} // namespace vxcore

@@ -1,0 +1,247 @@
+// Painted kinds take over WM_PAINT and WM_ERASEBKGND completely. The controls underneath
+// (buttons, list boxes) also paint straight to the screen when their state changes, so after
+// every message that may change the look the engine compares a snapshot of the look and
+// repaints at once when it differs, or repaints unconditionally after the messages that make
+// the control paint itself. The pointer is tracked for the hot look (a leave notice ends it).
+// Draw items of list entries follow the insertions and deletions of the list.
+#include "vxSkinProc.h"
+
+#include <commctrl.h>
+
+#include "vxPainters.h"
+#include "vxSkinLayout.h"
+#include "vxToolTips.h"
+
+namespace vxcore {
+namespace {
+
+bool IsButtonKind(int kind)
+{
+    return kind == kKindPushButton || kind == kKindRadioButton;
+}
+
+// Messages that only ask and never change a look.
+bool IsQuery(UINT message)
+{
+    switch (message) {
+    case WM_NCHITTEST: case WM_SETCURSOR: case WM_GETTEXT: case WM_GETTEXTLENGTH:
+    case WM_GETDLGCODE: case WM_GETFONT: case WM_NCPAINT: case WM_NCCALCSIZE:
+    case WM_GETOBJECT: case WM_NOTIFYFORMAT: case WM_QUERYUISTATE: case WM_GETMINMAXINFO:
+    case WM_WINDOWPOSCHANGING: case WM_CTLCOLORBTN: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case BM_GETCHECK: case BM_GETSTATE: case BM_GETIMAGE:
+    case LB_GETSEL: case LB_GETCURSEL: case LB_GETTEXT: case LB_GETTEXTLEN: case LB_GETCOUNT:
+    case LB_GETTOPINDEX: case LB_GETSELCOUNT: case LB_GETSELITEMS: case LB_GETHORIZONTALEXTENT:
+    case LB_GETANCHORINDEX: case LB_GETCARETINDEX: case LB_GETITEMRECT: case LB_GETITEMDATA:
+    case LB_GETITEMHEIGHT: case LB_GETLOCALE: case LB_ITEMFROMPOINT: case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Messages after which the control underneath has painted itself, whatever changed.
+bool MakesControlPaint(UINT message)
+{
+    switch (message) {
+    case WM_SETTEXT: case WM_ENABLE: case WM_SETFONT: case WM_SETFOCUS: case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: case WM_SIZE: case WM_CAPTURECHANGED: case WM_SYSCOLORCHANGE:
+    case BM_SETSTATE: case BM_SETCHECK: case BM_SETSTYLE: case BM_SETIMAGE:
+    case LB_SETITEMHEIGHT: case LB_SETCOLUMNWIDTH: case LB_SETHORIZONTALEXTENT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LookSnapshot TakeSnapshot(WindowState& state)
+{
+    LookSnapshot look;
+    HWND hwnd = state.hwnd;
+    state.snapshotting = true;
+    look.enabled = IsWindowEnabled(hwnd) != FALSE;
+    look.focused = GetFocus() == hwnd;
+    if (IsButtonKind(state.kind)) {
+        look.state = SendMessageA(hwnd, BM_GETSTATE, 0, 0);
+    } else if (state.kind == kKindListBox) {
+        look.state = SendMessageA(hwnd, LB_GETCURSEL, 0, 0);
+        look.topIndex = SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0);
+        look.count = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
+        look.itemHeight = SendMessageA(hwnd, LB_GETITEMHEIGHT, 0, 0);
+    }
+    state.snapshotting = false;
+    return look;
+}
+
+// Entry draw items move with the entries: those from `from` on move by `by` places.
+void ShiftEntries(WindowState& state, int from, int by)
+{
+    std::map<int, DrawItems> shifted;
+    for (auto& entry : state.entries) {
+        if (entry.first < from)
+            shifted.emplace(entry.first, std::move(entry.second));
+        else
+            shifted.emplace(entry.first + by, std::move(entry.second));
+    }
+    state.entries.swap(shifted);
+}
+
+void FollowListEdits(WindowState& state, UINT message, WPARAM wParam, LRESULT result)
+{
+    switch (message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+        if (result >= 0)
+            ShiftEntries(state, static_cast<int>(result), 1);
+        break;
+    case LB_DELETESTRING:
+        if (result != LB_ERR) {
+            state.entries.erase(static_cast<int>(wParam));
+            ShiftEntries(state, static_cast<int>(wParam) + 1, -1);
+        }
+        break;
+    case LB_RESETCONTENT:
+        state.entries.clear();
+        break;
+    }
+}
+
+void RequestLeaveNotice(HWND hwnd)
+{
+    TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, hwnd, 0};
+    TrackMouseEvent(&track);
+}
+
+// Hot look: the window under the pointer, and for lists the row under it.
+bool TrackPointer(WindowState& state, UINT message, LPARAM lParam)
+{
+    if (message == WM_MOUSELEAVE) {
+        bool changed = state.hot || state.hotRow != -1;
+        state.hot = false;
+        state.hotRow = -1;
+        return changed;
+    }
+    if (message != WM_MOUSEMOVE || state.kind == kKindHeader)
+        return false;
+    bool changed = false;
+    if (!state.hot) {
+        state.hot = true;
+        RequestLeaveNotice(state.hwnd);
+        changed = true;
+    }
+    if (state.kind == kKindListBox) {
+        RECT client;
+        GetClientRect(state.hwnd, &client);
+        int x = static_cast<short>(LOWORD(lParam));
+        int y = static_cast<short>(HIWORD(lParam));
+        int row = -1;
+        if (x >= 0 && x < client.right) {
+            row = ListRowAt(y, static_cast<int>(SendMessageA(state.hwnd, LB_GETTOPINDEX, 0, 0)),
+                            ListItemHeight(state.hwnd), client.bottom,
+                            static_cast<int>(SendMessageA(state.hwnd, LB_GETCOUNT, 0, 0)));
+        }
+        changed = changed || row != state.hotRow;
+        state.hotRow = row;
+    }
+    return changed;
+}
+
+// Paints through an off-screen bitmap so the face never shows half drawn.
+void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    if (!dc)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (client.right > 0 && client.bottom > 0) {
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr;
+        if (bitmap) {
+            HGDIOBJ old = SelectObject(memory, bitmap);
+            painter(memory, client, state);
+            BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteObject(bitmap);
+        } else {
+            painter(dc, client, state);
+        }
+        if (memory)
+            DeleteDC(memory);
+    }
+    EndPaint(hwnd, &paint);
+}
+
+void PaintOverlay(HWND hwnd, const WindowState& state)
+{
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    PaintImageOverlay(dc, client, state);
+    ReleaseDC(hwnd, dc);
+}
+
+} // namespace
+
+void Repaint(const WindowState& state, bool now)
+{
+    if (!state.skinned)
+        return;
+    RedrawWindow(state.hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_NOERASE | (now ? RDW_UPDATENOW : 0));
+}
+
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                          UINT_PTR /*subclassId*/, DWORD_PTR refData)
+{
+    WindowState* state = reinterpret_cast<WindowState*>(refData);
+    if (message == WM_NCDESTROY) {
+        RemoveToolTip(*state);
+        DetachState(hwnd);
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    if (!state->skinned || state->snapshotting)
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+
+    Painter painter = PainterOf(state->kind);
+    if (painter) {
+        switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintBuffered(hwnd, *state, painter);
+            return 0;
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            painter(reinterpret_cast<HDC>(wParam), client, *state);
+            return 0;
+        }
+        }
+    }
+    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    // The message may have destroyed the window and with it the record.
+    if (FindState(hwnd) != state || IsQuery(message))
+        return result;
+    if (!painter) {
+        if (message == WM_PAINT)
+            PaintOverlay(hwnd, *state);
+        return result;
+    }
+    if (state->kind == kKindListBox)
+        FollowListEdits(*state, message, wParam, result);
+    bool changed = TrackPointer(*state, message, lParam);
+    LookSnapshot look = TakeSnapshot(*state);
+    if (!(look == state->look) || MakesControlPaint(message))
+        changed = true;
+    state->look = look;
+    if (changed)
+        Repaint(*state, true);
+    return result;
+}
+
+} // namespace vxcore

@@ -1,0 +1,16 @@
+// The subclass procedure of every window the engine keeps state for.
+#pragma once
+
+#include <windows.h>
+
+#include "vxWindowState.h"
+
+namespace vxcore {
+
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                          UINT_PTR subclassId, DWORD_PTR refData);
+
+// Repaints a skinned window: at once when `now`, else at its next WM_PAINT.
+void Repaint(const WindowState& state, bool now);
+
+} // namespace vxcore

@@ -1,0 +1,49 @@
+// The flat theme: colours and fonts shared by every painter. The fonts are created on first
+// use and freed when the library detaches.
+#pragma once
+
+#include <windows.h>
+
+namespace vxcore {
+
+struct Theme {
+    // faces of buttons
+    COLORREF face;
+    COLORREF faceHot;
+    COLORREF facePressed;
+    COLORREF faceChecked;
+    COLORREF faceDisabled;
+    COLORREF border;
+    COLORREF borderHot;
+    COLORREF borderChecked;
+    // texts
+    COLORREF text;
+    COLORREF textOnAccent;  // on pressed and checked faces and on the list selection
+    COLORREF textDisabled;
+    // header band
+    COLORREF headerBand;
+    COLORREF headerLine;
+    COLORREF headerText;
+    // list box
+    COLORREF listBack;
+    COLORREF rowHot;
+    COLORREF rowSelected;
+    // fonts
+    HFONT font;             // "default"
+    HFONT titleFont;        // "title": bold, for headers
+    int textHeight;         // line height of the default font, pixels
+};
+
+// The theme, its fonts created on the first call.
+const Theme& CurrentTheme();
+// Frees the theme's fonts (library detach).
+void ReleaseTheme();
+// Description of a named engine font ("default", "title"); false for other names.
+bool DescribeFont(const char* name, LOGFONTA& font);
+
+// Fills a rectangle with a colour without creating a brush.
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+// One-pixel frame inside a rectangle.
+void FrameSolid(HDC dc, const RECT& rect, COLORREF colour);
+
+} // namespace vxcore

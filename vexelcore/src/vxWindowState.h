@@ -1,0 +1,63 @@
+// What the engine keeps per window: skin, draw items, look flags and tooltip. A record exists
+// from the first skin or tooltip call on a window until its WM_NCDESTROY; while it exists the
+// window is subclassed by the engine (vxSkinProc.cpp).
+#pragma once
+
+#include <windows.h>
+#include <map>
+#include <string>
+
+namespace vxcore {
+
+using DrawItems = std::map<std::string, std::string>;
+
+// Values a painted window's look depends on; a change after a message means a repaint.
+struct LookSnapshot {
+    LRESULT state = 0;     // BM_GETSTATE of buttons, LB_GETCURSEL of lists
+    LRESULT topIndex = 0;  // lists
+    LRESULT count = 0;     // lists
+    LRESULT itemHeight = 0;// lists
+    bool enabled = true;
+    bool focused = false;
+    bool operator==(const LookSnapshot& o) const
+    {
+        return state == o.state && topIndex == o.topIndex && count == o.count &&
+               itemHeight == o.itemHeight && enabled == o.enabled && focused == o.focused;
+    }
+};
+
+struct WindowState {
+    HWND hwnd = nullptr;
+    // attributes
+    bool skinned = false;
+    int kind = 0;
+    std::string skin;
+    DrawItems items;                  // the window's own draw items
+    std::map<int, DrawItems> entries; // list box entries by index
+    bool imageVisible = true;
+    bool locked = false;              // pressed look held
+    bool hasToolTip = false;
+    std::string toolTip;
+    HWND toolTipOwner = nullptr;      // window named as the tool's owner when it was added
+    // tracking
+    bool hot = false;                 // pointer over the window (leave notice requested)
+    int hotRow = -1;                  // list entry under the pointer
+    LookSnapshot look;
+    bool snapshotting = false;        // guards the queries of a snapshot against re-entry
+
+    const char* Item(const char* name) const;              // null when not set
+    const char* EntryItem(int index, const char* name) const;
+};
+
+// The record of a window, or null.
+WindowState* FindState(HWND hwnd);
+// The record of a live window of this thread, made and subclassed on first use; null when the
+// window is dead, belongs to another thread or cannot be subclassed.
+WindowState* AttachState(HWND hwnd);
+// Ends the subclass and frees the record (WM_NCDESTROY).
+void DetachState(HWND hwnd);
+int StateCount();
+// Frees every record; ends the subclasses of windows still alive (library detach).
+void ReleaseStates(bool removeSubclasses);
+
+} // namespace vxcore
