@@ -251,6 +251,7 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
     UINT IsDlgButtonChecked(int nIDButton) const;
+    void CheckDlgButton(int nIDButton, UINT nCheck);
     void SetDlgItemText(int nID, LPCTSTR lpszString);
     int GetDlgItemText(int nID, CString& rString) const;
 

@@ -1,0 +1,256 @@
+// The pre-translation walk of the message pump, dynamic creation, dialogs and data exchange.
+#include <gtest/gtest.h>
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+#include <vector>
+
+#include "vxtest.h"
+
+using namespace vxtest;
+
+class Creatable : public CWnd
+{
+    DECLARE_DYNCREATE(Creatable)
+public:
+    int m_value = 42;
+};
+IMPLEMENT_DYNCREATE(Creatable, CWnd)
+
+class NotCreatable : public CObject
+{
+    DECLARE_DYNAMIC(NotCreatable)
+};
+IMPLEMENT_DYNAMIC(NotCreatable, CObject)
+
+namespace {
+
+// Eats WM_KEYDOWN of one key and notes who saw what.
+class KeyEater : public CWnd
+{
+public:
+    KeyEater(std::vector<CString>* log, const char* name, UINT eat) : m_log(log), m_name(name), m_eat(eat) {}
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message != WM_KEYDOWN)
+            return FALSE;
+        m_log->push_back(m_name);
+        return pMsg->wParam == m_eat;
+    }
+private:
+    std::vector<CString>* m_log;
+    CString m_name;
+    UINT m_eat;
+};
+
+// A dialog built in memory: one edit (id 100) and one check box (id 101).
+struct DialogTemplate {
+    std::vector<WORD> words;
+    void Align() { if (words.size() % 2) words.push_back(0); }
+    void Add(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const wchar_t* text)
+    {
+        Align();
+        const size_t at = words.size();
+        words.resize(at + sizeof(DLGITEMTEMPLATE) / 2);
+        DLGITEMTEMPLATE* item = reinterpret_cast<DLGITEMTEMPLATE*>(&words[at]);
+        item->style = style | WS_CHILD | WS_VISIBLE;
+        item->x = x; item->y = y; item->cx = cx; item->cy = cy; item->id = id;
+        words.push_back(0xFFFF);
+        words.push_back(atom);
+        for (const wchar_t* p = text; *p; ++p)
+            words.push_back(*p);
+        words.push_back(0);
+        words.push_back(0); // no creation data
+    }
+    DialogTemplate()
+    {
+        words.resize(sizeof(DLGTEMPLATE) / 2);
+        DLGTEMPLATE* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
+        dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+        dlg->cdit = 2;
+        dlg->cx = 160; dlg->cy = 60;
+        words.push_back(0); words.push_back(0); // no menu, default class
+        for (const wchar_t* p = L"ddx"; *p; ++p)
+            words.push_back(*p);
+        words.push_back(0);
+        Add(ES_AUTOHSCROLL | WS_BORDER, 4, 4, 100, 12, 100, 0x0081, L"");
+        Add(BS_AUTOCHECKBOX, 4, 20, 100, 12, 101, 0x0080, L"check");
+    }
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(words.data()); }
+};
+
+class DataDialog : public CDialog
+{
+public:
+    CString m_text;
+    int m_check = 0;
+    int m_number = 0;
+    bool m_numberField = false;     // exchange the edit as a number instead
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        if (m_numberField)
+            DDX_Text(pDX, 100, m_number);
+        else
+            DDX_Text(pDX, 100, m_text);
+        DDX_Check(pDX, 101, m_check);
+    }
+};
+
+} // namespace
+
+TEST(FrameworkPump, PreTranslateWalksFromTargetUpToTheTopLevelWindow)
+{
+    HostWindow host;
+    std::vector<CString> log;
+    KeyEater top(&log, "top", 'T'), middle(&log, "middle", 'M');
+    ASSERT_TRUE(top.SubclassWindow(host.Hwnd()));
+    ASSERT_TRUE(middle.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 30), &middle, 2));
+    MessageRecorder editMessages(edit.m_hWnd);
+
+    // Messages go through the framework's pump, as a host's loop runs them.
+    auto pump = [] {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
+            if (!AfxPumpMessage())
+                break;
+    };
+    edit.SetFocus();
+    ::PostMessage(edit.m_hWnd, WM_KEYDOWN, 'M', 0);
+    pump();
+    ::PostMessage(edit.m_hWnd, WM_KEYDOWN, 'T', 0);
+    pump();
+    ::PostMessage(edit.m_hWnd, WM_KEYDOWN, 'X', 0);
+    pump();
+    // 'M' is eaten by the middle window, 'T' passes it and is eaten at the top, 'X' reaches the edit.
+    ASSERT_EQ(5u, log.size());
+    EXPECT_STREQ("middle", log[0]);
+    EXPECT_STREQ("middle", log[1]);
+    EXPECT_STREQ("top", log[2]);
+    EXPECT_STREQ("middle", log[3]);
+    EXPECT_STREQ("top", log[4]);
+    auto keys = editMessages.Filter(WM_KEYDOWN);
+    ASSERT_EQ(1u, keys.size());
+    EXPECT_EQ((WPARAM)'X', keys[0].wParam);
+    EXPECT_TRUE(keys[0].posted);
+    top.UnsubclassWindow();
+    EXPECT_FALSE(CWnd::WalkPreTranslateTree(NULL, NULL));
+}
+
+TEST(FrameworkPump, RunTimeClassesAndDynamicCreation)
+{
+    CRuntimeClass* pClass = RUNTIME_CLASS(Creatable);
+    EXPECT_STREQ("Creatable", pClass->m_lpszClassName);
+    EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
+    CObject* pObject = pClass->CreateObject();
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CWnd)));
+    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(pObject->IsKindOf(RUNTIME_CLASS(CListBox)));
+    EXPECT_EQ(42, static_cast<Creatable*>(pObject)->m_value);
+    EXPECT_EQ(pClass, pObject->GetRuntimeClass());
+    delete pObject;
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(NotCreatable)->CreateObject());
+    EXPECT_FALSE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(NULL));
+}
+
+TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
+{
+    DialogTemplate tmpl;
+    DataDialog dlg;
+    dlg.m_text = "hello";
+    dlg.m_check = 1;
+    ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get(), NULL));
+    // OnInitDialog moved the members into the controls.
+    CString shown;
+    dlg.GetDlgItem(100)->GetWindowText(shown);
+    EXPECT_STREQ("hello", shown);
+    EXPECT_EQ(BST_CHECKED, (int)dlg.IsDlgButtonChecked(101));
+    // And back.
+    dlg.GetDlgItem(100)->SetWindowText("typed");
+    dlg.CheckDlgButton(101, BST_UNCHECKED);
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_STREQ("typed", dlg.m_text);
+    EXPECT_EQ(0, dlg.m_check);
+    // A number field that holds no number fails and leaves the member alone.
+    dlg.m_numberField = true;
+    dlg.m_number = 5;
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(5, dlg.m_number);
+    dlg.GetDlgItem(100)->SetWindowText(" 12 ");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(12, dlg.m_number);
+    dlg.DestroyWindow();
+    EXPECT_FALSE(dlg.UpdateData(TRUE)); // no window
+}
+
+TEST(FrameworkPump, ModalDialogEndsWithItsResult)
+{
+    DialogTemplate tmpl;
+    DataDialog dlg;
+    ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get(), NULL));
+    ::SetTimer(NULL, 0, 50, NULL);
+    // Ends itself through a posted IDCANCEL once the loop runs.
+    struct Ender {
+        static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD)
+        {
+            ::KillTimer(NULL, id);
+            HWND hDlg = ::FindWindow(NULL, "ddx");
+            if (hDlg != NULL)
+                ::PostMessage(hDlg, WM_COMMAND, IDCANCEL, 0);
+        }
+    };
+    ::SetTimer(NULL, 0, 100, &Ender::Fire);
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(NULL, dlg.m_hWnd);
+}
+
+TEST(FrameworkCollections, RemovalDuringWalksAndBadIndices)
+{
+    CList<int, int> list(4);
+    for (int i = 0; i < 10; ++i)
+        list.AddTail(i);
+    // Remove every even value while walking.
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;) {
+        POSITION current = pos;
+        if (list.GetNext(pos) % 2 == 0)
+            list.RemoveAt(current);
+    }
+    ASSERT_EQ(5, (int)list.GetCount());
+    int expected = 1;
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL; expected += 2)
+        EXPECT_EQ(expected, list.GetNext(pos));
+
+    CArray<int, int> array;
+    array.Add(1);
+    array.Add(3);
+    array.InsertAt(1, 2);
+    EXPECT_EQ(3, (int)array.GetSize());
+    EXPECT_EQ(2, array[1]);
+    bool threw = false;
+    try {
+        array.RemoveAt(5);
+    } catch (CException* e) {
+        threw = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(3, (int)array.GetSize()); // unchanged
+
+    CMap<int, int, CString, LPCTSTR> map;
+    map.InitHashTable(7);
+    for (int i = 0; i < 100; ++i) {
+        CString value;
+        value.Format("v%d", i);
+        map.SetAt(i, value);
+    }
+    CString found;
+    EXPECT_TRUE(map.Lookup(57, found));
+    EXPECT_STREQ("v57", found);
+    EXPECT_TRUE(map.RemoveKey(57));
+    EXPECT_FALSE(map.Lookup(57, found));
+    EXPECT_FALSE(map.RemoveKey(57));
+    EXPECT_EQ(99, (int)map.GetCount());
+}
