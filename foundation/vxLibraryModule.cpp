@@ -10,7 +10,7 @@
 #define VX_HAVE_SIZER_BAR 1
 #endif
 
-static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL};
+static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL, NULL};
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
 {
