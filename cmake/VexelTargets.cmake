@@ -31,6 +31,13 @@ function(vx_add_framework)
   if(main_src)
     add_library(vxframework_main STATIC ${main_src})
     target_link_libraries(vxframework_main PUBLIC vxframework)
+    # The runtime's start-up code asks for WinMain only after the libraries have been read;
+    # naming it undefined up front pulls it from this library.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=_WinMain@16")
+    else()
+      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=WinMain")
+    endif()
   endif()
 endfunction()
 

@@ -67,6 +67,10 @@ class CObject;
 class CException;
 class CString;
 
+// True for a null object pointer; kept out of line so that member functions may ask it
+// about 'this', as callers of GetSafeHwnd, GetSafeHandle and GetSafeHdc rely on.
+AFX_FW_API BOOL AFXAPI AfxIsNullObject(const void* p);
+
 // --- run-time classes ----------------------------------------------------------------
 // The base class is reached through a function so that classes exported from another DLL
 // (whose data is imported) can still be a base.

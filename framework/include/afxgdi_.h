@@ -9,9 +9,6 @@ class CWnd;
 class CDC;
 class CBitmap;
 
-// True for a null object pointer; kept out of line so that member functions may ask it
-// about 'this', as callers of GetSafeHandle and GetSafeHdc rely on.
-AFX_FW_API BOOL AFXAPI AfxIsNullObject(const void* p);
 
 class AFX_FW_API CGdiObject : public CObject
 {
