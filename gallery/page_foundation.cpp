@@ -1,0 +1,118 @@
+// The skin engine's page: push buttons, radio buttons, a header and a list box, all put
+// under skins and painted by the engine, with images registered by name.
+#include "gallery_page.h"
+
+#include <vexelcore.h>
+
+namespace {
+
+// A 16x16 glyph on magenta (the engine's transparent colour): a filled disc or square.
+HBITMAP MakeGlyph(COLORREF colour, bool disc)
+{
+    HDC screen = ::GetDC(NULL);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ oldBitmap = ::SelectObject(mem, bitmap);
+    RECT rc = {0, 0, 16, 16};
+    HBRUSH back = ::CreateSolidBrush(RGB(255, 0, 255));
+    ::FillRect(mem, &rc, back);
+    HBRUSH fill = ::CreateSolidBrush(colour);
+    HGDIOBJ oldBrush = ::SelectObject(mem, fill);
+    HGDIOBJ oldPen = ::SelectObject(mem, ::GetStockObject(NULL_PEN));
+    if (disc)
+        ::Ellipse(mem, 1, 1, 16, 16);
+    else
+        ::RoundRect(mem, 1, 1, 16, 16, 5, 5);
+    ::SelectObject(mem, oldPen);
+    ::SelectObject(mem, oldBrush);
+    ::SelectObject(mem, oldBitmap);
+    ::DeleteObject(fill);
+    ::DeleteObject(back);
+    ::DeleteDC(mem);
+    ::ReleaseDC(NULL, screen);
+    return bitmap;
+}
+
+// The engine keeps copies, so the page's bitmaps are freed at once.
+void RegisterGlyph(const char* name, COLORREF colour, bool disc)
+{
+    HBITMAP bitmap = MakeGlyph(colour, disc);
+    vxRegisterImage(name, bitmap);
+    ::DeleteObject(bitmap);
+}
+
+struct Entry {
+    const char* text;
+    const char* image;
+};
+
+const Entry kEntries[] = {
+    {"Inbox", "gallery.mail"},     {"Calendar", "gallery.calendar"}, {"Contacts", "gallery.people"},
+    {"Tasks", "gallery.tasks"},    {"Notes", "gallery.notes"},       {"Journal", "gallery.calendar"},
+    {"Archive", "gallery.mail"},   {"Shared folders", "gallery.people"}, {"Search results", "gallery.tasks"},
+    {"Outbox", "gallery.mail"},    {"Drafts", "gallery.notes"},      {"Sent items", "gallery.mail"},
+};
+
+} // namespace
+
+class SkinEnginePage : public GalleryPage
+{
+protected:
+    virtual void Build();
+
+private:
+    CStatic m_header;
+    CButton m_buttons[4];
+    CButton m_radios[3];
+    CListBox m_list;
+};
+
+void SkinEnginePage::Build()
+{
+    RegisterGlyph("gallery.mail", RGB(51, 120, 214), false);
+    RegisterGlyph("gallery.calendar", RGB(214, 92, 51), false);
+    RegisterGlyph("gallery.people", RGB(64, 160, 90), true);
+    RegisterGlyph("gallery.tasks", RGB(150, 90, 190), false);
+    RegisterGlyph("gallery.notes", RGB(230, 180, 40), true);
+
+    m_header.Create("Skinned windows painted by the skin engine", WS_CHILD | WS_VISIBLE | SS_NOTIFY,
+                    CRect(16, 16, 600, 44), this, 0xFFFF);
+    vxSkinWindow(m_header.m_hWnd, 106, "gallery.header", 0);
+
+    AddCaption(CRect(16, 60, 300, 78), "Push buttons (normal, image, pressed, disabled)");
+    const char* captions[4] = {"Send", "Calendar", "Held down", "Disabled"};
+    for (int i = 0; i < 4; ++i) {
+        m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(16 + i * 130, 82, 136 + i * 130, 112),
+                            this, 100 + i);
+        vxSkinWindow(m_buttons[i].m_hWnd, 103, "gallery.button", 0);
+    }
+    vxSetDrawItemValue(m_buttons[0].m_hWnd, "image.default", "gallery.mail", 0);
+    vxSetDrawItemValue(m_buttons[1].m_hWnd, "image.default", "gallery.calendar", 0);
+    vxSetDrawItemValue(m_buttons[2].m_hWnd, "image.default", "gallery.tasks", 0);
+    vxLockState(m_buttons[2].m_hWnd, 1);
+    m_buttons[3].EnableWindow(FALSE);
+
+    AddCaption(CRect(16, 130, 300, 148), "Auto radio buttons");
+    const char* radios[3] = {"Daily", "Weekly", "Monthly"};
+    for (int i = 0; i < 3; ++i) {
+        m_radios[i].Create(radios[i], WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+                           CRect(16 + i * 130, 152, 136 + i * 130, 180), this, 200 + i);
+        vxSkinWindow(m_radios[i].m_hWnd, 105, "gallery.radio", 0);
+    }
+    vxSetDrawItemValue(m_radios[1].m_hWnd, "image.default", "gallery.calendar", 0);
+    m_radios[1].SetCheck(BST_CHECKED);
+
+    AddCaption(CRect(16, 198, 400, 216), "List box: rows from each entry's draw items");
+    m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY,
+                  CRect(16, 220, 276, 420), this, 300);
+    m_list.SetItemHeight(0, 22);
+    vxSkinWindow(m_list.m_hWnd, 108, "combobox.listbox", 0);
+    for (int i = 0; i < (int)(sizeof kEntries / sizeof kEntries[0]); ++i) {
+        m_list.AddString("");
+        vxSetDrawItemValueEx(m_list.m_hWnd, i, 0, "text.default", kEntries[i].text, 0);
+        vxSetDrawItemValueEx(m_list.m_hWnd, i, 0, "image.default", kEntries[i].image, 0);
+    }
+    m_list.SetCurSel(2);
+}
+
+GALLERY_PAGE(SkinEnginePage, "Skin engine", 10)
