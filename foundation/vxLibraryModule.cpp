@@ -1,7 +1,8 @@
 // Start and stop of VexelControl.dll: registration with the host's framework as an
 // extension module, so that the library's run-time classes and resources are found, and the
 // process-wide resources loaded once per process.
-#include <afxwin.h>
+#include "vxLibraryModule.h"
+
 #include <afxdllx.h>
 
 // The layout engine is left out of some partial builds.
@@ -11,6 +12,11 @@
 #endif
 
 static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL, NULL};
+
+HMODULE AFXAPI vxGetLibraryModule()
+{
+    return s_vexelControlModule.bInitialized ? s_vexelControlModule.hModule : NULL;
+}
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
 {
