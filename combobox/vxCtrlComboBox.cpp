@@ -111,7 +111,12 @@ BOOL vxCtrlComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, U
     m_bCreatedByCreate = TRUE;
     m_dwCBStyle |= VXCB_FRAME;
     m_dwStyle = dwStyle;
-    return CWnd::Create(NULL, "", dwStyle, m_rcWnd, pParentWnd, nID);
+    if (!CWnd::Create(NULL, "", dwStyle, m_rcWnd, pParentWnd, nID))
+        return FALSE;
+    // A child shown without activation gets no WM_CHILDACTIVATE: make the edit here then.
+    if (IsDropDownStyle())
+        CreateEdit();
+    return TRUE;
 }
 
 void vxCtrlComboBox::PreSubclassWindow()

@@ -2,7 +2,6 @@
 
 #include <vexelcore.h>
 
-#include <stdio.h>
 
 namespace combotest {
 
@@ -132,8 +131,7 @@ std::vector<std::string> Journal(const char* contains)
 std::string HandleText(HWND hwnd)
 {
     char text[32];
-    snprintf(text, sizeof(text), "%p", static_cast<void*>(hwnd));
-    return text;
+    return vxFormatHandle(hwnd, text, sizeof(text));
 }
 
 COLORREF PixelAt(HWND hwnd, int x, int y)
