@@ -58,11 +58,12 @@ TEST(ComboGeometry, ButtonStateAndFieldColours)
     EXPECT_EQ(c.nFill, COLOR_BTNFACE);
     EXPECT_EQ(c.nText, COLOR_GRAYTEXT);
     // Not focused, or the list open: plain.
-    for (BOOL focused : {FALSE, TRUE}) {
-        c = vxComboFieldColoursFor(focused, !focused, TRUE);
+    const BOOL cases[3][2] = {{FALSE, FALSE}, {FALSE, TRUE}, {TRUE, TRUE}};
+    for (const BOOL* focusedDropped : cases) {
+        c = vxComboFieldColoursFor(focusedDropped[0], focusedDropped[1], TRUE);
         EXPECT_EQ(c.nFill, COLOR_HIGHLIGHTTEXT);
         EXPECT_EQ(c.nText, COLOR_BTNTEXT);
-        c = vxComboFieldColoursFor(focused, !focused, FALSE);
+        c = vxComboFieldColoursFor(focusedDropped[0], focusedDropped[1], FALSE);
         EXPECT_EQ(c.nFill, COLOR_BTNFACE);
         EXPECT_EQ(c.nText, COLOR_GRAYTEXT);
     }

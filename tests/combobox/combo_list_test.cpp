@@ -66,7 +66,7 @@ TEST(ComboList, DeletionAndPublicResetKeepTheSelectionIndex)
     EXPECT_EQ(c.GetCount(), 0);
     EXPECT_EQ(c.CurSelIndex(), 1);
     EXPECT_TRUE(c.FieldText().IsEmpty());
-    EXPECT_STREQ(WindowText(f.Hwnd()), "c");
+    EXPECT_STREQ(WindowText(f.Hwnd()), "b");
 }
 
 TEST(ComboList, SelectionNamingNoItemIsHarmless)

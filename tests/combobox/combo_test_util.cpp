@@ -55,24 +55,63 @@ void PumpTranslatedFor(DWORD ms)
     PumpTranslated();
 }
 
+namespace {
+
+// One key event through SendInput, dispatched with pre-translation (the test support's own
+// input helpers pump without it).
+void SendKey(WORD vk, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(INPUT));
+    PumpTranslatedFor(30);
+}
+
+} // namespace
+
+void KeyDown(WORD vk)
+{
+    SendKey(vk, false);
+}
+
+void KeyUp(WORD vk)
+{
+    SendKey(vk, true);
+}
+
 void Key(WORD vk)
 {
-    vxtest::KeyPress(vk);
-    PumpTranslatedFor(60);
+    KeyDown(vk);
+    KeyUp(vk);
+    PumpTranslatedFor(30);
+}
+
+void ChordKey(WORD modifier, WORD vk)
+{
+    KeyDown(modifier);
+    Key(vk);
+    KeyUp(modifier);
+    PumpTranslatedFor(30);
 }
 
 void AltKey(WORD vk)
 {
-    vxtest::KeyChord(VK_MENU, vk);
-    PumpTranslatedFor(60);
+    ChordKey(VK_MENU, vk);
 }
 
 void Type(const char* text)
 {
     for (const char* p = text; *p; ++p) {
-        const char one[2] = {*p, 0};
-        vxtest::TypeText(one);
-        PumpTranslatedFor(40);
+        const SHORT scan = ::VkKeyScanA(*p);
+        if (scan == -1)
+            continue;
+        if (scan & 0x0100)
+            ChordKey(VK_SHIFT, static_cast<WORD>(scan & 0xFF));
+        else
+            Key(static_cast<WORD>(scan & 0xFF));
     }
 }
 

@@ -41,7 +41,10 @@ void PumpTranslated();
 bool PumpTranslatedUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 void PumpTranslatedFor(DWORD ms);
 // Key input through SendInput, then pumped with pre-translation.
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
 void Key(WORD vk);
+void ChordKey(WORD modifier, WORD vk);
 void AltKey(WORD vk);
 void Type(const char* text);
 
