@@ -77,6 +77,7 @@ struct SplitterTrack : ::testing::Test {
 TEST_F(SplitterTrack, RefusesToStartWithoutRoomCaptureOrAProperWindow)
 {
     const Snapshot before = Band();
+    DragScript watchdog(host.Hwnd(), {});            // ends a drag that should not have begun
 
     // Another window holds the capture: nothing is drawn, the capture stays where it is.
     ::SetCapture(host.Hwnd());
@@ -90,8 +91,9 @@ TEST_F(SplitterTrack, RefusesToStartWithoutRoomCaptureOrAProperWindow)
 
     // No room between the minimum sizes.
     splitter.SetPaneSize(0, -1, 200);
-    splitter.SetPaneSize(1, -1, 142);
+    splitter.SetPaneSize(1, -1, 192);
     EXPECT_EQ(splitter.Track(Bar(), CPoint(2, 10)), 0);
+    EXPECT_EQ(watchdog.Ticks(), 0);
     splitter.SetPaneSize(0, -1, 50);
     splitter.SetPaneSize(1, -1, 30);
 
