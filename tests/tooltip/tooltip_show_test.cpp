@@ -39,9 +39,10 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     const RECT first = WindowRect(tip.GetSafeHwnd());
     vxtest::PumpFor(30);
 
-    // The same letters in another order measure the same: no move, no re-show.
+    // The same letters in another order measure the same: no move, no re-show. (Show keeps
+    // the cursor position as the last point, so passing pt again would place the window anew.)
     vxtest::MessageRecorder rec(tip.GetSafeHwnd());
-    tip.SetTipText("DCBA", &pt);
+    tip.SetTipText("DCBA", nullptr);
     vxtest::PumpFor(30);
     EXPECT_EQ(rec.Count(WM_WINDOWPOSCHANGING), 0);
     EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
@@ -204,7 +205,7 @@ TEST_F(TooltipShow, ToolsAndIconsFromResources)
 
     EXPECT_EQ(tip.SetIcon(IDI_TOOLTIP_MISSING, 32, 32), 0);
     EXPECT_EQ(tip.m_sizeIcon, CSize(16, 16));
-    EXPECT_EQ(tip.SetIcon(IDI_TOOLTIP_TEST_ICON, 32, 32), 1);
+    EXPECT_EQ(tip.SetIcon(IDI_TOOLTIP_LARGE_ICON, 32, 32), 1);
     EXPECT_EQ(tip.m_sizeIcon, CSize(32, 32));
 }
 
