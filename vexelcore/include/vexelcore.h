@@ -92,6 +92,10 @@ VXCORE_API const char* vxGetSkinName(HWND hwnd);
 VXCORE_API const char* vxGetDrawItemValue(HWND hwnd, int index, const char* name);
 // Tooltip text the engine holds for a window, null when it has none.
 VXCORE_API const char* vxGetToolTips(HWND hwnd);
+// A colour of the flat theme, for hosts that match it and tests that read pixels back:
+// "face", "face.hot", "face.pressed", "face.checked", "face.disabled", "header.band",
+// "header.line", "list.back", "list.hot", "list.selected", "text"; CLR_INVALID otherwise.
+VXCORE_API COLORREF vxGetSkinColour(const char* role);
 // Number of windows the engine keeps state for.
 VXCORE_API int vxWindowStateCount(void);
 

@@ -158,6 +158,11 @@ VXCORE_API const char* vxGetToolTips(HWND hwnd)
     return state && state->hasToolTip ? state->toolTip.c_str() : nullptr;
 }
 
+VXCORE_API COLORREF vxGetSkinColour(const char* role)
+{
+    return ThemeColour(role);
+}
+
 VXCORE_API int vxWindowStateCount(void)
 {
     return StateCount();

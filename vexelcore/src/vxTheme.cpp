@@ -107,6 +107,33 @@ void ReleaseTheme()
     g_fontsMade = false;
 }
 
+COLORREF ThemeColour(const char* role)
+{
+    static const struct {
+        const char* name;
+        COLORREF Theme::*colour;
+    } roles[] = {
+        {"face", &Theme::face},
+        {"face.hot", &Theme::faceHot},
+        {"face.pressed", &Theme::facePressed},
+        {"face.checked", &Theme::faceChecked},
+        {"face.disabled", &Theme::faceDisabled},
+        {"header.band", &Theme::headerBand},
+        {"header.line", &Theme::headerLine},
+        {"list.back", &Theme::listBack},
+        {"list.hot", &Theme::rowHot},
+        {"list.selected", &Theme::rowSelected},
+        {"text", &Theme::text},
+    };
+    if (!role)
+        return CLR_INVALID;
+    for (const auto& entry : roles) {
+        if (std::strcmp(entry.name, role) == 0)
+            return g_theme.*entry.colour;
+    }
+    return CLR_INVALID;
+}
+
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {
     COLORREF old = SetBkColor(dc, colour);

@@ -41,6 +41,9 @@ void ReleaseTheme();
 // Description of a named engine font ("default", "title"); false for other names.
 bool DescribeFont(const char* name, LOGFONTA& font);
 
+// A theme colour by role name; CLR_INVALID for unknown or null names.
+COLORREF ThemeColour(const char* role);
+
 // Fills a rectangle with a colour without creating a brush.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // One-pixel frame inside a rectangle.
