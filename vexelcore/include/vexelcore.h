@@ -61,7 +61,8 @@ extern "C" {
 VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved);
 // Sets a draw item of a skinned window; a null value removes it.
 VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved);
-// Sets a draw item of entry `index` (0 or more) of a skinned list box; a null value removes it.
+// Sets a draw item of entry `index` (0 up to the entry count less one) of a window skinned as a
+// list box (kind 108); a null value removes it.
 // Entry items follow LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING and LB_RESETCONTENT.
 VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
                                     const char* value, int reserved2);

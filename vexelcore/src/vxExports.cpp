@@ -3,6 +3,7 @@
 
 #include "vxImages.h"
 #include "vxJournal.h"
+#include "vxPainters.h"
 #include "vxSkinProc.h"
 #include "vxTheme.h"
 #include "vxToolTips.h"
@@ -65,7 +66,8 @@ VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const c
     JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
         .Text(name).Text(value).Number(reserved2).Record();
     WindowState* state = SkinnedState(hwnd);
-    if (!state || !name || index < 0)
+    if (!state || !name || state->kind != kKindListBox || index < 0 ||
+        index >= SendMessageA(hwnd, LB_GETCOUNT, 0, 0))
         return 0;
     if (value) {
         state->entries[index][name] = value;
