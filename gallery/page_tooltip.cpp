@@ -89,8 +89,10 @@ protected:
         CRect page;
         GetWindowRect(&page);
         CPoint linkPoint(page.left + 520, page.top + 470);
-        m_link.Show("Release 4.2 is out. Read what changed in the layout engine, the splitter "
-                    "and the tooltips before you update.",
+        // Two lines: a single line is lower than the icon, whose lower part the balloon's
+        // body would cut off.
+        m_link.Show("Release 4.2 is out. Read what changed in the layout engine,\r\n"
+                    "the splitter and the tooltips before you update.",
                     &linkPoint, "");
         return TRUE;
     }
