@@ -1,0 +1,102 @@
+// Construction, teardown, activation and the item notifications of the list view.
+#include "vxCtrlListView.h"
+#include "vxListRecords.h"
+
+IMPLEMENT_DYNAMIC(vxCtrlListView, CWnd)
+
+BEGIN_MESSAGE_MAP(vxCtrlListView, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_VSCROLL()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_DESTROY()
+    ON_WM_MOUSEACTIVATE()
+END_MESSAGE_MAP()
+
+vxCtrlListView::vxCtrlListView()
+    : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(30),
+      m_szItem(48, 48), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0), m_nItemRowSpace(2),
+      m_nItemColumnSpace(2), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
+      m_nLayoutPass(0)
+{
+}
+
+vxCtrlListView::~vxCtrlListView()
+{
+    // Destroyed here, while this class still handles the window's messages, so that
+    // OnDestroy frees the records; records made without a window are freed after it.
+    if (GetSafeHwnd())
+        DestroyWindow();
+    DeleteAllGroups();
+}
+
+void vxCtrlListView::PreSubclassWindow()
+{
+    CWnd::PreSubclassWindow();
+}
+
+BOOL vxCtrlListView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CWnd::PreCreateWindow(cs);
+}
+
+int vxCtrlListView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    return 0;
+}
+
+void vxCtrlListView::OnDestroy()
+{
+    CWnd::OnDestroy();
+    DeleteAllGroups();
+}
+
+int vxCtrlListView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    SetFocus();
+    return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+BOOL vxCtrlListView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    HWND hSender = (HWND)lParam;
+    int nGroup = 0, nItem = 0;
+    if (hSender && GetItemByHwnd(hSender, nGroup, nItem)) {
+        UINT message = 0;
+        switch (HIWORD(wParam)) {
+        case BN_CLICKED: message = WM_LISTVIEW_ITEMCLICK; break;
+        case BN_DOUBLECLICKED: message = WM_LISTVIEW_ITEMDBLCLK; break;
+        }
+        if (message)
+            return (BOOL)::SendMessage(::GetParent(m_hWnd), message, (WPARAM)nGroup, (LPARAM)nItem);
+    }
+    // Headers, other codes of items, anything else.
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+int vxCtrlListView::GetItemByHwnd(HWND hWnd, int& nGroup, int& nItem)
+{
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        const vxListGroup* pGroup = m_arrGroups[g];
+        for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
+            HWND hItem = pGroup->m_arrItems[i]->LiveHwnd();
+            if (hItem && hItem == hWnd) {
+                nGroup = (int)g;
+                nItem = (int)i;
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+void vxCtrlListView::DeleteAllGroups()
+{
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        delete m_arrGroups[g];
+        m_arrGroups[g] = NULL;
+    }
+    m_arrGroups.RemoveAll();
+}

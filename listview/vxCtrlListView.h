@@ -1,0 +1,134 @@
+// vxCtrlListView: titled groups of skinned item buttons, flowed into rows under their
+// headers and scrolled vertically.
+//
+// The list view owns its groups; a group owns its items and header window; an item owns its
+// button window. Every record lives until DeleteItem/DeleteGroup, the list view's WM_DESTROY
+// or the list view object's destruction, whichever comes first.
+//
+// Layout state: each relayout recomputes every rectangle from the members and the current
+// scroll position, updates the scroll bar and places every live window once, in one deferred
+// batch, at its place for the final scroll position. Relayouts follow every group or item
+// change while m_bUpdate is set; LockUpdate(0) ... LockUpdate(1) gathers a batch of changes
+// into one relayout. Scrolling moves the existing windows with ScrollWindow and recomputes
+// nothing; m_scrollPos.cy and the bar's position always move together.
+//
+// Clicks and double-clicks on items reach the parent as WM_LISTVIEW_ITEMCLICK and
+// WM_LISTVIEW_ITEMDBLCLK (wParam group index, lParam item index); the parent's answer is the
+// command's result.
+#pragma once
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+#define WM_LISTVIEW_ITEMCLICK (WM_USER + 1200)
+#define WM_LISTVIEW_ITEMDBLCLK (WM_USER + 1201)
+
+class vxListGroup;
+class vxListItem;
+struct vxListMetrics;
+
+class AFX_EXT_CLASS vxCtrlListView : public CWnd
+{
+    DECLARE_DYNAMIC(vxCtrlListView)
+
+public:
+    enum ItemMode
+    {
+        ModeButton = 0,              // push buttons; no selection
+        ModeRadio = 1,               // auto radio buttons; one selected item
+    };
+
+    vxCtrlListView();
+    virtual ~vxCtrlListView();       // frees every record and window still there
+
+// Groups and items (indices are positions; -1 or 0 for an index that names nothing)
+    int AddGroup(const char* pszTitle, const char* pszSkin, int bShowHeader);
+    int AddItem(int nGroup, const char* pszSkin);
+    int AddItem(int nGroup, const char* pszSkin, const char* pszCaption, const char* pszImage);
+    BOOL DeleteItem(int nGroup, int nItem);
+    BOOL DeleteGroup(int nGroup);
+    BOOL SetItemImage(int nGroup, int nItem, const char* pszImage);
+    BOOL SetItemText(int nGroup, int nItem, const char* pszCaption);
+    BOOL SetItemToolTips(int nGroup, int nItem, const char* pszText);
+    void SelectItem(int nGroup, int nItem);           // radio mode only; clears no other item
+    BOOL GetSelectedItem(int& nGroup, int& nItem);     // first checked item, radio mode only
+    int GetItemCount(int nGroup);
+    int GetGroupCount();
+
+// Settings (stored only; they take effect at the next relayout)
+    int GetGroupSpace() { return m_nGroupSpace; }
+    void SetGroupSpace(int nSpace) { m_nGroupSpace = nSpace; }
+    int GetItemColumnSpace() { return m_nItemColumnSpace; }
+    void SetItemColumnSpace(int nSpace) { m_nItemColumnSpace = nSpace; }
+    int GetItemRowSpace() { return m_nItemRowSpace; }
+    void SetItemRowSpace(int nSpace) { m_nItemRowSpace = nSpace; }
+    CRect GetMargins() { return m_rcMargins; }
+    void SetMargins(int nLeft, int nTop, int nRight, int nBottom) { m_rcMargins.SetRect(nLeft, nTop, nRight, nBottom); }
+    CPoint GetItemStartPos() { return m_ptItemStart; }
+    void SetItemStartPos(int x, int y) { m_ptItemStart.SetPoint(x, y); }
+    CSize GetItemSize() { return m_szItem; }
+    void SetItemSize(int cx, int cy) { m_szItem.SetSize(cx, cy); }
+    int GetGroupHeight() { return m_nGroupHeight; }
+    void SetGroupHeight(int nHeight) { m_nGroupHeight = nHeight; }
+    ItemMode GetItemMode() { return m_itemMode; }
+    void SetItemMode(ItemMode mode) { m_itemMode = mode; } // applies to items created later
+
+// Relayouts
+    void LockUpdate(int bUpdate);    // 0 suspends relayouts; non-zero resumes with one relayout
+
+protected:
+// Overridables
+    virtual void PreSubclassWindow();
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam); // item notifications to the parent
+
+// Message map and handlers
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnDestroy();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+
+private:
+// Records
+    BOOL IsGroupValid(int nGroup);
+    vxListItem* FindItem(int nGroup, int nItem);      // NULL when group or item is not valid
+    int GetItemByHwnd(HWND hWnd, int& nGroup, int& nItem);
+    void DeleteAllGroups();
+
+// Layout and placement
+    void RelayoutIfUpdating();
+    void ReLayoutItem();
+    void GetMetrics(vxListMetrics& m) const;
+    void OffsetRects(int dy);        // every header and item rectangle
+    void MoveWindows();
+    int CountWindows();              // live header and item windows
+
+// Scrolling
+    void SetDisplaySize(int cx, int cy);
+    const CSize& GetDisplaySize() const { return m_displaySize; }
+    void UpdateScrollInfo();
+    long SyncScrollBar();            // bar in line with client and content; returns the delta
+    void UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& nPage, long& nPos, long& nDelta);
+    int Get32BitScrollPos(int nBar, CScrollBar* pScrollBar);
+    void GetClientRectSB(CWnd* pWnd, CRect& rc);
+
+// Members
+    CSize m_displaySize;             // laid-out content; cx the area width, cy the height
+    CSize m_pageSize;                // cy: scroll page, 0 while everything fits
+    CSize m_scrollPos;               // cy: scroll position, equal to the bar's
+    CArray<vxListGroup*, vxListGroup*> m_arrGroups;
+    int m_nGroupHeight;
+    CSize m_szItem;
+    CPoint m_ptItemStart;            // first item's offset from a group's item origin
+    CRect m_rcMargins;               // left, top, right and bottom margin widths
+    int m_nItemRowSpace;
+    int m_nItemColumnSpace;
+    BOOL m_bUpdate;                  // non-zero: group and item changes relayout at once
+    ItemMode m_itemMode;             // kind of window that new items get
+    int m_nGroupSpace;               // vertical gap after each group
+    int m_nLayoutPass;               // counts relayouts, so a pass sees that a nested one (from
+                                     // WM_SIZE when the bar shows or hides) has placed everything
+};

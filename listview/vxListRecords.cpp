@@ -1,0 +1,52 @@
+#include "vxListRecords.h"
+
+static HWND LiveHwndOf(const CWnd& wnd)
+{
+    HWND hwnd = wnd.GetSafeHwnd();
+    return hwnd && ::IsWindow(hwnd) ? hwnd : NULL;
+}
+
+vxListItem::vxListItem() : m_rcItem(0, 0, 0, 0)
+{
+}
+
+vxListItem::~vxListItem()
+{
+    if (LiveHwnd())
+        m_wndButton.DestroyWindow();
+}
+
+HWND vxListItem::LiveHwnd() const
+{
+    return LiveHwndOf(m_wndButton);
+}
+
+vxListGroup::vxListGroup(vxCtrlListView* pOwner, const char* pszTitle, const char* pszSkin,
+                         BOOL bShowHeader)
+    : m_strTitle(pszTitle ? pszTitle : ""), m_strSkin(pszSkin ? pszSkin : ""), m_pOwner(pOwner),
+      m_rcHeader(0, 0, 0, 0), m_bShowHeader(bShowHeader)
+{
+}
+
+vxListGroup::~vxListGroup()
+{
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+        delete m_arrItems[i];
+        m_arrItems[i] = NULL;
+    }
+    m_arrItems.RemoveAll();
+    if (LiveHeaderHwnd())
+        m_wndHeader.DestroyWindow();
+}
+
+HWND vxListGroup::LiveHeaderHwnd() const
+{
+    return LiveHwndOf(m_wndHeader);
+}
+
+vxListItem* vxListGroup::GetItem(int nItem) const
+{
+    if (nItem < 0 || nItem >= m_arrItems.GetSize())
+        return NULL;
+    return m_arrItems[nItem];
+}

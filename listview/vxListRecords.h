@@ -1,0 +1,40 @@
+// Records of the list view: a group (title, optional header window, items) and an item (its
+// button window and laid-out rectangle). A group owns its items and its header window; an
+// item owns its button window. Captions live in the windows, images and tooltips are handed
+// to the skin engine, so the records keep no copies of them.
+#pragma once
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+class vxCtrlListView;
+
+class vxListItem
+{
+public:
+    vxListItem();
+    ~vxListItem();                   // destroys the button window
+
+    HWND LiveHwnd() const;           // the button's handle while its window exists, else NULL
+
+    CButton m_wndButton;
+    CRect m_rcItem;                  // written by each layout pass
+};
+
+class vxListGroup
+{
+public:
+    vxListGroup(vxCtrlListView* pOwner, const char* pszTitle, const char* pszSkin, BOOL bShowHeader);
+    ~vxListGroup();                  // deletes the items in order, then destroys the header
+
+    HWND LiveHeaderHwnd() const;     // the header's handle while it exists, else NULL
+    vxListItem* GetItem(int nItem) const; // NULL for an index that names no item
+
+    CString m_strTitle;
+    CString m_strSkin;               // header skin name, empty for none
+    vxCtrlListView* m_pOwner;        // parent of all the group's windows
+    CStatic m_wndHeader;
+    CRect m_rcHeader;                // written by each layout pass
+    BOOL m_bShowHeader;
+    CArray<vxListItem*, vxListItem*> m_arrItems;
+};

@@ -1,0 +1,151 @@
+// Groups and items: indices and counts, bad indices, the windows made (ids, styles, captions)
+// and exactly what the skin engine is handed for headers, items, images and tooltips.
+#include "list_view_fixture.h"
+
+#include <vexelcore.h>
+
+#include <vector>
+
+namespace {
+
+std::string H(HWND hwnd)
+{
+    char buffer[32];
+    return vxFormatHandle(hwnd, buffer, sizeof(buffer));
+}
+
+std::vector<std::string> Journal()
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < vxJournalCount(); ++i)
+        lines.push_back(vxJournalGet(i));
+    return lines;
+}
+
+int ChildCount(HWND parent)
+{
+    int n = 0;
+    for (HWND h = ::GetWindow(parent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        ++n;
+    return n;
+}
+
+std::string TextOf(HWND hwnd)
+{
+    char buffer[128] = "";
+    ::GetWindowTextA(hwnd, buffer, sizeof(buffer));
+    return buffer;
+}
+
+using ListItemsTest = ListViewTest;
+
+TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
+{
+    CreateList();
+    EXPECT_EQ(list.GetGroupCount(), 0);
+    EXPECT_EQ(list.AddGroup("One", NULL, 0), 0);
+    EXPECT_EQ(list.AddGroup("Two", NULL, 1), 1);
+    EXPECT_EQ(list.AddGroup(NULL, NULL, 1), 2);
+    EXPECT_EQ(list.GetGroupCount(), 3);
+    EXPECT_EQ(list.GetItemCount(0), 0);
+    EXPECT_EQ(list.GetItemCount(-1), -1);
+    EXPECT_EQ(list.GetItemCount(3), -1);
+
+    EXPECT_EQ(list.AddItem(1, NULL, "a", NULL), 0);
+    EXPECT_EQ(list.AddItem(1, NULL), 1);
+    EXPECT_EQ(list.AddItem(0, "skin", "b", "img"), 0);
+    EXPECT_EQ(list.GetItemCount(1), 2);
+
+    // Bad groups create nothing.
+    const int children = ChildCount(List());
+    EXPECT_EQ(list.AddItem(-1, "skin", "x", "img"), -1);
+    EXPECT_EQ(list.AddItem(3, "skin"), -1);
+    EXPECT_EQ(ChildCount(List()), children);
+    EXPECT_EQ(children, 2 + 3);   // two headers, three items
+
+    // The other index checks.
+    EXPECT_FALSE(list.SetItemText(1, 2, "x"));
+    EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
+    EXPECT_FALSE(list.SetItemImage(0, 1, "x"));
+    EXPECT_FALSE(list.SetItemToolTips(5, 0, "x"));
+    EXPECT_FALSE(list.DeleteItem(3, 0));
+    EXPECT_EQ(list.GetItemCount(1), 2);
+}
+
+TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
+{
+    CreateList();
+    list.AddGroup("Title", "hdr", 1);
+    list.AddGroup("Bare", NULL, 0);
+    list.AddItem(0, NULL, "Caption", NULL);
+    list.AddItem(1, NULL);
+    HWND header = Header("Title");
+    ASSERT_TRUE(header != NULL);
+    EXPECT_EQ(::GetDlgCtrlID(header), 0xFFFF);
+    EXPECT_EQ((DWORD)::GetWindowLongA(header, GWL_STYLE), (DWORD)(WS_CHILD | WS_VISIBLE | SS_NOTIFY));
+    EXPECT_EQ(Header("Bare"), (HWND)NULL);   // no header window without the flag
+
+    HWND item = Child("Caption");
+    ASSERT_TRUE(item != NULL);
+    EXPECT_EQ(::GetDlgCtrlID(item), 100);
+    const DWORD style = (DWORD)::GetWindowLongA(item, GWL_STYLE);
+    EXPECT_EQ(style & BS_TYPEMASK, (DWORD)BS_PUSHBUTTON);
+    EXPECT_TRUE(style & WS_VISIBLE);
+    EXPECT_EQ(style & WS_GROUP, 0u);
+    HWND empty = Child("");
+    ASSERT_TRUE(empty != NULL);
+    EXPECT_EQ(::GetDlgCtrlID(empty), 100);
+
+    EXPECT_TRUE(list.SetItemText(0, 0, "Renamed"));
+    EXPECT_EQ(TextOf(item), "Renamed");
+    EXPECT_TRUE(list.SetItemText(0, 0, NULL));
+    EXPECT_EQ(TextOf(item), "");
+}
+
+TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)
+{
+    CreateList();
+    vxJournalClear();
+    list.AddGroup("Skinned", "listview.header", 1);
+    list.AddGroup("Plain", "", 1);
+    list.AddGroup("Null", NULL, 1);
+    list.AddGroup("None", "listview.header", 0);
+    HWND header = Header("Skinned");
+    EXPECT_EQ(Journal(), (std::vector<std::string>{"vxSkinWindow(" + H(header) + ",106,\"listview.header\",0)"}));
+
+    vxJournalClear();
+    list.AddItem(0, "listview.item", "push", "star");
+    list.AddItem(0, NULL, "bare", NULL);
+    list.AddItem(0, "", "emptyskin", NULL);
+    list.SetItemMode(vxCtrlListView::ModeRadio);
+    list.AddItem(1, "listview.radio", "radio", NULL);
+    HWND push = Child("push"), radio = Child("radio");
+    EXPECT_EQ(Journal(), (std::vector<std::string>{
+                             "vxSkinWindow(" + H(push) + ",103,\"listview.item\",0)",
+                             "vxSetDrawItemValue(" + H(push) + ",\"image.default\",\"star\",0)",
+                             "vxSkinWindow(" + H(Child("emptyskin")) + ",103,\"\",0)",
+                             "vxSkinWindow(" + H(radio) + ",105,\"listview.radio\",0)",
+                         }));
+
+    // Images: a null name is skipped but still answers 1; tooltips pass null text on.
+    vxJournalClear();
+    EXPECT_TRUE(list.SetItemImage(0, 1, "moon"));
+    EXPECT_TRUE(list.SetItemImage(0, 1, NULL));
+    EXPECT_TRUE(list.SetItemToolTips(0, 0, "Tip"));
+    EXPECT_TRUE(list.SetItemToolTips(0, 0, NULL));
+    HWND bare = Child("bare");
+    EXPECT_EQ(Journal(), (std::vector<std::string>{
+                             "vxSetDrawItemValue(" + H(bare) + ",\"image.default\",\"moon\",0)",
+                             "vxSetToolTips(" + H(push) + ",\"Tip\")",
+                             "vxSetToolTips(" + H(push) + ",null)",
+                         }));
+
+    // An item whose window is gone: no image call, a tooltip call with a null window.
+    ::DestroyWindow(bare);
+    vxJournalClear();
+    EXPECT_TRUE(list.SetItemImage(0, 1, "moon"));
+    EXPECT_TRUE(list.SetItemToolTips(0, 1, "late"));
+    EXPECT_EQ(Journal(), (std::vector<std::string>{"vxSetToolTips(" + H(NULL) + ",\"late\")"}));
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+// Ownership: however the list view goes (its object deleted while the window exists, its
+// window destroyed first, its parent destroyed), every record and window it made is freed;
+// adding and deleting many items leaks no GDI or USER object.
+#include "list_view_fixture.h"
+
+#include <memory>
+
+namespace {
+
+// Bytes in use on every heap of the process.
+size_t HeapBytesInUse()
+{
+    HANDLE heaps[64];
+    DWORD n = ::GetProcessHeaps(64, heaps);
+    size_t total = 0;
+    for (DWORD h = 0; h < n && h < 64; ++h) {
+        if (!::HeapLock(heaps[h]))
+            continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (::HeapWalk(heaps[h], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                total += entry.cbData;
+        ::HeapUnlock(heaps[h]);
+    }
+    return total;
+}
+
+void Fill(vxCtrlListView& list, int groups, int items)
+{
+    for (int g = 0; g < groups; ++g) {
+        list.AddGroup("Group", "header.skin", 1);
+        for (int i = 0; i < items; ++i)
+            list.AddItem(g, "item.skin", "caption", "image");
+        list.SetItemToolTips(g, 0, "tip");
+    }
+}
+
+class ListLifetimeTest : public ::testing::Test
+{
+protected:
+    CWnd* Parent() { return CWnd::FromHandle(host.Hwnd()); }
+
+    std::unique_ptr<vxCtrlListView> MakeFilled(int groups, int items)
+    {
+        auto list = std::make_unique<vxCtrlListView>();
+        EXPECT_TRUE(list->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), Parent(), 5));
+        list->LockUpdate(0);
+        Fill(*list, groups, items);
+        list->LockUpdate(1);
+        return list;
+    }
+
+    vxtest::HostWindow host;
+};
+
+TEST_F(ListLifetimeTest, DeletingTheObjectWithItsWindowFreesEverything)
+{
+    // Warm-up, so caches of the framework and the system are filled once.
+    MakeFilled(3, 20).reset();
+    vxtest::PumpMessages();
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+    const size_t bytesBefore = HeapBytesInUse();
+
+    for (int round = 0; round < 10; ++round) {
+        std::unique_ptr<vxCtrlListView> list = MakeFilled(3, 20);
+        EXPECT_EQ(vxtest::GuiCounts::Now().windows, before.windows + 1 + 3 * 21);
+        list.reset();    // window still there
+    }
+    vxtest::PumpMessages();
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+    // 630 records and their windows' objects are far more than this allowance.
+    const size_t bytesAfter = HeapBytesInUse();
+    EXPECT_LT(bytesAfter, bytesBefore + 16 * 1024) << bytesBefore << " -> " << bytesAfter;
+}
+
+TEST_F(ListLifetimeTest, WindowDestroyedFirstOrWithItsParent)
+{
+    MakeFilled(2, 5).reset();
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+
+    // The window goes first, the object later: the records went with the window.
+    std::unique_ptr<vxCtrlListView> list = MakeFilled(2, 5);
+    list->DestroyWindow();
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before);
+    EXPECT_EQ(list->GetGroupCount(), 0);
+    EXPECT_EQ(list->GetItemCount(0), -1);
+    list.reset();
+
+    // The parent goes with the list view inside it; the object is deleted afterwards.
+    {
+        vxtest::HostWindow other;
+        const vxtest::GuiCounts withHost = vxtest::GuiCounts::Now();
+        auto inner = std::make_unique<vxCtrlListView>();
+        ASSERT_TRUE(inner->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),
+                                  CWnd::FromHandle(other.Hwnd()), 5));
+        Fill(*inner, 2, 5);
+        ::DestroyWindow(other.Hwnd());
+        EXPECT_EQ(inner->GetSafeHwnd(), (HWND)NULL);
+        EXPECT_EQ(inner->GetGroupCount(), 0);
+        EXPECT_EQ(vxtest::GuiCounts::Now().windows, withHost.windows - 1);
+        inner.reset();
+    }
+    vxtest::PumpMessages();
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before);
+}
+
+TEST_F(ListLifetimeTest, AddingAndDeletingAThousandItemsLeaksNothing)
+{
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Parent(), 5));
+    list.AddGroup("Warm", "header.skin", 1);
+    list.AddItem(0, "item.skin", "warm", "image");
+    list.DeleteGroup(0);
+    vxtest::PumpMessages();
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+
+    list.LockUpdate(0);
+    list.AddGroup("One", "header.skin", 1);
+    list.AddGroup("Two", NULL, 0);
+    for (int i = 0; i < 1000; ++i)
+        list.AddItem(i % 2, "item.skin", "caption", "image");
+    list.LockUpdate(1);
+    EXPECT_EQ(list.GetItemCount(0), 500);
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, before.windows + 1001);
+
+    // Items one by one (with updates on for the last hundred), then the groups.
+    list.LockUpdate(0);
+    while (list.GetItemCount(0) > 100)
+        EXPECT_TRUE(list.DeleteItem(0, 0));
+    list.LockUpdate(1);
+    while (list.GetItemCount(0) > 0)
+        EXPECT_TRUE(list.DeleteItem(0, list.GetItemCount(0) - 1));
+    EXPECT_TRUE(list.DeleteGroup(1));
+    EXPECT_TRUE(list.DeleteGroup(0));
+    vxtest::PumpMessages();
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+}
+
+} // namespace
