@@ -13,25 +13,9 @@ using namespace tipstest;
 
 namespace {
 
-class TipsManager : public ::testing::Test {
+class TipsManager : public TipsFixture {
 protected:
-    void SetUp() override
-    {
-        ::SetCursorPos(0, 0);
-        work = WorkArea();
-        mapCountBefore = GetSubclassWndMap().GetCount();
-    }
-    void TearDown() override
-    {
-        if (tips != nullptr)
-            DestroyManager(tips);
-        vxtest::PumpMessages();
-        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
-    }
     int Bottom(int slotsUp) const { return work.bottom - 175 * slotsUp; }
-    RECT work = {};
-    INT_PTR mapCountBefore = 0;
-    OpenSysTips* tips = nullptr;
 };
 
 TEST_F(TipsManager, HiddenWindowAndDynamicCreation)

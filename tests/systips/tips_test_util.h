@@ -2,7 +2,11 @@
 // seen by the window's own procedure (after every hook), and a manager with its lists open.
 #pragma once
 
+#include "CSubclassWnd.h"
 #include "vxCtrlSysTips.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
 
 #include <windows.h>
 
@@ -76,5 +80,27 @@ void DestroyManager(OpenSysTips* pTips);
 
 // Work area of the screen.
 RECT WorkArea();
+
+// A manager under test with the pointer parked away from the stack; at the end the manager
+// is destroyed and every hook it set is gone again.
+class TipsFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::SetCursorPos(0, 0);
+        work = WorkArea();
+        mapCountBefore = GetSubclassWndMap().GetCount();
+    }
+    void TearDown() override
+    {
+        if (tips != nullptr)
+            DestroyManager(tips);
+        vxtest::PumpMessages();
+        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
+    }
+    RECT work = {};
+    INT_PTR mapCountBefore = 0;
+    OpenSysTips* tips = nullptr;
+};
 
 } // namespace tipstest

@@ -15,25 +15,7 @@ namespace {
 
 const DWORD kLong = 10000;           // bound for animations of a second or two
 
-class TipsWindows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::SetCursorPos(0, 0);        // away from the stack
-        work = WorkArea();
-        mapCountBefore = GetSubclassWndMap().GetCount();
-    }
-    void TearDown() override
-    {
-        if (tips != nullptr)
-            DestroyManager(tips);
-        vxtest::PumpMessages();
-        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
-    }
-    RECT work = {};
-    INT_PTR mapCountBefore = 0;
-    OpenSysTips* tips = nullptr;
-};
+class TipsWindows : public TipsFixture {};
 
 TEST_F(TipsWindows, PlainTipsStackAndCloseUpAfterRemoval)
 {
