@@ -135,8 +135,8 @@ void ListViewPage::Build()
     RegisterGlyph("lvpage.purple.disc", RGB(117, 80, 123), true);
 
     AddCaption(CRect(20, 12, 900, 32), "Document launcher: groups of skinned items, scrolled by one wheel notch");
-    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(20, 40, 940, 560), this, 1);
-    m_pStatus = AddCaption(CRect(20, 572, 940, 592), "Click an item: its group and index appear here");
+    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(20, 40, 940, 420), this, 1);
+    m_pStatus = AddCaption(CRect(20, 432, 940, 452), "Click an item: its group and index appear here");
 
     m_list.SetItemSize(104, 64);
     m_list.SetItemColumnSpace(8);

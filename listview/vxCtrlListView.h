@@ -110,6 +110,7 @@ private:
     void SetDisplaySize(int cx, int cy);
     const CSize& GetDisplaySize() const { return m_displaySize; }
     void UpdateScrollInfo();
+    void ScrollContents(int dy);     // moves the children by dy and repaints them
     long SyncScrollBar();            // bar in line with client and content; returns the delta
     void UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& nPage, long& nPos, long& nDelta);
     int Get32BitScrollPos(int nBar, CScrollBar* pScrollBar);

@@ -127,7 +127,14 @@ void vxCtrlListView::UpdateScrollInfo()
 {
     const long nDelta = SyncScrollBar();
     if (nDelta != 0)
-        ScrollWindow(0, (int)nDelta);
+        ScrollContents((int)nDelta);
+}
+
+void vxCtrlListView::ScrollContents(int dy)
+{
+    ScrollWindow(0, dy);
+    // The moved children would otherwise keep the stale pixels that were scrolled with them.
+    RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 long vxCtrlListView::SyncScrollBar()
@@ -197,7 +204,7 @@ void vxCtrlListView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     if (d != 0) {
         m_scrollPos.cy += d;
         SetScrollPos(SB_VERT, (int)m_scrollPos.cy, TRUE);
-        ScrollWindow(0, (int)-d);
+        ScrollContents((int)-d);
     }
     CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
 }
