@@ -1,0 +1,104 @@
+// Gallery page: an address form laid out by the layout engine. Rows of labels and edits, a
+// list box beside a details box with a sizer bar between them, a bar between that row and the
+// notes below, and a button row pushed right by a stretching spacer. Re-laid on every resize.
+#include "gallery_page.h"
+
+#include "vxLayout.h"
+#include "vxSizerBar.h"
+
+namespace {
+
+class LayoutPage : public GalleryPage
+{
+public:
+    LayoutPage() : m_layout(this, DirHorizontal) {}
+
+protected:
+    void Build() override
+    {
+        Make(m_nameLabel, "STATIC", "Name:", 0);
+        Make(m_name, "EDIT", "Ada Example", WS_BORDER | ES_AUTOHSCROLL);
+        Make(m_mailLabel, "STATIC", "E-mail:", 0);
+        Make(m_mail, "EDIT", "ada@example.org", WS_BORDER | ES_AUTOHSCROLL);
+        Make(m_list, "LISTBOX", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY);
+        Make(m_details, "EDIT", "Home office, second floor.\r\nPrefers mail in the morning.",
+             WS_BORDER | ES_MULTILINE | WS_VSCROLL);
+        Make(m_notes, "EDIT", "Notes: drag the bars to resize the list and this box.",
+             WS_BORDER | ES_MULTILINE | WS_VSCROLL);
+        Make(m_ok, "BUTTON", "OK", BS_DEFPUSHBUTTON);
+        Make(m_cancel, "BUTTON", "Cancel", BS_PUSHBUTTON);
+        static const char* const kPeople[] = {"Ada Example", "Ben Sample", "Cleo Placeholder",
+                                              "Dan Demo", "Eve Specimen", "Finn Mockup"};
+        for (const char* person : kPeople)
+            m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(person));
+        m_list.SendMessage(LB_SETCURSEL, 0);
+        m_itemBar.Create(WS_CHILD | WS_VISIBLE, this, &m_layout, 0, CRect(0, 0, 6, 100));
+        m_groupBar.Create(WS_CHILD | WS_VISIBLE, this, &m_layout, 0, CRect(0, 0, 100, 6));
+
+        m_layout.SetMargins(12, 12, 12, 12);
+        AddLabelledRow(m_nameLabel, m_name);
+        AddLabelledRow(m_mailLabel, m_mail);
+        const int nMiddle = m_layout.AddGroup(StyleStretch, 80, 0x10000);
+        m_layout.AddItem(nMiddle, &m_list, StyleFixed);
+        m_layout.SetItemSize(nMiddle, 0, 260);
+        m_layout.SetItemMinSize(nMiddle, 0, 120);
+        m_layout.AddSplitterItem(nMiddle, 0, &m_itemBar);
+        m_layout.SetItemSize(nMiddle, 1, 6);
+        m_layout.AddItem(nMiddle, &m_details, StyleStretch);
+        m_layout.SetItemMinSize(nMiddle, 2, 120);
+        m_layout.SetSplitterWnd(nMiddle, 1, 0, 2);
+        const int nBar = m_layout.AddGroup(StyleFixed);
+        m_layout.SetGroupSize(nBar, 6);
+        m_layout.AddSplitterItem(nBar, 1, &m_groupBar);
+        const int nNotes = m_layout.AddGroup(StyleFixed, 40, 0x10000);
+        m_layout.SetGroupSize(nNotes, 140);
+        m_layout.AddItem(nNotes, &m_notes, StyleStretch);
+        m_layout.SetSplitterGroup(nBar, 0, nMiddle, nNotes);
+        const int nButtons = m_layout.AddGroup(StyleFixed);
+        m_layout.SetGroupSize(nButtons, 40);
+        const int nSpacer = m_layout.AddSpacerItem(nButtons);
+        m_layout.SetItemStyle(nButtons, nSpacer, StyleStretch);
+        AddFixed(nButtons, m_ok, 100);
+        AddFixed(nButtons, m_cancel, 100);
+        m_layout.CalcLayout(this);
+    }
+
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        GalleryPage::OnSize(nType, cx, cy);
+        if (m_cancel.GetSafeHwnd() != NULL)
+            m_layout.CalcLayout(this);
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Make(CWnd& wnd, const char* cls, const char* text, DWORD style)
+    {
+        wnd.CreateEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 10, 10), this, 0);
+        wnd.SetFont(GetGalleryFont());
+    }
+    void AddFixed(int nGroup, CWnd& wnd, int nWidth)
+    {
+        const int nItem = m_layout.AddItem(nGroup, &wnd, StyleFixed);
+        m_layout.SetItemSize(nGroup, nItem, nWidth);
+    }
+    void AddLabelledRow(CWnd& label, CWnd& edit)
+    {
+        const int nRow = m_layout.AddGroup(StyleFixed);
+        m_layout.SetGroupSize(nRow, 30);
+        AddFixed(nRow, label, 90);
+        m_layout.AddItem(nRow, &edit, StyleStretch);
+    }
+
+    vxLayout m_layout;
+    CWnd m_nameLabel, m_name, m_mailLabel, m_mail, m_list, m_details, m_notes, m_ok, m_cancel;
+    vxSizerBar m_itemBar, m_groupBar;
+};
+
+BEGIN_MESSAGE_MAP(LayoutPage, GalleryPage)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+} // namespace
+
+GALLERY_PAGE(LayoutPage, "Layout", 50)
