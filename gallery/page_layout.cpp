@@ -37,7 +37,9 @@ protected:
 
         m_layout.SetMargins(12, 12, 12, 12);
         AddLabelledRow(m_nameLabel, m_name);
+        AddGap();
         AddLabelledRow(m_mailLabel, m_mail);
+        AddGap();
         const int nMiddle = m_layout.AddGroup(StyleStretch, 80, 0x10000);
         m_layout.AddItem(nMiddle, &m_list, StyleFixed);
         m_layout.SetItemSize(nMiddle, 0, 260);
@@ -54,11 +56,13 @@ protected:
         m_layout.SetGroupSize(nNotes, 140);
         m_layout.AddItem(nNotes, &m_notes, StyleStretch);
         m_layout.SetSplitterGroup(nBar, 0, nMiddle, nNotes);
+        AddGap();
         const int nButtons = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nButtons, 40);
+        m_layout.SetGroupSize(nButtons, 30);
         const int nSpacer = m_layout.AddSpacerItem(nButtons);
         m_layout.SetItemStyle(nButtons, nSpacer, StyleStretch);
         AddFixed(nButtons, m_ok, 100);
+        AddSpacer(nButtons, 8);
         AddFixed(nButtons, m_cancel, 100);
         m_layout.CalcLayout(this);
     }
@@ -82,11 +86,25 @@ private:
         const int nItem = m_layout.AddItem(nGroup, &wnd, StyleFixed);
         m_layout.SetItemSize(nGroup, nItem, nWidth);
     }
+    void AddSpacer(int nGroup, int nWidth)
+    {
+        const int nItem = m_layout.AddSpacerItem(nGroup);
+        m_layout.SetItemStyle(nGroup, nItem, StyleFixed);   // spacers stretch by default
+        m_layout.SetItemSize(nGroup, nItem, nWidth);
+    }
+    // An empty row between two rows of controls.
+    void AddGap()
+    {
+        const int nGap = m_layout.AddGroup(StyleFixed);
+        m_layout.SetGroupSize(nGap, 8);
+        m_layout.AddSpacerItem(nGap);
+    }
     void AddLabelledRow(CWnd& label, CWnd& edit)
     {
         const int nRow = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nRow, 30);
-        AddFixed(nRow, label, 90);
+        m_layout.SetGroupSize(nRow, 24);
+        AddFixed(nRow, label, 70);
+        AddSpacer(nRow, 8);
         m_layout.AddItem(nRow, &edit, StyleStretch);
     }
 
