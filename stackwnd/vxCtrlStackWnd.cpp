@@ -1,0 +1,232 @@
+// Items of the stack window: creation of buttons and sub-item lists with their skin calls,
+// sub-items, opening, the command handling and the release of what was made here.
+#include "vxCtrlStackWnd.h"
+#include "CVexelListBox.h"
+
+#include <vexelcore.h>
+
+enum
+{
+    BUTTON_ID_BASE = 100,            // button of an item with a sub-item list
+    LIST_ID_BASE = 200,              // its list
+    SKIN_KIND_BUTTON = 103,
+    SKIN_KIND_LIST = 108,
+};
+
+// Hidden until the layout shows it.
+static const DWORD BUTTON_STYLE = WS_CHILD;
+// No LBS_HASSTRINGS: an entry keeps the text pointer as its data; the skin engine paints it.
+static const DWORD LIST_STYLE = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
+
+IMPLEMENT_DYNAMIC(vxCtrlStackWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
+    ON_WM_SIZE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+vxCtrlStackWnd::vxCtrlStackWnd()
+    : m_szItem(150, 20), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_pNotifyWnd(NULL),
+      m_nSubItemHeight(23)
+{
+}
+
+vxCtrlStackWnd::~vxCtrlStackWnd()
+{
+    // Destroyed here, while this class still handles the window's messages.
+    if (GetSafeHwnd())
+        DestroyWindow();
+    ReleaseItems();
+}
+
+void vxCtrlStackWnd::OnDestroy()
+{
+    CWnd::OnDestroy();
+    ReleaseItems();
+}
+
+void vxCtrlStackWnd::ReleaseItems()
+{
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+        stItemInfo* pItem = m_arrItems[i];
+        pItem->pButton->DestroyWindow();
+        delete pItem->pButton;
+        if (!pItem->bCustom) {
+            pItem->pContent->DestroyWindow();
+            delete pItem->pContent;
+        }
+        delete pItem;
+        m_arrItems[i] = NULL;
+    }
+    m_arrItems.RemoveAll();
+}
+
+BOOL vxCtrlStackWnd::IsValid(int nItem)
+{
+    return nItem >= 0 && nItem < m_arrItems.GetSize();
+}
+
+CButton* vxCtrlStackWnd::CreateButton(const char* pszCaption, UINT nID)
+{
+    CButton* pButton = new CButton;
+    if (!GetSafeHwnd() ||
+        !pButton->Create(pszCaption ? pszCaption : "", BUTTON_STYLE, CRect(0, 0, m_szItem.cx, m_szItem.cy),
+                         this, nID)) {
+        delete pButton;
+        return NULL;
+    }
+    return pButton;
+}
+
+vxCtrlStackWnd::stItemInfo* vxCtrlStackWnd::NewItem(CButton* pButton, CWnd* pContent, BOOL bCustom)
+{
+    stItemInfo* pItem = new stItemInfo;
+    pItem->pButton = pButton;
+    pItem->pContent = pContent;
+    pItem->bExpanded = FALSE;
+    pItem->bCustom = bCustom;
+    return pItem;
+}
+
+int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, const char* pszListSkin)
+{
+    const int nIndex = (int)m_arrItems.GetSize();
+    CButton* pButton = CreateButton(pszCaption, nIndex + BUTTON_ID_BASE);
+    if (!pButton)
+        return -1;
+    if (pszButtonSkin)
+        vxSkinWindow(pButton->GetSafeHwnd(), SKIN_KIND_BUTTON, pszButtonSkin, 0);
+
+    // A list that cannot be made takes its button with it: no half item stays behind.
+    CVexelListBox* pList = new CVexelListBox;
+    if (!pList->Create(LIST_STYLE, CRect(0, 0, m_szItem.cx, 0), this, nIndex + LIST_ID_BASE)) {
+        delete pList;
+        pButton->DestroyWindow();
+        delete pButton;
+        return -1;
+    }
+    pList->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(m_nSubItemHeight, 0));
+    if (pszListSkin)
+        vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
+
+    m_arrItems.Add(NewItem(pButton, pList, FALSE));
+    ReLayout();
+    return nIndex;
+}
+
+int vxCtrlStackWnd::AddCustomItem(const char* pszCaption, CWnd* pContent)
+{
+    // The layout places, shows and hides the content: without one there is no item.
+    if (!pContent)
+        return -1;
+    const int nIndex = (int)m_arrItems.GetSize();
+    CButton* pButton = CreateButton(pszCaption, nIndex);
+    if (!pButton)
+        return -1;
+    m_arrItems.Add(NewItem(pButton, pContent, TRUE));
+    ReLayout();
+    return nIndex;
+}
+
+BOOL vxCtrlStackWnd::AddSubItem(int nItem, const char* pszText, const char* pszImage)
+{
+    if (!IsValid(nItem))
+        return 0;
+    stItemInfo* pItem = m_arrItems[nItem];
+    if (pItem->bCustom) {
+        if (pItem->bExpanded)
+            ReLayout();
+        return 0;
+    }
+    HWND hList = pItem->pContent->GetSafeHwnd();
+    const int k = (int)::SendMessage(hList, LB_ADDSTRING, 0, (LPARAM)pszText);
+    if (k < 0)
+        return 0;                    // LB_ERR or LB_ERRSPACE: no entry to describe
+    vxSetDrawItemValueEx(hList, k, 0, "default_text", pszText, 0);
+    vxSetDrawItemValueEx(hList, k, 0, "default_image", pszImage, 0);
+    return 1;
+}
+
+void vxCtrlStackWnd::ExpandItem(int nItem)
+{
+    if (!IsValid(nItem))
+        return;
+    m_arrItems[nItem]->bExpanded = TRUE;
+    ReLayout();
+}
+
+void vxCtrlStackWnd::OpenAlone(int nItem)
+{
+    BOOL bChanged = FALSE;
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+        const BOOL bOpen = i == nItem;
+        if (!m_arrItems[i]->bExpanded != !bOpen)
+            bChanged = TRUE;
+        m_arrItems[i]->bExpanded = bOpen;
+    }
+    if (bChanged)
+        ReLayout();
+}
+
+BOOL vxCtrlStackWnd::SelectSubItem(int nItem, int nEntry)
+{
+    if (!IsValid(nItem))
+        return 0;
+    stItemInfo* pItem = m_arrItems[nItem];
+    if (!pItem->bExpanded)
+        OpenAlone(nItem);
+    if (pItem->bCustom || nEntry < 0)
+        return 0;
+    HWND hList = pItem->pContent->GetSafeHwnd();
+    if (nEntry >= (int)::SendMessage(hList, LB_GETCOUNT, 0, 0))
+        return 0;
+    ::SendMessage(hList, LB_SETCURSEL, (WPARAM)nEntry, 0);
+    return 1;
+}
+
+CWnd* vxCtrlStackWnd::GetItemContent(int nItem)
+{
+    return IsValid(nItem) ? m_arrItems[nItem]->pContent : NULL;
+}
+
+CButton* vxCtrlStackWnd::GetItemButton(int nItem)
+{
+    return IsValid(nItem) ? m_arrItems[nItem]->pButton : NULL;
+}
+
+BOOL vxCtrlStackWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    HWND hSender = (HWND)lParam;
+    if (hSender) {
+        switch (HIWORD(wParam)) {
+        case BN_CLICKED: OnItemButtonClicked(hSender); break;
+        case LBN_SELCHANGE: OnSubItemSelChange(hSender); break;
+        }
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void vxCtrlStackWnd::OnItemButtonClicked(HWND hButton)
+{
+    // Clicks of anything but an item button (a custom content that is a button, say) leave
+    // every item as it is.
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+        if (m_arrItems[i]->pButton->GetSafeHwnd() == hButton) {
+            OpenAlone((int)i);
+            return;
+        }
+    }
+}
+
+void vxCtrlStackWnd::OnSubItemSelChange(HWND hList)
+{
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+        const stItemInfo* pItem = m_arrItems[i];
+        if (pItem->bCustom || !pItem->bExpanded || pItem->pContent->GetSafeHwnd() != hList)
+            continue;
+        const LRESULT nSel = ::SendMessage(hList, LB_GETCURSEL, 0, 0);
+        HWND hTarget = m_pNotifyWnd ? m_pNotifyWnd->GetSafeHwnd() : ::GetParent(m_hWnd);
+        ::SendMessage(hTarget, WM_STACKWND_SUBITEMSEL, (WPARAM)i, (LPARAM)nSel);
+        return;
+    }
+}

@@ -1,0 +1,84 @@
+// vxCtrlStackWnd: an accordion of item buttons. Below the button of an open item its content
+// (a sub-item list the stack window makes, or a window of the host's) takes the height the
+// buttons leave free; closed items' contents are hidden.
+//
+// Open and closed: every item starts closed. A click on an item's button opens it and closes
+// the others; SelectSubItem opens its item the same way; ExpandItem opens one item and leaves
+// the others, so several can be open. Every change of what is open relayouts.
+//
+// Ownership: the stack window makes the item records, buttons and sub-item lists and frees
+// them when its window is destroyed or, at the latest, with the object. A custom content
+// window stays the host's: it is placed, shown and hidden, never destroyed.
+//
+// A user's selection in an open sub-item list is sent as WM_STACKWND_SUBITEMSEL (wParam item
+// index, lParam entry index or LB_ERR) to the notify window, or to the parent when none is set.
+#pragma once
+
+#include <afxwin.h>
+#include <afxtempl.h>
+
+#define WM_STACKWND_SUBITEMSEL (WM_USER + 123)
+
+class AFX_EXT_CLASS vxCtrlStackWnd : public CWnd
+{
+    DECLARE_DYNAMIC(vxCtrlStackWnd)
+
+public:
+    struct stItemInfo
+    {
+        CButton* pButton;            // the item's button, made here
+        CWnd* pContent;              // the sub-item list (made here) or the host's window
+        BOOL bExpanded;              // the item is open
+        BOOL bCustom;                // 1: pContent is the host's window
+    };
+
+    vxCtrlStackWnd();
+    virtual ~vxCtrlStackWnd();       // frees what the stack window made
+
+// Items (indices are positions; null, 0 or -1 for an index that names nothing)
+    int AddItem(const char* pszCaption, const char* pszButtonSkin, const char* pszListSkin);
+    int AddCustomItem(const char* pszCaption, CWnd* pContent);
+    BOOL AddSubItem(int nItem, const char* pszText, const char* pszImage);
+    void ExpandItem(int nItem);                   // opens without closing the others
+    BOOL SelectSubItem(int nItem, int nEntry);    // opens the item alone; sends nothing
+    CWnd* GetItemContent(int nItem);
+    CButton* GetItemButton(int nItem);
+
+// Settings
+    void SetSubItemHeight(int nHeight);           // every sub-item list; no relayout
+    void SetSpace(int nSpace);
+    void SetItemSize(int cx, int cy);
+    void SetPadding(int nLeft, int nTop, int nRight, int nBottom); // may cut the button width
+    void SetAutoWidth(int bAutoWidth);            // button width follows the client width
+    void SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+
+// Message handlers
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+
+protected:
+// Overridables
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam); // button clicks, list selections
+
+// Message map and handlers
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL IsValid(int nItem);
+    stItemInfo* NewItem(CButton* pButton, CWnd* pContent, BOOL bCustom);
+    CButton* CreateButton(const char* pszCaption, UINT nID);     // NULL when it fails
+    void ReleaseItems();
+    void OpenAlone(int nItem);       // opens one item, closes every other; relayouts on change
+    void ReLayout();
+    void OnItemButtonClicked(HWND hButton);
+    void OnSubItemSelChange(HWND hList);
+    int ClientWidth();               // 0 without a window
+
+    CArray<stItemInfo*, stItemInfo*> m_arrItems;
+    CSize m_szItem;                  // every button; its width is also the contents'
+    int m_nSpace;                    // below every button and below an open content
+    CRect m_rcPadding;               // left, top, right and bottom padding widths
+    BOOL m_bAutoWidth;
+    CWnd* m_pNotifyWnd;              // receiver of selections; NULL: the parent
+    int m_nSubItemHeight;            // height of one entry of every sub-item list
+};
