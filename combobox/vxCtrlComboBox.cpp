@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_WM_CHILDACTIVATE()
     ON_WM_MOUSEMOVE()
     ON_WM_TIMER()
+    ON_WM_DESTROY()
     ON_MESSAGE(WM_COMBO_SELECTEDITEM, &vxCtrlComboBox::OnSelectedItem)
     ON_MESSAGE(WM_COMBO_DESTROYDROPDOWN, &vxCtrlComboBox::OnDestroyDropdownList)
     ON_MESSAGE(WM_COMBO_DROPDOWNBUTTON, &vxCtrlComboBox::OnDropdownButton)
@@ -78,6 +79,7 @@ vxCtrlComboBox::~vxCtrlComboBox()
 {
     // Handlers still on the stack (a host deleting the combo from a notification) stop here.
     vxAliveWatch::EndAll(m_pAliveWatches);
+    DiscardDropDown();
     if (m_pEdit != NULL) {
         m_pEdit->DestroyWindow();
         delete m_pEdit;
@@ -185,7 +187,7 @@ void vxCtrlComboBox::CreateEdit()
     }
     m_pEdit = pEdit;
     m_pEdit->SetFont(m_pFont, TRUE);
-    m_pEdit->SetWindowText(m_strText);
+    WriteEditText(m_strText);
 }
 
 BOOL vxCtrlComboBox::IsDropDownStyle() const

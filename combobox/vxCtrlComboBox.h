@@ -5,6 +5,13 @@
 // and the shown text m_strText. In the drop-down style an edit child (id 108) holds the
 // text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
 // timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
+// Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
+// top-most frame with the list is built from a copy of the items (CBN_DROPDOWN), then shown
+// (m_bDropped). Typing with the filtered option opens a frame on the matching items with
+// m_bDropped clear. Open -> closed: a choice (CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE) or a
+// close without one (CBN_SELENDCANCEL, CBN_CLOSEUP). The frame and the list never close
+// themselves: they post the choice and the close to the combo, which destroys them outside
+// their handlers; the focus loss posts its close too.
 // The combo owns its font, its edit child and the open drop-down, and deletes them.
 #pragma once
 
@@ -15,6 +22,7 @@
 #include "vxComboMessages.h"
 
 class vxDropWnd;
+class vxDropListBox;
 
 class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
 {
@@ -71,6 +79,11 @@ public:
     DWORD GetEditSel();
     BOOL PointInWindow(CPoint ptScreen);
 
+// Drop-down
+    void ShowDropDown(BOOL bShow = TRUE);
+    BOOL GetDroppedState() const { return m_bDropped; }
+    void GetDroppedControlRect(RECT* pRect); // screen rectangle of the shown list; else untouched
+
 // Text
     void SetText(const char* pszText);
     void GetText(CString& strText);
@@ -96,6 +109,7 @@ protected:
     afx_msg void OnChildActivate();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
     afx_msg LRESULT OnSelectedItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDestroyDropdownList(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropdownButton(WPARAM wParam, LPARAM lParam);
@@ -128,12 +142,19 @@ private:
     BOOL IsDropDownStyle() const;        // edit child, button strip at the right
     BOOL IsDropListStyle() const;        // painted text, the whole client is the button
     BOOL HasEdit() const;
-    CListBox* GetDropListBox();          // the open drop list, or none
+    BOOL CreateDropList(vxListboxItemList& items); // FALSE once the combo is gone
+    BOOL CloseDropDown();                // FALSE once the combo is gone
+    void DiscardDropDown();              // closes without notifications (window going)
+    void SetDropListVisible(BOOL bVisible);
+    BOOL IsDropListVisible() const { return m_bDropped; }
+    vxDropListBox* GetDropListBox();     // the list of the open frame, or none
+    BOOL IsInDropDown(HWND hWnd) const;  // the frame or a window inside it
     void ScrollDropList(int nTopIndex);
     void MoveDropListSelection(int nStep); // keyboard moves in the open list
-    BOOL CloseDropDownOnFocusLoss(CWnd* pNewWnd); // FALSE once the combo is gone
     BOOL OnRightKey(MSG* pMsg);          // completion key at the end of the text
     BOOL CompleteTypedText(const CString& strTyped); // FALSE once the combo is gone
+    BOOL FilterDropList(const CString& strTyped);    // FALSE once the combo is gone
+    BOOL WriteEditText(const CString& strText);      // no typing aid; FALSE once gone
     BOOL SelNextItem();                  // FALSE once the combo is gone
     BOOL SelPrevItem();
     BOOL TakeItem(int nIndex, const CString& strText); // FALSE once the combo is gone
@@ -175,3 +196,8 @@ protected:
 private:
     vxAliveWatch* m_pAliveWatches;       // handlers on the stack that call out to the host
 };
+
+// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown
+// text, and the index of the first item with that text.
+AFX_EXT_API void AFXAPI DDX_ACBString(CDataExchange* pDX, int nIDC, CString& value);
+AFX_EXT_API void AFXAPI DDX_ACBIndex(CDataExchange* pDX, int nIDC, int& index);

@@ -1,35 +1,218 @@
-// The combo's side of the drop-down: toggling, choosing and closing.
+// The combo's side of the drop-down: toggling, opening, choosing and closing.
 #include "vxCtrlComboBox.h"
+#include "vxDropListBox.h"
+#include "vxDropPlacement.h"
+#include "vxDropWnd.h"
+
+#include <vexelcore.h>
+
+namespace {
+
+const DWORD kFrameStyle = 0x40001001;    // WS_CHILD of the desktop: top-most, never activated
+const UINT kFrameId = 10;
+
+} // namespace
+
+void vxCtrlComboBox::ShowDropDown(BOOL bShow)
+{
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    if (bShow && !m_bDropped)
+        SendMessage(WM_COMBO_DROPDOWNBUTTON);
+    else if (!bShow && m_bDropped)
+        SendMessage(WM_COMBO_DESTROYDROPDOWN);
+    else
+        return;
+    if (watch.IsAlive() && ::IsWindow(hWnd))
+        Invalidate(TRUE);
+}
+
+void vxCtrlComboBox::GetDroppedControlRect(RECT* pRect)
+{
+    if (pRect != NULL && m_bDropped && m_pDropWnd != NULL)
+        m_pDropWnd->GetWindowRect(pRect);
+}
 
 LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
 {
+    // Shown: the toggle closes.
+    if (m_bDropped) {
+        CloseDropDown();
+        return 1;
+    }
+    // A combo without the drop-down styles opens nothing.
+    if (!(GetStyle() & CBS_DROPDOWN))
+        return 1;
+    // A filtered list already open becomes the shown list.
+    if (m_pDropWnd == NULL && !CreateDropList(m_lstItems))
+        return 1;
+    if (m_pDropWnd != NULL) {
+        m_pDropWnd->ShowWindow(SW_SHOW);
+        SetDropListVisible(TRUE);
+    }
     return 1;
 }
 
-LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM, LPARAM)
+BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items)
 {
+    if (items.empty())
+        return TRUE;
+    // Zero height at the combo's bottom edge, kept within the work area.
+    CRect rc;
+    GetWindowRect(&rc);
+    rc.top = rc.bottom;
+    CRect rcWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
+    if (rc.bottom >= rcWork.bottom)
+        rc.bottom = rcWork.bottom;
+
+    vxDropWnd* pDrop = new vxDropWnd(this, items, m_dwCBStyle, m_nItemHeight);
+    m_pDropWnd = pDrop;
+    if (!pDrop->Create(kFrameStyle, rc, CWnd::FromHandle(::GetDesktopWindow()), kFrameId)) {
+        m_pDropWnd = NULL;
+        delete pDrop;
+        return TRUE;
+    }
+    vxDropListBox* pList = pDrop->GetListBox();
+    // The index counts in the full list, also for a filtered copy.
+    pList->SelectItem(m_nCurSel);
+    pList->SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(-1), vxDropRowHeight(m_nItemHeight));
+    pDrop->SetFont(m_pFont, TRUE);
+    return Notify(CBN_DROPDOWN);
+}
+
+void vxCtrlComboBox::SetDropListVisible(BOOL bVisible)
+{
+    m_bDropped = bVisible;
+    if (bVisible)
+        vxLockState(m_hWnd, 1);
+}
+
+LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM)
+{
+    if (m_pDropWnd == NULL)
+        return 1;
+    // A copy: the notifications below may close the frame or end the combo.
+    const vxListboxItemList items = m_pDropWnd->GetItemList();
+    const int nRow = static_cast<int>(wParam);
+    if (nRow < 0 || nRow >= static_cast<int>(items.size()))
+        return 1;
+    vxListboxItemList::const_iterator it = items.begin();
+    std::advance(it, nRow);
+    // A disabled row is never chosen, also not by Enter on a row the list box selected.
+    if (it->bDisabled)
+        return 1;
+    const _tagListboxItem item = *it;
+
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    auto gone = [&]() { return !watch.IsAlive() || !::IsWindow(hWnd); };
+
+    m_strText = item.strText;
+    m_nCurSel = FindStringExact(0, m_strText);
+    SetWindowText(m_strText);
+    SetWindowImage(item.strImage);
+    if (IsDropDownStyle() && HasEdit()) {
+        if (!WriteEditText(m_strText))
+            return 1;
+        m_pEdit->SetFocus();
+        if (gone() || !HasEdit())
+            return 1;
+        m_pEdit->SetSel(0, -1, TRUE);
+    }
+    m_bSelEndOk = TRUE;
+    if (!Notify(CBN_SELENDOK))
+        return 1;
+    Invalidate(TRUE);
+    if (!CloseDropDown())
+        return 1;
+    InvalidateRect(&m_rcButton, TRUE);
+    Notify(CBN_SELCHANGE);
     return 1;
 }
 
 LRESULT vxCtrlComboBox::OnDestroyDropdownList(WPARAM, LPARAM)
 {
+    CloseDropDown();
     return 1;
 }
 
-CListBox* vxCtrlComboBox::GetDropListBox()
+BOOL vxCtrlComboBox::CloseDropDown()
 {
-    return NULL;
+    if (m_pDropWnd == NULL)
+        return TRUE;
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    // A focus inside the list comes back to the combo before the list goes, or it would be
+    // left on no window at all.
+    if (IsInDropDown(::GetFocus())) {
+        SetFocus();
+        if (!watch.IsAlive() || !::IsWindow(hWnd) || m_pDropWnd == NULL)
+            return watch.IsAlive() && ::IsWindow(hWnd);
+    }
+    DiscardDropDown();
+    InvalidateRect(&m_rcButton, TRUE);
+    if (!m_bSelEndOk) {
+        if (!Notify(CBN_SELENDCANCEL))
+            return FALSE;
+    } else {
+        m_bSelEndOk = FALSE;
+    }
+    return Notify(CBN_CLOSEUP);
 }
 
-void vxCtrlComboBox::ScrollDropList(int)
+void vxCtrlComboBox::DiscardDropDown()
 {
+    vxDropWnd* pDrop = m_pDropWnd;
+    if (pDrop == NULL)
+        return;
+    pDrop->ShowWindow(SW_HIDE);
+    SetDropListVisible(FALSE);
+    // Forgotten first: destroying the windows may call back into the combo.
+    m_pDropWnd = NULL;
+    pDrop->DestroyWindow();
+    delete pDrop;
 }
 
-void vxCtrlComboBox::MoveDropListSelection(int)
+void vxCtrlComboBox::OnDestroy()
 {
+    // The frame is a child of the desktop: it would outlive the combo's window.
+    DiscardDropDown();
+    CWnd::OnDestroy();
 }
 
-BOOL vxCtrlComboBox::CloseDropDownOnFocusLoss(CWnd*)
+vxDropListBox* vxCtrlComboBox::GetDropListBox()
 {
-    return TRUE;
+    if (m_pDropWnd == NULL)
+        return NULL;
+    vxDropListBox* pList = m_pDropWnd->GetListBox();
+    return pList != NULL && ::IsWindow(pList->GetSafeHwnd()) ? pList : NULL;
+}
+
+BOOL vxCtrlComboBox::IsInDropDown(HWND hWnd) const
+{
+    if (m_pDropWnd == NULL || hWnd == NULL)
+        return FALSE;
+    HWND hFrame = m_pDropWnd->GetSafeHwnd();
+    return hWnd == hFrame || ::IsChild(hFrame, hWnd);
+}
+
+void vxCtrlComboBox::ScrollDropList(int nTopIndex)
+{
+    vxDropListBox* pList = GetDropListBox();
+    if (pList != NULL)
+        pList->SetTopIndexTracked(nTopIndex);
+}
+
+void vxCtrlComboBox::MoveDropListSelection(int nStep)
+{
+    vxDropListBox* pList = GetDropListBox();
+    if (pList == NULL)
+        return;
+    const int nCur = pList->GetCurSel();
+    // Down from no row selects row 0; Up stops at row 0. SelectItem passes over disabled rows.
+    if (nStep > 0 && nCur < pList->GetCount())
+        pList->SelectItem(nCur + 1);
+    else if (nStep < 0 && nCur >= 1)
+        pList->SelectItem(nCur - 1);
 }

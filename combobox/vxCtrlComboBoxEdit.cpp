@@ -1,4 +1,5 @@
-// The edit child's notifications, inline completion and the text accessors.
+// The edit child's notifications, the two typing aids (inline completion and the filtered
+// drop list) and the text accessors.
 #include "vxCtrlComboBox.h"
 
 #include <string.h>
@@ -48,11 +49,20 @@ void vxCtrlComboBox::OnUpdateEdit()
     m_pEdit->GetWindowText(strTyped);
 
     // Texts set by the program get no typing aid.
-    const BOOL bTyping = ::GetFocus() == m_pEdit->GetSafeHwnd();
-    if (bTyping && !s_bCompleting && (m_dwCBStyle & VXCB_AUTOCOMPLETE) && m_bAutoComplete) {
+    const BOOL bTyping = ::GetFocus() == m_pEdit->GetSafeHwnd() && !s_bCompleting;
+    if (bTyping && (m_dwCBStyle & VXCB_AUTOCOMPLETE) && m_bAutoComplete) {
         if (strTyped.IsEmpty())
             return;
         if (!CompleteTypedText(strTyped))
+            return;
+    }
+    if (bTyping && (m_dwCBStyle & VXCB_FILTEREDLIST)) {
+        // An emptied edit only closes the list.
+        if (strTyped.IsEmpty()) {
+            CloseDropDown();
+            return;
+        }
+        if (!FilterDropList(strTyped))
             return;
     }
     if (m_pDropWnd == NULL)
@@ -69,25 +79,44 @@ BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)
         const CString strCompleted = it->strText;
         HWND hWnd = m_hWnd;
         vxAliveWatch watch(m_pAliveWatches);
-        s_bCompleting = TRUE;
-        m_pEdit->SetWindowText(strCompleted);
-        s_bCompleting = FALSE;
-        if (!watch.IsAlive() || !::IsWindow(hWnd) || !HasEdit())
+        if (!WriteEditText(strCompleted) || !HasEdit())
             return FALSE;
         m_pEdit->SetSel(strTyped.GetLength(), strCompleted.GetLength(), TRUE);
-        return TRUE;
+        return watch.IsAlive() && ::IsWindow(hWnd);
     }
     return TRUE;
+}
+
+BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
+{
+    // The items beginning with the text as typed, before any completion, in list order.
+    vxListboxItemList matches;
+    for (vxListboxItemList::const_iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it) {
+        if (vxComboBeginsWith(it->strText, strTyped))
+            matches.push_back(*it);
+    }
+    if (!CloseDropDown())
+        return FALSE;
+    return CreateDropList(matches);
+}
+
+BOOL vxCtrlComboBox::WriteEditText(const CString& strText)
+{
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    // The edit updates caused by this write run no typing aid (also when they nest).
+    const BOOL bWasCompleting = s_bCompleting;
+    s_bCompleting = TRUE;
+    m_pEdit->SetWindowText(strText);
+    s_bCompleting = bWasCompleting;
+    return watch.IsAlive() && ::IsWindow(hWnd);
 }
 
 void vxCtrlComboBox::SetText(const char* pszText)
 {
     const CString strText(pszText);
     if (HasEdit()) {
-        HWND hWnd = m_hWnd;
-        vxAliveWatch watch(m_pAliveWatches);
-        m_pEdit->SetWindowText(strText);
-        if (!watch.IsAlive() || !::IsWindow(hWnd))
+        if (!WriteEditText(strText))
             return;
     } else if (::IsWindow(m_hWnd)) {
         SetWindowText(strText);

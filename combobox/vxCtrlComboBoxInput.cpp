@@ -1,6 +1,7 @@
 // Painting, hover polling, mouse, focus, keyboard and wheel of the combo box window.
 #include "vxCtrlComboBox.h"
 #include "vxComboGeometry.h"
+#include "vxDropListBox.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ void vxCtrlComboBox::OnPaint()
         if (m_bSyncEdit && HasEdit()) {
             m_bSyncEdit = FALSE;
             vxAliveWatch watch(m_pAliveWatches);
-            m_pEdit->SetWindowText(m_strText);
+            WriteEditText(m_strText);
             if (!watch.IsAlive() || !HasEdit())
                 return;
             m_pEdit->EnableWindow(bEnabled);
@@ -192,17 +193,22 @@ void vxCtrlComboBox::OnSetFocus(CWnd* pOldWnd)
     if (IsDropDownStyle() && HasEdit()) {
         m_pEdit->SetFocus();
     } else if (IsDropListStyle()) {
-        // The painted field shows the focus.
+        // The painted field shows the focus; back from the own drop list it never left.
         Invalidate(TRUE);
-        Notify(CBN_SETFOCUS);
+        if (!IsInDropDown(pOldWnd->GetSafeHwnd()))
+            Notify(CBN_SETFOCUS);
     }
 }
 
 void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
-    if (!CloseDropDownOnFocusLoss(pNewWnd))
+    // Into the combo's own open list the focus has not left the combo.
+    if (IsInDropDown(pNewWnd->GetSafeHwnd()))
         return;
+    // Posted: the focus may move inside a handler of the frame or the list.
+    if (m_pDropWnd != NULL)
+        PostMessage(WM_COMBO_DESTROYDROPDOWN);
     m_bFocused = FALSE;
     if (IsDropListStyle()) {
         Invalidate(TRUE);
@@ -312,10 +318,7 @@ BOOL vxCtrlComboBox::SetShownText(const CString& strText)
         SetWindowText(strText);
         return TRUE;
     }
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
-    m_pEdit->SetWindowText(strText);
-    return watch.IsAlive() && ::IsWindow(hWnd);
+    return WriteEditText(strText);
 }
 
 BOOL vxCtrlComboBox::SelNextItem()

@@ -1,6 +1,7 @@
 // The item list interface, the selection, the image of the selection field and the
 // standard combo box messages routed to them.
 #include "vxCtrlComboBox.h"
+#include "vxDropListBox.h"
 
 #include <vexelcore.h>
 
@@ -101,7 +102,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         m_nCurSel = -1;
         m_strText.Empty();
         if (HasEdit()) {
-            m_pEdit->SetWindowText("");
+            WriteEditText("");
         } else if (::IsWindow(m_hWnd)) {
             ShowWindowImage(FALSE);
             SetWindowText("");
@@ -122,7 +123,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
     m_strText = it->strText;
     if (HasEdit()) {
         vxAliveWatch watch(m_pAliveWatches);
-        m_pEdit->SetWindowText(m_strText);
+        WriteEditText(m_strText);
         if (!watch.IsAlive() || !HasEdit())
             return nSelect;
         const int nLength = m_strText.GetLength();
@@ -260,7 +261,7 @@ LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
     SetWindowText("");
     if (HasEdit()) {
         vxAliveWatch watch(m_pAliveWatches);
-        m_pEdit->SetWindowText("");
+        WriteEditText("");
         if (!watch.IsAlive())
             return 0;
     }

@@ -1,0 +1,201 @@
+// The drop list: rows with their item copies, selection with skips, hot-tracking, choosing.
+#include "vxDropListBox.h"
+
+#include "vxComboMessages.h"
+#include "vxCtrlComboBox.h"
+#include "vxDropPlacement.h"
+
+#include <vexelcore.h>
+
+#include <string.h>
+
+IMPLEMENT_DYNAMIC(vxDropListBox, CListBox)
+
+BEGIN_MESSAGE_MAP(vxDropListBox, CListBox)
+    ON_WM_CREATE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropListBox::OnDropSetCapture)
+    ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropListBox::OnDropReleaseCapture)
+    ON_MESSAGE(WM_DROPLIST_ELEMENTCLICK, &vxDropListBox::OnElementClick)
+END_MESSAGE_MAP()
+
+vxDropListBox::vxDropListBox(vxCtrlComboBox* pCombo)
+    : m_pCombo(pCombo), m_bElementClicked(FALSE)
+{
+}
+
+vxDropListBox::~vxDropListBox()
+{
+    // A window destroyed without DestroyWindow (with its parent) still frees its rows.
+    if (::IsWindow(m_hWnd))
+        FreeRows();
+}
+
+BOOL vxDropListBox::DestroyWindow()
+{
+    FreeRows();
+    return CListBox::DestroyWindow();
+}
+
+void vxDropListBox::FreeRows()
+{
+    const int nCount = GetCount();
+    for (int i = 0; i < nCount; ++i) {
+        delete RowItem(i);
+        SetItemDataPtr(i, NULL);
+    }
+}
+
+BOOL vxDropListBox::PreTranslateMessage(MSG* pMsg)
+{
+    // With the focus in the list the combo's keys would pass the combo by: they are posted
+    // on to it, so that a close they cause comes after this list's own handling.
+    const bool bComboKey =
+        (pMsg->message == WM_KEYDOWN &&
+         (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_F4 ||
+          pMsg->wParam == VK_UP || pMsg->wParam == VK_DOWN)) ||
+        (pMsg->message == WM_SYSKEYDOWN && (pMsg->wParam == VK_UP || pMsg->wParam == VK_DOWN));
+    if (bComboKey && m_pCombo != NULL && ::IsWindow(m_pCombo->GetSafeHwnd())) {
+        ::PostMessage(m_pCombo->GetSafeHwnd(), pMsg->message, pMsg->wParam, pMsg->lParam);
+        return TRUE;
+    }
+    return CListBox::PreTranslateMessage(pMsg);
+}
+
+void vxDropListBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+    // Rows get their height from LB_SETITEMHEIGHT.
+}
+
+int vxDropListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CListBox::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ShowWindow(SW_HIDE);
+    ModifyStyleEx(0, WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE);
+    ShowWindow(SW_SHOW);
+    SetWindowPos(&wndTopMost, lpCreateStruct->x, lpCreateStruct->y, lpCreateStruct->cx,
+                 lpCreateStruct->cy, SWP_SHOWWINDOW);
+    if (m_pCombo != NULL)
+        SetFont(m_pCombo->GetFont(), TRUE);
+    return 0;
+}
+
+int vxDropListBox::AddItem(_tagListboxItem& item)
+{
+    const int nIndex = AddString(item.strText);
+    if (nIndex < 0)
+        return nIndex;
+    SetItemDataPtr(nIndex, new _tagListboxItem(item));
+    vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "text.default", item.strText, 0);
+    if (!item.strImage.IsEmpty())
+        vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "image.default", item.strImage, 0);
+    return nIndex;
+}
+
+const _tagListboxItem* vxDropListBox::RowItem(int nIndex) const
+{
+    // Rows outside the list answer LB_ERR, rows not yet filled no pointer.
+    const LRESULT data = ::SendMessage(m_hWnd, LB_GETITEMDATA, nIndex, 0);
+    if (data == LB_ERR || data == 0)
+        return NULL;
+    return reinterpret_cast<const _tagListboxItem*>(data);
+}
+
+BOOL vxDropListBox::IsRowDisabled(int nIndex) const
+{
+    const _tagListboxItem* pItem = RowItem(nIndex);
+    return pItem != NULL && pItem->bDisabled;
+}
+
+int vxDropListBox::SelectItem(int nSelect)
+{
+    const int nCur = GetCurSel();
+    // Towards the side of the move, the first enabled row from nSelect on; a walk that runs
+    // out of rows keeps nSelect.
+    const int nStep = nSelect < nCur ? -1 : (nSelect > nCur ? 1 : 0);
+    if (nStep != 0) {
+        for (int i = nSelect; RowItem(i) != NULL; i += nStep) {
+            if (!RowItem(i)->bDisabled) {
+                nSelect = i;
+                break;
+            }
+        }
+    }
+    if (!IsRowDisabled(nSelect))
+        SetCurSel(nSelect);
+    return nSelect;
+}
+
+void vxDropListBox::SetTopIndexTracked(int nIndex)
+{
+    SendMessage(LB_SETTOPINDEX, nIndex);
+}
+
+int vxDropListBox::RowAt(CPoint point) const
+{
+    const int nRow = vxDropRowAt(point.y, GetItemHeight(0), GetTopIndex());
+    return RowItem(nRow) != NULL ? nRow : -1;
+}
+
+void vxDropListBox::HandCaptureToFrame(CPoint point)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcClient.PtInRect(point))
+        return;
+    ::ReleaseCapture();
+    GetParent()->SendMessage(WM_DROP_SETCAPTURE);
+}
+
+void vxDropListBox::OnMouseMove(UINT nFlags, CPoint point)
+{
+    HandCaptureToFrame(point);
+    // Hot-tracking: the row under the pointer, unless it is disabled.
+    const int nRow = RowAt(point);
+    if (nRow != -1 && nRow != GetCurSel() && !IsRowDisabled(nRow))
+        SelectItem(nRow);
+    CListBox::OnMouseMove(nFlags, point);
+}
+
+void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    HandCaptureToFrame(point);
+    const int nRow = RowAt(point);
+    const int nCur = GetCurSel();
+    // Disabled rows choose nothing and close nothing.
+    if (!(nRow != -1 && IsRowDisabled(nRow)) && !(nCur != -1 && IsRowDisabled(nCur))) {
+        // The choice is the hot-tracked row; an element click only closes.
+        if (nCur != -1 && !m_bElementClicked)
+            m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nCur);
+        ::ReleaseCapture();
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+    }
+    m_bElementClicked = FALSE;
+    CListBox::OnLButtonUp(nFlags, point);
+}
+
+LRESULT vxDropListBox::OnElementClick(WPARAM wParam, LPARAM lParam)
+{
+    m_bElementClicked = TRUE;
+    const char* pszElement = reinterpret_cast<const char*>(lParam);
+    if (pszElement != NULL && strcmp(pszElement, "close") == 0 && m_pCombo != NULL) {
+        CWnd* pParent = m_pCombo->GetParent();
+        if (pParent != NULL)
+            pParent->PostMessage(WM_COMBO_ITEMCLOSE, wParam);
+    }
+    return 1;
+}
+
+LRESULT vxDropListBox::OnDropSetCapture(WPARAM, LPARAM)
+{
+    SetCapture();
+    return 0;
+}
+
+LRESULT vxDropListBox::OnDropReleaseCapture(WPARAM, LPARAM)
+{
+    ::ReleaseCapture();
+    return 0;
+}

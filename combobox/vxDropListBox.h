@@ -1,0 +1,52 @@
+// The drop list inside the combo's drop-down frame: an owner-drawn list box painted by the
+// skin engine. Every row's item data is a heap copy of its item, owned by the list and freed
+// when its window is destroyed. Rows are hot-tracked under the pointer, passing over disabled
+// ones; a button-up posts the hot-tracked row and then the close to the combo.
+#pragma once
+
+#include <afxwin.h>
+
+#include "vxListboxItem.h"
+
+class vxCtrlComboBox;
+
+class AFX_EXT_CLASS vxDropListBox : public CListBox
+{
+    DECLARE_DYNAMIC(vxDropListBox)
+
+public:
+    explicit vxDropListBox(vxCtrlComboBox* pCombo);
+    virtual ~vxDropListBox();
+
+// Operations
+    int AddItem(_tagListboxItem& item);  // index of the new row
+    int SelectItem(int nSelect);         // passes over disabled rows towards nSelect's side
+    void SetTopIndexTracked(int nIndex);
+    // The row's item, or none for an index outside the list.
+    const _tagListboxItem* RowItem(int nIndex) const;
+
+// Overridables
+    virtual BOOL DestroyWindow();        // frees the row copies first
+    virtual BOOL PreTranslateMessage(MSG* pMsg); // the combo's keys go on to the combo
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+
+// Message handlers
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnDropSetCapture(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDropReleaseCapture(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnElementClick(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+// Internal helpers
+private:
+    BOOL IsRowDisabled(int nIndex) const; // FALSE for rows outside the list
+    int RowAt(CPoint point) const;       // row under a client point, or -1
+    void HandCaptureToFrame(CPoint point);
+    void FreeRows();
+
+    vxCtrlComboBox* m_pCombo;
+    BOOL m_bElementClicked;              // a named element was clicked since the last button-up
+};

@@ -1,0 +1,207 @@
+// The drop-down frame: creation, placement, filling and the capture hand-off.
+#include "vxDropWnd.h"
+
+#include "vxComboMessages.h"
+#include "vxCtrlComboBox.h"
+#include "vxDropListBox.h"
+#include "vxDropPlacement.h"
+
+#include <vexelcore.h>
+
+namespace {
+
+const UINT kListId = 101;
+const DWORD kListStyle = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED;
+const DWORD kBytesPerRow = 16;           // reserved per row before filling
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(vxDropWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_LBUTTONUP()
+    ON_WM_SHOWWINDOW()
+    ON_WM_ACTIVATEAPP()
+    ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropWnd::OnDropSetCapture)
+    ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropWnd::OnDropReleaseCapture)
+END_MESSAGE_MAP()
+
+vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwCBStyle,
+                     int nItemHeight)
+    : m_pListBox(NULL),
+      m_rcList(0, 0, 0, 0),
+      m_rcGrip(0, 0, 0, 0),
+      m_pCombo(pCombo),
+      m_nListItemHeight(vxDropRowHeight(nItemHeight)),
+      m_lstItems(items),
+      m_dwCBStyle(dwCBStyle)
+{
+}
+
+vxDropWnd::~vxDropWnd()
+{
+    delete m_pListBox;
+}
+
+BOOL vxDropWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                       CCreateContext* pContext)
+{
+    return CWnd::Create(NULL, NULL, dwStyle, rect, pParentWnd, nID, pContext);
+}
+
+BOOL vxDropWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CWnd::PreCreateWindow(cs);
+}
+
+BOOL vxDropWnd::DestroyWindow()
+{
+    ::ReleaseCapture();
+    if (m_pListBox != NULL && ::IsWindow(m_pListBox->GetSafeHwnd()))
+        m_pListBox->DestroyWindow();
+    return CWnd::DestroyWindow();
+}
+
+int vxDropWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ModifyStyleEx(0, WS_EX_TOOLWINDOW);
+    SetWindowPos(&wndTopMost, lpCreateStruct->x, lpCreateStruct->y, lpCreateStruct->cx,
+                 lpCreateStruct->cy, SWP_SHOWWINDOW);
+    m_rcList.SetRect(lpCreateStruct->x, lpCreateStruct->y, lpCreateStruct->x + lpCreateStruct->cx,
+                     lpCreateStruct->y + lpCreateStruct->cy);
+    ScreenToClient(&m_rcList);
+    if (!CreateListBox())
+        return -1;
+    PlaceOnScreen(*lpCreateStruct);
+    FillList();
+    SetCapture();
+    return 0;
+}
+
+BOOL vxDropWnd::CreateListBox()
+{
+    m_pListBox = new vxDropListBox(m_pCombo);
+    if (!m_pListBox->Create(kListStyle, m_rcList, this, kListId))
+        return FALSE;
+    m_pListBox->SendMessage(LB_SETITEMHEIGHT, 0, m_nListItemHeight);
+    m_pListBox->ShowWindow(SW_SHOW);
+    vxSkinWindow(m_pListBox->GetSafeHwnd(), 108, "combobox.listbox", 0);
+    return TRUE;
+}
+
+void vxDropWnd::PlaceOnScreen(const CREATESTRUCT& cs)
+{
+    CRect rcCombo;
+    m_pCombo->GetWindowRect(&rcCombo);
+    vxDropPlacementInput in;
+    in.x = cs.x;
+    in.y = cs.y;
+    in.cx = m_rcList.Width() > 0 ? cs.cx : 0;
+    in.cyCombo = rcCombo.Height();
+    in.nRowHeight = m_pListBox->GetItemHeight(0);
+    in.nRows = static_cast<int>(m_lstItems.size());
+    in.nDefaultVisible = m_pCombo->GetDefaultVisibleItems();
+    in.nMinVisible = m_pCombo->GetMinVisibleItems();
+    in.cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
+    in.cyScreen = ::GetSystemMetrics(SM_CYSCREEN);
+    in.cyMinimum = ::GetSystemMetrics(SM_CYVSCROLL);
+    const vxDropPlacement out = vxCalcDropPlacement(in);
+    SetWindowPos(&wndTopMost, out.left, out.top, out.width, out.height,
+                 SWP_SHOWWINDOW | SWP_NOZORDER);
+}
+
+void vxDropWnd::FillList()
+{
+    // Storage for every row at once, so that long lists fill without regrowing.
+    const int nRows = static_cast<int>(m_lstItems.size());
+    m_pListBox->SendMessage(LB_INITSTORAGE, nRows, static_cast<LPARAM>(nRows) * kBytesPerRow);
+    m_pListBox->SetRedraw(FALSE);
+    for (vxListboxItemList::iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it)
+        m_pListBox->AddItem(*it);
+    m_pListBox->SetRedraw(TRUE);
+    m_pListBox->Invalidate(TRUE);
+}
+
+void vxDropWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_pListBox == NULL || !::IsWindow(m_pListBox->GetSafeHwnd())) {
+        CWnd::OnMouseMove(nFlags, point);
+        return;
+    }
+    CRect rcList;
+    m_pListBox->GetWindowRect(&rcList);
+    ScreenToClient(&rcList);
+    if (rcList.PtInRect(point)) {
+        // The list takes over: it hot-tracks and hands the capture back when left.
+        ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+        ::ReleaseCapture();
+        m_pListBox->SetFocus();
+        m_pListBox->SendMessage(WM_DROP_SETCAPTURE);
+        return;
+    }
+    SetCapture();
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void vxDropWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (!rcClient.PtInRect(point)) {
+        ::ReleaseCapture();
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+    }
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void vxDropWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
+{
+    CWnd::OnActivateApp(bActive, dwThreadID);
+    if (!bActive)
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+}
+
+void vxDropWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    m_rcList.SetRect(0, 0, cx, cy);
+    if (m_pListBox != NULL && ::IsWindow(m_pListBox->GetSafeHwnd()))
+        m_pListBox->MoveWindow(&m_rcList, TRUE);
+}
+
+void vxDropWnd::OnPaint()
+{
+    // The list covers the whole client area; the grip rectangle stays empty.
+    CPaintDC dc(this);
+    if (!m_rcGrip.IsRectEmpty())
+        dc.DrawFrameControl(&m_rcGrip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+}
+
+void vxDropWnd::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonUp(nFlags, point);
+}
+
+void vxDropWnd::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CWnd::OnShowWindow(bShow, nStatus);
+}
+
+LRESULT vxDropWnd::OnDropSetCapture(WPARAM, LPARAM)
+{
+    SetCapture();
+    return 0;
+}
+
+LRESULT vxDropWnd::OnDropReleaseCapture(WPARAM, LPARAM)
+{
+    ::ReleaseCapture();
+    return 0;
+}
