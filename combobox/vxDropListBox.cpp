@@ -77,8 +77,12 @@ int vxDropListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ShowWindow(SW_SHOW);
     SetWindowPos(&wndTopMost, lpCreateStruct->x, lpCreateStruct->y, lpCreateStruct->cx,
                  lpCreateStruct->cy, SWP_SHOWWINDOW);
-    if (m_pCombo != NULL)
-        SetFont(m_pCombo->GetFont(), TRUE);
+    // The combo's window keeps no font of its own (its class does not store WM_SETFONT):
+    // then the font it owns and draws with.
+    if (m_pCombo != NULL) {
+        CFont* pFont = m_pCombo->GetFont();
+        SetFont(pFont != NULL ? pFont : m_pCombo->GetEditTextFont(), TRUE);
+    }
     return 0;
 }
 
@@ -165,7 +169,8 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
     const int nRow = RowAt(point);
     const int nCur = GetCurSel();
     // Disabled rows choose nothing and close nothing.
-    if (!(nRow != -1 && IsRowDisabled(nRow)) && !(nCur != -1 && IsRowDisabled(nCur))) {
+    const bool bCloses = !(nRow != -1 && IsRowDisabled(nRow)) && !(nCur != -1 && IsRowDisabled(nCur));
+    if (bCloses) {
         // The choice is the hot-tracked row; an element click only closes.
         if (nCur != -1 && !m_bElementClicked)
             m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nCur);
@@ -174,6 +179,10 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
     }
     m_bElementClicked = FALSE;
     CListBox::OnLButtonUp(nFlags, point);
+    // The list box's own button-up lets the capture go; a list that stays open takes it
+    // back, or a click outside would no longer close it.
+    if (!bCloses)
+        SetCapture();
 }
 
 LRESULT vxDropListBox::OnElementClick(WPARAM wParam, LPARAM lParam)

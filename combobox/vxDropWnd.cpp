@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_SHOWWINDOW()
     ON_WM_ACTIVATEAPP()
+    ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropWnd::OnDropSetCapture)
     ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropWnd::OnDropReleaseCapture)
 END_MESSAGE_MAP()
@@ -166,6 +167,13 @@ void vxDropWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
     CWnd::OnActivateApp(bActive, dwThreadID);
     if (!bActive)
         m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+}
+
+BOOL vxDropWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    // With the capture on the frame the wheel comes here: the combo scrolls the list.
+    return static_cast<BOOL>(m_pCombo->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, zDelta),
+                                                   MAKELPARAM(pt.x, pt.y)));
 }
 
 void vxDropWnd::OnSize(UINT nType, int cx, int cy)

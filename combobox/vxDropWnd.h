@@ -42,6 +42,7 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg LRESULT OnDropSetCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropReleaseCapture(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

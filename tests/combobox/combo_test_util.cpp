@@ -1,5 +1,8 @@
 #include "combo_test_util.h"
 
+#include "vxDropListBox.h"
+#include "vxDropWnd.h"
+
 #include <vexelcore.h>
 
 
@@ -10,6 +13,18 @@ void ProbeCombo::DisableItem(int nIndex)
     vxListboxItemList::iterator it = m_lstItems.begin();
     std::advance(it, nIndex);
     it->bDisabled = TRUE;
+}
+
+HWND ProbeCombo::FrameHwnd() const
+{
+    return m_pDropWnd != NULL ? m_pDropWnd->GetSafeHwnd() : NULL;
+}
+
+HWND ProbeCombo::ListHwnd() const
+{
+    return m_pDropWnd != NULL && m_pDropWnd->GetListBox() != NULL
+               ? m_pDropWnd->GetListBox()->GetSafeHwnd()
+               : NULL;
 }
 
 BOOL ProbeCombo::CallPreTranslate(UINT message, WPARAM vk)
@@ -154,6 +169,17 @@ void ComboFixture::FocusAway()
 {
     ::SetFocus(m_host.Hwnd());
     PumpTranslated();
+}
+
+POINT RowPoint(HWND hList, int nRow, int nRowHeight)
+{
+    const int nTop = static_cast<int>(::SendMessageA(hList, LB_GETTOPINDEX, 0, 0));
+    return vxtest::ScreenPoint(hList, 30, (nRow - nTop) * nRowHeight + nRowHeight / 2);
+}
+
+bool WaitClosed(ProbeCombo& combo)
+{
+    return PumpTranslatedUntil([&] { return combo.DropWnd() == NULL; });
 }
 
 std::vector<std::string> Journal(const char* contains)

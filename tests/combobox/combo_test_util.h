@@ -31,6 +31,9 @@ public:
     int WheelDelta() const { return m_nWheelDelta; }
     const CRect& EditMargin() const { return m_rcEditMargin; }
     vxDropWnd* DropWnd() const { return m_pDropWnd; }
+    HWND FrameHwnd() const;              // the open drop-down frame, or null
+    HWND ListHwnd() const;               // its list, or null
+    BOOL SelEndOk() const { return m_bSelEndOk; }
     void DisableItem(int nIndex);
     BOOL CallPreTranslate(UINT message, WPARAM vk); // a key message to the combo
 };
@@ -71,6 +74,11 @@ private:
     vxtest::HostWindow m_host;
     ProbeCombo* m_pCombo;
 };
+
+// Screen point in the middle of a drop list row (client y of the row's centre).
+POINT RowPoint(HWND hList, int nRow, int nRowHeight = 26);
+// Pumps until the combo has no drop-down or the bound passes.
+bool WaitClosed(ProbeCombo& combo);
 
 // Journal lines of the skin engine that mention one of the given texts.
 std::vector<std::string> Journal(const char* contains = nullptr);

@@ -1,0 +1,468 @@
+// The drop list under real input: opening and closing by every path, the frame's place and
+// looks, the skin engine's rows, the capture hand-off, hot-tracking over disabled rows,
+// choosing by click and Enter, the wheel, the "close" element and the notification orders.
+#include "combo_test_util.h"
+
+#include "vxDropListBox.h"
+
+#include <gtest/gtest.h>
+
+#include <vexelcore.h>
+
+#include <algorithm>
+
+using namespace combotest;
+
+namespace {
+
+const std::vector<UINT> kOpen = {CBN_DROPDOWN};
+const std::vector<UINT> kCancel = {CBN_SELENDCANCEL, CBN_CLOSEUP};
+const std::vector<UINT> kChoice = {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE};
+
+// A drop-list combo with the focus and ten items, every other one with an image.
+struct DropFixture : ComboFixture {
+    explicit DropFixture(DWORD dwStyle = CBS_DROPDOWNLIST) : ComboFixture(dwStyle)
+    {
+        for (int i = 0; i < 10; ++i) {
+            CString text;
+            text.Format("item %d", i);
+            Combo().AddString(text, i % 2 == 0 ? "img.even" : NULL);
+        }
+        ::SetFocus(Hwnd());
+        ParkPointer();
+        ClearCodes();
+    }
+    // The pointer away from where the list opens.
+    void ParkPointer()
+    {
+        vxtest::MouseMove(vxtest::ScreenPoint(Host().Hwnd(), 700, 20));
+        PumpTranslatedFor(30);
+    }
+    bool WaitOpen()
+    {
+        return PumpTranslatedUntil([&] { return Combo().FrameHwnd() != NULL; });
+    }
+    void ClickButton()
+    {
+        vxtest::Click(vxtest::ScreenPoint(Hwnd(), kComboWidth - 8, kComboHeight / 2));
+        PumpTranslatedFor(50);
+    }
+    void MoveTo(POINT pt)
+    {
+        vxtest::MouseMove(pt);
+        PumpTranslatedFor(40);
+    }
+    void ClickAt(POINT pt)
+    {
+        vxtest::Click(pt);
+        PumpTranslatedFor(50);
+    }
+};
+
+int CurRow(HWND hList)
+{
+    return static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));
+}
+
+TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    vxJournalClear();
+    f.ClickButton();
+    ASSERT_TRUE(f.WaitOpen());
+    EXPECT_TRUE(c.Dropped());
+    EXPECT_TRUE(c.GetDroppedState());
+    EXPECT_EQ(f.Codes(), kOpen);
+
+    // The frame: a tool window of the desktop, top-most, under the combo, as wide as it,
+    // ten rows of 26 and the border high; the frame has the capture.
+    HWND hFrame = c.FrameHwnd();
+    HWND hList = c.ListHwnd();
+    ASSERT_NE(hList, static_cast<HWND>(NULL));
+    EXPECT_EQ(::GetParent(hList), hFrame);
+    EXPECT_EQ(::GetDlgCtrlID(hList), 101);
+    EXPECT_TRUE(::IsWindowVisible(hFrame));
+    EXPECT_TRUE(::IsWindowVisible(hList));
+    EXPECT_TRUE(::GetWindowLongA(hFrame, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(hFrame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(::GetWindowLongA(hList, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(::GetWindowLongA(hList, GWL_STYLE) & LBS_OWNERDRAWFIXED);
+    CRect rcCombo, rcFrame, rcDropped;
+    ::GetWindowRect(f.Hwnd(), &rcCombo);
+    ::GetWindowRect(hFrame, &rcFrame);
+    EXPECT_EQ(rcFrame, CRect(rcCombo.left, rcCombo.bottom, rcCombo.right, rcCombo.bottom + 264));
+    c.GetDroppedControlRect(&rcDropped);
+    EXPECT_EQ(rcDropped, rcFrame);
+    EXPECT_EQ(::GetCapture(), hFrame);
+    EXPECT_EQ(::SendMessageA(hList, LB_GETCOUNT, 0, 0), 10);
+    EXPECT_EQ(::SendMessageA(hList, LB_GETITEMHEIGHT, 0, 0), 26);
+    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(hList, WM_GETFONT, 0, 0)),
+              static_cast<HFONT>(c.Font()->GetSafeHandle()));
+    EXPECT_EQ(c.GetTopIndex(), 0);
+
+    // The engine paints the list: its skin, and every row's text and (where set) image.
+    const std::string list = HandleText(hList);
+    EXPECT_EQ(Journal(("vxSkinWindow(" + list).c_str()),
+              std::vector<std::string>({"vxSkinWindow(" + list + ",108,\"combobox.listbox\",0)"}));
+    std::vector<std::string> rows;
+    for (int i = 0; i < 10; ++i) {
+        rows.push_back("vxSetDrawItemValueEx(" + list + "," + std::to_string(i) +
+                       ",0,\"text.default\",\"item " + std::to_string(i) + "\",0)");
+        if (i % 2 == 0)
+            rows.push_back("vxSetDrawItemValueEx(" + list + "," + std::to_string(i) +
+                           ",0,\"image.default\",\"img.even\",0)");
+        EXPECT_STREQ(vxGetDrawItemValue(hList, i, "text.default"),
+                     ("item " + std::to_string(i)).c_str());
+    }
+    EXPECT_EQ(Journal(("vxSetDrawItemValueEx(" + list).c_str()), rows);
+    EXPECT_EQ(Journal("vxLockState"),
+              std::vector<std::string>({"vxLockState(" + HandleText(f.Hwnd()) + ",1)"}));
+
+    // The button again (outside the frame, which has the capture): closed without a choice.
+    f.ClearCodes();
+    f.ClickButton();
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_FALSE(c.Dropped());
+    EXPECT_EQ(f.Codes(), kCancel);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_FALSE(::IsWindow(hList));
+    EXPECT_NE(::GetCapture(), hFrame);
+    EXPECT_EQ(c.GetTopIndex(), -1);
+    EXPECT_EQ(c.CurSelIndex(), -1);
+    EXPECT_EQ(::GetFocus(), f.Hwnd());
+}
+
+TEST(DropList, KeysToggleTheList)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    EXPECT_EQ(f.Codes(), kOpen);
+    f.ClearCodes();
+    Key(VK_F4);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kCancel);
+
+    f.ClearCodes();
+    AltKey(VK_DOWN);
+    ASSERT_TRUE(f.WaitOpen());
+    EXPECT_EQ(f.Codes(), kOpen);
+    f.ClearCodes();
+    AltKey(VK_UP);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kCancel);
+
+    // Escape closes without a choice.
+    f.ClearCodes();
+    AltKey(VK_DOWN);
+    ASSERT_TRUE(f.WaitOpen());
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+
+    // ShowDropDown both ways, and nothing when there is nothing to change.
+    f.ClearCodes();
+    c.ShowDropDown(TRUE);
+    EXPECT_TRUE(c.GetDroppedState());
+    c.ShowDropDown(TRUE);
+    c.ShowDropDown(FALSE);
+    EXPECT_FALSE(c.GetDroppedState());
+    c.ShowDropDown(FALSE);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST(DropList, EnterChoosesTheRowMovedToByKeys)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    c.DisableItem(2);
+    c.SetCurSel(0);
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    HWND hList = c.ListHwnd();
+    EXPECT_EQ(CurRow(hList), 0);
+    // Down passes over the disabled row 2; no notification while moving.
+    f.ClearCodes();
+    Key(VK_DOWN);
+    EXPECT_EQ(CurRow(hList), 1);
+    Key(VK_DOWN);
+    EXPECT_EQ(CurRow(hList), 3);
+    Key(VK_UP);
+    EXPECT_EQ(CurRow(hList), 1);
+    Key(VK_DOWN);
+    EXPECT_TRUE(f.Codes().empty());
+    Key(VK_RETURN);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kChoice);
+    EXPECT_EQ(c.CurSelIndex(), 3);
+    EXPECT_STREQ(c.FieldText(), "item 3");
+    EXPECT_EQ(c.GetCurSel(), 3);
+
+    // On the last row Down changes nothing.
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    hList = c.ListHwnd();
+    for (int i = 0; i < 12; ++i)
+        Key(VK_DOWN);
+    EXPECT_EQ(CurRow(hList), 9);
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(c.CurSelIndex(), 3);
+}
+
+TEST(DropList, PointerHandsTheCaptureAndHotTracksPastDisabledRows)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    c.DisableItem(3);
+    f.ClickButton();
+    ASSERT_TRUE(f.WaitOpen());
+    HWND hFrame = c.FrameHwnd();
+    HWND hList = c.ListHwnd();
+    EXPECT_EQ(::GetCapture(), hFrame);
+    f.ClearCodes();
+
+    // Into the list: the list takes the capture and tracks the row under the pointer.
+    f.MoveTo(RowPoint(hList, 2));
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return ::GetCapture() == hList; }));
+    EXPECT_EQ(CurRow(hList), 2);
+    // The focus moving into the combo's own list (the platform may refuse it to a window
+    // that is a child of the desktop) keeps the list open and tells nothing.
+    EXPECT_TRUE(::GetFocus() == hList || ::GetFocus() == f.Hwnd());
+    c.SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(hList));
+    PumpTranslatedFor(30);
+    EXPECT_TRUE(c.DropWnd() != NULL);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>());
+    // Over the disabled row the selection stays.
+    f.MoveTo(RowPoint(hList, 3));
+    EXPECT_EQ(CurRow(hList), 2);
+    f.MoveTo(RowPoint(hList, 5));
+    EXPECT_EQ(CurRow(hList), 5);
+    // Out of the list: the frame has the capture again.
+    f.ParkPointer();
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return ::GetCapture() == hFrame; }));
+    f.MoveTo(RowPoint(hList, 1));
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return ::GetCapture() == hList; }));
+    EXPECT_EQ(CurRow(hList), 1);
+
+    // A click on the disabled row chooses nothing and closes nothing.
+    f.ClickAt(RowPoint(hList, 3));
+    EXPECT_TRUE(c.DropWnd() != NULL);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>());
+    EXPECT_EQ(c.CurSelIndex(), -1);
+
+    // A click outside: closed without a choice, the selection as it was.
+    f.ClickAt(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 500));
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kCancel);
+    EXPECT_EQ(c.CurSelIndex(), -1);
+    EXPECT_STREQ(c.FieldText(), "");
+    EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
+    // The focus went back to the combo without a second CBN_SETFOCUS.
+    EXPECT_EQ(::GetFocus(), f.Hwnd());
+}
+
+TEST(DropList, ClickChoosesTheFirstItemOfThatText)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"red", "green", "red", "blue"});
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+    f.ClearCodes();
+    Key(VK_F4);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    HWND hList = c.ListHwnd();
+    vxtest::MouseMove(RowPoint(hList, 2));
+    PumpTranslatedFor(50);
+    vxtest::Click(RowPoint(hList, 2));
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_STREQ(c.FieldText(), "red");
+    EXPECT_EQ(c.CurSelIndex(), 0);
+    EXPECT_EQ(c.GetCurSel(), 0);
+    char text[16] = {};
+    ::GetWindowTextA(f.Hwnd(), text, sizeof(text));
+    EXPECT_STREQ(text, "red");
+    EXPECT_FALSE(c.SelEndOk());
+    EXPECT_EQ(::GetFocus(), f.Hwnd());
+}
+
+TEST(DropList, ClickInADropDownComboFillsTheEdit)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"alpha", "beta", "gamma"});
+    // The first paint with a selection fills the edit; done before the choice.
+    c.SetCurSel(2);
+    ::UpdateWindow(f.Hwnd());
+    PumpTranslated();
+    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    // A click left of the button strip does not toggle: it is outside the frame and closes.
+    HWND hList = c.ListHwnd();
+    vxtest::MouseMove(RowPoint(hList, 1));
+    PumpTranslatedFor(50);
+    f.ClearCodes();
+    vxtest::Click(RowPoint(hList, 1));
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kChoice);
+    CString text;
+    c.Edit()->GetWindowText(text);
+    EXPECT_STREQ(text, "beta");
+    EXPECT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
+    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(0, 4)));
+    EXPECT_EQ(c.GetCurSel(), 1);
+    EXPECT_EQ(c.CurSelIndex(), 1);
+}
+
+TEST(DropList, WheelScrollsThreeRowsANotch)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    for (int i = 0; i < 30; ++i)
+        c.AddString("row");
+    c.SetDefaultVisibleItems(5);
+    ::SetFocus(f.Hwnd());
+    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+    Key(VK_F4);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    CRect rcFrame;
+    ::GetWindowRect(c.FrameHwnd(), &rcFrame);
+    EXPECT_EQ(rcFrame.Height(), 5 * 26 + 2);
+    EXPECT_EQ(c.GetTopIndex(), 0);
+    vxtest::Wheel(-WHEEL_DELTA);
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return c.GetTopIndex() == 3; }));
+    vxtest::Wheel(-WHEEL_DELTA);
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return c.GetTopIndex() == 6; }));
+    // Part notches add up.
+    vxtest::Wheel(WHEEL_DELTA / 2);
+    PumpTranslatedFor(50);
+    EXPECT_EQ(c.GetTopIndex(), 6);
+    vxtest::Wheel(WHEEL_DELTA / 2);
+    EXPECT_TRUE(PumpTranslatedUntil([&] { return c.GetTopIndex() == 3; }));
+    EXPECT_EQ(c.SetTopIndex(10), 0);
+    EXPECT_EQ(c.GetTopIndex(), 10);
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(c));
+}
+
+TEST(DropList, CloseElementTellsTheParentAndChoosesNothing)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    HWND hList = c.ListHwnd();
+    f.MoveTo(RowPoint(hList, 3));
+    f.ClearCodes();
+    // The element click arrives between the button-down and the button-up of the click.
+    vxtest::MouseDown();
+    PumpTranslatedFor(30);
+    EXPECT_EQ(::SendMessageA(hList, WM_DROPLIST_ELEMENTCLICK, 3, reinterpret_cast<LPARAM>("close")), 1);
+    vxtest::MouseUp();
+    ASSERT_TRUE(WaitClosed(c));
+    PumpTranslatedFor(30);
+    EXPECT_EQ(f.Codes(), kCancel);
+    EXPECT_EQ(c.CurSelIndex(), -1);
+    const std::vector<vxtest::RecordedMessage> closes = f.Host().Recorder().Filter(WM_COMBO_ITEMCLOSE);
+    ASSERT_EQ(closes.size(), 1u);
+    EXPECT_EQ(closes[0].wParam, 3u);
+    EXPECT_EQ(closes[0].lParam, 0);
+    EXPECT_TRUE(closes[0].posted);
+
+    // Another element's click closes as well without telling the parent; a null name too.
+    f.Host().Recorder().Clear();
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    hList = c.ListHwnd();
+    f.MoveTo(RowPoint(hList, 1));
+    vxtest::MouseDown();
+    PumpTranslatedFor(30);
+    ::SendMessageA(hList, WM_DROPLIST_ELEMENTCLICK, 1, reinterpret_cast<LPARAM>("Close"));
+    ::SendMessageA(hList, WM_DROPLIST_ELEMENTCLICK, 1, 0);
+    vxtest::MouseUp();
+    ASSERT_TRUE(WaitClosed(c));
+    PumpTranslatedFor(30);
+    EXPECT_EQ(f.Host().Recorder().Count(WM_COMBO_ITEMCLOSE), 0);
+    EXPECT_EQ(c.CurSelIndex(), -1);
+}
+
+TEST(DropList, DeactivationAndFocusLossClose)
+{
+    DropFixture f;
+    ProbeCombo& c = f.Combo();
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    f.ClearCodes();
+    // The application loses the activation: the frame posts the close.
+    ::SendMessageA(c.FrameHwnd(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_TRUE(c.DropWnd() != NULL);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), kCancel);
+
+    // The focus going elsewhere: the combo's own notices first, then the posted close.
+    Key(VK_F4);
+    ASSERT_TRUE(f.WaitOpen());
+    f.ClearCodes();
+    f.FocusAway();
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_KILLFOCUS, CBN_SELENDCANCEL,
+                                            CBN_CLOSEUP}));
+}
+
+TEST(DropList, NothingOpensWithoutItemsOrRows)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+    f.ClearCodes();
+    Key(VK_F4);
+    c.ShowDropDown(TRUE);
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_FALSE(c.GetDroppedState());
+    EXPECT_TRUE(f.Codes().empty());
+    RECT rc = {1, 2, 3, 4};
+    c.GetDroppedControlRect(&rc);
+    EXPECT_EQ(CRect(rc), CRect(1, 2, 3, 4));
+    c.GetDroppedControlRect(NULL);
+
+    // A row height of 0 opens a list of one-pixel rows; tracking divides by nothing.
+    f.Fill({"a", "b"});
+    c.SetItemHeight(0, 0);
+    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+    Key(VK_F4);
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    EXPECT_EQ(::SendMessageA(c.ListHwnd(), LB_GETITEMHEIGHT, 0, 0), 1);
+    CRect rcFrame;
+    ::GetWindowRect(c.FrameHwnd(), &rcFrame);
+    EXPECT_EQ(rcFrame.Height(), std::max(6, ::GetSystemMetrics(SM_CYVSCROLL)));
+    vxtest::MouseMove(vxtest::ScreenPoint(c.ListHwnd(), 5, 1));
+    PumpTranslatedFor(50);
+    ::SendMessageA(c.ListHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 1));
+    // Rows that name no item choose nothing.
+    c.SendMessage(WM_COMBO_SELECTEDITEM, 7);
+    c.SendMessage(WM_COMBO_SELECTEDITEM, static_cast<WPARAM>(-1));
+    EXPECT_TRUE(c.DropWnd() != NULL);
+    EXPECT_EQ(c.CurSelIndex(), -1);
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed(c));
+}
+
+// A style without the drop-down bits opens nothing.
+TEST(DropList, PlainStyleOpensNothing)
+{
+    ComboFixture f(0);
+    f.Fill({"a"});
+    f.Combo().ShowDropDown(TRUE);
+    f.Combo().SendMessage(WM_COMBO_DROPDOWNBUTTON);
+    EXPECT_EQ(f.Combo().DropWnd(), nullptr);
+    EXPECT_TRUE(f.Codes().empty());
+}
+
+} // namespace
