@@ -1,0 +1,261 @@
+// Typing into a drop-down combo through real key input: inline completion, the filtered
+// drop list, the notifications sent and not sent, and texts set by the program.
+#include "combo_test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <vexelcore.h>
+
+using namespace combotest;
+
+namespace {
+
+// A drop-down combo with the focus in its edit and the given option bits.
+struct TypingFixture : ComboFixture {
+    TypingFixture(DWORD dwOptions, std::initializer_list<const char*> texts)
+        : ComboFixture(CBS_DROPDOWN)
+    {
+        Combo().ModifyCBStyle(0, dwOptions);
+        Fill(texts);
+        vxtest::MouseMove(vxtest::ScreenPoint(Host().Hwnd(), 700, 20));
+        ::SetFocus(Combo().Edit()->GetSafeHwnd());
+        PumpTranslated();
+        ClearCodes();
+    }
+    CString Text()
+    {
+        CString text;
+        Combo().Edit()->GetWindowText(text);
+        return text;
+    }
+    DWORD Sel() { return Combo().GetEditSel(); }
+    // Rows of the open drop list.
+    std::vector<std::string> Rows()
+    {
+        std::vector<std::string> rows;
+        HWND hList = Combo().ListHwnd();
+        const int n = hList != NULL ? static_cast<int>(::SendMessageA(hList, LB_GETCOUNT, 0, 0)) : 0;
+        for (int i = 0; i < n; ++i)
+            rows.push_back(vxGetDrawItemValue(hList, i, "text.default"));
+        return rows;
+    }
+};
+
+DWORD Sel(int nStart, int nEnd)
+{
+    return static_cast<DWORD>(MAKELONG(nStart, nEnd));
+}
+
+TEST(ComboTyping, CompletionFromTheFirstItemWithTheTypedStart)
+{
+    TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot", "banana"});
+    Type("a");
+    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_EQ(f.Sel(), Sel(1, 5));
+    // Each key: the outer update and change, with the completion's nested pair inside.
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_EDITUPDATE,
+                                            CBN_EDITCHANGE}));
+    Type("p");
+    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_EQ(f.Sel(), Sel(2, 5));
+    Type("r");
+    EXPECT_STREQ(f.Text(), "apricot");
+    EXPECT_EQ(f.Sel(), Sel(3, 7));
+    // No item begins with the text: it stays as typed.
+    Type("x");
+    EXPECT_STREQ(f.Text(), "aprx");
+    EXPECT_EQ(f.Sel(), Sel(4, 4));
+    // Nothing opened while completing.
+    EXPECT_EQ(f.Combo().DropWnd(), nullptr);
+}
+
+TEST(ComboTyping, CompletionIsCaseSensitive)
+{
+    TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot"});
+    Type("A");
+    EXPECT_STREQ(f.Text(), "A");
+    EXPECT_EQ(f.Sel(), Sel(1, 1));
+}
+
+TEST(ComboTyping, BackspaceStopsCompletionUntilRightArrow)
+{
+    TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot"});
+    Type("ap");
+    EXPECT_STREQ(f.Text(), "apple");
+    // Backspace removes the selected tail; no completion after it.
+    Key(VK_BACK);
+    EXPECT_STREQ(f.Text(), "ap");
+    Key(VK_BACK);
+    EXPECT_STREQ(f.Text(), "a");
+    EXPECT_EQ(f.Sel(), Sel(1, 1));
+    // Right-arrow at the end completes.
+    Key(VK_RIGHT);
+    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_EQ(f.Sel(), Sel(1, 5));
+    // Right-arrow with a selection only moves the caret.
+    Key(VK_RIGHT);
+    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_EQ(HIWORD(f.Sel()), LOWORD(f.Sel()));
+    // Emptied with the completion on: no update notice.
+    f.Combo().SetEditSel(0, -1);
+    f.ClearCodes();
+    Type("q");
+    EXPECT_STREQ(f.Text(), "q");
+    f.Combo().SetEditSel(0, -1);
+    f.ClearCodes();
+    ChordKey(VK_CONTROL, 'X');
+    EXPECT_STREQ(f.Text(), "");
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITCHANGE}));
+}
+
+TEST(ComboTyping, FilteredListFollowsEveryKey)
+{
+    TypingFixture f(VXCB_FILTEREDLIST, {"apple", "apricot", "banana"});
+    ProbeCombo& c = f.Combo();
+    Type("a");
+    ASSERT_TRUE(c.DropWnd() != NULL);
+    EXPECT_FALSE(c.Dropped());
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
+    // The typing goes on in the edit; only the open is told.
+    EXPECT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN}));
+    f.ClearCodes();
+    Type("p");
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_DROPDOWN}));
+    f.ClearCodes();
+    Type("p");
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple"}));
+    // No match: the list closes and none opens; then the edit notices come again.
+    f.ClearCodes();
+    Type("x");
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_EDITUPDATE,
+                                            CBN_EDITCHANGE}));
+    // Back to a match, then emptied: the list closes without an update notice.
+    Key(VK_BACK);
+    Key(VK_BACK);
+    Key(VK_BACK);
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
+    f.ClearCodes();
+    Key(VK_BACK);
+    EXPECT_STREQ(f.Text(), "");
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_EDITCHANGE}));
+    f.ClearCodes();
+    Type("b");
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"banana"}));
+    // Escape closes the filtered list.
+    f.ClearCodes();
+    Key(VK_ESCAPE);
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
+TEST(ComboTyping, ChoosingFromTheFilteredList)
+{
+    TypingFixture f(VXCB_FILTEREDLIST, {"banana", "apple", "apricot"});
+    ProbeCombo& c = f.Combo();
+    // The first paint with a selection fills the edit once; done before the typing.
+    c.SetCurSel(0);
+    ::UpdateWindow(f.Hwnd());
+    c.SetText("");
+    f.ClearCodes();
+    Type("ap");
+    ASSERT_TRUE(c.ListHwnd() != NULL);
+    HWND hList = c.ListHwnd();
+    vxtest::MouseMove(RowPoint(hList, 1));
+    PumpTranslatedFor(50);
+    f.ClearCodes();
+    vxtest::Click(RowPoint(hList, 1));
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_STREQ(f.Text(), "apricot");
+    // The index counts in the full list.
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_EQ(c.GetCurSel(), 2);
+    // The choice written into the edit opened no new filtered list.
+    PumpTranslatedFor(50);
+    EXPECT_EQ(c.DropWnd(), nullptr);
+
+    // Enter on the filtered list chooses its selected row; Down first selects row 0.
+    f.Combo().SetEditSel(0, -1);
+    Type("ba");
+    ASSERT_TRUE(c.ListHwnd() != NULL);
+    Key(VK_DOWN);
+    f.ClearCodes();
+    Key(VK_RETURN);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_STREQ(f.Text(), "banana");
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+}
+
+TEST(ComboTyping, BothAidsCompleteThenFilterOnTheTypedText)
+{
+    TypingFixture f(VXCB_AUTOCOMPLETE | VXCB_FILTEREDLIST, {"apple", "apricot", "banana"});
+    Type("a");
+    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
+    // The nested update of the completion is told (no list yet), then the list opens.
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_DROPDOWN}));
+    Key(VK_ESCAPE);
+}
+
+TEST(ComboTyping, ProgramTextsRunNoTypingAid)
+{
+    TypingFixture f(VXCB_AUTOCOMPLETE | VXCB_FILTEREDLIST, {"apple", "apricot"});
+    ProbeCombo& c = f.Combo();
+    // With the focus in the edit and elsewhere alike.
+    c.SetText("a");
+    EXPECT_STREQ(f.Text(), "a");
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE}));
+    f.FocusAway();
+    f.ClearCodes();
+    c.SetText("ap");
+    EXPECT_STREQ(f.Text(), "ap");
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE}));
+    CString text;
+    c.GetText(text);
+    EXPECT_STREQ(text, "ap");
+    char buffer[8] = {};
+    EXPECT_EQ(c.GetText(buffer), 2);
+    EXPECT_STREQ(buffer, "ap");
+    EXPECT_EQ(c.GetText(static_cast<char*>(NULL)), -1);
+    // Keys moving the selection with the list closed write the edit quietly too.
+    ::SetFocus(c.Edit()->GetSafeHwnd());
+    PumpTranslated();
+    c.SetCurSel(0);
+    Key(VK_DOWN);
+    EXPECT_STREQ(f.Text(), "apricot");
+    EXPECT_EQ(c.DropWnd(), nullptr);
+}
+
+TEST(ComboTyping, FocusNoticesOfTheEdit)
+{
+    TypingFixture f(0, {"apple"});
+    ProbeCombo& c = f.Combo();
+    f.FocusAway();
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_KILLFOCUS}));
+    f.ClearCodes();
+    // A click on the button gives the focus (one CBN_SETFOCUS) and opens the list.
+    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.DropWnd() != NULL; }));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SETFOCUS, CBN_DROPDOWN}));
+    // The button again: the edit keeps the focus, no second CBN_SETFOCUS.
+    f.ClearCodes();
+    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
+    ASSERT_TRUE(WaitClosed(c));
+    PumpTranslatedFor(30);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
+    // With the list open the edit's focus loss tells nothing.
+    c.ShowDropDown(TRUE);
+    f.ClearCodes();
+    c.Edit()->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(c.ListHwnd()));
+    EXPECT_TRUE(f.Codes().empty());
+    c.ShowDropDown(FALSE);
+}
+
+} // namespace
