@@ -1,0 +1,154 @@
+// The combo box's page: a drop-list combo with images, an auto-completing and a filtering
+// drop-down combo, one with 100,000 items, a disabled one, and a combo near the bottom whose
+// list opens above it. Once the page is shown, the first combo's list is opened below it
+// and the bottom combo's above it.
+#include "gallery_page.h"
+
+#include "vxCtrlComboBox.h"
+
+#include <vexelcore.h>
+
+#include <cstdio>
+
+namespace {
+
+const UINT WM_APP_OPEN_LISTS = WM_APP + 1;
+
+// A 20x20 glyph on magenta (the engine's transparent colour): a coloured rounded square.
+void RegisterGlyph(const char* name, COLORREF colour)
+{
+    HDC screen = ::GetDC(NULL);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 20, 20);
+    HGDIOBJ oldBitmap = ::SelectObject(mem, bitmap);
+    RECT rc = {0, 0, 20, 20};
+    HBRUSH back = ::CreateSolidBrush(RGB(255, 0, 255));
+    ::FillRect(mem, &rc, back);
+    HBRUSH fill = ::CreateSolidBrush(colour);
+    HGDIOBJ oldBrush = ::SelectObject(mem, fill);
+    HGDIOBJ oldPen = ::SelectObject(mem, ::GetStockObject(NULL_PEN));
+    ::RoundRect(mem, 1, 1, 20, 20, 6, 6);
+    ::SelectObject(mem, oldPen);
+    ::SelectObject(mem, oldBrush);
+    ::SelectObject(mem, oldBitmap);
+    ::DeleteObject(fill);
+    ::DeleteObject(back);
+    ::DeleteDC(mem);
+    ::ReleaseDC(NULL, screen);
+    // The engine keeps a copy.
+    vxRegisterImage(name, bitmap);
+    ::DeleteObject(bitmap);
+}
+
+struct Entry {
+    const char* text;
+    const char* image;
+};
+
+const Entry kColours[] = {
+    {"Crimson", "cbpage.red"},     {"Tangerine", "cbpage.orange"}, {"Sunflower", "cbpage.yellow"},
+    {"Meadow", "cbpage.green"},    {"Lagoon", "cbpage.teal"},      {"Ocean", "cbpage.blue"},
+    {"Violet", "cbpage.purple"},   {"Graphite", "cbpage.grey"},    {"Rose", "cbpage.pink"},
+    {"Sand", "cbpage.sand"},
+};
+
+const char* const kCities[] = {
+    "Amsterdam", "Antwerp", "Athens", "Barcelona", "Berlin", "Bern", "Bordeaux", "Bratislava",
+    "Brussels", "Budapest", "Copenhagen", "Dublin", "Edinburgh", "Florence", "Geneva",
+    "Hamburg", "Helsinki", "Lisbon", "Ljubljana", "London", "Lyon", "Madrid", "Milan",
+    "Munich", "Naples", "Oslo", "Paris", "Prague", "Riga", "Rome", "Stockholm", "Tallinn",
+    "Vienna", "Vilnius", "Warsaw", "Zagreb", "Zurich",
+};
+
+class ComboBoxPage : public GalleryPage
+{
+protected:
+    virtual void Build()
+    {
+        RegisterGlyph("cbpage.red", RGB(200, 40, 50));
+        RegisterGlyph("cbpage.orange", RGB(240, 130, 30));
+        RegisterGlyph("cbpage.yellow", RGB(235, 200, 40));
+        RegisterGlyph("cbpage.green", RGB(60, 160, 70));
+        RegisterGlyph("cbpage.teal", RGB(30, 150, 150));
+        RegisterGlyph("cbpage.blue", RGB(40, 90, 200));
+        RegisterGlyph("cbpage.purple", RGB(130, 60, 180));
+        RegisterGlyph("cbpage.grey", RGB(100, 100, 110));
+        RegisterGlyph("cbpage.pink", RGB(230, 120, 170));
+        RegisterGlyph("cbpage.sand", RGB(210, 180, 130));
+
+        // Left column: the drop-list combo with images, its list opened below.
+        AddCaption(CRect(20, 16, 320, 36), "Drop list with images (opened below)");
+        Make(m_colours, CBS_DROPDOWNLIST, CRect(20, 40, 280, 66), 1);
+        for (const Entry& e : kColours)
+            m_colours.AddString(e.text, e.image);
+        m_colours.SetDefaultVisibleItems(8);
+        m_colours.SetCurSel(5);
+
+        // Right column: typing aids, the large list and a disabled combo.
+        AddCaption(CRect(360, 16, 700, 36), "Auto-completing drop-down (type \"Bu\")");
+        Make(m_complete, CBS_DROPDOWN | CBS_AUTOHSCROLL, CRect(360, 40, 620, 66), 2);
+        m_complete.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
+        for (const char* city : kCities)
+            m_complete.AddString(city);
+        m_complete.SetText("Budapest");
+
+        AddCaption(CRect(360, 90, 700, 110), "Filtered drop-down (lists the cities typed)");
+        Make(m_filtered, CBS_DROPDOWN | CBS_AUTOHSCROLL, CRect(360, 114, 620, 140), 3);
+        m_filtered.ModifyCBStyle(0, VXCB_FILTEREDLIST);
+        for (const char* city : kCities)
+            m_filtered.AddString(city);
+        m_filtered.SetText("Vienna");
+
+        AddCaption(CRect(360, 164, 700, 184), "100,000 items");
+        Make(m_large, CBS_DROPDOWNLIST, CRect(360, 188, 620, 214), 4);
+        char text[32];
+        for (int i = 0; i < 100000; ++i) {
+            std::snprintf(text, sizeof(text), "Order %06d", i);
+            m_large.AddString(text);
+        }
+        m_large.SetCurSel(54321);
+
+        AddCaption(CRect(360, 238, 700, 258), "Disabled");
+        Make(m_disabled, CBS_DROPDOWNLIST, CRect(360, 262, 620, 288), 5);
+        for (int i = 0; i < 3; ++i)
+            m_disabled.AddString(kColours[i].text, kColours[i].image);
+        m_disabled.SetCurSel(1);
+        m_disabled.EnableWindow(FALSE);
+
+        // Bottom: few rows fit below for its minimum of 40, so its list opens above.
+        AddCaption(CRect(80, 584, 350, 604), "Near the bottom (opened above)", SS_RIGHT);
+        Make(m_bottom, CBS_DROPDOWNLIST, CRect(360, 580, 620, 606), 6);
+        for (const Entry& e : kColours)
+            m_bottom.AddString(e.text, e.image);
+        m_bottom.SetMinVisibleItems(40);
+        m_bottom.SetDefaultVisibleItems(6);
+        m_bottom.SetCurSel(2);
+
+        // Opened once the page stands at its place on the screen.
+        PostMessage(WM_APP_OPEN_LISTS);
+    }
+
+    afx_msg LRESULT OnOpenLists(WPARAM, LPARAM)
+    {
+        m_colours.ShowDropDown(TRUE);
+        m_bottom.ShowDropDown(TRUE);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Make(vxCtrlComboBox& combo, DWORD dwStyle, const CRect& rc, UINT nID)
+    {
+        combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | dwStyle, rc, this, nID);
+    }
+
+    vxCtrlComboBox m_colours, m_complete, m_filtered, m_large, m_disabled, m_bottom;
+};
+
+BEGIN_MESSAGE_MAP(ComboBoxPage, GalleryPage)
+    ON_MESSAGE(WM_APP_OPEN_LISTS, &ComboBoxPage::OnOpenLists)
+END_MESSAGE_MAP()
+
+} // namespace
+
+GALLERY_PAGE(ComboBoxPage, "Combo box", 20)
