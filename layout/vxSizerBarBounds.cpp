@@ -33,11 +33,13 @@ CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptP
 {
     CRect clip = rcEdgeRange;
     if (bHorizontal) {
-        // Moves up and down: the cursor keeps its distance from the bar's top edge.
+        // Moves up and down: the cursor keeps its distance from the bar's top and bottom
+        // edges, so that the bar's lower edge stops at the next neighbour's limit, as the
+        // right edge of a sideways bar does.
         clip.left = rcBar.left;
         clip.right = rcBar.right;
         clip.top += ptPress.y - rcBar.top;
-        clip.bottom += ptPress.y - rcBar.top;
+        clip.bottom -= rcBar.bottom - ptPress.y;
     } else {
         // Moves sideways: the cursor keeps its distance from both side edges.
         clip.left += ptPress.x - rcBar.left;

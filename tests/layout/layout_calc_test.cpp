@@ -1,6 +1,7 @@
 // Layout calculation without windows: sharing, placement, dirty flags, the batch of moves,
 // and sizer-bar drag steps.
 #include "layout_fakes.h"
+#include "vxSizerBarBounds.h"
 
 using namespace layouttest;
 
@@ -342,6 +343,22 @@ TEST(LayoutCalc, DragsWithoutBothNeighboursDoNothing)
     row.Splitter()->m_pPrev = row.layout.Item(0, 0);
     EXPECT_EQ(before, row.layout.Dump());
     EXPECT_TRUE(ops.batches.empty());
+}
+
+// Cursor bounds of a drag: a 4-pixel bar pressed 1 pixel from its leading edge, over an edge
+// range of 50..280 along the drag axis. Either way round, the bar's leading edge stops at the
+// range's start and its trailing edge at the range's end.
+TEST(LayoutCalc, CursorClipKeepsBothBarEdgesWithinTheEdgeRange)
+{
+    const CRect sideways = vxSizerCursorClip(CRect(50, 0, 280, 0), CRect(100, 10, 104, 210),
+                                             CPoint(101, 60), FALSE);
+    EXPECT_EQ(CRect(51, 10, 277, 210), sideways);
+    const CRect upDown = vxSizerCursorClip(CRect(0, 50, 0, 280), CRect(10, 100, 210, 104),
+                                           CPoint(60, 101), TRUE);
+    EXPECT_EQ(CRect(10, 51, 210, 277), upDown);
+    // No room on the drag axis: the cursor stays at the press.
+    EXPECT_EQ(CRect(10, 101, 210, 101),
+              vxSizerCursorClip(CRect(0, 100, 0, 102), CRect(10, 100, 210, 104), CPoint(60, 101), TRUE));
 }
 
 } // namespace

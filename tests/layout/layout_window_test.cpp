@@ -212,6 +212,8 @@ TEST_F(SizerBarDrag, BarBetweenGroupsMovesTheGroups)
     EXPECT_EQ(clip.left, Screen(0, 0).x);
     EXPECT_EQ(clip.right, Screen(800, 0).x);
     EXPECT_EQ(clip.top, Screen(0, 100 + 3).y);
+    // The bar's lower edge stops where the lower group keeps its minimum of 150.
+    EXPECT_EQ(clip.bottom, Screen(0, 600 - 150 - 3).y);
 
     MoveTo(CPoint(400, 263));
     EXPECT_TRUE(vxtest::PumpUntil([&] { return Place(&groupBar).top == 260; }));
@@ -222,6 +224,21 @@ TEST_F(SizerBarDrag, BarBetweenGroupsMovesTheGroups)
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
     ExpectReleased();
     EXPECT_EQ(Place(pBottom), CRect(0, 266, 800, 600));
+}
+
+TEST_F(SizerBarDrag, GroupBarDraggedToTheEndsKeepsBothGroupsWithinTheirMinimums)
+{
+    ASSERT_TRUE(Press(groupBar, CPoint(400, 203)));
+    MoveTo(CPoint(400, 590));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return Place(&groupBar).top > 400; }));
+    EXPECT_GE(Place(pBottom).Height(), 150);
+    EXPECT_LE(Place(pBottom).Height(), 151);
+    MoveTo(CPoint(400, 10));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return Place(&groupBar).top < 150; }));
+    EXPECT_EQ(Place(pLeft).Height(), 100);
+    vxtest::MouseUp();
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
+    ExpectReleased();
 }
 
 TEST_F(SizerBarDrag, EscapeAndCancelModeEndTheDragWhereItIs)
