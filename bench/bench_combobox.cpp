@@ -1,11 +1,15 @@
-// The combo box's own item list with 100,000 items against the system combo box (class
-// "ComboBox") in the same run: adding, reading every text in index order, the exact search of
-// the last item and selecting random indices.
+// The combo box with 100,000 items against the system combo box (class "ComboBox") in the
+// same run: adding, reading every text in index order, the exact search of the last item and
+// selecting random indices; opening the drop list, a keystroke's inline completion, and a
+// keystroke that opens a filtered list of 10,000 matches.
 #include "bench.h"
 
 #include <afxwin.h>
 
 #include "vxCtrlComboBox.h"
+
+#include <cstdio>
+#include <cstring>
 
 #include <memory>
 #include <random>
@@ -44,6 +48,7 @@ struct ComboPair {
     void FillSystem()
     {
         ::SendMessageA(hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessageA(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
         for (const std::string& text : texts)
             ::SendMessageA(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -68,7 +73,7 @@ VXBENCH_FIGURE(combo_add_100k)
 {
     auto pair = std::make_shared<ComboPair>();
     vxbench::Comparison c;
-    c.baseline = "system combo box, CB_ADDSTRING of 100,000 items after CB_RESETCONTENT";
+    c.baseline = "system combo box, CB_ADDSTRING of 100,000 items after CB_RESETCONTENT and CB_INITSTORAGE";
     c.runBaseline = [pair] { pair->FillSystem(); };
     c.runSubject = [pair] { pair->FillOurs(); };
     c.cleanup = [pair] {};
@@ -140,5 +145,185 @@ VXBENCH_FIGURE(combo_setcursel_random)
     };
     c.cleanup = [pair] {};
     c.runs = 5;
+    return c;
+}
+
+namespace {
+
+// Tells whether a drop-down frame is open, filtered lists included.
+class BenchCombo : public vxCtrlComboBox
+{
+public:
+    bool HasDropDown() const { return m_pDropWnd != NULL; }
+};
+
+// A shown host with a system combo and one of ours, both with an edit and 100,000 items;
+// the focus in our edit, as when the user types.
+struct TypingPair {
+    HWND hHost = NULL;
+    HWND hSystem = NULL;
+    HWND hSystemEdit = NULL;
+    HWND hSystemList = NULL;
+    HWND hEdit = NULL;
+    BenchCombo combo;
+
+    explicit TypingPair(DWORD dwOptions, const std::vector<std::string>& texts)
+    {
+        hHost = ::CreateWindowExA(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 0, 0, 600,
+                                  300, NULL, NULL, AfxGetInstanceHandle(), NULL);
+        hSystem = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
+                                    10, 10, 200, 300, hHost, NULL, AfxGetInstanceHandle(), NULL);
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof(info);
+        ::GetComboBoxInfo(hSystem, &info);
+        hSystemEdit = info.hwndItem;
+        hSystemList = info.hwndList;
+        combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(300, 10, 500, 34),
+                     CWnd::FromHandle(hHost), kComboId);
+        combo.ModifyCBStyle(0, dwOptions);
+        hEdit = ::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID);
+        ::SendMessageA(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
+        for (const std::string& text : texts) {
+            ::SendMessageA(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            combo.AddString(text.c_str());
+        }
+    }
+    ~TypingPair()
+    {
+        combo.DestroyWindow();
+        ::DestroyWindow(hHost);
+    }
+    // Our edit holds the text with the caret at its end and the focus, so that the next
+    // character is typed.
+    void PrepareOurs(const char* text)
+    {
+        ::SetFocus(hEdit);
+        combo.SetText(text);
+        const int n = static_cast<int>(std::strlen(text));
+        ::SendMessageA(hEdit, EM_SETSEL, n, n);
+    }
+    void PrepareSystem(const char* text)
+    {
+        ::SetWindowTextA(hSystemEdit, text);
+        const int n = static_cast<int>(std::strlen(text));
+        ::SendMessageA(hSystemEdit, EM_SETSEL, n, n);
+    }
+};
+
+std::vector<std::string> Numbered(const char* format, int count)
+{
+    std::vector<std::string> texts;
+    char text[64];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(text, sizeof(text), format, i);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+} // namespace
+
+// Opening by the button's click message (the drop-list style's whole client is its button),
+// with the list painted, and closing it again.
+VXBENCH_FIGURE(combo_open_list_100k)
+{
+    auto pair = std::make_shared<ComboPair>();
+    pair->FillBoth();
+    ::ShowWindow(pair->hHost, SW_SHOWNOACTIVATE);
+    ::ShowWindow(pair->hSystem, SW_SHOW);
+    pair->combo.ShowWindow(SW_SHOW);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetComboBoxInfo(pair->hSystem, &info);
+    const HWND hSystemList = info.hwndList;
+    vxbench::Comparison c;
+    c.baseline = "system combo box, CB_SHOWDROPDOWN of 100,000 items, painted, closed";
+    c.runBaseline = [pair, hSystemList] {
+        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+        ::UpdateWindow(hSystemList);
+        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+    };
+    c.runSubject = [pair] {
+        pair->combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 12));
+        pair->combo.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 12));
+        RECT rc = {};
+        pair->combo.GetDroppedControlRect(&rc);
+        if (!pair->combo.GetDroppedState())
+            std::fprintf(stderr, "combo_open_list_100k: the list did not open\n");
+        ::UpdateWindow(::WindowFromPoint(CPoint(rc.left + 5, rc.top + 5)));
+        pair->combo.ShowDropDown(FALSE);
+    };
+    c.cleanup = [pair] {};
+    c.runs = 5;
+    return c;
+}
+
+// One typed character completed to the last of 100,000 items (the walk goes through all),
+// against the same character typed into the system combo's edit and the completion an
+// application builds on it (CB_FINDSTRING, the text and the selected tail).
+VXBENCH_FIGURE(combo_keystroke_completion_100k)
+{
+    auto pair = std::make_shared<TypingPair>(VXCB_AUTOCOMPLETE, Numbered("Order %06d", kItems));
+    vxbench::Comparison c;
+    c.baseline = "system combo box, WM_CHAR into its edit, CB_FINDSTRING, text and selection set";
+    c.runBaseline = [pair] {
+        pair->PrepareSystem("Order 09999");
+        ::SendMessageA(pair->hSystemEdit, WM_CHAR, '9', 0);
+        char typed[64];
+        ::GetWindowTextA(pair->hSystemEdit, typed, sizeof(typed));
+        const LRESULT found = ::SendMessageA(pair->hSystem, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(typed));
+        char item[64];
+        ::SendMessageA(pair->hSystem, CB_GETLBTEXT, found, reinterpret_cast<LPARAM>(item));
+        ::SetWindowTextA(pair->hSystemEdit, item);
+        ::SendMessageA(pair->hSystemEdit, EM_SETSEL, std::strlen(typed), -1);
+    };
+    c.runSubject = [pair] {
+        pair->PrepareOurs("Order 09999");
+        ::SendMessageA(pair->hEdit, WM_CHAR, '9', 0);
+        if (pair->combo.GetEditSel() != static_cast<DWORD>(MAKELONG(12, 12)))
+            std::fprintf(stderr, "combo_keystroke_completion_100k: not completed as expected\n");
+    };
+    c.cleanup = [pair] {};
+    c.runs = 7;
+    return c;
+}
+
+// One typed character that opens a filtered list of the 10,000 items (of 100,000) that
+// begin with it, and the close; against the same character in the system combo's edit and
+// a system combo filled with the same 10,000 texts, shown and closed.
+VXBENCH_FIGURE(combo_keystroke_filter_10k_of_100k)
+{
+    std::vector<std::string> texts = Numbered("Item %06d", kItems);
+    for (int i = 0; i < kItems; i += 10)
+        texts[i][0] = 'K';                       // every tenth item begins with K
+    auto pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
+    auto matches = std::make_shared<std::vector<std::string>>();
+    for (const std::string& text : texts) {
+        if (text[0] == 'K')
+            matches->push_back(text);
+    }
+    vxbench::Comparison c;
+    c.baseline = "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
+    c.runBaseline = [pair, matches] {
+        pair->PrepareSystem("");
+        ::SendMessageA(pair->hSystemEdit, WM_CHAR, 'K', 0);
+        ::SendMessageA(pair->hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessageA(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
+        for (const std::string& text : *matches)
+            ::SendMessageA(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+        ::UpdateWindow(pair->hSystemList);
+        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+    };
+    c.runSubject = [pair] {
+        pair->PrepareOurs("");
+        ::SendMessageA(pair->hEdit, WM_CHAR, 'K', 0);
+        if (!pair->combo.HasDropDown())
+            std::fprintf(stderr, "combo_keystroke_filter_10k_of_100k: no filtered list opened\n");
+        pair->combo.SendMessage(WM_COMBO_DESTROYDROPDOWN);
+    };
+    c.cleanup = [pair] {};
+    c.runs = 3;
     return c;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vexelcore.h>
+
 using namespace combotest;
 
 namespace {
@@ -161,9 +163,12 @@ TEST(ComboLifetime, RepeatedOpeningLeavesNothingBehind)
     };
     openAndClose();
     const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+    const int nEngineWindows = vxWindowStateCount();
     for (int i = 0; i < 10; ++i)
         openAndClose();
     EXPECT_EQ(vxtest::GuiCounts::Now(), before);
+    // The engine let go of every list it painted.
+    EXPECT_EQ(vxWindowStateCount(), nEngineWindows);
     EXPECT_EQ(c.DropWnd(), nullptr);
 }
 

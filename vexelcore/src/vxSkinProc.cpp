@@ -8,6 +8,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "vxPainters.h"
 #include "vxSkinLayout.h"
 #include "vxToolTips.h"
@@ -74,17 +77,23 @@ LookSnapshot TakeSnapshot(WindowState& state)
     return look;
 }
 
-// Entry draw items move with the entries: those from `from` on move by `by` places.
+// Entry draw items move with the entries: those from `from` on move by `by` places. Only
+// the moved keys are touched, so appending a row costs no walk over the others.
 void ShiftEntries(WindowState& state, int from, int by)
 {
-    std::map<int, DrawItems> shifted;
-    for (auto& entry : state.entries) {
-        if (entry.first < from)
-            shifted.emplace(entry.first, std::move(entry.second));
-        else
-            shifted.emplace(entry.first + by, std::move(entry.second));
+    auto& entries = state.entries;
+    std::vector<int> keys;
+    for (auto it = entries.lower_bound(from); it != entries.end(); ++it)
+        keys.push_back(it->first);
+    // Moving up starts from the highest key, moving down from the lowest, so that a moved
+    // key never lands on one still to move.
+    if (by > 0)
+        std::reverse(keys.begin(), keys.end());
+    for (int key : keys) {
+        auto node = entries.extract(key);
+        node.key() = key + by;
+        entries.insert(std::move(node));
     }
-    state.entries.swap(shifted);
 }
 
 void FollowListEdits(WindowState& state, UINT message, WPARAM wParam, LRESULT result)
