@@ -1,0 +1,135 @@
+// The skin engine's part: skin calls for buttons and lists, the per-entry "default_text" and
+// "default_image" values passed on unchanged (null included), no entry values when the list
+// refuses an entry, and the entries painted by the engine alone.
+#include "stack_fixture.h"
+
+#include "../foundation/skin_test_util.h"
+
+namespace {
+
+using namespace stacktest;
+using Lines = std::vector<std::string>;
+
+std::string EntryLine(HWND list, int index, const char* name, const char* quotedValue)
+{
+    return "vxSetDrawItemValueEx(" + H(list) + "," + std::to_string(index) + ",0,\"" + name + "\"," +
+           quotedValue + ",0)";
+}
+
+using StackSkinTest = StackTest;
+
+TEST_F(StackSkinTest, ButtonsAndListsAreSkinnedWhenASkinIsNamed)
+{
+    CreateStack();
+    vxJournalClear();
+    ASSERT_EQ(stack.AddItem("Skinned", "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem("Bare", NULL, NULL), 1);
+    ASSERT_EQ(stack.AddItem("Empty names", "", ""), 2);
+    CStatic content;
+    ASSERT_TRUE(content.Create("content", WS_CHILD, CRect(0, 0, 10, 10), &stack, 900));
+    ASSERT_EQ(stack.AddCustomItem("Custom", &content), 3);
+    EXPECT_EQ(Journal(), (Lines{
+                             "vxSkinWindow(" + H(Button(0)) + ",103,\"stack.button\",0)",
+                             "vxSkinWindow(" + H(Content(0)) + ",108,\"stack.list\",0)",
+                             "vxSkinWindow(" + H(Button(2)) + ",103,\"\",0)",
+                             "vxSkinWindow(" + H(Content(2)) + ",108,\"\",0)",
+                         }));
+    EXPECT_EQ(vxIsSkinned(Button(0)), 103);
+    EXPECT_EQ(vxIsSkinned(Content(0)), 108);
+    EXPECT_EQ(vxIsSkinned(Button(1)), 0);
+    EXPECT_EQ(vxIsSkinned(Content(1)), 0);
+}
+
+TEST_F(StackSkinTest, EveryEntryGetsItsTextAndImageNullsIncluded)
+{
+    CreateStack();
+    ASSERT_EQ(stack.AddItem("Skinned", "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem("Bare", NULL, NULL), 1);
+    HWND skinned = Content(0), bare = Content(1);
+    vxJournalClear();
+    EXPECT_TRUE(stack.AddSubItem(0, "Text \"quoted\"", "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(0, NULL, "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(0, "No image", NULL));
+    EXPECT_TRUE(stack.AddSubItem(0, NULL, NULL));
+    EXPECT_TRUE(stack.AddSubItem(1, "Unskinned", "stack.image"));
+    EXPECT_EQ(Journal(), (Lines{
+                             EntryLine(skinned, 0, "default_text", "\"Text \\\"quoted\\\"\""),
+                             EntryLine(skinned, 0, "default_image", "\"stack.image\""),
+                             EntryLine(skinned, 1, "default_text", "null"),
+                             EntryLine(skinned, 1, "default_image", "\"stack.image\""),
+                             EntryLine(skinned, 2, "default_text", "\"No image\""),
+                             EntryLine(skinned, 2, "default_image", "null"),
+                             EntryLine(skinned, 3, "default_text", "null"),
+                             EntryLine(skinned, 3, "default_image", "null"),
+                             EntryLine(bare, 0, "default_text", "\"Unskinned\""),
+                             EntryLine(bare, 0, "default_image", "\"stack.image\""),
+                         }));
+    EXPECT_EQ(::SendMessage(skinned, LB_GETCOUNT, 0, 0), 4);
+    EXPECT_STREQ(vxGetDrawItemValue(skinned, 0, "default_text"), "Text \"quoted\"");
+    EXPECT_STREQ(vxGetDrawItemValue(skinned, 2, "default_text"), "No image");
+    EXPECT_EQ(vxGetDrawItemValue(skinned, 2, "default_image"), (const char*)NULL);
+}
+
+// Answers LB_ADDSTRING as a list out of memory does; everything else goes on.
+WNDPROC g_listProc = NULL;
+LRESULT CALLBACK FullListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == LB_ADDSTRING)
+        return LB_ERRSPACE;
+    return ::CallWindowProcA(g_listProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(StackSkinTest, AnEntryTheListRefusesGetsNoValues)
+{
+    CreateStack();
+    AddLists(1, 2, "stack.button", "stack.list");
+    HWND list = Content(0);
+    g_listProc = (WNDPROC)::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)FullListProc);
+    vxJournalClear();
+    EXPECT_FALSE(stack.AddSubItem(0, "Refused", "stack.image"));
+    EXPECT_EQ(Journal(), Lines{});
+    ::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)g_listProc);
+
+    // The entries before it keep their values.
+    EXPECT_EQ(::SendMessage(list, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_STREQ(vxGetDrawItemValue(list, 1, "default_text"), "Entry 1");
+    EXPECT_TRUE(stack.AddSubItem(0, "Accepted", NULL));
+    EXPECT_STREQ(vxGetDrawItemValue(list, 2, "default_text"), "Accepted");
+}
+
+TEST_F(StackSkinTest, TheEngineAlonePaintsTextAndImageOfEveryEntry)
+{
+    HBITMAP red = skintest::SolidBitmap(16, 16, RGB(220, 0, 0));
+    ASSERT_TRUE(vxRegisterImage("stacktest.red", red));
+    ::DeleteObject(red);
+
+    CreateStack(200, 300);
+    ASSERT_EQ(stack.AddItem("Entries", "stack.button", "stack.list"), 0);
+    ASSERT_TRUE(stack.AddSubItem(0, "Image and text", "stacktest.red"));
+    ASSERT_TRUE(stack.AddSubItem(0, "Text alone", NULL));
+    ASSERT_TRUE(stack.AddSubItem(0, NULL, NULL));
+    vxtest::MouseMove(POINT{5, 5});  // no hot row
+    ClickItem(0);
+    vxtest::MouseMove(POINT{5, 5});
+    vxtest::PumpFor(100);
+
+    const COLORREF back = vxGetSkinColour("list.back");
+    HWND list = Content(0);
+    auto count = [&](int row, COLORREF colour, bool equal) {
+        HDC dc = ::GetDC(list);
+        int n = 0;
+        for (int y = row * 23; y < row * 23 + 23; ++y)
+            for (int x = 0; x < 150; ++x)
+                n += (::GetPixel(dc, x, y) == colour) == equal ? 1 : 0;
+        ::ReleaseDC(list, dc);
+        return n;
+    };
+    EXPECT_GT(count(0, RGB(220, 0, 0), true), 100) << "image of entry 0";
+    EXPECT_GT(count(0, back, false), count(0, RGB(220, 0, 0), true)) << "text of entry 0";
+    EXPECT_EQ(count(1, RGB(220, 0, 0), true), 0);
+    EXPECT_GT(count(1, back, false), 0) << "text of entry 1";
+    EXPECT_EQ(count(2, back, false), 0) << "entry 2 has nothing to show";
+    EXPECT_EQ(count(4, back, false), 0) << "below the entries";
+}
+
+} // namespace
