@@ -1,0 +1,133 @@
+// The stack window's page: an accordion of three items, two sub-item lists whose entries
+// carry the system's small icons and a notes edit box of the page's own. The page opens the
+// first item with one entry selected; selections the user makes are shown in a status line.
+#include "gallery_page.h"
+
+#include "vxCtrlStackWnd.h"
+
+#include <vexelcore.h>
+
+namespace {
+
+// The system's icon in its small size, registered with the engine (which keeps a copy).
+void RegisterSmallIcon(const char* name, LPCSTR id)
+{
+    HICON icon = (HICON)::LoadImageA(NULL, id, IMAGE_ICON, 16, 16, 0);
+    if (!icon)
+        return;
+    vxRegisterIcon(name, icon);
+    ::DestroyIcon(icon);
+}
+
+struct Entry {
+    const char* text;
+    const char* image;
+};
+
+const Entry kMessages[] = {
+    {"Nightly build 1184 passed", "stackpage.info"},
+    {"Disk D: is almost full", "stackpage.warning"},
+    {"Backup of last night failed", "stackpage.error"},
+    {"Install the update now?", "stackpage.question"},
+    {"482 tests ran without failure", "stackpage.info"},
+    {"Licence ends in 14 days", "stackpage.warning"},
+};
+
+const Entry kPrograms[] = {
+    {"Text editor", "stackpage.application"},
+    {"System set-up", "stackpage.shield"},
+    {"Help and support", "stackpage.question"},
+    {"Desktop", "stackpage.logo"},
+    {"Event log", "stackpage.info"},
+};
+
+struct ListItem {
+    const char* caption;
+    const Entry* entries;
+    int count;
+};
+
+const ListItem kLists[] = {
+    {"Messages", kMessages, (int)(sizeof(kMessages) / sizeof(kMessages[0]))},
+    {"Programs", kPrograms, (int)(sizeof(kPrograms) / sizeof(kPrograms[0]))},
+};
+const int kListCount = (int)(sizeof(kLists) / sizeof(kLists[0]));
+
+const char kNotes[] =
+    "Notes of the page's own: this edit box is the third item's content.\r\n\r\n"
+    "The stack window places, shows and hides it, and leaves it to the page.";
+
+} // namespace
+
+class StackWndPage : public GalleryPage
+{
+protected:
+    virtual void Build();
+
+// Message map and handlers
+    afx_msg LRESULT OnSubItemSel(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    vxCtrlStackWnd m_stack;
+    CEdit m_notes;                   // the custom content, the page's
+    CStatic* m_pStatus = nullptr;    // the last selection, owned by the page
+};
+
+BEGIN_MESSAGE_MAP(StackWndPage, GalleryPage)
+    ON_MESSAGE(WM_STACKWND_SUBITEMSEL, &StackWndPage::OnSubItemSel)
+END_MESSAGE_MAP()
+
+void StackWndPage::Build()
+{
+    RegisterSmallIcon("stackpage.info", IDI_INFORMATION);
+    RegisterSmallIcon("stackpage.warning", IDI_WARNING);
+    RegisterSmallIcon("stackpage.error", IDI_ERROR);
+    RegisterSmallIcon("stackpage.question", IDI_QUESTION);
+    RegisterSmallIcon("stackpage.application", IDI_APPLICATION);
+    RegisterSmallIcon("stackpage.shield", IDI_SHIELD);
+    RegisterSmallIcon("stackpage.logo", IDI_WINLOGO);
+
+    AddCaption(CRect(20, 12, 900, 32), "Accordion: two sub-item lists with icons and a notes box; a button opens its item");
+    m_stack.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                     CRect(20, 40, 320, 480), this, 1);
+    m_pStatus = AddCaption(CRect(20, 492, 900, 512), "Choose an entry: its item and entry appear here");
+
+    // Buttons and contents as wide as the stack less its padding, whatever its size.
+    m_stack.SetPadding(4, 4, 4, 4);
+    m_stack.SetSpace(2);
+    m_stack.SetItemSize(0, 28);
+    m_stack.SetAutoWidth(1);
+    m_stack.SetSubItemHeight(24);
+
+    for (const ListItem& list : kLists) {
+        const int nItem = m_stack.AddItem(list.caption, "stackpage.button", "stackpage.list");
+        for (int i = 0; i < list.count; ++i)
+            m_stack.AddSubItem(nItem, list.entries[i].text, list.entries[i].image);
+    }
+    m_notes.Create(WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                   CRect(0, 0, 10, 10), &m_stack, 300);
+    m_notes.SetFont(GetGalleryFont());
+    m_notes.SetWindowText(kNotes);
+    const int nNotes = m_stack.AddCustomItem("Notes", &m_notes);
+    // The library makes no skin call for a custom item's button; the page gives it the look
+    // of the others.
+    vxSkinWindow(m_stack.GetItemButton(nNotes)->GetSafeHwnd(), 103, "stackpage.button", 0);
+
+    // The screenshot shows the first item open with its second entry chosen.
+    m_stack.SelectSubItem(0, 1);
+}
+
+LRESULT StackWndPage::OnSubItemSel(WPARAM wParam, LPARAM lParam)
+{
+    const int nItem = (int)wParam, nEntry = (int)lParam;
+    CString text;
+    if (nItem >= 0 && nItem < kListCount && nEntry >= 0 && nEntry < kLists[nItem].count)
+        text.Format("%s: entry %d, \"%s\"", kLists[nItem].caption, nEntry, kLists[nItem].entries[nEntry].text);
+    else
+        text.Format("Item %d: no entry selected", nItem);
+    m_pStatus->SetWindowText(text);
+    return 0;
+}
+
+GALLERY_PAGE(StackWndPage, "Stack window", 60)
