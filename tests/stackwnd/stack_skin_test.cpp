@@ -99,9 +99,9 @@ TEST_F(StackSkinTest, AnEntryTheListRefusesGetsNoValues)
 
 TEST_F(StackSkinTest, TheEngineAlonePaintsTextAndImageOfEveryEntry)
 {
-    HBITMAP red = skintest::SolidBitmap(16, 16, RGB(220, 0, 0));
-    ASSERT_TRUE(vxRegisterImage("stacktest.red", red));
-    ::DeleteObject(red);
+    HBITMAP image = skintest::SolidBitmap(16, 16, RGB(220, 0, 0));
+    ASSERT_TRUE(vxRegisterImage("stacktest.red", image));
+    ::DeleteObject(image);
 
     CreateStack(200, 300);
     ASSERT_EQ(stack.AddItem("Entries", "stack.button", "stack.list"), 0);
@@ -111,25 +111,19 @@ TEST_F(StackSkinTest, TheEngineAlonePaintsTextAndImageOfEveryEntry)
     vxtest::MouseMove(POINT{5, 5});  // no hot row
     ClickItem(0);
     vxtest::MouseMove(POINT{5, 5});
-    vxtest::PumpFor(100);
 
-    const COLORREF back = vxGetSkinColour("list.back");
+    const COLORREF back = vxGetSkinColour("list.back"), redColour = RGB(220, 0, 0);
     HWND list = Content(0);
-    auto count = [&](int row, COLORREF colour, bool equal) {
-        HDC dc = ::GetDC(list);
-        int n = 0;
-        for (int y = row * 23; y < row * 23 + 23; ++y)
-            for (int x = 0; x < 150; ++x)
-                n += (::GetPixel(dc, x, y) == colour) == equal ? 1 : 0;
-        ::ReleaseDC(list, dc);
-        return n;
-    };
-    EXPECT_GT(count(0, RGB(220, 0, 0), true), 100) << "image of entry 0";
-    EXPECT_GT(count(0, back, false), count(0, RGB(220, 0, 0), true)) << "text of entry 0";
-    EXPECT_EQ(count(1, RGB(220, 0, 0), true), 0);
-    EXPECT_GT(count(1, back, false), 0) << "text of entry 1";
-    EXPECT_EQ(count(2, back, false), 0) << "entry 2 has nothing to show";
-    EXPECT_EQ(count(4, back, false), 0) << "below the entries";
+    auto row = [](int k) { return RECT{0, k * 23, 150, k * 23 + 23}; };
+    auto other = [&](int k, COLORREF colour) { return skintest::PixelsOtherThan(list, row(k), colour); };
+    auto red = [&](int k) { return 150 * 23 - other(k, redColour); };
+    vxtest::PumpUntil([&] { return red(0) > 100; });  // the list has painted
+    EXPECT_GT(red(0), 100) << "image of entry 0";
+    EXPECT_GT(other(0, back), red(0)) << "text of entry 0";
+    EXPECT_EQ(red(1), 0);
+    EXPECT_GT(other(1, back), 0) << "text of entry 1";
+    EXPECT_EQ(other(2, back), 0) << "entry 2 has nothing to show";
+    EXPECT_EQ(other(4, back), 0) << "below the entries";
 }
 
 } // namespace
