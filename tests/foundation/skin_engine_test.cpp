@@ -230,6 +230,29 @@ TEST_F(SkinEngine, ListEntriesFromTheirDrawItemsWithSelectionAndTopIndex)
     EXPECT_EQ(vxGetDrawItemValue(list, 1, "default_text"), nullptr);
 }
 
+TEST_F(SkinEngine, ListWithRedrawOffPaintsNothingUntilRedrawIsBack)
+{
+    HWND list = Child(host.Hwnd(), "LISTBOX", "", LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 10, 10,
+                      200, 100);
+    ::SendMessageA(list, LB_SETITEMHEIGHT, 0, 20);
+    ASSERT_EQ(vxSkinWindow(list, 108, "test.list", 0), 1);
+    vxtest::PumpFor(30);
+    vxtest::MessageRecorder recorder(list);
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < 300; ++i) {
+        const LRESULT index = ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+        vxSetDrawItemValueEx(list, static_cast<int>(index), 0, "image.default", "test.green", 0);
+    }
+    vxtest::PumpFor(30);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 0);
+    EXPECT_EQ(CountOf(list, ClientOf(list), kGreen), 0);
+
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(CountOf(list, ClientOf(list), kGreen), 5 * 16 * 16);   // five rows shown
+    EXPECT_GE(recorder.Count(WM_PAINT), 1);
+    EXPECT_STREQ(vxGetDrawItemValue(list, 299, "image.default"), "test.green");
+}
+
 // --- fonts, tooltips, journal ---------------------------------------------------------------
 
 TEST_F(SkinEngine, FontsAreNewHandlesOwnedByTheCaller)

@@ -52,6 +52,7 @@ bool MakesControlPaint(UINT message)
     case WM_UPDATEUISTATE: case WM_SIZE: case WM_CAPTURECHANGED: case WM_SYSCOLORCHANGE:
     case BM_SETSTATE: case BM_SETCHECK: case BM_SETSTYLE: case BM_SETIMAGE:
     case LB_SETITEMHEIGHT: case LB_SETCOLUMNWIDTH: case LB_SETHORIZONTALEXTENT:
+    case WM_SETREDRAW:
         return true;
     default:
         return false;
@@ -66,12 +67,12 @@ LookSnapshot TakeSnapshot(WindowState& state)
     look.enabled = IsWindowEnabled(hwnd) != FALSE;
     look.focused = GetFocus() == hwnd;
     if (IsButtonKind(state.kind)) {
-        look.state = SendMessageA(hwnd, BM_GETSTATE, 0, 0);
+        look.state = state.CallPrevious(BM_GETSTATE, 0, 0);
     } else if (state.kind == kKindListBox) {
-        look.state = SendMessageA(hwnd, LB_GETCURSEL, 0, 0);
-        look.topIndex = SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0);
-        look.count = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
-        look.itemHeight = SendMessageA(hwnd, LB_GETITEMHEIGHT, 0, 0);
+        look.state = state.CallPrevious(LB_GETCURSEL, 0, 0);
+        look.topIndex = state.CallPrevious(LB_GETTOPINDEX, 0, 0);
+        look.count = state.CallPrevious(LB_GETCOUNT, 0, 0);
+        look.itemHeight = state.CallPrevious(LB_GETITEMHEIGHT, 0, 0);
     }
     state.snapshotting = false;
     return look;
@@ -198,23 +199,30 @@ void PaintOverlay(HWND hwnd, const WindowState& state)
 
 void Repaint(const WindowState& state, bool now)
 {
-    if (!state.skinned)
+    // With redraw off, a long fill would otherwise paint the whole face once per row.
+    if (!state.skinned || state.redrawOff)
         return;
     RedrawWindow(state.hwnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_NOERASE | (now ? RDW_UPDATENOW : 0));
 }
 
-LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                          UINT_PTR /*subclassId*/, DWORD_PTR refData)
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowState* state = reinterpret_cast<WindowState*>(refData);
+    WindowState* state = FindState(hwnd);
+    if (!state) {
+        // Only reached through a subclass laid over the engine's after the record went.
+        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, message, wParam, lParam)
+                                     : DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         RemoveToolTip(*state);
-        DetachState(hwnd);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        const bool unicode = state->unicode;
+        const WNDPROC previous = DetachState(hwnd);
+        return unicode ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
+                       : CallWindowProcA(previous, hwnd, message, wParam, lParam);
     }
     if (!state->skinned || state->snapshotting)
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return state->CallPrevious(message, wParam, lParam);
 
     Painter painter = PainterOf(state->kind);
     if (painter) {
@@ -232,7 +240,7 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
         }
         }
     }
-    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = state->CallPrevious(message, wParam, lParam);
     // The message may have destroyed the window and with it the record.
     if (FindState(hwnd) != state || IsQuery(message))
         return result;
@@ -243,7 +251,12 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     }
     if (state->kind == kKindListBox)
         FollowListEdits(*state, message, wParam, result);
+    if (message == WM_SETREDRAW)
+        state->redrawOff = wParam == FALSE;
     bool changed = TrackPointer(*state, message, lParam);
+    // With redraw off nothing is painted, so the look is compared once redraw is back.
+    if (state->redrawOff)
+        return result;
     LookSnapshot look = TakeSnapshot(*state);
     if (!(look == state->look) || MakesControlPaint(message))
         changed = true;

@@ -7,8 +7,7 @@
 
 namespace vxcore {
 
-LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                          UINT_PTR subclassId, DWORD_PTR refData);
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Repaints a skinned window: at once when `now`, else at its next WM_PAINT.
 void Repaint(const WindowState& state, bool now);

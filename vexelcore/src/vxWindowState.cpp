@@ -1,14 +1,11 @@
 #include "vxWindowState.h"
 
-#include <commctrl.h>
 #include <unordered_map>
 
 #include "vxSkinProc.h"
 
 namespace vxcore {
 namespace {
-
-const UINT_PTR kSubclassId = 0x7678; // identifies the engine's subclass on a window
 
 std::unordered_map<HWND, WindowState*>& States()
 {
@@ -25,6 +22,12 @@ const char* Lookup(const DrawItems& items, const char* name)
 }
 
 } // namespace
+
+LRESULT WindowState::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return unicode ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
+                   : CallWindowProcA(previous, hwnd, message, wParam, lParam);
+}
 
 const char* WindowState::Item(const char* name) const
 {
@@ -55,22 +58,48 @@ WindowState* AttachState(HWND hwnd)
         return nullptr;
     WindowState* state = new WindowState;
     state->hwnd = hwnd;
-    if (!SetWindowSubclass(hwnd, SkinProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state))) {
+    state->unicode = IsWindowUnicode(hwnd) != FALSE;
+    // Registered first, so that messages sent while the procedure is swapped find it.
+    States()[hwnd] = state;
+    const LONG_PTR proc = reinterpret_cast<LONG_PTR>(&SkinProc);
+    state->previous = reinterpret_cast<WNDPROC>(
+        state->unicode ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc)
+                       : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc));
+    if (!state->previous) {
+        States().erase(hwnd);
         delete state;
         return nullptr;
     }
-    States()[hwnd] = state;
     return state;
 }
 
-void DetachState(HWND hwnd)
+namespace {
+
+// Gives the window its previous procedure back, unless a later subclass sits on top of the
+// engine's: that one still calls the engine's procedure, which then passes everything on.
+void Unhook(const WindowState& state)
+{
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.hwnd, GWLP_WNDPROC)) != &SkinProc)
+        return;
+    const LONG_PTR previous = reinterpret_cast<LONG_PTR>(state.previous);
+    if (state.unicode)
+        SetWindowLongPtrW(state.hwnd, GWLP_WNDPROC, previous);
+    else
+        SetWindowLongPtrA(state.hwnd, GWLP_WNDPROC, previous);
+}
+
+} // namespace
+
+WNDPROC DetachState(HWND hwnd)
 {
     auto found = States().find(hwnd);
     if (found == States().end())
-        return;
-    RemoveWindowSubclass(hwnd, SkinProc, kSubclassId);
+        return nullptr;
+    Unhook(*found->second);
+    const WNDPROC previous = found->second->previous;
     delete found->second;
     States().erase(found);
+    return previous;
 }
 
 int StateCount()
@@ -82,7 +111,7 @@ void ReleaseStates(bool removeSubclasses)
 {
     for (auto& entry : States()) {
         if (removeSubclasses && IsWindow(entry.first))
-            RemoveWindowSubclass(entry.first, SkinProc, kSubclassId);
+            Unhook(*entry.second);
         delete entry.second;
     }
     States().clear();

@@ -1,6 +1,8 @@
 // What the engine keeps per window: skin, draw items, look flags and tooltip. A record exists
 // from the first skin or tooltip call on a window until its WM_NCDESTROY; while it exists the
-// window is subclassed by the engine (vxSkinProc.cpp).
+// window is subclassed by the engine (vxSkinProc.cpp). The subclass replaces the window
+// procedure directly and finds its record in a table of its own: a system subclass chain
+// would cost two property look-ups, server round trips, on every message.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +30,8 @@ struct LookSnapshot {
 
 struct WindowState {
     HWND hwnd = nullptr;
+    WNDPROC previous = nullptr;       // the procedure the engine's subclass passes messages on to
+    bool unicode = false;             // the window takes wide messages, and so does the subclass
     // attributes
     bool skinned = false;
     int kind = 0;
@@ -44,7 +48,10 @@ struct WindowState {
     int hotRow = -1;                  // list entry under the pointer
     LookSnapshot look;
     bool snapshotting = false;        // guards the queries of a snapshot against re-entry
+    bool redrawOff = false;           // WM_SETREDRAW FALSE: repaints wait until it is back on
 
+    // The message handled as the window would without the engine.
+    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;
     const char* Item(const char* name) const;              // null when not set
     const char* EntryItem(int index, const char* name) const;
 };
@@ -54,8 +61,9 @@ WindowState* FindState(HWND hwnd);
 // The record of a live window of this thread, made and subclassed on first use; null when the
 // window is dead, belongs to another thread or cannot be subclassed.
 WindowState* AttachState(HWND hwnd);
-// Ends the subclass and frees the record (WM_NCDESTROY).
-void DetachState(HWND hwnd);
+// Ends the subclass and frees the record (WM_NCDESTROY); answers the procedure the
+// subclass passed messages on to, or null when the window had no record.
+WNDPROC DetachState(HWND hwnd);
 int StateCount();
 // Frees every record; ends the subclasses of windows still alive (library detach).
 void ReleaseStates(bool removeSubclasses);
