@@ -1,7 +1,8 @@
 // The gallery host: shows one page per control family. Command line:
 //   --page TITLE           start on that page
 //   --screenshot FILE.png  save the window with the start page, then exit
-//   --screenshot-dir DIR   save every page as DIR/NN_title.png, then exit
+//   --screenshot-dir DIR   save every page as DIR/NN_title.png (and every further scene of
+//                          a page as DIR/NN_title_scene.png), then exit
 #include "gallery_window.h"
 #include "screenshot.h"
 
@@ -97,12 +98,21 @@ BOOL GalleryApp::SaveAllPages(const char* pszDir)
     BOOL bAll = TRUE;
     for (int i = 0; i < m_pGallery->GetPageCount(); ++i) {
         m_pGallery->ShowPage(i);
-        m_pGallery->Settle(kSettleMs);
-        CString path;
-        path.Format("%s\\%02d_%s.png", pszDir, i + 1, (LPCTSTR)FileStem(m_pGallery->GetPageTitle(i)));
-        const BOOL bSaved = SaveWindowScreenshot(m_pGallery->GetSafeHwnd(), path);
-        std::printf("%s %s\n", bSaved ? "saved" : "could not save", (LPCTSTR)path);
-        bAll = bAll && bSaved;
+        GalleryPage* pPage = m_pGallery->GetPage();
+        const int nScenes = pPage != NULL ? pPage->GetSceneCount() : 1;
+        for (int nScene = 0; nScene < nScenes; ++nScene) {
+            CString path;
+            path.Format("%s\\%02d_%s", pszDir, i + 1, (LPCTSTR)FileStem(m_pGallery->GetPageTitle(i)));
+            if (nScene > 0) {
+                pPage->ShowScene(nScene);
+                path += "_" + FileStem(pPage->GetSceneName(nScene));
+            }
+            path += ".png";
+            m_pGallery->Settle(kSettleMs);
+            const BOOL bSaved = SaveWindowScreenshot(m_pGallery->GetSafeHwnd(), path);
+            std::printf("%s %s\n", bSaved ? "saved" : "could not save", (LPCTSTR)path);
+            bAll = bAll && bSaved;
+        }
     }
     return bAll;
 }

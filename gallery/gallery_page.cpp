@@ -54,6 +54,13 @@ BOOL GalleryPage::CreatePage(CWnd* pHost, const CRect& rc, UINT nID)
     return TRUE;
 }
 
+CString GalleryPage::GetSceneName(int nScene) const
+{
+    CString name;
+    name.Format("%d", nScene);
+    return name;
+}
+
 void GalleryPage::PostNcDestroy()
 {
     delete this;

@@ -22,6 +22,15 @@ protected:
     virtual void Build() = 0;        // create the page's controls as children of this window
     virtual void PostNcDestroy();    // deletes the page
 
+public:
+    // Scenes are the states a screenshot shows, scene 0 being the page as built. Each scene
+    // sets up its whole state, so that they can be shown in any order.
+    virtual int GetSceneCount() const { return 1; }
+    virtual CString GetSceneName(int nScene) const;  // file name suffix of scenes after 0
+    virtual void ShowScene(int nScene) {}
+
+protected:
+
 // Helpers for pages
     // A static text in the gallery font, owned by the page.
     CStatic* AddCaption(const CRect& rc, LPCTSTR pszText, DWORD dwAlign = SS_LEFT);

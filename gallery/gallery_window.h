@@ -14,6 +14,7 @@ public:
     CString GetPageTitle(int nPage) const;
     int FindPage(LPCTSTR pszTitle) const;   // -1 when no page has that title
     void ShowPage(int nPage);               // ignored when out of range
+    GalleryPage* GetPage() const { return m_pPage; }  // the shown page, or none
     // Lets the page paint and its timers run for a while.
     void Settle(DWORD ms);
 

@@ -6,12 +6,29 @@
 #include "vxLayout.h"
 #include "vxSizerBar.h"
 
+#include <vector>
+
 namespace {
 
 class LayoutPage : public GalleryPage
 {
 public:
     LayoutPage() : m_layout(this, DirHorizontal) {}
+
+    // Scenes: as built, narrowed (a resize), and after a drag of each bar.
+    int GetSceneCount() const override { return 3; }
+    CString GetSceneName(int nScene) const override { return nScene == 1 ? "narrowed" : "dragged"; }
+    void ShowScene(int nScene) override
+    {
+        const CSize size = nScene == 1 ? CSize(m_szBuilt.cx * 2 / 3, m_szBuilt.cy * 3 / 4) : m_szBuilt;
+        SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        if (nScene == 2) {
+            Drag(m_itemBar, CPoint(80, 0));
+            // Painted in between, as a user's message loop would.
+            RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            Drag(m_groupBar, CPoint(0, -60));
+        }
+    }
 
 protected:
     void Build() override
@@ -32,8 +49,10 @@ protected:
         for (const char* person : kPeople)
             m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(person));
         m_list.SendMessage(LB_SETCURSEL, 0);
-        m_itemBar.Create(WS_CHILD | WS_VISIBLE, this, &m_layout, 0, CRect(0, 0, 6, 100));
-        m_groupBar.Create(WS_CHILD | WS_VISIBLE, this, &m_layout, 0, CRect(0, 0, 100, 6));
+        m_itemBar.Create(WS_CHILD, this, &m_layout, 0, CRect(0, 0, 6, 100));
+        m_groupBar.Create(WS_CHILD, this, &m_layout, 0, CRect(0, 0, 100, 6));
+        m_hidden.push_back(&m_itemBar);
+        m_hidden.push_back(&m_groupBar);
 
         m_layout.SetMargins(12, 12, 12, 12);
         AddLabelledRow(m_nameLabel, m_name);
@@ -65,6 +84,13 @@ protected:
         AddSpacer(nButtons, 8);
         AddFixed(nButtons, m_cancel, 100);
         m_layout.CalcLayout(this);
+        // Shown only once in place: painted where they were made, they would overlap, and the
+        // moves would carry each other's pixels along.
+        for (CWnd* pWnd : m_hidden)
+            pWnd->ShowWindow(SW_SHOW);
+        CRect rc;
+        GetClientRect(&rc);
+        m_szBuilt = rc.Size();
     }
 
     afx_msg void OnSize(UINT nType, int cx, int cy)
@@ -76,10 +102,20 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A press near the bar's top left, one move by the offset, and the release, as the
+    // mouse sends them.
+    static void Drag(vxSizerBar& bar, CPoint offset)
+    {
+        const CPoint press(2, 2);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + offset.x, press.y + offset.y));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
+    }
     void Make(CWnd& wnd, const char* cls, const char* text, DWORD style)
     {
-        wnd.CreateEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, CRect(0, 0, 10, 10), this, 0);
+        wnd.CreateEx(0, cls, text, WS_CHILD | style, CRect(0, 0, 10, 10), this, 0);
         wnd.SetFont(GetGalleryFont());
+        m_hidden.push_back(&wnd);
     }
     void AddFixed(int nGroup, CWnd& wnd, int nWidth)
     {
@@ -111,6 +147,8 @@ private:
     vxLayout m_layout;
     CWnd m_nameLabel, m_name, m_mailLabel, m_mail, m_list, m_details, m_notes, m_ok, m_cancel;
     vxSizerBar m_itemBar, m_groupBar;
+    CSize m_szBuilt;                 // client size when built, restored by the drag scene
+    std::vector<CWnd*> m_hidden;     // made hidden, shown once laid out
 };
 
 BEGIN_MESSAGE_MAP(LayoutPage, GalleryPage)

@@ -61,6 +61,12 @@ const char kNotes[] =
 
 class StackWndPage : public GalleryPage
 {
+public:
+    // One scene per item open, each opened by a click on its button.
+    virtual int GetSceneCount() const { return kListCount + 1; }
+    virtual CString GetSceneName(int nScene) const;
+    virtual void ShowScene(int nScene);
+
 protected:
     virtual void Build();
 
@@ -116,6 +122,17 @@ void StackWndPage::Build()
 
     // The screenshot shows the first item open with its second entry chosen.
     m_stack.SelectSubItem(0, 1);
+}
+
+CString StackWndPage::GetSceneName(int nScene) const
+{
+    return nScene < kListCount ? kLists[nScene].caption : "notes";
+}
+
+void StackWndPage::ShowScene(int nScene)
+{
+    if (CButton* pButton = m_stack.GetItemButton(nScene))
+        pButton->SendMessage(BM_CLICK);
 }
 
 LRESULT StackWndPage::OnSubItemSel(WPARAM wParam, LPARAM lParam)
