@@ -2,43 +2,16 @@
 // drop-down combo, one with 100,000 items, a disabled one, and a combo near the bottom whose
 // list opens above it. Once the page is shown, the first combo's list is opened below it
 // and the bottom combo's above it.
+#include "gallery_glyphs.h"
 #include "gallery_page.h"
 
 #include "vxCtrlComboBox.h"
-
-#include <vexelcore.h>
 
 #include <cstdio>
 
 namespace {
 
 const UINT WM_APP_OPEN_LISTS = WM_APP + 1;
-
-// A 20x20 glyph on magenta (the engine's transparent colour): a coloured rounded square.
-void RegisterGlyph(const char* name, COLORREF colour)
-{
-    HDC screen = ::GetDC(NULL);
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 20, 20);
-    HGDIOBJ oldBitmap = ::SelectObject(mem, bitmap);
-    RECT rc = {0, 0, 20, 20};
-    HBRUSH back = ::CreateSolidBrush(RGB(255, 0, 255));
-    ::FillRect(mem, &rc, back);
-    HBRUSH fill = ::CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = ::SelectObject(mem, fill);
-    HGDIOBJ oldPen = ::SelectObject(mem, ::GetStockObject(NULL_PEN));
-    ::RoundRect(mem, 1, 1, 20, 20, 6, 6);
-    ::SelectObject(mem, oldPen);
-    ::SelectObject(mem, oldBrush);
-    ::SelectObject(mem, oldBitmap);
-    ::DeleteObject(fill);
-    ::DeleteObject(back);
-    ::DeleteDC(mem);
-    ::ReleaseDC(NULL, screen);
-    // The engine keeps a copy.
-    vxRegisterImage(name, bitmap);
-    ::DeleteObject(bitmap);
-}
 
 struct Entry {
     const char* text;
@@ -65,16 +38,16 @@ class ComboBoxPage : public GalleryPage
 protected:
     virtual void Build()
     {
-        RegisterGlyph("cbpage.red", RGB(200, 40, 50));
-        RegisterGlyph("cbpage.orange", RGB(240, 130, 30));
-        RegisterGlyph("cbpage.yellow", RGB(235, 200, 40));
-        RegisterGlyph("cbpage.green", RGB(60, 160, 70));
-        RegisterGlyph("cbpage.teal", RGB(30, 150, 150));
-        RegisterGlyph("cbpage.blue", RGB(40, 90, 200));
-        RegisterGlyph("cbpage.purple", RGB(130, 60, 180));
-        RegisterGlyph("cbpage.grey", RGB(100, 100, 110));
-        RegisterGlyph("cbpage.pink", RGB(230, 120, 170));
-        RegisterGlyph("cbpage.sand", RGB(210, 180, 130));
+        RegisterGalleryGlyph("cbpage.red", RGB(200, 40, 50), 20, false);
+        RegisterGalleryGlyph("cbpage.orange", RGB(240, 130, 30), 20, false);
+        RegisterGalleryGlyph("cbpage.yellow", RGB(235, 200, 40), 20, false);
+        RegisterGalleryGlyph("cbpage.green", RGB(60, 160, 70), 20, false);
+        RegisterGalleryGlyph("cbpage.teal", RGB(30, 150, 150), 20, false);
+        RegisterGalleryGlyph("cbpage.blue", RGB(40, 90, 200), 20, false);
+        RegisterGalleryGlyph("cbpage.purple", RGB(130, 60, 180), 20, false);
+        RegisterGalleryGlyph("cbpage.grey", RGB(100, 100, 110), 20, false);
+        RegisterGalleryGlyph("cbpage.pink", RGB(230, 120, 170), 20, false);
+        RegisterGalleryGlyph("cbpage.sand", RGB(210, 180, 130), 20, false);
 
         // Left column: the drop-list combo with images, its list opened below.
         AddCaption(CRect(20, 16, 320, 36), "Drop list with images (opened below)");

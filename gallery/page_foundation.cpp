@@ -1,45 +1,11 @@
 // The skin engine's page: push buttons, radio buttons, a header and a list box, all put
 // under skins and painted by the engine, with images registered by name.
+#include "gallery_glyphs.h"
 #include "gallery_page.h"
 
 #include <vexelcore.h>
 
 namespace {
-
-// A 16x16 glyph on magenta (the engine's transparent colour): a filled disc or square.
-HBITMAP MakeGlyph(COLORREF colour, bool disc)
-{
-    HDC screen = ::GetDC(NULL);
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ oldBitmap = ::SelectObject(mem, bitmap);
-    RECT rc = {0, 0, 16, 16};
-    HBRUSH back = ::CreateSolidBrush(RGB(255, 0, 255));
-    ::FillRect(mem, &rc, back);
-    HBRUSH fill = ::CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = ::SelectObject(mem, fill);
-    HGDIOBJ oldPen = ::SelectObject(mem, ::GetStockObject(NULL_PEN));
-    if (disc)
-        ::Ellipse(mem, 1, 1, 16, 16);
-    else
-        ::RoundRect(mem, 1, 1, 16, 16, 5, 5);
-    ::SelectObject(mem, oldPen);
-    ::SelectObject(mem, oldBrush);
-    ::SelectObject(mem, oldBitmap);
-    ::DeleteObject(fill);
-    ::DeleteObject(back);
-    ::DeleteDC(mem);
-    ::ReleaseDC(NULL, screen);
-    return bitmap;
-}
-
-// The engine keeps copies, so the page's bitmaps are freed at once.
-void RegisterGlyph(const char* name, COLORREF colour, bool disc)
-{
-    HBITMAP bitmap = MakeGlyph(colour, disc);
-    vxRegisterImage(name, bitmap);
-    ::DeleteObject(bitmap);
-}
 
 struct Entry {
     const char* text;
@@ -69,11 +35,11 @@ private:
 
 void SkinEnginePage::Build()
 {
-    RegisterGlyph("gallery.mail", RGB(51, 120, 214), false);
-    RegisterGlyph("gallery.calendar", RGB(214, 92, 51), false);
-    RegisterGlyph("gallery.people", RGB(64, 160, 90), true);
-    RegisterGlyph("gallery.tasks", RGB(150, 90, 190), false);
-    RegisterGlyph("gallery.notes", RGB(230, 180, 40), true);
+    RegisterGalleryGlyph("gallery.mail", RGB(51, 120, 214), 16, false);
+    RegisterGalleryGlyph("gallery.calendar", RGB(214, 92, 51), 16, false);
+    RegisterGalleryGlyph("gallery.people", RGB(64, 160, 90), 16, true);
+    RegisterGalleryGlyph("gallery.tasks", RGB(150, 90, 190), 16, false);
+    RegisterGalleryGlyph("gallery.notes", RGB(230, 180, 40), 16, true);
 
     m_header.Create("Skinned windows painted by the skin engine", WS_CHILD | WS_VISIBLE | SS_NOTIFY,
                     CRect(16, 16, 600, 44), this, 0xFFFF);

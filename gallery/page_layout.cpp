@@ -27,6 +27,7 @@ public:
             // Painted in between, as a user's message loop would.
             RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
             Drag(m_groupBar, CPoint(0, -60));
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
     }
 

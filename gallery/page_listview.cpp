@@ -2,6 +2,7 @@
 // groups (push buttons), a group without header, and a radio group choosing a view; the
 // list is scrolled down by one wheel notch when the page is built. Clicks on items are
 // shown in a caption under the list.
+#include "gallery_glyphs.h"
 #include "gallery_page.h"
 
 #include "vxCtrlListView.h"
@@ -9,41 +10,6 @@
 #include <vexelcore.h>
 
 namespace {
-
-// A 32x32 glyph on magenta (the engine's transparent colour): a disc or a rounded square.
-HBITMAP MakeGlyph(COLORREF colour, bool disc)
-{
-    HDC screen = ::GetDC(NULL);
-    HDC mem = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ oldBitmap = ::SelectObject(mem, bitmap);
-    RECT rc = {0, 0, 32, 32};
-    HBRUSH back = ::CreateSolidBrush(RGB(255, 0, 255));
-    ::FillRect(mem, &rc, back);
-    HBRUSH fill = ::CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = ::SelectObject(mem, fill);
-    HGDIOBJ oldPen = ::SelectObject(mem, ::GetStockObject(NULL_PEN));
-    if (disc)
-        ::Ellipse(mem, 2, 2, 31, 31);
-    else
-        ::RoundRect(mem, 2, 2, 31, 31, 9, 9);
-    ::SelectObject(mem, oldPen);
-    ::SelectObject(mem, oldBrush);
-    ::SelectObject(mem, oldBitmap);
-    ::DeleteObject(fill);
-    ::DeleteObject(back);
-    ::DeleteDC(mem);
-    ::ReleaseDC(NULL, screen);
-    return bitmap;
-}
-
-// The engine keeps copies, so the page's bitmaps are freed at once.
-void RegisterGlyph(const char* name, COLORREF colour, bool disc)
-{
-    HBITMAP bitmap = MakeGlyph(colour, disc);
-    vxRegisterImage(name, bitmap);
-    ::DeleteObject(bitmap);
-}
 
 struct Entry {
     const char* caption;
@@ -121,18 +87,18 @@ void ListViewPage::AddEntries(int nGroup, const Entry* entries, int n)
 
 void ListViewPage::Build()
 {
-    RegisterGlyph("lvpage.blue", RGB(52, 101, 164), false);
-    RegisterGlyph("lvpage.green", RGB(78, 154, 6), false);
-    RegisterGlyph("lvpage.orange", RGB(206, 92, 0), false);
-    RegisterGlyph("lvpage.red", RGB(204, 0, 0), false);
-    RegisterGlyph("lvpage.teal", RGB(0, 128, 128), false);
-    RegisterGlyph("lvpage.purple", RGB(117, 80, 123), false);
-    RegisterGlyph("lvpage.blue.disc", RGB(52, 101, 164), true);
-    RegisterGlyph("lvpage.green.disc", RGB(78, 154, 6), true);
-    RegisterGlyph("lvpage.orange.disc", RGB(206, 92, 0), true);
-    RegisterGlyph("lvpage.red.disc", RGB(204, 0, 0), true);
-    RegisterGlyph("lvpage.teal.disc", RGB(0, 128, 128), true);
-    RegisterGlyph("lvpage.purple.disc", RGB(117, 80, 123), true);
+    RegisterGalleryGlyph("lvpage.blue", RGB(52, 101, 164), 32, false);
+    RegisterGalleryGlyph("lvpage.green", RGB(78, 154, 6), 32, false);
+    RegisterGalleryGlyph("lvpage.orange", RGB(206, 92, 0), 32, false);
+    RegisterGalleryGlyph("lvpage.red", RGB(204, 0, 0), 32, false);
+    RegisterGalleryGlyph("lvpage.teal", RGB(0, 128, 128), 32, false);
+    RegisterGalleryGlyph("lvpage.purple", RGB(117, 80, 123), 32, false);
+    RegisterGalleryGlyph("lvpage.blue.disc", RGB(52, 101, 164), 32, true);
+    RegisterGalleryGlyph("lvpage.green.disc", RGB(78, 154, 6), 32, true);
+    RegisterGalleryGlyph("lvpage.orange.disc", RGB(206, 92, 0), 32, true);
+    RegisterGalleryGlyph("lvpage.red.disc", RGB(204, 0, 0), 32, true);
+    RegisterGalleryGlyph("lvpage.teal.disc", RGB(0, 128, 128), 32, true);
+    RegisterGalleryGlyph("lvpage.purple.disc", RGB(117, 80, 123), 32, true);
 
     AddCaption(CRect(20, 12, 900, 32), "Document launcher: groups of skinned items, scrolled by one wheel notch");
     m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(20, 40, 940, 420), this, 1);

@@ -1,0 +1,8 @@
+// Images for the gallery pages, drawn at run time and registered with the skin engine.
+#pragma once
+
+#include <windows.h>
+
+// Registers a size x size glyph under the name: a filled disc or a rounded square on
+// magenta, the engine's transparent colour. The engine keeps a copy.
+void RegisterGalleryGlyph(const char* name, COLORREF colour, int size, bool disc);
