@@ -8,22 +8,12 @@
 
 #include "vexelcore.h"
 #include "vxtest.h"
+#include "vxtest_checks.h"
 
 namespace skintest {
 
-inline std::string H(HWND hwnd)
-{
-    char buffer[32];
-    return vxFormatHandle(hwnd, buffer, sizeof(buffer));
-}
-
-inline std::vector<std::string> Journal()
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < vxJournalCount(); ++i)
-        lines.push_back(vxJournalGet(i));
-    return lines;
-}
+using vxtest::H;
+using vxtest::Journal;
 
 // A visible child of the host at (x, y) with the given client size (no borders).
 inline HWND Child(HWND parent, const char* cls, const char* text, DWORD style, int x, int y,

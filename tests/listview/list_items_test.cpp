@@ -8,19 +8,8 @@
 
 namespace {
 
-std::string H(HWND hwnd)
-{
-    char buffer[32];
-    return vxFormatHandle(hwnd, buffer, sizeof(buffer));
-}
-
-std::vector<std::string> Journal()
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < vxJournalCount(); ++i)
-        lines.push_back(vxJournalGet(i));
-    return lines;
-}
+using vxtest::H;
+using vxtest::Journal;
 
 int ChildCount(HWND parent)
 {

@@ -4,6 +4,7 @@
 
 #include "vxCtrlListView.h"
 #include "vxtest.h"
+#include "vxtest_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -61,17 +62,6 @@ protected:
     ProbeListView list;
 };
 
-inline bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::string Show(const RECT& r)
-{
-    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom) + ")";
-}
-
 #define EXPECT_PLACE(hwnd, l, t, r, b)                                                      \
-    EXPECT_TRUE(SameRect(PlaceOf(hwnd), RECT{l, t, r, b}))                                   \
-        << #hwnd << " at " << Show(PlaceOf(hwnd)) << " expected " << Show(RECT{l, t, r, b})
+    EXPECT_TRUE(vxtest::SameRect(PlaceOf(hwnd), RECT{l, t, r, b}))                                   \
+        << #hwnd << " at " << vxtest::Show(PlaceOf(hwnd)) << " expected " << vxtest::Show(RECT{l, t, r, b})

@@ -4,6 +4,7 @@
 
 #include "vxCtrlStackWnd.h"
 #include "vxtest.h"
+#include "vxtest_checks.h"
 
 #include <vexelcore.h>
 
@@ -14,30 +15,8 @@
 
 namespace stacktest {
 
-inline std::string H(HWND hwnd)
-{
-    char buffer[32];
-    return vxFormatHandle(hwnd, buffer, sizeof(buffer));
-}
-
-inline std::vector<std::string> Journal()
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < vxJournalCount(); ++i)
-        lines.push_back(vxJournalGet(i));
-    return lines;
-}
-
-inline bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-inline std::string Show(const RECT& r)
-{
-    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom) + ")";
-}
+using vxtest::H;
+using vxtest::Journal;
 
 class StackTest : public ::testing::Test
 {
@@ -113,6 +92,6 @@ using Selected = std::vector<std::pair<int, int>>;
 } // namespace stacktest
 
 #define EXPECT_PLACE(hwnd, l, t, r, b)                                                          \
-    EXPECT_TRUE(stacktest::SameRect(PlaceOf(hwnd), RECT{l, t, r, b}))                            \
-        << #hwnd << " at " << stacktest::Show(PlaceOf(hwnd)) << " expected "                    \
-        << stacktest::Show(RECT{l, t, r, b})
+    EXPECT_TRUE(vxtest::SameRect(PlaceOf(hwnd), RECT{l, t, r, b}))                            \
+        << #hwnd << " at " << vxtest::Show(PlaceOf(hwnd)) << " expected "                    \
+        << vxtest::Show(RECT{l, t, r, b})

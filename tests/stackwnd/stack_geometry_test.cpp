@@ -5,25 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "vxtest_checks.h"
+
 #include <string>
 #include <vector>
 
 namespace {
-
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::string Show(const RECT& r)
-{
-    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
-}
-
-#define EXPECT_RECT(actual, l, t, r, b)                                                     \
-    EXPECT_TRUE(SameRect((actual), RECT{l, t, r, b})) << Show(actual) << " expected "        \
-                                                      << Show(RECT{l, t, r, b})
 
 std::vector<vxStackPlace> Lay(const RECT& area, SIZE item, int space, const std::vector<int>& open)
 {

@@ -1,0 +1,44 @@
+// Small readers shared by the tests: rectangles compared and shown, and the skin engine's
+// journal with the handle text it writes.
+#pragma once
+
+#include <windows.h>
+
+#include <vexelcore.h>
+
+#include <string>
+#include <vector>
+
+namespace vxtest {
+
+inline bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+inline std::string Show(const RECT& r)
+{
+    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+// A window handle as the journal writes it.
+inline std::string H(HWND hwnd)
+{
+    char buffer[32];
+    return vxFormatHandle(hwnd, buffer, sizeof(buffer));
+}
+
+inline std::vector<std::string> Journal()
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < vxJournalCount(); ++i)
+        lines.push_back(vxJournalGet(i));
+    return lines;
+}
+
+} // namespace vxtest
+
+#define EXPECT_RECT(actual, l, t, r, b)                                                     \
+    EXPECT_TRUE(vxtest::SameRect((actual), RECT{l, t, r, b}))                                \
+        << vxtest::Show(actual) << " expected " << vxtest::Show(RECT{l, t, r, b})
