@@ -9,24 +9,6 @@
 
 namespace {
 
-// Bytes in use on every heap of the process.
-size_t HeapBytesInUse()
-{
-    HANDLE heaps[64];
-    DWORD n = ::GetProcessHeaps(64, heaps);
-    size_t total = 0;
-    for (DWORD h = 0; h < n && h < 64; ++h) {
-        if (!::HeapLock(heaps[h]))
-            continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (::HeapWalk(heaps[h], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                total += entry.cbData;
-        ::HeapUnlock(heaps[h]);
-    }
-    return total;
-}
-
 void Fill(vxCtrlListView& list, int groups, int items)
 {
     for (int g = 0; g < groups; ++g) {
@@ -62,7 +44,7 @@ TEST_F(ListLifetimeTest, DeletingTheObjectWithItsWindowFreesEverything)
     vxtest::PumpMessages();
     vxJournalClear();    // the engine's call journal grows with every item
     const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
-    const size_t bytesBefore = HeapBytesInUse();
+    const size_t bytesBefore = vxtest::HeapBytesInUse();
 
     for (int round = 0; round < 10; ++round) {
         std::unique_ptr<vxCtrlListView> list = MakeFilled(3, 20);
@@ -73,7 +55,7 @@ TEST_F(ListLifetimeTest, DeletingTheObjectWithItsWindowFreesEverything)
     EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
     // 630 records and their windows' objects are far more than this allowance.
     vxJournalClear();
-    const size_t bytesAfter = HeapBytesInUse();
+    const size_t bytesAfter = vxtest::HeapBytesInUse();
     EXPECT_LT(bytesAfter, bytesBefore + 16 * 1024) << bytesBefore << " -> " << bytesAfter;
 }
 

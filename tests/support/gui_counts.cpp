@@ -80,4 +80,21 @@ std::string ToString(const GuiCounts& counts)
     return "gdi " + std::to_string(counts.gdi) + ", windows " + std::to_string(counts.windows);
 }
 
+size_t HeapBytesInUse()
+{
+    HANDLE heaps[64];
+    const DWORD n = ::GetProcessHeaps(64, heaps);
+    size_t total = 0;
+    for (DWORD h = 0; h < n && h < 64; ++h) {
+        if (!::HeapLock(heaps[h]))
+            continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (::HeapWalk(heaps[h], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                total += entry.cbData;
+        ::HeapUnlock(heaps[h]);
+    }
+    return total;
+}
+
 } // namespace vxtest

@@ -92,6 +92,8 @@ struct GuiCounts {
     bool operator!=(const GuiCounts& o) const { return !(*this == o); }
 };
 std::string ToString(const GuiCounts& counts);
+// Bytes in use on every heap of the process; for checks that objects were freed.
+size_t HeapBytesInUse();
 
 // --- host window --------------------------------------------------------------------------
 // A visible top-level window at (100,100) with an 800x600 client area (by default) that
