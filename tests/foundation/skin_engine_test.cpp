@@ -366,6 +366,37 @@ TEST_F(SkinEngine, BadInputAnswersZeroAndChangesNothing)
     EXPECT_EQ(vxWindowStateCount(), states + 1);
 }
 
+// The engine's subclass passes messages on in the character set the window takes, so wide
+// texts survive; a subclass laid over the engine's keeps working, also while the window dies.
+TEST_F(SkinEngine, SubclassKeepsWideTextsAndOuterSubclasses)
+{
+    const wchar_t kText[] = L"Gr\u00fc\u00dfe \u20ac \u65e5\u672c";
+    HWND wide = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
+                                  120, 40, host.Hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND narrow = Button(BS_PUSHBUTTON, "", 10, 60);
+    ASSERT_EQ(vxSkinWindow(wide, 103, "test.button", 0), 1);
+    ASSERT_EQ(vxSkinWindow(narrow, 103, "test.button", 0), 1);
+    EXPECT_TRUE(::IsWindowUnicode(wide));
+    ::SendMessageW(wide, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kText));
+    wchar_t back[32] = {};
+    ::GetWindowTextW(wide, back, 32);
+    EXPECT_STREQ(back, kText);
+    ::SendMessageA(narrow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Send \xe9"));
+    char narrowBack[32] = {};
+    ::GetWindowTextA(narrow, narrowBack, 32);
+    EXPECT_STREQ(narrowBack, "Send \xe9");
+
+    // A subclass over the engine's: messages go through both, in order, to the end.
+    vxtest::MessageRecorder outer(wide);
+    ::SendMessageW(wide, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(::SendMessageW(wide, BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
+    EXPECT_EQ(outer.Count(BM_SETSTATE), 1);
+    const int states = vxWindowStateCount();
+    ::DestroyWindow(wide);
+    EXPECT_EQ(outer.Count(WM_NCDESTROY), 1);
+    EXPECT_EQ(vxWindowStateCount(), states - 1);
+}
+
 TEST_F(SkinEngine, StateOfEveryWindowIsReleasedWithItAndNothingLeaks)
 {
     auto round = [&] {
