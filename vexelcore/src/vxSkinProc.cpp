@@ -65,7 +65,7 @@ LookSnapshot TakeSnapshot(WindowState& state)
     HWND hwnd = state.hwnd;
     state.snapshotting = true;
     look.enabled = IsWindowEnabled(hwnd) != FALSE;
-    look.focused = GetFocus() == hwnd;
+    look.focused = state.hasFocus;
     if (IsButtonKind(state.kind)) {
         look.state = state.CallPrevious(BM_GETSTATE, 0, 0);
     } else if (state.kind == kKindListBox) {
@@ -221,6 +221,9 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return unicode ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
                        : CallWindowProcA(previous, hwnd, message, wParam, lParam);
     }
+    // Followed on every record, skinned or not yet, so that it holds when a skin comes.
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+        state->hasFocus = message == WM_SETFOCUS;
     if (!state->skinned || state->snapshotting)
         return state->CallPrevious(message, wParam, lParam);
 
@@ -244,6 +247,8 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     // The message may have destroyed the window and with it the record.
     if (FindState(hwnd) != state || IsQuery(message))
         return result;
+    if (message == WM_SETREDRAW)
+        state->redrawOff = wParam == FALSE;
     if (!painter) {
         if (message == WM_PAINT)
             PaintOverlay(hwnd, *state);
@@ -251,8 +256,6 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (state->kind == kKindListBox)
         FollowListEdits(*state, message, wParam, result);
-    if (message == WM_SETREDRAW)
-        state->redrawOff = wParam == FALSE;
     bool changed = TrackPointer(*state, message, lParam);
     // With redraw off nothing is painted, so the look is compared once redraw is back.
     if (state->redrawOff)

@@ -59,6 +59,7 @@ WindowState* AttachState(HWND hwnd)
     WindowState* state = new WindowState;
     state->hwnd = hwnd;
     state->unicode = IsWindowUnicode(hwnd) != FALSE;
+    state->hasFocus = GetFocus() == hwnd;
     // Registered first, so that messages sent while the procedure is swapped find it.
     States()[hwnd] = state;
     const LONG_PTR proc = reinterpret_cast<LONG_PTR>(&SkinProc);

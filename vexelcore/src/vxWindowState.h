@@ -49,6 +49,8 @@ struct WindowState {
     LookSnapshot look;
     bool snapshotting = false;        // guards the queries of a snapshot against re-entry
     bool redrawOff = false;           // WM_SETREDRAW FALSE: repaints wait until it is back on
+    bool hasFocus = false;            // followed by WM_SETFOCUS and WM_KILLFOCUS, which is far
+                                      // cheaper than asking the system after every message
 
     // The message handled as the window would without the engine.
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;
