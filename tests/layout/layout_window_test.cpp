@@ -241,6 +241,30 @@ TEST_F(SizerBarDrag, GroupBarDraggedToTheEndsKeepsBothGroupsWithinTheirMinimums)
     ExpectReleased();
 }
 
+TEST_F(SizerBarDrag, PressesOnBarsWithNothingToMoveStartNoDrag)
+{
+    // No layout; a layout the bar is no item of; an item whose next neighbour was never set.
+    vxSizerBar loose, stranger, lonely;
+    loose.Create(WS_CHILD | WS_VISIBLE, &parent, NULL, 220, CRect(300, 300, 306, 400));
+    stranger.Create(WS_CHILD | WS_VISIBLE, &parent, &layout, 221, CRect(320, 300, 326, 400));
+    lonely.Create(WS_CHILD | WS_VISIBLE, &parent, &layout, 222, CRect(340, 300, 346, 400));
+    const int nGroup = layout.AddGroup(StyleFixed);
+    layout.AddSplitterItem(nGroup, 0, &lonely);
+    for (vxSizerBar* pBar : {&loose, &stranger, &lonely}) {
+        SCOPED_TRACE(pBar->GetDlgCtrlID());
+        vxtest::MouseMove(vxtest::ScreenPoint(pBar->m_hWnd, 3, 10));
+        vxtest::PumpMessages();
+        vxtest::MouseDown();
+        vxtest::PumpFor(30);
+        ExpectReleased();
+        vxtest::MouseUp();
+        vxtest::PumpFor(30);
+    }
+    loose.DestroyWindow();
+    stranger.DestroyWindow();
+    lonely.DestroyWindow();
+}
+
 TEST_F(SizerBarDrag, EscapeAndCancelModeEndTheDragWhereItIs)
 {
     ASSERT_TRUE(Press(itemBar, CPoint(102, 50)));
