@@ -92,16 +92,16 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM)
 {
     if (m_pDropWnd == NULL)
         return 1;
-    // A copy: the notifications below may close the frame or end the combo.
-    const vxListboxItemList items = m_pDropWnd->GetItemList();
+    const vxListboxItemList& rows = m_pDropWnd->GetItemList();
     const int nRow = static_cast<int>(wParam);
-    if (nRow < 0 || nRow >= static_cast<int>(items.size()))
+    if (nRow < 0 || nRow >= static_cast<int>(rows.size()))
         return 1;
-    vxListboxItemList::const_iterator it = items.begin();
+    vxListboxItemList::const_iterator it = rows.begin();
     std::advance(it, nRow);
     // A disabled row is never chosen, also not by Enter on a row the list box selected.
     if (it->bDisabled)
         return 1;
+    // A copy of the row: the notifications below may close the frame or end the combo.
     const _tagListboxItem item = *it;
 
     HWND hWnd = m_hWnd;

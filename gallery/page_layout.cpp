@@ -24,8 +24,6 @@ public:
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         if (nScene == 2) {
             Drag(m_itemBar, CPoint(80, 0));
-            // Painted in between, as a user's message loop would.
-            RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
             Drag(m_groupBar, CPoint(0, -60));
             RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }

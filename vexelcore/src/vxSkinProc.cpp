@@ -216,10 +216,9 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_NCDESTROY) {
         RemoveToolTip(*state);
-        const bool unicode = state->unicode;
-        const WNDPROC previous = DetachState(hwnd);
-        return unicode ? CallWindowProcW(previous, hwnd, message, wParam, lParam)
-                       : CallWindowProcA(previous, hwnd, message, wParam, lParam);
+        const LRESULT result = state->CallPrevious(message, wParam, lParam);
+        DetachState(hwnd);
+        return result;
     }
     // Followed on every record, skinned or not yet, so that it holds when a skin comes.
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS)

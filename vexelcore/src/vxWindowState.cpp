@@ -13,6 +13,14 @@ std::unordered_map<HWND, WindowState*>& States()
     return states;
 }
 
+// Sets the window procedure in the window's character set; answers the one it replaced.
+WNDPROC SwapProc(const WindowState& state, WNDPROC proc)
+{
+    const LONG_PTR value = reinterpret_cast<LONG_PTR>(proc);
+    return reinterpret_cast<WNDPROC>(state.unicode ? SetWindowLongPtrW(state.hwnd, GWLP_WNDPROC, value)
+                                                   : SetWindowLongPtrA(state.hwnd, GWLP_WNDPROC, value));
+}
+
 const char* Lookup(const DrawItems& items, const char* name)
 {
     if (!name)
@@ -62,10 +70,7 @@ WindowState* AttachState(HWND hwnd)
     state->hasFocus = GetFocus() == hwnd;
     // Registered first, so that messages sent while the procedure is swapped find it.
     States()[hwnd] = state;
-    const LONG_PTR proc = reinterpret_cast<LONG_PTR>(&SkinProc);
-    state->previous = reinterpret_cast<WNDPROC>(
-        state->unicode ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, proc)
-                       : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc));
+    state->previous = SwapProc(*state, &SkinProc);
     if (!state->previous) {
         States().erase(hwnd);
         delete state;
@@ -80,27 +85,20 @@ namespace {
 // engine's: that one still calls the engine's procedure, which then passes everything on.
 void Unhook(const WindowState& state)
 {
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.hwnd, GWLP_WNDPROC)) != &SkinProc)
-        return;
-    const LONG_PTR previous = reinterpret_cast<LONG_PTR>(state.previous);
-    if (state.unicode)
-        SetWindowLongPtrW(state.hwnd, GWLP_WNDPROC, previous);
-    else
-        SetWindowLongPtrA(state.hwnd, GWLP_WNDPROC, previous);
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(state.hwnd, GWLP_WNDPROC)) == &SkinProc)
+        SwapProc(state, state.previous);
 }
 
 } // namespace
 
-WNDPROC DetachState(HWND hwnd)
+void DetachState(HWND hwnd)
 {
     auto found = States().find(hwnd);
     if (found == States().end())
-        return nullptr;
+        return;
     Unhook(*found->second);
-    const WNDPROC previous = found->second->previous;
     delete found->second;
     States().erase(found);
-    return previous;
 }
 
 int StateCount()

@@ -63,9 +63,8 @@ WindowState* FindState(HWND hwnd);
 // The record of a live window of this thread, made and subclassed on first use; null when the
 // window is dead, belongs to another thread or cannot be subclassed.
 WindowState* AttachState(HWND hwnd);
-// Ends the subclass and frees the record (WM_NCDESTROY); answers the procedure the
-// subclass passed messages on to, or null when the window had no record.
-WNDPROC DetachState(HWND hwnd);
+// Ends the subclass and frees the record (WM_NCDESTROY).
+void DetachState(HWND hwnd);
 int StateCount();
 // Frees every record; ends the subclasses of windows still alive (library detach).
 void ReleaseStates(bool removeSubclasses);
