@@ -1,5 +1,6 @@
 // Construction, creation, window class, font, edit child and the window options.
 #include "vxCtrlComboBox.h"
+#include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 
 #include <vexelcore.h>

@@ -17,7 +17,7 @@
 
 #include <afxwin.h>
 
-#include "vxAliveWatch.h"
+class vxAliveWatch;
 #include "vxComboItemRules.h"
 #include "vxComboMessages.h"
 

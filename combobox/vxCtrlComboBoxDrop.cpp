@@ -1,5 +1,6 @@
 // The combo's side of the drop-down: toggling, opening, choosing and closing.
 #include "vxCtrlComboBox.h"
+#include "vxAliveWatch.h"
 #include "vxDropListBox.h"
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"

@@ -1,5 +1,6 @@
 // Painting, hover polling, mouse, focus, keyboard and wheel of the combo box window.
 #include "vxCtrlComboBox.h"
+#include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxDropListBox.h"
 

@@ -1,6 +1,7 @@
 // The item list interface, the selection, the image of the selection field and the
 // standard combo box messages routed to them.
 #include "vxCtrlComboBox.h"
+#include "vxAliveWatch.h"
 #include "vxDropListBox.h"
 
 #include <vexelcore.h>

@@ -1,14 +1,26 @@
 // Building a layout: groups, items, sizes, limits, margins and splitter neighbours.
 #include "vxLayout.h"
 
+#include "vxAliveWatch.h"
+#include "vxSizerBar.h"
+
 vxLayout::vxLayout(CWnd* pParent, Direction direction)
-    : m_pParent(pParent), m_direction(direction), m_margins(0, 0, 0, 0)
+    : m_hParent(pParent->GetSafeHwnd()), m_direction(direction), m_margins(0, 0, 0, 0),
+      m_pAliveWatches(NULL)
 {
 }
 
 vxLayout::~vxLayout()
 {
-    m_pParent = NULL;
+    vxAliveWatch::EndAll(m_pAliveWatches);
+    // Sizer bars outlive their layout when the host deletes it first: they let go of it.
+    for (vxLayoutGroup* pGroup : m_groups)
+        for (vxLayoutItem* pItem : pGroup->m_items) {
+            vxSizerBar* pBar = DYNAMIC_DOWNCAST(vxSizerBar, CWnd::FromHandlePermanent(pItem->m_hWnd));
+            if (pItem->m_kind == ItemSplitter && pBar != NULL)
+                pBar->ForgetLayout(this);
+        }
+    m_hParent = NULL;
     for (vxLayoutGroup* pGroup : m_groups)
         delete pGroup;
     m_groups.clear();
@@ -30,7 +42,7 @@ int vxLayout::AddGroup(LayoutStyle style, int nMinSize, int nMaxSize)
 
 int vxLayout::AddItem(int nGroup, CWnd* pWnd, LayoutStyle style)
 {
-    return AppendItem(nGroup, ItemWindow, style, pWnd, -1);
+    return AppendItem(nGroup, ItemWindow, style, pWnd->GetSafeHwnd(), -1);
 }
 
 int vxLayout::AddItem(int nGroup, int nID, LayoutStyle style)
@@ -47,7 +59,8 @@ int vxLayout::AddSpacerItem(int nGroup)
 
 int vxLayout::AddSplitterItem(int nGroup, int bStretch, CWnd* pBar)
 {
-    return AppendItem(nGroup, ItemSplitter, bStretch ? StyleStretch : StyleFixed, pBar, -1);
+    return AppendItem(nGroup, ItemSplitter, bStretch ? StyleStretch : StyleFixed,
+                      pBar->GetSafeHwnd(), -1);
 }
 
 int vxLayout::AddSplitterItem(int nGroup, int bStretch, int nID)
@@ -130,9 +143,13 @@ void vxLayout::SetMargins(int nLeft, int nTop, int nRight, int nBottom)
 
 vxLayoutItem* vxLayout::GetItem(CWnd* pWnd)
 {
+    // Null finds the first item without a window; an object without a window finds none.
+    HWND hWnd = pWnd->GetSafeHwnd();
+    if (pWnd != NULL && hWnd == NULL)
+        return NULL;
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_pWnd == pWnd)
+            if (pItem->m_hWnd == hWnd)
                 return pItem;
     return NULL;
 }
@@ -154,22 +171,24 @@ Direction vxLayout::GetChildDirect(const vxLayoutGroup* pGroup) const
     return pGroup->m_direction == DirVertical ? DirHorizontal : DirVertical;
 }
 
-int vxLayout::AppendItem(int nGroup, ItemKind kind, LayoutStyle style, CWnd* pWnd, int nID)
+int vxLayout::AppendItem(int nGroup, ItemKind kind, LayoutStyle style, HWND hWnd, int nID)
 {
     if (!IsGroupValid(nGroup))
         return -1;
     vxLayoutGroup* pGroup = m_groups[nGroup];
     vxLayoutItem* pItem = new vxLayoutItem(GetChildDirect(pGroup), kind, style);
     pItem->m_pParentGroup = pGroup;
-    pItem->m_pWnd = pWnd;
+    pItem->m_hWnd = hWnd;
     pItem->m_nID = nID;
     pGroup->m_items.push_back(pItem);
+    // A group laid out already shares its length anew at the next calculation.
+    pGroup->m_bDirty = 1;
     return static_cast<int>(pGroup->m_items.size()) - 1;
 }
 
-CWnd* vxLayout::FindChild(int nID) const
+HWND vxLayout::FindChild(int nID) const
 {
-    if (m_pParent == NULL || m_pParent->GetSafeHwnd() == NULL)
+    if (m_hParent == NULL)
         return NULL;
-    return m_pParent->GetDlgItem(nID);
+    return ::GetDlgItem(m_hParent, nID);
 }

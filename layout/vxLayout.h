@@ -8,6 +8,8 @@
 
 #include "vxLayoutItem.h"
 
+class vxAliveWatch;
+
 class AFX_EXT_CLASS vxLayout
 {
 public:
@@ -22,7 +24,7 @@ public:
     // Also sets the group's minimum and maximum size (widths in a DirVertical layout).
     int AddGroup(LayoutStyle style, int nMinSize, int nMaxSize);
     int AddItem(int nGroup, CWnd* pWnd, LayoutStyle style);
-    // The window is looked up once, now, among the parent's children.
+    // The window is looked up once, now, among the parent's children; its handle is kept.
     int AddItem(int nGroup, int nID, LayoutStyle style);
     int AddSpacerItem(int nGroup);
     int AddSplitterItem(int nGroup, int bStretch, CWnd* pBar);
@@ -54,7 +56,7 @@ public:
 protected:
 // Attributes
     std::vector<vxLayoutGroup*> m_groups; // in placement order, owned
-    CWnd* m_pParent;                 // whose children are laid out; null: nothing is moved
+    HWND m_hParent;                  // whose children are laid out; null: nothing is moved
     Direction m_direction;           // of the layout and all its groups
     CRect m_margins;                 // insets taken off the layout rectangle
 
@@ -65,12 +67,15 @@ private:
     vxLayoutItem* FindItem(int nGroup, int nItem) const;
     // Direction of a group's items: across the group's own.
     Direction GetChildDirect(const vxLayoutGroup* pGroup) const;
-    int AppendItem(int nGroup, ItemKind kind, LayoutStyle style, CWnd* pWnd, int nID);
-    CWnd* FindChild(int nID) const;
+    int AppendItem(int nGroup, ItemKind kind, LayoutStyle style, HWND hWnd, int nID);
+    HWND FindChild(int nID) const;
     // Number of items with a window and a set dirty flag.
     int CountWindows() const;
     void PositionGroupRects(const CRect& inner);
     void CalcGroupLayout();
     void LayOutGroup(vxLayoutGroup* pGroup);
     void MoveWindows();
+
+    vxAliveWatch* m_pAliveWatches;   // moves on the stack: the moved windows' owners may
+                                     // delete the layout
 };

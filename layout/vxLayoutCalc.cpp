@@ -3,6 +3,7 @@
 // Pure integer geometry; windows are reached only through vxLayoutWindowOps.
 #include "vxLayout.h"
 
+#include "vxAliveWatch.h"
 #include "vxLayoutWindowOps.h"
 
 namespace {
@@ -57,7 +58,7 @@ void vxLayout::CalcLayout(CWnd* pWnd)
 {
     // Without a window there is no client area to lay out in.
     CSize size;
-    if (pWnd != NULL && vxLayoutWindowOps::Get()->GetClientSize(pWnd, size))
+    if (pWnd != NULL && vxLayoutWindowOps::Get()->GetClientSize(pWnd->GetSafeHwnd(), size))
         CalcLayout(CRect(0, 0, size.cx, size.cy), pWnd);
 }
 
@@ -111,7 +112,7 @@ int vxLayout::CountWindows() const
     int nCount = 0;
     for (const vxLayoutGroup* pGroup : m_groups)
         for (const vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_pWnd != NULL && pItem->m_bDirty)
+            if (pItem->m_hWnd != NULL && pItem->m_bDirty)
                 ++nCount;
     return nCount;
 }
@@ -119,7 +120,7 @@ int vxLayout::CountWindows() const
 void vxLayout::MoveWindows()
 {
     const int nCount = CountWindows();
-    if (m_pParent == NULL || nCount < 1)
+    if (m_hParent == NULL || nCount < 1)
         return;
     vxLayoutWindowOps* pOps = vxLayoutWindowOps::Get();
     HDWP hBatch = pOps->BeginMove(nCount);
@@ -127,16 +128,20 @@ void vxLayout::MoveWindows()
         return;
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_pWnd != NULL && pItem->m_bDirty) {
-                hBatch = pOps->DeferMove(hBatch, pItem->m_pWnd, pItem->ReadRect());
+            if (pItem->m_hWnd != NULL && pItem->m_bDirty) {
+                hBatch = pOps->DeferMove(hBatch, pItem->m_hWnd, pItem->ReadRect());
                 // A lost batch moves nothing: every flag stays set for the next attempt.
                 if (hBatch == NULL)
                     return;
             }
+    // The moved windows' owners hear of the move and may delete this layout.
+    vxAliveWatch watch(m_pAliveWatches);
     pOps->EndMove(hBatch);
+    if (!watch.IsAlive())
+        return;
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_pWnd != NULL)
+            if (pItem->m_hWnd != NULL)
                 pItem->m_bDirty = 0;
 }
 

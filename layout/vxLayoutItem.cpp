@@ -6,7 +6,7 @@
 vxLayoutItem::vxLayoutItem(Direction direction, ItemKind kind, LayoutStyle style)
     : m_direction(direction), m_kind(kind), m_style(style), m_rect(0, 0, 0, 0),
       m_maxWidth(0x10000), m_maxHeight(0x10000), m_minWidth(0), m_minHeight(0), m_weight(1),
-      m_pPrev(NULL), m_pNext(NULL), m_pParentGroup(NULL), m_pWnd(NULL), m_nID(-1), m_bDirty(0)
+      m_pPrev(NULL), m_pNext(NULL), m_pParentGroup(NULL), m_hWnd(NULL), m_nID(-1), m_bDirty(0)
 {
 }
 
@@ -15,9 +15,9 @@ CRect vxLayoutItem::ReadRect()
     // A window item starts with its window's client size. Without a window there is nothing
     // to measure and the item stays at size 0.
     CSize size;
-    if (m_kind == ItemWindow && m_pWnd != NULL && m_rect.left == 0 && m_rect.top == 0 &&
+    if (m_kind == ItemWindow && m_hWnd != NULL && m_rect.left == 0 && m_rect.top == 0 &&
         m_rect.right == 0 && m_rect.bottom == 0 &&
-        vxLayoutWindowOps::Get()->GetClientSize(m_pWnd, size))
+        vxLayoutWindowOps::Get()->GetClientSize(m_hWnd, size))
         SetRect(CRect(0, 0, size.cx, size.cy));
     return m_rect;
 }

@@ -50,7 +50,8 @@ public:
     vxLayoutItem* m_pPrev;           // splitter item: the element before the bar (not owned)
     vxLayoutItem* m_pNext;           // splitter item: the element after the bar (not owned)
     vxLayoutGroup* m_pParentGroup;   // the group holding the item; null for a group
-    CWnd* m_pWnd;                    // placed window (not owned)
+    HWND m_hWnd;                     // placed window (not owned), kept by handle: hosts hand in
+                                     // temporary window objects that are freed at idle
     int m_nID;                       // control ID when added by ID, else -1
     int m_bDirty;                    // rectangle changed since the window was last moved
 

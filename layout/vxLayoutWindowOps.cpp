@@ -6,10 +6,9 @@ namespace {
 class Win32LayoutWindowOps : public vxLayoutWindowOps
 {
 public:
-    BOOL GetClientSize(CWnd* pWnd, CSize& size) override
+    BOOL GetClientSize(HWND hWnd, CSize& size) override
     {
         CRect rc(0, 0, 0, 0);
-        HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
         if (hWnd == NULL || !::GetClientRect(hWnd, &rc))
             return FALSE;
         size = rc.Size();
@@ -18,11 +17,10 @@ public:
 
     HDWP BeginMove(int nWindows) override { return ::BeginDeferWindowPos(nWindows); }
 
-    HDWP DeferMove(HDWP hBatch, CWnd* pWnd, const CRect& rc) override
+    HDWP DeferMove(HDWP hBatch, HWND hWnd, const CRect& rc) override
     {
         // A window destroyed behind the layout's back would make DeferWindowPos fail and
         // throw away the whole batch; it is left out instead.
-        HWND hWnd = pWnd->GetSafeHwnd();
         if (!::IsWindow(hWnd))
             return hBatch;
         return ::DeferWindowPos(hBatch, hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),

@@ -12,11 +12,11 @@ public:
 
 // Overridables
     // Client area size of the window; FALSE when there is no window to measure.
-    virtual BOOL GetClientSize(CWnd* pWnd, CSize& size) = 0;
+    virtual BOOL GetClientSize(HWND hWnd, CSize& size) = 0;
     // Starts a batch for this many windows; NULL when no batch could be made.
     virtual HDWP BeginMove(int nWindows) = 0;
     // Adds one window's new place; NULL when the batch was lost.
-    virtual HDWP DeferMove(HDWP hBatch, CWnd* pWnd, const CRect& rc) = 0;
+    virtual HDWP DeferMove(HDWP hBatch, HWND hWnd, const CRect& rc) = 0;
     // Moves every window of the batch at once.
     virtual void EndMove(HDWP hBatch) = 0;
 

@@ -1,9 +1,10 @@
 #include "vxSizerBar.h"
 
+#include "vxAliveWatch.h"
 #include "vxSizerBarBounds.h"
 #include "vxSizerBarCursors.h"
 
-IMPLEMENT_DYNCREATE(vxSizerBar, CWnd)
+IMPLEMENT_DYNCREATE(vxSizerBar, CStatic)
 
 BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_PAINT()
@@ -18,12 +19,14 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
 END_MESSAGE_MAP()
 
 vxSizerBar::vxSizerBar()
-    : m_pLayout(NULL), m_nHorizontal(-1), m_bDragging(0), m_ptLast(0, 0), m_hPrevFocus(NULL)
+    : m_pLayout(NULL), m_nHorizontal(-1), m_bDragging(0), m_ptLast(0, 0), m_hPrevFocus(NULL),
+      m_pAliveWatches(NULL)
 {
 }
 
 vxSizerBar::~vxSizerBar()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     // Going away in the middle of a drag must not leave the cursor clipped.
     if (m_bDragging)
         CancelDrag();
@@ -66,6 +69,15 @@ void vxSizerBar::NotifyMoved(CPoint delta)
 {
     if (m_pLayout != NULL)
         m_pLayout->MoveLayoutItems(m_pLayout->GetItem(this), delta);
+}
+
+void vxSizerBar::ForgetLayout(const vxLayout* pLayout)
+{
+    if (m_pLayout != pLayout)
+        return;
+    if (m_bDragging)
+        CancelDrag();
+    m_pLayout = NULL;
 }
 
 void vxSizerBar::CancelDrag()
@@ -140,7 +152,10 @@ void vxSizerBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
         return;
     ClientToScreen(&point);
     if (point != m_ptLast) {
+        vxAliveWatch watch(m_pAliveWatches);
         NotifyMoved(CPoint(point - m_ptLast));
+        if (!watch.IsAlive())
+            return;
         m_ptLast = point;
     }
 }
@@ -151,9 +166,12 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         return;
     ClientToScreen(&point);
     const CPoint offset(point - m_ptLast);
+    // The focus given back is the host's to react to, also by deleting the bar.
+    vxAliveWatch watch(m_pAliveWatches);
     CancelDrag();
     // Also for (0, 0): the bar's group is laid out again.
-    NotifyMoved(offset);
+    if (watch.IsAlive())
+        NotifyMoved(offset);
 }
 
 void vxSizerBar::OnCancelMode()

@@ -6,10 +6,14 @@
 // neighbours' limits allow; every move is handed at once to vxLayout::MoveLayoutItems, so the
 // windows follow live. Release, Escape, WM_CANCELMODE, or losing the capture ends the drag
 // where it is and gives capture, cursor and focus back. The bar belongs to the host; it only
-// points at its layout, and it sends nothing to its parent.
+// points at its layout (which tells the bar when it goes), and it sends nothing to its
+// parent. Each drag step moves host windows, whose owners may destroy or delete the bar, its
+// layout or its parent: the bar then touches nothing of itself.
 #pragma once
 
 #include "vxLayout.h"
+
+class vxAliveWatch;
 
 class AFX_EXT_CLASS vxSizerBar : public CStatic
 {
@@ -55,9 +59,13 @@ protected:
     int m_bDragging;
     CPoint m_ptLast;                 // screen cursor position at the press or last move
     HWND m_hPrevFocus;               // focus before the press, given back at the end
+    vxAliveWatch* m_pAliveWatches;   // handlers on the stack whose layout moves host windows
 
 private:
+    friend class vxLayout;
 // Internal helpers
+    // The layout is going: a drag ends and the bar moves nothing any more.
+    void ForgetLayout(const vxLayout* pLayout);
     // The bar's layout item when it can be dragged (both neighbours set), else null.
     vxLayoutItem* FindDraggableItem();
 };

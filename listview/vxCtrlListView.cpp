@@ -1,6 +1,7 @@
 // Construction, teardown, activation and the item notifications of the list view.
 #include "vxCtrlListView.h"
 #include "vxListRecords.h"
+#include "vxAliveWatch.h"
 
 IMPLEMENT_DYNAMIC(vxCtrlListView, CWnd)
 
@@ -17,12 +18,13 @@ vxCtrlListView::vxCtrlListView()
     : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(30),
       m_szItem(48, 48), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0), m_nItemRowSpace(2),
       m_nItemColumnSpace(2), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
-      m_nLayoutPass(0)
+      m_nLayoutPass(0), m_pAliveWatches(NULL)
 {
 }
 
 vxCtrlListView::~vxCtrlListView()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     // Destroyed here, while this class still handles the window's messages, so that
     // OnDestroy frees the records; records made without a window are freed after it.
     if (GetSafeHwnd())
@@ -69,8 +71,16 @@ BOOL vxCtrlListView::OnCommand(WPARAM wParam, LPARAM lParam)
         case BN_CLICKED: message = WM_LISTVIEW_ITEMCLICK; break;
         case BN_DOUBLECLICKED: message = WM_LISTVIEW_ITEMDBLCLK; break;
         }
-        if (message)
-            return (BOOL)::SendMessage(::GetParent(m_hWnd), message, (WPARAM)nGroup, (LPARAM)nItem);
+        if (message) {
+            HWND hWnd = m_hWnd;
+            vxAliveWatch watch(m_pAliveWatches);
+            const BOOL bAnswer = (BOOL)::SendMessage(::GetParent(hWnd), message, (WPARAM)nGroup, (LPARAM)nItem);
+            // A parent that deleted the list view or destroyed it has handled the command:
+            // nothing may go on to the default procedure of a window or object that is gone.
+            if (!watch.IsAlive() || !::IsWindow(hWnd))
+                return TRUE;
+            return bAnswer;
+        }
     }
     // Headers, other codes of items, anything else.
     return CWnd::OnCommand(wParam, lParam);

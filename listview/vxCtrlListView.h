@@ -23,6 +23,7 @@
 #define WM_LISTVIEW_ITEMCLICK (WM_USER + 1200)
 #define WM_LISTVIEW_ITEMDBLCLK (WM_USER + 1201)
 
+class vxAliveWatch;
 class vxListGroup;
 class vxListItem;
 struct vxListMetrics;
@@ -132,4 +133,5 @@ private:
     int m_nGroupSpace;               // vertical gap after each group
     int m_nLayoutPass;               // counts relayouts, so a pass sees that a nested one (from
                                      // WM_SIZE when the bar shows or hides) has placed everything
+    vxAliveWatch* m_pAliveWatches;   // handlers on the stack that call out to the parent
 };

@@ -1,4 +1,5 @@
 #include "vxCtrlSplitter.h"
+#include "vxAliveWatch.h"
 
 namespace {
 
@@ -14,12 +15,13 @@ HCURSOR CopySystemCursor(LPCTSTR id)
 vxCtrlSplitter::vxCtrlSplitter()
     : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(4),
       m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
-      m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1)
+      m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL)
 {
 }
 
 vxCtrlSplitter::~vxCtrlSplitter()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     ReleaseCursors();
 }
 
@@ -89,9 +91,21 @@ vxCtrlSplitter* vxCtrlSplitter::AttachSplitter(int nPane, vxCtrlSplitter* pSplit
     vxSplitterPane* pane = Pane(nPane);
     if (pane == NULL)
         return NULL;
+    if (pSplitter != NULL && pSplitter->Holds(this))
+        return NULL;
     vxCtrlSplitter* pOld = pane->pSplitter;
     pane->pSplitter = pSplitter;
     return pOld;
+}
+
+bool vxCtrlSplitter::Holds(const vxCtrlSplitter* pSplitter) const
+{
+    if (pSplitter == this)
+        return true;
+    for (const vxSplitterPane& pane : m_panes)
+        if (pane.pSplitter != NULL && pane.pSplitter->Holds(pSplitter))
+            return true;
+    return false;
 }
 
 vxCtrlSplitter* vxCtrlSplitter::DetachSplitter(int nPane)

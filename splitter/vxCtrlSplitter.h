@@ -10,12 +10,15 @@
 // window) and runs its own message loop. An inverted outline follows the pointer within the
 // panes' minimum sizes; the left button's release (or the capture being taken away) applies
 // the drag, Escape, the right button or WM_QUIT cancel it. Nothing but the outline moves
-// until the loop has ended.
+// until the loop has ended. A message dispatched by the loop may destroy the host or delete
+// the splitter: the drag then ends unapplied and touches nothing of the splitter.
 #pragma once
 
 #include <afxwin.h>
 
 #include "vxSplitterGeometry.h"
+
+class vxAliveWatch;
 
 class AFX_EXT_CLASS vxCtrlSplitter
 {
@@ -35,7 +38,9 @@ public:
     HWND AttachWnd(int nPane, HWND hWnd);          // answers the window attached before
     HWND DetachWnd(int nPane);
     HWND GetAttachWnd(int nPane);
-    vxCtrlSplitter* AttachSplitter(int nPane, vxCtrlSplitter* pSplitter); // the one before
+    // The one attached before; null, nothing changed, when pSplitter is this splitter or holds
+    // it in one of its panes, at any depth (the tree would become a loop).
+    vxCtrlSplitter* AttachSplitter(int nPane, vxCtrlSplitter* pSplitter);
     vxCtrlSplitter* DetachSplitter(int nPane);
     vxCtrlSplitter* GetAttachSplitter(int nPane);
     void ShowPane(int nPane, int bShow);           // shows or hides the pane's window at once
@@ -81,6 +86,7 @@ private:
     vxSplitterShape Shape() const;
     int TrackAlongAxis(CWnd* pWnd, int bVertical); // the loop both Track variants share
     void ReleaseCursors();
+    bool Holds(const vxCtrlSplitter* pSplitter) const; // this or a splitter nested in it
 
     CRect m_rcSplitter;                            // the bar, host client coordinates
     CRect m_rcLayout;                              // the area last given to Layout
@@ -94,4 +100,5 @@ private:
     HCURSOR m_hCursorArrow;                        // owned copy
     HWND m_hBkWnd;                                 // bar window, not owned
     int m_bUseCursor;
+    vxAliveWatch* m_pAliveWatches;                 // drags on the stack, ended if deleted
 };

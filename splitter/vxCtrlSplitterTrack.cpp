@@ -2,6 +2,7 @@
 // re-layout once the drag is applied. The decisions themselves are vxSplitterDragState's.
 #include "vxCtrlSplitter.h"
 #include "vxSplitterDrag.h"
+#include "vxAliveWatch.h"
 
 namespace {
 
@@ -58,9 +59,18 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     if (hSizing != NULL)
         ::SetCursor(hSizing);
 
+    // Messages dispatched below may destroy the host or delete this splitter.
+    vxAliveWatch watch(m_pAliveWatches);
     MSG msg = {};
+    bool msgTaken = false;           // msg holds the message that ended the drag
     vxDragAction ending = vxDragEndCancel;
     for (bool tracking = true; tracking;) {
+        // A capture taken away (by a dispatched message, or with its window) ends the drag
+        // at once, applied as on release; no input needs to arrive first.
+        if (::GetCapture() != hWnd) {
+            ending = vxDragEndApply;
+            break;
+        }
         BOOL nGot = ::GetMessage(&msg, NULL, 0, 0);
         vxDragAction action = drag.Next(nGot, msg, ::GetCapture() == hWnd);
         switch (action) {
@@ -81,6 +91,7 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
             break;
         default:
             ending = action;
+            msgTaken = true;
             tracking = false;
             break;
         }
@@ -88,8 +99,11 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
 
     // Erase the outline; the host may be gone if a dispatched message destroyed it.
     const bool captureHeld = ::GetCapture() == hWnd;
-    if (::IsWindow(hHost))
+    const bool hostAlive = ::IsWindow(hHost) != FALSE;
+    if (hostAlive && watch.IsAlive())
         OnInvertTracker(CWnd::FromHandle(hHost), CRect(drag.Outline()));
+    else if (hostAlive)
+        ::InvalidateRect(hHost, &drag.Outline(), TRUE);
     if (hHeldDC != NULL)
         ::ReleaseDC(hWnd, hHeldDC);
     // Only our own capture is released: one taken by another window stays with it.
@@ -101,17 +115,23 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
         ::PostQuitMessage(static_cast<int>(msg.wParam));
         return 0;
     }
-    if (ending == vxDragEndApply && !captureHeld)
+    if (ending == vxDragEndApply && msgTaken && !captureHeld)
         ::DispatchMessage(&msg);     // taken from the queue after the drag had already ended
-    if (ending != vxDragEndApply)
+    // A splitter deleted, or a host destroyed, during the drag applies nothing.
+    if (!watch.IsAlive() || !hostAlive || ending != vxDragEndApply)
         return 0;
     const int d = drag.Offset();
     if (d == 0)
         return 0;
 
     vxApplyDrag(m_panes, shape, d);
+    // Pane windows are the host's: their move may delete the splitter.
     LayoutWnd();
+    if (!watch.IsAlive())
+        return 0;
     LayoutChild();
+    if (!watch.IsAlive())
+        return 0;
     // The bar rectangles are in the host's coordinates: repaint the old and the new place there.
     ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
     m_rcSplitter = drag.Outline();

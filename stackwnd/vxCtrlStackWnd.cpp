@@ -2,6 +2,7 @@
 // sub-items, opening, the command handling and the release of what was made here.
 #include "vxCtrlStackWnd.h"
 #include "CVexelListBox.h"
+#include "vxAliveWatch.h"
 
 #include <vexelcore.h>
 
@@ -26,13 +27,14 @@ BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlStackWnd::vxCtrlStackWnd()
-    : m_szItem(150, 20), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_pNotifyWnd(NULL),
-      m_nSubItemHeight(23)
+    : m_szItem(150, 20), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
+      m_nSubItemHeight(23), m_pAliveWatches(NULL)
 {
 }
 
 vxCtrlStackWnd::~vxCtrlStackWnd()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     // Destroyed here, while this class still handles the window's messages.
     if (GetSafeHwnd())
         DestroyWindow();
@@ -51,7 +53,7 @@ void vxCtrlStackWnd::ReleaseItems()
         stItemInfo* pItem = m_arrItems[i];
         pItem->pButton->DestroyWindow();
         delete pItem->pButton;
-        if (!pItem->bCustom) {
+        if (pItem->pContent != NULL) {
             pItem->pContent->DestroyWindow();
             delete pItem->pContent;
         }
@@ -78,13 +80,14 @@ CButton* vxCtrlStackWnd::CreateButton(const char* pszCaption, UINT nID)
     return pButton;
 }
 
-vxCtrlStackWnd::stItemInfo* vxCtrlStackWnd::NewItem(CButton* pButton, CWnd* pContent, BOOL bCustom)
+vxCtrlStackWnd::stItemInfo* vxCtrlStackWnd::NewItem(CButton* pButton, CWnd* pList, HWND hContent)
 {
     stItemInfo* pItem = new stItemInfo;
     pItem->pButton = pButton;
-    pItem->pContent = pContent;
+    pItem->pContent = pList;
+    pItem->hContent = hContent;
     pItem->bExpanded = FALSE;
-    pItem->bCustom = bCustom;
+    pItem->bCustom = pList == NULL;
     return pItem;
 }
 
@@ -109,7 +112,7 @@ int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, c
     if (pszListSkin)
         vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
 
-    m_arrItems.Add(NewItem(pButton, pList, FALSE));
+    m_arrItems.Add(NewItem(pButton, pList, pList->GetSafeHwnd()));
     ReLayout();
     return nIndex;
 }
@@ -117,13 +120,14 @@ int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, c
 int vxCtrlStackWnd::AddCustomItem(const char* pszCaption, CWnd* pContent)
 {
     // The layout places, shows and hides the content: without one there is no item.
-    if (!pContent)
+    HWND hContent = pContent->GetSafeHwnd();
+    if (hContent == NULL)
         return -1;
     const int nIndex = (int)m_arrItems.GetSize();
     CButton* pButton = CreateButton(pszCaption, nIndex);
     if (!pButton)
         return -1;
-    m_arrItems.Add(NewItem(pButton, pContent, TRUE));
+    m_arrItems.Add(NewItem(pButton, NULL, hContent));
     ReLayout();
     return nIndex;
 }
@@ -138,7 +142,7 @@ BOOL vxCtrlStackWnd::AddSubItem(int nItem, const char* pszText, const char* pszI
             ReLayout();
         return 0;
     }
-    HWND hList = pItem->pContent->GetSafeHwnd();
+    HWND hList = pItem->hContent;
     const int k = (int)::SendMessage(hList, LB_ADDSTRING, 0, (LPARAM)pszText);
     if (k < 0)
         return 0;                    // LB_ERR or LB_ERRSPACE: no entry to describe
@@ -177,7 +181,7 @@ BOOL vxCtrlStackWnd::SelectSubItem(int nItem, int nEntry)
         OpenAlone(nItem);
     if (pItem->bCustom || nEntry < 0)
         return 0;
-    HWND hList = pItem->pContent->GetSafeHwnd();
+    HWND hList = pItem->hContent;
     if (nEntry >= (int)::SendMessage(hList, LB_GETCOUNT, 0, 0))
         return 0;
     ::SendMessage(hList, LB_SETCURSEL, (WPARAM)nEntry, 0);
@@ -186,7 +190,12 @@ BOOL vxCtrlStackWnd::SelectSubItem(int nItem, int nEntry)
 
 CWnd* vxCtrlStackWnd::GetItemContent(int nItem)
 {
-    return IsValid(nItem) ? m_arrItems[nItem]->pContent : NULL;
+    if (!IsValid(nItem))
+        return NULL;
+    const stItemInfo* pItem = m_arrItems[nItem];
+    if (pItem->pContent != NULL)
+        return pItem->pContent;
+    return ::IsWindow(pItem->hContent) ? CWnd::FromHandle(pItem->hContent) : NULL;
 }
 
 CButton* vxCtrlStackWnd::GetItemButton(int nItem)
@@ -198,10 +207,16 @@ BOOL vxCtrlStackWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND hSender = (HWND)lParam;
     if (hSender) {
+        vxAliveWatch watch(m_pAliveWatches);
+        HWND hWnd = m_hWnd;
         switch (HIWORD(wParam)) {
         case BN_CLICKED: OnItemButtonClicked(hSender); break;
         case LBN_SELCHANGE: OnSubItemSelChange(hSender); break;
         }
+        // The receiver of a selection (or a content window moved by the relayout) may have
+        // deleted the stack window or destroyed it: the command ends here.
+        if (!watch.IsAlive() || !::IsWindow(hWnd))
+            return TRUE;
     }
     return CWnd::OnCommand(wParam, lParam);
 }
@@ -222,11 +237,13 @@ void vxCtrlStackWnd::OnSubItemSelChange(HWND hList)
 {
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
         const stItemInfo* pItem = m_arrItems[i];
-        if (pItem->bCustom || !pItem->bExpanded || pItem->pContent->GetSafeHwnd() != hList)
+        if (pItem->bCustom || !pItem->bExpanded || pItem->hContent != hList)
             continue;
         const LRESULT nSel = ::SendMessage(hList, LB_GETCURSEL, 0, 0);
-        HWND hTarget = m_pNotifyWnd ? m_pNotifyWnd->GetSafeHwnd() : ::GetParent(m_hWnd);
-        ::SendMessage(hTarget, WM_STACKWND_SUBITEMSEL, (WPARAM)i, (LPARAM)nSel);
+        // A notify window the host has destroyed hears nothing; its place is not the parent's.
+        HWND hTarget = m_hNotifyWnd != NULL ? m_hNotifyWnd : ::GetParent(m_hWnd);
+        if (::IsWindow(hTarget))
+            ::SendMessage(hTarget, WM_STACKWND_SUBITEMSEL, (WPARAM)i, (LPARAM)nSel);
         return;
     }
 }

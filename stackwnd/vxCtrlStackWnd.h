@@ -12,12 +12,17 @@
 //
 // A user's selection in an open sub-item list is sent as WM_STACKWND_SUBITEMSEL (wParam item
 // index, lParam entry index or LB_ERR) to the notify window, or to the parent when none is set.
+// Host windows (the notify window, custom contents) are kept by handle and tested before use;
+// the receiver of a selection and the host windows moved by a relayout may delete the stack
+// window, which then touches nothing of itself.
 #pragma once
 
 #include <afxwin.h>
 #include <afxtempl.h>
 
 #define WM_STACKWND_SUBITEMSEL (WM_USER + 123)
+
+class vxAliveWatch;
 
 class AFX_EXT_CLASS vxCtrlStackWnd : public CWnd
 {
@@ -27,7 +32,8 @@ public:
     struct stItemInfo
     {
         CButton* pButton;            // the item's button, made here
-        CWnd* pContent;              // the sub-item list (made here) or the host's window
+        CWnd* pContent;              // the sub-item list made here; NULL for a custom item
+        HWND hContent;               // the content window: that list or the host's window
         BOOL bExpanded;              // the item is open
         BOOL bCustom;                // 1: pContent is the host's window
     };
@@ -41,7 +47,7 @@ public:
     BOOL AddSubItem(int nItem, const char* pszText, const char* pszImage);
     void ExpandItem(int nItem);                   // opens without closing the others
     BOOL SelectSubItem(int nItem, int nEntry);    // opens the item alone; sends nothing
-    CWnd* GetItemContent(int nItem);
+    CWnd* GetItemContent(int nItem);              // NULL once a custom content is destroyed
     CButton* GetItemButton(int nItem);
 
 // Settings
@@ -50,7 +56,7 @@ public:
     void SetItemSize(int cx, int cy);
     void SetPadding(int nLeft, int nTop, int nRight, int nBottom); // may cut the button width
     void SetAutoWidth(int bAutoWidth);            // button width follows the client width
-    void SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+    void SetNotifyWnd(CWnd* pWnd) { m_hNotifyWnd = pWnd->GetSafeHwnd(); }
 
 // Message handlers
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -65,7 +71,7 @@ protected:
 
 private:
     BOOL IsValid(int nItem);
-    stItemInfo* NewItem(CButton* pButton, CWnd* pContent, BOOL bCustom);
+    stItemInfo* NewItem(CButton* pButton, CWnd* pList, HWND hContent);
     CButton* CreateButton(const char* pszCaption, UINT nID);     // NULL when it fails
     void ReleaseItems();
     void OpenAlone(int nItem);       // opens one item, closes every other; relayouts on change
@@ -79,6 +85,7 @@ private:
     int m_nSpace;                    // below every button and below an open content
     CRect m_rcPadding;               // left, top, right and bottom padding widths
     BOOL m_bAutoWidth;
-    CWnd* m_pNotifyWnd;              // receiver of selections; NULL: the parent
+    HWND m_hNotifyWnd;               // receiver of selections; NULL: the parent
     int m_nSubItemHeight;            // height of one entry of every sub-item list
+    vxAliveWatch* m_pAliveWatches;   // handlers on the stack that call out to the host
 };

@@ -1,6 +1,7 @@
 // Layout and settings of the stack window.
 #include "vxCtrlStackWnd.h"
 #include "vxStackGeometry.h"
+#include "vxAliveWatch.h"
 
 int vxCtrlStackWnd::ClientWidth()
 {
@@ -20,22 +21,26 @@ void vxCtrlStackWnd::ReLayout()
     area.DeflateRect(m_rcPadding.left, m_rcPadding.top, m_rcPadding.right, m_rcPadding.bottom);
 
     const UINT flags = SWP_SHOWWINDOW | SWP_NOZORDER;
-    vxStackFlow flow(area, m_szItem, m_nSpace, (int)m_arrItems.GetSize());
-    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
+    const INT_PTR nCount = m_arrItems.GetSize();
+    vxStackFlow flow(area, m_szItem, m_nSpace, (int)nCount);
+    // Moving a host's content window calls into the host, which may destroy or delete the
+    // stack window (its items then go): the walk stops there.
+    vxAliveWatch watch(m_pAliveWatches);
+    for (INT_PTR i = 0; i < nCount && watch.IsAlive() && m_arrItems.GetSize() == nCount; ++i) {
         const stItemInfo* pItem = m_arrItems[i];
         const vxStackPlace place = flow.Next(pItem->bExpanded);
         const CRect& rcButton = reinterpret_cast<const CRect&>(place.rcButton);
         pItem->pButton->SetWindowPos(NULL, rcButton.left, rcButton.top, rcButton.Width(),
                                      rcButton.Height(), flags);
         // A custom content whose window the host has destroyed is passed over.
-        if (!pItem->pContent->GetSafeHwnd())
+        if (!::IsWindow(pItem->hContent))
             continue;
         if (pItem->bExpanded) {
             const CRect& rcContent = reinterpret_cast<const CRect&>(place.rcContent);
-            pItem->pContent->SetWindowPos(NULL, rcContent.left, rcContent.top, rcContent.Width(),
-                                          rcContent.Height(), flags);
+            ::SetWindowPos(pItem->hContent, NULL, rcContent.left, rcContent.top, rcContent.Width(),
+                           rcContent.Height(), flags);
         } else {
-            pItem->pContent->ShowWindow(SW_HIDE);
+            ::ShowWindow(pItem->hContent, SW_HIDE);
         }
     }
 }
@@ -44,7 +49,7 @@ void vxCtrlStackWnd::SetSubItemHeight(int nHeight)
 {
     m_nSubItemHeight = nHeight;
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i)
-        if (!m_arrItems[i]->bCustom)
+        if (m_arrItems[i]->pContent != NULL)
             m_arrItems[i]->pContent->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(nHeight, 0));
 }
 

@@ -1,5 +1,6 @@
 // rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
 #include "rvToolTip.h"
+#include "vxAliveWatch.h"
 
 #include <commctrl.h>
 
@@ -24,6 +25,8 @@ HICON LoadIconResource(UINT nIDIcon, int cx, int cy)
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(rvToolTip, CWnd)
+
 BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_WM_PAINT()
     ON_WM_TIMER()
@@ -39,9 +42,10 @@ rvToolTip::rvToolTip()
       m_ptLast(0, 0), m_nTimer(0), m_hIcon(NULL), m_sizeIcon(0, 0),
       m_clrBk(::GetSysColor(COLOR_WINDOW)), m_clrFrame(::GetSysColor(COLOR_WINDOWTEXT)),
       m_clrInnerFrame(::GetSysColor(COLOR_SCROLLBAR)), m_sizeWnd(0, 0), m_mapTools(10),
-      m_bLink(FALSE), m_bHover(FALSE), m_hCursor(NULL), m_pNotifyWnd(NULL), m_nMarginX(13),
+      m_bLink(FALSE), m_bHover(FALSE), m_hCursor(NULL), m_hNotifyWnd(NULL), m_nMarginX(13),
       m_nMarginY(13), m_nArrowWidth(25), m_nArrowHeight(25), m_nIconGap(5),
-      m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL), m_hPendingTool(NULL)
+      m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL), m_hPendingTool(NULL),
+      m_pAliveWatches(NULL)
 {
     m_mapTools.InitHashTable(17);
     m_nShowDelay = m_nDefShowDelay;
@@ -50,6 +54,7 @@ rvToolTip::rvToolTip()
 
 rvToolTip::~rvToolTip()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     // Destroyed here, while the object is still a tooltip, so that OnDestroy stops its timers.
     if (m_hWnd != NULL)
         DestroyWindow();
@@ -246,7 +251,7 @@ void rvToolTip::SetFont(CFont* pFont)
 }
 void rvToolTip::SetCursor(HICON hCursor) { m_hCursor = hCursor; }
 void rvToolTip::SetbLink(BOOL bLink) { m_bLink = bLink; }
-void rvToolTip::SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+void rvToolTip::SetNotifyWnd(CWnd* pWnd) { m_hNotifyWnd = pWnd->GetSafeHwnd(); }
 
 // --- message handlers --------------------------------------------------------------------
 
@@ -328,11 +333,15 @@ LRESULT rvToolTip::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)
 
 void rvToolTip::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (m_pNotifyWnd != NULL && ::IsWindow(m_pNotifyWnd->GetSafeHwnd()))
-        m_pNotifyWnd->SendMessage(WM_TOOLTIP_CLICK, 0, 0);
-    // The notified window may have destroyed the tooltip.
-    if (m_hWnd != NULL)
-        CWnd::OnLButtonDown(nFlags, point);
+    if (::IsWindow(m_hNotifyWnd)) {
+        HWND hWnd = m_hWnd;
+        vxAliveWatch watch(m_pAliveWatches);
+        ::SendMessage(m_hNotifyWnd, WM_TOOLTIP_CLICK, 0, 0);
+        // The notified window may have deleted the tooltip or destroyed its window.
+        if (!watch.IsAlive() || !::IsWindow(hWnd))
+            return;
+    }
+    CWnd::OnLButtonDown(nFlags, point);
 }
 
 // --- internal helpers --------------------------------------------------------------------

@@ -24,8 +24,12 @@
 // Sent to the notify window when the balloon is clicked with the left button; wParam, lParam 0.
 #define WM_TOOLTIP_CLICK (WM_USER + 503)
 
+class vxAliveWatch;
+
 class AFX_EXT_CLASS rvToolTip : public CWnd
 {
+    DECLARE_DYNAMIC(rvToolTip)
+
 public:
     // One registered tool.
     struct tagTipToolInfo
@@ -109,13 +113,14 @@ protected:
     BOOL m_bLink;
     BOOL m_bHover;                   // pointer over the balloon, a leave notice pending
     HICON m_hCursor;
-    CWnd* m_pNotifyWnd;
+    HWND m_hNotifyWnd;               // receives WM_TOOLTIP_CLICK; the host's, tested before use
     int m_nMarginX, m_nMarginY;      // text margins, corner ellipse, placement offset
     int m_nArrowWidth, m_nArrowHeight;
     int m_nIconGap;
     int m_nDefShowDelay, m_nDefHideDelay;  // defaults; the hide check's period after a show
     HFONT m_hFont;                   // from SetFont, or null for the parent's font
     HWND m_hPendingTool;             // tool whose show timer 100 is pending
+    vxAliveWatch* m_pAliveWatches;   // handlers on the stack that call out to the host
 
 private:
     void KillPendingTimer();

@@ -138,6 +138,14 @@ private:
     CObject& operator=(const CObject&) = delete;
 };
 
+// The object as a pointer to the class when it is one (or derives from it), else null.
+inline CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
+{
+    return pObject != NULL && pObject->IsKindOf(pClass) ? pObject : NULL;
+}
+#define DYNAMIC_DOWNCAST(class_name, object) \
+    static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+
 // --- exceptions ----------------------------------------------------------------------
 // Thrown by pointer and released by Delete(); pre-allocated ones are not freed.
 class AFX_FW_API CException : public CObject

@@ -15,7 +15,7 @@ static_assert(!std::is_copy_assignable<vxVertLayout>::value, "layouts are not as
 
 TEST(LayoutBuilding, AddersReturnIndicesAndMinusOneForAnUnknownGroup)
 {
-    CWnd parent, a, b;
+    FakeWnd parent, a, b;
     LayoutProbe layout(&parent, DirHorizontal);
     EXPECT_EQ(0, layout.AddGroup(StyleFixed));
     EXPECT_EQ(1, layout.AddGroup(StyleStretch));
@@ -41,7 +41,7 @@ TEST(LayoutBuilding, AddersReturnIndicesAndMinusOneForAnUnknownGroup)
 
 TEST(LayoutBuilding, RecordsCarryKindStyleDirectionAndInitialValues)
 {
-    CWnd parent, a, bar;
+    FakeWnd parent, a, bar;
     LayoutProbe rows(&parent, DirHorizontal);
     rows.AddGroup(StyleStretch);
     rows.AddItem(0, &a, StyleFixed);
@@ -69,18 +69,18 @@ TEST(LayoutBuilding, RecordsCarryKindStyleDirectionAndInitialValues)
     EXPECT_EQ(nullptr, item->m_pPrev);
     EXPECT_EQ(nullptr, item->m_pNext);
     EXPECT_EQ(g, item->m_pParentGroup);
-    EXPECT_EQ(&a, item->m_pWnd);
+    EXPECT_EQ(a.m_hWnd, item->m_hWnd);
     EXPECT_EQ(-1, item->m_nID);
     EXPECT_EQ(0, item->m_bDirty);
 
     EXPECT_EQ(ItemSpacer, rows.Item(0, 1)->m_kind);
     EXPECT_EQ(StyleStretch, rows.Item(0, 1)->m_style);
-    EXPECT_EQ(nullptr, rows.Item(0, 1)->m_pWnd);
+    EXPECT_EQ(nullptr, rows.Item(0, 1)->m_hWnd);
     EXPECT_EQ(ItemSplitter, rows.Item(0, 2)->m_kind);
     EXPECT_EQ(StyleFixed, rows.Item(0, 2)->m_style);
-    EXPECT_EQ(&bar, rows.Item(0, 2)->m_pWnd);
+    EXPECT_EQ(bar.m_hWnd, rows.Item(0, 2)->m_hWnd);
     EXPECT_EQ(StyleStretch, rows.Item(0, 3)->m_style);
-    EXPECT_EQ(nullptr, rows.Item(0, 4)->m_pWnd);
+    EXPECT_EQ(nullptr, rows.Item(0, 4)->m_hWnd);
     EXPECT_EQ(42, rows.Item(0, 4)->m_nID);
 
     LayoutProbe columns(&parent, DirVertical);
@@ -92,7 +92,7 @@ TEST(LayoutBuilding, RecordsCarryKindStyleDirectionAndInitialValues)
 
 TEST(LayoutBuilding, DerivedLayoutsStartWithOneFixedGroup)
 {
-    CWnd parent, a, b;
+    FakeWnd parent, a, b;
     HorizProbe rows(&parent);
     EXPECT_EQ(0, rows.GetGroupID());
     ASSERT_EQ(1, rows.GroupCount());
@@ -118,7 +118,7 @@ TEST(LayoutBuilding, DerivedLayoutsStartWithOneFixedGroup)
 
 TEST(LayoutBuilding, GroupLimitsFollowTheLayoutDirection)
 {
-    CWnd parent;
+    FakeWnd parent;
     VertProbe columns(&parent);
     columns.AddGroup(StyleFixed, 20, 200);
     EXPECT_EQ(20, columns.Group(1)->m_minWidth);
@@ -137,7 +137,7 @@ TEST(LayoutBuilding, GroupLimitsFollowTheLayoutDirection)
     EXPECT_EQ(50, rows.Group(0)->m_maxHeight);
 
     // Items of a row are limited in width, items of a column in height.
-    CWnd a;
+    FakeWnd a;
     rows.AddItem(0, &a, StyleFixed);
     rows.SetItemMinSize(0, 0, 11);
     rows.SetItemMaxSize(0, 0, 111);
@@ -155,7 +155,7 @@ TEST(LayoutBuilding, GroupLimitsFollowTheLayoutDirection)
 TEST(LayoutBuilding, SettingASizeMovesOneEdgeAndMarksOnlyAChange)
 {
     FakeWindowOps ops;
-    CWnd parent, a;
+    FakeWnd parent, a;
     HorizProbe rows(&parent);
     rows.AddSpacerItem();
     rows.Item(0, 0)->m_rect.SetRect(10, 0, 30, 20);
@@ -191,7 +191,7 @@ TEST(LayoutBuilding, SettingASizeMovesOneEdgeAndMarksOnlyAChange)
 
 TEST(LayoutBuilding, NeighbourSettersCheckEveryIndex)
 {
-    CWnd parent, a, b, bar;
+    FakeWnd parent, a, b, bar;
     LayoutProbe layout(&parent, DirHorizontal);
     layout.AddGroup(StyleFixed);
     layout.AddGroup(StyleFixed);
@@ -224,7 +224,7 @@ TEST(LayoutBuilding, NeighbourSettersCheckEveryIndex)
 
 TEST(LayoutBuilding, VoidSettersIgnoreIndicesThatNameNothing)
 {
-    CWnd parent, a;
+    FakeWnd parent, a;
     LayoutProbe layout(&parent, DirVertical);
     layout.AddGroup(StyleFixed);
     layout.AddItem(0, &a, StyleFixed);
@@ -253,7 +253,7 @@ TEST(LayoutBuilding, VoidSettersIgnoreIndicesThatNameNothing)
 
 TEST(LayoutBuilding, GetItemFindsTheFirstItemOfAWindow)
 {
-    CWnd parent, a, b, other;
+    FakeWnd parent, a, b, other;
     LayoutProbe layout(&parent, DirHorizontal);
     EXPECT_EQ(nullptr, layout.GetItem(nullptr));
     layout.AddGroup(StyleFixed);

@@ -8,18 +8,18 @@ using namespace layouttest;
 namespace {
 
 // The windows moved by the last batch, in batch order.
-std::vector<CWnd*> MovedWindows(const FakeWindowOps& ops)
+std::vector<HWND> MovedWindows(const FakeWindowOps& ops)
 {
-    std::vector<CWnd*> windows;
+    std::vector<HWND> windows;
     for (const Move& m : ops.LastMoves())
-        windows.push_back(m.pWnd);
+        windows.push_back(m.hWnd);
     return windows;
 }
 
 TEST(LayoutCalc, ColumnWithFixedWindowsAroundASpacer)
 {
     FakeWindowOps ops;
-    CWnd parent, a, b;
+    FakeWnd parent, a, b;
     ops.SetClientSize(&a, 60, 20);
     ops.SetClientSize(&b, 80, 30);
     VertProbe layout(&parent);
@@ -38,9 +38,9 @@ TEST(LayoutCalc, ColumnWithFixedWindowsAroundASpacer)
     EXPECT_EQ(2, ops.batchSizes[0]);
     EXPECT_EQ(1, ops.ended);
     ASSERT_EQ(2u, ops.LastMoves().size());
-    EXPECT_EQ(&a, ops.LastMoves()[0].pWnd);
+    EXPECT_EQ(a.m_hWnd, ops.LastMoves()[0].hWnd);
     EXPECT_EQ(CRect(0, 0, 100, 20), ops.LastMoves()[0].rect);
-    EXPECT_EQ(&b, ops.LastMoves()[1].pWnd);
+    EXPECT_EQ(b.m_hWnd, ops.LastMoves()[1].hWnd);
     EXPECT_EQ(CRect(0, 270, 100, 300), ops.LastMoves()[1].rect);
     EXPECT_EQ(0, layout.Item(0, 0)->m_bDirty);
     EXPECT_EQ(0, layout.Item(0, 2)->m_bDirty);
@@ -49,7 +49,7 @@ TEST(LayoutCalc, ColumnWithFixedWindowsAroundASpacer)
 TEST(LayoutCalc, StretchSharesAreTruncatedAndTheRestStaysFree)
 {
     FakeWindowOps ops;
-    CWnd parent;
+    FakeWnd parent;
     HorizProbe layout(&parent);
     layout.SetHeight(10);
     for (int i = 0; i < 3; ++i)
@@ -83,7 +83,7 @@ TEST(LayoutCalc, StretchSharesAreTruncatedAndTheRestStaysFree)
 TEST(LayoutCalc, OverfullGroupsRunPastTheirEndAndPassNegativeSizesOn)
 {
     FakeWindowOps ops;
-    CWnd parent, a, s, b;
+    FakeWnd parent, a, s, b;
     ops.SetClientSize(&a, 70, 5);
     ops.SetClientSize(&b, 60, 5);
     HorizProbe layout(&parent);
@@ -112,7 +112,7 @@ TEST(LayoutCalc, OverfullGroupsRunPastTheirEndAndPassNegativeSizesOn)
 TEST(LayoutCalc, MarginsInsetTheLayoutRectangle)
 {
     FakeWindowOps ops;
-    CWnd parent;
+    FakeWnd parent;
     LayoutProbe layout(&parent, DirVertical);
     layout.AddGroup(StyleStretch);
     layout.AddSpacerItem(0);
@@ -129,7 +129,7 @@ TEST(LayoutCalc, MarginsInsetTheLayoutRectangle)
     layout.CalcLayout(&parent);
     EXPECT_EQ(CRect(1, 2, 297, 196), layout.Group(0)->m_rect);
     // Without a window to measure there is nothing to lay out in.
-    CWnd unknown;
+    FakeWnd unknown;
     layout.CalcLayout(&unknown);
     layout.CalcLayout(static_cast<CWnd*>(nullptr));
     EXPECT_EQ(CRect(1, 2, 297, 196), layout.Group(0)->m_rect);
@@ -138,7 +138,7 @@ TEST(LayoutCalc, MarginsInsetTheLayoutRectangle)
 TEST(LayoutCalc, OnlyChangedWindowsAreMoved)
 {
     FakeWindowOps ops;
-    CWnd parent, a, b, c;
+    FakeWnd parent, a, b, c;
     ops.SetClientSize(&a, 50, 10);
     ops.SetClientSize(&b, 50, 10);
     ops.SetClientSize(&c, 50, 10);
@@ -162,13 +162,13 @@ TEST(LayoutCalc, OnlyChangedWindowsAreMoved)
     ASSERT_EQ(1u, ops.batches.size());
     EXPECT_EQ(1, ops.batchSizes[0]);
     ASSERT_EQ(1u, ops.LastMoves().size());
-    EXPECT_EQ(&c, ops.LastMoves()[0].pWnd);
+    EXPECT_EQ(c.m_hWnd, ops.LastMoves()[0].hWnd);
     EXPECT_EQ(CRect(350, 0, 420, 30), ops.LastMoves()[0].rect);
 
     // A wider parent: the stretch item and everything after it move, the first item stays.
     ops.Clear();
     layout.CalcLayout(500, 300, nullptr);
-    EXPECT_EQ((std::vector<CWnd*>{&b, &c}), MovedWindows(ops));
+    EXPECT_EQ((std::vector<HWND>{b.m_hWnd, c.m_hWnd}), MovedWindows(ops));
     EXPECT_EQ(CRect(50, 0, 430, 30), layout.Item(0, 1)->m_rect);
     EXPECT_EQ(CRect(430, 0, 500, 30), layout.Item(0, 2)->m_rect);
 }
@@ -176,7 +176,7 @@ TEST(LayoutCalc, OnlyChangedWindowsAreMoved)
 TEST(LayoutCalc, WithoutAParentNothingMovesAndTheFlagsStay)
 {
     FakeWindowOps ops;
-    CWnd a;
+    FakeWnd a;
     ops.SetClientSize(&a, 40, 10);
     HorizProbe layout(nullptr);
     layout.SetHeight(10);
@@ -192,13 +192,13 @@ TEST(LayoutCalc, WithoutAParentNothingMovesAndTheFlagsStay)
 TEST(LayoutCalc, AWindowItemWithoutAWindowHasSizeZero)
 {
     FakeWindowOps ops;
-    CWnd parent;
+    FakeWnd parent;
     HorizProbe layout(&parent);
     layout.SetHeight(10);
     layout.AddItem(123, StyleFixed); // no child 123: no window
     layout.AddSpacerItem();
     layout.CalcLayout(100, 100, nullptr);
-    EXPECT_EQ(nullptr, layout.Item(0, 0)->m_pWnd);
+    EXPECT_EQ(nullptr, layout.Item(0, 0)->m_hWnd);
     EXPECT_EQ(CRect(0, 0, 0, 10), layout.Item(0, 0)->m_rect);
     EXPECT_EQ(CRect(0, 0, 100, 10), layout.Item(0, 1)->m_rect);
     EXPECT_EQ(0, ops.measured);
@@ -208,7 +208,7 @@ TEST(LayoutCalc, AWindowItemWithoutAWindowHasSizeZero)
 TEST(LayoutCalc, ALostBatchKeepsEveryFlagForTheNextAttempt)
 {
     FakeWindowOps ops;
-    CWnd parent, a, b;
+    FakeWnd parent, a, b;
     ops.SetClientSize(&a, 40, 10);
     ops.SetClientSize(&b, 40, 10);
     HorizProbe layout(&parent);
@@ -231,13 +231,13 @@ TEST(LayoutCalc, ALostBatchKeepsEveryFlagForTheNextAttempt)
     ops.failDeferAfter = -1;
     ops.Clear();
     layout.CalcLayout(100, 100, nullptr);
-    EXPECT_EQ((std::vector<CWnd*>{&a, &b}), MovedWindows(ops));
+    EXPECT_EQ((std::vector<HWND>{a.m_hWnd, b.m_hWnd}), MovedWindows(ops));
     EXPECT_EQ(1, ops.ended);
 }
 
 // A row of fixed item P, a bar, and item N, as a host builds it for a sizer bar.
 struct RowWithBar {
-    CWnd parent, p, bar, n;
+    FakeWnd parent, p, bar, n;
     HorizProbe layout{&parent};
 
     RowWithBar(FakeWindowOps& ops, LayoutStyle nextStyle)
@@ -265,7 +265,7 @@ TEST(LayoutCalc, DragBetweenItemsOfARow)
     EXPECT_EQ(CRect(0, 0, 110, 40), fixed.layout.Item(0, 0)->m_rect);
     EXPECT_EQ(CRect(110, 0, 114, 40), fixed.Splitter()->m_rect); // the vertical 3 is dropped
     EXPECT_EQ(CRect(114, 0, 204, 40), fixed.layout.Item(0, 2)->m_rect);
-    EXPECT_EQ((std::vector<CWnd*>{&fixed.p, &fixed.bar, &fixed.n}), MovedWindows(ops));
+    EXPECT_EQ((std::vector<HWND>{fixed.p.m_hWnd, fixed.bar.m_hWnd, fixed.n.m_hWnd}), MovedWindows(ops));
     // The next CalcLayout keeps the new fixed sizes.
     ops.Clear();
     fixed.layout.CalcLayout(300, 40, nullptr);
@@ -288,7 +288,7 @@ TEST(LayoutCalc, DragBetweenItemsOfARow)
 TEST(LayoutCalc, DragBetweenGroupsMovesTheBarsGroup)
 {
     FakeWindowOps ops;
-    CWnd parent, top, bar, bottom;
+    FakeWnd parent, top, bar, bottom;
     LayoutProbe layout(&parent, DirHorizontal);
     layout.AddGroup(StyleFixed);   // 0: rows of fixed height
     layout.AddGroup(StyleFixed);   // 1: the bar's own group
@@ -311,7 +311,7 @@ TEST(LayoutCalc, DragBetweenGroupsMovesTheBarsGroup)
     EXPECT_EQ(CRect(0, 0, 200, 125), layout.Item(0, 0)->m_rect);
     EXPECT_EQ(CRect(0, 125, 200, 130), layout.Item(1, 0)->m_rect);
     EXPECT_EQ(CRect(0, 130, 200, 300), layout.Item(2, 0)->m_rect);
-    EXPECT_EQ((std::vector<CWnd*>{&top, &bar, &bottom}), MovedWindows(ops));
+    EXPECT_EQ((std::vector<HWND>{top.m_hWnd, bar.m_hWnd, bottom.m_hWnd}), MovedWindows(ops));
     EXPECT_EQ(0, layout.Group(0)->m_bDirty);
     EXPECT_EQ(0, layout.Group(2)->m_bDirty);
 

@@ -22,23 +22,36 @@ inline void PrintTo(const CRect& rc, std::ostream* os)
 namespace layouttest {
 
 struct Move {
-    CWnd* pWnd;
+    HWND hWnd;
     CRect rect;
 };
 
-// Client sizes by window object; the window objects have no handles.
+// A window object with a made-up handle that names no window: the layout keeps handles, and
+// the fake seam below answers for them without any window being made.
+class FakeWnd : public CWnd
+{
+public:
+    FakeWnd()
+    {
+        static UINT_PTR s_next = 0x7F000000;
+        m_hWnd = reinterpret_cast<HWND>(s_next += 4);
+    }
+    operator HWND() const { return m_hWnd; }
+};
+
+// Client sizes by window handle.
 class FakeWindowOps : public vxLayoutWindowOps
 {
 public:
     FakeWindowOps() { m_pBefore = vxLayoutWindowOps::Set(this); }
     ~FakeWindowOps() override { vxLayoutWindowOps::Set(m_pBefore); }
 
-    void SetClientSize(CWnd* pWnd, int cx, int cy) { m_sizes[pWnd] = CSize(cx, cy); }
+    void SetClientSize(CWnd* pWnd, int cx, int cy) { m_sizes[pWnd->GetSafeHwnd()] = CSize(cx, cy); }
 
-    BOOL GetClientSize(CWnd* pWnd, CSize& size) override
+    BOOL GetClientSize(HWND hWnd, CSize& size) override
     {
         ++measured;
-        auto it = m_sizes.find(pWnd);
+        auto it = m_sizes.find(hWnd);
         if (it == m_sizes.end())
             return FALSE;
         size = it->second;
@@ -50,12 +63,12 @@ public:
         batches.emplace_back();
         return failBegin ? NULL : reinterpret_cast<HDWP>(static_cast<INT_PTR>(batches.size()));
     }
-    HDWP DeferMove(HDWP hBatch, CWnd* pWnd, const CRect& rc) override
+    HDWP DeferMove(HDWP hBatch, HWND hWnd, const CRect& rc) override
     {
         EXPECT_EQ(hBatch, reinterpret_cast<HDWP>(static_cast<INT_PTR>(batches.size())));
         if (failDeferAfter >= 0 && static_cast<int>(batches.back().size()) >= failDeferAfter)
             return NULL;
-        batches.back().push_back({pWnd, rc});
+        batches.back().push_back({hWnd, rc});
         return hBatch;
     }
     void EndMove(HDWP hBatch) override { ++ended; }
@@ -73,7 +86,7 @@ public:
 
 private:
     vxLayoutWindowOps* m_pBefore;
-    std::map<CWnd*, CSize> m_sizes;
+    std::map<HWND, CSize> m_sizes;
 };
 
 // Reads a layout's records.
@@ -87,7 +100,7 @@ public:
     vxLayoutItem* Item(int g, int i) const { return this->m_groups.at(g)->m_items.at(i); }
     int ItemCount(int g) const { return static_cast<int>(this->m_groups.at(g)->m_items.size()); }
     CRect Margins() const { return this->m_margins; }
-    CWnd* Parent() const { return this->m_pParent; }
+    HWND Parent() const { return this->m_hParent; }
 
     // Every field of every record, for before/after comparisons.
     std::string Dump() const
@@ -111,7 +124,7 @@ private:
         PrintTo(p->m_rect, &os);
         os << " " << p->m_minWidth << "-" << p->m_maxWidth << " " << p->m_minHeight << "-"
            << p->m_maxHeight << " w" << p->m_weight << " " << p->m_pPrev << " " << p->m_pNext
-           << " " << p->m_pParentGroup << " " << p->m_pWnd << " " << p->m_nID << " d"
+           << " " << p->m_pParentGroup << " " << p->m_hWnd << " " << p->m_nID << " d"
            << p->m_bDirty << "\n";
     }
 };

@@ -47,7 +47,7 @@ public:
         std::map<vxLayoutItem*, CRect> rects;
         for (int g = 0; g < layout->GroupCount(); ++g)
             for (int i = 0; i < layout->ItemCount(g); ++i)
-                if (layout->Item(g, i)->m_pWnd != nullptr)
+                if (layout->Item(g, i)->m_hWnd != nullptr)
                     rects[layout->Item(g, i)] = layout->Item(g, i)->m_rect;
         return rects;
     }
@@ -70,7 +70,7 @@ private:
 
     CWnd* NewWindow()
     {
-        m_windows.emplace_back(new CWnd);
+        m_windows.emplace_back(new FakeWnd);
         ops.SetClientSize(m_windows.back().get(), 1 + Pick(80), 1 + Pick(80));
         return m_windows.back().get();
     }
@@ -99,7 +99,7 @@ private:
             layout->SetSplitterGroup(g, i, g - 1, g + 1);
     }
 
-    CWnd m_parent;
+    FakeWnd m_parent;
     std::vector<std::unique_ptr<CWnd>> m_windows;
     std::mt19937 m_random;
 };
@@ -113,18 +113,18 @@ void ExpectMovedTheChanged(const RandomLayout& r, const std::map<vxLayoutItem*, 
 {
     SCOPED_TRACE(testing::Message() << "seed " << seed << ", " << step);
     const std::map<vxLayoutItem*, CRect> after = r.WindowRects();
-    std::multiset<CWnd*> changed;
+    std::multiset<HWND> changed;
     for (const auto& entry : after)
         if (!EqualRect(&entry.second, &before.at(entry.first)))
-            changed.insert(entry.first->m_pWnd);
-    std::multiset<CWnd*> moved;
+            changed.insert(entry.first->m_hWnd);
+    std::multiset<HWND> moved;
     for (const Move& m : r.ops.LastMoves()) {
-        moved.insert(m.pWnd);
-        const vxLayoutItem* pItem = r.layout->GetItem(m.pWnd);
+        moved.insert(m.hWnd);
+        const vxLayoutItem* pItem = r.layout->GetItem(CWnd::FromHandle(m.hWnd));
         ASSERT_NE(nullptr, pItem);
         EXPECT_EQ(pItem->m_rect, m.rect);
     }
-    EXPECT_EQ(moved.size(), std::set<CWnd*>(moved.begin(), moved.end()).size());
+    EXPECT_EQ(moved.size(), std::set<HWND>(moved.begin(), moved.end()).size());
     if (exactly)
         EXPECT_EQ(changed, moved);
     else
@@ -180,7 +180,7 @@ TEST(LayoutProperties, InvalidIndicesChangeNothing)
         const int nItems = r.layout->ItemCount(g);
         const int badGroups[] = {-1, nGroups, nGroups + r.Pick(1000), -1 - r.Pick(1000)};
         const int badItems[] = {-1, nItems, nItems + r.Pick(1000)};
-        CWnd other;
+        FakeWnd other;
         for (int bad : badGroups) {
             EXPECT_EQ(-1, r.layout->AddItem(bad, &other, StyleFixed));
             EXPECT_EQ(-1, r.layout->AddItem(bad, 5, StyleStretch));
