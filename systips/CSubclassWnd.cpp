@@ -48,6 +48,10 @@ BOOL CSubclassWnd::OnHookedClose()
     return TRUE;
 }
 
+void CSubclassWnd::OnHookedDestroy()
+{
+}
+
 LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Default() reads the message from the thread's current-message record.
@@ -71,9 +75,13 @@ LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
         pHead->OnHookedClose();
         lResult = ::CallWindowProc(pOldWndProc, hWnd, message, wParam, lParam);
     } else if (message == WM_NCDESTROY) {
-        // Destroyed without WM_CLOSE: no entry may outlive the window.
+        // Destroyed without WM_CLOSE: no entry may outlive the window. The chain sees the
+        // message first, and may have lost hooks while it did.
         lResult = pHead->WindowProc(message, wParam, lParam);
+        CSubclassWnd* pNewest = map.Lookup(hWnd);
         map.RemoveAll(hWnd);
+        if (pNewest != NULL)
+            pNewest->OnHookedDestroy();
     } else {
         lResult = pHead->WindowProc(message, wParam, lParam);
     }

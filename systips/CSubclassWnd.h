@@ -5,7 +5,8 @@
 // newest hook's WindowProc, whose Default() hands it to the next older hook and finally to
 // the window's own procedure. WM_CLOSE takes the whole chain down before the window's own
 // procedure sees it, and only the newest hook hears OnHookedClose; a window destroyed
-// without WM_CLOSE loses its hooks at WM_NCDESTROY. Hooks are owned by whoever made them.
+// without WM_CLOSE loses its hooks at WM_NCDESTROY, after the chain has seen it, and only the
+// newest hook hears OnHookedDestroy. Hooks are owned by whoever made them.
 #pragma once
 
 #include <afxwin.h>
@@ -28,6 +29,8 @@ public:
 // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnHookedClose();        // once, when the window gets WM_CLOSE; may delete this
+    // Once, when the window is destroyed without WM_CLOSE; the chain is down; may delete this.
+    virtual void OnHookedDestroy();
 
 protected:
     HWND m_hWnd;                         // the hooked window

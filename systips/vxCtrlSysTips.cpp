@@ -1,9 +1,19 @@
 #include "vxCtrlSysTips.h"
 
+#include "vxAliveWatch.h"
+
 namespace {
 
 const char kWindowName[] = "vexelcore_2010_tips_window#@__";
 const UINT kWindowId = 34234;
+
+BOOL ListHolds(const vxTipsList& lst, HWND hWnd)
+{
+    for (POSITION pos = lst.GetHeadPosition(); pos != NULL;)
+        if (lst.GetNext(pos)->hWnd == hWnd)
+            return TRUE;
+    return FALSE;
+}
 
 void FreeRecords(vxTipsList& lst)
 {
@@ -30,12 +40,14 @@ BEGIN_MESSAGE_MAP(vxCtrlSysTips, CWnd)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-vxCtrlSysTips::vxCtrlSysTips() : m_lstWaiting(10), m_lstWaitingHigh(10), m_nMaxCount(1)
+vxCtrlSysTips::vxCtrlSysTips()
+    : m_lstWaiting(10), m_lstWaitingHigh(10), m_nMaxCount(1), m_pAliveWatches(NULL)
 {
 }
 
 vxCtrlSysTips::~vxCtrlSysTips()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     FreeRecords(m_lstWaitingHigh);
     FreeRecords(m_lstWaiting);
 }
@@ -62,6 +74,12 @@ void vxCtrlSysTips::SetTipsMaxCount(int nCount)
 int vxCtrlSysTips::AddTips(_tagenumTipsSrc /*src*/, _tagstSysTips* pTips)
 {
     if (pTips == NULL || !::IsWindow(pTips->hWnd))
+        return 0;
+    // A tip is hooked and timed on this thread; one window is one tip, waiting or shown.
+    if (::GetWindowThreadProcessId(pTips->hWnd, NULL) != ::GetCurrentThreadId())
+        return 0;
+    if (ListHolds(m_lstWaiting, pTips->hWnd) || ListHolds(m_lstWaitingHigh, pTips->hWnd) ||
+        m_admin.IsShown(pTips->hWnd))
         return 0;
     if (pTips->priority == TIPS_PRIORITY_HIGH)
         m_lstWaitingHigh.AddTail(vxCopyTips(*pTips));
@@ -109,7 +127,9 @@ void vxCtrlSysTips::PostNcDestroy()
 
 int vxCtrlSysTips::TriggerEvent()
 {
-    for (;;) {
+    // Showing a tip calls into the host's window, which may end the manager there.
+    vxAliveWatch watch(m_pAliveWatches);
+    while (watch.IsAlive()) {
         _tagstSysTips* pTips = NULL;
         switch (vxPickNextTips(m_lstWaitingHigh, m_lstWaiting, GetShowTips(TIPS_PRIORITY_HIGH),
                                GetShowTips(TIPS_PRIORITY_NORMAL), m_nMaxCount, &pTips)) {
@@ -127,6 +147,7 @@ int vxCtrlSysTips::TriggerEvent()
             return 0;
         }
     }
+    return 0;
 }
 
 int vxCtrlSysTips::PushShowTips(_tagstSysTips* pTips)

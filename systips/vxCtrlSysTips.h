@@ -14,6 +14,8 @@
 #include "vxTipsRules.h"
 #include "vxTipsWndAdmin.h"
 
+class vxAliveWatch;
+
 class AFX_EXT_CLASS vxCtrlSysTips : public CWnd
 {
     DECLARE_DYNCREATE(vxCtrlSysTips)
@@ -25,7 +27,8 @@ public:
     int Init();                              // creates the hidden window once; always 1
     void Uninit();                           // destroys every tip window and record
     void SetTipsMaxCount(int nCount);        // takes effect at the next pick
-    // 0 for a null record or one whose window does not exist; the record's own src is queued.
+    // 0 for a null record, a window that does not exist or belongs to another thread, or one
+    // already waiting or shown; the record's own src is queued.
     int AddTips(_tagenumTipsSrc src, _tagstSysTips* pTips);
     int ShowNextTips();                      // runs the pick rules once; always 1
     void ClearTips(_tagenumTipsSrc src);     // waiting and shown tips of the source
@@ -55,4 +58,5 @@ protected:
     vxTipsList m_lstWaitingHigh;             // waiting tips of priority 1
     vxTipsWndAdmin m_admin;                  // the shown tips
     int m_nMaxCount;                         // limit on shown tips of priority 0 and 1
+    vxAliveWatch* m_pAliveWatches;           // picks on the stack that call the host
 };

@@ -1,14 +1,17 @@
 #include "vxTipsWndAdmin.h"
 
+#include "vxAliveWatch.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndHook.h"
 
-vxTipsWndAdmin::vxTipsWndAdmin() : m_lstHooks(10), m_hNotifyWnd(NULL)
+vxTipsWndAdmin::vxTipsWndAdmin()
+    : m_lstHooks(10), m_hNotifyWnd(NULL), m_nChanges(0), m_pAliveWatches(NULL)
 {
 }
 
 vxTipsWndAdmin::~vxTipsWndAdmin()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
     // A hook left on its window would call back into this administrator once it is gone.
     while (!m_lstHooks.IsEmpty()) {
         vxTipsWndHook* pHook = m_lstHooks.RemoveHead();
@@ -36,8 +39,17 @@ int vxTipsWndAdmin::PushTips(const _tagstSysTips* pTips)
         return 0;
     }
     m_lstHooks.AddTail(pHook);
+    ++m_nChanges;
     Relayout(TRUE);
     return 1;
+}
+
+BOOL vxTipsWndAdmin::IsShown(HWND hWnd) const
+{
+    for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;)
+        if (m_lstHooks.GetNext(pos)->GetTipWnd() == hWnd)
+            return TRUE;
+    return FALSE;
 }
 
 int vxTipsWndAdmin::CloseFirstNormal()
@@ -61,10 +73,12 @@ int vxTipsWndAdmin::RemoveTipsByWnd(HWND hWnd)
             continue;
         pHook->Release();
         m_lstHooks.RemoveAt(posThis);
+        ++m_nChanges;
         delete pHook;
-        Relayout(FALSE);
+        // The show-next request is posted first: the relayout may end the manager.
         if (m_hNotifyWnd != NULL)            // never a stray message into the thread's queue
             ::PostMessage(m_hNotifyWnd, WM_SYSTIPS_SHOWNEXT, 0, 0);
+        Relayout(FALSE);
         return 1;
     }
     return 0;
@@ -80,6 +94,7 @@ int vxTipsWndAdmin::ClearShowList(_tagenumTipsSrc src)
             continue;
         pHook->Release();
         m_lstHooks.RemoveAt(posThis);
+        ++m_nChanges;
         delete pHook;
         ++nCleared;
     }
@@ -93,6 +108,7 @@ void vxTipsWndAdmin::DestroyAll()
 {
     while (!m_lstHooks.IsEmpty()) {
         vxTipsWndHook* pHook = m_lstHooks.RemoveHead();
+        ++m_nChanges;
         if (::IsWindow(pHook->GetTipWnd()))
             ::DestroyWindow(pHook->GetTipWnd()); // its hooks come off at WM_NCDESTROY
         delete pHook;
@@ -101,14 +117,16 @@ void vxTipsWndAdmin::DestroyAll()
 
 void vxTipsWndAdmin::Relayout(int bFromHead)
 {
+    // A change made from inside a placement has placed every tip itself (or there is
+    // nothing left to place): this walk ends there, before its next node may have gone.
+    vxAliveWatch watch(m_pAliveWatches);
+    const UINT nChanges = m_nChanges;
     const int nCount = (int)m_lstHooks.GetCount();
-    if (bFromHead) {
-        int nIndex = 0;
-        for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL; ++nIndex)
-            m_lstHooks.GetNext(pos)->PlaceAt(nIndex, TIPS_SLOT_HEIGHT, nCount);
-    } else {
-        int nIndex = nCount - 1;
-        for (POSITION pos = m_lstHooks.GetTailPosition(); pos != NULL; --nIndex)
-            m_lstHooks.GetPrev(pos)->PlaceAt(nIndex, TIPS_SLOT_HEIGHT, nCount);
+    POSITION pos = bFromHead ? m_lstHooks.GetHeadPosition() : m_lstHooks.GetTailPosition();
+    for (int nIndex = bFromHead ? 0 : nCount - 1; pos != NULL; nIndex += bFromHead ? 1 : -1) {
+        vxTipsWndHook* pHook = bFromHead ? m_lstHooks.GetNext(pos) : m_lstHooks.GetPrev(pos);
+        pHook->PlaceAt(nIndex, TIPS_SLOT_HEIGHT, nCount);
+        if (!watch.IsAlive() || m_nChanges != nChanges)
+            return;
     }
 }

@@ -5,12 +5,15 @@
 // RemoveTipsByWnd), through RemoveTipsByWnd from the manager, through ClearShowList or
 // DestroyAll. Every departure but clearing moves the remaining tips into their slots and
 // posts WM_SYSTIPS_SHOWNEXT to the notify window. The administrator owns the hooks.
+// Placing a tip calls into the host's window, which may close, remove or destroy tips or
+// the whole manager there: a walk over the hooks stops at the first change of the list.
 #pragma once
 
 #include <afxtempl.h>
 
 #include "vxSysTipsRecord.h"
 
+class vxAliveWatch;
 class vxTipsWndHook;
 
 class AFX_EXT_CLASS vxTipsWndAdmin
@@ -28,6 +31,7 @@ public:
 // Operations
     // Shows the tip; 0, and nothing kept, when its window no longer exists.
     int PushTips(const _tagstSysTips* pTips);
+    BOOL IsShown(HWND hWnd) const;           // the window is a shown tip
     int CloseFirstNormal();                  // posts WM_CLOSE to the oldest tip of priority 0
     int RemoveTipsByWnd(HWND hWnd);          // lets go of the window's tip; 1 if there was one
     int ClearShowList(_tagenumTipsSrc src);  // lets go of the source's tips; answers how many
@@ -37,4 +41,6 @@ public:
 private:
     CList<vxTipsWndHook*, vxTipsWndHook*> m_lstHooks;
     HWND m_hNotifyWnd;                       // receives WM_SYSTIPS_SHOWNEXT
+    UINT m_nChanges;                         // counts changes of m_lstHooks
+    vxAliveWatch* m_pAliveWatches;           // walks on the stack that call into tip windows
 };

@@ -1,15 +1,17 @@
 #include "vxTipsWndHook.h"
 
+#include "vxAliveWatch.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndAdmin.h"
 
-vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1)
+vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1), m_pAliveWatches(NULL)
 {
     ::ZeroMemory(&m_stTips, sizeof(m_stTips));
 }
 
 vxTipsWndHook::~vxTipsWndHook()
 {
+    vxAliveWatch::EndAll(m_pAliveWatches);
 }
 
 BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
@@ -40,8 +42,12 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     const int cy = rcWnd.bottom - rcWnd.top;
     const POINT pt = vxTipsSlotOrigin(rcWork, nIndex, nSlotHeight, nCount, cx);
 
+    // The tip's window is the host's: a move may remove this tip and delete the hook.
+    vxAliveWatch watch(m_pAliveWatches);
     if (!m_bFirstPlace) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        if (!watch.IsAlive())
+            return TRUE;
         if (IsSliding())
             m_slide.MoveRestingPlace(pt.x, pt.y);
         return TRUE;
@@ -49,14 +55,20 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     // First placement: the helper shows the tip its own way; a plain tip just appears.
     if (IsFading()) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
+        if (!watch.IsAlive())
+            return TRUE;
         m_layer.Start(m_stTips);
     } else if (IsSliding()) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
+        if (!watch.IsAlive())
+            return TRUE;
         const RECT rcRest = {pt.x, pt.y, pt.x + cx, pt.y + cy};
         m_slide.Start(m_stTips, rcRest);
     } else {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
+    if (!watch.IsAlive())
+        return TRUE;
     m_bFirstPlace = 0;
     return TRUE;
 }
@@ -84,6 +96,13 @@ BOOL vxTipsWndHook::OnHookedClose()
     if (m_pAdmin != NULL)
         m_pAdmin->RemoveTipsByWnd(m_hTipWnd);   // deletes this
     return TRUE;
+}
+
+void vxTipsWndHook::OnHookedDestroy()
+{
+    StopHelpers();
+    if (m_pAdmin != NULL)
+        m_pAdmin->RemoveTipsByWnd(m_hTipWnd);   // deletes this
 }
 
 BOOL vxTipsWndHook::IsFading() const

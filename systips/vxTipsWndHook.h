@@ -5,7 +5,9 @@
 // starts the helper (or simply shows a plain tip, which keeps no timer). A WM_CLOSE, from the
 // helper's end of animation, from the manager or from the host, reaches OnHookedClose after
 // the chain is down: the tip is hidden, its timers killed, and the administrator drops and
-// deletes this hook. The hook belongs to the administrator; the window to the host.
+// deletes this hook. A tip destroyed without WM_CLOSE (DestroyWindow, a dialog ending, its
+// owner going) leaves the same way through OnHookedDestroy. The hook belongs to the
+// administrator; the window to the host.
 #pragma once
 
 #include "CSubclassWnd.h"
@@ -13,6 +15,7 @@
 #include "vxSlideHelper.h"
 #include "vxSysTipsRecord.h"
 
+class vxAliveWatch;
 class vxTipsWndAdmin;
 
 class AFX_EXT_CLASS vxTipsWndHook : public CSubclassWnd
@@ -36,6 +39,7 @@ public:
 // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnHookedClose();            // deletes this hook through the administrator
+    virtual void OnHookedDestroy();          // the same, for a window destroyed unclosed
 
 private:
     BOOL IsFading() const;                   // the fade helper has a live window
@@ -48,4 +52,5 @@ private:
     int m_bFirstPlace;                       // 1 until the first placement
     vxSetLayerHelper m_layer;
     vxSlideHelper m_slide;
+    vxAliveWatch* m_pAliveWatches;           // placements on the stack that call the host
 };
