@@ -4,8 +4,30 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+namespace {
+
+// A crash ends the program at once with a line saying where, instead of waiting for a
+// debugger that nobody attends.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* pInfo)
+{
+    const EXCEPTION_RECORD* pRecord = pInfo->ExceptionRecord;
+    const ::testing::TestInfo* pTest = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::fprintf(stderr, "\nCRASH: exception 0x%08lX at %p in %s.%s\n", pRecord->ExceptionCode,
+                 pRecord->ExceptionAddress, pTest != nullptr ? pTest->test_suite_name() : "-",
+                 pTest != nullptr ? pTest->name() : "-");
+    std::fflush(stderr);
+    ::TerminateProcess(::GetCurrentProcess(), 3);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    ::SetUnhandledExceptionFilter(ReportCrash);
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&icc);
     ::SetProcessDPIAware();
