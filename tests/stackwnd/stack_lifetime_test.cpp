@@ -172,3 +172,168 @@ TEST_F(StackLifetimeTest, FiftyItemsOfTwentyEntriesLeakNothing)
 }
 
 } // namespace
+
+namespace {
+
+// The receiver of a sub-item selection (the parent) deletes the stack window, or destroys
+// itself with the stack inside, when a user clicks an entry or moves it with a key.
+TEST(StackHostUnkind, ReceiverDeletesOrDestroysFromTheSelection)
+{
+    enum class Act { DeleteStack, DestroyParent };
+    enum class Drive { Click, Key };
+    auto round = [](Act act, Drive drive, bool* pFired) {
+        vxtest::HostWindow host;
+        vxCtrlStackWnd* pStack = new vxCtrlStackWnd;
+        ASSERT_TRUE(pStack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+                                   CWnd::FromHandle(host.Hwnd()), 5));
+        pStack->AddItem("Item", "stack.button", "stack.list");
+        for (int k = 0; k < 4; ++k)
+            pStack->AddSubItem(0, "Entry", "stack.image");
+        pStack->SelectSubItem(0, 0);
+        HWND hList = pStack->GetItemContent(0)->GetSafeHwnd();
+        HWND hHost = host.Hwnd();
+        host.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT&) {
+            if (message != WM_STACKWND_SUBITEMSEL || pStack == NULL)
+                return false;
+            if (act == Act::DeleteStack) {
+                delete pStack;
+                pStack = NULL;
+            } else {
+                ::DestroyWindow(hHost);
+            }
+            *pFired = true;
+            return true;
+        });
+        vxtest::PumpMessages();
+        if (drive == Drive::Click) {
+            vxtest::Click(vxtest::ScreenPoint(hList, 20, 2 * 23 + 11));
+        } else {
+            ::SetFocus(hList);
+            vxtest::KeyPress(VK_DOWN);
+        }
+        vxtest::PumpUntil([&] { return *pFired; }, 1500);
+        vxtest::PumpFor(50);
+        delete pStack;
+    };
+
+    for (Act act : {Act::DeleteStack, Act::DestroyParent})
+        for (Drive drive : {Drive::Click, Drive::Key}) {
+            SCOPED_TRACE(testing::Message() << "act " << (int)act << " drive " << (int)drive);
+            bool fired = false;
+            round(act, drive, &fired);
+            vxtest::PumpFor(600);
+            const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+            const int states = vxWindowStateCount();
+            const size_t bytesBefore = vxtest::HeapBytesInUse();
+            fired = false;
+            round(act, drive, &fired);
+            EXPECT_TRUE(fired);
+            vxtest::PumpMessages();
+            EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+            EXPECT_EQ(vxWindowStateCount(), states);
+            EXPECT_LT(vxtest::HeapBytesInUse(), bytesBefore + 16 * 1024);
+            vxtest::PumpFor(600);
+        }
+}
+
+// A child window of the test's own whose size changes run a handler.
+class SizeHookWindow
+{
+public:
+    SizeHookWindow(HWND hParent, std::function<void()> onSize) : m_onSize(std::move(onSize))
+    {
+        static bool registered = false;
+        if (!registered) {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = &SizeHookWindow::Proc;
+            wc.hInstance = ::GetModuleHandleA(NULL);
+            wc.lpszClassName = "stacktest.SizeHook";
+            registered = ::RegisterClassA(&wc) != 0;
+        }
+        m_hWnd = ::CreateWindowExA(0, "stacktest.SizeHook", "", WS_CHILD, 0, 0, 10, 10, hParent,
+                                   NULL, ::GetModuleHandleA(NULL), this);
+    }
+    ~SizeHookWindow()
+    {
+        if (::IsWindow(m_hWnd))
+            ::DestroyWindow(m_hWnd);
+    }
+    HWND Hwnd() const { return m_hWnd; }
+    CWnd* Wnd() const { return CWnd::FromHandle(m_hWnd); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_NCCREATE)
+            ::SetWindowLongPtrA(hWnd, GWLP_USERDATA,
+                                (LONG_PTR)reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = reinterpret_cast<SizeHookWindow*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+        if (message == WM_SIZE && self != NULL && self->m_onSize)
+            self->m_onSize();
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+    HWND m_hWnd;
+    std::function<void()> m_onSize;
+};
+
+// Host windows the stack only uses: a custom content that deletes the stack while the
+// stack places it, a custom content the host destroys, a notify window the host destroys.
+TEST(StackHostUnkind, HostWindowsThatDeleteTheStackOrGoAway)
+{
+    vxtest::HostWindow host;
+    HWND hHost = host.Hwnd();
+    {
+        vxCtrlStackWnd* pStack = new vxCtrlStackWnd;
+        ASSERT_TRUE(pStack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+                                   CWnd::FromHandle(hHost), 5));
+        bool armed = false;
+        SizeHookWindow content(hHost, [&] {
+            if (!armed)
+                return;
+            delete pStack;
+            pStack = NULL;
+        });
+        pStack->AddItem("Item", NULL, NULL);
+        ASSERT_EQ(pStack->AddCustomItem("Custom", content.Wnd()), 1);
+        armed = true;
+        // Opening the custom item places its content: the host deletes the stack there.
+        vxtest::Click(vxtest::CentreOf(pStack->GetItemButton(1)->GetSafeHwnd()));
+        EXPECT_TRUE(vxtest::PumpUntil([&] { return pStack == NULL; }, 1500));
+        vxtest::PumpFor(50);
+        delete pStack;
+    }
+
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+                             CWnd::FromHandle(hHost), 5));
+    stack.AddItem("Item", NULL, NULL);
+    stack.AddSubItem(0, "Entry", NULL);
+    stack.AddSubItem(0, "Entry", NULL);
+    {
+        // A custom content of a temporary window object: gone with its window.
+        HWND hEdit = ::CreateWindowExA(0, "Edit", "", WS_CHILD, 0, 0, 10, 10, stack.GetSafeHwnd(),
+                                       NULL, ::GetModuleHandleA(NULL), NULL);
+        ASSERT_EQ(stack.AddCustomItem("Custom", CWnd::FromHandle(hEdit)), 1);
+        CWnd::DeleteTempMap();
+        EXPECT_EQ(stack.GetItemContent(1)->GetSafeHwnd(), hEdit);
+        ::DestroyWindow(hEdit);
+        EXPECT_EQ(stack.GetItemContent(1), (CWnd*)NULL);
+        stack.ExpandItem(1);            // the relayout passes over it
+    }
+    {
+        // A notify window set through a temporary object, then destroyed: nobody hears.
+        vxtest::HostWindow* pNotify = new vxtest::HostWindow(100, 100);
+        ::MoveWindow(pNotify->Hwnd(), 950, 100, 100, 100, TRUE);
+        stack.SetNotifyWnd(CWnd::FromHandle(pNotify->Hwnd()));
+        CWnd::DeleteTempMap();
+        delete pNotify;
+        stack.SelectSubItem(0, 0);
+        host.Recorder().Clear();
+        vxtest::Click(vxtest::ScreenPoint(stack.GetItemContent(0)->GetSafeHwnd(), 20, 23 + 11));
+        vxtest::PumpFor(100);
+        EXPECT_EQ(::SendMessage(stack.GetItemContent(0)->GetSafeHwnd(), LB_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(host.Recorder().Count(WM_STACKWND_SUBITEMSEL), 0);
+    }
+}
+
+} // namespace
