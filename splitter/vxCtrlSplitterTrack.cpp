@@ -65,6 +65,9 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     bool msgTaken = false;           // msg holds the message that ended the drag
     vxDragAction ending = vxDragEndCancel;
     for (bool tracking = true; tracking;) {
+        // A splitter deleted by a dispatched message has nothing left to drag.
+        if (!watch.IsAlive())
+            break;
         // A capture taken away (by a dispatched message, or with its window) ends the drag
         // at once, applied as on release; no input needs to arrive first.
         if (::GetCapture() != hWnd) {
