@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_CANCELMODE()
     ON_WM_CHAR()
     ON_WM_CAPTURECHANGED()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 vxSizerBar::vxSizerBar()
@@ -188,6 +189,15 @@ void vxSizerBar::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     CStatic::OnChar(nChar, nRepCnt, nFlags);
+}
+
+void vxSizerBar::OnDestroy()
+{
+    // A bar destroyed in a drag (with its parent, say) may hear of no capture change: the
+    // cursor must not stay clipped.
+    if (m_bDragging)
+        CancelDrag();
+    CStatic::OnDestroy();
 }
 
 void vxSizerBar::OnCaptureChanged(CWnd* pWnd)

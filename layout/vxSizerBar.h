@@ -51,6 +51,7 @@ protected:
     afx_msg void OnCancelMode();
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 // Attributes
