@@ -124,6 +124,10 @@ LRESULT CALLBACK TipWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         }
         break;
     }
+    case WM_WINDOWPOSCHANGED:
+        if (log->onMoved)
+            log->onMoved();
+        break;
     case WM_NCDESTROY:
         log->destroyed = true;
         break;

@@ -32,6 +32,7 @@ struct TipLog {
     DWORD lastLeaveTime = 0;
     int shows = 0;                   // times the library took the window into its stack
     std::function<void()> onShown;   // called at each of them
+    std::function<void()> onMoved;   // called at every WM_WINDOWPOSCHANGED
     bool destroyed = false;
 };
 
