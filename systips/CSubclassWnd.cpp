@@ -54,9 +54,24 @@ void CSubclassWnd::OnHookedDestroy()
 
 LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Default() reads the message from the thread's current-message record.
+    // No C++ exception of a hook, or of a procedure it calls on, crosses the system.
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
     const MSG saved = pState->m_lastSentMsg;
+    LRESULT lResult = 0;
+    try {
+        lResult = DispatchToChain(hWnd, message, wParam, lParam);
+    } catch (CException* e) {
+        e->Delete();
+    } catch (...) {
+    }
+    pState->m_lastSentMsg = saved;
+    return lResult;
+}
+
+LRESULT CSubclassWnd::DispatchToChain(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Default() reads the message from the thread's current-message record.
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
     pState->m_lastSentMsg.hwnd = hWnd;
     pState->m_lastSentMsg.message = message;
     pState->m_lastSentMsg.wParam = wParam;
@@ -85,8 +100,6 @@ LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
     } else {
         lResult = pHead->WindowProc(message, wParam, lParam);
     }
-
-    pState->m_lastSentMsg = saved;
     return lResult;
 }
 

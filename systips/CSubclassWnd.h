@@ -40,6 +40,7 @@ protected:
 private:
     friend class CSubclassWndMap;
     static LRESULT CALLBACK HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT DispatchToChain(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // Window handle to the newest hook of its chain; one map for the whole library.

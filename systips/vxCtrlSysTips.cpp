@@ -54,8 +54,13 @@ vxCtrlSysTips::~vxCtrlSysTips()
 
 int vxCtrlSysTips::Init()
 {
-    if (m_hWnd == NULL || !::IsWindow(m_hWnd))
-        m_admin.SetNotifyWnd(CreateWnd());
+    if (m_hWnd == NULL || !::IsWindow(m_hWnd)) {
+        // A window that cannot be made ends the object (it deletes itself with its window).
+        vxAliveWatch watch(m_pAliveWatches);
+        HWND hWnd = CreateWnd();
+        if (watch.IsAlive())
+            m_admin.SetNotifyWnd(hWnd);
+    }
     return 1;
 }
 

@@ -92,6 +92,8 @@ struct AFX_FW_API _AFX_THREAD_STATE
     HHOOK m_hHookOldCbtFilter;
     MSG m_msgCur;                        // the message the pump took last
     int m_nDisablePumpCount;
+    int m_nWndProcDepth;                 // framework window procedures on the stack
+    int m_nModalLoops;                   // framework modal loops running
 };
 AFX_FW_API _AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
 
@@ -102,6 +104,8 @@ AFX_FW_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor 
                                               HBRUSH hbrBackground = 0, HICON hIcon = 0);
 AFX_FW_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 AFX_FW_API WNDPROC AFXAPI AfxGetAfxWndProc();
+// Hands a message to the object; no C++ exception comes out (see ProcessWndProcException).
+AFX_FW_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 // --- CWnd ----------------------------------------------------------------------------
 class AFX_FW_API CWnd : public CCmdTarget
@@ -547,6 +551,9 @@ public:
     virtual BOOL OnIdle(LONG lCount);    // frees temporary objects
     virtual BOOL PumpMessage();          // one message: pre-translation walk, then dispatch
     virtual CWnd* GetMainWnd();
+    // A framework exception that a message handler let go; the message ends with the result
+    // this answers (by default -1 for WM_CREATE, else 0). The exception is deleted afterwards.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 };
 
 class AFX_FW_API CWinApp : public CWinThread

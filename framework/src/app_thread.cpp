@@ -1,5 +1,7 @@
 // The application object and the message pump. Without a CWinApp (tests, plain hosts)
-// AfxPumpMessage still walks the pre-translation tree and frees temporary objects.
+// AfxPumpMessage still walks the pre-translation tree, and frees temporary objects when the
+// queue is empty and it is the outermost loop (no handler or modal loop of the framework
+// below it may still hold one).
 #include <afxwin.h>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
@@ -53,6 +55,10 @@ BOOL AFXAPI AfxPumpMessage()
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+    MSG next;
+    if (pState->m_nWndProcDepth == 0 && pState->m_nModalLoops == 0 &&
+        !::PeekMessage(&next, NULL, 0, 0, PM_NOREMOVE))
+        DeleteTempMaps();
     return TRUE;
 }
 
@@ -69,6 +75,11 @@ int CWinThread::ExitInstance()
 {
     DeleteTempMaps();
     return (int)AfxGetThreadState()->m_msgCur.wParam;
+}
+
+LRESULT CWinThread::ProcessWndProcException(CException* /*e*/, const MSG* pMsg)
+{
+    return pMsg != NULL && pMsg->message == WM_CREATE ? -1 : 0;
 }
 
 CWnd* CWinThread::GetMainWnd()

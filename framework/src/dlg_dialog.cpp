@@ -59,12 +59,11 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, CWnd* pParentWnd)
         hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParam(hInst, lpTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
-    AfxUnhookWindowCreate();
-    if (hWnd == NULL) {
-        Detach();
-        return FALSE;
-    }
-    return TRUE;
+    // As for any window: never bound, the object hears of its end; refused creation went
+    // through WM_NCDESTROY, after which a self-deleting object must not be touched.
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    return hWnd != NULL;
 }
 
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
@@ -116,12 +115,16 @@ INT_PTR CDialog::DoModal()
     if (CreateFromTemplate(lpTemplate, CWnd::FromHandle(hWndParent))) {
         ShowWindow(SW_SHOW);
         // The dialog's own loop; it ends with EndDialog, WM_QUIT or the window's end.
+        // Temporary objects its caller holds live on until the caller's own idle pass.
+        _AFX_THREAD_STATE* pState = AfxGetThreadState();
+        ++pState->m_nModalLoops;
         while (m_nModalResult == -1 && ::IsWindow(m_hWnd)) {
             if (!AfxPumpMessage()) {
-                ::PostQuitMessage((int)AfxGetThreadState()->m_msgCur.wParam);
+                ::PostQuitMessage((int)pState->m_msgCur.wParam);
                 break;
             }
         }
+        --pState->m_nModalLoops;
         nResult = m_nModalResult;
     }
     if (bEnableParent)

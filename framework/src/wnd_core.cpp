@@ -2,6 +2,7 @@
 // procedure, creation through a CBT hook, subclassing, and destruction.
 #include "wnd_internal.h"
 
+#include <new>
 #include <unordered_map>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -50,16 +51,12 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
 class CWndBinding
 {
 public:
+    // A temporary object of the same handle stays until the idle pass: whoever asked
+    // FromHandle for it may still hold it, and the permanent object is found first.
     static void Bind(CWnd* pWnd, HWND hWnd)
     {
         pWnd->m_hWnd = hWnd;
         Maps().permanent[hWnd] = pWnd;
-        auto temp = Maps().temporary.find(hWnd);
-        if (temp != Maps().temporary.end()) {
-            temp->second->m_hWnd = NULL;
-            delete temp->second;
-            Maps().temporary.erase(temp);
-        }
     }
     static void Unbind(CWnd* pWnd)
     {
@@ -158,6 +155,43 @@ HWND CWnd::Detach()
 }
 
 // --- the framework's window procedure ------------------------------------------------
+namespace {
+
+LRESULT ProcessException(CException* e, const MSG& msg)
+{
+    CWinThread* pThread = AfxGetApp();
+    LRESULT lResult = msg.message == WM_CREATE ? -1 : 0;
+    if (pThread != NULL) {
+        try {
+            lResult = pThread->ProcessWndProcException(e, &msg);
+        } catch (...) {
+            // The handler of last resort may not throw through the system either.
+        }
+    }
+    e->Delete();
+    return lResult;
+}
+
+} // namespace
+
+// Calls the object's WindowProc. No C++ exception leaves here into the system: a framework
+// exception goes to the application's ProcessWndProcException, a failed allocation as a
+// CMemoryException, anything else ends the message as a failure.
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    const MSG msg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+    try {
+        return pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (CException* e) {
+        return ProcessException(e, msg);
+    } catch (const std::bad_alloc&) {
+        static CMemoryException s_outOfMemory(FALSE);
+        return ProcessException(&s_outOfMemory, msg);
+    } catch (...) {
+        return nMsg == WM_CREATE ? -1 : 0;
+    }
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
@@ -169,14 +203,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     pState->m_lastSentMsg.message = nMsg;
     pState->m_lastSentMsg.wParam = wParam;
     pState->m_lastSentMsg.lParam = lParam;
-    LRESULT lResult = 0;
-    try {
-        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    } catch (CException* e) {
-        // Framework exceptions end the message, not the process.
-        e->Delete();
-        lResult = nMsg == WM_CREATE ? -1 : 0;
-    }
+    ++pState->m_nWndProcDepth;
+    LRESULT lResult = AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    --pState->m_nWndProcDepth;
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         CWndBinding::UnhookProc(pWnd);
         CWndBinding::Unbind(pWnd);
@@ -189,10 +218,18 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 // --- creation ------------------------------------------------------------------------
 namespace {
 
+// The input method's own windows may be created before the window being made; they are
+// never the framework's.
+bool IsImeWindow(HWND hWnd)
+{
+    char szClass[8] = {};
+    return ::GetClassNameA(hWnd, szClass, sizeof(szClass)) == 3 && lstrcmpiA(szClass, "ime") == 0;
+}
+
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL) {
+    if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL && !IsImeWindow((HWND)wParam)) {
         CWnd* pWnd = pState->m_pWndInit;
         HWND hWnd = (HWND)wParam;
         // The first window created is ours; later ones (children made during creation)
@@ -214,14 +251,16 @@ void AfxHookWindowCreate(CWnd* pWnd)
     pState->m_pWndInit = pWnd;
 }
 
-void AfxUnhookWindowCreate()
+BOOL AfxUnhookWindowCreate()
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    const BOOL bHooked = pState->m_pWndInit == NULL;
     pState->m_pWndInit = NULL;
     if (pState->m_hHookOldCbtFilter != NULL) {
         ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
         pState->m_hHookOldCbtFilter = NULL;
     }
+    return bHooked;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -251,16 +290,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                  cs.lpCreateParams);
-    AfxUnhookWindowCreate();
-    if (hWnd == NULL) {
-        // Creation refused (WM_NCCREATE or WM_CREATE failed): the window is gone already.
-        if (m_hWnd != NULL && FromHandlePermanent(m_hWnd) == this) {
-            CWndBinding::Unbind(this);
-        }
-        m_hWnd = NULL;
-        return FALSE;
-    }
-    return TRUE;
+    // Never bound (no such class, say): the object hears of its end as a window's would.
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    // Refused creation went through WM_NCDESTROY, which unbound the object and called
+    // PostNcDestroy; an object that deleted itself there must not be touched again.
+    return hWnd != NULL;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,

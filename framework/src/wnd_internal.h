@@ -5,4 +5,5 @@
 
 // The next window created on this thread is bound to pWnd (its first message included).
 void AfxHookWindowCreate(CWnd* pWnd);
-void AfxUnhookWindowCreate();
+// TRUE when the hook bound the window to the object.
+BOOL AfxUnhookWindowCreate();

@@ -206,7 +206,9 @@ void Repaint(const WindowState& state, bool now)
                  RDW_INVALIDATE | RDW_NOERASE | (now ? RDW_UPDATENOW : 0));
 }
 
-LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT HandleSkinned(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     WindowState* state = FindState(hwnd);
     if (!state) {
@@ -266,6 +268,18 @@ LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (changed)
         Repaint(*state, true);
     return result;
+}
+
+} // namespace
+
+LRESULT CALLBACK SkinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // No C++ exception of the engine, or of a procedure it calls on, crosses the system.
+    try {
+        return HandleSkinned(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return message == WM_CREATE ? -1 : 0;
+    }
 }
 
 } // namespace vxcore

@@ -1,0 +1,219 @@
+// The framework's object model under an unkind host: a self-deleting window whose creation
+// fails, a temporary object whose handle is subclassed, temporaries freed by a plain
+// AfxPumpMessage loop at idle only, and exceptions that handlers throw.
+#include <gtest/gtest.h>
+
+#include <afxwin.h>
+
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+#include "vxtest.h"
+
+using namespace vxtest;
+
+namespace {
+
+// Deletes itself when its window goes, as frames and tips do; can refuse its creation.
+class SelfDeletingWnd : public CWnd
+{
+public:
+    explicit SelfDeletingWnd(int* pDeletes, bool bRefuse) : m_pDeletes(pDeletes), m_bRefuse(bRefuse) {}
+    virtual ~SelfDeletingWnd() { ++*m_pDeletes; }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) { return m_bRefuse ? -1 : CWnd::OnCreate(lpcs); }
+    virtual void PostNcDestroy() { delete this; }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int* m_pDeletes;
+    bool m_bRefuse;
+};
+
+BEGIN_MESSAGE_MAP(SelfDeletingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(FrameworkObjectModel, SelfDeletingWindowWhoseCreationFailsIsDeletedOnceAndLeftAlone)
+{
+    HostWindow host;
+    const GuiCounts before = GuiCounts::Now();
+    const size_t bytesBefore = HeapBytesInUse();
+    for (int round = 0; round < 200; ++round) {
+        // Refused in WM_CREATE: gone through WM_NCDESTROY and PostNcDestroy.
+        int deletes = 0;
+        SelfDeletingWnd* pWnd = new SelfDeletingWnd(&deletes, true);
+        EXPECT_FALSE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10),
+                                    CWnd::FromHandle(host.Hwnd()), 7));
+        EXPECT_EQ(deletes, 1);
+        // No such class: no window ever, and the object still hears of its end.
+        deletes = 0;
+        pWnd = new SelfDeletingWnd(&deletes, false);
+        EXPECT_FALSE(pWnd->CreateEx(0, "no.such.class", "", WS_CHILD, CRect(0, 0, 10, 10),
+                                    CWnd::FromHandle(host.Hwnd()), 7));
+        EXPECT_EQ(deletes, 1);
+    }
+    CWnd::DeleteTempMap();
+    EXPECT_EQ(GuiCounts::Now(), before) << ToString(GuiCounts::Now());
+    EXPECT_LT(HeapBytesInUse(), bytesBefore + 8 * 1024);
+}
+
+TEST(FrameworkObjectModel, TemporaryObjectLivesOnWhenItsHandleIsSubclassed)
+{
+    HostWindow host;
+    HWND hChild = ::CreateWindowExA(0, "Static", "child", WS_CHILD, 0, 0, 10, 10, host.Hwnd(),
+                                    NULL, ::GetModuleHandleA(NULL), NULL);
+    CWnd* pTemp = CWnd::FromHandle(hChild);
+    CWnd permanent;
+    ASSERT_TRUE(permanent.SubclassWindow(hChild));
+    // The caller's temporary still names the window until the idle pass; lookups find the
+    // permanent object first.
+    EXPECT_EQ(pTemp->GetSafeHwnd(), hChild);
+    char text[16] = {};
+    pTemp->GetWindowText(text, sizeof(text));
+    EXPECT_STREQ(text, "child");
+    EXPECT_EQ(CWnd::FromHandle(hChild), &permanent);
+    CWnd::DeleteTempMap();
+    EXPECT_EQ(CWnd::FromHandle(hChild), &permanent);
+    EXPECT_EQ(permanent.UnsubclassWindow(), hChild);
+    ::DestroyWindow(hChild);
+}
+
+// A plain host loop of AfxPumpMessage frees temporary objects once the queue is empty, but
+// never under a handler or a modal loop of the framework, whose callers may hold them.
+TEST(FrameworkObjectModel, PlainPumpFreesTemporariesAtIdleOnly)
+{
+    HostWindow host;
+    std::vector<HWND> windows;
+    for (int i = 0; i < 300; ++i)
+        windows.push_back(::CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 5, 5, host.Hwnd(), NULL,
+                                            ::GetModuleHandleA(NULL), NULL));
+    auto makeTemporaries = [&] {
+        for (HWND h : windows)
+            CWnd::FromHandle(h);
+    };
+    PumpMessages();
+    CWnd::DeleteTempMap();
+    const size_t bytesBefore = HeapBytesInUse();
+    makeTemporaries();
+    const size_t bytesWithTemporaries = HeapBytesInUse();
+    ASSERT_GT(bytesWithTemporaries, bytesBefore + 300 * 32);
+
+    // Pumped from inside a framework handler: the temporaries stay.
+    class PumpingWnd : public CWnd
+    {
+    public:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_APP) {
+                ::PostMessage(m_hWnd, WM_NULL, 0, 0);
+                AfxPumpMessage();
+                return 1;
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } pumping;
+    ASSERT_TRUE(pumping.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+                                 CWnd::FromHandle(host.Hwnd()), 9));
+    makeTemporaries();
+    const size_t bytesInHandler = HeapBytesInUse();
+    pumping.SendMessage(WM_APP);
+    EXPECT_GE(HeapBytesInUse() + 1024, bytesInHandler);
+
+    // The outermost loop with an empty queue: freed.
+    ::PostMessage(host.Hwnd(), WM_NULL, 0, 0);
+    ASSERT_TRUE(AfxPumpMessage());
+    // Far below the temporaries' share; the handler window's own records stay.
+    EXPECT_LT(HeapBytesInUse(), bytesBefore + (bytesWithTemporaries - bytesBefore) / 2);
+    pumping.DestroyWindow();
+    for (HWND h : windows)
+        ::DestroyWindow(h);
+}
+
+// Throws from its handlers what a host's code may throw.
+class ThrowingWnd : public CWnd
+{
+public:
+    enum Kind { None, Framework, Memory, Other };
+    Kind kind = None;
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        Throw();
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg LRESULT OnApp(WPARAM, LPARAM)
+    {
+        Throw();
+        return 5;
+    }
+    void Throw()
+    {
+        switch (kind) {
+        case Framework: throw new CResourceException;
+        case Memory: throw std::bad_alloc();
+        case Other: throw std::runtime_error("host");
+        case None: break;
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_APP, &ThrowingWnd::OnApp)
+END_MESSAGE_MAP()
+
+// The application's hook for exceptions that handlers let go.
+class RecordingApp : public CWinApp
+{
+public:
+    std::vector<std::pair<CRuntimeClass*, UINT>> seen;
+    LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override
+    {
+        seen.push_back({e->GetRuntimeClass(), pMsg->message});
+        return pMsg->message == WM_APP ? 99 : CWinApp::ProcessWndProcException(e, pMsg);
+    }
+};
+
+TEST(FrameworkObjectModel, ExceptionsFromHandlersEndAtTheWindowProcedure)
+{
+    HostWindow host;
+    RecordingApp* pApp = dynamic_cast<RecordingApp*>(AfxGetApp());
+    std::unique_ptr<RecordingApp> app;
+    if (AfxGetApp() == NULL) {
+        app = std::make_unique<RecordingApp>();
+        pApp = app.get();
+    }
+    ASSERT_TRUE(pApp != NULL);
+
+    ThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+                             CWnd::FromHandle(host.Hwnd()), 3));
+    // A framework exception reaches the application's handler, which chooses the result.
+    wnd.kind = ThrowingWnd::Framework;
+    EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_APP, 0, 0), 99);
+    // A failed allocation reaches it as a memory exception.
+    wnd.kind = ThrowingWnd::Memory;
+    EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_APP, 0, 0), 99);
+    // Anything else ends the message as a failure; the window lives on.
+    wnd.kind = ThrowingWnd::Other;
+    EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_APP, 0, 0), 0);
+    wnd.kind = ThrowingWnd::None;
+    EXPECT_EQ(::SendMessage(wnd.m_hWnd, WM_APP, 0, 0), 5);
+    ASSERT_EQ(pApp->seen.size(), 2u);
+    EXPECT_EQ(pApp->seen[0].first, RUNTIME_CLASS(CResourceException));
+    EXPECT_EQ(pApp->seen[1].first, RUNTIME_CLASS(CMemoryException));
+    wnd.DestroyWindow();
+
+    // Thrown in WM_CREATE: the creation fails, by default and for any exception.
+    for (ThrowingWnd::Kind kind : {ThrowingWnd::Framework, ThrowingWnd::Other}) {
+        ThrowingWnd failing;
+        failing.kind = kind;
+        EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+                                      CWnd::FromHandle(host.Hwnd()), 4));
+        EXPECT_EQ(failing.GetSafeHwnd(), (HWND)NULL);
+    }
+}
+
+} // namespace
