@@ -14,6 +14,7 @@ install(TARGETS ${vx_installed} EXPORT VexelControlTargets
   RUNTIME DESTINATION bin
   LIBRARY DESTINATION bin
   ARCHIVE DESTINATION lib)
+install(FILES ${VX_RUNTIME_DLLS} DESTINATION bin)
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/framework/include/ DESTINATION include/vxframework
   FILES_MATCHING PATTERN "*.h")

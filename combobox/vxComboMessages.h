@@ -5,6 +5,9 @@
 #include <windows.h>
 
 // Private to the library: the host must not use these values on a combo or its drop-down.
+// Posted requests name the frame they concern in lParam; one that names a frame no longer
+// open (the host closed the list and opened another meanwhile) is stale and ignored. Sent
+// requests carry 0 and concern whatever is open.
 #define WM_COMBO_SELECTEDITEM      (WM_USER + 1)      // wParam: row of the drop list
 #define WM_COMBO_DESTROYDROPDOWN   (WM_USER + 2)
 #define WM_DROP_SETCAPTURE         (WM_USER + 3)      // frame and list hand the capture over

@@ -17,10 +17,10 @@
 
 #include <afxwin.h>
 
-class vxAliveWatch;
 #include "vxComboItemRules.h"
 #include "vxComboMessages.h"
 
+class vxAliveWatch;
 class vxDropWnd;
 class vxDropListBox;
 
@@ -63,7 +63,8 @@ public:
     int SetTopIndex(int nIndex);
     int SetItemHeight(int nIndex, int cy); // -1: edit height, else drop rows; always -1
 
-    void SetDefaultVisibleItems(int n) { m_nDefaultVisibleItems = n; }
+    // -1 (no preferred count) or at least 1; anything else is refused.
+    void SetDefaultVisibleItems(int n) { if (n == -1 || n >= 1) m_nDefaultVisibleItems = n; }
     int GetDefaultVisibleItems() const { return m_nDefaultVisibleItems; }
     void SetMinVisibleItems(int n) { m_nMinVisibleItems = n; }
     int GetMinVisibleItems() const { return m_nMinVisibleItems; }
@@ -110,6 +111,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
+    afx_msg void OnNcDestroy();
     afx_msg LRESULT OnSelectedItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDestroyDropdownList(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropdownButton(WPARAM wParam, LPARAM lParam);
@@ -143,6 +145,7 @@ private:
     BOOL IsDropListStyle() const;        // painted text, the whole client is the button
     BOOL HasEdit() const;
     BOOL CreateDropList(vxListboxItemList& items); // FALSE once the combo is gone
+    BOOL IsStaleDropRequest(LPARAM lParam) const; // posted for a frame no longer open
     BOOL CloseDropDown();                // FALSE once the combo is gone
     void DiscardDropDown();              // closes without notifications (window going)
     void SetDropListVisible(BOOL bVisible);

@@ -89,9 +89,14 @@ void vxCtrlComboBox::SetDropListVisible(BOOL bVisible)
         vxLockState(m_hWnd, 1);
 }
 
-LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM)
+BOOL vxCtrlComboBox::IsStaleDropRequest(LPARAM lParam) const
 {
-    if (m_pDropWnd == NULL)
+    return lParam != 0 && (m_pDropWnd == NULL || (HWND)lParam != m_pDropWnd->GetSafeHwnd());
+}
+
+LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pDropWnd == NULL || IsStaleDropRequest(lParam))
         return 1;
     const vxListboxItemList& rows = m_pDropWnd->GetItemList();
     const int nRow = static_cast<int>(wParam);
@@ -132,9 +137,10 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM)
     return 1;
 }
 
-LRESULT vxCtrlComboBox::OnDestroyDropdownList(WPARAM, LPARAM)
+LRESULT vxCtrlComboBox::OnDestroyDropdownList(WPARAM, LPARAM lParam)
 {
-    CloseDropDown();
+    if (!IsStaleDropRequest(lParam))
+        CloseDropDown();
     return 1;
 }
 
@@ -180,6 +186,26 @@ void vxCtrlComboBox::OnDestroy()
     // The frame is a child of the desktop: it would outlive the combo's window.
     DiscardDropDown();
     CWnd::OnDestroy();
+}
+
+void vxCtrlComboBox::OnNcDestroy()
+{
+    // The object may get a window again (a dialog member over two runs, Create after
+    // DestroyWindow): what belonged to this window goes, the items stay.
+    DiscardDropDown();
+    delete m_pEdit;                  // its window went with this one
+    m_pEdit = NULL;
+    m_itemCursor.Forget();
+    m_bFocused = FALSE;
+    m_bFocusNotified = FALSE;
+    m_bSelEndOk = FALSE;
+    m_bSyncEdit = TRUE;
+    m_bCreatedByCreate = FALSE;
+    m_bAutoComplete = TRUE;
+    m_bHover = FALSE;
+    m_bHoverTimer = FALSE;           // timers end with the window
+    m_nWheelDelta = 0;
+    CWnd::OnNcDestroy();
 }
 
 vxDropListBox* vxCtrlComboBox::GetDropListBox()

@@ -3,6 +3,7 @@
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxDropListBox.h"
+#include "vxDropWnd.h"
 
 #include <algorithm>
 
@@ -209,7 +210,7 @@ void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
         return;
     // Posted: the focus may move inside a handler of the frame or the list.
     if (m_pDropWnd != NULL)
-        PostMessage(WM_COMBO_DESTROYDROPDOWN);
+        PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_pDropWnd->GetSafeHwnd());
     m_bFocused = FALSE;
     if (IsDropListStyle()) {
         Invalidate(TRUE);

@@ -173,9 +173,9 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
     if (bCloses) {
         // The choice is the hot-tracked row; an element click only closes.
         if (nCur != -1 && !m_bElementClicked)
-            m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nCur);
+            m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nCur, (LPARAM)::GetParent(m_hWnd));
         ::ReleaseCapture();
-        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)::GetParent(m_hWnd));
     }
     m_bElementClicked = FALSE;
     CListBox::OnLButtonUp(nFlags, point);

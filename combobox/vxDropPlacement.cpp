@@ -5,37 +5,41 @@
 
 vxDropPlacement vxCalcDropPlacement(const vxDropPlacementInput& in)
 {
-    const int h = vxDropRowHeight(in.nRowHeight);
-    const int n = in.nRows;
-    const int D = in.nDefaultVisible;
+    // Row products are taken in 64 bits: a large row height times 100,000 rows overflows
+    // 32; every height is cut to the screen before it goes back to 32 bits.
+    typedef long long i64;
+    const i64 h = vxDropRowHeight(in.nRowHeight);
+    const i64 n = std::max(in.nRows, 0);
+    // A preferred count below 1 (other than -1, none) would give a frame of its border alone.
+    const i64 D = in.nDefaultVisible >= 1 ? in.nDefaultVisible : -1;
     const bool bAllRows = D == -1 || n < D;  // no preferred count, or fewer rows than it
     vxDropPlacement out;
     out.bUpward = (in.cyScreen - in.y) / h < in.nMinVisible;
     out.top = in.y;
-    int H = n * h + 4;
+    i64 H = n * h + 4;
 
-    const int T = in.y - in.cyCombo;         // the combo's top edge
+    const i64 T = (i64)in.y - in.cyCombo;    // the combo's top edge
     if (out.bUpward && bAllRows) {
         // All rows above the combo, cut at the screen's top.
-        out.top = std::max(T - H, 0);
+        out.top = (int)std::max(T - H, (i64)0);
         if (out.top + H > T)
             H = T - out.top;
     } else if (out.bUpward) {
-        out.top = std::max(T - h * D - 2, 0);
+        out.top = (int)std::max(T - h * D - 2, (i64)0);
         H = T - out.top;
     } else if (bAllRows) {
         // All rows below, cut at the screen's bottom, never lower than the scroll arrows.
         if (in.y + H > in.cyScreen)
-            H = in.cyScreen - in.y;
+            H = (i64)in.cyScreen - in.y;
         else if (H < in.cyMinimum)
             H = in.cyMinimum;
     } else {
         H = h * D;
         if (in.y + h * D > in.cyScreen)
-            H = in.cyScreen - in.y;
+            H = (i64)in.cyScreen - in.y;
         H += 2;
     }
-    out.height = H;
+    out.height = (int)H;
 
     // Moved left to end at the screen's right edge, never past its left.
     out.width = in.cx > 0 ? in.cx : 0;

@@ -157,7 +157,7 @@ void vxDropWnd::OnLButtonDown(UINT nFlags, CPoint point)
     GetClientRect(&rcClient);
     if (!rcClient.PtInRect(point)) {
         ::ReleaseCapture();
-        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_hWnd);
     }
     CWnd::OnLButtonDown(nFlags, point);
 }
@@ -166,7 +166,7 @@ void vxDropWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
 {
     CWnd::OnActivateApp(bActive, dwThreadID);
     if (!bActive)
-        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN);
+        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_hWnd);
 }
 
 BOOL vxDropWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)

@@ -172,4 +172,102 @@ TEST(ComboLifetime, RepeatedOpeningLeavesNothingBehind)
     EXPECT_EQ(c.DropWnd(), nullptr);
 }
 
+// The host opens the list again from a notification of its closing: the reopened list
+// stays open (a close posted for the old one does not shut it), and no frame is left over.
+TEST(ComboLifetime, HostReopensTheListFromEachClosingNotification)
+{
+    enum class Drive { ClickRow, Escape };
+    const struct {
+        UINT nCode;
+        Drive drive;
+    } cases[] = {
+        {CBN_SELENDCANCEL, Drive::Escape}, {CBN_CLOSEUP, Drive::Escape},
+        {CBN_CLOSEUP, Drive::ClickRow},    {CBN_SELCHANGE, Drive::ClickRow},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << c.nCode << " drive " << (int)c.drive);
+        ComboFixture f(CBS_DROPDOWNLIST);
+        f.Fill({"alpha", "beta", "gamma"});
+        ProbeCombo& combo = f.Combo();
+        ::SetFocus(f.Hwnd());
+        vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 300));
+        PumpTranslated();
+        const vxtest::GuiCounts closed = vxtest::GuiCounts::Now();
+        int reopened = 0;
+        f.Host().SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+            if (message == WM_COMMAND && HIWORD(wParam) == c.nCode && reopened == 0) {
+                ++reopened;
+                combo.ShowDropDown(TRUE);
+            }
+            return false;
+        });
+        Key(VK_F4);
+        ASSERT_TRUE(combo.GetDroppedState());
+        switch (c.drive) {
+        case Drive::ClickRow:
+            vxtest::MouseMove(RowPoint(combo.ListHwnd(), 1));
+            PumpTranslatedFor(40);
+            vxtest::Click(RowPoint(combo.ListHwnd(), 1));
+            break;
+        case Drive::Escape:
+            Key(VK_ESCAPE);
+            break;
+        }
+        PumpTranslatedFor(150);
+        f.Host().SetHandler(nullptr);
+        EXPECT_EQ(reopened, 1);
+        EXPECT_TRUE(combo.GetDroppedState());
+        EXPECT_TRUE(::IsWindowVisible(combo.FrameHwnd()));
+        // One frame and its list on top of the closed state: nothing leaked.
+        EXPECT_EQ(vxtest::GuiCounts::Now().windows, closed.windows + 2);
+        combo.ShowDropDown(FALSE);
+        PumpTranslated();
+        EXPECT_EQ(vxtest::GuiCounts::Now().windows, closed.windows);
+    }
+}
+
+// The same object gets a window again: it works as a new combo, with its items.
+TEST(ComboLifetime, ReCreatedOnTheSameObjectWorksLikeANewOne)
+{
+    vxtest::HostWindow host;
+    ProbeCombo combo;
+    combo.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 44),
+                                 CWnd::FromHandle(host.Hwnd()), kComboId));
+        if (round == 0) {
+            combo.AddString("alpha");
+            combo.AddString("beta");
+        }
+        PumpTranslated();
+        ASSERT_TRUE(combo.Edit() != NULL);
+        ASSERT_TRUE(::IsWindow(combo.Edit()->GetSafeHwnd()));
+        EXPECT_EQ(::GetParent(combo.Edit()->GetSafeHwnd()), combo.GetSafeHwnd());
+        EXPECT_EQ(combo.GetCount(), 2);
+        // Typing completes from the items the object kept.
+        combo.Edit()->SetFocus();
+        combo.Edit()->SetWindowText("");
+        PumpTranslated();
+        Type("be");
+        CString text;
+        combo.GetText(text);
+        EXPECT_STREQ(text, "beta");
+        // Destroyed with the list open and the pointer hovering: all of it ends with it.
+        vxtest::MouseMove(vxtest::CentreOf(combo.GetSafeHwnd()));
+        PumpTranslatedFor(80);
+        combo.ShowDropDown(TRUE);
+        ASSERT_TRUE(combo.GetDroppedState());
+        HWND hFrame = combo.FrameHwnd();
+        combo.DestroyWindow();
+        EXPECT_FALSE(::IsWindow(hFrame));
+        EXPECT_FALSE(combo.GetDroppedState());
+        EXPECT_EQ(combo.Edit(), nullptr);
+        EXPECT_FALSE(combo.Focused());
+        EXPECT_FALSE(combo.HoverTimer());
+        vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 300));
+        PumpTranslated();
+    }
+}
+
 } // namespace

@@ -96,6 +96,37 @@ TEST(DropPlacement, KeptWithinTheScreenHorizontally)
     EXPECT_EQ(p.width, 0);
 }
 
+TEST(DropPlacement, BadCountsAndHugeRowsStayOnTheScreen)
+{
+    // A preferred count of 0 or below (but -1) is no preferred count: every row, not a
+    // frame of its border alone or of a negative height.
+    for (int d : {0, -2, -1000}) {
+        SCOPED_TRACE(d);
+        EXPECT_EQ(vxCalcDropPlacement(Input(100, 100, 10, d)).height, 264);
+        vxDropPlacement up = vxCalcDropPlacement(Input(100, 760, 10, d));
+        EXPECT_TRUE(up.bUpward);
+        EXPECT_GE(up.top, 0);
+        EXPECT_GT(up.height, 0);
+    }
+    // Row height times rows beyond 32 bits: cut to the screen, below and above.
+    vxDropPlacementInput in = Input(100, 100, 100000);
+    in.nRowHeight = 0x7FFFFFFF / 1000;
+    in.nMinVisible = 0;              // not one row fits below; opened below all the same
+    vxDropPlacement p = vxCalcDropPlacement(in);
+    EXPECT_EQ(p.top, 100);
+    EXPECT_EQ(p.height, 668);
+    in.nDefaultVisible = 50000;
+    EXPECT_EQ(vxCalcDropPlacement(in).height, 670);
+    in.y = 700;
+    in.nMinVisible = 100000;
+    p = vxCalcDropPlacement(in);
+    EXPECT_TRUE(p.bUpward);
+    EXPECT_EQ(p.top, 0);
+    EXPECT_EQ(p.height, 676);
+    // Negative row counts are none.
+    EXPECT_EQ(vxCalcDropPlacement(Input(100, 100, -5)).height, 17);
+}
+
 TEST(DropPlacement, RowHeightZeroCountsAsOne)
 {
     vxDropPlacementInput in = Input(100, 100, 10);
