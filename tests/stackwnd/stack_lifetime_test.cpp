@@ -96,26 +96,6 @@ TEST_F(StackLifetimeTest, DeletingTheObjectWithItsWindowReleasesWhatItMade)
     ExpectNothingLeft(before, states);
 }
 
-TEST_F(StackLifetimeTest, DestroyingTheParentReleasesWhatItMade)
-{
-    auto destroyWithParent = [&] {
-        auto parent = std::make_unique<vxtest::HostWindow>(300, 300);
-        std::unique_ptr<vxCtrlStackWnd> stack = MakeFilled(parent->Hwnd(), 3, 4);
-        vxtest::PumpMessages();
-        ::DestroyWindow(parent->Hwnd());
-        EXPECT_EQ(stack->GetSafeHwnd(), (HWND)NULL);
-        EXPECT_EQ(stack->GetItemButton(0), (CButton*)NULL);
-        stack.reset();
-        parent.reset();
-    };
-    destroyWithParent();    // warm-up, as above
-    vxtest::PumpMessages();
-    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
-    const int states = vxWindowStateCount();
-    destroyWithParent();
-    ExpectNothingLeft(before, states);
-}
-
 TEST_F(StackLifetimeTest, CustomContentStaysTheHosts)
 {
     // A content inside the stack window goes with the window, as every child does, but its

@@ -3,17 +3,24 @@
 // ended from inside a tip's own messages while the stack is placed.
 #include "tips_test_util.h"
 
+#include "rvSkinTools.h"
+
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 using namespace tipstest;
 
 namespace {
+
+static_assert(std::has_virtual_destructor<rvSkinTools>::value && std::is_empty<rvSkinTools>::value == false &&
+                  sizeof(rvSkinTools) == sizeof(void*),
+              "a memberless class whose one operation is its virtual destructor");
 
 using TipsHostUnkind = TipsFixture;
 

@@ -1,0 +1,5 @@
+#include "rvSkinTools.h"
+
+rvSkinTools::~rvSkinTools()
+{
+}
