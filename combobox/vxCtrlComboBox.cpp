@@ -29,6 +29,9 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_NCDESTROY()
+    ON_WM_SETFONT()
+    ON_WM_GETFONT()
+    ON_WM_GETDLGCODE()
     ON_MESSAGE(WM_COMBO_SELECTEDITEM, &vxCtrlComboBox::OnSelectedItem)
     ON_MESSAGE(WM_COMBO_DESTROYDROPDOWN, &vxCtrlComboBox::OnDestroyDropdownList)
     ON_MESSAGE(WM_COMBO_DROPDOWNBUTTON, &vxCtrlComboBox::OnDropdownButton)
@@ -46,6 +49,18 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_MESSAGE(CB_SETCURSEL, &vxCtrlComboBox::OnCbSetCurSel)
     ON_MESSAGE(CB_GETTOPINDEX, &vxCtrlComboBox::OnCbGetTopIndex)
     ON_MESSAGE(CB_SETTOPINDEX, &vxCtrlComboBox::OnCbSetTopIndex)
+    ON_MESSAGE(CB_INSERTSTRING, &vxCtrlComboBox::OnCbInsertString)
+    ON_MESSAGE(CB_DELETESTRING, &vxCtrlComboBox::OnCbDeleteString)
+    ON_MESSAGE(CB_FINDSTRING, &vxCtrlComboBox::OnCbFindString)
+    ON_MESSAGE(CB_FINDSTRINGEXACT, &vxCtrlComboBox::OnCbFindStringExact)
+    ON_MESSAGE(CB_GETITEMDATA, &vxCtrlComboBox::OnCbGetItemData)
+    ON_MESSAGE(CB_SETITEMDATA, &vxCtrlComboBox::OnCbSetItemData)
+    ON_MESSAGE(CB_GETDROPPEDSTATE, &vxCtrlComboBox::OnCbGetDroppedState)
+    ON_MESSAGE(CB_SHOWDROPDOWN, &vxCtrlComboBox::OnCbShowDropDown)
+    ON_MESSAGE(CB_GETDROPPEDCONTROLRECT, &vxCtrlComboBox::OnCbGetDroppedControlRect)
+    ON_MESSAGE(CB_LIMITTEXT, &vxCtrlComboBox::OnCbLimitText)
+    ON_MESSAGE(CB_GETEDITSEL, &vxCtrlComboBox::OnCbGetEditSel)
+    ON_MESSAGE(CB_SETEDITSEL, &vxCtrlComboBox::OnCbSetEditSel)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
@@ -72,7 +87,7 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHover(FALSE),
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
-      m_pAliveWatches(NULL)
+      m_pAliveWatches(NULL), m_hFont(NULL)
 {
     RegisterWindowClass();
 }
@@ -172,7 +187,8 @@ void vxCtrlComboBox::CreateFontA()
     }
     m_pFont = new CFont;
     m_pFont->CreateFontIndirect(&lf);
-    SetFont(m_pFont, TRUE);
+    if (m_hFont == NULL)
+        SetFont(m_pFont, TRUE);
 }
 
 void vxCtrlComboBox::CreateEdit()
@@ -188,7 +204,7 @@ void vxCtrlComboBox::CreateEdit()
         return;
     }
     m_pEdit = pEdit;
-    m_pEdit->SetFont(m_pFont, TRUE);
+    m_pEdit->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
     WriteEditText(m_strText);
 }
 

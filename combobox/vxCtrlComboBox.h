@@ -94,6 +94,9 @@ public:
 protected:
     virtual void PreSubclassWindow();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Combo box messages without a handler here answer CB_ERR, never a 0 that reads as
+    // success or as "found at 0".
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Message handlers
 protected:
@@ -112,6 +115,9 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
+    afx_msg void OnSetFont(HFONT hFont, BOOL bRedraw);
+    afx_msg HFONT OnGetFont();
+    afx_msg UINT OnGetDlgCode();
     afx_msg LRESULT OnSelectedItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDestroyDropdownList(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropdownButton(WPARAM wParam, LPARAM lParam);
@@ -129,6 +135,18 @@ protected:
     afx_msg LRESULT OnCbSetCurSel(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbGetTopIndex(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbSetTopIndex(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbInsertString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbDeleteString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbFindString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbFindStringExact(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetItemData(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetItemData(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetDroppedState(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbShowDropDown(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetDroppedControlRect(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbLimitText(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetEditSel(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetEditSel(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers
@@ -144,14 +162,14 @@ private:
     BOOL IsDropDownStyle() const;        // edit child, button strip at the right
     BOOL IsDropListStyle() const;        // painted text, the whole client is the button
     BOOL HasEdit() const;
-    BOOL CreateDropList(vxListboxItemList& items); // FALSE once the combo is gone
+    // A frame on the rows, nRow highlighted (-1: none); FALSE once the combo is gone.
+    BOOL CreateDropList(vxListboxItemList& items, int nRow);
     BOOL IsStaleDropRequest(LPARAM lParam) const; // posted for a frame no longer open
     BOOL CloseDropDown();                // FALSE once the combo is gone
     void DiscardDropDown();              // closes without notifications (window going)
     void SetDropListVisible(BOOL bVisible);
     BOOL IsDropListVisible() const { return m_bDropped; }
     vxDropListBox* GetDropListBox();     // the list of the open frame, or none
-    BOOL IsInDropDown(HWND hWnd) const;  // the frame or a window inside it
     void ScrollDropList(int nTopIndex);
     void MoveDropListSelection(int nStep); // keyboard moves in the open list
     BOOL OnRightKey(MSG* pMsg);          // completion key at the end of the text
@@ -198,6 +216,7 @@ protected:
 
 private:
     vxAliveWatch* m_pAliveWatches;       // handlers on the stack that call out to the host
+    HFONT m_hFont;                       // in use: m_pFont's, or the host's from WM_SETFONT
 };
 
 // Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown

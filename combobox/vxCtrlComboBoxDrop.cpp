@@ -45,7 +45,7 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
     if (!(GetStyle() & CBS_DROPDOWN))
         return 1;
     // A filtered list already open becomes the shown list.
-    if (m_pDropWnd == NULL && !CreateDropList(m_lstItems))
+    if (m_pDropWnd == NULL && !CreateDropList(m_lstItems, m_nCurSel))
         return 1;
     if (m_pDropWnd != NULL) {
         m_pDropWnd->ShowWindow(SW_SHOW);
@@ -54,7 +54,7 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
     return 1;
 }
 
-BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items)
+BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
 {
     if (items.empty())
         return TRUE;
@@ -75,10 +75,9 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items)
         return TRUE;
     }
     vxDropListBox* pList = pDrop->GetListBox();
-    // The index counts in the full list, also for a filtered copy.
-    pList->SelectItem(m_nCurSel);
+    pList->SelectItem(nRow);
     pList->SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(-1), vxDropRowHeight(m_nItemHeight));
-    pDrop->SetFont(m_pFont, TRUE);
+    pDrop->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
     return Notify(CBN_DROPDOWN);
 }
 
@@ -148,15 +147,6 @@ BOOL vxCtrlComboBox::CloseDropDown()
 {
     if (m_pDropWnd == NULL)
         return TRUE;
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
-    // A focus inside the list comes back to the combo before the list goes, or it would be
-    // left on no window at all.
-    if (IsInDropDown(::GetFocus())) {
-        SetFocus();
-        if (!watch.IsAlive() || !::IsWindow(hWnd) || m_pDropWnd == NULL)
-            return watch.IsAlive() && ::IsWindow(hWnd);
-    }
     DiscardDropDown();
     InvalidateRect(&m_rcButton, TRUE);
     if (!m_bSelEndOk) {
@@ -188,6 +178,23 @@ void vxCtrlComboBox::OnDestroy()
     CWnd::OnDestroy();
 }
 
+void vxCtrlComboBox::OnSetFont(HFONT hFont, BOOL bRedraw)
+{
+    // The host's font is used, not owned; none means the combo's own font again.
+    m_hFont = hFont != NULL ? hFont : static_cast<HFONT>(m_pFont->GetSafeHandle());
+    if (HasEdit())
+        m_pEdit->SendMessage(WM_SETFONT, (WPARAM)m_hFont, bRedraw);
+    if (m_pDropWnd != NULL)
+        m_pDropWnd->SendMessage(WM_SETFONT, (WPARAM)m_hFont, bRedraw);
+    if (bRedraw)
+        Invalidate(TRUE);
+}
+
+HFONT vxCtrlComboBox::OnGetFont()
+{
+    return m_hFont;
+}
+
 void vxCtrlComboBox::OnNcDestroy()
 {
     // The object may get a window again (a dialog member over two runs, Create after
@@ -214,14 +221,6 @@ vxDropListBox* vxCtrlComboBox::GetDropListBox()
         return NULL;
     vxDropListBox* pList = m_pDropWnd->GetListBox();
     return pList != NULL && ::IsWindow(pList->GetSafeHwnd()) ? pList : NULL;
-}
-
-BOOL vxCtrlComboBox::IsInDropDown(HWND hWnd) const
-{
-    if (m_pDropWnd == NULL || hWnd == NULL)
-        return FALSE;
-    HWND hFrame = m_pDropWnd->GetSafeHwnd();
-    return hWnd == hFrame || ::IsChild(hFrame, hWnd);
 }
 
 void vxCtrlComboBox::ScrollDropList(int nTopIndex)

@@ -26,11 +26,17 @@ void vxCtrlComboBox::OnSetfocusEdit()
 void vxCtrlComboBox::OnKillfocusEdit()
 {
     m_bFocused = FALSE;
-    // Into the combo itself or into its open drop list, the focus has not left.
-    if (m_pDropWnd != NULL || ::GetFocus() == m_hWnd)
+    // Into the combo window itself the focus has not left the combo.
+    if (::GetFocus() == m_hWnd)
         return;
-    if (!Notify(CBN_SELENDCANCEL) || !Notify(CBN_KILLFOCUS))
+    // Gone elsewhere (Tab, a click, another application): an open list closes first, with
+    // its own CBN_SELENDCANCEL and CBN_CLOSEUP; the drop list itself never takes the focus.
+    if (m_pDropWnd != NULL) {
+        if (!CloseDropDown() || !Notify(CBN_KILLFOCUS))
+            return;
+    } else if (!Notify(CBN_SELENDCANCEL) || !Notify(CBN_KILLFOCUS)) {
         return;
+    }
     m_bFocusNotified = FALSE;
     if (HasEdit())
         m_pEdit->SetSel(0, 0, FALSE);
@@ -98,7 +104,11 @@ BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
     }
     if (!CloseDropDown())
         return FALSE;
-    return CreateDropList(matches);
+    // The row shown highlighted is the match of the text as it now stands, or none.
+    CString strShown;
+    m_pEdit->GetWindowText(strShown);
+    vxComboItemCursor cursor;
+    return CreateDropList(matches, vxComboFindExact(matches, cursor, -1, strShown));
 }
 
 BOOL vxCtrlComboBox::WriteEditText(const CString& strText)

@@ -58,14 +58,14 @@ void vxCtrlComboBox::OnPaint()
         CRect rcText(layout.rcText);
         dc.SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
         const int nOldMode = dc.SetBkMode(TRANSPARENT);
-        CFont* pOldFont = dc.SelectObject(m_pFont);
+        HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), m_hFont);
         dc.FillSolidRect(&rcText, ::GetSysColor(colours.nFill));
         dc.SetTextColor(::GetSysColor(colours.nText));
         dc.DrawText(m_strText, &rcText, DT_SINGLELINE | DT_VCENTER);
-        dc.SelectObject(pOldFont);
+        ::SelectObject(dc.GetSafeHdc(), hOldFont);
         dc.SetBkMode(nOldMode);
     } else if (HasEdit()) {
-        m_pEdit->SetFont(m_pFont, TRUE);
+        m_pEdit->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
     }
 }
 
@@ -195,23 +195,23 @@ void vxCtrlComboBox::OnSetFocus(CWnd* pOldWnd)
     if (IsDropDownStyle() && HasEdit()) {
         m_pEdit->SetFocus();
     } else if (IsDropListStyle()) {
-        // The painted field shows the focus; back from the own drop list it never left.
+        // The painted field shows the focus.
         Invalidate(TRUE);
-        if (!IsInDropDown(pOldWnd->GetSafeHwnd()))
-            Notify(CBN_SETFOCUS);
+        Notify(CBN_SETFOCUS);
     }
 }
 
 void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
-    // Into the combo's own open list the focus has not left the combo.
-    if (IsInDropDown(pNewWnd->GetSafeHwnd()))
-        return;
-    // Posted: the focus may move inside a handler of the frame or the list.
-    if (m_pDropWnd != NULL)
-        PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_pDropWnd->GetSafeHwnd());
     m_bFocused = FALSE;
+    // Into the combo's own edit the focus has not left the combo; the edit tells its loss.
+    if (HasEdit() && pNewWnd->GetSafeHwnd() == m_pEdit->GetSafeHwnd())
+        return;
+    // The list closes before the focus notifications, so that GetDroppedState() reads FALSE
+    // in them.
+    if (m_pDropWnd != NULL && !CloseDropDown())
+        return;
     if (IsDropListStyle()) {
         Invalidate(TRUE);
         if (Notify(CBN_SELENDCANCEL))
@@ -220,6 +220,18 @@ void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
 }
 
 // --- keyboard ------------------------------------------------------------------------
+
+UINT vxCtrlComboBox::OnGetDlgCode()
+{
+    // Arrows and characters stay with the combo; Enter and Escape only while a list is
+    // open, so that otherwise the dialog's default button and Cancel get them.
+    UINT nCode = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* pMsg = reinterpret_cast<const MSG*>(GetCurrentMessage()->lParam);
+    if (m_pDropWnd != NULL && pMsg != NULL && pMsg->message == WM_KEYDOWN &&
+        (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_ESCAPE))
+        nCode |= DLGC_WANTMESSAGE;
+    return nCode;
+}
 
 BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
 {
@@ -242,19 +254,26 @@ BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
     m_bAutoComplete = TRUE;
     CListBox* pList = GetDropListBox();
     switch (pMsg->wParam) {
-    case VK_RETURN:
+    case VK_RETURN: {
+        // With the list closed the key is the dialog's (its default button).
         if (pList == NULL)
             return CWnd::PreTranslateMessage(pMsg);
-        SendMessage(WM_COMBO_SELECTEDITEM, pList->SendMessage(LB_GETCURSEL));
-        return TRUE;
-    case VK_ESCAPE:
-        // Swallowed also with the list closed.
-        if (pList != NULL) {
-            OnDestroyDropdownList(0, 0);
-            if (gone())
-                return TRUE;
+        // No highlighted row (a filtered list without an exact match): the typed text stays
+        // and the list closes as a cancel.
+        const LRESULT nRow = pList->SendMessage(LB_GETCURSEL);
+        SendMessage(nRow == LB_ERR ? WM_COMBO_DESTROYDROPDOWN : WM_COMBO_SELECTEDITEM, nRow == LB_ERR ? 0 : nRow);
+        if (!gone())
             Invalidate(TRUE);
-        }
+        return TRUE;
+    }
+    case VK_ESCAPE:
+        // With the list closed the key is the dialog's (its Cancel), as with the system's
+        // combo box.
+        if (pList == NULL)
+            return CWnd::PreTranslateMessage(pMsg);
+        OnDestroyDropdownList(0, 0);
+        if (!gone())
+            Invalidate(TRUE);
         return TRUE;
     case VK_F4:
         SendMessage(WM_COMBO_DROPDOWNBUTTON);

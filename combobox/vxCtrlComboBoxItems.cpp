@@ -289,3 +289,86 @@ LRESULT vxCtrlComboBox::OnCbSetTopIndex(WPARAM wParam, LPARAM)
 {
     return SetTopIndex(static_cast<int>(wParam));
 }
+
+// --- standard messages beyond the ten, through the member functions ------------------
+
+LRESULT vxCtrlComboBox::OnCbInsertString(WPARAM wParam, LPARAM lParam)
+{
+    return InsertString(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbDeleteString(WPARAM wParam, LPARAM)
+{
+    return DeleteString(static_cast<unsigned int>(wParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbFindString(WPARAM wParam, LPARAM lParam)
+{
+    return FindString(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbFindStringExact(WPARAM wParam, LPARAM lParam)
+{
+    return FindStringExact(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+}
+
+LRESULT vxCtrlComboBox::OnCbGetItemData(WPARAM wParam, LPARAM)
+{
+    return static_cast<LRESULT>(GetItemData(static_cast<int>(wParam)));
+}
+
+LRESULT vxCtrlComboBox::OnCbSetItemData(WPARAM wParam, LPARAM lParam)
+{
+    return SetItemData(static_cast<int>(wParam), static_cast<DWORD_PTR>(lParam)) == -1 ? CB_ERR : TRUE;
+}
+
+LRESULT vxCtrlComboBox::OnCbGetDroppedState(WPARAM, LPARAM)
+{
+    return GetDroppedState();
+}
+
+LRESULT vxCtrlComboBox::OnCbShowDropDown(WPARAM wParam, LPARAM)
+{
+    ShowDropDown(wParam != 0);
+    return TRUE;
+}
+
+LRESULT vxCtrlComboBox::OnCbGetDroppedControlRect(WPARAM, LPARAM lParam)
+{
+    if (lParam == 0)
+        return CB_ERR;
+    GetDroppedControlRect(reinterpret_cast<RECT*>(lParam));
+    return TRUE;
+}
+
+LRESULT vxCtrlComboBox::OnCbLimitText(WPARAM wParam, LPARAM)
+{
+    return LimitText(static_cast<int>(wParam)) == -1 ? CB_ERR : TRUE;
+}
+
+LRESULT vxCtrlComboBox::OnCbGetEditSel(WPARAM wParam, LPARAM lParam)
+{
+    const DWORD dwSel = GetEditSel();
+    if (dwSel == static_cast<DWORD>(-1))
+        return CB_ERR;
+    if (wParam != 0)
+        *reinterpret_cast<DWORD*>(wParam) = LOWORD(dwSel);
+    if (lParam != 0)
+        *reinterpret_cast<DWORD*>(lParam) = HIWORD(dwSel);
+    return dwSel;
+}
+
+LRESULT vxCtrlComboBox::OnCbSetEditSel(WPARAM, LPARAM lParam)
+{
+    // The positions are signed 16-bit: -1 as the start removes the selection.
+    return SetEditSel(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))) == -1 ? CB_ERR
+                                                                                                  : TRUE;
+}
+
+LRESULT vxCtrlComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message < CB_GETEDITSEL || message >= CB_MSGMAX)
+        return CWnd::WindowProc(message, wParam, lParam);
+    LRESULT lResult = CB_ERR;
+    return OnWndMsg(message, wParam, lParam, &lResult) ? lResult : CB_ERR;
+}

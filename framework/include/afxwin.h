@@ -132,6 +132,7 @@ public:
     static CWnd* PASCAL FromHandle(HWND hWnd);          // permanent object or a temporary one
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd); // NULL when no object is bound
     static void PASCAL DeleteTempMap();
+    static const MSG* PASCAL GetCurrentMessage();   // the message being handled
     BOOL Attach(HWND hWndNew);
     HWND Detach();
 

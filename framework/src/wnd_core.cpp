@@ -106,6 +106,11 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
     return pWnd;
 }
 
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    return &AfxGetThreadState()->m_lastSentMsg;
+}
+
 void PASCAL CWnd::DeleteTempMap()
 {
     Maps().DeleteTemporary();

@@ -250,12 +250,19 @@ TEST(ComboTyping, FocusNoticesOfTheEdit)
     PumpTranslatedFor(30);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP}));
     EXPECT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
-    // With the list open the edit's focus loss tells nothing.
+    // With the list open, the focus leaving the edit closes the list first, releases the
+    // capture and tells the loss; the next focus gain is news again.
     c.ShowDropDown(TRUE);
+    ASSERT_TRUE(c.DropWnd() != NULL);
     f.ClearCodes();
-    c.Edit()->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(c.ListHwnd()));
-    EXPECT_TRUE(f.Codes().empty());
-    c.ShowDropDown(FALSE);
+    f.FocusAway();
+    EXPECT_EQ(c.DropWnd(), nullptr);
+    EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
+    f.ClearCodes();
+    vxtest::Click(vxtest::CentreOf(c.Edit()->GetSafeHwnd()));
+    PumpTranslatedFor(30);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SETFOCUS}));
 }
 
 } // namespace
