@@ -17,6 +17,8 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_CHAR()
     ON_WM_CAPTURECHANGED()
     ON_WM_DESTROY()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 vxSizerBar::vxSizerBar()
@@ -127,14 +129,27 @@ void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     // A bar outside a layout, or without both neighbours, has nothing to move; a second
     // press while dragging would lose the focus to give back.
-    vxLayoutItem* pItem = m_bDragging ? NULL : FindDraggableItem();
-    if (pItem == NULL)
+    if (m_bDragging || FindDraggableItem() == NULL)
         return;
 
     ClientToScreen(&point);
     m_ptLast = point;
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
     SetCapture();
     m_hPrevFocus = ::SetFocus(m_hWnd);
+    // The window losing the focus hears of it and may take the capture, or end the bar:
+    // without the capture there is no drag, and the cursor stays free.
+    if (!watch.IsAlive() || !::IsWindow(hWnd))
+        return;
+    // The layout is asked again: it may have gone meanwhile.
+    vxLayoutItem* pItem = FindDraggableItem();
+    if (::GetCapture() != m_hWnd || pItem == NULL) {
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+        ::SetFocus(m_hPrevFocus);
+        return;
+    }
 
     CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
     HWND hParent = ::GetParent(m_hWnd);
@@ -189,6 +204,19 @@ void vxSizerBar::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     CStatic::OnChar(nChar, nRepCnt, nFlags);
+}
+
+void vxSizerBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // A quick second press starts a drag like the first; the parent hears no double-click.
+    OnLButtonDown(nFlags, point);
+}
+
+UINT vxSizerBar::OnGetDlgCode()
+{
+    // While dragging, every key is the bar's, so that Escape ends the drag and does not
+    // cancel the dialog.
+    return m_bDragging ? DLGC_WANTALLKEYS : CStatic::OnGetDlgCode();
 }
 
 void vxSizerBar::OnDestroy()

@@ -52,6 +52,8 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnDestroy();
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg UINT OnGetDlgCode();
     DECLARE_MESSAGE_MAP()
 
 // Attributes

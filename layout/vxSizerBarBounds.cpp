@@ -13,6 +13,14 @@ CSize LimitSize(const vxLayoutItem& element, const CRect& rc, int nMinOrMaxWidth
     return CSize(rc.Width(), nMinOrMaxHeight);
 }
 
+// a + b without overflow, held well inside the 32-bit range so that the range can still be
+// moved to screen coordinates: a maximum of INT_MAX means "no limit".
+int SumWithin(int a, long long b)
+{
+    const long long kFar = 1LL << 28;
+    return static_cast<int>(std::min(std::max(a + b, -kFar), kFar));
+}
+
 } // namespace
 
 CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next)
@@ -23,10 +31,10 @@ CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next)
     const CSize maxP = LimitSize(prev, p, prev.m_maxWidth, prev.m_maxHeight);
     const CSize minN = LimitSize(next, n, next.m_minWidth, next.m_minHeight);
     const CSize maxN = LimitSize(next, n, next.m_maxWidth, next.m_maxHeight);
-    return CRect(std::max(p.left + minP.cx, n.right - maxN.cx),
-                 std::max(p.top + minP.cy, n.bottom - maxN.cy),
-                 std::min(p.left + maxP.cx, n.right - minN.cx),
-                 std::min(p.top + maxP.cy, n.bottom - minN.cy));
+    return CRect(std::max(SumWithin(p.left, minP.cx), SumWithin(n.right, -(long long)maxN.cx)),
+                 std::max(SumWithin(p.top, minP.cy), SumWithin(n.bottom, -(long long)maxN.cy)),
+                 std::min(SumWithin(p.left, maxP.cx), SumWithin(n.right, -(long long)minN.cx)),
+                 std::min(SumWithin(p.top, maxP.cy), SumWithin(n.bottom, -(long long)minN.cy)));
 }
 
 CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress, BOOL bHorizontal)

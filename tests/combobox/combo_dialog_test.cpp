@@ -15,74 +15,16 @@ namespace {
 const UINT kEditId = 301;
 
 // combo (300), edit (301), OK (default) and Cancel, in tab order.
-class FourItemTemplate
+class FourItemTemplate : public vxtest::DialogTemplate
 {
 public:
-    explicit FourItemTemplate(DWORD dwComboStyle)
+    explicit FourItemTemplate(DWORD dwComboStyle) : vxtest::DialogTemplate(220, 120)
     {
-        DLGTEMPLATE dlg = {};
-        dlg.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
-        dlg.cdit = 4;
-        dlg.cx = 220;
-        dlg.cy = 120;
-        Add(&dlg, sizeof(dlg));
-        Word(0);
-        Word(0);
-        Word(0);
-        Word(8);
-        Text("Tahoma");
-        Item(WS_TABSTOP | dwComboStyle, 10, 10, 120, 14, kDialogComboId, nullptr, "RavuComboBoxCtrl");
-        Item(WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 10, 40, 120, 14, kEditId, 0x0081, "");
-        Item(WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 90, 50, 14, IDOK, 0x0080, "OK");
-        Item(WS_TABSTOP | BS_PUSHBUTTON, 70, 90, 50, 14, IDCANCEL, 0x0080, "Cancel");
+        Item("RavuComboBoxCtrl", WS_TABSTOP | dwComboStyle, 10, 10, 120, 14, kDialogComboId);
+        Item(kEdit, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 10, 40, 120, 14, kEditId);
+        Item(kButton, WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 90, 50, 14, IDOK, "OK");
+        Item(kButton, WS_TABSTOP | BS_PUSHBUTTON, 70, 90, 50, 14, IDCANCEL, "Cancel");
     }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_bytes.data()); }
-
-private:
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const char* text,
-              const char* cls = nullptr)
-    {
-        Align();
-        DLGITEMTEMPLATE item = {};
-        item.style = WS_CHILD | WS_VISIBLE | style;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        item.id = id;
-        Add(&item, sizeof(item));
-        if (atom != 0) {
-            Word(0xFFFF);
-            Word(atom);
-        } else {
-            Text(cls != nullptr ? cls : text);
-            text = "";
-        }
-        Text(text);
-        Word(0);
-    }
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const char*, const char* cls)
-    {
-        Item(style, x, y, cx, cy, id, 0, "", cls);
-    }
-    void Add(const void* p, size_t n)
-    {
-        const BYTE* b = static_cast<const BYTE*>(p);
-        m_bytes.insert(m_bytes.end(), b, b + n);
-    }
-    void Word(WORD w) { Add(&w, sizeof(w)); }
-    void Text(const char* text)
-    {
-        for (const char* p = text; *p; ++p)
-            Word(static_cast<WORD>(*p));
-        Word(0);
-    }
-    void Align()
-    {
-        while (m_bytes.size() % 4)
-            m_bytes.push_back(0);
-    }
-    std::vector<BYTE> m_bytes;
 };
 
 class MannersDialog : public CDialog

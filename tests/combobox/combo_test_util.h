@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vxCtrlComboBox.h"
+#include "dialog_template.h"
 #include "vxtest.h"
 
 #include <memory>
@@ -83,56 +84,14 @@ bool WaitClosed(ProbeCombo& combo);
 const UINT kDialogComboId = 300;      // the placeholder's id in DialogTemplate
 
 // A dialog template in memory with one "RavuComboBoxCtrl" placeholder and a font.
-class DialogTemplate
+class DialogTemplate : public vxtest::DialogTemplate
 {
 public:
     explicit DialogTemplate(DWORD dwComboStyle)
+        : vxtest::DialogTemplate(200, 100, WS_POPUP | WS_VISIBLE | DS_SETFONT)
     {
-        DLGTEMPLATE dlg = {};
-        dlg.style = WS_POPUP | WS_VISIBLE | DS_SETFONT;
-        dlg.cdit = 1;
-        dlg.cx = 200;
-        dlg.cy = 100;
-        Add(&dlg, sizeof(dlg));
-        Word(0);                                 // no menu
-        Word(0);                                 // standard class
-        Word(0);                                 // no title
-        Word(8);                                 // point size
-        Text("Tahoma");
-        Align();
-        DLGITEMTEMPLATE item = {};
-        item.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | dwComboStyle;
-        item.x = 10;
-        item.y = 10;
-        item.cx = 120;
-        item.cy = 14;
-        item.id = kDialogComboId;
-        Add(&item, sizeof(item));
-        Text("RavuComboBoxCtrl");
-        Word(0);                                 // no title
-        Word(0);                                 // no creation data
+        Item("RavuComboBoxCtrl", WS_TABSTOP | dwComboStyle, 10, 10, 120, 14, kDialogComboId);
     }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_bytes.data()); }
-
-private:
-    void Add(const void* p, size_t n)
-    {
-        const BYTE* b = static_cast<const BYTE*>(p);
-        m_bytes.insert(m_bytes.end(), b, b + n);
-    }
-    void Word(WORD w) { Add(&w, sizeof(w)); }
-    void Text(const char* text)
-    {
-        for (const char* p = text; *p; ++p)
-            Word(static_cast<WORD>(*p));
-        Word(0);
-    }
-    void Align()
-    {
-        while (m_bytes.size() % 4)
-            m_bytes.push_back(0);
-    }
-    std::vector<BYTE> m_bytes;
 };
 
 // Journal lines of the skin engine that mention one of the given texts.

@@ -3,10 +3,25 @@
 
 namespace vxtest {
 
+namespace {
+
+PreTranslateFn s_preTranslate = nullptr;
+
+} // namespace
+
+PreTranslateFn SetPreTranslate(PreTranslateFn fn)
+{
+    PreTranslateFn before = s_preTranslate;
+    s_preTranslate = fn;
+    return before;
+}
+
 void PumpMessages()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (s_preTranslate != nullptr && s_preTranslate(&msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

@@ -10,6 +10,11 @@
 namespace vxtest {
 
 // --- pumping ------------------------------------------------------------------------------
+// A host loop's pre-translation (the framework's AfxPreTranslateMessage, for dialog keys):
+// every pump below, the input helpers' included, offers each message to it first. Answers
+// the one set before; null pumps plainly.
+using PreTranslateFn = BOOL(WINAPI*)(MSG*);
+PreTranslateFn SetPreTranslate(PreTranslateFn fn);
 // Dispatches every message waiting in this thread's queue (sent messages included).
 void PumpMessages();
 // Pumps for the given time, sleeping between messages.

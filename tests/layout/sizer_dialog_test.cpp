@@ -1,0 +1,181 @@
+// A sizer bar in a real dialog, driven by the mouse and keys: Escape in a drag ends the
+// drag and leaves the dialog open, a quick second press drags again without a double-click
+// notice, a window that takes the capture as it loses the focus leaves the cursor free, and
+// limits of INT_MAX mean no limit.
+#include "dialog_template.h"
+#include "vxHorizLayout.h"
+#include "vxSizerBar.h"
+#include "vxSizerBarBounds.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+const WORD kLeftId = 201, kRightId = 202, kBarId = 210;
+
+class BarDialog : public CDialog
+{
+public:
+    vxHorizLayout* m_pLayout = nullptr;
+    vxSizerBar m_bar;
+    int m_nCancel = 0;
+    vxtest::MessageRecorder m_recorder;
+
+    virtual BOOL OnInitDialog()
+    {
+        m_pLayout = new vxHorizLayout(this);
+        m_bar.SubclassDlgItem(kBarId, this, m_pLayout);
+        m_pLayout->SetHeight(200);
+        m_pLayout->AddItem(kLeftId, StyleFixed);
+        m_pLayout->SetItemSize(0, 0, 100);
+        m_pLayout->AddSplitterItem(0, 0, &m_bar);
+        m_pLayout->SetItemSize(0, 1, 6);
+        m_pLayout->AddItem(kRightId, StyleStretch);
+        m_pLayout->SetSplitterWnd(0, 1, 0, 2);
+        m_pLayout->CalcLayout(this);
+        m_recorder.Attach(m_hWnd);
+        return CDialog::OnInitDialog();
+    }
+    virtual void OnCancel() { ++m_nCancel; }
+    void Done()
+    {
+        m_recorder.Detach();
+        DestroyWindow();
+        delete m_pLayout;
+    }
+};
+
+struct SizerBarInDialog : ::testing::Test {
+    vxtest::DialogTemplate tpl{300, 150};
+    BarDialog dlg;
+    RECT freeClip = {};
+
+    vxtest::PreTranslateFn plainPump = nullptr;
+
+    void SetUp() override
+    {
+        // Pumped as the framework's loop pumps: dialog keys go through the dialog manager.
+        plainPump = vxtest::SetPreTranslate(AfxPreTranslateMessage);
+        tpl.Item(vxtest::DialogTemplate::kStatic, SS_GRAYRECT, 0, 0, 10, 10, kLeftId)
+            .Item(vxtest::DialogTemplate::kStatic, SS_NOTIFY, 0, 0, 4, 10, kBarId)
+            .Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 0, 0, 10, 10, kRightId)
+            .Item(vxtest::DialogTemplate::kButton, WS_TABSTOP, 200, 120, 50, 14, IDCANCEL, "Cancel");
+        ::GetClipCursor(&freeClip);
+        ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
+        ::SetForegroundWindow(dlg.m_hWnd);
+        vxtest::PumpMessages();
+    }
+    void TearDown() override
+    {
+        ::ClipCursor(NULL);
+        dlg.Done();
+        vxtest::PumpMessages();
+        vxtest::SetPreTranslate(plainPump);
+    }
+    static void Pump(DWORD ms) { vxtest::PumpFor(ms); }
+    POINT OnBar() { return vxtest::CentreOf(dlg.m_bar.m_hWnd); }
+    bool Clipped()
+    {
+        RECT clip;
+        ::GetClipCursor(&clip);
+        return !::EqualRect(&clip, &freeClip);
+    }
+};
+
+TEST_F(SizerBarInDialog, EscapeEndsTheDragAndLeavesTheDialogOpen)
+{
+    ::SetFocus(::GetDlgItem(dlg.m_hWnd, kRightId));
+    vxtest::MouseMove(OnBar());
+    vxtest::MouseDown();
+    Pump(50);
+    ASSERT_EQ(::GetCapture(), dlg.m_bar.m_hWnd);
+    ASSERT_TRUE(Clipped());
+    vxtest::KeyPress(VK_ESCAPE);
+    Pump(50);
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
+    EXPECT_FALSE(Clipped());
+    EXPECT_EQ(dlg.m_nCancel, 0);
+    vxtest::MouseUp();
+    Pump(30);
+    // Without a drag Escape is the dialog's again.
+    vxtest::KeyPress(VK_ESCAPE);
+    Pump(50);
+    EXPECT_EQ(dlg.m_nCancel, 1);
+}
+
+TEST_F(SizerBarInDialog, QuickSecondPressDragsAgainWithoutADoubleClickNotice)
+{
+    const POINT at = OnBar();
+    vxtest::MouseMove(at);
+    vxtest::Click(at);
+    Pump(20);
+    vxtest::MouseDown();                     // within the double-click time
+    Pump(50);
+    EXPECT_EQ(::GetCapture(), dlg.m_bar.m_hWnd);
+    EXPECT_TRUE(Clipped());
+    vxtest::MouseMove({at.x + 30, at.y});
+    Pump(50);
+    vxtest::MouseUp();
+    Pump(50);
+    RECT rc;
+    ::GetWindowRect(::GetDlgItem(dlg.m_hWnd, kLeftId), &rc);
+    ::MapWindowPoints(NULL, dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(rc.right, 130);
+    const auto dblclk = dlg.m_recorder.Filter([](const vxtest::RecordedMessage& m) {
+        return m.message == WM_COMMAND && HIWORD(m.wParam) == STN_DBLCLK;
+    });
+    EXPECT_TRUE(dblclk.empty());
+}
+
+TEST_F(SizerBarInDialog, CaptureTakenByTheWindowLosingTheFocusLeavesTheCursorFree)
+{
+    // The edit takes the capture when it loses the focus, as some controls do.
+    HWND hEdit = ::GetDlgItem(dlg.m_hWnd, kRightId);
+    static WNDPROC s_previous = NULL;
+    s_previous = (WNDPROC)::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_KILLFOCUS)
+            ::SetCapture(h);
+        return ::CallWindowProcA(s_previous, h, m, w, l);
+    });
+    ::SetFocus(hEdit);
+    Pump(20);
+    vxtest::MouseMove(OnBar());
+    vxtest::MouseDown();
+    Pump(50);
+    EXPECT_NE(::GetCapture(), dlg.m_bar.m_hWnd);
+    EXPECT_FALSE(Clipped());
+    vxtest::MouseUp();
+    Pump(20);
+    ::ReleaseCapture();
+    ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)s_previous);
+}
+
+TEST(SizerBarBounds, IntMaxIsNoLimit)
+{
+    vxLayoutItem prev(DirVertical, ItemWindow, StyleFixed), next(DirVertical, ItemWindow, StyleStretch);
+    prev.SetRect(CRect(-500, 0, 100, 50));
+    next.SetRect(CRect(104, 0, 900, 50));
+    prev.m_maxWidth = INT_MAX;
+    next.m_maxWidth = INT_MAX;
+    prev.m_minWidth = 10;
+    next.m_minWidth = 20;
+    const CRect range = vxSizerEdgeRange(prev, next);
+    EXPECT_EQ(range.left, -490);
+    EXPECT_EQ(range.right, 880);
+    // Far edges stay inside the 32-bit range once moved to the screen.
+    prev.m_minWidth = 0;
+    next.m_minWidth = 0;
+    prev.SetRect(CRect(0, 0, 100, 50));
+    next.SetRect(CRect(104, 0, 200, 50));
+    const CRect open = vxSizerEdgeRange(prev, next);
+    EXPECT_EQ(open.left, 0);
+    EXPECT_EQ(open.right, 200);
+    CRect screen = open;
+    screen.OffsetRect(2000, 2000);
+    EXPECT_GT(screen.right, screen.left);
+}
+
+} // namespace
