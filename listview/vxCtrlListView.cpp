@@ -18,7 +18,7 @@ vxCtrlListView::vxCtrlListView()
     : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(30),
       m_szItem(48, 48), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0), m_nItemRowSpace(2),
       m_nItemColumnSpace(2), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
-      m_nLayoutPass(0), m_pAliveWatches(NULL)
+      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0)
 {
 }
 

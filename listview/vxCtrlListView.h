@@ -112,6 +112,7 @@ private:
     const CSize& GetDisplaySize() const { return m_displaySize; }
     void UpdateScrollInfo();
     void ScrollContents(int dy);     // moves the children by dy and repaints them
+    void ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar); // one scroll command's move
     long SyncScrollBar();            // bar in line with client and content; returns the delta
     void UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& nPage, long& nPos, long& nDelta);
     int Get32BitScrollPos(int nBar, CScrollBar* pScrollBar);
@@ -134,4 +135,5 @@ private:
     int m_nLayoutPass;               // counts relayouts, so a pass sees that a nested one (from
                                      // WM_SIZE when the bar shows or hides) has placed everything
     vxAliveWatch* m_pAliveWatches;   // handlers on the stack that call out to the parent
+    int m_nWheelRemainder;           // wheel delta short of a whole notch, kept for the next
 };

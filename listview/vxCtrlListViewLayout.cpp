@@ -197,6 +197,12 @@ void vxCtrlListView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
     if (nSBCode > SB_THUMBTRACK)
         return;                      // SB_TOP, SB_BOTTOM, SB_ENDSCROLL and unknown codes
+    ScrollByCode(nSBCode, pScrollBar);
+    CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void vxCtrlListView::ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar)
+{
     // The thumb's 32-bit tracking position, not the message's 16-bit one.
     const bool bThumb = nSBCode == SB_THUMBPOSITION || nSBCode == SB_THUMBTRACK;
     const long nTrack = bThumb ? Get32BitScrollPos(SB_VERT, pScrollBar) : 0;
@@ -206,7 +212,6 @@ void vxCtrlListView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
         SetScrollPos(SB_VERT, (int)m_scrollPos.cy, TRUE);
         ScrollContents((int)-d);
     }
-    CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
 BOOL vxCtrlListView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
@@ -219,10 +224,11 @@ BOOL vxCtrlListView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     UINT nLines = 0;
     if (!::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0))
         nLines = 0;
-    const vxWheelScroll wheel = vxWheelToScroll(zDelta, nLines, m_displaySize.cy / VX_LIST_LINE_STEP + 1);
+    const vxWheelScroll wheel =
+        vxWheelToScroll(m_nWheelRemainder, zDelta, nLines, m_displaySize.cy / VX_LIST_LINE_STEP + 1);
+    // Scrolled here, not through OnVScroll, whose default processing would hand the wheel
+    // message on: the parent hears nothing of a wheel the list view used.
     for (int i = 0; i < wheel.nSteps; ++i)
-        OnVScroll(wheel.nCode, 0, NULL);
-    if (nLines == WHEEL_PAGESCROLL)
-        return 1;
-    return CWnd::OnMouseWheel(nFlags, zDelta, pt);
+        ScrollByCode(wheel.nCode, NULL);
+    return 1;
 }

@@ -44,13 +44,19 @@ long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisp
     return d;
 }
 
-vxWheelScroll vxWheelToScroll(int zDelta, UINT nLines, int nMaxSteps)
+vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps)
 {
     const bool up = zDelta > 0;
+    if (nRemainder != 0 && (nRemainder > 0) != up)
+        nRemainder = 0;
+    nRemainder += zDelta;
+    const long long notches = (nRemainder < 0 ? -(long long)nRemainder : nRemainder) / WHEEL_DELTA;
+    nRemainder %= WHEEL_DELTA;
+    if (notches == 0)
+        return {up ? (UINT)SB_LINEUP : (UINT)SB_LINEDOWN, 0};
     if (nLines == WHEEL_PAGESCROLL)
         return {up ? (UINT)SB_PAGEUP : (UINT)SB_PAGEDOWN, 1};
 
-    const long long notches = (zDelta < 0 ? -(long long)zDelta : zDelta) / WHEEL_DELTA;
     long long steps = notches * nLines / VX_LIST_WHEEL_DIVISOR;
     if (steps > nMaxSteps)
         steps = nMaxSteps;

@@ -32,6 +32,9 @@ struct vxWheelScroll
 };
 
 // A wheel delta (away from the user positive) with the system's wheel lines setting
-// (WHEEL_PAGESCROLL: a page per message). At least one step; at most nMaxSteps, since more
-// line steps than the content holds move nothing further.
-AFX_EXT_API vxWheelScroll vxWheelToScroll(int zDelta, UINT nLines, int nMaxSteps);
+// (WHEEL_PAGESCROLL: a page per message that completes a notch). Deltas add up in
+// nRemainder, kept by the caller between messages, so that the small deltas of precision
+// touchpads scroll once per whole notch; a turn of direction starts again from 0. No step
+// before a whole notch; then at least one and at most nMaxSteps, since more line steps
+// than the content holds move nothing further.
+AFX_EXT_API vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps);

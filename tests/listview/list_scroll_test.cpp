@@ -96,7 +96,8 @@ TEST(ListScroll, LinePageAndThumbMovementsAreLimited)
 TEST(ListScroll, WheelTurnsNotchesAndLinesIntoCommands)
 {
     auto check = [](int delta, UINT lines, UINT code, int steps) {
-        vxWheelScroll w = vxWheelToScroll(delta, lines, 1000);
+        int remainder = 0;
+        vxWheelScroll w = vxWheelToScroll(remainder, delta, lines, 1000);
         EXPECT_EQ(w.nCode, code) << delta << " / " << lines;
         EXPECT_EQ(w.nSteps, steps) << delta << " / " << lines;
     };
@@ -105,17 +106,38 @@ TEST(ListScroll, WheelTurnsNotchesAndLinesIntoCommands)
     check(-240, 3, SB_LINEDOWN, 2);
     check(-120, 9, SB_LINEDOWN, 3);
     check(-120, 0, SB_LINEDOWN, 1);
-    check(-60, 3, SB_LINEDOWN, 1);
-    check(0, 3, SB_LINEDOWN, 1);
+    check(-60, 3, SB_LINEDOWN, 0);
+    check(0, 3, SB_LINEDOWN, 0);
     check(-120, 1, SB_LINEDOWN, 1);
     check(-120, WHEEL_PAGESCROLL, SB_PAGEDOWN, 1);
     check(360, WHEEL_PAGESCROLL, SB_PAGEUP, 1);
 
     // A huge setting is cut to what the content can hold instead of looping for ever.
-    vxWheelScroll w = vxWheelToScroll(-32768, 0xFFFFFFF0u, 17);
+    int remainder = 0;
+    vxWheelScroll w = vxWheelToScroll(remainder, -32768, 0xFFFFFFF0u, 17);
     EXPECT_EQ(w.nSteps, 17);
-    w = vxWheelToScroll(SHRT_MIN, 100, INT_MAX);
+    remainder = 0;
+    w = vxWheelToScroll(remainder, SHRT_MIN, 100, INT_MAX);
     EXPECT_EQ(w.nSteps, 273 * 100 / 3);
+}
+
+TEST(ListScroll, SmallWheelDeltasAddUpToWholeNotches)
+{
+    // A precision touchpad's deltas of 30: the fourth completes a notch, one line step.
+    int remainder = 0;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(vxWheelToScroll(remainder, -30, 3, 1000).nSteps, 0);
+    vxWheelScroll w = vxWheelToScroll(remainder, -30, 3, 1000);
+    EXPECT_EQ(w.nCode, (UINT)SB_LINEDOWN);
+    EXPECT_EQ(w.nSteps, 1);
+    EXPECT_EQ(remainder, 0);
+    // 200 is one notch and 80 kept; a turn of direction drops what was kept.
+    EXPECT_EQ(vxWheelToScroll(remainder, 200, 3, 1000).nSteps, 1);
+    EXPECT_EQ(remainder, 80);
+    EXPECT_EQ(vxWheelToScroll(remainder, -100, 3, 1000).nSteps, 0);
+    EXPECT_EQ(remainder, -100);
+    EXPECT_EQ(vxWheelToScroll(remainder, -20, WHEEL_PAGESCROLL, 1000).nCode, (UINT)SB_PAGEDOWN);
+    EXPECT_EQ(remainder, 0);
 }
 
 } // namespace

@@ -248,7 +248,7 @@ TEST_F(ListScrollTest, WheelFollowsTheSystemLinesSetting)
         int delta;
         int moved;
     } cases[] = {
-        {3, -120, 60}, {9, -120, 180}, {0, -120, 60}, {3, -240, 120}, {3, -60, 60},
+        {3, -120, 60}, {9, -120, 180}, {0, -120, 60}, {3, -240, 120},
         {WHEEL_PAGESCROLL, -120, 300}, {9, 120, -180}, {WHEEL_PAGESCROLL, 120, -300},
     };
     for (const Case& c : cases) {
@@ -263,7 +263,23 @@ TEST_F(ListScrollTest, WheelFollowsTheSystemLinesSetting)
         ExpectColumnAt(20, ScrollPos());
     }
 
-    // The message's results: page scrolling answers 1 itself.
+    // Half notches add up: the second scrolls one line step.
+    SetWheelLines(3);
+    ScrollTo(0);
+    WheelAt(-60);
+    vxtest::PumpFor(50);
+    EXPECT_EQ(ScrollPos(), 0);
+    WheelAt(-60);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ScrollPos() == 60; }));
+
+    // A wheel the list view used is its own: the parent hears none of it.
+    host.Recorder().Clear();
+    WheelAt(-240);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ScrollPos() == 180; }));
+    vxtest::PumpFor(50);
+    EXPECT_EQ(host.Recorder().Count(WM_MOUSEWHEEL), 0);
+
+    // The message's results: 1 when used.
     SetWheelLines(WHEEL_PAGESCROLL);
     ScrollTo(0);
     EXPECT_EQ(::SendMessage(List(), WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0), 1);
