@@ -42,7 +42,9 @@ public:
     vxCtrlListView();
     virtual ~vxCtrlListView();       // frees every record and window still there
 
-// Groups and items (indices are positions; -1 or 0 for an index that names nothing)
+// Groups and items (indices are positions; -1 or 0 for an index that names nothing). Groups
+// and items need the window: before Create (or after the window is gone) the adders refuse
+// with -1 and nothing is kept.
     int AddGroup(const char* pszTitle, const char* pszSkin, int bShowHeader);
     int AddItem(int nGroup, const char* pszSkin);
     int AddItem(int nGroup, const char* pszSkin, const char* pszCaption, const char* pszImage);

@@ -44,6 +44,9 @@ int vxCtrlListView::GetItemCount(int nGroup)
 
 int vxCtrlListView::AddGroup(const char* pszTitle, const char* pszSkin, int bShowHeader)
 {
+    // Without a window there is nothing to show a group in: refused, as items are.
+    if (GetSafeHwnd() == NULL)
+        return -1;
     vxListGroup* pGroup = new vxListGroup(this, pszTitle, pszSkin, bShowHeader);
     if (bShowHeader) {
         pGroup->m_wndHeader.Create(pGroup->m_strTitle, HEADER_STYLE, CRect(0, 0, 0, 0), this,
@@ -64,7 +67,7 @@ int vxCtrlListView::AddItem(int nGroup, const char* pszSkin)
 int vxCtrlListView::AddItem(int nGroup, const char* pszSkin, const char* pszCaption,
                             const char* pszImage)
 {
-    if (!IsGroupValid(nGroup))
+    if (!IsGroupValid(nGroup) || GetSafeHwnd() == NULL)
         return -1;
 
     // A failed creation leaves a record without a window; it still counts as an item.

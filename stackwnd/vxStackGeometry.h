@@ -33,10 +33,12 @@ private:
     int m_y;                         // top of the next button
 };
 
-// Button width that fills a client of nClientWidth less the left and right padding.
+// Button width that fills a client of nClientWidth less the left and right padding; 0 when
+// the padding takes it all (a window created with an empty rectangle, say), never negative.
 inline int vxStackFillWidth(int nClientWidth, int nPadLeft, int nPadRight)
 {
-    return nClientWidth - nPadLeft - nPadRight;
+    const int cx = nClientWidth - nPadLeft - nPadRight;
+    return cx > 0 ? cx : 0;
 }
 
 // Button width after new padding: cut to the room between the paddings when it passes the

@@ -30,6 +30,10 @@ using ListItemsTest = ListViewTest;
 
 TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
 {
+    // Before the window: refused, nothing kept.
+    EXPECT_EQ(list.AddGroup("Early", NULL, 1), -1);
+    EXPECT_EQ(list.AddItem(0, NULL, "early", NULL), -1);
+    EXPECT_EQ(list.GetGroupCount(), 0);
     CreateList();
     EXPECT_EQ(list.GetGroupCount(), 0);
     EXPECT_EQ(list.AddGroup("One", NULL, 0), 0);

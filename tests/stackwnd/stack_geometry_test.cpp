@@ -90,7 +90,9 @@ TEST(StackGeometry, WidthRulesOfPaddingAndAutomaticWidth)
     // Automatic width: client 200 less 10 and 10, then a resize to 300.
     EXPECT_EQ(vxStackFillWidth(200, 10, 10), 180);
     EXPECT_EQ(vxStackFillWidth(300, 10, 10), 280);
-    EXPECT_EQ(vxStackFillWidth(10, 10, 10), -10);
+    // A client narrower than the padding (an empty one, too) gives width 0, not a negative.
+    EXPECT_EQ(vxStackFillWidth(10, 10, 10), 0);
+    EXPECT_EQ(vxStackLimitWidth(150, 0, 10, 10), 0);
 }
 
 } // namespace
