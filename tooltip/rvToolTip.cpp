@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
+    ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 rvToolTip::rvToolTip()
@@ -322,6 +323,12 @@ void rvToolTip::OnMouseMove(UINT nFlags, CPoint point)
         }
     }
     CWnd::OnMouseMove(nFlags, point);
+}
+
+int rvToolTip::OnMouseActivate(CWnd* /*pDesktopWnd*/, UINT /*nHitTest*/, UINT /*message*/)
+{
+    // A click on the balloon leaves the activation with the host's window.
+    return MA_NOACTIVATE;
 }
 
 LRESULT rvToolTip::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)

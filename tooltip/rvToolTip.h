@@ -93,6 +93,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bAutoHidePending;         // taken into m_bAutoHide when timer 502 fires

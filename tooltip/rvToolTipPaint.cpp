@@ -8,6 +8,17 @@ const int kLinkLineHeight = 18;
 const COLORREF kLinkColour = RGB(0, 0, 255);
 const char kLineHeightSample[] = "Q";
 
+// Line pitch of link mode in the font selected into hDC: 18 pixels, or the font's own line
+// height when that is more, so that the lines of a large font do not overlap.
+int LinkLineHeight(HDC hDC)
+{
+    TEXTMETRIC tm = {};
+    if (!::GetTextMetrics(hDC, &tm))
+        return kLinkLineHeight;
+    const int nFontLine = tm.tmHeight + tm.tmExternalLeading;
+    return nFontLine > kLinkLineHeight ? nFontLine : kLinkLineHeight;
+}
+
 // The text with its "\r\n" line breaks removed, as link mode wraps it.
 CString JoinedLines(const CString& strText)
 {
@@ -71,15 +82,18 @@ int rvToolTip::GetWindowRegion(CDC* pDC, HRGN* phRgn, CSize* pSize)
     HFONT hFont = TextFont();
     HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;
     ::DrawText(hDC, m_strText, m_strText.GetLength(), &rc, DT_CALCRECT | DT_EXTERNALLEADING);
+    SIZE sizeLine = {};
+    ::GetTextExtentPoint32(hDC, kLineHeightSample, 1, &sizeLine);
     if (m_bLink) {
-        int lines = WrapTextLines(pDC, JoinedLines(m_strText), rc, TRUE, kLinkLineHeight);
-        rc.bottom = rc.top + lines * kLinkLineHeight;
+        const int nLineHeight = LinkLineHeight(hDC);
+        int lines = WrapTextLines(pDC, JoinedLines(m_strText), rc, TRUE, nLineHeight);
+        rc.bottom = rc.top + lines * nLineHeight;
     }
     if (hOldFont != NULL)
         ::SelectObject(hDC, hOldFont);
 
     SIZE sizeIcon = m_hIcon != NULL ? m_sizeIcon : CSize(0, 0);
-    vxBalloonShape shape = vxCalcBalloonShape(rc.Size(), sizeIcon, Metrics());
+    vxBalloonShape shape = vxCalcBalloonShape(rc.Size(), sizeIcon, sizeLine.cy, Metrics());
     const int w = shape.sizeBody.cx;
     const int h = shape.sizeBody.cy;
     HRGN hBody = ::CreateRoundRectRgn(0, 0, w, h, m_nMarginX, m_nMarginY);
@@ -160,7 +174,7 @@ void rvToolTip::OnPaint()
 
     if (m_bLink) {
         rcText.right -= m_nMarginX;
-        WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, kLinkLineHeight);
+        WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, LinkLineHeight(hDC));
     } else {
         ::DrawText(hDC, m_strText, m_strText.GetLength(), &rcText, DT_EXTERNALLEADING);
     }

@@ -1,15 +1,19 @@
 #include "vxBalloonGeometry.h"
 
-vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, const vxBalloonMetrics& m)
+vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight, const vxBalloonMetrics& m)
 {
     // Text extent grown by the margins on every side, widened by the icon and its gap.
     int w = sizeText.cx + 2 * m.nMarginX;
     int h = sizeText.cy + 2 * m.nMarginY;
     if (sizeIcon.cx > 0 || sizeIcon.cy > 0)
         w += sizeIcon.cx + m.nIconGap;
-    // The body is at least as tall as the icon.
-    if (h < sizeIcon.cy)
-        h = sizeIcon.cy;
+    // The body holds the icon where it is drawn, with the bottom margin below it: an icon
+    // much taller than the first line stands at the top margin and must not be cut off.
+    if (sizeIcon.cy > 0) {
+        const int nIconBottom = vxBalloonIconTop(nLineHeight, sizeIcon.cy, m) + sizeIcon.cy;
+        if (h < nIconBottom + m.nMarginY)
+            h = nIconBottom + m.nMarginY;
+    }
 
     vxBalloonShape s;
     s.sizeBody = {w, h};

@@ -25,8 +25,9 @@ struct vxBalloonShape
 };
 
 // Balloon around a text extent (link mode: the wrapped lines' extent) and an optional icon
-// (sizeIcon 0 x 0 for none).
-AFX_EXT_API vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon,
+// (sizeIcon 0 x 0 for none) drawn as vxBalloonIconTop places it for the first line's
+// height, with the bottom margin below it.
+AFX_EXT_API vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight,
                                               const vxBalloonMetrics& m);
 
 // Top-left corner of a balloon window of sizeWnd whose tip lies on ptTip (screen

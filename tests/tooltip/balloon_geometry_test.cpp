@@ -10,7 +10,7 @@ const vxBalloonMetrics kMetrics = {13, 13, 25, 25, 5};
 TEST(BalloonGeometry, BodyWindowAndStemAroundAText)
 {
     // "Hi" measured 15 x 13, no icon.
-    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, kMetrics);
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, 13, kMetrics);
     EXPECT_EQ(s.sizeBody.cx, 41);
     EXPECT_EQ(s.sizeBody.cy, 39);
     EXPECT_EQ(s.sizeWnd.cx, 41);
@@ -26,7 +26,7 @@ TEST(BalloonGeometry, BodyWindowAndStemAroundAText)
     EXPECT_EQ(s.ptStem[2].y, 26);
 
     // An empty text still has its margins.
-    s = vxCalcBalloonShape({0, 0}, {0, 0}, kMetrics);
+    s = vxCalcBalloonShape({0, 0}, {0, 0}, 13, kMetrics);
     EXPECT_EQ(s.sizeBody.cx, 26);
     EXPECT_EQ(s.sizeBody.cy, 26);
     EXPECT_EQ(s.sizeWnd.cx, 26);
@@ -37,26 +37,31 @@ TEST(BalloonGeometry, BodyWindowAndStemAroundAText)
 
 TEST(BalloonGeometry, IconsWidenAndHeightenTheBody)
 {
-    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {16, 16}, kMetrics);
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {16, 16}, 13, kMetrics);
     EXPECT_EQ(s.sizeBody.cx, 41 + 21);
     EXPECT_EQ(s.sizeBody.cy, 39);          // the text with margins is taller than 16
 
-    s = vxCalcBalloonShape({15, 13}, {48, 48}, kMetrics);
+    // An icon much taller than the line stands at the top margin: the body has the bottom
+    // margin below it, so that it is not cut off.
+    s = vxCalcBalloonShape({15, 13}, {48, 48}, 13, kMetrics);
     EXPECT_EQ(s.sizeBody.cx, 41 + 53);
-    EXPECT_EQ(s.sizeBody.cy, 48);
-    EXPECT_EQ(s.sizeWnd.cy, 73);
+    EXPECT_EQ(s.sizeBody.cy, 48 + 26);
+    EXPECT_EQ(s.sizeWnd.cy, 74 + 25);
     EXPECT_EQ(s.ptTip.x, 94 - 13);
-    EXPECT_EQ(s.ptTip.y, 48 + 12);
+    EXPECT_EQ(s.ptTip.y, 74 + 12);
+    EXPECT_EQ(vxCalcBalloonShape({15, 13}, {32, 32}, 13, kMetrics).sizeBody.cy, 32 + 26);
+    // An icon that fits beside the line ends with it: the body is the text's.
+    EXPECT_EQ(vxCalcBalloonShape({15, 13}, {24, 24}, 13, kMetrics).sizeBody.cy, 39);
 
     // Link mode hands in the wrapped extent: three lines of 18 pixels.
-    s = vxCalcBalloonShape({120, 54}, {32, 32}, kMetrics);
+    s = vxCalcBalloonShape({120, 54}, {32, 32}, 13, kMetrics);
     EXPECT_EQ(s.sizeBody.cx, 120 + 26 + 37);
     EXPECT_EQ(s.sizeBody.cy, 80);
 }
 
 TEST(BalloonGeometry, WindowIsPlacedSoThatTheTipTouchesThePoint)
 {
-    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, kMetrics);
+    vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, 13, kMetrics);
     POINT pos = vxBalloonWindowPos({500, 400}, s.sizeWnd, kMetrics);
     EXPECT_EQ(pos.x, 500 - 41 + 13);
     EXPECT_EQ(pos.y, 400 - 64 + 13);

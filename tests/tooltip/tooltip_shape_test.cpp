@@ -146,14 +146,14 @@ TEST_F(TooltipShape, IconsWidenTheBodyAndSetItsLeastHeight)
     EXPECT_EQ(tip.m_sizeIcon, CSize(48, 48));
     size = Measure("Hi");
     EXPECT_EQ(size.cx, plain.cx + 53);
-    EXPECT_EQ(size.cy, 48 + 25);
+    EXPECT_EQ(size.cy, 48 + 26 + 25);
 
     // Painted: the icon at the left margin and top (its bottom cannot line up with the short
-    // text line); the body is only the icon's height, so the icon shows down to the frame.
+    // text line), whole: the body has room for it and the margin below.
     CPoint pt(500, 400);
     tip.Show("Hi", &pt, "");
     vxtest::PumpFor(50);
-    EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {13, 13, 13 + 48, 13 + 30}, RGB(0, 128, 0)), 48 * 30);
+    EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {13, 13, 13 + 48, 13 + 48}, RGB(0, 128, 0)), 48 * 48);
     EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {0, 0, 13, 48}, RGB(0, 128, 0)), 0);
     tip.SetIcon(small);
     tip.Show("Hi", &pt, "");
@@ -222,6 +222,26 @@ TEST_F(TooltipShape, LinkModeJoinsAndRewrapsTheText)
     EXPECT_LE(dbcsLines, 6);
     const CString longText(CString('x', 2000));
     EXPECT_EQ(tip.WrapTextLines(&dc, longText, CRect(0, 0, 0, 0), TRUE, 18), 2000);
+}
+
+TEST_F(TooltipShape, LinkLinePitchFollowsALargeFont)
+{
+    // Two lines of a 24-point font: its line height apart, not 18 pixels, so they do not
+    // overlap.
+    CFont big;
+    ASSERT_TRUE(big.CreatePointFont(240, "Tahoma"));
+    tip.SetFont(&big);
+    tip.SetbLink(TRUE);
+    CClientDC dc(&tip);
+    CFont* pOld = dc.SelectObject(&big);
+    TEXTMETRIC tm = {};
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(pOld);
+    const int pitch = tm.tmHeight + tm.tmExternalLeading;
+    ASSERT_GT(pitch, 18);
+    const SIZE size = Measure("first line\r\nsecond, longer line");
+    EXPECT_EQ(size.cy - 51, 2 * pitch);
+    tip.SetFont(nullptr);
 }
 
 TEST_F(TooltipShape, FontIsTheParentsOrTheOneSet)

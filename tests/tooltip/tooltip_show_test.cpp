@@ -30,6 +30,22 @@ struct TooltipShow : ::testing::Test {
     CPoint At(int x, int y) { return CPoint(vxtest::ScreenPoint(host.Hwnd(), x, y)); }
 };
 
+TEST_F(TooltipShow, AClickOnTheBalloonLeavesTheHostActive)
+{
+    ::SetForegroundWindow(host.Hwnd());
+    ::SetActiveWindow(host.Hwnd());
+    vxtest::PumpMessages();
+    ASSERT_EQ(::GetActiveWindow(), host.Hwnd());
+    CPoint pt = At(500, 300);
+    tip.Show("Click me", &pt, "");
+    vxtest::PumpFor(30);
+    const RECT rc = WindowRect(tip.GetSafeHwnd());
+    vxtest::Click({rc.left + 20, rc.top + 20});
+    vxtest::PumpFor(50);
+    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+    EXPECT_TRUE(Visible());
+}
+
 TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
 {
     // Never shown: SetTipText shows.
