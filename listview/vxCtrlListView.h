@@ -114,6 +114,7 @@ private:
     const CSize& GetDisplaySize() const { return m_displaySize; }
     void UpdateScrollInfo();
     void ScrollContents(int dy);     // moves the children by dy and repaints them
+    void PlaceFarWindows(int dy);    // windows the platform could not move by dy
     void ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar); // one scroll command's move
     long SyncScrollBar();            // bar in line with client and content; returns the delta
     void UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& nPage, long& nPos, long& nDelta);

@@ -4,6 +4,9 @@
 #include "vxListRecords.h"
 #include "vxListScroll.h"
 
+#include <utility>
+#include <vector>
+
 void vxCtrlListView::LockUpdate(int bUpdate)
 {
     if (!m_bUpdate && bUpdate)
@@ -133,8 +136,37 @@ void vxCtrlListView::UpdateScrollInfo()
 void vxCtrlListView::ScrollContents(int dy)
 {
     ScrollWindow(0, dy);
+    // The rectangles follow the windows, so that they keep saying where each one stands.
+    OffsetRects(dy);
+    PlaceFarWindows(dy);
     // The moved children would otherwise keep the stale pixels that were scrolled with them.
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// The platform keeps child window positions within 16 bits, so a window that stood beyond
+// that range before a scroll, or stands beyond it after, did not move with the others: it
+// is placed from its rectangle. Only such windows are moved, a handful per scroll.
+void vxCtrlListView::PlaceFarWindows(int dy)
+{
+    auto isFar = [dy](const CRect& rc) { return !vxFitsSixteenBits(rc.top) || !vxFitsSixteenBits(rc.top - dy); };
+    std::vector<std::pair<HWND, CRect>> stray;
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        const vxListGroup* pGroup = m_arrGroups[g];
+        if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd() && isFar(pGroup->m_rcHeader))
+            stray.emplace_back(pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader);
+        for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
+            const vxListItem* pItem = pGroup->m_arrItems[i];
+            if (pItem->LiveHwnd() && isFar(pItem->m_rcItem))
+                stray.emplace_back(pItem->LiveHwnd(), pItem->m_rcItem);
+        }
+    }
+    if (stray.empty())
+        return;
+    HDWP hdwp = ::BeginDeferWindowPos((int)stray.size());
+    for (const auto& place : stray)
+        hdwp = DeferPlace(hdwp, place.first, place.second);
+    if (hdwp)
+        ::EndDeferWindowPos(hdwp);
 }
 
 long vxCtrlListView::SyncScrollBar()

@@ -24,6 +24,12 @@ AFX_EXT_API int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPa
 // fits and nothing scrolls.
 AFX_EXT_API long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay);
 
+// Whether a child window coordinate is one the platform keeps (signed 16 bits).
+inline bool vxFitsSixteenBits(int y)
+{
+    return y >= -32768 && y <= 32767;
+}
+
 // The scroll commands that one wheel message stands for.
 struct vxWheelScroll
 {

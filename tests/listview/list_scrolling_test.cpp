@@ -175,13 +175,16 @@ TEST_F(ListScrollTest, PositionsBeyondSixteenBitsWork)
         Scroll(SB_PAGEDOWN);
     EXPECT_EQ(ScrollPos(), 100000 - 300);
     EXPECT_EQ(Info().nPos, 99700);
-    // The platform keeps child windows within 16-bit coordinates, so windows scrolled from far
-    // away stand wrong until a relayout places them from their rectangles.
+    // The platform keeps child windows within 16-bit coordinates; windows scrolled in from
+    // far away stand where the position says all the same, without a relayout.
+    HWND last = Child("i999");
+    EXPECT_PLACE(last, 0, 99900 - 99700, 300, 99900 - 99700 + 98);
+    EXPECT_PLACE(Child("i998"), 0, 99800 - 99700, 300, 99800 - 99700 + 98);
+    // A relayout keeps them there; its bar update keeps the position one short of the
+    // largest one.
     list.LockUpdate(0);
     list.LockUpdate(1);
-    // The relayout's bar update keeps the position one short of the largest one.
     EXPECT_EQ(ScrollPos(), 99699);
-    HWND last = Child("i999");
     EXPECT_PLACE(last, 0, 99900 - 99699, 300, 99900 - 99699 + 98);
 
     // Outside a drag the tracking position is the position itself: a thumb message whose
