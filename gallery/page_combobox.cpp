@@ -101,6 +101,22 @@ protected:
         PostMessage(WM_APP_OPEN_LISTS);
     }
 
+    // Scene 1: the drop-list and auto-completing combos in a large font, the list open.
+    int GetSceneCount() const override { return 2; }
+    CString GetSceneName(int) const override { return "large_font"; }
+    void ShowScene(int nScene) override
+    {
+        if (nScene != 1)
+            return;
+        m_bottom.ShowDropDown(FALSE);
+        m_colours.ShowDropDown(FALSE);
+        if (m_fontLarge.GetSafeHandle() == NULL)
+            m_fontLarge.CreatePointFont(140, "Tahoma");
+        m_colours.SetFont(&m_fontLarge);
+        m_complete.SetFont(&m_fontLarge);
+        m_colours.ShowDropDown(TRUE);
+    }
+
     afx_msg LRESULT OnOpenLists(WPARAM, LPARAM)
     {
         m_colours.ShowDropDown(TRUE);
@@ -116,6 +132,7 @@ private:
     }
 
     vxCtrlComboBox m_colours, m_complete, m_filtered, m_large, m_disabled, m_bottom;
+    CFont m_fontLarge;               // the large font scene's
 };
 
 BEGIN_MESSAGE_MAP(ComboBoxPage, GalleryPage)
