@@ -121,64 +121,35 @@ namespace {
 // the list view is touched after the call, and every window, GDI object and byte comes back.
 TEST(ListViewHostUnkind, ParentDeletesOrDestroysFromEachItemNotification)
 {
-    enum class Act { DeleteListView, DestroyParent };
-    const UINT notifications[] = {WM_LISTVIEW_ITEMCLICK, WM_LISTVIEW_ITEMDBLCLK};
-    const Act acts[] = {Act::DeleteListView, Act::DestroyParent};
-
-    auto round = [](UINT notification, Act act, bool* pFired) {
-        vxtest::HostWindow host;
-        vxCtrlListView* pList = new vxCtrlListView;
-        ASSERT_TRUE(pList->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210),
-                                  CWnd::FromHandle(host.Hwnd()), 5));
-        Fill(*pList, 1, 3);
-        HWND hItem = ::FindWindowExA(pList->GetSafeHwnd(), NULL, "Button", NULL);
-        ASSERT_TRUE(hItem != NULL);
-        HWND hHost = host.Hwnd();
-        host.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& result) {
-            if (message != notification || pList == NULL)
-                return false;
-            if (act == Act::DeleteListView) {
-                delete pList;
-                pList = NULL;
-            } else {
-                ::DestroyWindow(hHost);
-            }
-            *pFired = true;
-            result = 0;
-            return true;
-        });
-        const POINT at = vxtest::CentreOf(hItem);
-        if (notification == WM_LISTVIEW_ITEMCLICK)
-            vxtest::Click(at);
-        else
-            vxtest::DoubleClick(at);
-        vxtest::PumpUntil([&] { return *pFired; }, 1500);
-        vxtest::PumpFor(50);
-        if (pList != NULL) {
-            // The parent went with the list view inside: the records went with the window.
-            EXPECT_EQ(pList->GetSafeHwnd(), (HWND)NULL);
-            EXPECT_EQ(pList->GetGroupCount(), 0);
-        }
-        delete pList;
-    };
-
-    for (UINT notification : notifications)
-        for (Act act : acts) {
+    for (UINT notification : {(UINT)WM_LISTVIEW_ITEMCLICK, (UINT)WM_LISTVIEW_ITEMDBLCLK})
+        for (vxtest::HostAct act : {vxtest::HostAct::DeleteControl, vxtest::HostAct::DestroyParent}) {
             SCOPED_TRACE(testing::Message() << vxtest::MessageName(notification) << " act " << (int)act);
-            bool fired = false;
-            round(notification, act, &fired);     // warm-up: caches filled once
-            vxtest::PumpFor(600);                 // no double-click with the next round
-            vxJournalClear();
-            const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
-            const size_t bytesBefore = vxtest::HeapBytesInUse();
-            fired = false;
-            round(notification, act, &fired);
-            EXPECT_TRUE(fired);
-            vxtest::PumpMessages();
-            vxJournalClear();
-            EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
-            EXPECT_LT(vxtest::HeapBytesInUse(), bytesBefore + 16 * 1024);
-            vxtest::PumpFor(600);
+            auto round = [&] {
+                vxtest::HostWindow host;
+                vxCtrlListView* pList = new vxCtrlListView;
+                ASSERT_TRUE(pList->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210),
+                                          CWnd::FromHandle(host.Hwnd()), 5));
+                Fill(*pList, 1, 3);
+                HWND hItem = ::FindWindowExA(pList->GetSafeHwnd(), NULL, "Button", NULL);
+                bool fired = false;
+                host.SetHandler(vxtest::ActOnce(notification, act, &pList, host.Hwnd(), &fired));
+                if (notification == WM_LISTVIEW_ITEMCLICK)
+                    vxtest::Click(vxtest::CentreOf(hItem));
+                else
+                    vxtest::DoubleClick(vxtest::CentreOf(hItem));
+                EXPECT_TRUE(vxtest::PumpUntil([&] { return fired; }, 1500));
+                vxtest::PumpFor(50);
+                if (pList != NULL) {
+                    // The parent went with the list view inside: the records went with it.
+                    EXPECT_EQ(pList->GetSafeHwnd(), (HWND)NULL);
+                    EXPECT_EQ(pList->GetGroupCount(), 0);
+                }
+                delete pList;
+                vxJournalClear();
+                vxtest::PumpFor(600);        // no double-click with the next round
+            };
+            std::string report;
+            EXPECT_TRUE(vxtest::RoundLeavesNothing(round, 16 * 1024, &report)) << report;
         }
 }
 

@@ -98,3 +98,22 @@ size_t HeapBytesInUse()
 }
 
 } // namespace vxtest
+
+namespace vxtest {
+
+bool RoundLeavesNothing(const std::function<void()>& round, size_t slack, std::string* pReport)
+{
+    round();
+    PumpMessages();
+    const GuiCounts before = GuiCounts::Now();
+    const size_t bytesBefore = HeapBytesInUse();
+    round();
+    PumpMessages();
+    const GuiCounts after = GuiCounts::Now();
+    const size_t bytesAfter = HeapBytesInUse();
+    *pReport = ToString(before) + " -> " + ToString(after) + ", heap " + std::to_string(bytesBefore) +
+               " -> " + std::to_string(bytesAfter);
+    return after == before && bytesAfter < bytesBefore + slack;
+}
+
+} // namespace vxtest

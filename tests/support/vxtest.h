@@ -124,3 +124,38 @@ private:
 };
 
 } // namespace vxtest
+
+namespace vxtest {
+
+// --- the host in a callback -----------------------------------------------------------------
+// What an unkind host does inside a notification of a control: deletes the control object,
+// or destroys the window that holds it.
+enum class HostAct { DeleteControl, DestroyParent };
+
+// A host handler that, the first time the message arrives, deletes *ppControl (and nulls it)
+// or destroys hParent, answers 0 and sets *pFired.
+template <class Control>
+HostWindow::Handler ActOnce(UINT message, HostAct act, Control** ppControl, HWND hParent, bool* pFired)
+{
+    return [=](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+        if (msg != message || *pFired)
+            return false;
+        *pFired = true;
+        if (act == HostAct::DeleteControl) {
+            Control* pControl = *ppControl;
+            *ppControl = nullptr;
+            delete pControl;
+        } else {
+            ::DestroyWindow(hParent);
+        }
+        result = 0;
+        return true;
+    };
+}
+
+// Runs round() twice, the first time to fill the platform's caches, and answers whether the
+// second left every window, GDI object and (within slack bytes) the heap as it found them;
+// the differences go to *pReport.
+bool RoundLeavesNothing(const std::function<void()>& round, size_t slack, std::string* pReport);
+
+} // namespace vxtest

@@ -11,49 +11,28 @@ namespace {
 
 TEST(TooltipHostUnkind, NotifyWindowDeletesTheTooltipOrDestroysItsParentInTheClick)
 {
-    enum class Act { DeleteTooltip, DestroyParent };
-    auto round = [](Act act, bool* pFired) {
-        vxtest::HostWindow host;
-        vxtest::HostWindow notify(200, 100);
-        ::MoveWindow(notify.Hwnd(), 1000, 800, 200, 100, TRUE);
-        rvToolTip* pTip = new rvToolTip;
-        ASSERT_TRUE(pTip->Create(CWnd::FromHandle(host.Hwnd())));
-        pTip->SetNotifyWnd(CWnd::FromHandle(notify.Hwnd()));
-        HWND hHost = host.Hwnd();
-        notify.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT&) {
-            if (message != WM_TOOLTIP_CLICK || pTip == NULL)
-                return false;
-            if (act == Act::DeleteTooltip) {
-                delete pTip;
-                pTip = NULL;
-            } else {
-                ::DestroyWindow(hHost);
-            }
-            *pFired = true;
-            return true;
-        });
-        CPoint pt(vxtest::ScreenPoint(hHost, 400, 300));
-        pTip->Show("Click me", &pt, "");
-        vxtest::PumpFor(30);
-        const RECT rc = WindowRect(pTip->GetSafeHwnd());
-        vxtest::Click({rc.left + 20, rc.top + 20});
-        vxtest::PumpUntil([&] { return *pFired; }, 1500);
-        vxtest::PumpFor(50);
-        delete pTip;
-    };
-
-    for (Act act : {Act::DeleteTooltip, Act::DestroyParent}) {
+    for (vxtest::HostAct act : {vxtest::HostAct::DeleteControl, vxtest::HostAct::DestroyParent}) {
         SCOPED_TRACE(testing::Message() << "act " << (int)act);
-        bool fired = false;
-        round(act, &fired);
-        const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
-        const size_t bytesBefore = vxtest::HeapBytesInUse();
-        fired = false;
-        round(act, &fired);
-        EXPECT_TRUE(fired);
-        vxtest::PumpMessages();
-        EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
-        EXPECT_LT(vxtest::HeapBytesInUse(), bytesBefore + 16 * 1024);
+        auto round = [&] {
+            vxtest::HostWindow host;
+            vxtest::HostWindow notify(200, 100);
+            ::MoveWindow(notify.Hwnd(), 1000, 800, 200, 100, TRUE);
+            rvToolTip* pTip = new rvToolTip;
+            ASSERT_TRUE(pTip->Create(CWnd::FromHandle(host.Hwnd())));
+            pTip->SetNotifyWnd(CWnd::FromHandle(notify.Hwnd()));
+            bool fired = false;
+            notify.SetHandler(vxtest::ActOnce(WM_TOOLTIP_CLICK, act, &pTip, host.Hwnd(), &fired));
+            CPoint pt(vxtest::ScreenPoint(host.Hwnd(), 400, 300));
+            pTip->Show("Click me", &pt, "");
+            vxtest::PumpFor(30);
+            const RECT rc = WindowRect(pTip->GetSafeHwnd());
+            vxtest::Click({rc.left + 20, rc.top + 20});
+            EXPECT_TRUE(vxtest::PumpUntil([&] { return fired; }, 1500));
+            vxtest::PumpFor(50);
+            delete pTip;
+        };
+        std::string report;
+        EXPECT_TRUE(vxtest::RoundLeavesNothing(round, 16 * 1024, &report)) << report;
     }
 }
 
