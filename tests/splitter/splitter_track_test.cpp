@@ -20,12 +20,7 @@ struct SplitterTrack : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_EQ(splitter.CreateSplitter(bar, 0, 1, 1), 1);
-        splitter.AttachWnd(0, pane0);
-        splitter.AttachWnd(1, pane1);
-        splitter.SetPaneSize(0, -1, 50);
-        splitter.SetPaneSize(1, 150, 30);
-        splitter.Layout(0, 0, 400, 300);
+        ASSERT_EQ(BuildDragSplitter(splitter, bar, pane0, pane1), 1);
         ::SetFocus(host.Hwnd());
         Repaint();
     }

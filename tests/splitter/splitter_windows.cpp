@@ -199,4 +199,15 @@ void RawKey(WORD vk, bool up)
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
+int BuildDragSplitter(vxCtrlSplitter& splitter, HWND bar, HWND pane0, HWND pane1)
+{
+    const int created = splitter.CreateSplitter(bar, 0, 1, 1);
+    splitter.AttachWnd(0, pane0);
+    splitter.AttachWnd(1, pane1);
+    splitter.SetPaneSize(0, -1, 50);
+    splitter.SetPaneSize(1, 150, 30);
+    splitter.Layout(0, 0, 400, 300);
+    return created;
+}
+
 } // namespace splittest

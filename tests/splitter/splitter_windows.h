@@ -3,6 +3,7 @@
 #pragma once
 
 #include "splitter_test_util.h"
+#include "vxCtrlSplitter.h"
 #include "vxtest.h"
 
 #include <functional>
@@ -14,6 +15,11 @@ namespace splittest {
 // if one is set (a bar window that starts a drag as a host would).
 HWND CreateColourWindow(HWND hParent, COLORREF colour, const RECT& rc);
 void SetPressHandler(HWND hwnd, std::function<void(POINT client)> handler);
+
+// The drag tests' splitter: upright and movable over the bar window, pane 0 (minimum 50)
+// and pane 1 (150 wide, minimum 30) with their windows, laid out in (0, 0, 400, 300):
+// the bar stands at 246..250. Answers CreateSplitter's result.
+int BuildDragSplitter(vxCtrlSplitter& splitter, HWND bar, HWND pane0, HWND pane1);
 
 // The window's rectangle in its parent's client coordinates.
 RECT PlaceInParent(HWND hwnd);
