@@ -41,7 +41,8 @@ public:
     vxCtrlStackWnd();
     virtual ~vxCtrlStackWnd();       // frees what the stack window made
 
-// Items (indices are positions; null, 0 or -1 for an index that names nothing)
+// Items (indices are positions; null, 0 or -1 for an index that names nothing). Items need
+// the window: before Create (or after the window is gone) the adders refuse with -1.
     int AddItem(const char* pszCaption, const char* pszButtonSkin, const char* pszListSkin);
     int AddCustomItem(const char* pszCaption, CWnd* pContent);
     BOOL AddSubItem(int nItem, const char* pszText, const char* pszImage);
