@@ -1,6 +1,9 @@
 # Target definitions. Sources are found by folder, so adding a file needs no CMake change.
 
 set(VX_SYSTEM_LIBS user32 gdi32 comctl32 msimg32 kernel32)
+# The framework's operator new (failures throw CMemoryException*): compiled into every module
+# that allocates on the framework's terms, as MFC links its own into each module.
+set(VX_OPERATOR_NEW_SRC ${CMAKE_SOURCE_DIR}/framework/new/operator_new.cpp)
 
 function(vx_glob out)
   file(GLOB files CONFIGURE_DEPENDS ${ARGN})
@@ -19,7 +22,7 @@ function(vx_add_framework)
   if(NOT src)
     return()
   endif()
-  add_library(vxframework SHARED ${src})
+  add_library(vxframework SHARED ${src} ${VX_OPERATOR_NEW_SRC})
   vx_dll_names(vxframework)
   target_include_directories(vxframework PUBLIC
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/framework/include>
@@ -29,7 +32,7 @@ function(vx_add_framework)
 
   vx_glob(main_src ${CMAKE_SOURCE_DIR}/framework/main/*.cpp)
   if(main_src)
-    add_library(vxframework_main STATIC ${main_src})
+    add_library(vxframework_main STATIC ${main_src} ${VX_OPERATOR_NEW_SRC})
     target_link_libraries(vxframework_main PUBLIC vxframework)
     # The runtime's start-up code asks for WinMain only after the libraries have been read;
     # naming it undefined up front pulls it from this library.
@@ -69,7 +72,7 @@ function(vx_add_library)
   if(NOT src OR NOT TARGET vxframework OR NOT TARGET vexelcore)
     return()
   endif()
-  add_library(VexelControl SHARED ${src})
+  add_library(VexelControl SHARED ${src} ${VX_OPERATOR_NEW_SRC})
   vx_dll_names(VexelControl)
   foreach(sub ${ARGN})
     target_include_directories(VexelControl PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/${sub}>)
@@ -111,7 +114,8 @@ function(vx_add_test_program label)
   if(label STREQUAL "framework")
     set(libs vxframework) # the framework is tested on its own
   endif()
-  add_executable(test_${label} ${src})
+  # Test programs are hosts: they allocate with the framework's operator new too.
+  add_executable(test_${label} ${src} ${VX_OPERATOR_NEW_SRC})
   target_include_directories(test_${label} PRIVATE ${CMAKE_SOURCE_DIR}/tests/${label})
   target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus)
   add_test(NAME ${label} COMMAND test_${label} --gtest_color=no)

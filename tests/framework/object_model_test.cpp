@@ -217,3 +217,28 @@ TEST(FrameworkObjectModel, ExceptionsFromHandlersEndAtTheWindowProcedure)
 }
 
 } // namespace
+
+namespace {
+
+char* volatile g_sink = nullptr;     // keeps the allocations below from being elided
+
+TEST(FrameworkObjectModel, FailedNewThrowsAMemoryException)
+{
+    // As with MFC: a host's catch (CMemoryException*) sees an allocation that fails.
+    bool caught = false;
+    try {
+        volatile size_t huge = SIZE_MAX / 4;
+        g_sink = new char[huge];
+        delete[] g_sink;
+    } catch (CMemoryException* e) {
+        caught = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(caught);
+    // The nothrow form answers null.
+    volatile size_t huge = SIZE_MAX / 4;
+    g_sink = new (std::nothrow) char[huge];
+    EXPECT_EQ(g_sink, nullptr);
+}
+
+} // namespace
