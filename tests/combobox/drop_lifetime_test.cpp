@@ -1,4 +1,4 @@
-// Clean-up: a host that destroys the combo from each notification it receives, the
+// Clean-up: a host that deletes the combo or destroys its parent from each notification, the
 // application closing while the list is open, and repeated opening without growth.
 #include "combo_test_util.h"
 
@@ -49,7 +49,7 @@ void DriveCombo(ComboFixture& f, ProbeCombo* pCombo, Drive drive, bool& bDeleted
     PumpTranslatedFor(60);
 }
 
-TEST(ComboLifetime, HostDestroysTheComboFromEachNotification)
+TEST(ComboLifetime, HostDeletesTheComboOrDestroysItsParentFromEachNotification)
 {
     const Case cases[] = {
         {CBN_DROPDOWN, CBS_DROPDOWNLIST, Drive::F4},
@@ -66,9 +66,11 @@ TEST(ComboLifetime, HostDestroysTheComboFromEachNotification)
         {CBN_EDITCHANGE, CBS_DROPDOWN, Drive::Typing},
         {CBN_DROPDOWN, CBS_DROPDOWN, Drive::FilterTyping},
     };
+    const int windowsBefore = vxtest::GuiCounts::Now().windows;
+    for (vxtest::HostAct act : {vxtest::HostAct::DeleteControl, vxtest::HostAct::DestroyParent})
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "code " << c.nCode << " style " << c.dwStyle
-                                        << " drive " << static_cast<int>(c.drive));
+                                        << " drive " << static_cast<int>(c.drive) << " act " << (int)act);
         ComboFixture f(c.dwStyle);
         f.Fill({"alpha", "beta", "gamma"});
         ProbeCombo* pCombo = f.Release();
@@ -82,26 +84,34 @@ TEST(ComboLifetime, HostDestroysTheComboFromEachNotification)
         bool bDeleted = false;
         HWND hFrame = NULL;
         HWND hCombo = pCombo->GetSafeHwnd();
+        HWND hHost = f.Host().Hwnd();
         f.Host().SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
-            if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN)
+            if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN && !bDeleted)
                 hFrame = pCombo->FrameHwnd();
             if (!bDeleted && message == WM_COMMAND && HIWORD(wParam) == c.nCode) {
                 bDeleted = true;
-                delete pCombo;
+                if (act == vxtest::HostAct::DeleteControl) {
+                    delete pCombo;
+                    pCombo = NULL;
+                } else {
+                    ::DestroyWindow(hHost);
+                }
             }
             return false;
         });
         DriveCombo(f, pCombo, c.drive, bDeleted);
-        f.Host().SetHandler(nullptr);
+        if (::IsWindow(hHost))
+            f.Host().SetHandler(nullptr);
         EXPECT_TRUE(bDeleted);
-        if (!bDeleted)
-            delete pCombo;
+        delete pCombo;
         EXPECT_FALSE(::IsWindow(hCombo));
         if (hFrame != NULL) {
             EXPECT_FALSE(::IsWindow(hFrame));
         }
         EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
     }
+    PumpTranslated();
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, windowsBefore);
 }
 
 TEST(ComboLifetime, ClosingTheApplicationWithTheListOpen)
