@@ -187,8 +187,35 @@ TEST_P(ComboInDialog, StandardMessagesThroughTheDialogItem)
         EXPECT_EQ(send(msg, 0, 0), CB_ERR) << vxtest::MessageName(msg);
 }
 
+// Rows of pixels in the rectangle of a window that hold a dark (text) pixel.
+int InkHeight(HWND hwnd, const RECT& rc)
+{
+    HDC hdc = ::GetDC(hwnd);
+    int rows = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF c = ::GetPixel(hdc, x, y);
+            if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    ::ReleaseDC(hwnd, hdc);
+    return rows;
+}
+
 TEST_P(ComboInDialog, LargeFontForFieldEditAndRows)
 {
+    // The first row's text as the combo's own font draws it.
+    dlg.m_combo.ShowDropDown(TRUE);
+    ASSERT_TRUE(dlg.m_combo.GetDroppedState());
+    vxtest::PumpFor(50);
+    const RECT rcFirstRow = {8, 0, 120, 26};
+    const int nSmallInk = InkHeight(dlg.m_combo.ListHwnd(), rcFirstRow);
+    dlg.m_combo.ShowDropDown(FALSE);
+    ASSERT_GT(nSmallInk, 4);
+
     LOGFONTA lf = {};
     lf.lfHeight = -28;
     lstrcpyA(lf.lfFaceName, "Tahoma");
@@ -201,6 +228,9 @@ TEST_P(ComboInDialog, LargeFontForFieldEditAndRows)
     dlg.m_combo.ShowDropDown(TRUE);
     ASSERT_TRUE(dlg.m_combo.GetDroppedState());
     EXPECT_EQ((HFONT)::SendMessageA(dlg.m_combo.ListHwnd(), WM_GETFONT, 0, 0), hLarge);
+    vxtest::PumpFor(50);
+    // The rows are drawn in it too: taller text.
+    EXPECT_GT(InkHeight(dlg.m_combo.ListHwnd(), rcFirstRow), nSmallInk + 4);
     dlg.m_combo.ShowDropDown(FALSE);
     // None: the combo's own font again.
     dlg.m_combo.SendMessage(WM_SETFONT, 0, TRUE);

@@ -69,7 +69,9 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
     int last = ListLastShownRow(static_cast<int>(top), height, client.bottom - client.top,
                                 static_cast<int>(count));
 
-    HGDIOBJ oldFont = SelectObject(dc, theme.font);
+    // A list with a font of its own (WM_SETFONT) is drawn in it, as the system's list box is.
+    HFONT ownFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, ownFont ? ownFont : theme.font);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     for (int index = static_cast<int>(top); index <= last; ++index) {
         RECT row = ListRowRect(index, static_cast<int>(top), height, width);
