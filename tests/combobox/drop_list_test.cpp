@@ -394,11 +394,28 @@ TEST(DropList, DeactivationAndFocusLossClose)
     Key(VK_F4);
     ASSERT_TRUE(f.WaitOpen());
     f.ClearCodes();
-    // The application loses the activation: the frame posts the close.
-    ::SendMessageA(c.FrameHwnd(), WM_ACTIVATEAPP, FALSE, 0);
-    EXPECT_TRUE(c.DropWnd() != NULL);
-    ASSERT_TRUE(WaitClosed(c));
-    EXPECT_EQ(f.Codes(), kCancel);
+    // Another application takes the activation (as Alt+Tab gives it): the list closes.
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    char cmd[] = "notepad.exe";
+    ASSERT_TRUE(::CreateProcessA(NULL, cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi));
+    ::WaitForInputIdle(pi.hProcess, 5000);
+    HWND hOther = NULL;
+    PumpTranslatedUntil([&] { return (hOther = ::FindWindowA("Notepad", NULL)) != NULL; }, 5000);
+    ASSERT_TRUE(hOther != NULL);
+    ::SetForegroundWindow(hOther);
+    EXPECT_TRUE(WaitClosed(c));
+    // The list closes first; the focus went with the activation.
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_SELENDCANCEL,
+                                            CBN_KILLFOCUS}));
+    ::TerminateProcess(pi.hProcess, 0);
+    ::WaitForSingleObject(pi.hProcess, 5000);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    ::SetForegroundWindow(f.Host().Hwnd());
+    ::SetFocus(f.Hwnd());
+    PumpTranslatedFor(100);
 
     // The focus going elsewhere: the list closes at once, then the focus notices, which
     // read the list as closed.
