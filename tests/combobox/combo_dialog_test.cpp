@@ -89,9 +89,16 @@ TEST_P(ComboInDialog, TabEscapeAndEnterReachTheDialogWithTheListClosed)
     EXPECT_EQ(dlg.m_nOk, 1);
     Key(VK_ESCAPE);
     EXPECT_EQ(dlg.m_nCancel, 1);
+    // What the dialog manager is told: arrows and characters always, Enter and Escape only
+    // while the list is open.
+    MSG esc = {dlg.m_combo.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
+    const UINT closedCode = (UINT)dlg.m_combo.SendMessage(WM_GETDLGCODE, 0, (LPARAM)&esc);
+    EXPECT_EQ(closedCode & (DLGC_WANTARROWS | DLGC_WANTCHARS), (UINT)(DLGC_WANTARROWS | DLGC_WANTCHARS));
+    EXPECT_EQ(closedCode & DLGC_WANTMESSAGE, 0u);
     // List open: both are the list's.
     Key(VK_F4);
     ASSERT_TRUE(dlg.m_combo.GetDroppedState());
+    EXPECT_NE(dlg.m_combo.SendMessage(WM_GETDLGCODE, 0, (LPARAM)&esc) & DLGC_WANTMESSAGE, 0);
     Key(VK_ESCAPE);
     EXPECT_FALSE(dlg.m_combo.GetDroppedState());
     EXPECT_EQ(dlg.m_nCancel, 1);
