@@ -254,18 +254,17 @@ BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
     m_bAutoComplete = TRUE;
     CListBox* pList = GetDropListBox();
     switch (pMsg->wParam) {
-    case VK_RETURN: {
+    case VK_RETURN:
         // With the list closed the key is the dialog's (its default button).
         if (pList == NULL)
             return CWnd::PreTranslateMessage(pMsg);
+        if (pList->SendMessage(LB_GETCURSEL) != LB_ERR) {
+            SendMessage(WM_COMBO_SELECTEDITEM, pList->SendMessage(LB_GETCURSEL));
+            return TRUE;
+        }
         // No highlighted row (a filtered list without an exact match): the typed text stays
-        // and the list closes as a cancel.
-        const LRESULT nRow = pList->SendMessage(LB_GETCURSEL);
-        SendMessage(nRow == LB_ERR ? WM_COMBO_DESTROYDROPDOWN : WM_COMBO_SELECTEDITEM, nRow == LB_ERR ? 0 : nRow);
-        if (!gone())
-            Invalidate(TRUE);
-        return TRUE;
-    }
+        // and the list closes as a cancel, as by Escape.
+        [[fallthrough]];
     case VK_ESCAPE:
         // With the list closed the key is the dialog's (its Cancel), as with the system's
         // combo box.

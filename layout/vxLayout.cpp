@@ -16,8 +16,9 @@ vxLayout::~vxLayout()
     // Sizer bars outlive their layout when the host deletes it first: they let go of it.
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items) {
-            vxSizerBar* pBar = DYNAMIC_DOWNCAST(vxSizerBar, CWnd::FromHandlePermanent(pItem->m_hWnd));
-            if (pItem->m_kind == ItemSplitter && pBar != NULL)
+            if (pItem->m_kind != ItemSplitter)
+                continue;
+            if (vxSizerBar* pBar = DYNAMIC_DOWNCAST(vxSizerBar, CWnd::FromHandlePermanent(pItem->m_hWnd)))
                 pBar->ForgetLayout(this);
         }
     m_hParent = NULL;

@@ -7,14 +7,6 @@ namespace {
 const char kWindowName[] = "vexelcore_2010_tips_window#@__";
 const UINT kWindowId = 34234;
 
-BOOL ListHolds(const vxTipsList& lst, HWND hWnd)
-{
-    for (POSITION pos = lst.GetHeadPosition(); pos != NULL;)
-        if (lst.GetNext(pos)->hWnd == hWnd)
-            return TRUE;
-    return FALSE;
-}
-
 void FreeRecords(vxTipsList& lst)
 {
     while (!lst.IsEmpty())
@@ -83,7 +75,7 @@ int vxCtrlSysTips::AddTips(_tagenumTipsSrc /*src*/, _tagstSysTips* pTips)
     // A tip is hooked and timed on this thread; one window is one tip, waiting or shown.
     if (::GetWindowThreadProcessId(pTips->hWnd, NULL) != ::GetCurrentThreadId())
         return 0;
-    if (ListHolds(m_lstWaiting, pTips->hWnd) || ListHolds(m_lstWaitingHigh, pTips->hWnd) ||
+    if (vxTipsListHolds(m_lstWaiting, pTips->hWnd) || vxTipsListHolds(m_lstWaitingHigh, pTips->hWnd) ||
         m_admin.IsShown(pTips->hWnd))
         return 0;
     if (pTips->priority == TIPS_PRIORITY_HIGH)

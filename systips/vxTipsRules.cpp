@@ -62,3 +62,11 @@ int vxRemoveFirstTips(vxTipsList& lst, _tagenumTipsSrc src, HWND hWnd)
     }
     return 0;
 }
+
+BOOL vxTipsListHolds(const vxTipsList& lst, HWND hWnd)
+{
+    for (POSITION pos = lst.GetHeadPosition(); pos != NULL;)
+        if (lst.GetNext(pos)->hWnd == hWnd)
+            return TRUE;
+    return FALSE;
+}

@@ -32,5 +32,8 @@ AFX_EXT_API void vxFreeTips(_tagstSysTips* pTips);
 // Removes and frees every record of the source; visits each entry once. Answers how many.
 AFX_EXT_API int vxClearTipsBySource(vxTipsList& lst, _tagenumTipsSrc src);
 
+// Whether a record of the list is for the window.
+AFX_EXT_API BOOL vxTipsListHolds(const vxTipsList& lst, HWND hWnd);
+
 // Removes and frees the first record of the source for the window; 1 if there was one.
 AFX_EXT_API int vxRemoveFirstTips(vxTipsList& lst, _tagenumTipsSrc src, HWND hWnd);
