@@ -46,17 +46,8 @@ private:
     bool m_ok;
 };
 
-TEST(ComboItemRules, NewRecordDefaults)
-{
-    _tagListboxItem item;
-    EXPECT_TRUE(item.strText.IsEmpty());
-    EXPECT_TRUE(item.strImage.IsEmpty());
-    EXPECT_EQ(item.dwItemData, 0u);
-    EXPECT_EQ(item.nItemHeight, 26);
-    EXPECT_FALSE(item.bDisabled);
-    // Item data holds a pointer on every target.
-    EXPECT_EQ(sizeof(item.dwItemData), sizeof(void*));
-}
+// Item data holds a pointer on every target.
+static_assert(sizeof(_tagListboxItem::dwItemData) == sizeof(void*), "item data is pointer-sized");
 
 TEST(ComboItemRules, InsertionPlacesAndShiftsTheSelection)
 {

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "dialog_template.h"
 #include "vxtest.h"
 
 using namespace vxtest;
@@ -45,39 +46,12 @@ private:
 };
 
 // A dialog built in memory: one edit (id 100) and one check box (id 101).
-struct DialogTemplate {
-    std::vector<WORD> words;
-    void Align() { if (words.size() % 2) words.push_back(0); }
-    void Add(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const wchar_t* text)
+struct DdxTemplate : vxtest::DialogTemplate {
+    DdxTemplate() : vxtest::DialogTemplate(160, 60, WS_POPUP | WS_CAPTION | DS_MODALFRAME, "ddx")
     {
-        Align();
-        const size_t at = words.size();
-        words.resize(at + sizeof(DLGITEMTEMPLATE) / 2);
-        DLGITEMTEMPLATE* item = reinterpret_cast<DLGITEMTEMPLATE*>(&words[at]);
-        item->style = style | WS_CHILD | WS_VISIBLE;
-        item->x = x; item->y = y; item->cx = cx; item->cy = cy; item->id = id;
-        words.push_back(0xFFFF);
-        words.push_back(atom);
-        for (const wchar_t* p = text; *p; ++p)
-            words.push_back(*p);
-        words.push_back(0);
-        words.push_back(0); // no creation data
+        Item(kEdit, ES_AUTOHSCROLL | WS_BORDER, 4, 4, 100, 12, 100);
+        Item(kButton, BS_AUTOCHECKBOX, 4, 20, 100, 12, 101, "check");
     }
-    DialogTemplate()
-    {
-        words.resize(sizeof(DLGTEMPLATE) / 2);
-        DLGTEMPLATE* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
-        dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-        dlg->cdit = 2;
-        dlg->cx = 160; dlg->cy = 60;
-        words.push_back(0); words.push_back(0); // no menu, default class
-        for (const wchar_t* p = L"ddx"; *p; ++p)
-            words.push_back(*p);
-        words.push_back(0);
-        Add(ES_AUTOHSCROLL | WS_BORDER, 4, 4, 100, 12, 100, 0x0081, L"");
-        Add(BS_AUTOCHECKBOX, 4, 20, 100, 12, 101, 0x0080, L"check");
-    }
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(words.data()); }
 };
 
 class DataDialog : public CDialog
@@ -158,7 +132,7 @@ TEST(FrameworkPump, RunTimeClassesAndDynamicCreation)
 
 TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
 {
-    DialogTemplate tmpl;
+    DdxTemplate tmpl;
     DataDialog dlg;
     dlg.m_text = "hello";
     dlg.m_check = 1;
@@ -188,7 +162,7 @@ TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
 
 TEST(FrameworkPump, ModalDialogEndsWithItsResult)
 {
-    DialogTemplate tmpl;
+    DdxTemplate tmpl;
     DataDialog dlg;
     ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get(), NULL));
     ::SetTimer(NULL, 0, 50, NULL);

@@ -39,57 +39,6 @@ TEST(LayoutBuilding, AddersReturnIndicesAndMinusOneForAnUnknownGroup)
     EXPECT_EQ(5, layout.ItemCount(1));
 }
 
-TEST(LayoutBuilding, RecordsCarryKindStyleDirectionAndInitialValues)
-{
-    FakeWnd parent, a, bar;
-    LayoutProbe rows(&parent, DirHorizontal);
-    rows.AddGroup(StyleStretch);
-    rows.AddItem(0, &a, StyleFixed);
-    rows.AddSpacerItem(0);
-    rows.AddSplitterItem(0, 0, &bar);
-    rows.AddSplitterItem(0, 1, &bar);
-    rows.AddItem(0, 42, StyleNormal); // the parent has no child 42
-
-    const vxLayoutGroup* g = rows.Group(0);
-    EXPECT_EQ(DirHorizontal, g->m_direction);
-    EXPECT_EQ(ItemGroup, g->m_kind);
-    EXPECT_EQ(StyleStretch, g->m_style);
-    EXPECT_EQ(nullptr, g->m_pParentGroup);
-
-    const vxLayoutItem* item = rows.Item(0, 0);
-    EXPECT_EQ(DirVertical, item->m_direction); // items of a row are sized by width
-    EXPECT_EQ(ItemWindow, item->m_kind);
-    EXPECT_EQ(StyleFixed, item->m_style);
-    EXPECT_EQ(CRect(0, 0, 0, 0), item->m_rect);
-    EXPECT_EQ(0x10000, item->m_maxWidth);
-    EXPECT_EQ(0x10000, item->m_maxHeight);
-    EXPECT_EQ(0, item->m_minWidth);
-    EXPECT_EQ(0, item->m_minHeight);
-    EXPECT_EQ(1, item->m_weight);
-    EXPECT_EQ(nullptr, item->m_pPrev);
-    EXPECT_EQ(nullptr, item->m_pNext);
-    EXPECT_EQ(g, item->m_pParentGroup);
-    EXPECT_EQ(a.m_hWnd, item->m_hWnd);
-    EXPECT_EQ(-1, item->m_nID);
-    EXPECT_EQ(0, item->m_bDirty);
-
-    EXPECT_EQ(ItemSpacer, rows.Item(0, 1)->m_kind);
-    EXPECT_EQ(StyleStretch, rows.Item(0, 1)->m_style);
-    EXPECT_EQ(nullptr, rows.Item(0, 1)->m_hWnd);
-    EXPECT_EQ(ItemSplitter, rows.Item(0, 2)->m_kind);
-    EXPECT_EQ(StyleFixed, rows.Item(0, 2)->m_style);
-    EXPECT_EQ(bar.m_hWnd, rows.Item(0, 2)->m_hWnd);
-    EXPECT_EQ(StyleStretch, rows.Item(0, 3)->m_style);
-    EXPECT_EQ(nullptr, rows.Item(0, 4)->m_hWnd);
-    EXPECT_EQ(42, rows.Item(0, 4)->m_nID);
-
-    LayoutProbe columns(&parent, DirVertical);
-    columns.AddGroup(StyleFixed);
-    columns.AddItem(0, &a, StyleFixed);
-    EXPECT_EQ(DirVertical, columns.Group(0)->m_direction);
-    EXPECT_EQ(DirHorizontal, columns.Item(0, 0)->m_direction);
-}
-
 TEST(LayoutBuilding, DerivedLayoutsStartWithOneFixedGroup)
 {
     FakeWnd parent, a, b;

@@ -13,8 +13,9 @@ public:
     // Predefined control classes by atom.
     enum : WORD { kButton = 0x0080, kEdit = 0x0081, kStatic = 0x0082 };
 
-    // A pop-up dialog of the given size in dialog units, Tahoma 8.
-    DialogTemplate(short cx, short cy, DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT)
+    // A pop-up dialog of the given size in dialog units; with DS_SETFONT in Tahoma 8.
+    DialogTemplate(short cx, short cy, DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT,
+                   const char* title = "")
     {
         DLGTEMPLATE dlg = {};
         dlg.style = style;
@@ -23,9 +24,11 @@ public:
         Add(&dlg, sizeof(dlg));
         Word(0);                                 // no menu
         Word(0);                                 // standard class
-        Word(0);                                 // no title
-        Word(8);                                 // point size
-        Text("Tahoma");
+        Text(title);
+        if (style & DS_SETFONT) {
+            Word(8);                             // point size
+            Text("Tahoma");
+        }
     }
 
     // A child item of a predefined class (WS_CHILD | WS_VISIBLE are added).
