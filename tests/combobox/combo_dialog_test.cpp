@@ -55,9 +55,12 @@ struct ComboInDialog : ::testing::TestWithParam<DWORD> {
     void SetUp() override
     {
         ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
-        ::SetForegroundWindow(dlg.m_hWnd);
         vxtest::MouseMove({5, 5});
-        PumpTranslated();
+        // Keys go to the foreground window: the dialog must be it before any is typed.
+        ASSERT_TRUE(PumpTranslatedUntil([&] {
+            ::SetForegroundWindow(dlg.m_hWnd);
+            return ::GetForegroundWindow() == dlg.m_hWnd;
+        }));
     }
     void TearDown() override
     {

@@ -99,19 +99,12 @@ TEST(ComboList, SelectionNamingNoItemIsHarmless)
     EXPECT_TRUE(f.Codes().empty());
 }
 
-TEST(ComboList, SearchesAndSelectString)
+TEST(ComboList, SelectStringTakesAnExactMatchOnly)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
     f.Fill({"ABC", "abc", "abd", "xyz"});
-    EXPECT_EQ(c.FindString(-1, "ab"), 0);
-    EXPECT_EQ(c.FindString(2, "ab"), 2);
-    EXPECT_EQ(c.FindString(3, "ab"), -1);
-    EXPECT_EQ(c.FindStringExact(-1, "abc"), 1);
-    EXPECT_EQ(c.FindStringExact(-1, "Abc"), -1);
-    EXPECT_EQ(c.FindStringExact(5, "abc"), -1);
-
-    // Exact matching only; no match changes nothing.
+    // Exact matching only (the search rules are the item rules'); no match changes nothing.
     EXPECT_EQ(c.SelectString(-1, "ab"), -1);
     EXPECT_EQ(c.CurSelIndex(), -1);
     EXPECT_EQ(c.SelectString(5, "abc"), -1);

@@ -10,18 +10,6 @@ using Shown = std::vector<int>;
 
 using StackOpenTest = StackTest;
 
-TEST_F(StackOpenTest, StartsAsAColumnOfClosedButtons)
-{
-    CreateStack(200, 300);
-    AddLists(3, 5);
-    EXPECT_PLACE(Button(0), 0, 0, 150, 20);
-    EXPECT_PLACE(Button(1), 0, 20, 150, 40);
-    EXPECT_PLACE(Button(2), 0, 40, 150, 60);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(::IsWindowVisible(Button(i))) << i;
-    EXPECT_EQ(ShownContents(), Shown{});
-}
-
 TEST_F(StackOpenTest, ClickOnAButtonOpensItsItemAloneWithTheFreeHeight)
 {
     CreateStack(200, 300);

@@ -41,19 +41,6 @@ TEST_F(StackSettingsTest, ItemSizeSetsEveryButtonAndTheContentWidth)
     EXPECT_PLACE(Button(1), 0, 270, 120, 300);
 }
 
-TEST_F(StackSettingsTest, PaddingCutsAButtonThatWouldPassTheRightPadding)
-{
-    CreateStack(160, 200);
-    AddLists(1, 1);
-    stack.SetPadding(10, 0, 10, 0);
-    EXPECT_PLACE(Button(0), 10, 0, 150, 20);
-
-    // A narrower button stays as it is.
-    stack.SetItemSize(100, 20);
-    stack.SetPadding(10, 0, 10, 0);
-    EXPECT_PLACE(Button(0), 10, 0, 110, 20);
-}
-
 TEST_F(StackSettingsTest, AutomaticWidthFollowsTheClient)
 {
     CreateStack(200, 300);
