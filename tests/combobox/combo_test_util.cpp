@@ -73,7 +73,7 @@ void PumpTranslatedFor(DWORD ms)
 namespace {
 
 // One key event through SendInput, dispatched with pre-translation (the test support's own
-// input helpers pump without it).
+// input helpers pump without it). The event is in once this thread's key state shows it.
 void SendKey(WORD vk, bool up)
 {
     INPUT input = {};
@@ -82,6 +82,7 @@ void SendKey(WORD vk, bool up)
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     ::SendInput(1, &input, sizeof(INPUT));
+    PumpTranslatedUntil([vk, up] { return ((::GetKeyState(vk) & 0x8000) == 0) == up; }, 2000);
     PumpTranslatedFor(30);
 }
 

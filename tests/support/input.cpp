@@ -13,6 +13,20 @@ void Send(INPUT& input)
     PumpFor(30);
 }
 
+// A key event is dispatched once this thread's key state shows it; a loaded machine may take
+// longer than the usual round trip.
+void SendKey(WORD vk, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(INPUT));
+    PumpUntil([vk, up] { return ((::GetKeyState(vk) & 0x8000) == 0) == up; }, 2000);
+    PumpFor(30);
+}
+
 INPUT MouseInput(DWORD flags)
 {
     INPUT input = {};
@@ -82,21 +96,12 @@ void Wheel(int delta)
 
 void KeyDown(WORD vk)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    Send(input);
+    SendKey(vk, false);
 }
 
 void KeyUp(WORD vk)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(input);
+    SendKey(vk, true);
 }
 
 void KeyPress(WORD vk)
