@@ -253,6 +253,53 @@ TEST_F(SkinEngine, ListWithRedrawOffPaintsNothingUntilRedrawIsBack)
     EXPECT_STREQ(vxGetDrawItemValue(list, 299, "image.default"), "test.green");
 }
 
+TEST_F(SkinEngine, ListWithoutDataFollowsItsCountAndRepaintsOnlyForShownEntries)
+{
+    HWND list = Child(host.Hwnd(), "LISTBOX", "", LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT,
+                      10, 10, 200, 100);
+    ::SendMessageA(list, LB_SETITEMHEIGHT, 0, 20);
+    ASSERT_EQ(vxSkinWindow(list, 108, "test.list", 0), 1);
+    ASSERT_EQ(::SendMessageA(list, LB_SETCOUNT, 1000, 0), 0);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(vxSetDrawItemValueEx(list, i, 0, "text.default", ("Row " + std::to_string(i)).c_str(), 0), 1);
+    EXPECT_EQ(vxSetDrawItemValueEx(list, 1000, 0, "text.default", "Beyond", 0), 0);
+    vxtest::PumpFor(30);
+
+    // An entry scrolled out of view changes nothing on screen: no paint is asked for.
+    vxtest::MessageRecorder recorder(list);
+    EXPECT_EQ(vxSetDrawItemValueEx(list, 500, 0, "image.default", "test.green", 0), 1);
+    vxtest::PumpFor(30);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 0);
+    EXPECT_EQ(vxSetDrawItemValueEx(list, 1, 0, "image.default", "test.green", 0), 1);
+    vxtest::PumpFor(30);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 1);
+    const RECT row1 = {0, 20, 200, 40};
+    EXPECT_EQ(CountOf(list, row1, kGreen), 16 * 16);
+
+    // Values replaced many times, a third and fourth name on one entry, a value removed: the
+    // others stay as they were.
+    for (int round = 0; round < 50; ++round) {
+        for (int i = 0; i < 1000; i += 3)
+            vxSetDrawItemValueEx(list, i, 0, "default_text", ("R" + std::to_string(round)).c_str(), 0);
+    }
+    vxSetDrawItemValueEx(list, 7, 0, "third", "3", 0);
+    vxSetDrawItemValueEx(list, 7, 0, "fourth", "4", 0);
+    vxSetDrawItemValueEx(list, 7, 0, "text.default", nullptr, 0);
+    EXPECT_STREQ(vxGetDrawItemValue(list, 999, "default_text"), "R49");
+    EXPECT_STREQ(vxGetDrawItemValue(list, 998, "text.default"), "Row 998");
+    EXPECT_STREQ(vxGetDrawItemValue(list, 7, "fourth"), "4");
+    EXPECT_STREQ(vxGetDrawItemValue(list, 7, "third"), "3");
+    EXPECT_EQ(vxGetDrawItemValue(list, 7, "text.default"), nullptr);
+    EXPECT_STREQ(vxGetDrawItemValue(list, 500, "image.default"), "test.green");
+
+    // A smaller count drops the entries past it; a larger one brings them back empty.
+    ::SendMessageA(list, LB_SETCOUNT, 10, 0);
+    EXPECT_EQ(vxGetDrawItemValue(list, 500, "image.default"), nullptr);
+    EXPECT_STREQ(vxGetDrawItemValue(list, 9, "text.default"), "Row 9");
+    ::SendMessageA(list, LB_SETCOUNT, 600, 0);
+    EXPECT_EQ(vxGetDrawItemValue(list, 500, "image.default"), nullptr);
+}
+
 // --- fonts, tooltips, journal ---------------------------------------------------------------
 
 TEST_F(SkinEngine, FontsAreNewHandlesOwnedByTheCaller)
@@ -322,6 +369,14 @@ TEST_F(SkinEngine, JournalRecordsEveryCallWithItsArgumentsInOrder)
     EXPECT_EQ(vxJournalGet(-1), nullptr);
     vxJournalClear();
     EXPECT_EQ(vxJournalCount(), 0);
+    // Switched off, calls add nothing; what was kept stays.
+    vxLockState(button, 0);
+    vxJournalEnable(0);
+    vxLockState(button, 1);
+    vxSkinWindow(button, 103, "off", 0);
+    vxJournalEnable(1);
+    EXPECT_EQ(Journal(), std::vector<std::string>({"vxLockState(" + h + ",0)"}));
+    EXPECT_EQ(vxGetSkinName(button), std::string("off"));
 }
 
 // --- bad input and clean-up -----------------------------------------------------------------

@@ -31,6 +31,11 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&icc);
     ::SetProcessDPIAware();
+    // The tests read what the controls asked of the skin engine (in programs that load it).
+    using JournalSwitch = void(__cdecl*)(int);
+    if (HMODULE hEngine = ::GetModuleHandleA("vexelcore.dll"))
+        if (auto enable = reinterpret_cast<JournalSwitch>(::GetProcAddress(hEngine, "vxJournalEnable")))
+            enable(1);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -21,7 +21,9 @@
 // without a skin where a skin is needed, change nothing and answer 0; applied calls answer 1.
 // All calls belong to the thread that owns the windows.
 //
-// Call journal: every call of the seven skin functions adds one line, in call order:
+// Call journal, for tests: while switched on (vxJournalEnable, off at load) every call of the
+// seven skin functions adds one line, in call order; while off no call adds a line and no
+// string handed in is copied for it.
 //   vxSkinWindow(<hwnd>,<kind>,<skin>,<n>)
 //   vxSetDrawItemValue(<hwnd>,<name>,<value>,<n>)
 //   vxSetDrawItemValueEx(<hwnd>,<index>,<n>,<name>,<value>,<n>)
@@ -105,6 +107,8 @@ VXCORE_API int vxJournalCount(void);
 // Line i (0 = oldest kept), null when out of range. Valid until the journal changes.
 VXCORE_API const char* vxJournalGet(int i);
 VXCORE_API void vxJournalClear(void);
+// Non-zero switches the journal on, 0 off; lines already kept stay.
+VXCORE_API void vxJournalEnable(int on);
 // Non-zero: vxGetFont returns null (the callers' fallback path); 0 restores it.
 VXCORE_API void vxSetGetFontFails(int fails);
 

@@ -66,20 +66,19 @@ VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const c
     JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
         .Text(name).Text(value).Number(reserved2).Record();
     WindowState* state = SkinnedState(hwnd);
-    if (!state || !name || state->kind != kKindListBox || index < 0 ||
-        index >= SendMessageA(hwnd, LB_GETCOUNT, 0, 0))
+    if (!state || !name || state->kind != kKindListBox || index < 0)
         return 0;
-    if (value) {
-        state->entries[index][name] = value;
-    } else {
-        auto entry = state->entries.find(index);
-        if (entry != state->entries.end()) {
-            entry->second.erase(name);
-            if (entry->second.empty())
-                state->entries.erase(entry);
-        }
+    // The table follows the list's edits; only an index past it asks the list (entries added
+    // before the skin came).
+    if (index >= state->entries.Count()) {
+        const LRESULT count = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
+        if (count == LB_ERR || index >= count)
+            return 0;
+        state->entries.Resize(static_cast<int>(count));
     }
-    Repaint(*state, false);
+    state->entries.Set(index, name, value);
+    if (IsEntryShown(*state, index))
+        Repaint(*state, false);
     return 1;
 }
 
@@ -183,6 +182,11 @@ VXCORE_API const char* vxJournalGet(int i)
 VXCORE_API void vxJournalClear(void)
 {
     JournalClear();
+}
+
+VXCORE_API void vxJournalEnable(int on)
+{
+    JournalEnable(on != 0);
 }
 
 VXCORE_API void vxSetGetFontFails(int fails)

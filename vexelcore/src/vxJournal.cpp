@@ -13,10 +13,20 @@ std::deque<std::string>& Lines()
     return lines;
 }
 
+bool g_on = false;
+
 } // namespace
 
-JournalCall::JournalCall(const char* function) : m_line(function)
+void JournalEnable(bool on)
 {
+    g_on = on;
+}
+
+JournalCall::JournalCall(const char* function) : m_on(g_on)
+{
+    if (!m_on)
+        return;
+    m_line = function;
     m_line += '(';
 }
 
@@ -29,6 +39,8 @@ void JournalCall::Separate()
 
 JournalCall& JournalCall::Handle(HWND hwnd)
 {
+    if (!m_on)
+        return *this;
     char buffer[24];
     Separate();
     m_line += vxFormatHandle(hwnd, buffer, sizeof(buffer));
@@ -37,6 +49,8 @@ JournalCall& JournalCall::Handle(HWND hwnd)
 
 JournalCall& JournalCall::Number(int value)
 {
+    if (!m_on)
+        return *this;
     Separate();
     m_line += std::to_string(value);
     return *this;
@@ -45,6 +59,8 @@ JournalCall& JournalCall::Number(int value)
 JournalCall& JournalCall::Text(const char* text)
 {
     static const char digits[] = "0123456789ABCDEF";
+    if (!m_on)
+        return *this;
     Separate();
     if (!text) {
         m_line += "null";
@@ -70,6 +86,8 @@ JournalCall& JournalCall::Text(const char* text)
 
 void JournalCall::Record()
 {
+    if (!m_on)
+        return;
     m_line += ')';
     std::deque<std::string>& lines = Lines();
     if (lines.size() >= VXCORE_JOURNAL_LIMIT)

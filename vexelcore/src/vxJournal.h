@@ -6,7 +6,8 @@
 
 namespace vxcore {
 
-// Builds one journal line, argument by argument, and appends it with Record().
+// Builds one journal line, argument by argument, and appends it with Record(). While the
+// journal is off it does nothing: no argument is formatted or copied.
 class JournalCall {
 public:
     explicit JournalCall(const char* function);
@@ -17,9 +18,12 @@ public:
 
 private:
     void Separate();
+    bool m_on;
     std::string m_line;
     bool m_first = true;
 };
+
+void JournalEnable(bool on);
 
 int JournalCount();
 const char* JournalLine(int index); // null when out of range

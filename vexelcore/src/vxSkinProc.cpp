@@ -8,9 +8,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "vxPainters.h"
 #include "vxSkinLayout.h"
 #include "vxToolTips.h"
@@ -78,41 +75,25 @@ LookSnapshot TakeSnapshot(WindowState& state)
     return look;
 }
 
-// Entry draw items move with the entries: those from `from` on move by `by` places. Only
-// the moved keys are touched, so appending a row costs no walk over the others.
-void ShiftEntries(WindowState& state, int from, int by)
-{
-    auto& entries = state.entries;
-    std::vector<int> keys;
-    for (auto it = entries.lower_bound(from); it != entries.end(); ++it)
-        keys.push_back(it->first);
-    // Moving up starts from the highest key, moving down from the lowest, so that a moved
-    // key never lands on one still to move.
-    if (by > 0)
-        std::reverse(keys.begin(), keys.end());
-    for (int key : keys) {
-        auto node = entries.extract(key);
-        node.key() = key + by;
-        entries.insert(std::move(node));
-    }
-}
-
+// Entry draw items move with the entries.
 void FollowListEdits(WindowState& state, UINT message, WPARAM wParam, LRESULT result)
 {
     switch (message) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
         if (result >= 0)
-            ShiftEntries(state, static_cast<int>(result), 1);
+            state.entries.Insert(static_cast<int>(result));
         break;
     case LB_DELETESTRING:
-        if (result != LB_ERR) {
-            state.entries.erase(static_cast<int>(wParam));
-            ShiftEntries(state, static_cast<int>(wParam) + 1, -1);
-        }
+        if (result != LB_ERR)
+            state.entries.Erase(static_cast<int>(wParam));
         break;
     case LB_RESETCONTENT:
-        state.entries.clear();
+        state.entries.Clear();
+        break;
+    case LB_SETCOUNT:            // lists without data of their own (LBS_NODATA)
+        if (result != LB_ERR && result != LB_ERRSPACE)
+            state.entries.Resize(static_cast<int>(wParam));
         break;
     }
 }
@@ -204,6 +185,21 @@ void Repaint(const WindowState& state, bool now)
         return;
     RedrawWindow(state.hwnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_NOERASE | (now ? RDW_UPDATENOW : 0));
+}
+
+bool IsEntryShown(const WindowState& state, int index)
+{
+    if (!state.skinned || state.redrawOff)
+        return false;
+    const LookSnapshot& look = state.look;
+    if (look.itemHeight <= 0)
+        return true;             // not seen yet
+    if (index < look.topIndex)
+        return false;
+    RECT client;
+    GetClientRect(state.hwnd, &client);
+    return index <= ListLastShownRow(static_cast<int>(look.topIndex), static_cast<int>(look.itemHeight),
+                                     client.bottom, INT_MAX);
 }
 
 namespace {

@@ -44,8 +44,7 @@ const char* WindowState::Item(const char* name) const
 
 const char* WindowState::EntryItem(int index, const char* name) const
 {
-    auto found = entries.find(index);
-    return found == entries.end() ? nullptr : Lookup(found->second, name);
+    return entries.Get(index, name);
 }
 
 WindowState* FindState(HWND hwnd)

@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include "vxEntryTable.h"
+
 namespace vxcore {
 
 using DrawItems = std::map<std::string, std::string>;
@@ -37,7 +39,7 @@ struct WindowState {
     int kind = 0;
     std::string skin;
     DrawItems items;                  // the window's own draw items
-    std::map<int, DrawItems> entries; // list box entries by index
+    EntryTable entries;               // list box entries, following the list's own
     bool imageVisible = true;
     bool locked = false;              // pressed look held
     bool hasToolTip = false;

@@ -1,0 +1,154 @@
+#include "vxEntryTable.h"
+
+#include <cstring>
+
+namespace vxcore {
+
+void EntryTable::Insert(int index)
+{
+    if (index < 0)
+        return;
+    if (index > Count())
+        Resize(index);
+    m_rows.insert(m_rows.begin() + index, Row());
+}
+
+void EntryTable::Erase(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    Row& row = m_rows[static_cast<size_t>(index)];
+    for (int i = 0; i < row.used; ++i)
+        Release(row.slots[i]);
+    if (row.more)
+        for (const Slot& slot : *row.more)
+            Release(slot);
+    m_rows.erase(m_rows.begin() + index);
+    CompactIfWasteful();
+}
+
+void EntryTable::Resize(int count)
+{
+    if (count < 0)
+        count = 0;
+    while (Count() > count)
+        Erase(Count() - 1);
+    m_rows.resize(static_cast<size_t>(count));
+}
+
+void EntryTable::Clear()
+{
+    m_rows.clear();
+    m_text.clear();
+    m_wasted = 0;
+}
+
+int EntryTable::NameId(const char* name, bool add)
+{
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] == name)
+            return static_cast<int>(i);
+    }
+    if (!add)
+        return -1;
+    m_names.push_back(name);
+    return static_cast<int>(m_names.size()) - 1;
+}
+
+EntryTable::Slot* EntryTable::FindSlot(Row& row, int name)
+{
+    return const_cast<Slot*>(FindSlot(static_cast<const Row&>(row), name));
+}
+
+const EntryTable::Slot* EntryTable::FindSlot(const Row& row, int name) const
+{
+    for (int i = 0; i < row.used; ++i) {
+        if (row.slots[i].name == name)
+            return &row.slots[i];
+    }
+    if (row.more) {
+        for (const Slot& slot : *row.more) {
+            if (slot.name == name)
+                return &slot;
+        }
+    }
+    return nullptr;
+}
+
+void EntryTable::Set(int index, const char* name, const char* value)
+{
+    if (index < 0 || index >= Count() || !name)
+        return;
+    Row& row = m_rows[static_cast<size_t>(index)];
+    const int id = NameId(name, value != nullptr);
+    Slot* slot = id < 0 ? nullptr : FindSlot(row, id);
+    if (!value) {
+        if (!slot)
+            return;
+        Release(*slot);
+        // The last slot takes the removed one's place.
+        Slot* last = row.more && !row.more->empty() ? &row.more->back() : &row.slots[row.used - 1];
+        *slot = *last;
+        if (row.more && !row.more->empty())
+            row.more->pop_back();
+        else
+            --row.used;
+        CompactIfWasteful();
+        return;
+    }
+    const size_t length = std::strlen(value);
+    if (slot)
+        Release(*slot);
+    Slot fresh = {id, static_cast<unsigned>(m_text.size()), static_cast<unsigned>(length)};
+    m_text.append(value, length);
+    m_text.push_back('\0');
+    if (slot) {
+        *slot = fresh;
+    } else if (row.used < kInlineSlots) {
+        row.slots[row.used++] = fresh;
+    } else {
+        if (!row.more)
+            row.more = std::make_unique<std::vector<Slot>>();
+        row.more->push_back(fresh);
+    }
+    if (slot)
+        CompactIfWasteful();
+}
+
+const char* EntryTable::Get(int index, const char* name) const
+{
+    if (index < 0 || index >= Count() || !name)
+        return nullptr;
+    int id = -1;
+    for (size_t i = 0; i < m_names.size() && id < 0; ++i) {
+        if (m_names[i] == name)
+            id = static_cast<int>(i);
+    }
+    const Slot* slot = id < 0 ? nullptr : FindSlot(m_rows[static_cast<size_t>(index)], id);
+    return slot ? m_text.data() + slot->offset : nullptr;
+}
+
+void EntryTable::CompactIfWasteful()
+{
+    // Rewritten once more than half the buffer is dead, so replacing values stays linear.
+    if (m_wasted < 4096 || m_wasted * 2 < m_text.size())
+        return;
+    std::string text;
+    text.reserve(m_text.size() - m_wasted);
+    auto move = [&](Slot& slot) {
+        const unsigned offset = static_cast<unsigned>(text.size());
+        text.append(m_text, slot.offset, slot.length + 1);
+        slot.offset = offset;
+    };
+    for (Row& row : m_rows) {
+        for (int i = 0; i < row.used; ++i)
+            move(row.slots[i]);
+        if (row.more)
+            for (Slot& slot : *row.more)
+                move(slot);
+    }
+    m_text.swap(text);
+    m_wasted = 0;
+}
+
+} // namespace vxcore
