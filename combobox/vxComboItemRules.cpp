@@ -6,61 +6,58 @@
 
 #include <iterator>
 
-vxListboxItemList::iterator vxComboItemCursor::Find(vxListboxItemList& items, int nIndex)
+vxListboxItemList::iterator vxComboItemIndex::Find(vxListboxItemList& items, int nIndex)
 {
-    const int nCount = static_cast<int>(items.size());
-    if (nIndex < 0 || nIndex >= nCount)
+    if (nIndex < 0 || nIndex >= static_cast<int>(items.size()))
         return items.end();
-
-    // Start from whichever known position is nearest: the front, the back or the last one
-    // reached.
-    int nFrom = 0;
-    vxListboxItemList::iterator it = items.begin();
-    if (nCount - 1 - nIndex < nIndex) {
-        nFrom = nCount - 1;
-        it = std::prev(items.end());
+    if (!IsCurrent(items)) {
+        m_positions.clear();
+        m_positions.reserve(items.size());
+        for (vxListboxItemList::iterator it = items.begin(); it != items.end(); ++it)
+            m_positions.push_back(it);
     }
-    if (m_nIndex >= 0 && abs(nIndex - m_nIndex) < abs(nIndex - nFrom)) {
-        nFrom = m_nIndex;
-        it = m_it;
-    }
-    for (; nFrom < nIndex; ++nFrom)
-        ++it;
-    for (; nFrom > nIndex; --nFrom)
-        --it;
-
-    m_nIndex = nIndex;
-    m_it = it;
-    return it;
+    return m_positions[static_cast<size_t>(nIndex)];
 }
 
-int vxComboInsertItem(vxListboxItemList& items, vxComboItemCursor& cursor, int& nCurSel,
+void vxComboItemIndex::Appended(vxListboxItemList& items)
+{
+    if (m_positions.size() + 1 == items.size())
+        m_positions.push_back(std::prev(items.end()));
+    else
+        m_positions.clear();
+}
+
+void vxComboItemIndex::Forget()
+{
+    std::vector<vxListboxItemList::iterator>().swap(m_positions);
+}
+
+int vxComboInsertItem(vxListboxItemList& items, vxComboItemIndex& index, int& nCurSel,
                       int nIndex, const _tagListboxItem& item)
 {
     const int nCount = static_cast<int>(items.size());
     // Appending never moves the selection.
     if (nIndex == -1 || nIndex > nCount || (nIndex == 0 && nCount == 0)) {
         items.push_back(item);
-        cursor.Forget();
+        index.Appended(items);
         return nCount;
     }
     // The count itself (and anything else naming no item) inserts nothing.
-    vxListboxItemList::iterator it = cursor.Find(items, nIndex);
+    vxListboxItemList::iterator it = index.Find(items, nIndex);
     if (it == items.end())
         return -1;
-    items.insert(it, item);
-    cursor.Forget();
+    index.m_positions.insert(index.m_positions.begin() + nIndex, items.insert(it, item));
     if (nCurSel != -1 && nIndex <= nCurSel)
         ++nCurSel;
     return nIndex;
 }
 
-int vxComboDeleteItem(vxListboxItemList& items, vxComboItemCursor& cursor, unsigned int nIndex)
+int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index, unsigned int nIndex)
 {
     if (nIndex >= items.size())
         return -1;
-    items.erase(cursor.Find(items, static_cast<int>(nIndex)));
-    cursor.Forget();
+    items.erase(index.Find(items, static_cast<int>(nIndex)));
+    index.m_positions.erase(index.m_positions.begin() + nIndex);
     return static_cast<int>(items.size());
 }
 
@@ -68,11 +65,11 @@ namespace {
 
 // Walks from nStart to the end and answers the first index whose text matches.
 template <typename Match>
-int FindFrom(vxListboxItemList& items, vxComboItemCursor& cursor, int nStart, Match matches)
+int FindFrom(vxListboxItemList& items, vxComboItemIndex& index, int nStart, Match matches)
 {
     if (nStart == -1)
         nStart = 0;
-    vxListboxItemList::iterator it = cursor.Find(items, nStart);
+    vxListboxItemList::iterator it = index.Find(items, nStart);
     for (int i = nStart; it != items.end(); ++it, ++i) {
         if (matches(it->strText))
             return i;
@@ -87,23 +84,23 @@ const unsigned char* Bytes(const char* psz)
 
 } // namespace
 
-int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemCursor& cursor, int nStart,
+int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index, int nStart,
                             const char* pszText)
 {
     if (pszText == NULL)
         return -1;
     const size_t nBytes = strlen(pszText);
-    return FindFrom(items, cursor, nStart, [&](const CString& strText) {
+    return FindFrom(items, index, nStart, [&](const CString& strText) {
         return _mbsnbicmp(Bytes(strText), Bytes(pszText), nBytes) == 0;
     });
 }
 
-int vxComboFindExact(vxListboxItemList& items, vxComboItemCursor& cursor, int nStart,
+int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index, int nStart,
                      const char* pszText)
 {
     if (pszText == NULL || (nStart != -1 && nStart > static_cast<int>(items.size())))
         return -1;
-    return FindFrom(items, cursor, nStart, [&](const CString& strText) {
+    return FindFrom(items, index, nStart, [&](const CString& strText) {
         return _mbscmp(Bytes(strText), Bytes(pszText)) == 0;
     });
 }
@@ -112,5 +109,10 @@ BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix)
 {
     if (pszPrefix == NULL)
         return FALSE;
-    return _mbsnbcmp(Bytes(strText), Bytes(pszPrefix), strlen(pszPrefix)) == 0;
+    // Bytes that differ are characters that differ: only byte-equal texts need the
+    // character-wise comparison, which is many times slower.
+    const size_t nBytes = strlen(pszPrefix);
+    if (strncmp(strText, pszPrefix, nBytes) != 0)
+        return FALSE;
+    return _mbsnbcmp(Bytes(strText), Bytes(pszPrefix), nBytes) == 0;
 }

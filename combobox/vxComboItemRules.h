@@ -5,38 +5,46 @@
 
 #include "vxListboxItem.h"
 
-// Remembers the last position reached by index, so that reading the items in index order
-// costs one step per item instead of a walk from the front. Every change of the list must
-// Forget() it; results are the same with or without it.
-class AFX_EXT_CLASS vxComboItemCursor
+#include <vector>
+
+// The position of every item by its index, so that reaching an item by index costs one
+// look-up. The rules below patch it on each change; a list changed behind its back (its size
+// no longer matches) is walked once again. Results are the same as walking from the front.
+class AFX_EXT_CLASS vxComboItemIndex
 {
 public:
-    vxComboItemCursor() : m_nIndex(-1) {}
-
     // The item at nIndex, or items.end() when nIndex designates no item.
     vxListboxItemList::iterator Find(vxListboxItemList& items, int nIndex);
-    void Forget() { m_nIndex = -1; }
+    void Appended(vxListboxItemList& items);   // the list's last item is new
+    void Forget();
 
 private:
-    int m_nIndex;                    // index of m_it; -1: nothing remembered
-    vxListboxItemList::iterator m_it;
+    friend int vxComboInsertItem(vxListboxItemList&, vxComboItemIndex&, int&, int,
+                                 const _tagListboxItem&);
+    friend int vxComboDeleteItem(vxListboxItemList&, vxComboItemIndex&, unsigned int);
+    bool IsCurrent(const vxListboxItemList& items) const
+    {
+        return m_positions.size() == items.size();
+    }
+
+    std::vector<vxListboxItemList::iterator> m_positions;
 };
 
 // Inserts item at nIndex: -1 or past the count appends, the count itself inserts nothing.
 // Moves nCurSel up when the item goes in at or before it. Returns the new index or -1.
-AFX_EXT_API int vxComboInsertItem(vxListboxItemList& items, vxComboItemCursor& cursor,
+AFX_EXT_API int vxComboInsertItem(vxListboxItemList& items, vxComboItemIndex& index,
                                   int& nCurSel, int nIndex, const _tagListboxItem& item);
 // Removes the item at nIndex; the selection stays. Returns the count left, or -1.
-AFX_EXT_API int vxComboDeleteItem(vxListboxItemList& items, vxComboItemCursor& cursor,
+AFX_EXT_API int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index,
                                   unsigned int nIndex);
 
 // First index from nStart (-1: from 0) to the end whose text begins with pszText,
 // compared case-insensitively and multibyte-aware; -1 without a match or a null text.
-AFX_EXT_API int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemCursor& cursor,
+AFX_EXT_API int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index,
                                         int nStart, const char* pszText);
 // First index from nStart (-1: from 0) to the end whose text equals pszText exactly
 // (case-sensitive, multibyte-aware); -1 without a match, a null text or a start past the count.
-AFX_EXT_API int vxComboFindExact(vxListboxItemList& items, vxComboItemCursor& cursor,
+AFX_EXT_API int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
                                  int nStart, const char* pszText);
 
 // Whether strText begins with pszPrefix, case-sensitively and multibyte-aware (typing aids).

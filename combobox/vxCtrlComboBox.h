@@ -185,7 +185,7 @@ private:
 protected:
 // Item list (shared with the drop-down and the edit handling)
     vxListboxItemList m_lstItems;
-    vxComboItemCursor m_itemCursor;      // last index reached; forgotten on every change
+    vxComboItemIndex m_itemIndex;       // position of each item by index
     int m_nCurSel;                       // may name no item
     CString m_strText;                   // text of the selection field
     int m_nEditHeight;                   // -1: between the margins

@@ -97,17 +97,15 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
 {
     if (m_pDropWnd == NULL || IsStaleDropRequest(lParam))
         return 1;
-    const vxListboxItemList& rows = m_pDropWnd->GetItemList();
+    const std::vector<_tagListboxItem>& rows = m_pDropWnd->GetRows();
     const int nRow = static_cast<int>(wParam);
     if (nRow < 0 || nRow >= static_cast<int>(rows.size()))
         return 1;
-    vxListboxItemList::const_iterator it = rows.begin();
-    std::advance(it, nRow);
     // A disabled row is never chosen, also not by Enter on a row the list box selected.
-    if (it->bDisabled)
+    if (rows[nRow].bDisabled)
         return 1;
     // A copy of the row: the notifications below may close the frame or end the combo.
-    const _tagListboxItem item = *it;
+    const _tagListboxItem item = rows[nRow];
 
     HWND hWnd = m_hWnd;
     vxAliveWatch watch(m_pAliveWatches);
@@ -202,7 +200,6 @@ void vxCtrlComboBox::OnNcDestroy()
     DiscardDropDown();
     delete m_pEdit;                  // its window went with this one
     m_pEdit = NULL;
-    m_itemCursor.Forget();
     m_bFocused = FALSE;
     m_bFocusNotified = FALSE;
     m_bSelEndOk = FALSE;

@@ -107,8 +107,8 @@ BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
     // The row shown highlighted is the match of the text as it now stands, or none.
     CString strShown;
     m_pEdit->GetWindowText(strShown);
-    vxComboItemCursor cursor;
-    return CreateDropList(matches, vxComboFindExact(matches, cursor, -1, strShown));
+    vxComboItemIndex index;
+    return CreateDropList(matches, vxComboFindExact(matches, index, -1, strShown));
 }
 
 BOOL vxCtrlComboBox::WriteEditText(const CString& strText)

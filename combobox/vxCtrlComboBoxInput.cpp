@@ -24,7 +24,7 @@ void vxCtrlComboBox::OnPaint()
     // The field shows the selected item's text, when the selection names one; the first
     // paint with a selection also fills the edit.
     if (m_nCurSel != -1) {
-        vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, m_nCurSel);
+        vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, m_nCurSel);
         if (it != m_lstItems.end())
             m_strText = it->strText;
         if (m_bSyncEdit && HasEdit()) {
@@ -348,7 +348,7 @@ BOOL vxCtrlComboBox::SelNextItem()
     const int nFrom = m_nCurSel;
     // The next enabled item after the current one; a selection naming no item takes none.
     int nIndex = nFrom + 1;
-    for (vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    for (vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
          it != m_lstItems.end(); ++it, ++nIndex) {
         if (!it->bDisabled) {
             if (!TakeItem(nIndex, it->strText))
@@ -367,10 +367,10 @@ BOOL vxCtrlComboBox::SelPrevItem()
         m_nCurSel = 0;
     const int nFrom = m_nCurSel;
     // The nearest enabled item before the current one, which must exist.
-    if (m_itemCursor.Find(m_lstItems, nFrom) == m_lstItems.end())
+    if (m_itemIndex.Find(m_lstItems, nFrom) == m_lstItems.end())
         return TRUE;
     int nIndex = nFrom - 1;
-    for (vxListboxItemList::iterator it = m_itemCursor.Find(m_lstItems, nIndex);
+    for (vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
          it != m_lstItems.end(); --nIndex) {
         if (!it->bDisabled) {
             if (!TakeItem(nIndex, it->strText))

@@ -21,30 +21,12 @@ BEGIN_MESSAGE_MAP(vxDropListBox, CListBox)
 END_MESSAGE_MAP()
 
 vxDropListBox::vxDropListBox(vxCtrlComboBox* pCombo)
-    : m_pCombo(pCombo), m_bElementClicked(FALSE)
+    : m_pCombo(pCombo), m_pRows(NULL), m_bElementClicked(FALSE)
 {
 }
 
 vxDropListBox::~vxDropListBox()
 {
-    // A window destroyed without DestroyWindow (with its parent) still frees its rows.
-    if (::IsWindow(m_hWnd))
-        FreeRows();
-}
-
-BOOL vxDropListBox::DestroyWindow()
-{
-    FreeRows();
-    return CListBox::DestroyWindow();
-}
-
-void vxDropListBox::FreeRows()
-{
-    const int nCount = GetCount();
-    for (int i = 0; i < nCount; ++i) {
-        delete RowItem(i);
-        SetItemDataPtr(i, NULL);
-    }
 }
 
 BOOL vxDropListBox::PreTranslateMessage(MSG* pMsg)
@@ -86,25 +68,50 @@ int vxDropListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-int vxDropListBox::AddItem(_tagListboxItem& item)
+void vxDropListBox::SetRows(const std::vector<_tagListboxItem>& rows)
 {
-    const int nIndex = AddString(item.strText);
-    if (nIndex < 0)
-        return nIndex;
-    SetItemDataPtr(nIndex, new _tagListboxItem(item));
-    vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "text.default", item.strText, 0);
-    if (!item.strImage.IsEmpty())
-        vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "image.default", item.strImage, 0);
-    return nIndex;
+    // One message for the count, then the draw items; nothing is painted until the end.
+    m_pRows = &rows;
+    SetRedraw(FALSE);
+    SendMessage(LB_SETCOUNT, rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int nIndex = static_cast<int>(i);
+        vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "text.default", rows[i].strText, 0);
+        if (!rows[i].strImage.IsEmpty())
+            vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "image.default", rows[i].strImage, 0);
+    }
+    SetRedraw(TRUE);
+    Invalidate(TRUE);
 }
 
 const _tagListboxItem* vxDropListBox::RowItem(int nIndex) const
 {
-    // Rows outside the list answer LB_ERR, rows not yet filled no pointer.
-    const LRESULT data = ::SendMessage(m_hWnd, LB_GETITEMDATA, nIndex, 0);
-    if (data == LB_ERR || data == 0)
+    if (m_pRows == NULL || nIndex < 0 || nIndex >= static_cast<int>(m_pRows->size()))
         return NULL;
-    return reinterpret_cast<const _tagListboxItem*>(data);
+    return &(*m_pRows)[static_cast<size_t>(nIndex)];
+}
+
+LRESULT vxDropListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // As an owner-drawn list without strings answers: the data is the row's item, and the
+    // text is that data.
+    const _tagListboxItem* pItem = NULL;
+    switch (message) {
+    case LB_GETITEMDATA:
+        pItem = RowItem(static_cast<int>(wParam));
+        return pItem != NULL ? reinterpret_cast<LRESULT>(pItem) : LB_ERR;
+    case LB_GETTEXTLEN:
+        return RowItem(static_cast<int>(wParam)) != NULL ? sizeof(ULONG_PTR) : LB_ERR;
+    case LB_GETTEXT:
+        pItem = RowItem(static_cast<int>(wParam));
+        if (pItem == NULL || lParam == 0)
+            return LB_ERR;
+        *reinterpret_cast<ULONG_PTR*>(lParam) = reinterpret_cast<ULONG_PTR>(pItem);
+        return sizeof(ULONG_PTR);
+    case LB_SETITEMDATA:
+        return LB_ERR;               // the rows are copies of the combo's items
+    }
+    return CListBox::WindowProc(message, wParam, lParam);
 }
 
 BOOL vxDropListBox::IsRowDisabled(int nIndex) const

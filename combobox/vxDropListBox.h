@@ -1,12 +1,15 @@
 // The drop list inside the combo's drop-down frame: an owner-drawn list box painted by the
-// skin engine. Every row's item data is a heap copy of its item, owned by the list and freed
-// when its window is destroyed. Rows are hot-tracked under the pointer, passing over disabled
-// ones; a button-up posts the hot-tracked row and then the close to the combo.
+// skin engine. It keeps no data of its own (LBS_NODATA): its rows are the frame's copies of
+// the items, set all at once by their count, and the list answers the reads of a row's data
+// and text from them. Rows are hot-tracked under the pointer, passing over disabled ones; a
+// button-up posts the hot-tracked row and then the close to the combo.
 #pragma once
 
 #include <afxwin.h>
 
 #include "vxListboxItem.h"
+
+#include <vector>
 
 class vxCtrlComboBox;
 
@@ -19,16 +22,19 @@ public:
     virtual ~vxDropListBox();
 
 // Operations
-    int AddItem(_tagListboxItem& item);  // index of the new row
+    // Shows these rows, which must outlive the list, and gives each its draw items.
+    void SetRows(const std::vector<_tagListboxItem>& rows);
     int SelectItem(int nSelect);         // passes over disabled rows towards nSelect's side
     void SetTopIndexTracked(int nIndex);
     // The row's item, or none for an index outside the list.
     const _tagListboxItem* RowItem(int nIndex) const;
 
 // Overridables
-    virtual BOOL DestroyWindow();        // frees the row copies first
     virtual BOOL PreTranslateMessage(MSG* pMsg); // the combo's keys go on to the combo
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+protected:
+    // Reads of a row's data and text answered from the rows.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Message handlers
 protected:
@@ -45,8 +51,8 @@ private:
     BOOL IsRowDisabled(int nIndex) const; // FALSE for rows outside the list
     int RowAt(CPoint point) const;       // row under a client point, or -1
     void HandCaptureToFrame(CPoint point);
-    void FreeRows();
 
     vxCtrlComboBox* m_pCombo;
+    const std::vector<_tagListboxItem>* m_pRows; // the frame's; none before SetRows
     BOOL m_bElementClicked;              // a named element was clicked since the last button-up
 };

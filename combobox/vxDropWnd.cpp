@@ -11,8 +11,7 @@
 namespace {
 
 const UINT kListId = 101;
-const DWORD kListStyle = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED;
-const DWORD kBytesPerRow = 16;           // reserved per row before filling
+const DWORD kListStyle = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA;
 
 } // namespace
 
@@ -39,7 +38,7 @@ vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwC
       m_rcGrip(0, 0, 0, 0),
       m_pCombo(pCombo),
       m_nListItemHeight(vxDropRowHeight(nItemHeight)),
-      m_lstItems(items),
+      m_rows(items.begin(), items.end()),
       m_dwCBStyle(dwCBStyle)
 {
 }
@@ -107,7 +106,7 @@ void vxDropWnd::PlaceOnScreen(const CREATESTRUCT& cs)
     in.cx = m_rcList.Width() > 0 ? cs.cx : 0;
     in.cyCombo = rcCombo.Height();
     in.nRowHeight = m_pListBox->GetItemHeight(0);
-    in.nRows = static_cast<int>(m_lstItems.size());
+    in.nRows = static_cast<int>(m_rows.size());
     in.nDefaultVisible = m_pCombo->GetDefaultVisibleItems();
     in.nMinVisible = m_pCombo->GetMinVisibleItems();
     in.cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
@@ -120,14 +119,7 @@ void vxDropWnd::PlaceOnScreen(const CREATESTRUCT& cs)
 
 void vxDropWnd::FillList()
 {
-    // Storage for every row at once, so that long lists fill without regrowing.
-    const int nRows = static_cast<int>(m_lstItems.size());
-    m_pListBox->SendMessage(LB_INITSTORAGE, nRows, static_cast<LPARAM>(nRows) * kBytesPerRow);
-    m_pListBox->SetRedraw(FALSE);
-    for (vxListboxItemList::iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it)
-        m_pListBox->AddItem(*it);
-    m_pListBox->SetRedraw(TRUE);
-    m_pListBox->Invalidate(TRUE);
+    m_pListBox->SetRows(m_rows);
 }
 
 void vxDropWnd::OnMouseMove(UINT nFlags, CPoint point)

@@ -11,6 +11,8 @@
 
 #include "vxListboxItem.h"
 
+#include <vector>
+
 class vxCtrlComboBox;
 class vxDropListBox;
 
@@ -24,7 +26,7 @@ public:
 
 // Attributes
     vxDropListBox* GetListBox() { return m_pListBox; }
-    vxListboxItemList& GetItemList() { return m_lstItems; }
+    const std::vector<_tagListboxItem>& GetRows() const { return m_rows; }
 
 // Overridables
     virtual BOOL DestroyWindow();        // releases the capture and the list first
@@ -58,6 +60,6 @@ private:
     CRect m_rcGrip;                      // never set: the list covers the client area
     vxCtrlComboBox* m_pCombo;            // receives the posted choice and close
     int m_nListItemHeight;
-    vxListboxItemList m_lstItems;        // the rows to show
+    std::vector<_tagListboxItem> m_rows; // copies of the items to show, by row
     DWORD m_dwCBStyle;                   // the combo's option bits, kept only
 };

@@ -105,9 +105,10 @@ private:
     void RelayoutIfUpdating();
     void ReLayoutItem();
     void GetMetrics(vxListMetrics& m) const;
-    void OffsetRects(int dy);        // every header and item rectangle
-    void MoveWindows();
-    int CountWindows();              // live header and item windows
+    // Every header and item rectangle; with bWindowsMoved the places recorded too (the
+    // windows were scrolled with them).
+    void OffsetRects(int dy, BOOL bWindowsMoved);
+    void MoveWindows();              // the live windows whose rectangle changed, in one batch
 
 // Scrolling
     void SetDisplaySize(int cx, int cy);

@@ -59,65 +59,77 @@ void vxCtrlListView::ReLayoutItem()
     const long nDelta = SyncScrollBar();
     if (nPass != m_nLayoutPass)
         return;                      // the bar changed the client size; that pass placed all
-    OffsetRects((int)nDelta);
+    OffsetRects((int)nDelta, FALSE);
     MoveWindows();
 }
 
-void vxCtrlListView::OffsetRects(int dy)
+void vxCtrlListView::OffsetRects(int dy, BOOL bWindowsMoved)
 {
     if (dy == 0)
         return;
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
         vxListGroup* pGroup = m_arrGroups[g];
-        if (pGroup->m_bShowHeader)
+        if (pGroup->m_bShowHeader) {
             pGroup->m_rcHeader.OffsetRect(0, dy);
-        for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i)
-            pGroup->m_arrItems[i]->m_rcItem.OffsetRect(0, dy);
+            if (bWindowsMoved)
+                pGroup->m_headerPlaced.rc.OffsetRect(0, dy);
+        }
+        for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
+            vxListItem* pItem = pGroup->m_arrItems[i];
+            pItem->m_rcItem.OffsetRect(0, dy);
+            if (bWindowsMoved)
+                pItem->m_placed.rc.OffsetRect(0, dy);
+        }
     }
 }
 
-int vxCtrlListView::CountWindows()
+namespace {
+
+struct PendingMove {
+    HWND hWnd;
+    CRect rc;
+    vxPlacement* pPlaced;
+};
+
+// Moves the windows in one deferred batch and records where they stand. A batch that
+// failed moved nothing, and nothing is recorded.
+void PlaceInOneBatch(const std::vector<PendingMove>& moves)
 {
-    int n = 0;
-    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
-        const vxListGroup* pGroup = m_arrGroups[g];
-        if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd())
-            ++n;
-        for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i)
-            if (pGroup->m_arrItems[i]->LiveHwnd())
-                ++n;
+    if (moves.empty())
+        return;
+    HDWP hdwp = ::BeginDeferWindowPos((int)moves.size());
+    for (const PendingMove& move : moves) {
+        if (hdwp != NULL)
+            hdwp = ::DeferWindowPos(hdwp, move.hWnd, NULL, move.rc.left, move.rc.top,
+                                    move.rc.Width(), move.rc.Height(), SWP_NOZORDER);
     }
-    return n;
+    if (hdwp == NULL)
+        return;
+    // Recorded first: the windows hear of their moves, and the records are not touched after.
+    for (const PendingMove& move : moves)
+        move.pPlaced->Set(move.rc);
+    ::EndDeferWindowPos(hdwp);
 }
 
-// Adds one window to a batch; a batch that failed stays NULL.
-static HDWP DeferPlace(HDWP hdwp, HWND hwnd, const CRect& rc)
-{
-    if (!hdwp)
-        return NULL;
-    return ::DeferWindowPos(hdwp, hwnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER);
-}
+} // namespace
 
 void vxCtrlListView::MoveWindows()
 {
-    // Only live windows are counted and placed: a record whose window is gone would make
-    // the whole batch fail.
-    const int n = CountWindows();
-    if (n <= 0)
-        return;
-    HDWP hdwp = ::BeginDeferWindowPos(n);
+    // Only live windows whose rectangle changed are placed: a record whose window is gone
+    // would make the whole batch fail, and an append moves only what really shifts.
+    std::vector<PendingMove> moves;
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
-        const vxListGroup* pGroup = m_arrGroups[g];
-        if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd())
-            hdwp = DeferPlace(hdwp, pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader);
+        vxListGroup* pGroup = m_arrGroups[g];
+        if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd() &&
+            pGroup->m_headerPlaced.Differs(pGroup->m_rcHeader))
+            moves.push_back({pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced});
         for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
-            const vxListItem* pItem = pGroup->m_arrItems[i];
-            if (pItem->LiveHwnd())
-                hdwp = DeferPlace(hdwp, pItem->LiveHwnd(), pItem->m_rcItem);
+            vxListItem* pItem = pGroup->m_arrItems[i];
+            if (pItem->LiveHwnd() && pItem->m_placed.Differs(pItem->m_rcItem))
+                moves.push_back({pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed});
         }
     }
-    if (hdwp)
-        ::EndDeferWindowPos(hdwp);
+    PlaceInOneBatch(moves);
 }
 
 void vxCtrlListView::SetDisplaySize(int cx, int cy)
@@ -137,7 +149,7 @@ void vxCtrlListView::ScrollContents(int dy)
 {
     ScrollWindow(0, dy);
     // The rectangles follow the windows, so that they keep saying where each one stands.
-    OffsetRects(dy);
+    OffsetRects(dy, TRUE);
     PlaceFarWindows(dy);
     // The moved children would otherwise keep the stale pixels that were scrolled with them.
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -149,24 +161,18 @@ void vxCtrlListView::ScrollContents(int dy)
 void vxCtrlListView::PlaceFarWindows(int dy)
 {
     auto isFar = [dy](const CRect& rc) { return !vxFitsSixteenBits(rc.top) || !vxFitsSixteenBits(rc.top - dy); };
-    std::vector<std::pair<HWND, CRect>> stray;
+    std::vector<PendingMove> stray;
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
-        const vxListGroup* pGroup = m_arrGroups[g];
+        vxListGroup* pGroup = m_arrGroups[g];
         if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd() && isFar(pGroup->m_rcHeader))
-            stray.emplace_back(pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader);
+            stray.push_back({pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced});
         for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
-            const vxListItem* pItem = pGroup->m_arrItems[i];
+            vxListItem* pItem = pGroup->m_arrItems[i];
             if (pItem->LiveHwnd() && isFar(pItem->m_rcItem))
-                stray.emplace_back(pItem->LiveHwnd(), pItem->m_rcItem);
+                stray.push_back({pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed});
         }
     }
-    if (stray.empty())
-        return;
-    HDWP hdwp = ::BeginDeferWindowPos((int)stray.size());
-    for (const auto& place : stray)
-        hdwp = DeferPlace(hdwp, place.first, place.second);
-    if (hdwp)
-        ::EndDeferWindowPos(hdwp);
+    PlaceInOneBatch(stray);
 }
 
 long vxCtrlListView::SyncScrollBar()

@@ -9,6 +9,17 @@
 
 class vxCtrlListView;
 
+// Where a layout pass last put a window, so that the next pass moves only the windows whose
+// rectangle changed.
+struct vxPlacement
+{
+    CRect rc;
+    bool bValid = false;             // false until the window is first placed
+
+    bool Differs(const CRect& rcTarget) const { return !bValid || rc != rcTarget; }
+    void Set(const CRect& rcPlaced) { rc = rcPlaced; bValid = true; }
+};
+
 class vxListItem
 {
 public:
@@ -19,6 +30,7 @@ public:
 
     CButton m_wndButton;
     CRect m_rcItem;                  // written by each layout pass
+    vxPlacement m_placed;            // where the window stands
 };
 
 class vxListGroup
@@ -35,6 +47,7 @@ public:
     vxCtrlListView* m_pOwner;        // parent of all the group's windows
     CStatic m_wndHeader;
     CRect m_rcHeader;                // written by each layout pass
+    vxPlacement m_headerPlaced;      // where the header window stands
     BOOL m_bShowHeader;
     CArray<vxListItem*, vxListItem*> m_arrItems;
 };

@@ -15,7 +15,8 @@ HCURSOR CopySystemCursor(LPCTSTR id)
 vxCtrlSplitter::vxCtrlSplitter()
     : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(4),
       m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
-      m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL)
+      m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL),
+      m_bLaidOut(false), m_lastShape(), m_lastPanes(), m_rcLastBar(0, 0, 0, 0), m_hLastBkWnd(NULL)
 {
 }
 
@@ -189,7 +190,14 @@ void vxCtrlSplitter::GetLayoutRect(RECT* pRect)
 
 void vxCtrlSplitter::Layout(int x, int y, int cx, int cy)
 {
-    m_rcLayout.SetRect(x, y, x + cx, y + cy);
+    // The same area, panes, sizes and windows as last time: everything is where it was put,
+    // so nothing is moved or asked of the window manager; nested splitters see for themselves.
+    const CRect rcArea(x, y, x + cx, y + cy);
+    if (IsLaidOutAs(rcArea)) {
+        LayoutChild();
+        return;
+    }
+    m_rcLayout = rcArea;
     if (m_bVertical)
         LayoutVertical(x, y, cx, cy);
     else
@@ -197,6 +205,27 @@ void vxCtrlSplitter::Layout(int x, int y, int cx, int cy)
     LayoutWnd();
     LayoutChild();
     MoveBkWnd();
+    RememberLayout();
+}
+
+bool vxCtrlSplitter::IsLaidOutAs(const CRect& rcArea) const
+{
+    const vxSplitterShape shape = Shape();
+    return m_bLaidOut && rcArea == m_rcLayout && shape.bVertical == m_lastShape.bVertical &&
+           shape.bFirstFixed == m_lastShape.bFirstFixed && shape.nBarSize == m_lastShape.nBarSize &&
+           vxSamePane(m_panes[0], m_lastPanes[0]) &&
+           vxSamePane(m_panes[1], m_lastPanes[1]) && m_rcSplitter == m_rcLastBar &&
+           m_hBkWnd == m_hLastBkWnd;
+}
+
+void vxCtrlSplitter::RememberLayout()
+{
+    m_bLaidOut = true;
+    m_lastShape = Shape();
+    m_lastPanes[0] = m_panes[0];
+    m_lastPanes[1] = m_panes[1];
+    m_rcLastBar = m_rcSplitter;
+    m_hLastBkWnd = m_hBkWnd;
 }
 
 void vxCtrlSplitter::LayoutVertical(int x, int y, int cx, int cy)

@@ -87,6 +87,9 @@ private:
     int TrackAlongAxis(CWnd* pWnd, int bVertical); // the loop both Track variants share
     void ReleaseCursors();
     bool Holds(const vxCtrlSplitter* pSplitter) const; // this or a splitter nested in it
+    // Layout was last given this area, and nothing it was made from has changed since.
+    bool IsLaidOutAs(const CRect& rcArea) const;
+    void RememberLayout();
 
     CRect m_rcSplitter;                            // the bar, host client coordinates
     CRect m_rcLayout;                              // the area last given to Layout
@@ -101,4 +104,10 @@ private:
     HWND m_hBkWnd;                                 // bar window, not owned
     int m_bUseCursor;
     vxAliveWatch* m_pAliveWatches;                 // drags on the stack, ended if deleted
+    // What the last Layout made its places from; m_bLaidOut false until the first one.
+    bool m_bLaidOut;
+    vxSplitterShape m_lastShape;
+    vxSplitterPane m_lastPanes[2];
+    CRect m_rcLastBar;
+    HWND m_hLastBkWnd;
 };

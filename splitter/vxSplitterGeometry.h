@@ -52,6 +52,14 @@ AFX_EXT_API vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int b
 AFX_EXT_API void vxLayoutPanes(vxSplitterPane panes[2], RECT* prcBar,
                                const vxSplitterShape& shape, int x, int y, int w, int h);
 
+// Whether two records of a pane hold the same preferred size, visibility, contents and place
+// (the minimum size only bounds drags).
+inline bool vxSamePane(const vxSplitterPane& a, const vxSplitterPane& b)
+{
+    return a.nSize == b.nSize && a.bHidden == b.bHidden && a.hWnd == b.hWnd &&
+           a.pSplitter == b.pSplitter && a.x == b.x && a.y == b.y && a.cx == b.cx && a.cy == b.cy;
+}
+
 // Position and size of a pane along the splitting axis.
 inline int& vxAxisPos(vxSplitterPane& pane, int bVertical) { return bVertical ? pane.x : pane.y; }
 inline int& vxAxisLen(vxSplitterPane& pane, int bVertical) { return bVertical ? pane.cx : pane.cy; }

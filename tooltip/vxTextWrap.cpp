@@ -1,5 +1,7 @@
 #include "vxTextWrap.h"
 
+#include <vector>
+
 namespace {
 
 const int kLeastLineBoxHeight = 12;
@@ -12,36 +14,50 @@ int vxWrapText(const char* pszText, int nLength, int nWidth, const vxMeasureText
     if (pszText == NULL || nLength <= 0)
         return 0;
     int lines = 0;
-    int start = 0;                   // first byte of the line being measured
-    int pos = 0;                     // bytes of that line known to fit
-    // Each pass takes a character or ends a line, so 2 x length passes always suffice; the
-    // bound only guards against a measuring function that contradicts itself.
-    for (int passes = 0; passes < 2 * nLength; ++passes) {
+    std::vector<int> ends;           // where the line's characters end, as far as looked at
+    for (int start = 0; start < nLength;) {
         const int rest = nLength - start;
-        if (rest <= 0)
-            return lines;
-        // A lead byte takes its trail byte along, unless the text ends between them.
-        int step = 1;
-        if (pos + 1 < rest && isLeadByte(static_cast<unsigned char>(pszText[start + pos])))
-            step = 2;
-
-        if (measure(pszText + start, pos + step) <= nWidth) {
-            if (pos + step >= rest) {
-                // The whole rest fits: the last line.
-                if (takeLine)
-                    takeLine(start, rest);
-                return lines + 1;
+        ends.clear();
+        // Bytes of the line's first k characters; all of the rest when it holds fewer. A lead
+        // byte takes its trail byte along, unless the text ends between them.
+        auto bytesOf = [&](int k) {
+            while (static_cast<int>(ends.size()) < k) {
+                const int pos = ends.empty() ? 0 : ends.back();
+                if (pos >= rest)
+                    return rest;
+                const bool bLead = pos + 1 < rest && isLeadByte(static_cast<unsigned char>(pszText[start + pos]));
+                ends.push_back(pos + (bLead ? 2 : 1));
             }
-            pos += step;
-            continue;
+            return ends[static_cast<size_t>(k) - 1];
+        };
+        auto fits = [&](int k) { return measure(pszText + start, bytesOf(k)) <= nWidth; };
+
+        // The most characters that fit: doubled until they no longer do (or the text ends),
+        // then halved in between, so a line of L characters costs about 2 log L measurings
+        // of at most 2 L bytes each. A character too wide for any line stands alone.
+        int length = bytesOf(1);
+        if (fits(1)) {
+            int good = 1;
+            int bad = 0;
+            while (bad == 0 && bytesOf(good) < rest) {
+                if (fits(2 * good))
+                    good *= 2;
+                else
+                    bad = 2 * good;
+            }
+            while (bad - good > 1) {
+                const int mid = good + (bad - good) / 2;
+                if (fits(mid))
+                    good = mid;
+                else
+                    bad = mid;
+            }
+            length = bytesOf(good);
         }
-        // The line ends before this character; one too wide for any line stands alone.
-        const int length = pos > 0 ? pos : step;
         if (takeLine)
             takeLine(start, length);
         ++lines;
         start += length;
-        pos = 0;
     }
     return lines;
 }

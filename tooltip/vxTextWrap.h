@@ -1,5 +1,6 @@
-// Breaking a text into lines no wider than a given width by measuring ever longer prefixes,
-// with the measuring passed in so that the same rule serves sizing and painting (and runs
+// Breaking a text into lines no wider than a given width by measuring prefixes (doubled, then
+// halved in between, so the work grows with the text's length times the logarithm of a
+// line's), with the measuring passed in so that the same rule serves sizing and painting (and runs
 // without a device context in tests). Lines break at any character, never inside a
 // double-byte character.
 #pragma once
@@ -17,7 +18,8 @@ typedef std::function<void(int nStart, int nLength)> vxTakeLine;
 
 // Number of lines the text breaks into at nWidth; each line goes to takeLine when given.
 // A character wider than nWidth stands alone on its line, so every line holds at least one
-// character and the work is bounded by the text's length on every input.
+// character and the work is bounded on every input, also for a measuring that contradicts
+// itself (prefix widths are taken to grow with their length).
 AFX_EXT_API int vxWrapText(const char* pszText, int nLength, int nWidth,
                            const vxMeasureText& measure, const vxIsLeadByte& isLeadByte,
                            const vxTakeLine& takeLine = vxTakeLine());

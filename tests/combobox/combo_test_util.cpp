@@ -36,81 +36,60 @@ BOOL ProbeCombo::CallPreTranslate(UINT message, WPARAM vk)
     return PreTranslateMessage(&msg);
 }
 
-void PumpTranslated()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        if (CWnd::WalkPreTranslateTree(NULL, &msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-bool PumpTranslatedUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        PumpTranslated();
-        if (condition())
-            return true;
-        if (::GetTickCount() - start >= timeoutMs)
-            return condition();
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-void PumpTranslatedFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        PumpTranslated();
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-    PumpTranslated();
-}
-
 namespace {
 
-// One key event through SendInput, dispatched with pre-translation (the test support's own
-// input helpers pump without it). The event is in once this thread's key state shows it.
-void SendKey(WORD vk, bool up)
+BOOL WINAPI WalkPreTranslateTree(MSG* pMsg)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(INPUT));
-    PumpTranslatedUntil([vk, up] { return ((::GetKeyState(vk) & 0x8000) == 0) == up; }, 2000);
-    PumpTranslatedFor(30);
+    return CWnd::WalkPreTranslateTree(NULL, pMsg);
+}
+
+// The test support's pumps and input, with pre-translation as the host's loop would.
+template <typename Work>
+auto Translated(Work work)
+{
+    const vxtest::PreTranslateFn before = vxtest::SetPreTranslate(WalkPreTranslateTree);
+    struct Restore {
+        vxtest::PreTranslateFn fn;
+        ~Restore() { vxtest::SetPreTranslate(fn); }
+    } restore{before};
+    return work();
 }
 
 } // namespace
 
+void PumpTranslated()
+{
+    Translated([] { vxtest::PumpMessages(); });
+}
+
+bool PumpTranslatedUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    return Translated([&] { return vxtest::PumpUntil(condition, timeoutMs); });
+}
+
+void PumpTranslatedFor(DWORD ms)
+{
+    Translated([ms] { vxtest::PumpFor(ms); });
+}
+
 void KeyDown(WORD vk)
 {
-    SendKey(vk, false);
+    Translated([vk] { vxtest::KeyDown(vk); });
 }
 
 void KeyUp(WORD vk)
 {
-    SendKey(vk, true);
+    Translated([vk] { vxtest::KeyUp(vk); });
 }
 
 void Key(WORD vk)
 {
-    KeyDown(vk);
-    KeyUp(vk);
-    PumpTranslatedFor(30);
+    Translated([vk] { vxtest::KeyPress(vk); });
 }
 
 void ChordKey(WORD modifier, WORD vk)
 {
-    KeyDown(modifier);
-    Key(vk);
-    KeyUp(modifier);
-    PumpTranslatedFor(30);
+    Translated([modifier, vk] { vxtest::KeyChord(modifier, vk); });
 }
 
 void AltKey(WORD vk)

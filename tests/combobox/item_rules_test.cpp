@@ -51,63 +51,63 @@ static_assert(sizeof(_tagListboxItem::dwItemData) == sizeof(void*), "item data i
 
 TEST(ComboItemRules, InsertionPlacesAndShiftsTheSelection)
 {
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     int nCurSel = -1;
     vxListboxItemList items;
     // Index 0 into an empty list appends.
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 0, Item("a")), 0);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 0, Item("a")), 0);
     items = MakeList({"a", "b", "c"});
     // The count itself inserts nothing; -1 and anything past the count append.
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 3, Item("x")), -1);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 3, Item("x")), -1);
     EXPECT_EQ(Texts(items), "a;b;c;");
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, -1, Item("d")), 3);
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 8, Item("e")), 4);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, -1, Item("d")), 3);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 8, Item("e")), 4);
     EXPECT_EQ(Texts(items), "a;b;c;d;e;");
     // A missing selection is never moved.
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 0, Item("f")), 0);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 0, Item("f")), 0);
     EXPECT_EQ(nCurSel, -1);
 
     items = MakeList({"a", "b", "c"});
     nCurSel = 2;
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 2, Item("x")), 2);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 2, Item("x")), 2);
     EXPECT_EQ(nCurSel, 3);
     EXPECT_EQ(Texts(items), "a;b;x;c;");
     nCurSel = 2;
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 0, Item("y")), 0);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 0, Item("y")), 0);
     EXPECT_EQ(nCurSel, 3);
     nCurSel = 2;
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, 3, Item("z")), 3);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, 3, Item("z")), 3);
     EXPECT_EQ(nCurSel, 2);
     // Appending after the selection leaves it too.
-    EXPECT_EQ(vxComboInsertItem(items, cursor, nCurSel, -1, Item("w")), 6);
+    EXPECT_EQ(vxComboInsertItem(items, index, nCurSel, -1, Item("w")), 6);
     EXPECT_EQ(nCurSel, 2);
     EXPECT_EQ(Texts(items), "y;a;b;z;x;c;w;");
 }
 
 TEST(ComboItemRules, DeletionAndBadIndicesLeaveTheListAlone)
 {
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     vxListboxItemList items = MakeList({"a", "b", "c"});
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, 3), -1);
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, static_cast<unsigned int>(-1)), -1);
+    EXPECT_EQ(vxComboDeleteItem(items, index, 3), -1);
+    EXPECT_EQ(vxComboDeleteItem(items, index, static_cast<unsigned int>(-1)), -1);
     EXPECT_EQ(Texts(items), "a;b;c;");
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, 1), 2);
+    EXPECT_EQ(vxComboDeleteItem(items, index, 1), 2);
     EXPECT_EQ(Texts(items), "a;c;");
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, 1), 1);
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, 0), 0);
-    EXPECT_EQ(vxComboDeleteItem(items, cursor, 0), -1);
+    EXPECT_EQ(vxComboDeleteItem(items, index, 1), 1);
+    EXPECT_EQ(vxComboDeleteItem(items, index, 0), 0);
+    EXPECT_EQ(vxComboDeleteItem(items, index, 0), -1);
     EXPECT_TRUE(items.empty());
 
     // Finding by index names nothing outside the list.
     items = MakeList({"a", "b"});
-    EXPECT_TRUE(cursor.Find(items, -1) == items.end());
-    EXPECT_TRUE(cursor.Find(items, 2) == items.end());
-    EXPECT_TRUE(cursor.Find(items, -5) == items.end());
+    EXPECT_TRUE(index.Find(items, -1) == items.end());
+    EXPECT_TRUE(index.Find(items, 2) == items.end());
+    EXPECT_TRUE(index.Find(items, -5) == items.end());
     vxListboxItemList empty;
-    EXPECT_TRUE(cursor.Find(empty, 0) == empty.end());
+    EXPECT_TRUE(index.Find(empty, 0) == empty.end());
 }
 
-TEST(ComboItemRules, RememberedPositionGivesTheSameItemsAsAWalkFromTheFront)
+TEST(ComboItemRules, IndexGivesTheSameItemsAsAWalkFromTheFrontAcrossChanges)
 {
     vxListboxItemList items;
     for (int i = 0; i < 50; ++i) {
@@ -115,65 +115,72 @@ TEST(ComboItemRules, RememberedPositionGivesTheSameItemsAsAWalkFromTheFront)
         item.strText.Format("%d", i);
         items.push_back(item);
     }
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     const int order[] = {0, 1, 2, 49, 48, 25, 26, 10, 40, 3, 3, 49, 0};
     for (int i : order)
-        EXPECT_EQ(std::string(cursor.Find(items, i)->strText), std::to_string(i)) << i;
+        EXPECT_EQ(std::string(index.Find(items, i)->strText), std::to_string(i)) << i;
 
-    // After a change, forgotten positions are found anew.
+    // Insertions, deletions and appends by the rules patch the index.
     int nCurSel = -1;
-    cursor.Find(items, 30);
-    vxComboInsertItem(items, cursor, nCurSel, 10, Item("new"));
-    EXPECT_EQ(std::string(cursor.Find(items, 31)->strText), "30");
-    EXPECT_EQ(std::string(cursor.Find(items, 10)->strText), "new");
-    vxComboDeleteItem(items, cursor, 0);
-    EXPECT_EQ(std::string(cursor.Find(items, 9)->strText), "new");
-    EXPECT_EQ(std::string(cursor.Find(items, 49)->strText), "49");
-    EXPECT_TRUE(cursor.Find(items, 50) == items.end());
+    vxComboInsertItem(items, index, nCurSel, 10, Item("new"));
+    EXPECT_EQ(std::string(index.Find(items, 31)->strText), "30");
+    EXPECT_EQ(std::string(index.Find(items, 10)->strText), "new");
+    vxComboDeleteItem(items, index, 0);
+    EXPECT_EQ(std::string(index.Find(items, 9)->strText), "new");
+    EXPECT_EQ(std::string(index.Find(items, 49)->strText), "49");
+    EXPECT_TRUE(index.Find(items, 50) == items.end());
+    vxComboInsertItem(items, index, nCurSel, -1, Item("end"));
+    EXPECT_EQ(std::string(index.Find(items, 50)->strText), "end");
+    // A list changed behind the index's back is walked again.
+    items.pop_front();
+    items.push_front(Item("front"));
+    items.push_back(Item("more"));
+    EXPECT_EQ(std::string(index.Find(items, 0)->strText), "front");
+    EXPECT_EQ(std::string(index.Find(items, 51)->strText), "more");
 }
 
 TEST(ComboItemRules, PrefixSearchIgnoresCaseStartsAtStartAndDoesNotWrap)
 {
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     vxListboxItemList items = MakeList({"ABC", "abd", "xyz", "Abe"});
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, "ab"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 0, "ab"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 1, "AB"), 1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "ab"), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 0, "ab"), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 1, "AB"), 1);
     // The walk starts at the start index itself and never returns an earlier item.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 2, "ab"), 3);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 2, "xy"), 2);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 3, "xy"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, "ab"), 3);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, "xy"), 2);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 3, "xy"), -1);
     // An empty text matches the first item walked.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 2, ""), 2);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, "abcd"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, ""), 2);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "abcd"), -1);
     // Start indices naming no item, and a null text, find nothing.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 4, ""), -1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -2, "ab"), -1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, 99, "ab"), -1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, NULL), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 4, ""), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -2, "ab"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 99, "ab"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, NULL), -1);
 }
 
 TEST(ComboItemRules, ExactSearchIsCaseSensitiveAndChecksItsStart)
 {
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     vxListboxItemList items = MakeList({"ABC", "abc", "ab", "abc"});
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "abc"), 1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "ABC"), 0);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "Abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "abc"), 1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "ABC"), 0);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "Abc"), -1);
     // Exact, not a prefix.
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "a"), -1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, 2, "abc"), 3);
-    EXPECT_EQ(vxComboFindExact(items, cursor, 2, "ab"), 2);
-    EXPECT_EQ(vxComboFindExact(items, cursor, 3, "ab"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "a"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 2, "abc"), 3);
+    EXPECT_EQ(vxComboFindExact(items, index, 2, "ab"), 2);
+    EXPECT_EQ(vxComboFindExact(items, index, 3, "ab"), -1);
     // At the count the walk is empty; past it, and below -1, nothing is searched.
-    EXPECT_EQ(vxComboFindExact(items, cursor, 4, "abc"), -1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, 5, "abc"), -1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -3, "abc"), -1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, NULL), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 4, "abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 5, "abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -3, "abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, NULL), -1);
     vxListboxItemList empty;
-    EXPECT_EQ(vxComboFindExact(empty, cursor, -1, ""), -1);
+    EXPECT_EQ(vxComboFindExact(empty, index, -1, ""), -1);
     vxListboxItemList withEmpty = MakeList({"a", ""});
-    EXPECT_EQ(vxComboFindExact(withEmpty, cursor, -1, ""), 1);
+    EXPECT_EQ(vxComboFindExact(withEmpty, index, -1, ""), 1);
 }
 
 TEST(ComboItemRules, BeginsWithIsCaseSensitive)
@@ -194,13 +201,13 @@ TEST(ComboItemRules, DoubleByteTextsAreComparedWholeCharacters)
         GTEST_SKIP() << "code page 932 is not available";
     // Katakana "a" is 0x83 0x41: its second byte is the letter A, which must not be
     // folded to lower case as if it stood alone. 0x83 0x61 is another character.
-    vxComboItemCursor cursor;
+    vxComboItemIndex index;
     vxListboxItemList items = MakeList({"\x83\x41x", "\x83\x61y", "ab"});
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, "\x83\x61"), 1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, "\x83\x41"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, cursor, -1, "AB"), 2);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "\x83\x61y"), 1);
-    EXPECT_EQ(vxComboFindExact(items, cursor, -1, "\x83\x41X"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "\x83\x61"), 1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "\x83\x41"), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "AB"), 2);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "\x83\x61y"), 1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, "\x83\x41X"), -1);
     EXPECT_TRUE(vxComboBeginsWith("\x83\x41x", "\x83\x41"));
     EXPECT_FALSE(vxComboBeginsWith("\x83\x41x", "\x83\x61"));
 }

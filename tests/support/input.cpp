@@ -2,6 +2,8 @@
 // queue and been dispatched, so that a test sees its effects on the next line.
 #include "vxtest.h"
 
+#include <initializer_list>
+
 namespace vxtest {
 
 namespace {
@@ -13,17 +15,25 @@ void Send(INPUT& input)
     PumpFor(30);
 }
 
-// A key event is dispatched once this thread's key state shows it; a loaded machine may take
-// longer than the usual round trip.
-void SendKey(WORD vk, bool up)
+INPUT KeyInput(WORD vk, bool up)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(INPUT));
-    PumpUntil([vk, up] { return ((::GetKeyState(vk) & 0x8000) == 0) == up; }, 2000);
+    return input;
+}
+
+// Key events go in as one batch: Wine's X11 driver re-syncs its key state with the X
+// server's when a window of its takes the X focus, by key-up events of its own, and one
+// arriving between a Shift down and the Tab would turn Shift+Tab into Tab. Then the
+// events are pumped until no key message waits, however slow the machine.
+void SendKeys(std::initializer_list<INPUT> events)
+{
+    std::vector<INPUT> inputs(events);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpUntil([] { return HIWORD(::GetQueueStatus(QS_KEY)) == 0; }, 2000);
     PumpFor(30);
 }
 
@@ -96,25 +106,23 @@ void Wheel(int delta)
 
 void KeyDown(WORD vk)
 {
-    SendKey(vk, false);
+    SendKeys({KeyInput(vk, false)});
 }
 
 void KeyUp(WORD vk)
 {
-    SendKey(vk, true);
+    SendKeys({KeyInput(vk, true)});
 }
 
 void KeyPress(WORD vk)
 {
-    KeyDown(vk);
-    KeyUp(vk);
+    SendKeys({KeyInput(vk, false), KeyInput(vk, true)});
 }
 
 void KeyChord(WORD modifier, WORD vk)
 {
-    KeyDown(modifier);
-    KeyPress(vk);
-    KeyUp(modifier);
+    SendKeys({KeyInput(modifier, false), KeyInput(vk, false), KeyInput(vk, true),
+              KeyInput(modifier, true)});
 }
 
 void TypeText(const char* text)
@@ -125,12 +133,10 @@ void TypeText(const char* text)
         const SHORT scan = ::VkKeyScanA(*p);
         if (scan == -1)
             continue;
-        const bool shift = (scan & 0x0100) != 0;
-        if (shift)
-            KeyDown(VK_SHIFT);
-        KeyPress(static_cast<WORD>(scan & 0xFF));
-        if (shift)
-            KeyUp(VK_SHIFT);
+        if (scan & 0x0100)
+            KeyChord(VK_SHIFT, static_cast<WORD>(scan & 0xFF));
+        else
+            KeyPress(static_cast<WORD>(scan & 0xFF));
     }
 }
 
