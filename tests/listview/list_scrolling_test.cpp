@@ -18,7 +18,7 @@ public:
         for (auto& r : m_recorders)
             r->Clear();
     }
-    int Moves(size_t i) const { return m_recorders[i]->Count(WM_WINDOWPOSCHANGING); }
+    int Moves(size_t i) const { return m_recorders[i]->Count(WM_WINDOWPOSCHANGED); }
 
 private:
     std::vector<std::unique_ptr<vxtest::MessageRecorder>> m_recorders;
@@ -289,31 +289,46 @@ TEST_F(ListScrollTest, WheelFollowsTheSystemLinesSetting)
     EXPECT_EQ(ScrollPos(), 300);
 }
 
-TEST_F(ListScrollTest, LockUpdateGathersChangesIntoOneRelayout)
+TEST_F(ListScrollTest, RelayoutsMoveOnlyWhatChangedAndLockUpdateGathersThem)
 {
     CreateList(400, 600);
     list.AddGroup("Head", NULL, 1);
     MoveCounter moves;
     moves.Watch(Header("Head"));
 
-    // With updates on, every change relayouts.
+    // With updates on, every change relayouts; an append moves the new window only.
     list.AddItem(0, NULL, "x0", NULL);
     list.AddItem(0, NULL, "x1", NULL);
-    EXPECT_EQ(moves.Moves(0), 2);
+    moves.Watch(Child("x1"));
+    EXPECT_PLACE(Child("x1"), 50, 30, 98, 78);
+    EXPECT_EQ(moves.Moves(0), 0);
+    list.AddItem(0, NULL, "x2", NULL);
+    moves.Watch(Child("x2"));
+    list.AddItem(0, NULL, "x3", NULL);
+    EXPECT_PLACE(Child("x3"), 150, 30, 198, 78);
+    EXPECT_EQ(moves.Moves(0) + moves.Moves(1) + moves.Moves(2), 0);
+    // A deletion moves the items that really shift.
+    list.DeleteItem(0, 2);
+    EXPECT_PLACE(Child("x3"), 100, 30, 148, 78);
+    EXPECT_EQ(moves.Moves(0) + moves.Moves(1), 0);
 
+    // Locked, nothing is placed until the lock ends: then once.
     moves.Clear();
     list.LockUpdate(0);
     AddNamedItems(0, "i", 50);
     list.DeleteItem(0, 0);
     list.AddGroup("Tail", NULL, 1);
-    EXPECT_EQ(moves.Moves(0), 0);
+    moves.Watch(Child("i49"));
+    EXPECT_EQ(moves.Moves(0) + moves.Moves(1) + moves.Moves(2), 0);
     EXPECT_PLACE(Child("i49"), 0, 0, 0, 0);
     list.LockUpdate(1);
-    EXPECT_EQ(moves.Moves(0), 1);
-    // x1 and i0 ... i49, eight to a row: i49 is item 50, row 6, column 2.
-    EXPECT_PLACE(Child("i49"), 100, 30 + 6 * 50, 148, 30 + 6 * 50 + 48);
+    EXPECT_EQ(moves.Moves(0), 0);
+    EXPECT_EQ(moves.Moves(1), 1);                    // x1 took x0's place
+    EXPECT_EQ(moves.Moves(3), 1);
+    // x1, x3 and i0 ... i49, eight to a row: i49 is item 51, row 6, column 3.
+    EXPECT_PLACE(Child("i49"), 150, 30 + 6 * 50, 198, 30 + 6 * 50 + 48);
     list.LockUpdate(1);
-    EXPECT_EQ(moves.Moves(0), 1);
+    EXPECT_EQ(moves.Moves(3), 1);
 
     // Setters wait for the next relayout.
     list.SetItemSize(60, 20);
