@@ -4,6 +4,7 @@
 #include "combo_test_util.h"
 
 #include "vxDropListBox.h"
+#include "../foundation/skin_test_util.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,19 @@ TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
     EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(hList, WM_GETFONT, 0, 0)),
               static_cast<HFONT>(c.Font()->GetSafeHandle()));
     EXPECT_EQ(c.GetTopIndex(), 0);
+    // A row's data is its copy of the item (and its text that data, as an owner-drawn list
+    // without strings answers); nothing can be set, nothing read outside the rows.
+    const auto* pRow = reinterpret_cast<const _tagListboxItem*>(::SendMessageA(hList, LB_GETITEMDATA, 4, 0));
+    ASSERT_NE(pRow, nullptr);
+    EXPECT_STREQ(pRow->strText, "item 4");
+    EXPECT_STREQ(pRow->strImage, "img.even");
+    ULONG_PTR text = 0;
+    EXPECT_EQ(::SendMessageA(hList, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(&text)), (LRESULT)sizeof(text));
+    EXPECT_EQ(text, reinterpret_cast<ULONG_PTR>(pRow));
+    EXPECT_EQ(::SendMessageA(hList, LB_GETTEXTLEN, 9, 0), (LRESULT)sizeof(text));
+    EXPECT_EQ(::SendMessageA(hList, LB_GETITEMDATA, 10, 0), LB_ERR);
+    EXPECT_EQ(::SendMessageA(hList, LB_GETTEXTLEN, -1, 0), LB_ERR);
+    EXPECT_EQ(::SendMessageA(hList, LB_SETITEMDATA, 4, 99), LB_ERR);
 
     // The engine paints the list: its skin, and every row's text and (where set) image.
     const std::string list = HandleText(hList);
@@ -131,6 +145,58 @@ TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
     EXPECT_EQ(c.GetTopIndex(), -1);
     EXPECT_EQ(c.CurSelIndex(), -1);
     EXPECT_EQ(::GetFocus(), f.Hwnd());
+}
+
+TEST(DropList, PaintedRowsShowImagesSelectionAndTheHotRowBelowAndAbove)
+{
+    const COLORREF kGreen = RGB(0, 200, 0);
+    HBITMAP green = skintest::SolidBitmap(16, 16, kGreen);
+    ASSERT_TRUE(vxRegisterImage("img.even", green));
+    ::DeleteObject(green);
+    const COLORREF selected = vxGetSkinColour("list.selected");
+    for (int above = 0; above < 2; ++above) {
+        SCOPED_TRACE(above);
+        DropFixture f;
+        ProbeCombo& c = f.Combo();
+        if (above) {
+            // The combo 40 pixels above the work area's bottom: too few rows fit below.
+            RECT work, host;
+            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            ::GetWindowRect(f.Host().Hwnd(), &host);
+            POINT combo = vxtest::ScreenPoint(f.Hwnd(), 0, 0);
+            ::SetWindowPos(f.Host().Hwnd(), NULL, host.left, host.top + (work.bottom - 40 - combo.y),
+                           0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            PumpTranslatedFor(50);
+        }
+        f.ClickButton();
+        ASSERT_TRUE(f.WaitOpen());
+        HWND hList = c.ListHwnd();
+        CRect rcCombo, rcFrame;
+        ::GetWindowRect(f.Hwnd(), &rcCombo);
+        ::GetWindowRect(c.FrameHwnd(), &rcFrame);
+        EXPECT_EQ(above ? rcFrame.bottom : rcFrame.top, above ? rcCombo.top : rcCombo.bottom);
+        ::UpdateWindow(hList);
+        // Even rows carry the image, odd ones none; nothing is selected yet.
+        auto row = [](int i) { return RECT{0, i * 26, 150, i * 26 + 26}; };
+        EXPECT_TRUE(AnyPixel(hList, row(0), kGreen));
+        EXPECT_FALSE(AnyPixel(hList, row(1), kGreen));
+        EXPECT_TRUE(AnyPixel(hList, row(8), kGreen));
+        EXPECT_FALSE(AnyPixel(hList, row(3), selected));
+        // The pointer over row 3 hot-tracks it; Down moves on to row 4.
+        POINT over3 = vxtest::ScreenPoint(hList, 100, 3 * 26 + 13);
+        f.MoveTo(over3);
+        EXPECT_TRUE(PumpTranslatedUntil([&] { return CurRow(hList) == 3; }));
+        ::UpdateWindow(hList);
+        EXPECT_TRUE(AnyPixel(hList, row(3), selected));
+        f.MoveTo(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+        Key(VK_DOWN);
+        EXPECT_EQ(CurRow(hList), 4);
+        ::UpdateWindow(hList);
+        EXPECT_TRUE(AnyPixel(hList, row(4), selected));
+        EXPECT_FALSE(AnyPixel(hList, row(3), selected));
+        Key(VK_ESCAPE);
+        EXPECT_TRUE(WaitClosed(c));
+    }
 }
 
 TEST(DropList, KeysToggleTheList)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace splittest;
 
@@ -269,6 +270,22 @@ TEST_F(SplitterLayout, NestedSplittersThreeLevelsDeep)
     EXPECT_EQ(PlaceInParent(leaves[2]), (RECT{214, 20, 626, 416}));
     EXPECT_EQ(PlaceInParent(bars[2]), (RECT{626, 20, 630, 416}));
     EXPECT_EQ(PlaceInParent(leaves[3]), (RECT{630, 20, 710, 416}));
+
+    // The same area again moves nothing; a change deep down moves only what it changes.
+    std::vector<std::unique_ptr<vxtest::MessageRecorder>> recorders;
+    for (HWND w : {leaves[0], bars[0], bars[1], leaves[1], leaves[2], bars[2], leaves[3]})
+        recorders.push_back(std::make_unique<vxtest::MessageRecorder>(w));
+    root.Layout(10, 20, 700, 500);
+    for (const auto& r : recorders)
+        EXPECT_EQ(r->Count(WM_WINDOWPOSCHANGING), 0);
+    inner.SetPaneSize(1, 90, 10);
+    root.Layout(10, 20, 700, 500);
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(recorders[i]->Count(WM_WINDOWPOSCHANGING), 0) << i;
+    for (size_t i = 4; i < 7; ++i)
+        EXPECT_EQ(recorders[i]->Count(WM_WINDOWPOSCHANGING), 1) << i;
+    EXPECT_EQ(PlaceInParent(leaves[3]), (RECT{620, 20, 710, 416}));
+    recorders.clear();
 
     // A hidden pane's nested splitter is not laid out.
     root.ShowPane(1, 0);
