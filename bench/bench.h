@@ -1,5 +1,6 @@
-// A small benchmark harness: each figure times a subject against a baseline in the same run
-// and prints one line of JSON with the medians and their ratio.
+// A small benchmark harness: each figure measures a subject against a baseline in the same
+// run, interleaved, and prints one line of JSON with the minimum, median and maximum of each,
+// the ratio of the medians, the target and whether it is met.
 #pragma once
 
 #include <functional>
@@ -8,21 +9,30 @@
 namespace vxbench {
 
 using Work = std::function<void()>;
+using Sample = std::function<double()>;
 
 struct Comparison {
-    std::string baseline;            // what the subject is measured against
-    Work runBaseline;
+    std::string baseline;            // what the subject is measured against; empty: none
+    Work runBaseline;                // timed in milliseconds
     Work runSubject;
+    Sample sampleBaseline;           // instead of timing: a measured value in `unit`
+    Sample sampleSubject;
+    std::string unit = "ms";
     Work cleanup;                    // optional, after all runs
-    int runs = 7;                    // the median of this many runs of each is reported
-    double targetRatio = 0;          // subject / baseline aimed at; 0: none
+    int runs = 5;                    // at least five of each, interleaved
+    double targetRatio = 0;          // subject / baseline medians aimed at; 0: none
+    double targetSubject = 0;        // subject median aimed at, in `unit`; 0: none
 };
 
-// Registers a figure; make() sets up windows and state and returns what to time.
+// Registers a figure; make() sets up windows and state and returns what to measure.
 class Figure {
 public:
     Figure(const char* name, Comparison (*make)());
 };
+
+// Called by a subject or baseline that did not do its work (a list that did not open):
+// the figure prints this error instead of its numbers.
+void Fail(const std::string& message);
 
 } // namespace vxbench
 

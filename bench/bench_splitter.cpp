@@ -99,6 +99,7 @@ VXBENCH_FIGURE(splitter_layout_first_pass)
         other->splitters.clear();
     };
     c.runs = 7;
+    c.targetRatio = 1.05;
     return c;
 }
 
@@ -120,6 +121,6 @@ VXBENCH_FIGURE(splitter_layout_repeated_pass)
         other->splitters.clear();
     };
     c.runs = 7;
-    c.targetRatio = 1.0;
+    c.targetRatio = 0.01;
     return c;
 }

@@ -21,10 +21,14 @@ vxListboxItemList::iterator vxComboItemIndex::Find(vxListboxItemList& items, int
 
 void vxComboItemIndex::Appended(vxListboxItemList& items)
 {
-    if (m_positions.size() + 1 == items.size())
-        m_positions.push_back(std::prev(items.end()));
-    else
+    if (m_positions.size() + 1 != items.size()) {
         m_positions.clear();
+        return;
+    }
+    // Growing by a quarter, not by double, keeps the spare room small for long lists.
+    if (m_positions.size() == m_positions.capacity())
+        m_positions.reserve(m_positions.capacity() + m_positions.capacity() / 4 + 64);
+    m_positions.push_back(std::prev(items.end()));
 }
 
 void vxComboItemIndex::Forget()

@@ -140,6 +140,7 @@ BOOL vxCtrlComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, U
 
 void vxCtrlComboBox::PreSubclassWindow()
 {
+    AdoptWindowText();
     CreateFontA();
     if (!m_bCreatedByCreate)
         CreateEdit();
@@ -150,8 +151,25 @@ int vxCtrlComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    AdoptWindowText();
     CreateFontA();
     return 0;
+}
+
+void vxCtrlComboBox::AdoptWindowText()
+{
+    // The text the window was made with (a dialog template's, or Create's) becomes the kept one.
+    const int nLength = static_cast<int>(::DefWindowProcA(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
+    ::DefWindowProcA(m_hWnd, WM_GETTEXT, nLength + 1,
+                     reinterpret_cast<LPARAM>(m_strWindowText.GetBuffer(nLength)));
+    m_strWindowText.ReleaseBuffer();
+}
+
+void vxCtrlComboBox::InvalidateIfShown()
+{
+    // A hidden window is painted whole when it is shown.
+    if (::IsWindowVisible(m_hWnd))
+        Invalidate(TRUE);
 }
 
 void vxCtrlComboBox::OnChildActivate()

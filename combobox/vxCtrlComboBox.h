@@ -152,6 +152,8 @@ protected:
 // Internal helpers
 private:
     static void RegisterWindowClass();
+    void AdoptWindowText();              // the window's own text into m_strWindowText
+    void InvalidateIfShown();
     void CreateFontA();                  // engine font, else the parent's, else the GUI font
     void CreateEdit();
     int InsertString(int nIndex, _tagListboxItem& item);
@@ -217,6 +219,7 @@ protected:
 private:
     vxAliveWatch* m_pAliveWatches;       // handlers on the stack that call out to the host
     HFONT m_hFont;                       // in use: m_pFont's, or the host's from WM_SETFONT
+    CString m_strWindowText;             // what WM_SETTEXT set and WM_GETTEXT answers
 };
 
 // Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown

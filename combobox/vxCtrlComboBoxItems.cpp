@@ -8,6 +8,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 namespace {
 
 _tagListboxItem MakeItem(const char* pszText, const char* pszImage)
@@ -84,8 +86,7 @@ int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
         return -1;
     m_nCurSel = nFound;
     m_strText = m_itemIndex.Find(m_lstItems, nFound)->strText;
-    if (::IsWindow(m_hWnd))
-        Invalidate(TRUE);
+    InvalidateIfShown();
     return nFound;
 }
 
@@ -107,7 +108,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         } else if (::IsWindow(m_hWnd)) {
             ShowWindowImage(FALSE);
             SetWindowText("");
-            Invalidate(TRUE);
+            InvalidateIfShown();
         }
         return -1;
     }
@@ -134,7 +135,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         SetWindowImage(it->strImage);
         SetWindowText(m_strText);
         // The field is painted from m_strText: show the new text now.
-        Invalidate(TRUE);
+        InvalidateIfShown();
     }
     return nSelect;
 }
@@ -367,6 +368,23 @@ LRESULT vxCtrlComboBox::OnCbSetEditSel(WPARAM, LPARAM lParam)
 
 LRESULT vxCtrlComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The window text is kept here and answered from here, as the system's combo box keeps
+    // its own, so that setting it with every selection asks nothing of the window server.
+    switch (message) {
+    case WM_SETTEXT:
+        m_strWindowText = lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "";
+        return TRUE;
+    case WM_GETTEXTLENGTH:
+        return m_strWindowText.GetLength();
+    case WM_GETTEXT: {
+        if (wParam == 0 || lParam == 0)
+            return 0;
+        const int nCopied = std::min(static_cast<int>(wParam) - 1, m_strWindowText.GetLength());
+        memcpy(reinterpret_cast<char*>(lParam), static_cast<LPCSTR>(m_strWindowText), nCopied);
+        reinterpret_cast<char*>(lParam)[nCopied] = '\0';
+        return nCopied;
+    }
+    }
     if (message < CB_GETEDITSEL || message >= CB_MSGMAX)
         return CWnd::WindowProc(message, wParam, lParam);
     LRESULT lResult = CB_ERR;

@@ -6,6 +6,8 @@
 
 #include <list>
 
+#include "vxItemNodePool.h"
+
 struct _tagListboxItem
 {
     CString strText;                 // shown text; the key of every search
@@ -17,4 +19,4 @@ struct _tagListboxItem
     _tagListboxItem() : dwItemData(0), nItemHeight(26), bDisabled(FALSE) {}
 };
 
-typedef std::list<_tagListboxItem> vxListboxItemList;
+typedef std::list<_tagListboxItem, vxItemNodeAllocator<_tagListboxItem>> vxListboxItemList;

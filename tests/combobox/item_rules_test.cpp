@@ -5,6 +5,9 @@
 
 #include <mbctype.h>
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
 vxListboxItemList MakeList(std::initializer_list<const char*> texts)
@@ -213,3 +216,63 @@ TEST(ComboItemRules, DoubleByteTextsAreComparedWholeCharacters)
 }
 
 } // namespace
+
+namespace {
+
+// Committed private memory of the process.
+size_t PrivateBytes()
+{
+    size_t total = 0;
+    MEMORY_BASIC_INFORMATION info;
+    const char* p = NULL;
+    while (::VirtualQuery(p, &info, sizeof(info)) == sizeof(info)) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+            total += info.RegionSize;
+        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+        if (next <= p)
+            break;
+        p = next;
+    }
+    return total;
+}
+
+} // namespace
+
+TEST(ComboItemRules, PooledNodesAcrossBlocksKeepTheirItemsAndGoBackWhenFree)
+{
+    {
+        vxListboxItemList items;
+        vxComboItemIndex index;
+        int nCurSel = -1;
+        for (int i = 0; i < 10000; ++i)
+            vxComboInsertItem(items, index, nCurSel, -1, Item(std::to_string(i).c_str()));
+        // Every other one out, then new ones in their places.
+        for (int i = 9999; i >= 0; i -= 2)
+            vxComboDeleteItem(items, index, static_cast<unsigned int>(i));
+        for (int i = 0; i < 5000; ++i)
+            vxComboInsertItem(items, index, nCurSel, 2 * i, Item(("n" + std::to_string(i)).c_str()));
+        ASSERT_EQ(items.size(), 10000u);
+        for (int i = 0; i < 10000; i += 997) {
+            const std::string expected = i % 2 ? std::to_string(i - 1) : "n" + std::to_string(i / 2);
+            EXPECT_EQ(std::string(index.Find(items, i)->strText), expected) << i;
+        }
+    }
+    // Nodes of many blocks, each its own; once all are free, the blocks went back but one.
+    std::vector<void*> nodes;
+    nodes.reserve(20000);
+    const size_t before = PrivateBytes();
+    for (int i = 0; i < 20000; ++i) {
+        nodes.push_back(vxAllocateItemNode(sizeof(void*)));
+        *static_cast<int*>(nodes.back()) = i;
+    }
+    EXPECT_GT(PrivateBytes(), before + 10 * 0x10000);
+    for (int i = 0; i < 20000; ++i)
+        ASSERT_EQ(*static_cast<int*>(nodes[i]), i);
+    for (void* p : nodes)
+        vxFreeItemNode(p, sizeof(void*));
+    EXPECT_LE(PrivateBytes(), before + 0x10000);
+    // Larger requests than a node still work (the heap takes them).
+    void* pLarge = vxAllocateItemNode(4096);
+    std::memset(pLarge, 0x5A, 4096);
+    vxFreeItemNode(pLarge, 4096);
+}

@@ -180,8 +180,9 @@ void PaintOverlay(HWND hwnd, const WindowState& state)
 
 void Repaint(const WindowState& state, bool now)
 {
-    // With redraw off, a long fill would otherwise paint the whole face once per row.
-    if (!state.skinned || state.redrawOff)
+    // With redraw off, a long fill would otherwise paint the whole face once per row; a
+    // hidden window is painted whole when it is shown.
+    if (!state.skinned || state.redrawOff || !IsWindowVisible(state.hwnd))
         return;
     RedrawWindow(state.hwnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_NOERASE | (now ? RDW_UPDATENOW : 0));

@@ -1,0 +1,76 @@
+// The balloon tooltip in link mode showing and painting a text of 4,000 characters (50 lines
+// of 80), against the system measuring and drawing the same text word-wrapped in a window of
+// the same size.
+#include "bench.h"
+
+#include <afxwin.h>
+
+#include "rvToolTip.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string LongText()
+{
+    std::string text;
+    for (int line = 0; line < 50; ++line) {
+        if (line > 0)
+            text += '\n';
+        for (int i = 0; i < 80; ++i)
+            text += static_cast<char>(i % 9 == 8 ? ' ' : 'a' + (line + i) % 26);
+    }
+    return text;
+}
+
+struct Balloon {
+    HWND hHost = NULL;
+    rvToolTip tip;
+    CString text;
+
+    Balloon() : text(LongText().c_str())
+    {
+        hHost = ::CreateWindowExA(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 0, 0, 200,
+                                  100, NULL, NULL, AfxGetInstanceHandle(), NULL);
+        tip.Create(CWnd::FromHandle(hHost));
+        tip.SetbLink(TRUE);
+    }
+    ~Balloon()
+    {
+        tip.DestroyWindow();
+        ::DestroyWindow(hHost);
+    }
+};
+
+} // namespace
+
+VXBENCH_FIGURE(tooltip_link_text_4000)
+{
+    auto balloon = std::make_shared<Balloon>();
+    HWND hSystem = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 800,
+                                     900, NULL, NULL, AfxGetInstanceHandle(), NULL);
+    vxbench::Comparison c;
+    c.baseline = "DrawText of the same text word-wrapped, measured then drawn, in a window as large";
+    c.runBaseline = [balloon, hSystem] {
+        HDC hDC = ::GetDC(hSystem);
+        HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+        CRect rc(0, 0, 0, 0);
+        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT);
+        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT | DT_WORDBREAK);
+        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_WORDBREAK);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(hSystem, hDC);
+    };
+    c.runSubject = [balloon] {
+        CPoint pt(400, 300);
+        balloon->tip.Show(balloon->text, &pt, "");
+        if (!balloon->tip.IsWindowVisible())
+            vxbench::Fail("the balloon did not show");
+        balloon->tip.UpdateWindow();
+        balloon->tip.Hide(0);
+    };
+    c.cleanup = [balloon, hSystem] { ::DestroyWindow(hSystem); };
+    c.targetRatio = 2;
+    return c;
+}
