@@ -324,6 +324,33 @@ VXBENCH_FIGURE(combo_open_list_100k)
     return c;
 }
 
+// Closing the open list of 100,000 rows against opening it (painted): the runs alternate, so
+// each close follows an open.
+VXBENCH_FIGURE(combo_close_list_100k)
+{
+    auto pair = std::make_shared<ComboPair>();
+    pair->FillOurs();
+    ::ShowWindow(pair->hHost, SW_SHOWNOACTIVATE);
+    pair->combo.ShowWindow(SW_SHOW);
+    vxbench::Comparison c;
+    c.baseline = "opening the same list, painted";
+    c.runBaseline = [pair] {
+        pair->combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 12));
+        pair->combo.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 12));
+        RECT rc = {};
+        pair->combo.GetDroppedControlRect(&rc);
+        ::UpdateWindow(::WindowFromPoint(CPoint(rc.left + 5, rc.top + 5)));
+    };
+    c.runSubject = [pair] {
+        if (!pair->combo.GetDroppedState())
+            vxbench::Fail("the list was not open");
+        pair->combo.ShowDropDown(FALSE);
+    };
+    c.cleanup = [pair] {};
+    c.targetRatio = 1;
+    return c;
+}
+
 // One typed character completed to the last of 100,000 items (the walk goes through all),
 // against the same character typed into the system combo's edit and the completion an
 // application builds on it (CB_FINDSTRING, the text and the selected tail).

@@ -1,6 +1,6 @@
 // The balloon tooltip in link mode showing and painting a text of 4,000 characters (50 lines
-// of 80), against the system measuring and drawing the same text word-wrapped in a window of
-// the same size.
+// of 80) and hiding it, against a system pop-up shown, the same text measured and drawn
+// word-wrapped into it, and hidden.
 #include "bench.h"
 
 #include <afxwin.h>
@@ -48,11 +48,12 @@ struct Balloon {
 VXBENCH_FIGURE(tooltip_link_text_4000)
 {
     auto balloon = std::make_shared<Balloon>();
-    HWND hSystem = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 800,
-                                     900, NULL, NULL, AfxGetInstanceHandle(), NULL);
+    HWND hSystem = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 10,
+                                     10, 800, 900, NULL, NULL, AfxGetInstanceHandle(), NULL);
     vxbench::Comparison c;
-    c.baseline = "DrawText of the same text word-wrapped, measured then drawn, in a window as large";
+    c.baseline = "a system pop-up shown, the same text measured and drawn word-wrapped, hidden";
     c.runBaseline = [balloon, hSystem] {
+        ::SetWindowPos(hSystem, HWND_TOPMOST, 10, 10, 800, 900, SWP_SHOWWINDOW | SWP_NOACTIVATE);
         HDC hDC = ::GetDC(hSystem);
         HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
         CRect rc(0, 0, 0, 0);
@@ -61,6 +62,7 @@ VXBENCH_FIGURE(tooltip_link_text_4000)
         ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_WORDBREAK);
         ::SelectObject(hDC, hOld);
         ::ReleaseDC(hSystem, hDC);
+        ::ShowWindow(hSystem, SW_HIDE);
     };
     c.runSubject = [balloon] {
         CPoint pt(400, 300);

@@ -195,6 +195,13 @@ void vxCtrlListView::UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& 
     si.nMax = nMax;
     si.nPage = (UINT)nPage;
     si.nPos = (int)nPos;
+    // Setting a bar redraws it, which is slow; an append that starts no new row changes nothing.
+    SCROLLINFO current = {};
+    current.cbSize = sizeof(current);
+    current.fMask = SIF_ALL;
+    if (GetScrollInfo(nBar, &current, SIF_ALL) && current.nMin == si.nMin && current.nMax == si.nMax &&
+        current.nPage == si.nPage && current.nPos == si.nPos)
+        return;
     SetScrollInfo(nBar, &si, TRUE);
 }
 
