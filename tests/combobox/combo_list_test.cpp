@@ -318,4 +318,30 @@ TEST(ComboList, TextAccessors)
     EXPECT_STREQ(text, "changed");
 }
 
+TEST(ComboList, WindowTextIsKeptByTheComboAndReadAsFromAnyWindow)
+{
+    // A window made with a title (as a dialog template makes it), then attached.
+    vxtest::HostWindow host;
+    vxCtrlComboBox combo;                // its construction registers the window class
+    HWND hCombo = ::CreateWindowExA(0, "RavuComboBoxCtrl", "Title", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST,
+                                    10, 10, 200, 24, host.Hwnd(), NULL, ::GetModuleHandleA(NULL), NULL);
+    ASSERT_NE(hCombo, static_cast<HWND>(NULL));
+    ASSERT_TRUE(combo.SubclassWindow(hCombo));
+    EXPECT_STREQ(WindowText(hCombo), "Title");
+    EXPECT_EQ(::GetWindowTextLengthA(hCombo), 5);
+    // Short buffers get what fits; wide readers get it converted.
+    char shortBuffer[4];
+    EXPECT_EQ(::GetWindowTextA(hCombo, shortBuffer, sizeof(shortBuffer)), 3);
+    EXPECT_STREQ(shortBuffer, "Tit");
+    wchar_t wide[16];
+    EXPECT_EQ(::GetWindowTextW(hCombo, wide, 16), 5);
+    EXPECT_STREQ(wide, L"Title");
+    combo.AddString("chosen");
+    combo.SetCurSel(0);
+    EXPECT_STREQ(WindowText(hCombo), "chosen");
+    ::SetWindowTextA(hCombo, NULL);
+    EXPECT_EQ(::GetWindowTextLengthA(hCombo), 0);
+    combo.DestroyWindow();
+}
+
 } // namespace
