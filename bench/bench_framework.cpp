@@ -80,7 +80,6 @@ VXBENCH_FIGURE(message_map_dispatch)
         framed->DestroyWindow();
         ::DestroyWindow(plain);
     };
-    c.runs = 5;
     c.targetRatio = 1.5;
     return c;
 }
