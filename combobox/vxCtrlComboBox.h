@@ -2,7 +2,7 @@
 // own selection field and drop button; the drop list is a separate top-most pop-up.
 //
 // State: the items, the selection index m_nCurSel (which may name no item after deletions)
-// and the shown text m_strText. In the drop-down style an edit child (id 108) holds the
+// and the shown text m_strText; the window text is kept by the combo, not by the system. In the drop-down style an edit child (id 108) holds the
 // text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
 // timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
 // Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
@@ -187,7 +187,7 @@ private:
 protected:
 // Item list (shared with the drop-down and the edit handling)
     vxListboxItemList m_lstItems;
-    vxComboItemIndex m_itemIndex;       // position of each item by index
+    vxComboItemIndex m_itemIndex;        // position of each item by index
     int m_nCurSel;                       // may name no item
     CString m_strText;                   // text of the selection field
     int m_nEditHeight;                   // -1: between the margins
