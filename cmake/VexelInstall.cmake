@@ -9,7 +9,12 @@ endif()
 set(vx_installed vxframework vexelcore VexelControl)
 if(TARGET vxframework_main)
   list(APPEND vx_installed vxframework_main)
+  # A host linking VexelControl::VexelControl gets the framework's WinMain as an MFC program
+  # gets MFC's: from the library it links, pulled in only when nothing else defines it.
+  target_link_libraries(VexelControl INTERFACE $<INSTALL_INTERFACE:VexelControl::vxframework_main>)
 endif()
+# The host shares the GCC runtime DLLs with the library, as the library's modules do.
+target_link_options(VexelControl INTERFACE $<INSTALL_INTERFACE:-shared-libgcc>)
 install(TARGETS ${vx_installed} EXPORT VexelControlTargets
   RUNTIME DESTINATION bin
   LIBRARY DESTINATION bin

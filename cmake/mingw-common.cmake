@@ -6,7 +6,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/${VX_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Packages: the MinGW root and the host's own prefixes (CMAKE_PREFIX_PATH), so that a host
+# finds an unpacked SDK or an install folder by its prefix alone.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # Only 64-bit programs can run on the build machines; ctest runs them through Wine.
 if(VX_MINGW_TRIPLE STREQUAL "x86_64-w64-mingw32")

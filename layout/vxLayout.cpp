@@ -5,9 +5,19 @@
 #include "vxSizerBar.h"
 
 vxLayout::vxLayout(CWnd* pParent, Direction direction)
-    : m_hParent(pParent->GetSafeHwnd()), m_direction(direction), m_margins(0, 0, 0, 0),
-      m_pAliveWatches(NULL)
+    : m_hParent(pParent->GetSafeHwnd()),
+      m_pPendingParent(pParent != NULL && pParent->GetSafeHwnd() == NULL ? pParent : NULL),
+      m_direction(direction), m_margins(0, 0, 0, 0), m_pAliveWatches(NULL)
 {
+}
+
+HWND vxLayout::ParentWindow() const
+{
+    if (m_hParent == NULL && m_pPendingParent != NULL && m_pPendingParent->GetSafeHwnd() != NULL) {
+        m_hParent = m_pPendingParent->GetSafeHwnd();
+        m_pPendingParent = NULL;
+    }
+    return m_hParent;
 }
 
 vxLayout::~vxLayout()
@@ -22,6 +32,7 @@ vxLayout::~vxLayout()
                 pBar->ForgetLayout(this);
         }
     m_hParent = NULL;
+    m_pPendingParent = NULL;
     for (vxLayoutGroup* pGroup : m_groups)
         delete pGroup;
     m_groups.clear();
@@ -189,7 +200,6 @@ int vxLayout::AppendItem(int nGroup, ItemKind kind, LayoutStyle style, HWND hWnd
 
 HWND vxLayout::FindChild(int nID) const
 {
-    if (m_hParent == NULL)
-        return NULL;
-    return ::GetDlgItem(m_hParent, nID);
+    HWND hParent = ParentWindow();
+    return hParent != NULL ? ::GetDlgItem(hParent, nID) : NULL;
 }

@@ -56,9 +56,16 @@ public:
 protected:
 // Attributes
     std::vector<vxLayoutGroup*> m_groups; // in placement order, owned
-    HWND m_hParent;                  // whose children are laid out; null: nothing is moved
+    // Whose children are laid out; null: nothing is moved. Read it through ParentWindow().
+    mutable HWND m_hParent;
+    // A parent object given before its window was made (the layout a member built in its
+    // parent's constructor): its handle is taken at the first use after the window exists,
+    // and the object forgotten.
+    mutable CWnd* m_pPendingParent;
     Direction m_direction;           // of the layout and all its groups
     CRect m_margins;                 // insets taken off the layout rectangle
+
+    HWND ParentWindow() const;
 
 private:
 // Internal helpers

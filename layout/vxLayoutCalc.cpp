@@ -120,7 +120,7 @@ int vxLayout::CountWindows() const
 void vxLayout::MoveWindows()
 {
     const int nCount = CountWindows();
-    if (m_hParent == NULL || nCount < 1)
+    if (ParentWindow() == NULL || nCount < 1)
         return;
     vxLayoutWindowOps* pOps = vxLayoutWindowOps::Get();
     HDWP hBatch = pOps->BeginMove(nCount);

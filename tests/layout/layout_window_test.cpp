@@ -108,6 +108,27 @@ TEST_F(LayoutWindows, WithoutParentNothingMoves)
     EXPECT_EQ(Place(pItem), CRect(0, 0, 10, 10));
 }
 
+// A layout made as a member of its parent, in the parent's constructor: the window comes
+// later, and items found by id and the moves use it once it exists.
+TEST_F(LayoutWindows, ParentWhoseWindowComesAfterTheLayout)
+{
+    struct Form : CWnd {
+        vxHorizLayout layout{this};
+    } form;
+    ASSERT_TRUE(form.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 50));
+    CStatic item;
+    item.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &form, 51);
+    EXPECT_EQ(form.layout.AddItem(51, StyleStretch), 0);
+    form.layout.SetHeight(200);
+    form.layout.CalcLayout(&form);
+    CRect rc;
+    item.GetWindowRect(&rc);
+    form.ScreenToClient(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 300, 200));
+    item.DestroyWindow();
+    form.DestroyWindow();
+}
+
 // A row (items: left, bar, right) over a group holding a bar, over a stretching group.
 struct SizerBarDrag : LayoutWindows {
     vxHorizLayout layout{&parent};
