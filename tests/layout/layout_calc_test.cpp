@@ -135,60 +135,6 @@ TEST(LayoutCalc, MarginsInsetTheLayoutRectangle)
     EXPECT_EQ(CRect(1, 2, 297, 196), layout.Group(0)->m_rect);
 }
 
-TEST(LayoutCalc, OnlyChangedWindowsAreMoved)
-{
-    FakeWindowOps ops;
-    FakeWnd parent, a, b, c;
-    ops.SetClientSize(&a, 50, 10);
-    ops.SetClientSize(&b, 50, 10);
-    ops.SetClientSize(&c, 50, 10);
-    HorizProbe layout(&parent);
-    layout.SetHeight(30);
-    layout.AddItem(&a, StyleFixed);
-    layout.AddItem(&b, StyleStretch);
-    layout.AddItem(&c, StyleFixed);
-    layout.CalcLayout(400, 300, nullptr);
-    EXPECT_EQ(3u, ops.LastMoves().size());
-
-    // The same rectangle again: nothing is dirty, no batch is started.
-    ops.Clear();
-    layout.CalcLayout(400, 300, nullptr);
-    EXPECT_TRUE(ops.batches.empty());
-
-    // A new size of one item: the group keeps its rectangle, so its items are not re-placed;
-    // only that window moves, to its new size at its old place.
-    layout.SetItemSize(0, 2, 70);
-    layout.CalcLayout(400, 300, nullptr);
-    ASSERT_EQ(1u, ops.batches.size());
-    EXPECT_EQ(1, ops.batchSizes[0]);
-    ASSERT_EQ(1u, ops.LastMoves().size());
-    EXPECT_EQ(c.m_hWnd, ops.LastMoves()[0].hWnd);
-    EXPECT_EQ(CRect(350, 0, 420, 30), ops.LastMoves()[0].rect);
-
-    // A wider parent: the stretch item and everything after it move, the first item stays.
-    ops.Clear();
-    layout.CalcLayout(500, 300, nullptr);
-    EXPECT_EQ((std::vector<HWND>{b.m_hWnd, c.m_hWnd}), MovedWindows(ops));
-    EXPECT_EQ(CRect(50, 0, 430, 30), layout.Item(0, 1)->m_rect);
-    EXPECT_EQ(CRect(430, 0, 500, 30), layout.Item(0, 2)->m_rect);
-}
-
-TEST(LayoutCalc, WithoutAParentNothingMovesAndTheFlagsStay)
-{
-    FakeWindowOps ops;
-    FakeWnd a;
-    ops.SetClientSize(&a, 40, 10);
-    HorizProbe layout(nullptr);
-    layout.SetHeight(10);
-    layout.AddItem(&a, StyleFixed);
-    layout.AddSpacerItem();
-    layout.CalcLayout(100, 100, nullptr);
-    EXPECT_EQ(CRect(0, 0, 40, 10), layout.Item(0, 0)->m_rect);
-    EXPECT_EQ(CRect(40, 0, 100, 10), layout.Item(0, 1)->m_rect);
-    EXPECT_TRUE(ops.batches.empty());
-    EXPECT_EQ(1, layout.Item(0, 0)->m_bDirty);
-}
-
 TEST(LayoutCalc, AWindowItemWithoutAWindowHasSizeZero)
 {
     FakeWindowOps ops;
