@@ -104,7 +104,10 @@ function(vx_add_test_support)
   target_link_libraries(vxtestsupport PUBLIC gtest gmock ${VX_SYSTEM_LIBS})
 endfunction()
 
-# One test program per subsystem folder under tests/, labelled with the folder's name.
+# One test program per subsystem folder under tests/, labelled with the folder's name; each
+# of its GoogleTest cases is a ctest test of its own (found when ctest runs, through Wine), so
+# that a crash ends one case only and `ctest -R` picks single cases.
+include(GoogleTest)
 function(vx_add_test_program label)
   vx_glob(src ${CMAKE_SOURCE_DIR}/tests/${label}/*.cpp ${CMAKE_SOURCE_DIR}/tests/${label}/*.rc)
   if(NOT src OR NOT TARGET vxtestsupport)
@@ -118,8 +121,8 @@ function(vx_add_test_program label)
   add_executable(test_${label} ${src} ${VX_OPERATOR_NEW_SRC})
   target_include_directories(test_${label} PRIVATE ${CMAKE_SOURCE_DIR}/tests/${label})
   target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus)
-  add_test(NAME ${label} COMMAND test_${label} --gtest_color=no)
-  set_tests_properties(${label} PROPERTIES LABELS ${label} TIMEOUT 900)
+  gtest_discover_tests(test_${label} EXTRA_ARGS --gtest_color=no DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${label} TIMEOUT 300)
 endfunction()
 
 # A host program from one folder (gallery, bench).

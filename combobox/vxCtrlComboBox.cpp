@@ -1,5 +1,6 @@
 // Construction, creation, window class, font, edit child and the window options.
 #include "vxCtrlComboBox.h"
+#include "vxComboClass.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 
@@ -107,12 +108,12 @@ vxCtrlComboBox::~vxCtrlComboBox()
     m_pFont = NULL;
 }
 
-void vxCtrlComboBox::RegisterWindowClass()
+BOOL vxRegisterComboBoxClass()
 {
     WNDCLASS wc;
     HINSTANCE hInstance = AfxGetInstanceHandle();
     if (::GetClassInfo(hInstance, kClassName, &wc))
-        return;
+        return TRUE;
     memset(&wc, 0, sizeof(wc));
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = ::DefWindowProc;
@@ -120,7 +121,12 @@ void vxCtrlComboBox::RegisterWindowClass()
     wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(5));
     wc.lpszClassName = kClassName;
-    if (!AfxRegisterClass(&wc))
+    return AfxRegisterClass(&wc);
+}
+
+void vxCtrlComboBox::RegisterWindowClass()
+{
+    if (!vxRegisterComboBoxClass())
         AfxThrowResourceException();
 }
 

@@ -10,6 +10,10 @@
 #include <vxSizerBarCursors.h>
 #define VX_HAVE_SIZER_BAR 1
 #endif
+#if __has_include(<vxComboClass.h>)
+#include <vxComboClass.h>
+#define VX_HAVE_COMBO_BOX 1
+#endif
 
 static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL, NULL};
 
@@ -28,6 +32,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpR
         new CDynLinkLibrary(s_vexelControlModule);
 #ifdef VX_HAVE_SIZER_BAR
         vxLoadSizerCursors();
+#endif
+#ifdef VX_HAVE_COMBO_BOX
+        vxRegisterComboBoxClass();
 #endif
         break;
     case DLL_PROCESS_DETACH:

@@ -105,11 +105,11 @@ TEST_F(ListLifetimeTest, AddingAndDeletingAThousandItemsLeaksNothing)
     EXPECT_TRUE(list.DeleteGroup(1));
     EXPECT_TRUE(list.DeleteGroup(0));
     vxtest::PumpMessages();
-    // Every window goes; GDI may grow by the platform's cached window surfaces, far below
-    // one object per item.
+    // Every window goes; GDI may grow by the platform's cached window surfaces (in a fresh
+    // process by about 180), far below the thousand of one object per item.
     const vxtest::GuiCounts after = vxtest::GuiCounts::Now();
     EXPECT_EQ(after.windows, before.windows) << vxtest::ToString(after);
-    EXPECT_LT(after.gdi, before.gdi + 100) << vxtest::ToString(after);
+    EXPECT_LT(after.gdi, before.gdi + 300) << vxtest::ToString(after);
 }
 
 } // namespace
