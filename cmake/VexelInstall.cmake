@@ -24,12 +24,27 @@ install(FILES ${VX_RUNTIME_DLLS} DESTINATION bin)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/framework/include/ DESTINATION include/vxframework
   FILES_MATCHING PATTERN "*.h")
 install(FILES ${CMAKE_SOURCE_DIR}/vexelcore/include/vexelcore.h DESTINATION include)
-foreach(sub ${VX_SUBSYSTEM_DIRS})
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${sub}/*.h)
-  if(headers)
-    install(FILES ${headers} DESTINATION include/VexelControl)
-  endif()
-endforeach()
+# The headers of the exported classes and functions, and the few headers their declarations
+# need (found by following their #include lines); the library's other helpers stay inside.
+set(vx_public_headers vxLayout.h vxHorizLayout.h vxVertLayout.h vxSizerBar.h vxCtrlSplitter.h
+  vxCtrlComboBox.h vxCtrlListView.h vxCtrlStackWnd.h vxCtrlSysTips.h rvToolTip.h)
+set(vx_header_paths)
+set(vx_pending ${vx_public_headers})
+while(vx_pending)
+  list(POP_FRONT vx_pending name)
+  foreach(sub ${VX_SUBSYSTEM_DIRS})
+    set(path ${CMAKE_SOURCE_DIR}/${sub}/${name})
+    if(EXISTS ${path} AND NOT path IN_LIST vx_header_paths)
+      list(APPEND vx_header_paths ${path})
+      file(STRINGS ${path} includes REGEX "^#include \"")
+      foreach(line ${includes})
+        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+        list(APPEND vx_pending ${included})
+      endforeach()
+    endif()
+  endforeach()
+endwhile()
+install(FILES ${vx_header_paths} DESTINATION include/VexelControl)
 
 install(EXPORT VexelControlTargets NAMESPACE VexelControl:: DESTINATION lib/cmake/VexelControl)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/VexelControlConfig.cmake.in

@@ -290,11 +290,6 @@ TEST(ComboWindow, HoverPollingEndsOutsideTheHotArea)
 class PaintTest : public ::testing::Test
 {
 protected:
-    static bool Near(COLORREF a, COLORREF b)
-    {
-        return abs(GetRValue(a) - GetRValue(b)) < 8 && abs(GetGValue(a) - GetGValue(b)) < 8 &&
-               abs(GetBValue(a) - GetBValue(b)) < 8;
-    }
     static void Repaint(HWND hwnd)
     {
         ::RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
