@@ -60,6 +60,10 @@ function(vx_add_skin_engine)
 endfunction()
 
 # VexelControl.dll: the controls, an extension DLL of the framework layer.
+set(VX_RULE_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
+  vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
+  vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
+  vxTipsPlacement.cpp)
 function(vx_add_library)
   set(src)
   set(VX_SUBSYSTEM_DIRS)
@@ -74,6 +78,18 @@ function(vx_add_library)
   endif()
   add_library(VexelControl SHARED ${src} ${VX_OPERATOR_NEW_SRC})
   vx_dll_names(VexelControl)
+  # The rules and geometry, free of windows, are no part of the exported API: the DLL keeps
+  # them inside, and the tests compile the same sources into a library of their own (which
+  # reaches what it needs of the DLL through its exports).
+  set(rules)
+  foreach(file ${src})
+    get_filename_component(name ${file} NAME)
+    if(name IN_LIST VX_RULE_SOURCES)
+      list(APPEND rules ${file})
+    endif()
+  endforeach()
+  add_library(vxcontrol_rules STATIC EXCLUDE_FROM_ALL ${rules})
+  target_link_libraries(vxcontrol_rules PUBLIC VexelControl)
   foreach(sub ${ARGN})
     target_include_directories(VexelControl PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/${sub}>)
   endforeach()
@@ -116,6 +132,8 @@ function(vx_add_test_program label)
   vx_product_libs(libs)
   if(label STREQUAL "framework")
     set(libs vxframework) # the framework is tested on its own
+  elseif(TARGET vxcontrol_rules)
+    list(APPEND libs vxcontrol_rules) # the rules are tested directly, not through the DLL
   endif()
   # Test programs are hosts: they allocate with the framework's operator new too.
   add_executable(test_${label} ${src} ${VX_OPERATOR_NEW_SRC})

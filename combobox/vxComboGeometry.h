@@ -5,9 +5,9 @@
 #include <afx.h>
 
 // Drop button strip used for hit testing: the right margin's width at the client's right.
-AFX_EXT_API RECT vxComboButtonArea(const RECT& rcClient, const RECT& rcMargin);
+RECT vxComboButtonArea(const RECT& rcClient, const RECT& rcMargin);
 // Area of the edit child: the client shrunk by the margins, nEditHeight high unless it is -1.
-AFX_EXT_API RECT vxComboEditArea(const RECT& rcClient, const RECT& rcMargin, int nEditHeight);
+RECT vxComboEditArea(const RECT& rcClient, const RECT& rcMargin, int nEditHeight);
 
 // Where painting puts its parts.
 struct vxComboPaintLayout {
@@ -17,19 +17,19 @@ struct vxComboPaintLayout {
     RECT rcText;                     // selection field text rectangle
 };
 // cxButton is the system's scroll-bar width; bFramed the combo's frame-and-button option.
-AFX_EXT_API vxComboPaintLayout vxComboCalcPaintLayout(const RECT& rcClient, int cxButton,
+vxComboPaintLayout vxComboCalcPaintLayout(const RECT& rcClient, int cxButton,
                                                       BOOL bFramed);
 // DrawFrameControl state of the drop button.
-AFX_EXT_API UINT vxComboButtonState(BOOL bDropped, BOOL bEnabled);
+UINT vxComboButtonState(BOOL bDropped, BOOL bEnabled);
 
 // System colour indices of the drop-list style's selection field.
 struct vxComboFieldColours {
     int nFill;
     int nText;
 };
-AFX_EXT_API vxComboFieldColours vxComboFieldColoursFor(BOOL bFocused, BOOL bDropped,
+vxComboFieldColours vxComboFieldColoursFor(BOOL bFocused, BOOL bDropped,
                                                        BOOL bEnabled);
 
 // Adds nDelta to the accumulated wheel delta; a full notch either way resets the sum and
 // answers +1 (away from the user) or -1 (towards), anything less answers 0.
-AFX_EXT_API int vxComboWheelNotch(int& nAccumulated, int nDelta);
+int vxComboWheelNotch(int& nAccumulated, int nDelta);

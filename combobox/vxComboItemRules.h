@@ -10,7 +10,7 @@
 // The position of every item by its index, so that reaching an item by index costs one
 // look-up. The rules below patch it on each change; a list changed behind its back (its size
 // no longer matches) is walked once again. Results are the same as walking from the front.
-class AFX_EXT_CLASS vxComboItemIndex
+class vxComboItemIndex
 {
 public:
     // The item at nIndex, or items.end() when nIndex designates no item.
@@ -32,20 +32,20 @@ private:
 
 // Inserts item at nIndex: -1 or past the count appends, the count itself inserts nothing.
 // Moves nCurSel up when the item goes in at or before it. Returns the new index or -1.
-AFX_EXT_API int vxComboInsertItem(vxListboxItemList& items, vxComboItemIndex& index,
+int vxComboInsertItem(vxListboxItemList& items, vxComboItemIndex& index,
                                   int& nCurSel, int nIndex, const _tagListboxItem& item);
 // Removes the item at nIndex; the selection stays. Returns the count left, or -1.
-AFX_EXT_API int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index,
+int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index,
                                   unsigned int nIndex);
 
 // First index from nStart (-1: from 0) to the end whose text begins with pszText,
 // compared case-insensitively and multibyte-aware; -1 without a match or a null text.
-AFX_EXT_API int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index,
+int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index,
                                         int nStart, const char* pszText);
 // First index from nStart (-1: from 0) to the end whose text equals pszText exactly
 // (case-sensitive, multibyte-aware); -1 without a match, a null text or a start past the count.
-AFX_EXT_API int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
+int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
                                  int nStart, const char* pszText);
 
 // Whether strText begins with pszPrefix, case-sensitively and multibyte-aware (typing aids).
-AFX_EXT_API BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix);
+BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix);

@@ -21,8 +21,8 @@ struct vxDropPlacement {
     BOOL bUpward;
 };
 
-AFX_EXT_API vxDropPlacement vxCalcDropPlacement(const vxDropPlacementInput& in);
+vxDropPlacement vxCalcDropPlacement(const vxDropPlacementInput& in);
 // The row height the list gets and the arithmetic divides by: at least 1.
-AFX_EXT_API int vxDropRowHeight(int nRowHeight);
+int vxDropRowHeight(int nRowHeight);
 // Row under a point of the list's client area; a row height of 0 or less counts as 1.
-AFX_EXT_API int vxDropRowAt(int y, int nRowHeight, int nTopIndex);
+int vxDropRowAt(int y, int nRowHeight, int nTopIndex);

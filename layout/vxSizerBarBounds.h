@@ -5,12 +5,12 @@
 
 // Positions the edge shared by two neighbours may take so that neither leaves its minimum
 // and maximum size (parent client coordinates; the bar's thickness is not counted).
-AFX_EXT_API CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next);
+CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next);
 
 // Cursor bounds (screen) for a drag pressed at ptPress on a bar with window rectangle
 // rcBar: the edge range in screen coordinates, narrowed by the press offset within the bar
 // on both ends of the drag axis (the bar's leading edge meets the previous neighbour's
 // limits, its trailing edge the next one's), and the bar's own extent across it. An axis without room holds the
 // cursor at the press position.
-AFX_EXT_API CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress,
+CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress,
                                     BOOL bHorizontal);

@@ -16,7 +16,7 @@ struct vxListMetrics
 };
 
 // Lays one group out from a start y: the header first, then one item per NextItem() call.
-class AFX_EXT_CLASS vxGroupFlow
+class vxGroupFlow
 {
 public:
     // With bHeader the header takes nGroupHeight over the area's width at y; without it the
@@ -40,7 +40,7 @@ private:
 
 // Lays the groups out one under another from the area's top, shifted up by the scroll
 // position, with nGroupSpace after every group (the last one included).
-class AFX_EXT_CLASS vxListFlow
+class vxListFlow
 {
 public:
     vxListFlow(const vxListMetrics& m, const RECT& area, int nScrollPos, int nGroupSpace);

@@ -16,13 +16,13 @@ enum
 // the window size changes and stays one short of the largest scrollable position. nDelta is
 // how far the contents must move (old bar position - new position). Returns the bar's
 // maximum (0 with page 0: the bar disappears).
-AFX_EXT_API int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nPos,
+int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nPos,
                                long& nDelta);
 
 // Movement in pixels for a scroll code (SB_LINEUP ... SB_THUMBTRACK; 0 for any other),
 // limited so the position stays within 0 and nDisplay - nPage. With nPage 0 the content
 // fits and nothing scrolls.
-AFX_EXT_API long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay);
+long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay);
 
 // Whether a child window coordinate is one the platform keeps (signed 16 bits).
 inline bool vxFitsSixteenBits(int y)
@@ -43,4 +43,4 @@ struct vxWheelScroll
 // touchpads scroll once per whole notch; a turn of direction starts again from 0. No step
 // before a whole notch; then at least one and at most nMaxSteps, since more line steps
 // than the content holds move nothing further.
-AFX_EXT_API vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps);
+vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps);

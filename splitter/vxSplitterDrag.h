@@ -13,15 +13,15 @@ struct vxDragLimits
 };
 
 // Limits of a drag between the two panes; false when there is no room to move (low >= high).
-AFX_EXT_API BOOL vxDragLimitsFor(const vxSplitterPane panes[2], const vxSplitterShape& shape,
+BOOL vxDragLimitsFor(const vxSplitterPane panes[2], const vxSplitterShape& shape,
                                  vxDragLimits* pLimits);
 
 // A position held inside the limits.
-AFX_EXT_API int vxClampDragPosition(int position, const vxDragLimits& limits);
+int vxClampDragPosition(int position, const vxDragLimits& limits);
 
 // Moves the boundary between the panes by d along the axis; the fixed pane's preferred size
 // becomes its new size.
-AFX_EXT_API void vxApplyDrag(vxSplitterPane panes[2], const vxSplitterShape& shape, int d);
+void vxApplyDrag(vxSplitterPane panes[2], const vxSplitterShape& shape, int d);
 
 // What the loop does with a message.
 enum vxDragAction
@@ -36,7 +36,7 @@ enum vxDragAction
 };
 
 // State of one drag: the outline and the last position, fed message by message.
-class AFX_EXT_CLASS vxSplitterDragState
+class vxSplitterDragState
 {
 public:
     // origin: leading edge of the capture window in host coordinates, which the pointer's

@@ -44,12 +44,12 @@ struct vxSplitSpans
 
 // Divides [start, start + length) with the fixed pane at its preferred size and the other
 // pane taking the rest; nothing is clamped, so the rest may be zero or negative.
-AFX_EXT_API vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int bFirstFixed,
+vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int bFirstFixed,
                                      int barSize);
 
 // Lays the two panes and the bar out over (x, y, w, h). Both panes hidden: nothing changes.
 // One hidden: the other takes the whole area, the hidden pane and the bar keep their places.
-AFX_EXT_API void vxLayoutPanes(vxSplitterPane panes[2], RECT* prcBar,
+void vxLayoutPanes(vxSplitterPane panes[2], RECT* prcBar,
                                const vxSplitterShape& shape, int x, int y, int w, int h);
 
 // Whether two records of a pane hold the same preferred size, visibility, contents and place

@@ -13,7 +13,7 @@ struct vxStackPlace
 };
 
 // Places the items of a stack top to bottom, one Next() call per item in order.
-class AFX_EXT_CLASS vxStackFlow
+class vxStackFlow
 {
 public:
     // area: the client rectangle less the padding; szItem: every button (its width is also

@@ -15,10 +15,10 @@ const UINT TIPS_SLIDE_OUT_DURATION = 200;
 // Top-left corner, in screen coordinates, of the tip at nIndex (0: oldest) of nCount shown
 // tips: slots of nSlotHeight stack upwards from the work area's bottom, the newest lowest,
 // whatever the windows' own heights; every tip is right-aligned with the work area.
-AFX_EXT_API POINT vxTipsSlotOrigin(const RECT& rcWork, int nIndex, int nSlotHeight, int nCount,
+POINT vxTipsSlotOrigin(const RECT& rcWork, int nIndex, int nSlotHeight, int nCount,
                                    int nWndWidth);
 
 // Interval of the slide-out ticks for a tip whose top is nDistance pixels above the bottom
 // it slides to: the whole slide takes about TIPS_SLIDE_OUT_DURATION. Under one whole step,
 // one slide-in interval, so that the next tick finishes the slide.
-AFX_EXT_API UINT vxSlideOutInterval(int nDistance);
+UINT vxSlideOutInterval(int nDistance);

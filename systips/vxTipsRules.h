@@ -22,18 +22,18 @@ enum vxTipsPick
 // nMaxCount tips of priority 0 and 1 are shown, and otherwise makes room by closing the oldest
 // normal one. On TIPS_PICK_SHOW the head record is removed from its list and handed over in
 // *ppTips (the caller frees it); otherwise the lists are left as they are.
-AFX_EXT_API vxTipsPick vxPickNextTips(vxTipsList& lstHigh, vxTipsList& lstNormal, int nShownHigh,
+vxTipsPick vxPickNextTips(vxTipsList& lstHigh, vxTipsList& lstNormal, int nShownHigh,
                                       int nShownNormal, int nMaxCount, _tagstSysTips** ppTips);
 
 // A heap copy of a record, owned by the caller and freed with vxFreeTips.
-AFX_EXT_API _tagstSysTips* vxCopyTips(const _tagstSysTips& tips);
-AFX_EXT_API void vxFreeTips(_tagstSysTips* pTips);
+_tagstSysTips* vxCopyTips(const _tagstSysTips& tips);
+void vxFreeTips(_tagstSysTips* pTips);
 
 // Removes and frees every record of the source; visits each entry once. Answers how many.
-AFX_EXT_API int vxClearTipsBySource(vxTipsList& lst, _tagenumTipsSrc src);
+int vxClearTipsBySource(vxTipsList& lst, _tagenumTipsSrc src);
 
 // Whether a record of the list is for the window.
-AFX_EXT_API BOOL vxTipsListHolds(const vxTipsList& lst, HWND hWnd);
+BOOL vxTipsListHolds(const vxTipsList& lst, HWND hWnd);
 
 // Removes and frees the first record of the source for the window; 1 if there was one.
-AFX_EXT_API int vxRemoveFirstTips(vxTipsList& lst, _tagenumTipsSrc src, HWND hWnd);
+int vxRemoveFirstTips(vxTipsList& lst, _tagenumTipsSrc src, HWND hWnd);

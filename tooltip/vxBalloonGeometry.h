@@ -27,16 +27,16 @@ struct vxBalloonShape
 // Balloon around a text extent (link mode: the wrapped lines' extent) and an optional icon
 // (sizeIcon 0 x 0 for none) drawn as vxBalloonIconTop places it for the first line's
 // height, with the bottom margin below it.
-AFX_EXT_API vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight,
+vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight,
                                               const vxBalloonMetrics& m);
 
 // Top-left corner of a balloon window of sizeWnd whose tip lies on ptTip (screen
 // coordinates): the balloon stands above and to the left of the point, unclamped.
-AFX_EXT_API POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m);
+POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m);
 
 // Where the text starts inside the client rectangle: past the margins and the icon.
-AFX_EXT_API RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m);
+RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m);
 
 // Top of the icon so that its bottom lines up with the first text line's bottom, unless that
 // would put it above the window's top edge.
-AFX_EXT_API int vxBalloonIconTop(int nLineHeight, int nIconHeight, const vxBalloonMetrics& m);
+int vxBalloonIconTop(int nLineHeight, int nIconHeight, const vxBalloonMetrics& m);

@@ -20,10 +20,10 @@ typedef std::function<void(int nStart, int nLength)> vxTakeLine;
 // A character wider than nWidth stands alone on its line, so every line holds at least one
 // character and the work is bounded on every input, also for a measuring that contradicts
 // itself (prefix widths are taken to grow with their length).
-AFX_EXT_API int vxWrapText(const char* pszText, int nLength, int nWidth,
+int vxWrapText(const char* pszText, int nLength, int nWidth,
                            const vxMeasureText& measure, const vxIsLeadByte& isLeadByte,
                            const vxTakeLine& takeLine = vxTakeLine());
 
 // Box a wrapped line is drawn in: the text rectangle's width, nLineHeight apart, at least
 // 12 pixels tall and reaching at least to the rectangle's bottom.
-AFX_EXT_API RECT vxWrapLineBox(const RECT& rcText, int nLine, int nLineHeight);
+RECT vxWrapLineBox(const RECT& rcText, int nLine, int nLineHeight);
