@@ -25,10 +25,6 @@ vxDropListBox::vxDropListBox(vxCtrlComboBox* pCombo)
 {
 }
 
-vxDropListBox::~vxDropListBox()
-{
-}
-
 BOOL vxDropListBox::PreTranslateMessage(MSG* pMsg)
 {
     // With the focus in the list the combo's keys would pass the combo by: they are posted

@@ -19,7 +19,6 @@ class AFX_EXT_CLASS vxDropListBox : public CListBox
 
 public:
     explicit vxDropListBox(vxCtrlComboBox* pCombo);
-    virtual ~vxDropListBox();
 
 // Operations
     // Shows these rows, which must outlive the list, and gives each its draw items.

@@ -13,16 +13,20 @@ void EntryTable::Insert(int index)
     m_rows.insert(m_rows.begin() + index, Row());
 }
 
-void EntryTable::Erase(int index)
+void EntryTable::ReleaseRow(const Row& row)
 {
-    if (index < 0 || index >= Count())
-        return;
-    Row& row = m_rows[static_cast<size_t>(index)];
     for (int i = 0; i < row.used; ++i)
         Release(row.slots[i]);
     if (row.more)
         for (const Slot& slot : *row.more)
             Release(slot);
+}
+
+void EntryTable::Erase(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    ReleaseRow(m_rows[static_cast<size_t>(index)]);
     m_rows.erase(m_rows.begin() + index);
     CompactIfWasteful();
 }
@@ -31,9 +35,10 @@ void EntryTable::Resize(int count)
 {
     if (count < 0)
         count = 0;
-    while (Count() > count)
-        Erase(Count() - 1);
+    for (int i = count; i < Count(); ++i)
+        ReleaseRow(m_rows[static_cast<size_t>(i)]);
     m_rows.resize(static_cast<size_t>(count));
+    CompactIfWasteful();
 }
 
 void EntryTable::Clear()
@@ -43,14 +48,20 @@ void EntryTable::Clear()
     m_wasted = 0;
 }
 
-int EntryTable::NameId(const char* name, bool add)
+int EntryTable::FindName(const char* name) const
 {
     for (size_t i = 0; i < m_names.size(); ++i) {
         if (m_names[i] == name)
             return static_cast<int>(i);
     }
-    if (!add)
-        return -1;
+    return -1;
+}
+
+int EntryTable::AddName(const char* name)
+{
+    const int id = FindName(name);
+    if (id >= 0)
+        return id;
     m_names.push_back(name);
     return static_cast<int>(m_names.size()) - 1;
 }
@@ -80,7 +91,7 @@ void EntryTable::Set(int index, const char* name, const char* value)
     if (index < 0 || index >= Count() || !name)
         return;
     Row& row = m_rows[static_cast<size_t>(index)];
-    const int id = NameId(name, value != nullptr);
+    const int id = value ? AddName(name) : FindName(name);
     Slot* slot = id < 0 ? nullptr : FindSlot(row, id);
     if (!value) {
         if (!slot)
@@ -119,11 +130,7 @@ const char* EntryTable::Get(int index, const char* name) const
 {
     if (index < 0 || index >= Count() || !name)
         return nullptr;
-    int id = -1;
-    for (size_t i = 0; i < m_names.size() && id < 0; ++i) {
-        if (m_names[i] == name)
-            id = static_cast<int>(i);
-    }
+    const int id = FindName(name);
     const Slot* slot = id < 0 ? nullptr : FindSlot(m_rows[static_cast<size_t>(index)], id);
     return slot ? m_text.data() + slot->offset : nullptr;
 }

@@ -34,7 +34,9 @@ private:
         std::unique_ptr<std::vector<Slot>> more; // rows with more names than fit
     };
 
-    int NameId(const char* name, bool add);
+    int FindName(const char* name) const; // -1 when no row ever had it
+    int AddName(const char* name);
+    void ReleaseRow(const Row& row);
     Slot* FindSlot(Row& row, int name);
     const Slot* FindSlot(const Row& row, int name) const;
     void Release(const Slot& slot) { m_wasted += slot.length + 1; }
