@@ -60,10 +60,14 @@ function(vx_add_skin_engine)
 endfunction()
 
 # VexelControl.dll: the controls, an extension DLL of the framework layer.
-set(VX_RULE_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
+# Parts the tests reach directly, not through the DLL's exports: the rules and geometry free
+# of windows, the window-subclassing chain, and the layout classes, which the layout's tests
+# run over a window seam of their own.
+set(VX_INTERNAL_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
   vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
   vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
-  vxTipsPlacement.cpp)
+  vxTipsPlacement.cpp CSubclassWnd.cpp vxLayoutItem.cpp
+  vxLayoutWindowOps.cpp vxLayout.cpp vxLayoutCalc.cpp vxHorizLayout.cpp vxVertLayout.cpp)
 function(vx_add_library)
   set(src)
   set(VX_SUBSYSTEM_DIRS)
@@ -78,23 +82,23 @@ function(vx_add_library)
   endif()
   add_library(VexelControl SHARED ${src} ${VX_OPERATOR_NEW_SRC})
   vx_dll_names(VexelControl)
-  # The rules and geometry, free of windows, are no part of the exported API: the DLL keeps
-  # them inside, and the tests compile the same sources into a library of their own (which
-  # reaches what it needs of the DLL through its exports).
-  set(rules)
+  # The DLL exports its controls and nothing else; the tests compile the parts they reach
+  # directly into a library of their own, which gets the rest through the DLL's exports.
+  set(internal)
   foreach(file ${src})
     get_filename_component(name ${file} NAME)
-    if(name IN_LIST VX_RULE_SOURCES)
-      list(APPEND rules ${file})
+    if(name IN_LIST VX_INTERNAL_SOURCES)
+      list(APPEND internal ${file})
     endif()
   endforeach()
-  add_library(vxcontrol_rules STATIC EXCLUDE_FROM_ALL ${rules})
-  target_link_libraries(vxcontrol_rules PUBLIC VexelControl)
+  add_library(vxcontrol_internal STATIC EXCLUDE_FROM_ALL ${internal})
+  target_compile_definitions(vxcontrol_internal PRIVATE _AFXEXT)
+  target_link_libraries(vxcontrol_internal PUBLIC VexelControl)
   foreach(sub ${ARGN})
     target_include_directories(VexelControl PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/${sub}>)
   endforeach()
   target_include_directories(VexelControl PUBLIC $<INSTALL_INTERFACE:include/VexelControl>)
-  target_compile_definitions(VexelControl PRIVATE _AFXEXT VEXELCONTROL_BUILD)
+  target_compile_definitions(VexelControl PRIVATE _AFXEXT)
   target_link_libraries(VexelControl PUBLIC vxframework vexelcore)
 endfunction()
 
@@ -132,12 +136,18 @@ function(vx_add_test_program label)
   vx_product_libs(libs)
   if(label STREQUAL "framework")
     set(libs vxframework) # the framework is tested on its own
-  elseif(TARGET vxcontrol_rules)
-    list(APPEND libs vxcontrol_rules) # the rules are tested directly, not through the DLL
+  elseif(TARGET vxcontrol_internal)
+    list(PREPEND libs vxcontrol_internal)
+  endif()
+  if(label STREQUAL "layout")
+    # The layout's tests bind to the internal library's layout classes, not the DLL's, so
+    # that their window seam is the one those classes use.
+    set(bind_internal _AFXEXT)
   endif()
   # Test programs are hosts: they allocate with the framework's operator new too.
   add_executable(test_${label} ${src} ${VX_OPERATOR_NEW_SRC})
   target_include_directories(test_${label} PRIVATE ${CMAKE_SOURCE_DIR}/tests/${label})
+  target_compile_definitions(test_${label} PRIVATE ${bind_internal})
   target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus)
   gtest_discover_tests(test_${label} EXTRA_ARGS --gtest_color=no DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${label} TIMEOUT 300)

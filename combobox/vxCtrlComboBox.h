@@ -1,18 +1,5 @@
-// A combo box that keeps its own item list (text, image and data per item) and paints its
-// own selection field and drop button; the drop list is a separate top-most pop-up.
-//
-// State: the items, the selection index m_nCurSel (which may name no item after deletions)
-// and the shown text m_strText; the window text is kept by the combo, not by the system. In the drop-down style an edit child (id 108) holds the
-// text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
-// timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
-// Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
-// top-most frame with the list is built from a copy of the items (CBN_DROPDOWN), then shown
-// (m_bDropped). Typing with the filtered option opens a frame on the matching items with
-// m_bDropped clear. Open -> closed: a choice (CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE) or a
-// close without one (CBN_SELENDCANCEL, CBN_CLOSEUP). The frame and the list never close
-// themselves: they post the choice and the close to the combo, which destroys them outside
-// their handlers; the focus loss posts its close too.
-// The combo owns its font, its edit child and the open drop-down, and deletes them.
+/// \file
+/// The combo box control and its dialog data exchange functions.
 #pragma once
 
 #include <afxwin.h>
@@ -24,78 +11,123 @@ class vxAliveWatch;
 class vxDropWnd;
 class vxDropListBox;
 
+/// A combo box that keeps its own item list (text, image and data per item) and paints its
+/// own selection field and drop button; the drop list is a separate top-most pop-up.
+///
+/// State: the items, the selection index m_nCurSel (which may name no item after deletions)
+/// and the shown text m_strText; the window text is kept by the combo, not by the system. In the drop-down style an edit child (id 108) holds the
+/// text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
+/// timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
+/// Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
+/// top-most frame with the list is built from a copy of the items (CBN_DROPDOWN), then shown
+/// (m_bDropped). Typing with the filtered option opens a frame on the matching items with
+/// m_bDropped clear. Open -> closed: a choice (CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE) or a
+/// close without one (CBN_SELENDCANCEL, CBN_CLOSEUP). The frame and the list never close
+/// themselves: they post the choice and the close to the combo, which destroys them outside
+/// their handlers; the focus loss posts its close too.
+/// The combo owns its font, its edit child and the open drop-down, and deletes them.
 class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlComboBox)
 
 public:
+    /// A combo without a window. The window class "RavuComboBoxCtrl" is registered when the
+    /// library loads, so a dialog template may name it; the argument is kept only.
     explicit vxCtrlComboBox(int n = 0);
+    /// Destroys the window, the drop-down and the edit, and frees the items.
     virtual ~vxCtrlComboBox();
 
+    /// Creates the combo as a child: CBS_DROPDOWN gives an edit child, CBS_DROPDOWNLIST a
+    /// painted text. FALSE when the window cannot be made.
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-// Item list
+// Item list (every search and comparison is multibyte-aware; -1 is CB_ERR)
+    /// Appends an item (the list is never sorted); returns its index.
     int AddString(const char* pszText);
+    /// Appends an item with an image value for the skin engine; returns its index.
     int AddString(const char* pszText, const char* pszImage);
+    /// Inserts before the item at nIndex (-1: appends); returns the new index, or -1 when
+    /// nIndex equals the count. A selection at or after it moves along.
     int InsertString(int nIndex, const char* pszText);
+    /// The same with an image value.
     int InsertString(int nIndex, const char* pszText, const char* pszImage);
+    /// Removes an item; returns the number left, or -1. The selection and text stay.
     int DeleteString(unsigned int nIndex);
-    void ResetContent();                 // empties the list and the text; keeps the index
-    int GetCount() const;
+    void ResetContent();                 ///< empties the list and the text; keeps the index
+    int GetCount() const;                ///< number of items
 
+    /// The first item from nStartAfter (the item itself; -1: from the start) whose text begins
+    /// with pszText, ignoring case; -1 when none. There is no wrap-around.
     int FindString(int nStartAfter, const char* pszText);
+    /// As FindString, but the text must be equal, case included.
     int FindStringExact(int nIndexStart, const char* pszText);
+    /// Selects the item FindStringExact finds and shows its text; its index, or -1 with
+    /// nothing changed. Sends no notification.
     int SelectString(int nStartAfter, const char* pszText);
 
-    int GetCurSel();                     // the first item whose text is the shown text
+    int GetCurSel();                     ///< the first item whose text is the shown text
+    /// Selects the item and shows its text (-1: clears both); returns nSelect, or -1 when it
+    /// names no item. Sends no notification.
     int SetCurSel(int nSelect);
 
-    DWORD_PTR GetItemData(int nIndex);
-    int SetItemData(int nIndex, DWORD_PTR dwItemData);
-    void* GetItemDataPtr(int nIndex);
-    int SetItemDataPtr(int nIndex, void* pData);
+    DWORD_PTR GetItemData(int nIndex);   ///< the item's data; all ones when nIndex names none
+    int SetItemData(int nIndex, DWORD_PTR dwItemData); ///< 0, or -1 when nIndex names none
+    void* GetItemDataPtr(int nIndex);    ///< as GetItemData, as a pointer
+    int SetItemDataPtr(int nIndex, void* pData);       ///< as SetItemData
 
-    int GetLBTextLen(int nIndex);        // length + 1
+    int GetLBTextLen(int nIndex);        ///< length + 1
+    /// Copies the item's text with its zero into pszText, which holds GetLBTextLen bytes;
+    /// returns length + 1, or -1.
     int GetLBText(int nIndex, char* pszText);
-    void GetLBText(int nIndex, CString& strText);
+    void GetLBText(int nIndex, CString& strText); ///< the item's text; empty when none
 
-    int GetTopIndex();                   // -1 unless the drop list is shown
-    int SetTopIndex(int nIndex);
-    int SetItemHeight(int nIndex, int cy); // -1: edit height, else drop rows; always -1
+    int GetTopIndex();                   ///< -1 unless the drop list is shown
+    int SetTopIndex(int nIndex);         ///< scrolls the shown drop list; -1 when none is shown
+    int SetItemHeight(int nIndex, int cy); ///< -1: edit height, else drop rows; always -1
 
-    // -1 (no preferred count) or at least 1; anything else is refused.
+    /// -1 (no preferred count) or at least 1; anything else is refused.
     void SetDefaultVisibleItems(int n) { if (n == -1 || n >= 1) m_nDefaultVisibleItems = n; }
+    /// Rows the drop list prefers to show; -1: as many as fit.
     int GetDefaultVisibleItems() const { return m_nDefaultVisibleItems; }
+    /// Fewer rows than this below the combo open the list upward.
     void SetMinVisibleItems(int n) { m_nMinVisibleItems = n; }
-    int GetMinVisibleItems() const { return m_nMinVisibleItems; }
+    int GetMinVisibleItems() const { return m_nMinVisibleItems; } ///< see SetMinVisibleItems
 
 // Window
+    /// Changes the option bits (VXCB_FRAME, VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST).
     void ModifyCBStyle(DWORD dwRemove, DWORD dwAdd);
-    DWORD GetCBStyle() const { return m_dwCBStyle; }
-    CRect& GetComboRect() { return m_rcWnd; }
-    CFont* GetEditTextFont() { return m_pFont; }
+    DWORD GetCBStyle() const { return m_dwCBStyle; }   ///< the option bits
+    CRect& GetComboRect() { return m_rcWnd; }          ///< the rectangle given to Create
+    CFont* GetEditTextFont() { return m_pFont; }       ///< the font the combo made
+    /// Insets of the edit within the combo (right: the button strip); moves the edit.
     void SetEditMargin(RECT* pMargins);
-    int LimitText(int nMaxChars);
+    int LimitText(int nMaxChars);        ///< edit text limit (0: 65535); -1 without an edit
+    /// Selects characters of the edit; 1, or -1 without an edit.
     int SetEditSel(int nStartChar, int nEndChar);
-    DWORD GetEditSel();
-    BOOL PointInWindow(CPoint ptScreen);
+    DWORD GetEditSel();                  ///< start (low word) and end; all ones without an edit
+    BOOL PointInWindow(CPoint ptScreen); ///< whether the screen point is on the combo
 
 // Drop-down
+    /// Opens the drop list as the button does (CBN_DROPDOWN), or closes it without a choice
+    /// (CBN_SELENDCANCEL, CBN_CLOSEUP).
     void ShowDropDown(BOOL bShow = TRUE);
-    BOOL GetDroppedState() const { return m_bDropped; }
-    void GetDroppedControlRect(RECT* pRect); // screen rectangle of the shown list; else untouched
+    BOOL GetDroppedState() const { return m_bDropped; } ///< the drop list is shown
+    void GetDroppedControlRect(RECT* pRect); ///< screen rectangle of the shown list; else untouched
 
 // Text
+    /// Shows the text (in the edit, or painted); the selection index stays. Sends no
+    /// notification and runs no typing aid.
     void SetText(const char* pszText);
-    void GetText(CString& strText);
+    void GetText(CString& strText);      ///< the shown text: the edit's, or the painted one
+    /// Copies the shown text with its zero into pszText (large enough); returns its length.
     int GetText(char* pszText);
 
 // Overridables
 protected:
     virtual void PreSubclassWindow();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    // Combo box messages without a handler here answer CB_ERR, never a 0 that reads as
-    // success or as "found at 0".
+    /// Combo box messages without a handler here answer CB_ERR, never a 0 that reads as
+    /// success or as "found at 0".
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Message handlers
@@ -152,77 +184,79 @@ protected:
 // Internal helpers
 private:
     static void RegisterWindowClass();
-    void AdoptWindowText();              // the window's own text into m_strWindowText
+    void AdoptWindowText();              ///< the window's own text into m_strWindowText
     void InvalidateIfShown();
-    void CreateFontA();                  // engine font, else the parent's, else the GUI font
+    void CreateFontA();                  ///< engine font, else the parent's, else the GUI font
     void CreateEdit();
     int InsertString(int nIndex, _tagListboxItem& item);
     void ShowWindowImage(BOOL bShow);
     void SetWindowImage(CString strImage);
     CRect RecalcButtonArea();
     CRect RecalcEditArea();
-    BOOL IsDropDownStyle() const;        // edit child, button strip at the right
-    BOOL IsDropListStyle() const;        // painted text, the whole client is the button
+    BOOL IsDropDownStyle() const;        ///< edit child, button strip at the right
+    BOOL IsDropListStyle() const;        ///< painted text, the whole client is the button
     BOOL HasEdit() const;
-    // A frame on the rows, nRow highlighted (-1: none); FALSE once the combo is gone.
+    /// A frame on the rows, nRow highlighted (-1: none); FALSE once the combo is gone.
     BOOL CreateDropList(vxListboxItemList& items, int nRow);
-    BOOL IsStaleDropRequest(LPARAM lParam) const; // posted for a frame no longer open
-    BOOL CloseDropDown();                // FALSE once the combo is gone
-    void DiscardDropDown();              // closes without notifications (window going)
+    BOOL IsStaleDropRequest(LPARAM lParam) const; ///< posted for a frame no longer open
+    BOOL CloseDropDown();                ///< FALSE once the combo is gone
+    void DiscardDropDown();              ///< closes without notifications (window going)
     void SetDropListVisible(BOOL bVisible);
     BOOL IsDropListVisible() const { return m_bDropped; }
-    vxDropListBox* GetDropListBox();     // the list of the open frame, or none
+    vxDropListBox* GetDropListBox();     ///< the list of the open frame, or none
     void ScrollDropList(int nTopIndex);
-    void MoveDropListSelection(int nStep); // keyboard moves in the open list
-    BOOL OnRightKey(MSG* pMsg);          // completion key at the end of the text
-    BOOL CompleteTypedText(const CString& strTyped); // FALSE once the combo is gone
-    BOOL FilterDropList(const CString& strTyped);    // FALSE once the combo is gone
-    BOOL WriteEditText(const CString& strText);      // no typing aid; FALSE once gone
-    BOOL SelNextItem();                  // FALSE once the combo is gone
+    void MoveDropListSelection(int nStep); ///< keyboard moves in the open list
+    BOOL OnRightKey(MSG* pMsg);          ///< completion key at the end of the text
+    BOOL CompleteTypedText(const CString& strTyped); ///< FALSE once the combo is gone
+    BOOL FilterDropList(const CString& strTyped);    ///< FALSE once the combo is gone
+    BOOL WriteEditText(const CString& strText);      ///< no typing aid; FALSE once gone
+    BOOL SelNextItem();                  ///< FALSE once the combo is gone
     BOOL SelPrevItem();
-    BOOL TakeItem(int nIndex, const CString& strText); // FALSE once the combo is gone
-    BOOL SetShownText(const CString& strText);         // edit or window text
-    BOOL Notify(UINT nCode);             // sends WM_COMMAND; FALSE once the combo is gone
+    BOOL TakeItem(int nIndex, const CString& strText); ///< FALSE once the combo is gone
+    BOOL SetShownText(const CString& strText);         ///< edit or window text
+    BOOL Notify(UINT nCode);             ///< sends WM_COMMAND; FALSE once the combo is gone
 
 protected:
 // Item list (shared with the drop-down and the edit handling)
     vxListboxItemList m_lstItems;
-    vxComboItemIndex m_itemIndex;        // position of each item by index
-    int m_nCurSel;                       // may name no item
-    CString m_strText;                   // text of the selection field
-    int m_nEditHeight;                   // -1: between the margins
-    int m_nItemHeight;                   // rows of the drop list
-    int m_nDefaultVisibleItems;          // -1: no preferred row count
-    int m_nMinVisibleItems;              // fewer rows below opens the list upward
-    vxDropWnd* m_pDropWnd;               // the open drop-down, owned
-    BOOL m_bDropped;                     // the drop-down is shown as the combo's list
+    vxComboItemIndex m_itemIndex;        ///< position of each item by index
+    int m_nCurSel;                       ///< may name no item
+    CString m_strText;                   ///< text of the selection field
+    int m_nEditHeight;                   ///< -1: between the margins
+    int m_nItemHeight;                   ///< rows of the drop list
+    int m_nDefaultVisibleItems;          ///< -1: no preferred row count
+    int m_nMinVisibleItems;              ///< fewer rows below opens the list upward
+    vxDropWnd* m_pDropWnd;               ///< the open drop-down, owned
+    BOOL m_bDropped;                     ///< the drop-down is shown as the combo's list
 
 // Window
-    int m_nUnused;                       // constructor argument, kept only
-    CEdit* m_pEdit;                      // drop-down style only, owned
-    CFont* m_pFont;                      // owned
-    DWORD m_dwStyle;                     // style given to Create
-    DWORD m_dwCBStyle;                   // VXCB_ option bits
-    CRect m_rcWnd;                       // Create's rectangle; drop-list hot area
-    CRect m_rcEditMargin;                // right: width of the button strip
+    int m_nUnused;                       ///< constructor argument, kept only
+    CEdit* m_pEdit;                      ///< drop-down style only, owned
+    CFont* m_pFont;                      ///< owned
+    DWORD m_dwStyle;                     ///< style given to Create
+    DWORD m_dwCBStyle;                   ///< VXCB_ option bits
+    CRect m_rcWnd;                       ///< Create's rectangle; drop-list hot area
+    CRect m_rcEditMargin;                ///< right: width of the button strip
     CRect m_rcButton;
-    BOOL m_bFocused;                     // the combo window itself has the focus
-    BOOL m_bFocusNotified;               // CBN_SETFOCUS sent for the edit
-    BOOL m_bSelEndOk;                    // a drop list choice is being completed
-    BOOL m_bSyncEdit;                    // the first paint with a selection fills the edit
+    BOOL m_bFocused;                     ///< the combo window itself has the focus
+    BOOL m_bFocusNotified;               ///< CBN_SETFOCUS sent for the edit
+    BOOL m_bSelEndOk;                    ///< a drop list choice is being completed
+    BOOL m_bSyncEdit;                    ///< the first paint with a selection fills the edit
     BOOL m_bCreatedByCreate;
-    BOOL m_bAutoComplete;                // last key was not Delete or Backspace
+    BOOL m_bAutoComplete;                ///< last key was not Delete or Backspace
     BOOL m_bHover;
     BOOL m_bHoverTimer;
     int m_nWheelDelta;
 
 private:
-    vxAliveWatch* m_pAliveWatches;       // handlers on the stack that call out to the host
-    HFONT m_hFont;                       // in use: m_pFont's, or the host's from WM_SETFONT
-    CString m_strWindowText;             // what WM_SETTEXT set and WM_GETTEXT answers
+    vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
+    HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
+    CString m_strWindowText;             ///< what WM_SETTEXT set and WM_GETTEXT answers
 };
 
-// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown
-// text, and the index of the first item with that text.
+/// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown
+/// text (GetText when saving, SetText when loading).
 AFX_EXT_API void AFXAPI DDX_ACBString(CDataExchange* pDX, int nIDC, CString& value);
+/// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: the index of
+/// the first item with the shown text (GetCurSel when saving, SetCurSel when loading).
 AFX_EXT_API void AFXAPI DDX_ACBIndex(CDataExchange* pDX, int nIDC, int& index);

@@ -13,7 +13,7 @@
 
 class vxCtrlComboBox;
 
-class AFX_EXT_CLASS vxDropListBox : public CListBox
+class vxDropListBox : public CListBox
 {
     DECLARE_DYNAMIC(vxDropListBox)
 

@@ -16,7 +16,7 @@
 class vxCtrlComboBox;
 class vxDropListBox;
 
-class AFX_EXT_CLASS vxDropWnd : public CWnd
+class vxDropWnd : public CWnd
 {
     DECLARE_DYNAMIC(vxDropWnd)
 

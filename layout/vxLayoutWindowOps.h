@@ -5,7 +5,7 @@
 
 #include <afxwin.h>
 
-class AFX_EXT_CLASS vxLayoutWindowOps
+class vxLayoutWindowOps
 {
 public:
     virtual ~vxLayoutWindowOps();

@@ -1,44 +1,47 @@
-// A thin bar that the user drags to move the edge between two elements of a layout: two
-// items of one group, or two groups.
-//
-// Drag: a left-button press on a bar whose layout item has both neighbours captures the
-// mouse, takes the focus (so that Escape arrives here) and clips the cursor to the range the
-// neighbours' limits allow; every move is handed at once to vxLayout::MoveLayoutItems, so the
-// windows follow live. Release, Escape, WM_CANCELMODE, or losing the capture ends the drag
-// where it is and gives capture, cursor and focus back. The bar belongs to the host; it only
-// points at its layout (which tells the bar when it goes), and it sends nothing to its
-// parent. Each drag step moves host windows, whose owners may destroy or delete the bar, its
-// layout or its parent: the bar then touches nothing of itself.
 #pragma once
 
 #include "vxLayout.h"
 
 class vxAliveWatch;
 
+/// A thin bar that the user drags to move the edge between two elements of a layout: two
+/// items of one group, or two groups.
+///
+/// Drag: a left-button press on a bar whose layout item has both neighbours captures the
+/// mouse, takes the focus (so that Escape arrives here) and clips the cursor to the range the
+/// neighbours' limits allow; every move is handed at once to vxLayout::MoveLayoutItems, so the
+/// windows follow live. Release, Escape, WM_CANCELMODE, or losing the capture ends the drag
+/// where it is and gives capture, cursor and focus back. The bar belongs to the host; it only
+/// points at its layout (which tells the bar when it goes), and it sends nothing to its
+/// parent. Each drag step moves host windows, whose owners may destroy or delete the bar, its
+/// layout or its parent: the bar then touches nothing of itself.
 class AFX_EXT_CLASS vxSizerBar : public CStatic
 {
     DECLARE_DYNCREATE(vxSizerBar)
 public:
+    /// A bar object without a window; Create or SubclassDlgItem gives it one.
     vxSizerBar();
+    /// Destroys the window if it still exists.
     virtual ~vxSizerBar();
 
 // Operations
-    // Creates the bar as a child of pParent; returns what CStatic::Create returns.
+    /// Creates the bar as a child of pParent; returns what CStatic::Create returns.
     int Create(unsigned long dwStyle, CWnd* pParent, vxLayout* pLayout, unsigned int nID,
                const RECT& rect);
-    // Takes over the parent's existing child with this ID as the bar.
+    /// Takes over the parent's existing child with this ID as the bar.
     void SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLayout);
 
 // Overridables
+    /// Adds the style bits the bar needs (notify, so that it receives the mouse).
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
 protected:
-    // 1 when the bar is wider than tall, fixed the first time it is asked once the window
-    // exists; 0 without a window.
+    /// 1 when the bar is wider than tall, fixed the first time it is asked once the window
+    /// exists; 0 without a window.
     int IsHorizontal();
-    // Hands one drag step to the layout.
+    /// Hands one drag step to the layout.
     void NotifyMoved(CPoint delta);
-    // Ends a drag: capture, cursor clip and focus are given back.
+    /// Ends a drag: capture, cursor clip and focus are given back.
     void CancelDrag();
 
 // Message map and handlers
@@ -57,18 +60,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 // Attributes
-    vxLayout* m_pLayout;             // the layout holding the bar's item (not owned)
-    int m_nHorizontal;               // -1 until known, else IsHorizontal's answer
+    vxLayout* m_pLayout;             ///< the layout holding the bar's item (not owned)
+    int m_nHorizontal;               ///< -1 until known, else IsHorizontal's answer
     int m_bDragging;
-    CPoint m_ptLast;                 // screen cursor position at the press or last move
-    HWND m_hPrevFocus;               // focus before the press, given back at the end
-    vxAliveWatch* m_pAliveWatches;   // handlers on the stack whose layout moves host windows
+    CPoint m_ptLast;                 ///< screen cursor position at the press or last move
+    HWND m_hPrevFocus;               ///< focus before the press, given back at the end
+    vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack whose layout moves host windows
 
 private:
     friend class vxLayout;
 // Internal helpers
-    // The layout is going: a drag ends and the bar moves nothing any more.
+    /// The layout is going: a drag ends and the bar moves nothing any more.
     void ForgetLayout(const vxLayout* pLayout);
-    // The bar's layout item when it can be dragged (both neighbours set), else null.
+    /// The bar's layout item when it can be dragged (both neighbours set), else null.
     vxLayoutItem* FindDraggableItem();
 };

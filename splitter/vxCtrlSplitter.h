@@ -1,17 +1,3 @@
-// vxCtrlSplitter: divides a rectangle of a host window into two panes separated by a bar.
-//
-// Not a window: the host keeps it as a member, calls Layout from its size handling and
-// forwards the mouse (HitTest, the cursor operations, Track). Each pane can carry a window
-// and a nested splitter, so splitters build a tree; a bar window given at creation is moved
-// over the bar after each layout and draws it. The splitter owns only its cursors: pane
-// windows, nested splitters and the bar window belong to the host.
-//
-// Drag: Track takes the capture for the given window (a child of the host, normally the bar
-// window) and runs its own message loop. An inverted outline follows the pointer within the
-// panes' minimum sizes; the left button's release (or the capture being taken away) applies
-// the drag, Escape, the right button or WM_QUIT cancel it. Nothing but the outline moves
-// until the loop has ended. A message dispatched by the loop may destroy the host or delete
-// the splitter: the drag then ends unapplied and touches nothing of the splitter.
 #pragma once
 
 #include <afxwin.h>
@@ -20,60 +6,76 @@
 
 class vxAliveWatch;
 
+/// vxCtrlSplitter: divides a rectangle of a host window into two panes separated by a bar.
+///
+/// Not a window: the host keeps it as a member, calls Layout from its size handling and
+/// forwards the mouse (HitTest, the cursor operations, Track). Each pane can carry a window
+/// and a nested splitter, so splitters build a tree; a bar window given at creation is moved
+/// over the bar after each layout and draws it. The splitter owns only its cursors: pane
+/// windows, nested splitters and the bar window belong to the host.
+///
+/// Drag: Track takes the capture for the given window (a child of the host, normally the bar
+/// window) and runs its own message loop. An inverted outline follows the pointer within the
+/// panes' minimum sizes; the left button's release (or the capture being taken away) applies
+/// the drag, Escape, the right button or WM_QUIT cancel it. Nothing but the outline moves
+/// until the loop has ended. A message dispatched by the loop may destroy the host or delete
+/// the splitter: the drag then ends unapplied and touches nothing of the splitter.
 class AFX_EXT_CLASS vxCtrlSplitter
 {
 public:
+    /// A splitter of two visible panes side by side, not yet created.
     vxCtrlSplitter();
+    /// Frees the cursors; pane windows and nested splitters stay the host's.
     virtual ~vxCtrlSplitter();
-    // The cursors are the splitter's own: two splitters must not share them.
+    /// The cursors are the splitter's own: two splitters must not share them.
     vxCtrlSplitter(const vxCtrlSplitter&) = delete;
     vxCtrlSplitter& operator=(const vxCtrlSplitter&) = delete;
 
 // Creation
-    // Bar window, which pane keeps its size, orientation, whether the bar can be dragged.
-    // 0 when hBarWnd is not a window (nothing is changed).
+    /// Bar window, which pane keeps its size, orientation, whether the bar can be dragged.
+    /// 0 when hBarWnd is not a window (nothing is changed).
     int CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical, int bMovable);
 
 // Panes (indices 0 and 1; any other index does nothing and answers null or 0)
-    HWND AttachWnd(int nPane, HWND hWnd);          // answers the window attached before
-    HWND DetachWnd(int nPane);
-    HWND GetAttachWnd(int nPane);
-    // The one attached before; null, nothing changed, when pSplitter is this splitter or holds
-    // it in one of its panes, at any depth (the tree would become a loop).
+    HWND AttachWnd(int nPane, HWND hWnd);          ///< answers the window attached before
+    HWND DetachWnd(int nPane);                     ///< clears the pane; the window stays
+    HWND GetAttachWnd(int nPane);                  ///< the pane's window, or null
+    /// The one attached before; null, nothing changed, when pSplitter is this splitter or holds
+    /// it in one of its panes, at any depth (the tree would become a loop).
     vxCtrlSplitter* AttachSplitter(int nPane, vxCtrlSplitter* pSplitter);
-    vxCtrlSplitter* DetachSplitter(int nPane);
-    vxCtrlSplitter* GetAttachSplitter(int nPane);
-    void ShowPane(int nPane, int bShow);           // shows or hides the pane's window at once
-    int IsPaneVisible(int nPane);
-    int IsSplitterVisible();                       // both panes visible
-    int IsHideAllPane();                           // both panes hidden
-    // Minimum size, and preferred size unless it is -1 (taken into the pane's place at once).
+    vxCtrlSplitter* DetachSplitter(int nPane);     ///< clears the pane's nested splitter
+    vxCtrlSplitter* GetAttachSplitter(int nPane);  ///< the pane's nested splitter, or null
+    void ShowPane(int nPane, int bShow);           ///< shows or hides the pane's window at once
+    int IsPaneVisible(int nPane);                  ///< 1 unless the pane is hidden
+    int IsSplitterVisible();                       ///< both panes visible
+    int IsHideAllPane();                           ///< both panes hidden
+    /// Minimum size, and preferred size unless it is -1 (taken into the pane's place at once).
     void SetPaneSize(int nPane, int nSize, int nMinSize);
-    void GetPaneRect(int nPane, RECT* pRect);
+    void GetPaneRect(int nPane, RECT* pRect);      ///< the pane's place from the last Layout
 
 // Bar and layout
-    int IsVertical();
-    void SetSplitterSize(int nSize);               // bar thickness, from the next Layout on
-    void GetSplitterRect(RECT* pRect);
-    void GetLayoutRect(RECT* pRect);
-    void Layout(int x, int y, int cx, int cy);     // host client coordinates
+    int IsVertical();                              ///< 1: panes side by side, upright bar
+    void SetSplitterSize(int nSize);               ///< bar thickness, from the next Layout on
+    void GetSplitterRect(RECT* pRect);             ///< the bar's place (host client)
+    void GetLayoutRect(RECT* pRect);               ///< the rectangle last given to Layout
+    void Layout(int x, int y, int cx, int cy);     ///< host client coordinates
 
 // Mouse (host client coordinates)
-    int HitTest(CPoint point);                     // on a movable bar between visible panes
-    void SetUseCursor(int bUse);
-    void ShowCursor(int bShow);                    // 0: arrow; else the sizing cursor if used
-    HCURSOR GetCursor();                           // the sizing cursor; null when not movable
-    void Invalidate(CWnd* pHostWnd);               // the bar's rectangle, erased
-    // Drags the bar with pWnd holding the capture; 1 when the bar moved.
+    int HitTest(CPoint point);                     ///< on a movable bar between visible panes
+    void SetUseCursor(int bUse);                   ///< 0: ShowCursor leaves the cursor alone
+    void ShowCursor(int bShow);                    ///< 0: arrow; else the sizing cursor if used
+    HCURSOR GetCursor();                           ///< the sizing cursor; null when not movable
+    void Invalidate(CWnd* pHostWnd);               ///< the bar's rectangle, erased
+    /// Drags the bar with pWnd holding the capture; 1 when the bar moved.
     int Track(CWnd* pWnd, CPoint point);
 
 protected:
 // Layout steps
     void LayoutVertical(int x, int y, int cx, int cy);
     void LayoutHorizontal(int x, int y, int cx, int cy);
-    void LayoutWnd();                              // moves pane windows not already in place
-    void LayoutChild();                            // lays nested splitters into their panes
-    void MoveBkWnd();                              // the bar window over the bar
+    void LayoutWnd();                              ///< moves pane windows not already in place
+    void LayoutChild();                            ///< lays nested splitters into their panes
+    void MoveBkWnd();                              ///< the bar window over the bar
 
 // Drag steps
     int TrackVertical(CWnd* pWnd, CPoint point);
@@ -82,29 +84,29 @@ protected:
     void OnInvertTracker(CDC* pDC, const CRect& rect);
 
 private:
-    vxSplitterPane* Pane(int nPane);               // null for an index that names no pane
+    vxSplitterPane* Pane(int nPane);               ///< null for an index that names no pane
     vxSplitterShape Shape() const;
-    int TrackAlongAxis(CWnd* pWnd, int bVertical); // the loop both Track variants share
+    int TrackAlongAxis(CWnd* pWnd, int bVertical); ///< the loop both Track variants share
     void ReleaseCursors();
-    bool Holds(const vxCtrlSplitter* pSplitter) const; // this or a splitter nested in it
-    // Layout was last given this area, and nothing it was made from has changed since.
+    bool Holds(const vxCtrlSplitter* pSplitter) const; ///< this or a splitter nested in it
+    /// Layout was last given this area, and nothing it was made from has changed since.
     bool IsLaidOutAs(const CRect& rcArea) const;
     void RememberLayout();
 
-    CRect m_rcSplitter;                            // the bar, host client coordinates
-    CRect m_rcLayout;                              // the area last given to Layout
+    CRect m_rcSplitter;                            ///< the bar, host client coordinates
+    CRect m_rcLayout;                              ///< the area last given to Layout
     int m_bFirstFixed;
     int m_nSplitterSize;
     int m_bMovable;
     int m_bVertical;
     vxSplitterPane m_panes[2];
-    HCURSOR m_hCursorNS;                           // lying bar; a copy owned by the splitter
-    HCURSOR m_hCursorWE;                           // upright bar; owned copy
-    HCURSOR m_hCursorArrow;                        // owned copy
-    HWND m_hBkWnd;                                 // bar window, not owned
+    HCURSOR m_hCursorNS;                           ///< lying bar; a copy owned by the splitter
+    HCURSOR m_hCursorWE;                           ///< upright bar; owned copy
+    HCURSOR m_hCursorArrow;                        ///< owned copy
+    HWND m_hBkWnd;                                 ///< bar window, not owned
     int m_bUseCursor;
-    vxAliveWatch* m_pAliveWatches;                 // drags on the stack, ended if deleted
-    // What the last Layout made its places from; m_bLaidOut false until the first one.
+    vxAliveWatch* m_pAliveWatches;                 ///< drags on the stack, ended if deleted
+    /// What the last Layout made its places from; m_bLaidOut false until the first one.
     bool m_bLaidOut;
     vxSplitterShape m_lastShape;
     vxSplitterPane m_lastPanes[2];

@@ -5,7 +5,7 @@
 
 #include <afxwin.h>
 
-class AFX_EXT_CLASS CVexelListBox : public CListBox
+class CVexelListBox : public CListBox
 {
     DECLARE_DYNAMIC(CVexelListBox)
 

@@ -12,7 +12,7 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 
-class AFX_EXT_CLASS CSubclassWnd : public CObject
+class CSubclassWnd : public CObject
 {
     DECLARE_DYNAMIC(CSubclassWnd)
 public:
@@ -44,7 +44,7 @@ private:
 };
 
 // Window handle to the newest hook of its chain; one map for the whole library.
-class AFX_EXT_CLASS CSubclassWndMap : public CMapPtrToPtr
+class CSubclassWndMap : public CMapPtrToPtr
 {
 public:
     CSubclassWndMap();
@@ -58,4 +58,4 @@ public:
 };
 
 // The library's hook map, made on first use.
-AFX_EXT_API CSubclassWndMap& GetSubclassWndMap();
+CSubclassWndMap& GetSubclassWndMap();

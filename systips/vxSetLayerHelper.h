@@ -20,7 +20,7 @@ enum
     TIPS_TIMER_FADE_OUT = 3,
 };
 
-class AFX_EXT_CLASS vxSetLayerHelper
+class vxSetLayerHelper
 {
 public:
     vxSetLayerHelper();

@@ -18,7 +18,7 @@ enum
     TIPS_TIMER_SLIDE_STAY = 12,
 };
 
-class AFX_EXT_CLASS vxSlideHelper
+class vxSlideHelper
 {
 public:
     vxSlideHelper();

@@ -16,7 +16,7 @@
 class vxAliveWatch;
 class vxTipsWndHook;
 
-class AFX_EXT_CLASS vxTipsWndAdmin
+class vxTipsWndAdmin
 {
 public:
     vxTipsWndAdmin();

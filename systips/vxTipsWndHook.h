@@ -18,7 +18,7 @@
 class vxAliveWatch;
 class vxTipsWndAdmin;
 
-class AFX_EXT_CLASS vxTipsWndHook : public CSubclassWnd
+class vxTipsWndHook : public CSubclassWnd
 {
 public:
     vxTipsWndHook();

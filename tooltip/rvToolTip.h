@@ -1,19 +1,5 @@
-// rvToolTip: a balloon tooltip for the host's tool windows.
-//
-// One hidden pop-up window per tooltip. The host registers tools (its windows, each with a
-// text and an optional icon) and relays its mouse messages to RelayEvent:
-//   pointer rests on a tool  -> timer 100 (show delay) pending
-//   timer 100, pointer still -> balloon shown with its tip on the pointer, timer 101 checks
-//                               every m_nDefHideDelay ms and hides once the pointer moved
-//   pointer leaves all tools -> Hide(m_nHideDelay): timer 101 with that delay
-//   relayed button press     -> hidden at once
-// Timers 100 and 101 share m_nTimer, so at most one of them is pending. Show and SetTipText
-// show any text at any point directly; such a balloon stays until Hide, a relayed event or
-// (auto-hide) the loss of activation. In link mode the text is wrapped, drawn as a link while
-// the pointer is over the balloon, and a click is sent to the notify window.
-//
-// The tooltip owns its window, its tool records and the underlined font it makes while
-// painting; icons, the font given to SetFont, the cursor and the notify window stay the host's.
+/// \file
+/// The balloon tooltip and the message it sends.
 #pragma once
 
 #include <afxwin.h>
@@ -21,67 +7,86 @@
 
 #include "vxBalloonGeometry.h"
 
-// Sent to the notify window when the balloon is clicked with the left button; wParam, lParam 0.
+/// Sent to the notify window when a link balloon is clicked with the left button; wParam and
+/// lParam 0. The receiver may delete the tooltip.
 #define WM_TOOLTIP_CLICK (WM_USER + 503)
 
 class vxAliveWatch;
 
+/// rvToolTip: a balloon tooltip for the host's tool windows.
+///
+/// One hidden pop-up window per tooltip. The host registers tools (its windows, each with a
+/// text and an optional icon) and relays its mouse messages to RelayEvent:
+///   pointer rests on a tool  -> timer 100 (show delay) pending
+///   timer 100, pointer still -> balloon shown with its tip on the pointer, timer 101 checks
+///                               every m_nDefHideDelay ms and hides once the pointer moved
+///   pointer leaves all tools -> Hide(m_nHideDelay): timer 101 with that delay
+///   relayed button press     -> hidden at once
+/// Timers 100 and 101 share m_nTimer, so at most one of them is pending. Show and SetTipText
+/// show any text at any point directly; such a balloon stays until Hide, a relayed event or
+/// (auto-hide) the loss of activation. In link mode the text is wrapped, drawn as a link while
+/// the pointer is over the balloon, and a click is sent to the notify window.
+///
+/// The tooltip owns its window, its tool records and the underlined font it makes while
+/// painting; icons, the font given to SetFont, the cursor and the notify window stay the host's.
 class AFX_EXT_CLASS rvToolTip : public CWnd
 {
     DECLARE_DYNAMIC(rvToolTip)
 
 public:
-    // One registered tool.
+    /// One registered tool.
     struct tagTipToolInfo
     {
-        CString strText;
-        HICON hIcon;                 // shown with the text, or null; not owned
-        CString strExtra;            // left empty by this library
+        CString strText;             ///< shown when the pointer rests on the tool
+        HICON hIcon;                 ///< shown with the text, or null; not owned
+        CString strExtra;            ///< left empty by this library
     };
 
+    /// A tooltip without a window; Create makes it.
     rvToolTip();
+    /// Destroys the window and frees the tool records.
     virtual ~rvToolTip();
 
 // Creation
-    // A hidden pop-up owned by the parent's window.
+    /// A hidden pop-up owned by the parent's window.
     int Create(CWnd* pParentWnd);
 
 // Tools
-    void AddTool(CWnd* pWnd, LPCSTR lpszText, HICON hIcon);  // replaces the window's tool
-    // Text and icon from the resource module; 0 (nothing registered) when either is missing.
+    void AddTool(CWnd* pWnd, LPCSTR lpszText, HICON hIcon);  ///< replaces the window's tool
+    /// Text and icon from the resource module; 0 (nothing registered) when either is missing.
     int AddTool(CWnd* pWnd, UINT nIDText, UINT nIDIcon, int cx, int cy);
-    void RemoveTool(CWnd* pWnd);
-    void RelayEvent(MSG* pMsg);      // the host's mouse messages
+    void RemoveTool(CWnd* pWnd);     ///< a show pending for it is dropped
+    void RelayEvent(MSG* pMsg);      ///< the host's mouse messages
 
 // Showing
-    // Shows a text with the balloon's tip at *pPoint (screen), or at the pointer when null.
+    /// Shows a text with the balloon's tip at *pPoint (screen), or at the pointer when null.
     void Show(CString strText, CPoint* pPoint, CString strOther);
-    void Hide(int nDelay);           // 0: at once; else after nDelay ms if still visible
-    // Changes a shown balloon's text in place when its size stays, else shows it anew.
+    void Hide(int nDelay);           ///< 0: at once; else after nDelay ms if still visible
+    /// Changes a shown balloon's text in place when its size stays, else shows it anew.
     void SetTipText(LPCSTR lpszText, CPoint* pPoint);
-    void SetIcon(HICON hIcon);
-    int SetIcon(UINT nIDIcon, int cx, int cy);  // from the resource module; 0 on failure
-    // Hide on deactivation; with a delay, the setting takes effect when timer 502 fires.
+    void SetIcon(HICON hIcon);       ///< kept by the caller; null: none
+    int SetIcon(UINT nIDIcon, int cx, int cy);  ///< from the resource module; 0 on failure
+    /// Hide on deactivation; with a delay, the setting takes effect when timer 502 fires.
     void SetAutoHide(BOOL bAutoHide, UINT nDelay);
 
 // Settings
-    void SetShowDelay(int nDelay);
-    void SetHideDelay(int nDelay);
-    void SetBkColor(COLORREF clr);   // colours take effect at the next paint
-    void SetFrameColor(COLORREF clr);
-    void SetInnerFrameColor(COLORREF clr);
-    // Font for measuring and drawing, kept by the caller; null: the parent's font again.
+    void SetShowDelay(int nDelay);   ///< ms the pointer rests before the balloon shows (500)
+    void SetHideDelay(int nDelay);   ///< ms after the pointer left every tool (500)
+    void SetBkColor(COLORREF clr);   ///< colours take effect at the next paint
+    void SetFrameColor(COLORREF clr);      ///< outer outline (window text colour)
+    void SetInnerFrameColor(COLORREF clr); ///< inner outline (scroll bar colour)
+    /// Font for measuring and drawing, kept by the caller; null: the parent's font again.
     void SetFont(CFont* pFont);
-    void SetCursor(HICON hCursor);   // shown over a link balloon
-    void SetbLink(BOOL bLink);
-    void SetNotifyWnd(CWnd* pWnd);
+    void SetCursor(HICON hCursor);   ///< shown over a link balloon
+    void SetbLink(BOOL bLink);       ///< link mode: wrapped text, drawn as a link, clickable
+    void SetNotifyWnd(CWnd* pWnd);   ///< receiver of WM_TOOLTIP_CLICK, kept by handle
 
 // Shape and painting
-    // Measures m_strText on pDC, makes the balloon region in *phRgn (owned by the caller) and
-    // the window size in *pSize when given. Always 1.
+    /// Measures m_strText on pDC, makes the balloon region in *phRgn (owned by the caller) and
+    /// the window size in *pSize when given. Always 1.
     int GetWindowRegion(CDC* pDC, HRGN* phRgn, CSize* pSize);
-    // Breaks strText into lines no wider than rcText, drawing them nLineHeight apart unless
-    // bCalcOnly; the number of lines.
+    /// Breaks strText into lines no wider than rcText, drawing them nLineHeight apart unless
+    /// bCalcOnly; the number of lines.
     int WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalcOnly, int nLineHeight);
 
 protected:
@@ -96,41 +101,41 @@ protected:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
-    BOOL m_bAutoHidePending;         // taken into m_bAutoHide when timer 502 fires
+    BOOL m_bAutoHidePending;         ///< taken into m_bAutoHide when timer 502 fires
     BOOL m_bAutoHide;
-    int m_nShowDelay;                // ms
-    int m_nHideDelay;                // ms, when the pointer leaves every tool
-    CPoint m_ptLast;                 // screen: last relay that found a tool, or last show
-    UINT_PTR m_nTimer;               // pending show (100) or hide (101) timer, 0 when none
-    CString m_strText;               // shown or about to be shown
+    int m_nShowDelay;                ///< ms
+    int m_nHideDelay;                ///< ms, when the pointer leaves every tool
+    CPoint m_ptLast;                 ///< screen: last relay that found a tool, or last show
+    UINT_PTR m_nTimer;               ///< pending show (100) or hide (101) timer, 0 when none
+    CString m_strText;               ///< shown or about to be shown
     HICON m_hIcon;
     CSize m_sizeIcon;
     COLORREF m_clrBk;
-    COLORREF m_clrFrame;             // outermost pixel of the border
-    COLORREF m_clrInnerFrame;        // the two pixels inside it
-    CSize m_sizeWnd;                 // window size at the last Show
-    CString m_strExtra;              // not used by this library
+    COLORREF m_clrFrame;             ///< outermost pixel of the border
+    COLORREF m_clrInnerFrame;        ///< the two pixels inside it
+    CSize m_sizeWnd;                 ///< window size at the last Show
+    CString m_strExtra;              ///< not used by this library
     CMap<HWND, HWND, tagTipToolInfo, tagTipToolInfo> m_mapTools;
     BOOL m_bLink;
-    BOOL m_bHover;                   // pointer over the balloon, a leave notice pending
+    BOOL m_bHover;                   ///< pointer over the balloon, a leave notice pending
     HICON m_hCursor;
-    HWND m_hNotifyWnd;               // receives WM_TOOLTIP_CLICK; the host's, tested before use
-    int m_nMarginX, m_nMarginY;      // text margins, corner ellipse, placement offset
+    HWND m_hNotifyWnd;               ///< receives WM_TOOLTIP_CLICK; the host's, tested before use
+    int m_nMarginX, m_nMarginY;      ///< text margins, corner ellipse, placement offset
     int m_nArrowWidth, m_nArrowHeight;
     int m_nIconGap;
-    int m_nDefShowDelay, m_nDefHideDelay;  // defaults; the hide check's period after a show
-    HFONT m_hFont;                   // from SetFont, or null for the parent's font
-    HWND m_hPendingTool;             // tool whose show timer 100 is pending
-    vxAliveWatch* m_pAliveWatches;   // handlers on the stack that call out to the host
+    int m_nDefShowDelay, m_nDefHideDelay;  ///< defaults; the hide check's period after a show
+    HFONT m_hFont;                   ///< from SetFont, or null for the parent's font
+    HWND m_hPendingTool;             ///< tool whose show timer 100 is pending
+    vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
 
 private:
     void KillPendingTimer();
-    void StartTimer(UINT_PTR nID, UINT nElapse);   // the pending show or hide timer
+    void StartTimer(UINT_PTR nID, UINT nElapse);   ///< the pending show or hide timer
     void HideNow();
-    HFONT TextFont();                // the font measured and drawn with, or null for the DC's
-    // Balloon size for m_strText, with the region when phRgn is given; FALSE without a DC.
+    HFONT TextFont();                ///< the font measured and drawn with, or null for the DC's
+    /// Balloon size for m_strText, with the region when phRgn is given; FALSE without a DC.
     BOOL MeasureBalloon(CSize* pSize, HRGN* phRgn);
-    void PlaceAt(const CPoint& ptTip, const CSize& size);  // top-most, tip on the point
-    CRect TextRect();                // client rectangle less margins and icon
+    void PlaceAt(const CPoint& ptTip, const CSize& size);  ///< top-most, tip on the point
+    CRect TextRect();                ///< client rectangle less margins and icon
     vxBalloonMetrics Metrics() const;
 };

@@ -3,7 +3,6 @@
 // itself; an item without a content window is refused.
 #include "stack_fixture.h"
 
-#include "CVexelListBox.h"
 
 namespace {
 
@@ -62,7 +61,7 @@ TEST(StackIdsTest, ButtonsAndListsGetTheirControlIds)
     CString caption;
     customs.GetItemButton(1)->GetWindowText(caption);
     EXPECT_STREQ((const char*)caption, "Second");
-    EXPECT_TRUE(customs.GetItemContent(1)->IsKindOf(RUNTIME_CLASS(CVexelListBox)));
+    EXPECT_STREQ(customs.GetItemContent(1)->GetRuntimeClass()->m_lpszClassName, "CVexelListBox");
 
     EXPECT_EQ(customs.GetItemButton(-1), (CButton*)NULL);
     EXPECT_EQ(customs.GetItemButton(2), (CButton*)NULL);

@@ -42,7 +42,7 @@ TEST_F(TipsHostUnkind, ShownTipDestroyedWithoutCloseFreesItsSlot)
         EXPECT_TRUE(vxtest::PumpUntil([&] { return next.Log().shows == 1; }));
         EXPECT_EQ(tips->Shown(), 1);
         EXPECT_EQ(tips->WaitingHigh(), 0);
-        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore + 1);
+        EXPECT_FALSE(next.Unhooked());
         tips->RemoveTips(kSrc1, next.Hwnd());
         EXPECT_TRUE(next.Unhooked());
     }
@@ -63,7 +63,8 @@ TEST_F(TipsHostUnkind, SameWindowTwiceOrAnotherThreadsWindowIsRefused)
     EXPECT_EQ(tips->Shown(), 1);
     EXPECT_EQ(tips->WaitingHigh(), 1);
     EXPECT_EQ(tips->WaitingNormal(), 0);
-    EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore + 1);
+    EXPECT_FALSE(shown.Unhooked());
+    EXPECT_TRUE(waiting.Unhooked());
 
     // A window that lives on another thread.
     std::atomic<HWND> foreign{nullptr};

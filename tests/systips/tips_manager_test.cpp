@@ -2,7 +2,6 @@
 // them, tips that died while waiting, clearing and removal, Uninit and bad input.
 #include "tips_test_util.h"
 
-#include "CSubclassWnd.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>

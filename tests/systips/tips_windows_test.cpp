@@ -2,7 +2,6 @@
 // positions, hovering a fading tip, and closing by the host.
 #include "tips_test_util.h"
 
-#include "CSubclassWnd.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>

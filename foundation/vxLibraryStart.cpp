@@ -1,8 +1,7 @@
 // Start and stop of VexelControl.dll: registration with the host's framework as an
 // extension module, so that the library's run-time classes and resources are found, and the
 // process-wide resources loaded once per process.
-#include "vxLibraryModule.h"
-
+#include <afxwin.h>
 #include <afxdllx.h>
 
 // The layout engine is left out of some partial builds.
@@ -16,11 +15,6 @@
 #endif
 
 static AFX_EXTENSION_MODULE s_vexelControlModule = {FALSE, NULL, NULL};
-
-HMODULE AFXAPI vxGetLibraryModule()
-{
-    return s_vexelControlModule.bInitialized ? s_vexelControlModule.hModule : NULL;
-}
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
 {
