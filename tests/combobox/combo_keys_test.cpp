@@ -150,33 +150,6 @@ TEST(ComboKeys, EscapeEnterF4AndAltDownWithTheListClosed)
     rec.Detach();
 }
 
-TEST(ComboKeys, WheelDeltasAccumulate)
-{
-    ComboFixture f(CBS_DROPDOWNLIST);
-    ProbeCombo& c = f.Combo();
-    f.Fill({"zero", "one", "two"});
-    c.SetCurSel(2);
-    ::SetFocus(f.Hwnd());
-    vxtest::MouseMove(vxtest::CentreOf(f.Hwnd()));
-    PumpTranslated();
-    f.ClearCodes();
-    vxtest::Wheel(40);
-    vxtest::Wheel(40);
-    PumpTranslatedFor(80);
-    EXPECT_EQ(c.CurSelIndex(), 2);
-    EXPECT_EQ(c.WheelDelta(), 80);
-    vxtest::Wheel(40);
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.CurSelIndex() == 1; }));
-    EXPECT_EQ(c.WheelDelta(), 0);
-    EXPECT_EQ(f.Codes(), kSelection);
-    f.ClearCodes();
-    vxtest::Wheel(-120);
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.CurSelIndex() == 2; }));
-    EXPECT_EQ(f.Codes(), kSelection);
-    // The answer is always handled.
-    EXPECT_EQ(::SendMessageA(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 10), 0), TRUE);
-}
-
 TEST(ComboKeys, WheelOnADropDownComboWritesTheEdit)
 {
     // Wine's edit keeps the wheel to itself; the combo's own wheel handling still serves

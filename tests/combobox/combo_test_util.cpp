@@ -99,15 +99,7 @@ void AltKey(WORD vk)
 
 void Type(const char* text)
 {
-    for (const char* p = text; *p; ++p) {
-        const SHORT scan = ::VkKeyScanA(*p);
-        if (scan == -1)
-            continue;
-        if (scan & 0x0100)
-            ChordKey(VK_SHIFT, static_cast<WORD>(scan & 0xFF));
-        else
-            Key(static_cast<WORD>(scan & 0xFF));
-    }
+    Translated([text] { vxtest::TypeText(text); });
 }
 
 ComboFixture::ComboFixture(DWORD dwStyle, int x, int y, int cx, int cy)

@@ -247,21 +247,6 @@ TEST_F(SizerBarDrag, BarBetweenGroupsMovesTheGroups)
     EXPECT_EQ(Place(pBottom), CRect(0, 266, 800, 600));
 }
 
-TEST_F(SizerBarDrag, GroupBarDraggedToTheEndsKeepsBothGroupsWithinTheirMinimums)
-{
-    ASSERT_TRUE(Press(groupBar, CPoint(400, 203)));
-    MoveTo(CPoint(400, 590));
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return Place(&groupBar).top > 400; }));
-    EXPECT_GE(Place(pBottom).Height(), 150);
-    EXPECT_LE(Place(pBottom).Height(), 151);
-    MoveTo(CPoint(400, 10));
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return Place(&groupBar).top < 150; }));
-    EXPECT_EQ(Place(pLeft).Height(), 100);
-    vxtest::MouseUp();
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
-    ExpectReleased();
-}
-
 TEST_F(SizerBarDrag, PressesOnBarsWithNothingToMoveStartNoDrag)
 {
     // No layout; a layout the bar is no item of; an item whose next neighbour was never set.

@@ -131,41 +131,6 @@ TEST_F(ListScrollTest, BarAppearsOnlyWhileContentOverflows)
     ExpectColumnAt(3, 0);
 }
 
-TEST_F(ListScrollTest, LinePageAndThumbScrollingStopAtTheLimits)
-{
-    CreateList(400, 300);
-    FillColumn(10);
-    SCROLLINFO si = Info();
-    EXPECT_EQ(si.nMax, 999);
-    EXPECT_EQ((int)si.nPage, 300);
-
-    Scroll(SB_LINEDOWN);
-    EXPECT_EQ(ScrollPos(), 60);
-    ExpectColumnAt(10, 60);
-    Scroll(SB_PAGEDOWN);
-    Scroll(SB_PAGEDOWN);
-    EXPECT_EQ(ScrollPos(), 660);
-    Scroll(SB_PAGEDOWN);
-    EXPECT_EQ(ScrollPos(), 700);
-    Scroll(SB_LINEDOWN);
-    EXPECT_EQ(ScrollPos(), 700);
-    ExpectColumnAt(10, 700);
-
-    // Codes beyond the thumb are ignored; the message's own position is not used.
-    Scroll(SB_TOP);
-    Scroll(SB_BOTTOM);
-    Scroll(SB_ENDSCROLL);
-    ::SendMessage(List(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 10), 0);
-    EXPECT_EQ(ScrollPos(), 700);
-
-    Scroll(SB_PAGEUP);
-    EXPECT_EQ(ScrollPos(), 400);
-    for (int i = 0; i < 8; ++i)
-        Scroll(SB_LINEUP);
-    EXPECT_EQ(ScrollPos(), 0);
-    ExpectColumnAt(10, 0);
-}
-
 TEST_F(ListScrollTest, PositionsBeyondSixteenBitsWork)
 {
     CreateList(400, 300);

@@ -166,25 +166,6 @@ TEST_F(SplitterTrack, DragOfTwentyMovesTheBarAndTheFixedPaneKeepsItsSize)
     EXPECT_EQ(PlaceInParent(pane1), (RECT{470, 0, 600, 300}));
 }
 
-TEST_F(SplitterTrack, OutlineIsHeldAtTheLimits)
-{
-    const Snapshot before = Band();
-    DragScript script(host.Hwnd(), {
-        PostMove(bar, 1000, 10),
-        WaitForOutline(before, 366),                      // pane 1 keeps 30 + the bar
-        PostMove(bar, 2000, 10),
-        PostMove(bar, -1000, 10),                         // far left: negative coordinates
-        WaitForOutline(before, 54),                       // pane 0 keeps 50 + the bar
-        PostMove(bar, 100, 10),
-        WaitForOutline(before, 346),
-        Post(bar, WM_LBUTTONUP),
-    });
-    EXPECT_EQ(splitter.Track(Bar(), CPoint(2, 10)), 1);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(Pane(0), (RECT{0, 0, 346, 300}));
-    EXPECT_EQ(Pane(1), (RECT{350, 0, 400, 300}));
-}
-
 TEST_F(SplitterTrack, EscapeAndTheRightButtonCancel)
 {
     const Snapshot before = Band();
@@ -292,40 +273,6 @@ TEST_F(SplitterTrack, QuitEndsTheDragCancelledAndReachesTheHostLoop)
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
-}
-
-TEST_F(SplitterTrack, LyingBarFollowsTheVerticalCoordinate)
-{
-    vxCtrlSplitter stacked;
-    ASSERT_EQ(stacked.CreateSplitter(bar, 1, 0, 1), 1);
-    stacked.AttachWnd(0, pane0);
-    stacked.AttachWnd(1, pane1);
-    stacked.SetPaneSize(0, 100, 20);
-    stacked.SetPaneSize(1, -1, 20);
-    stacked.Layout(0, 0, 400, 300);
-    Repaint();
-    const Snapshot column(host.Hwnd(), {200, 0, 202, 300});
-    auto outlineAt = [&](int top) {
-        Snapshot now(host.Hwnd(), {200, 0, 202, 300});
-        int inside = now.Differences(column, {200, top, 202, top + 4});
-        return inside > 0 && inside == now.Differences(column);
-    };
-    DragScript script(host.Hwnd(), {
-        PostMove(bar, 300, 30),                           // x plays no part
-        WaitFor([&] { return outlineAt(130); }),
-        PostMove(bar, 0, 1000),
-        WaitFor([&] { return outlineAt(276); }),          // 300 - 20 - 4
-        PostMove(bar, 0, -20),
-        WaitFor([&] { return outlineAt(80); }),
-        Post(bar, WM_LBUTTONUP),
-    });
-    EXPECT_EQ(stacked.Track(Bar(), CPoint(10, 2)), 1);
-    EXPECT_TRUE(script.Finished());
-    RECT rc;
-    stacked.GetPaneRect(0, &rc);
-    EXPECT_EQ(rc, (RECT{0, 0, 400, 80}));
-    EXPECT_EQ(PlaceInParent(bar), (RECT{0, 80, 400, 84}));
-    EXPECT_EQ(PlaceInParent(pane1), (RECT{0, 84, 400, 300}));
 }
 
 TEST_F(SplitterTrack, DraggedWithTheRealMouse)

@@ -22,12 +22,6 @@ TEST_F(StackSettingsTest, PaddingAndSpaceShapeTheStack)
     EXPECT_PLACE(Content(1), 10, 60, 160, 265);
     EXPECT_PLACE(Button(2), 10, 270, 160, 290);
     EXPECT_EQ(ShownContents(), Shown{1});
-
-    // Uneven padding: the top and left ones move the stack, the bottom one shrinks the content.
-    stack.SetPadding(4, 8, 0, 30);
-    EXPECT_PLACE(Button(0), 4, 8, 154, 28);
-    EXPECT_PLACE(Content(1), 4, 58, 154, 245);
-    EXPECT_PLACE(Button(2), 4, 250, 154, 270);
 }
 
 TEST_F(StackSettingsTest, ItemSizeSetsEveryButtonAndTheContentWidth)
