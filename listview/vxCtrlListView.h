@@ -71,7 +71,7 @@ public:
     BOOL SetItemToolTips(int nGroup, int nItem, const char* pszText);
     void SelectItem(int nGroup, int nItem);           ///< radio mode only; clears no other item
     BOOL GetSelectedItem(int& nGroup, int& nItem);     ///< first checked item, radio mode only
-    int GetItemCount(int nGroup);    ///< items of the group; 0 when the index names nothing
+    int GetItemCount(int nGroup);    ///< items of the group; -1 when the index names nothing
     int GetGroupCount();             ///< number of groups
 
 // Settings (stored only; they take effect at the next relayout)
