@@ -66,7 +66,7 @@ endfunction()
 set(VX_INTERNAL_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
   vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
   vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
-  vxTipsPlacement.cpp CSubclassWnd.cpp vxLayoutItem.cpp
+  vxTipsPlacement.cpp vxAnsiText.cpp CSubclassWnd.cpp vxLayoutItem.cpp
   vxLayoutWindowOps.cpp vxLayout.cpp vxLayoutCalc.cpp vxHorizLayout.cpp vxVertLayout.cpp)
 function(vx_add_library)
   set(src)
@@ -124,7 +124,8 @@ function(vx_add_test_support)
   target_link_libraries(vxtestsupport PUBLIC gtest gmock ${VX_SYSTEM_LIBS})
 endfunction()
 
-# One test program per subsystem folder under tests/, labelled with the folder's name; each
+# One test program per folder under tests/, labelled with the folder's name (further sources
+# of other folders may be named, and their folders are searched for headers); each
 # of its GoogleTest cases is a ctest test of its own (found when ctest runs, through Wine), so
 # that a crash ends one case only and `ctest -R` picks single cases.
 include(GoogleTest)
@@ -145,8 +146,12 @@ function(vx_add_test_program label)
     set(bind_internal _AFXEXT)
   endif()
   # Test programs are hosts: they allocate with the framework's operator new too.
-  add_executable(test_${label} ${src} ${VX_OPERATOR_NEW_SRC})
+  add_executable(test_${label} ${src} ${ARGN} ${VX_OPERATOR_NEW_SRC})
   target_include_directories(test_${label} PRIVATE ${CMAKE_SOURCE_DIR}/tests/${label})
+  foreach(extra ${ARGN})
+    get_filename_component(folder ${extra} DIRECTORY)
+    target_include_directories(test_${label} PRIVATE ${folder})
+  endforeach()
   target_compile_definitions(test_${label} PRIVATE ${bind_internal})
   target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus)
   gtest_discover_tests(test_${label} EXTRA_ARGS --gtest_color=no DISCOVERY_MODE PRE_TEST

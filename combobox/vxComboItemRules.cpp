@@ -1,5 +1,7 @@
 #include "vxComboItemRules.h"
 
+#include "vxAnsiText.h"
+
 #include <mbstring.h>
 #include <stdlib.h>
 #include <string.h>
@@ -94,8 +96,11 @@ int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index, i
     if (pszText == NULL)
         return -1;
     const size_t nBytes = strlen(pszText);
+    // The multibyte functions of the C runtime know double-byte code pages, not UTF-8.
+    const bool bUtf8 = vxAnsiCodePage() == CP_UTF8;
     return FindFrom(items, index, nStart, [&](const CString& strText) {
-        return _mbsnbicmp(Bytes(strText), Bytes(pszText), nBytes) == 0;
+        return bUtf8 ? vxUtf8BeginsWithNoCase(strText, pszText, nBytes)
+                     : _mbsnbicmp(Bytes(strText), Bytes(pszText), nBytes) == 0;
     });
 }
 
@@ -118,5 +123,8 @@ BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix)
     const size_t nBytes = strlen(pszPrefix);
     if (strncmp(strText, pszPrefix, nBytes) != 0)
         return FALSE;
+    // In UTF-8 no character's bytes stand inside another's: equal bytes are equal characters.
+    if (vxAnsiCodePage() == CP_UTF8)
+        return TRUE;
     return _mbsnbcmp(Bytes(strText), Bytes(pszPrefix), nBytes) == 0;
 }

@@ -214,6 +214,8 @@ private:
     BOOL SelPrevItem();
     BOOL TakeItem(int nIndex, const CString& strText); ///< FALSE once the combo is gone
     BOOL SetShownText(const CString& strText);         ///< edit or window text
+    /// Where the first nBytes of strText, the edit's text, end in the edit's own count.
+    int EditPosition(const CString& strText, int nBytes);
     BOOL Notify(UINT nCode);             ///< sends WM_COMMAND; FALSE once the combo is gone
 
 protected:

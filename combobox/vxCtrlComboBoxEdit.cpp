@@ -88,7 +88,8 @@ BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)
         vxAliveWatch watch(m_pAliveWatches);
         if (!WriteEditText(strCompleted) || !HasEdit())
             return FALSE;
-        m_pEdit->SetSel(strTyped.GetLength(), strCompleted.GetLength(), TRUE);
+        m_pEdit->SetSel(EditPosition(strCompleted, strTyped.GetLength()),
+                        EditPosition(strCompleted, strCompleted.GetLength()), TRUE);
         return watch.IsAlive() && ::IsWindow(hWnd);
     }
     return TRUE;
@@ -121,6 +122,16 @@ BOOL vxCtrlComboBox::WriteEditText(const CString& strText)
     m_pEdit->SetWindowText(strText);
     s_bCompleting = bWasCompleting;
     return watch.IsAlive() && ::IsWindow(hWnd);
+}
+
+int vxCtrlComboBox::EditPosition(const CString& strText, int nBytes)
+{
+    // An edit that keeps Unicode text counts UTF-16 units, one that keeps the bytes counts
+    // bytes: its own length of the text tells which.
+    const int nEditLength = static_cast<int>(m_pEdit->SendMessage(EM_LINELENGTH, 0));
+    if (nEditLength == strText.GetLength() || nBytes <= 0)
+        return nBytes;
+    return ::MultiByteToWideChar(CP_ACP, 0, strText, nBytes, NULL, 0);
 }
 
 void vxCtrlComboBox::SetText(const char* pszText)

@@ -128,8 +128,8 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         WriteEditText(m_strText);
         if (!watch.IsAlive() || !HasEdit())
             return nSelect;
-        const int nLength = m_strText.GetLength();
-        m_pEdit->SetSel(nLength, nLength, FALSE);
+        const int nEnd = EditPosition(m_strText, m_strText.GetLength());
+        m_pEdit->SetSel(nEnd, nEnd, FALSE);
         m_pEdit->EnableWindow(IsWindowEnabled());
     } else if (::IsWindow(m_hWnd)) {
         SetWindowImage(it->strImage);

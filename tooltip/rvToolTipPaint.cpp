@@ -2,6 +2,8 @@
 #include "rvToolTip.h"
 #include "vxTextWrap.h"
 
+#include "vxAnsiText.h"
+
 namespace {
 
 const int kLinkLineHeight = 18;
@@ -120,7 +122,10 @@ int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalc
         ::DrawText(hDC, pszPart, nLength, &rc, DT_CALCRECT | DT_SINGLELINE);
         return rc.Width();
     };
-    auto isLeadByte = [](unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; };
+    const UINT nCodePage = vxAnsiCodePage();
+    auto charBytes = [nCodePage](const char* psz, int nAvailable) {
+        return vxAnsiCharBytes(psz, nAvailable, nCodePage);
+    };
     int nLine = 0;
     vxTakeLine draw;
     if (!bCalcOnly) {
@@ -129,7 +134,7 @@ int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalc
             ::DrawText(hDC, pszText + nStart, nLength, &box, DT_SINGLELINE);
         };
     }
-    return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, isLeadByte, draw);
+    return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, charBytes, draw);
 }
 
 void rvToolTip::OnPaint()

@@ -9,7 +9,7 @@ const int kLeastLineBoxHeight = 12;
 } // namespace
 
 int vxWrapText(const char* pszText, int nLength, int nWidth, const vxMeasureText& measure,
-               const vxIsLeadByte& isLeadByte, const vxTakeLine& takeLine)
+               const vxCharBytes& charBytes, const vxTakeLine& takeLine)
 {
     if (pszText == NULL || nLength <= 0)
         return 0;
@@ -18,15 +18,14 @@ int vxWrapText(const char* pszText, int nLength, int nWidth, const vxMeasureText
     for (int start = 0; start < nLength;) {
         const int rest = nLength - start;
         ends.clear();
-        // Bytes of the line's first k characters; all of the rest when it holds fewer. A lead
-        // byte takes its trail byte along, unless the text ends between them.
+        // Bytes of the line's first k characters; all of the rest when it holds fewer.
         auto bytesOf = [&](int k) {
             while (static_cast<int>(ends.size()) < k) {
                 const int pos = ends.empty() ? 0 : ends.back();
                 if (pos >= rest)
                     return rest;
-                const bool bLead = pos + 1 < rest && isLeadByte(static_cast<unsigned char>(pszText[start + pos]));
-                ends.push_back(pos + (bLead ? 2 : 1));
+                const int nChar = charBytes(pszText + start + pos, rest - pos);
+                ends.push_back(pos + (nChar >= 1 && nChar <= rest - pos ? nChar : 1));
             }
             return ends[static_cast<size_t>(k) - 1];
         };

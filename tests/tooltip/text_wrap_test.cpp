@@ -1,6 +1,8 @@
 // Line breaking with a measuring function passed in: breaks at any character, keeps
-// double-byte characters whole, and stays bounded on every input.
+// double-byte and UTF-8 characters whole, and stays bounded on every input.
 #include "vxTextWrap.h"
+
+#include "vxAnsiText.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +20,17 @@ int Measure(const char* text, int length)
     return width;
 }
 
-bool LeadByte(unsigned char c) { return c >= 0x81 && c <= 0x9F; }
+UINT s_codePage = 932;                   // the texts' code page
+
+int CharBytes(const char* text, int available)
+{
+    return vxAnsiCharBytes(text, available, s_codePage);
+}
 
 std::vector<std::string> Wrap(const std::string& text, int width, int* pCount = nullptr)
 {
     std::vector<std::string> lines;
-    int n = vxWrapText(text.c_str(), static_cast<int>(text.size()), width, Measure, LeadByte,
+    int n = vxWrapText(text.c_str(), static_cast<int>(text.size()), width, Measure, CharBytes,
                        [&](int start, int length) { lines.push_back(text.substr(start, length)); });
     if (pCount)
         *pCount = n;
@@ -40,7 +47,7 @@ TEST(TextWrap, BreaksAtAnyCharacter)
     EXPECT_EQ(Wrap("abcdefghij", 20), (Lines{"abcd", "efgh", "ij"}));
     EXPECT_EQ(Wrap("ab cd", 10), (Lines{"ab", " c", "d"}));   // not at word boundaries
     // Without a line sink only the count comes back.
-    EXPECT_EQ(vxWrapText("abcdefghij", 10, 20, Measure, LeadByte), 3);
+    EXPECT_EQ(vxWrapText("abcdefghij", 10, 20, Measure, CharBytes), 3);
 }
 
 TEST(TextWrap, EmptyTextZeroWidthAndOversizedCharacters)
@@ -48,8 +55,8 @@ TEST(TextWrap, EmptyTextZeroWidthAndOversizedCharacters)
     int count = -1;
     EXPECT_TRUE(Wrap("", 100, &count).empty());
     EXPECT_EQ(count, 0);
-    EXPECT_EQ(vxWrapText(nullptr, 5, 100, Measure, LeadByte), 0);
-    EXPECT_EQ(vxWrapText("abc", -1, 100, Measure, LeadByte), 0);
+    EXPECT_EQ(vxWrapText(nullptr, 5, 100, Measure, CharBytes), 0);
+    EXPECT_EQ(vxWrapText("abc", -1, 100, Measure, CharBytes), 0);
 
     // A zero or negative width leaves every character on a line of its own.
     EXPECT_EQ(Wrap("abc", 0), (Lines{"a", "b", "c"}));
@@ -72,6 +79,21 @@ TEST(TextWrap, DoubleByteCharactersAreNeverSplit)
     EXPECT_EQ(Wrap("ab\x82", 10), (Lines{"ab", "\x82"}));
 }
 
+TEST(TextWrap, Utf8CharactersAreNeverSplit)
+{
+    s_codePage = CP_UTF8;
+    const std::string sun = "\xE6\x97\xA5", book = "\xE6\x9C\xAC";  // three bytes each
+    const std::string grin = "\xF0\x9F\x98\x80";                     // four bytes
+    EXPECT_EQ(Wrap(sun + book, 20), (Lines{sun, book}));
+    EXPECT_EQ(Wrap(sun + book, 10), (Lines{sun, book}));            // too wide: still whole
+    EXPECT_EQ(Wrap("a" + grin + "b", 20), (Lines{"a", grin, "b"}));
+    EXPECT_EQ(Wrap("\xC3\xA9t\xC3\xA9", 15), (Lines{"\xC3\xA9t", "\xC3\xA9"}));
+    // A sequence cut off at the end, or bytes that start none, go one by one.
+    EXPECT_EQ(Wrap("ab\xE6\x97", 5), (Lines{"a", "b", "\xE6", "\x97"}));
+    EXPECT_EQ(Wrap("\x97\xE6x", 5), (Lines{"\x97", "\xE6", "x"}));
+    s_codePage = 932;
+}
+
 TEST(TextWrap, WorkIsBoundedByTheTextLength)
 {
     const std::string text(1000, 'x');
@@ -84,7 +106,7 @@ TEST(TextWrap, WorkIsBoundedByTheTextLength)
             bytes += n;
             return Measure(t, n);
         };
-        int lines = vxWrapText(text.c_str(), 1000, width, counting, LeadByte);
+        int lines = vxWrapText(text.c_str(), 1000, width, counting, CharBytes);
         EXPECT_LE(calls, 2000) << "width " << width;
         EXPECT_LE(bytes, 8 * 1000) << "width " << width;
         EXPECT_EQ(lines, width >= 5000 ? 1 : width < 5 ? 1000 : 1000 / (width / 5)) << width;
@@ -92,7 +114,7 @@ TEST(TextWrap, WorkIsBoundedByTheTextLength)
     // A measuring function that contradicts itself (wider for shorter prefixes) still ends.
     int calls = 0;
     auto odd = [&](const char*, int n) { return ++calls % 2 ? 0 : 100 - n; };
-    vxWrapText(text.c_str(), 1000, 50, odd, LeadByte);
+    vxWrapText(text.c_str(), 1000, 50, odd, CharBytes);
     EXPECT_LE(calls, 2000);
 }
 
