@@ -4,6 +4,7 @@
 #include "vxDropListBox.h"
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"
+#include "vxMonitors.h"
 
 #include <vexelcore.h>
 
@@ -58,12 +59,11 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
 {
     if (items.empty())
         return TRUE;
-    // Zero height at the combo's bottom edge, kept within the work area.
+    // Zero height at the combo's bottom edge, kept within the work area of its monitor.
     CRect rc;
     GetWindowRect(&rc);
     rc.top = rc.bottom;
-    CRect rcWork;
-    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
+    const CRect rcWork = vxMonitorOf(m_hWnd).rcWork;
     if (rc.bottom >= rcWork.bottom)
         rc.bottom = rcWork.bottom;
 

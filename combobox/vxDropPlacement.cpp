@@ -14,40 +14,42 @@ vxDropPlacement vxCalcDropPlacement(const vxDropPlacementInput& in)
     const i64 D = in.nDefaultVisible >= 1 ? in.nDefaultVisible : -1;
     const bool bAllRows = D == -1 || n < D;  // no preferred count, or fewer rows than it
     vxDropPlacement out;
-    out.bUpward = (in.cyScreen - in.y) / h < in.nMinVisible;
+    const RECT& rcScreen = in.rcScreen;
+    out.bUpward = ((i64)rcScreen.bottom - in.y) / h < in.nMinVisible;
     out.top = in.y;
     i64 H = n * h + 4;
 
     const i64 T = (i64)in.y - in.cyCombo;    // the combo's top edge
     if (out.bUpward && bAllRows) {
         // All rows above the combo, cut at the screen's top.
-        out.top = (int)std::max(T - H, (i64)0);
+        out.top = (int)std::max(T - H, (i64)rcScreen.top);
         if (out.top + H > T)
             H = T - out.top;
     } else if (out.bUpward) {
-        out.top = (int)std::max(T - h * D - 2, (i64)0);
+        out.top = (int)std::max(T - h * D - 2, (i64)rcScreen.top);
         H = T - out.top;
     } else if (bAllRows) {
         // All rows below, cut at the screen's bottom, never lower than the scroll arrows.
-        if (in.y + H > in.cyScreen)
-            H = (i64)in.cyScreen - in.y;
+        if (in.y + H > rcScreen.bottom)
+            H = (i64)rcScreen.bottom - in.y;
         else if (H < in.cyMinimum)
             H = in.cyMinimum;
     } else {
         H = h * D;
-        if (in.y + h * D > in.cyScreen)
-            H = (i64)in.cyScreen - in.y;
+        if (in.y + h * D > rcScreen.bottom)
+            H = (i64)rcScreen.bottom - in.y;
         H += 2;
     }
     out.height = (int)H;
 
     // Moved left to end at the screen's right edge, never past its left.
+    const int cxScreen = (int)std::max((i64)rcScreen.right - rcScreen.left, (i64)0);
     out.width = in.cx > 0 ? in.cx : 0;
     out.left = in.x;
-    if (in.cxScreen - in.x < out.width)
-        out.left = std::max(in.cxScreen - out.width, 0);
-    if (out.left == 0 && out.width > in.cxScreen)
-        out.width = in.cxScreen;
+    if ((i64)rcScreen.right - in.x < out.width)
+        out.left = (int)std::max((i64)rcScreen.right - out.width, (i64)rcScreen.left);
+    if (out.left == rcScreen.left && out.width > cxScreen)
+        out.width = cxScreen;
     return out;
 }
 

@@ -1,5 +1,6 @@
 // Where the drop-down frame goes on the screen: below the combo, or above it when too few
-// rows fit below, sized to its rows or to the preferred row count, and kept on the screen.
+// rows fit below, sized to its rows or to the preferred row count, and kept on the screen of
+// the monitor the combo is on (which may lie left of or above the primary one).
 #pragma once
 
 #include <afx.h>
@@ -12,7 +13,7 @@ struct vxDropPlacementInput {
     int nRows;                       // rows to show
     int nDefaultVisible;             // preferred row count, -1: none
     int nMinVisible;                 // fewer rows fitting below opens upward
-    int cxScreen, cyScreen;          // the whole screen, not the work area
+    RECT rcScreen;                   // the combo's monitor, whole, not its work area
     int cyMinimum;                   // smallest height downward: the scroll bar's arrow height
 };
 

@@ -4,6 +4,7 @@
 #include "vxComboMessages.h"
 #include "vxCtrlComboBox.h"
 #include "vxDropListBox.h"
+#include "vxMonitors.h"
 #include "vxDropPlacement.h"
 
 #include <vexelcore.h>
@@ -109,8 +110,7 @@ void vxDropWnd::PlaceOnScreen(const CREATESTRUCT& cs)
     in.nRows = static_cast<int>(m_rows.size());
     in.nDefaultVisible = m_pCombo->GetDefaultVisibleItems();
     in.nMinVisible = m_pCombo->GetMinVisibleItems();
-    in.cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
-    in.cyScreen = ::GetSystemMetrics(SM_CYSCREEN);
+    in.rcScreen = vxMonitorOf(m_pCombo->GetSafeHwnd()).rcMonitor;
     in.cyMinimum = ::GetSystemMetrics(SM_CYVSCROLL);
     const vxDropPlacement out = vxCalcDropPlacement(in);
     SetWindowPos(&wndTopMost, out.left, out.top, out.width, out.height,

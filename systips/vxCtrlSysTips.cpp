@@ -111,6 +111,12 @@ LRESULT vxCtrlSysTips::OnShowNextTips(WPARAM, LPARAM)
     return 1;
 }
 
+void vxCtrlSysTips::SetMonitor(HMONITOR hMonitor)
+{
+    m_admin.SetMonitor(hMonitor);
+    m_admin.Relayout(TRUE);
+}
+
 void vxCtrlSysTips::OnDestroy()
 {
     CWnd::OnDestroy();

@@ -32,6 +32,10 @@ public:
     /// already waiting or shown; the record's own src is queued.
     int AddTips(_tagenumTipsSrc src, _tagstSysTips* pTips);
     int ShowNextTips();                      ///< runs the pick rules once; always 1
+    /// The monitor at whose work area's bottom right the tips stack (NULL: the primary one,
+    /// also when the monitor goes away); shown tips move there at once, as they do when the
+    /// work area changes.
+    void SetMonitor(HMONITOR hMonitor);
     void ClearTips(_tagenumTipsSrc src);     ///< waiting and shown tips of the source
     /// Takes the tip of this source and window out of a waiting list, or lets go of the shown
     /// tip of this window (any source): the window is left as it is, its slot comes free and

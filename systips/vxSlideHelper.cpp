@@ -1,5 +1,5 @@
 #include "vxSlideHelper.h"
-
+#include "vxMonitors.h"
 #include "vxTipsPlacement.h"
 
 vxSlideHelper::vxSlideHelper() : m_hWnd(NULL), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000)
@@ -74,9 +74,8 @@ void vxSlideHelper::BeginSlideOut()
 {
     RECT rcWnd;
     ::GetWindowRect(m_hWnd, &rcWnd);
-    RECT rcWork;
-    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0))
-        rcWork.bottom = rcWnd.top;           // nowhere to slide: the next tick ends it
+    // Down out of the work area of the monitor the tip rests on.
+    const RECT rcWork = vxMonitorOf(m_hWnd).rcWork;
     m_nTargetY = rcWork.bottom;
     m_nCurY = rcWnd.top;
     ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT, vxSlideOutInterval(rcWork.bottom - rcWnd.top), NULL);

@@ -1,12 +1,23 @@
 #include "vxTipsWndAdmin.h"
 
 #include "vxAliveWatch.h"
+#include "vxMonitors.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndHook.h"
 
 vxTipsWndAdmin::vxTipsWndAdmin()
-    : m_lstHooks(10), m_hNotifyWnd(NULL), m_nChanges(0), m_pAliveWatches(NULL)
+    : m_lstHooks(10), m_hNotifyWnd(NULL), m_hMonitor(NULL), m_nChanges(0), m_pAliveWatches(NULL)
 {
+}
+
+RECT vxTipsWndAdmin::GetWorkArea() const
+{
+    // A monitor that was unplugged meanwhile no longer answers: the primary one then.
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (m_hMonitor != NULL && ::GetMonitorInfoA(m_hMonitor, &info))
+        return info.rcWork;
+    return vxPrimaryMonitor().rcWork;
 }
 
 vxTipsWndAdmin::~vxTipsWndAdmin()

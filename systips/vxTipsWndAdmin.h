@@ -1,5 +1,6 @@
 // The show list: one hook per shown tip, oldest at the head, stacked at the bottom right of
-// the work area 175 pixels apart.
+// the work area of the chosen monitor (the primary one unless another is set) 175 pixels
+// apart.
 //
 // A tip enters with PushTips and leaves through its WM_CLOSE (the hook calls
 // RemoveTipsByWnd), through RemoveTipsByWnd from the manager, through ClearShowList or
@@ -27,6 +28,8 @@ public:
     HWND GetNotifyWnd() const { return m_hNotifyWnd; }
     int GetCount() const { return (int)m_lstHooks.GetCount(); }
     int CountByPriority(int nPriority) const; // exact match: priority 2 counts as neither
+    void SetMonitor(HMONITOR hMonitor) { m_hMonitor = hMonitor; }
+    RECT GetWorkArea() const;                // of the chosen monitor, or the primary one
 
 // Operations
     // Shows the tip; 0, and nothing kept, when its window no longer exists.
@@ -41,6 +44,7 @@ public:
 private:
     CList<vxTipsWndHook*, vxTipsWndHook*> m_lstHooks;
     HWND m_hNotifyWnd;                       // receives WM_SYSTIPS_SHOWNEXT
+    HMONITOR m_hMonitor;                     // where the tips stack; null: the primary one
     UINT m_nChanges;                         // counts changes of m_lstHooks
     vxAliveWatch* m_pAliveWatches;           // walks on the stack that call into tip windows
 };

@@ -31,9 +31,7 @@ BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
 
 BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
 {
-    RECT rcWork;
-    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0))
-        return FALSE;
+    const RECT rcWork = m_pAdmin->GetWorkArea();
     if (!::IsWindow(m_hTipWnd))
         return FALSE;
     RECT rcWnd;
@@ -86,7 +84,18 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_layer.OnMessage(message, wParam, lParam);
     if (IsSliding())
         m_slide.OnMessage(message, wParam, lParam);
-    return Default();
+    // The system tells top-level windows of a new work area or new monitors, and the tips
+    // are the manager's only ones: the first tip told moves them all into their slots.
+    const BOOL bMoved = (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) ||
+                        message == WM_DISPLAYCHANGE;
+    if (!bMoved)
+        return Default();
+    vxTipsWndAdmin* pAdmin = m_pAdmin;
+    vxAliveWatch watch(m_pAliveWatches);
+    const LRESULT lResult = Default();
+    if (watch.IsAlive() && pAdmin != NULL)
+        pAdmin->Relayout(TRUE);
+    return lResult;
 }
 
 BOOL vxTipsWndHook::OnHookedClose()

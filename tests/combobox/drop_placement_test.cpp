@@ -17,8 +17,7 @@ vxDropPlacementInput Input(int x, int y, int nRows, int nDefaultVisible = -1)
     in.nRows = nRows;
     in.nDefaultVisible = nDefaultVisible;
     in.nMinVisible = 5;
-    in.cxScreen = 1024;
-    in.cyScreen = 768;
+    in.rcScreen = {0, 0, 1024, 768};
     in.cyMinimum = 17;
     return in;
 }
@@ -94,6 +93,41 @@ TEST(DropPlacement, KeptWithinTheScreenHorizontally)
     p = vxCalcDropPlacement(in);
     EXPECT_EQ(p.left, 100);
     EXPECT_EQ(p.width, 0);
+}
+
+TEST(DropPlacement, OtherMonitorsBoundTheFrameByTheirOwnEdges)
+{
+    // A monitor right of the primary one: a combo at its left edge stays there, one near its
+    // bottom opens above within it.
+    vxDropPlacementInput in = Input(1024, 100, 3);
+    in.rcScreen = {1024, 0, 2048, 768};
+    vxDropPlacement p = vxCalcDropPlacement(in);
+    EXPECT_EQ(p.left, 1024);
+    in.x = 1900;
+    EXPECT_EQ(vxCalcDropPlacement(in).left, 2048 - 200);
+    in.y = 700;
+    in.nRows = 40;
+    p = vxCalcDropPlacement(in);
+    EXPECT_TRUE(p.bUpward);
+    EXPECT_EQ(p.top, 0);
+    EXPECT_EQ(p.height, 676);
+    // A monitor left of and above the primary one, all in negative coordinates.
+    in = Input(-150, -200, 40);
+    in.rcScreen = {-1280, -1024, 0, 0};
+    p = vxCalcDropPlacement(in);
+    EXPECT_FALSE(p.bUpward);
+    EXPECT_EQ(p.left, -200);                     // ends at the monitor's right edge, 0
+    EXPECT_EQ(p.height, 200);                    // cut at its bottom edge, 0
+    in.y = -60;
+    p = vxCalcDropPlacement(in);
+    EXPECT_TRUE(p.bUpward);
+    EXPECT_EQ(p.top, -1024);
+    EXPECT_EQ(p.height, -84 + 1024);
+    // Wider than that monitor: at its left edge, as wide as it.
+    in.cx = 1500;
+    p = vxCalcDropPlacement(in);
+    EXPECT_EQ(p.left, -1280);
+    EXPECT_EQ(p.width, 1280);
 }
 
 TEST(DropPlacement, BadCountsAndHugeRowsStayOnTheScreen)

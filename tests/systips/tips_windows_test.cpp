@@ -53,6 +53,54 @@ TEST_F(TipsWindows, PlainTipsStackAndCloseUpAfterRemoval)
     EXPECT_EQ(tips->RemoveTips(kSrc1, b.Hwnd()), 0);
 }
 
+// The work area set for a test, and the old one back afterwards, each announced to the
+// top-level windows as Windows announces it (Wine sets it without a word).
+class WorkAreaChange
+{
+public:
+    explicit WorkAreaChange(const RECT& rcNew) { Set(rcNew); }
+    ~WorkAreaChange() { Set(m_rcOld); }
+
+private:
+    void Set(const RECT& rc)
+    {
+        RECT copy = rc;
+        ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &copy, SPIF_SENDCHANGE);
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0,
+                              SMTO_ABORTIFHUNG, 2000, &result);
+        vxtest::PumpMessages();
+    }
+    RECT m_rcOld = WorkArea();
+};
+
+TEST_F(TipsWindows, ShownTipsFollowTheWorkAreaAndTheChosenMonitor)
+{
+    tips = NewManager(2);
+    TipWindow a, b;
+    _tagstSysTips ra = a.Record(0, 0, 0), rb = b.Record(0, 0, 0);
+    ASSERT_EQ(tips->AddTips(kSrc1, &ra), 1);
+    ASSERT_EQ(tips->AddTips(kSrc1, &rb), 1);
+    {
+        // A taskbar grown to 100 pixels at the bottom and 50 at the right.
+        const RECT smaller = {work.left, work.top, work.right - 50, work.bottom - 100};
+        WorkAreaChange change(smaller);
+        ASSERT_EQ(WorkArea().bottom, smaller.bottom);
+        EXPECT_TRUE(vxtest::PumpUntil([&] { return b.Rect().top == smaller.bottom - 175; }));
+        EXPECT_EQ(a.Rect().top, smaller.bottom - 350);
+        EXPECT_EQ(a.Rect().right, smaller.right);
+    }
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return b.Rect().top == work.bottom - 175; }));
+    EXPECT_EQ(a.Rect().right, work.right);
+
+    // A monitor handle that names no monitor stacks them on the primary one.
+    tips->SetMonitor(reinterpret_cast<HMONITOR>(static_cast<INT_PTR>(0x7FFF1234)));
+    EXPECT_EQ(b.Rect().top, work.bottom - 175);
+    const POINT origin = {0, 0};
+    tips->SetMonitor(::MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY));
+    EXPECT_EQ(a.Rect().top, work.bottom - 350);
+}
+
 TEST_F(TipsWindows, FadeAppliesTheAlphaSequenceAndCloses)
 {
     tips = NewManager(1);

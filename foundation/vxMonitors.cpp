@@ -1,0 +1,44 @@
+#include "vxMonitors.h"
+
+namespace {
+
+vxMonitor InfoOf(HMONITOR hMonitor)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    vxMonitor monitor = {};
+    if (hMonitor != NULL && ::GetMonitorInfoA(hMonitor, &info)) {
+        monitor.rcMonitor = info.rcMonitor;
+        monitor.rcWork = info.rcWork;
+        // The primary monitor's work area is the one SPI_SETWORKAREA sets; Windows reports it
+        // for the monitor too, Wine only through SPI_GETWORKAREA.
+        if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0)
+            ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+        return monitor;
+    }
+    // No monitor to ask: the primary screen as the system metrics give it.
+    ::SetRect(&monitor.rcMonitor, 0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0))
+        monitor.rcWork = monitor.rcMonitor;
+    return monitor;
+}
+
+} // namespace
+
+vxMonitor vxMonitorOf(HWND hWnd)
+{
+    if (hWnd == NULL || !::IsWindow(hWnd))
+        return vxPrimaryMonitor();
+    return InfoOf(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST));
+}
+
+vxMonitor vxMonitorAt(POINT pt)
+{
+    return InfoOf(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
+}
+
+vxMonitor vxPrimaryMonitor()
+{
+    const POINT origin = {0, 0};
+    return InfoOf(::MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY));
+}

@@ -1,0 +1,18 @@
+// The monitor a window or point is on, with its rectangle and work area in virtual-screen
+// coordinates (a monitor left of or above the primary one has negative ones).
+#pragma once
+
+#include <windows.h>
+
+struct vxMonitor {
+    RECT rcMonitor;                  // the whole monitor
+    RECT rcWork;                     // without the taskbar and other docked bars
+};
+
+// The monitor that holds most of the window, or the nearest one; the primary monitor for a
+// window that does not exist.
+vxMonitor vxMonitorOf(HWND hWnd);
+// The monitor that holds the point, or the nearest one.
+vxMonitor vxMonitorAt(POINT pt);
+// The primary monitor (at the origin); its work area is the one SPI_GETWORKAREA gives.
+vxMonitor vxPrimaryMonitor();
