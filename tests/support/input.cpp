@@ -50,16 +50,25 @@ const DWORD kUpFlags[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_M
 
 int ButtonIndex(int button) { return button < 0 || button > 2 ? 0 : button; }
 
+// A move to a screen point: absolute coordinates are normalised to 0..65535 over the whole
+// virtual screen, all monitors together.
+INPUT MoveInput(POINT screen)
+{
+    const int x0 = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y0 = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int cx = ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int cy = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK);
+    input.mi.dx = static_cast<LONG>(((screen.x - x0) * 65535LL + cx / 2) / (cx - 1));
+    input.mi.dy = static_cast<LONG>(((screen.y - y0) * 65535LL + cy / 2) / (cy - 1));
+    return input;
+}
+
 } // namespace
 
 void MouseMove(POINT screen)
 {
-    // Absolute coordinates are normalised to 0..65535 over the primary screen.
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    input.mi.dx = static_cast<LONG>((screen.x * 65535LL + cx / 2) / (cx - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535LL + cy / 2) / (cy - 1));
+    INPUT input = MoveInput(screen);
     Send(input);
     // Rounding of the normalised coordinates may land one pixel off; settle exactly.
     POINT now;
@@ -79,6 +88,14 @@ void MouseUp(int button)
 {
     INPUT input = MouseInput(kUpFlags[ButtonIndex(button)]);
     Send(input);
+}
+
+void MouseDrag(POINT from, POINT to)
+{
+    MouseMove(from);
+    INPUT inputs[3] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MoveInput(to), MouseInput(MOUSEEVENTF_LEFTUP)};
+    ::SendInput(3, inputs, sizeof(INPUT));
+    PumpFor(50);
 }
 
 void Click(POINT screen, int button)

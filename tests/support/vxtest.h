@@ -28,6 +28,9 @@ void MouseMove(POINT screen);
 void MouseDown(int button = 0);
 void MouseUp(int button = 0);
 void Click(POINT screen, int button = 0);
+// Left press at one point, a move to the other and the release, in one batch: a control that
+// runs its own drag loop on the press finds the rest already queued.
+void MouseDrag(POINT from, POINT to);
 void DoubleClick(POINT screen);
 void Wheel(int delta);               // WHEEL_DELTA units, positive away from the user
 void KeyDown(WORD vk);
