@@ -4,6 +4,11 @@
 
 #include <afx.h>
 
+// The combo's own sizes for 96 DPI: the drop list's rows, and the edit's margins in the
+// window (the right one is the drop button strip).
+const int VXCB_ROW_HEIGHT = 26;
+const RECT VXCB_EDIT_MARGIN = {2, 2, 26, 2};
+
 // Drop button strip used for hit testing: the right margin's width at the client's right.
 RECT vxComboButtonArea(const RECT& rcClient, const RECT& rcMargin);
 // Area of the edit child: the client shrunk by the margins, nEditHeight high unless it is -1.

@@ -3,6 +3,7 @@
 #include "vxComboClass.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
+#include "vxDpi.h"
 
 #include <vexelcore.h>
 
@@ -62,12 +63,13 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_MESSAGE(CB_LIMITTEXT, &vxCtrlComboBox::OnCbLimitText)
     ON_MESSAGE(CB_GETEDITSEL, &vxCtrlComboBox::OnCbGetEditSel)
     ON_MESSAGE(CB_SETEDITSEL, &vxCtrlComboBox::OnCbSetEditSel)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlComboBox::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
     : m_nCurSel(-1),
       m_nEditHeight(-1),
-      m_nItemHeight(26),
+      m_nItemHeight(VXCB_ROW_HEIGHT),
       m_nDefaultVisibleItems(-1),
       m_nMinVisibleItems(5),
       m_pDropWnd(NULL),
@@ -77,7 +79,7 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_pFont(NULL),
       m_dwStyle(0),
       m_dwCBStyle(VXCB_FRAME),
-      m_rcEditMargin(2, 2, 26, 2),
+      m_rcEditMargin(VXCB_EDIT_MARGIN),
       m_rcButton(0, 0, 0, 0),
       m_bFocused(FALSE),
       m_bFocusNotified(FALSE),
@@ -88,7 +90,7 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHover(FALSE),
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
-      m_pAliveWatches(NULL), m_hFont(NULL)
+      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_bEditMarginGiven(FALSE)
 {
     RegisterWindowClass();
 }
@@ -146,6 +148,7 @@ BOOL vxCtrlComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, U
 
 void vxCtrlComboBox::PreSubclassWindow()
 {
+    ScaleToDpi();
     AdoptWindowText();
     CreateFontA();
     if (!m_bCreatedByCreate)
@@ -157,8 +160,27 @@ int vxCtrlComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    ScaleToDpi();
     AdoptWindowText();
     CreateFontA();
+    return 0;
+}
+
+void vxCtrlComboBox::ScaleToDpi()
+{
+    const int nDpi = vxDpiOf(m_hWnd);
+    if (!m_bItemHeightGiven)
+        m_nItemHeight = vxScaleToDpi(VXCB_ROW_HEIGHT, nDpi);
+    if (!m_bEditMarginGiven)
+        m_rcEditMargin = vxScaleToDpi(VXCB_EDIT_MARGIN, nDpi);
+}
+
+LRESULT vxCtrlComboBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    ScaleToDpi();
+    if (HasEdit())
+        m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
+    InvalidateIfShown();
     return 0;
 }
 
@@ -273,6 +295,7 @@ void vxCtrlComboBox::SetEditMargin(RECT* pMargins)
     if (pMargins == NULL)
         return;
     m_rcEditMargin = *pMargins;
+    m_bEditMarginGiven = TRUE;
     if (HasEdit())
         m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
 }

@@ -179,11 +179,14 @@ protected:
     afx_msg LRESULT OnCbLimitText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbGetEditSel(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbSetEditSel(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers
 private:
     static void RegisterWindowClass();
+    /// The combo's own sizes the host has not replaced, at the window's DPI.
+    void ScaleToDpi();
     void AdoptWindowText();              ///< the window's own text into m_strWindowText
     void InvalidateIfShown();
     void CreateFontA();                  ///< engine font, else the parent's, else the GUI font
@@ -254,6 +257,8 @@ private:
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
     CString m_strWindowText;             ///< what WM_SETTEXT set and WM_GETTEXT answers
+    BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI
+    BOOL m_bEditMarginGiven;             ///< the host set the edit's margins: kept at any DPI
 };
 
 /// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown

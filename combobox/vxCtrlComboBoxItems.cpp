@@ -211,6 +211,7 @@ int vxCtrlComboBox::SetItemHeight(int nIndex, int cy)
             m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
     } else {
         m_nItemHeight = cy;
+        m_bItemHeightGiven = TRUE;
     }
     return -1;
 }

@@ -1,5 +1,6 @@
 #include "vxCtrlSplitter.h"
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
 
 namespace {
 
@@ -10,13 +11,16 @@ HCURSOR CopySystemCursor(LPCTSTR id)
     return shared != NULL ? static_cast<HCURSOR>(::CopyIcon(shared)) : NULL;
 }
 
+const int kBarSize = 4;              // the bar's thickness for 96 DPI, unless the host sets one
+
 } // namespace
 
 vxCtrlSplitter::vxCtrlSplitter()
-    : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(4),
+    : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(kBarSize),
       m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
       m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL),
-      m_bLaidOut(false), m_lastShape(), m_lastPanes(), m_rcLastBar(0, 0, 0, 0), m_hLastBkWnd(NULL)
+      m_bLaidOut(false), m_lastShape(), m_lastPanes(), m_rcLastBar(0, 0, 0, 0), m_hLastBkWnd(NULL),
+      m_bSplitterSizeGiven(false)
 {
 }
 
@@ -174,6 +178,7 @@ int vxCtrlSplitter::IsVertical()
 void vxCtrlSplitter::SetSplitterSize(int nSize)
 {
     m_nSplitterSize = nSize;
+    m_bSplitterSizeGiven = true;
 }
 
 void vxCtrlSplitter::GetSplitterRect(RECT* pRect)
@@ -193,6 +198,9 @@ void vxCtrlSplitter::Layout(int x, int y, int cx, int cy)
     // The same area, panes, sizes and windows as last time: everything is where it was put,
     // so nothing is moved or asked of the window manager; nested splitters see for themselves.
     const CRect rcArea(x, y, x + cx, y + cy);
+    // The bar's own thickness follows the DPI its window is shown at.
+    if (!m_bSplitterSizeGiven && m_hBkWnd != NULL)
+        m_nSplitterSize = vxScaleToDpi(kBarSize, vxDpiOf(m_hBkWnd));
     if (IsLaidOutAs(rcArea)) {
         LayoutChild();
         return;

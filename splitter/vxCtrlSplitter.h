@@ -112,4 +112,5 @@ private:
     vxSplitterPane m_lastPanes[2];
     CRect m_rcLastBar;
     HWND m_hLastBkWnd;
+    bool m_bSplitterSizeGiven;                     ///< set by the host: kept at any DPI
 };

@@ -1,0 +1,98 @@
+// The library's own sizes at the DPI of the display this DPI-aware program runs on: 96 in the
+// ordinary run (the design's figures, unchanged) and 144 in ./dev's second run (each of them
+// times 1.5); sizes the host gives are kept at any DPI.
+#include "vxCtrlComboBox.h"
+#include "vxCtrlSplitter.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+typedef UINT(WINAPI* DpiForWindowFn)(HWND);
+
+class DpiSizes : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const DpiForWindowFn pfn = reinterpret_cast<DpiForWindowFn>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        ASSERT_NE(pfn, nullptr);
+        dpi = static_cast<int>(pfn(host.Hwnd()));
+        HDC screen = ::GetDC(NULL);
+        const int system = ::GetDeviceCaps(screen, LOGPIXELSY);
+        ::ReleaseDC(NULL, screen);
+        ASSERT_EQ(dpi, system) << "the program is not DPI aware";
+    }
+    // A figure of the design, given for 96 DPI, at this display's DPI.
+    int Scaled(int pixels) const { return ::MulDiv(pixels, dpi, 96); }
+    CWnd* Host() { return CWnd::FromHandle(host.Hwnd()); }
+    static RECT PlaceIn(HWND parent, HWND child)
+    {
+        RECT rc;
+        ::GetWindowRect(child, &rc);
+        ::MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&rc), 2);
+        return rc;
+    }
+
+    vxtest::HostWindow host;
+    int dpi = 96;
+};
+
+TEST_F(DpiSizes, ComboRowsAndButtonStrip)
+{
+    vxCtrlComboBox combo;
+    const int cy = Scaled(24);
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 20 + cy), Host(), 100));
+    vxtest::PumpMessages();
+    for (int i = 0; i < 10; ++i)
+        combo.AddString("item");
+    // The edit stands between the margins, left of the drop button strip.
+    HWND hEdit = ::GetDlgItem(combo.m_hWnd, VXCB_EDIT_ID);
+    ASSERT_NE(hEdit, nullptr);
+    const RECT edit = PlaceIn(combo.m_hWnd, hEdit);
+    EXPECT_EQ(edit.left, Scaled(2));
+    EXPECT_EQ(edit.top, Scaled(2));
+    EXPECT_EQ(edit.right, 200 - Scaled(26));
+    // The drop list's rows, and the frame of ten of them.
+    combo.ShowDropDown(TRUE);
+    vxtest::PumpMessages();
+    RECT frame = {};
+    combo.GetDroppedControlRect(&frame);
+    EXPECT_EQ(frame.bottom - frame.top, 10 * Scaled(26) + 4);
+    combo.ShowDropDown(FALSE);
+
+    // Sizes the host gives stay as given.
+    combo.SetItemHeight(0, 30);
+    RECT margins = {3, 3, 40, 3};
+    combo.SetEditMargin(&margins);
+    EXPECT_EQ(PlaceIn(combo.m_hWnd, hEdit).right, 200 - 40);
+    combo.ShowDropDown(TRUE);
+    vxtest::PumpMessages();
+    combo.GetDroppedControlRect(&frame);
+    EXPECT_EQ(frame.bottom - frame.top, 10 * 30 + 4);
+    combo.ShowDropDown(FALSE);
+    combo.DestroyWindow();
+}
+
+TEST_F(DpiSizes, SplitterBarThickness)
+{
+    CStatic bar;
+    bar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
+    vxCtrlSplitter splitter;
+    ASSERT_EQ(splitter.CreateSplitter(bar.m_hWnd, 1, 1, 1), 1);
+    splitter.SetPaneSize(0, 200, 20);
+    splitter.Layout(0, 0, 500, 300);
+    RECT rc;
+    splitter.GetSplitterRect(&rc);
+    EXPECT_EQ(rc.left, 200);
+    EXPECT_EQ(rc.right, 200 + Scaled(4));
+    // A thickness the host sets stays as set.
+    splitter.SetSplitterSize(10);
+    splitter.Layout(0, 0, 501, 300);
+    splitter.GetSplitterRect(&rc);
+    EXPECT_EQ(rc.right - rc.left, 10);
+}
+
+} // namespace
