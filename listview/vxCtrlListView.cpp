@@ -2,6 +2,9 @@
 #include "vxCtrlListView.h"
 #include "vxListRecords.h"
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
+#include "vxListGeometry.h"
+#include "vxListScroll.h"
 
 IMPLEMENT_DYNAMIC(vxCtrlListView, CWnd)
 
@@ -12,13 +15,15 @@ BEGIN_MESSAGE_MAP(vxCtrlListView, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_WM_DESTROY()
     ON_WM_MOUSEACTIVATE()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlListView::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 vxCtrlListView::vxCtrlListView()
-    : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(30),
-      m_szItem(48, 48), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0), m_nItemRowSpace(2),
-      m_nItemColumnSpace(2), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
-      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0)
+    : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(VX_LIST_GROUP_HEIGHT),
+      m_szItem(VX_LIST_ITEM_SIZE, VX_LIST_ITEM_SIZE), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0),
+      m_nItemRowSpace(VX_LIST_ITEM_SPACE), m_nItemColumnSpace(VX_LIST_ITEM_SPACE), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
+      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_nGiven(0),
+      m_nLineStep(VX_LIST_LINE_STEP)
 {
 }
 
@@ -34,6 +39,7 @@ vxCtrlListView::~vxCtrlListView()
 
 void vxCtrlListView::PreSubclassWindow()
 {
+    ScaleToDpi();
     CWnd::PreSubclassWindow();
 }
 
@@ -46,6 +52,28 @@ int vxCtrlListView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    ScaleToDpi();
+    return 0;
+}
+
+void vxCtrlListView::ScaleToDpi()
+{
+    const int nDpi = vxDpiOf(m_hWnd);
+    if (!(m_nGiven & GivenGroupHeight))
+        m_nGroupHeight = vxScaleToDpi(VX_LIST_GROUP_HEIGHT, nDpi);
+    if (!(m_nGiven & GivenItemSize))
+        m_szItem.SetSize(vxScaleToDpi(VX_LIST_ITEM_SIZE, nDpi), vxScaleToDpi(VX_LIST_ITEM_SIZE, nDpi));
+    if (!(m_nGiven & GivenRowSpace))
+        m_nItemRowSpace = vxScaleToDpi(VX_LIST_ITEM_SPACE, nDpi);
+    if (!(m_nGiven & GivenColumnSpace))
+        m_nItemColumnSpace = vxScaleToDpi(VX_LIST_ITEM_SPACE, nDpi);
+    m_nLineStep = vxScaleToDpi(VX_LIST_LINE_STEP, nDpi);
+}
+
+LRESULT vxCtrlListView::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    ScaleToDpi();
+    RelayoutIfUpdating();
     return 0;
 }
 

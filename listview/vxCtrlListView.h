@@ -78,18 +78,20 @@ public:
     int GetGroupSpace() { return m_nGroupSpace; }                         ///< gap below a group (0)
     void SetGroupSpace(int nSpace) { m_nGroupSpace = nSpace; }            ///< see GetGroupSpace
     int GetItemColumnSpace() { return m_nItemColumnSpace; }               ///< gap between items of a row (2)
-    void SetItemColumnSpace(int nSpace) { m_nItemColumnSpace = nSpace; }  ///< see GetItemColumnSpace
+    /// See GetItemColumnSpace.
+    void SetItemColumnSpace(int nSpace) { m_nItemColumnSpace = nSpace; m_nGiven |= GivenColumnSpace; }
     int GetItemRowSpace() { return m_nItemRowSpace; }                     ///< gap between rows of items (2)
-    void SetItemRowSpace(int nSpace) { m_nItemRowSpace = nSpace; }        ///< see GetItemRowSpace
+    void SetItemRowSpace(int nSpace) { m_nItemRowSpace = nSpace; m_nGiven |= GivenRowSpace; } ///< see GetItemRowSpace
     CRect GetMargins() { return m_rcMargins; }                            ///< insets of the client area (0)
     /// See GetMargins.
     void SetMargins(int nLeft, int nTop, int nRight, int nBottom) { m_rcMargins.SetRect(nLeft, nTop, nRight, nBottom); }
     CPoint GetItemStartPos() { return m_ptItemStart; }                    ///< offset of a group's first item (0, 0)
     void SetItemStartPos(int x, int y) { m_ptItemStart.SetPoint(x, y); }  ///< see GetItemStartPos
-    CSize GetItemSize() { return m_szItem; }                              ///< size of every item (48 x 48)
-    void SetItemSize(int cx, int cy) { m_szItem.SetSize(cx, cy); }        ///< see GetItemSize
+    /// Size of every item (48 x 48 at 96 DPI; the defaults of this group follow the DPI).
+    CSize GetItemSize() { return m_szItem; }
+    void SetItemSize(int cx, int cy) { m_szItem.SetSize(cx, cy); m_nGiven |= GivenItemSize; } ///< see GetItemSize
     int GetGroupHeight() { return m_nGroupHeight; }                       ///< height of a group header (30)
-    void SetGroupHeight(int nHeight) { m_nGroupHeight = nHeight; }        ///< see GetGroupHeight
+    void SetGroupHeight(int nHeight) { m_nGroupHeight = nHeight; m_nGiven |= GivenGroupHeight; } ///< see GetGroupHeight
     ItemMode GetItemMode() { return m_itemMode; }                         ///< kind of the next items
     void SetItemMode(ItemMode mode) { m_itemMode = mode; } ///< applies to items created later
 
@@ -127,6 +129,11 @@ private:
     void OffsetRects(int dy, BOOL bWindowsMoved);
     void MoveWindows();              ///< the live windows whose rectangle changed, in one batch
 
+// Sizes at the DPI
+    /// The list view's own sizes the host has not replaced, at the window's DPI.
+    void ScaleToDpi();
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+
 // Scrolling
     void SetDisplaySize(int cx, int cy);
     const CSize& GetDisplaySize() const { return m_displaySize; }
@@ -157,4 +164,8 @@ private:
                                      ///< WM_SIZE when the bar shows or hides) has placed everything
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the parent
     int m_nWheelRemainder;           ///< wheel delta short of a whole notch, kept for the next
+    /// Settings the host set (kept at any DPI), as bits of the Given values.
+    enum { GivenGroupHeight = 1, GivenItemSize = 2, GivenRowSpace = 4, GivenColumnSpace = 8 };
+    int m_nGiven;
+    int m_nLineStep;                 ///< pixels of one line scroll at the window's DPI
 };

@@ -251,7 +251,7 @@ void vxCtrlListView::ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar)
     // The thumb's 32-bit tracking position, not the message's 16-bit one.
     const bool bThumb = nSBCode == SB_THUMBPOSITION || nSBCode == SB_THUMBTRACK;
     const long nTrack = bThumb ? Get32BitScrollPos(SB_VERT, pScrollBar) : 0;
-    const long d = vxScrollDelta(nSBCode, nTrack, m_scrollPos.cy, m_pageSize.cy, m_displaySize.cy);
+    const long d = vxScrollDelta(nSBCode, nTrack, m_scrollPos.cy, m_pageSize.cy, m_displaySize.cy, m_nLineStep);
     if (d != 0) {
         m_scrollPos.cy += d;
         SetScrollPos(SB_VERT, (int)m_scrollPos.cy, TRUE);
@@ -270,7 +270,7 @@ BOOL vxCtrlListView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     if (!::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0))
         nLines = 0;
     const vxWheelScroll wheel =
-        vxWheelToScroll(m_nWheelRemainder, zDelta, nLines, m_displaySize.cy / VX_LIST_LINE_STEP + 1);
+        vxWheelToScroll(m_nWheelRemainder, zDelta, nLines, m_displaySize.cy / m_nLineStep + 1);
     // Scrolled here, not through OnVScroll, whose default processing would hand the wheel
     // message on: the parent hears nothing of a wheel the list view used.
     for (int i = 0; i < wheel.nSteps; ++i)

@@ -5,6 +5,11 @@
 
 #include <afxwin.h>
 
+// The list view's own sizes for 96 DPI, unless the host sets others.
+const int VX_LIST_GROUP_HEIGHT = 30;
+const int VX_LIST_ITEM_SIZE = 48;    // wide and high
+const int VX_LIST_ITEM_SPACE = 2;    // between rows, and between items of a row
+
 // Sizes that shape every group of a list view.
 struct vxListMetrics
 {

@@ -22,12 +22,12 @@ int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nP
     return nDisplay - 1;
 }
 
-long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay)
+long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay, long nLineStep)
 {
     long d;
     switch (nCode) {
-    case SB_LINEUP: d = -VX_LIST_LINE_STEP; break;
-    case SB_LINEDOWN: d = VX_LIST_LINE_STEP; break;
+    case SB_LINEUP: d = -nLineStep; break;
+    case SB_LINEDOWN: d = nLineStep; break;
     case SB_PAGEUP: d = -nPage; break;
     case SB_PAGEDOWN: d = nPage; break;
     case SB_THUMBPOSITION:

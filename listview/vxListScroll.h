@@ -7,7 +7,7 @@
 
 enum
 {
-    VX_LIST_LINE_STEP = 60,          // pixels of one SB_LINEUP / SB_LINEDOWN
+    VX_LIST_LINE_STEP = 60,          // pixels of one SB_LINEUP / SB_LINEDOWN at 96 DPI
     VX_LIST_WHEEL_DIVISOR = 3,       // wheel lines per line step
 };
 
@@ -19,10 +19,11 @@ enum
 int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nPos,
                                long& nDelta);
 
-// Movement in pixels for a scroll code (SB_LINEUP ... SB_THUMBTRACK; 0 for any other),
-// limited so the position stays within 0 and nDisplay - nPage. With nPage 0 the content
-// fits and nothing scrolls.
-long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay);
+// Movement in pixels for a scroll code (SB_LINEUP ... SB_THUMBTRACK; 0 for any other), a
+// line being nLineStep pixels, limited so the position stays within 0 and nDisplay - nPage.
+// With nPage 0 the content fits and nothing scrolls.
+long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay,
+                   long nLineStep);
 
 // Whether a child window coordinate is one the platform keeps (signed 16 bits).
 inline bool vxFitsSixteenBits(int y)

@@ -2,6 +2,7 @@
 // ordinary run (the design's figures, unchanged) and 144 in ./dev's second run (each of them
 // times 1.5); sizes the host gives are kept at any DPI.
 #include "vxCtrlComboBox.h"
+#include "vxCtrlListView.h"
 #include "vxCtrlSplitter.h"
 #include "vxtest.h"
 
@@ -93,6 +94,37 @@ TEST_F(DpiSizes, SplitterBarThickness)
     splitter.Layout(0, 0, 501, 300);
     splitter.GetSplitterRect(&rc);
     EXPECT_EQ(rc.right - rc.left, 10);
+}
+
+TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
+{
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Host(), 1));
+    EXPECT_EQ(list.GetGroupHeight(), Scaled(30));
+    EXPECT_EQ(list.GetItemSize(), CSize(Scaled(48), Scaled(48)));
+    EXPECT_EQ(list.GetItemRowSpace(), Scaled(2));
+    EXPECT_EQ(list.GetItemColumnSpace(), Scaled(2));
+    // Two items flow into a row under the header, a space apart.
+    list.AddGroup("Group", NULL, 1);
+    list.AddItem(0, NULL, "a", NULL);
+    list.AddItem(0, NULL, "b", NULL);
+    HWND b = ::FindWindowExA(list.m_hWnd, NULL, "Button", "b");
+    ASSERT_NE(b, nullptr);
+    const RECT rcB = PlaceIn(list.m_hWnd, b);
+    EXPECT_EQ(rcB.left, Scaled(48) + Scaled(2));
+    EXPECT_EQ(rcB.top, Scaled(30));
+    // A line scroll moves 60 pixels times the scale.
+    for (int i = 1; i < 200; ++i)
+        list.AddItem(0, NULL, "more", NULL);
+    const RECT before = PlaceIn(list.m_hWnd, b);
+    list.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(PlaceIn(list.m_hWnd, b).top, before.top - Scaled(60));
+    // Sizes the host sets stay as set.
+    list.SetItemSize(20, 20);
+    list.SetGroupHeight(10);
+    EXPECT_EQ(list.GetItemSize(), CSize(20, 20));
+    EXPECT_EQ(list.GetGroupHeight(), 10);
+    list.DestroyWindow();
 }
 
 } // namespace

@@ -70,27 +70,28 @@ TEST(ListScroll, PositionsBeyondSixteenBitsAndTinyPagesStayInRange)
 TEST(ListScroll, LinePageAndThumbMovementsAreLimited)
 {
     // Content 1000, page 300: positions 0 to 700.
-    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 0, 300, 1000), 60);
-    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 200, 300, 1000), -60);
-    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 30, 300, 1000), -30);
-    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 0, 300, 1000), 0);
-    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 600, 300, 1000), 100);
-    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 100, 300, 1000), 300);
-    EXPECT_EQ(vxScrollDelta(SB_PAGEUP, 0, 100, 300, 1000), -100);
-    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 700, 300, 1000), 0);
-    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 900, 0, 300, 1000), 700);
-    EXPECT_EQ(vxScrollDelta(SB_THUMBPOSITION, 250, 400, 300, 1000), -150);
-    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 100000, 70000, 500, 200000), 30000);
+    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 0, 300, 1000, 60), 60);
+    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 200, 300, 1000, 60), -60);
+    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 30, 300, 1000, 60), -30);
+    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 0, 300, 1000, 90), 90);     // a line at 144 DPI
+    EXPECT_EQ(vxScrollDelta(SB_LINEUP, 0, 0, 300, 1000, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 600, 300, 1000, 60), 100);
+    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 100, 300, 1000, 60), 300);
+    EXPECT_EQ(vxScrollDelta(SB_PAGEUP, 0, 100, 300, 1000, 60), -100);
+    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 700, 300, 1000, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 900, 0, 300, 1000, 60), 700);
+    EXPECT_EQ(vxScrollDelta(SB_THUMBPOSITION, 250, 400, 300, 1000, 60), -150);
+    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 100000, 70000, 500, 200000, 60), 30000);
 
     // Codes beyond the thumb move nothing.
-    EXPECT_EQ(vxScrollDelta(SB_TOP, 0, 300, 300, 1000), 0);
-    EXPECT_EQ(vxScrollDelta(SB_BOTTOM, 0, 300, 300, 1000), 0);
-    EXPECT_EQ(vxScrollDelta(SB_ENDSCROLL, 0, 300, 300, 1000), 0);
+    EXPECT_EQ(vxScrollDelta(SB_TOP, 0, 300, 300, 1000, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_BOTTOM, 0, 300, 300, 1000, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_ENDSCROLL, 0, 300, 300, 1000, 60), 0);
 
     // Content that fits (no page): the top is the only position.
-    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 0, 0, 128), 0);
-    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 0, 0, 128), 0);
-    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 50, 0, 0, 128), 0);
+    EXPECT_EQ(vxScrollDelta(SB_LINEDOWN, 0, 0, 0, 128, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_PAGEDOWN, 0, 0, 0, 128, 60), 0);
+    EXPECT_EQ(vxScrollDelta(SB_THUMBTRACK, 50, 0, 0, 128, 60), 0);
 }
 
 TEST(ListScroll, WheelTurnsNotchesAndLinesIntoCommands)
