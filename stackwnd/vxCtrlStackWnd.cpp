@@ -3,6 +3,7 @@
 #include "vxCtrlStackWnd.h"
 #include "CVexelListBox.h"
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
 
 #include <vexelcore.h>
 
@@ -18,18 +19,58 @@ enum
 static const DWORD BUTTON_STYLE = WS_CHILD;
 // No LBS_HASSTRINGS: an entry keeps the text pointer as its data; the skin engine paints it.
 static const DWORD LIST_STYLE = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
+// The stack window's own sizes for 96 DPI, unless the host sets others.
+static const CSize kItemSize(150, 20);
+static const int kSubItemHeight = 23;
 
 IMPLEMENT_DYNAMIC(vxCtrlStackWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
+    ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlStackWnd::OnDpiChangedAfterParent)
 END_MESSAGE_MAP()
 
 vxCtrlStackWnd::vxCtrlStackWnd()
-    : m_szItem(150, 20), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
-      m_nSubItemHeight(23), m_pAliveWatches(NULL)
+    : m_szItem(kItemSize), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
+      m_nSubItemHeight(kSubItemHeight), m_pAliveWatches(NULL), m_bItemSizeGiven(FALSE),
+      m_bSubItemHeightGiven(FALSE)
 {
+}
+
+void vxCtrlStackWnd::PreSubclassWindow()
+{
+    ScaleToDpi();
+    CWnd::PreSubclassWindow();
+}
+
+int vxCtrlStackWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ScaleToDpi();
+    return 0;
+}
+
+void vxCtrlStackWnd::ScaleToDpi()
+{
+    const int nDpi = vxDpiOf(m_hWnd);
+    if (!m_bItemSizeGiven)
+        m_szItem.SetSize(vxScaleToDpi(kItemSize.cx, nDpi), vxScaleToDpi(kItemSize.cy, nDpi));
+    if (!m_bSubItemHeightGiven)
+        m_nSubItemHeight = vxScaleToDpi(kSubItemHeight, nDpi);
+}
+
+LRESULT vxCtrlStackWnd::OnDpiChangedAfterParent(WPARAM, LPARAM)
+{
+    ScaleToDpi();
+    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i)
+        if (m_arrItems[i]->pContent != NULL)
+            m_arrItems[i]->pContent->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(m_nSubItemHeight, 0));
+    if (m_arrItems.GetSize() > 0)
+        ReLayout();
+    return 0;
 }
 
 vxCtrlStackWnd::~vxCtrlStackWnd()

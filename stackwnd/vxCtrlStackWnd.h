@@ -80,9 +80,12 @@ public:
 protected:
 // Overridables
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam); ///< button clicks, list selections
+    virtual void PreSubclassWindow();
 
 // Message map and handlers
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -95,6 +98,7 @@ private:
     void OnItemButtonClicked(HWND hButton);
     void OnSubItemSelChange(HWND hList);
     int ClientWidth();               ///< 0 without a window
+    void ScaleToDpi();               ///< own sizes the host has not set, at the window's DPI
 
     CArray<stItemInfo*, stItemInfo*> m_arrItems;
     CSize m_szItem;                  ///< every button; its width is also the contents'
@@ -104,4 +108,6 @@ private:
     HWND m_hNotifyWnd;               ///< receiver of selections; NULL: the parent
     int m_nSubItemHeight;            ///< height of one entry of every sub-item list
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
+    BOOL m_bItemSizeGiven;           ///< the host set the button size: kept at any DPI
+    BOOL m_bSubItemHeightGiven;      ///< the host set the entry height: kept at any DPI
 };

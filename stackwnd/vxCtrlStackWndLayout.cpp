@@ -48,6 +48,7 @@ void vxCtrlStackWnd::ReLayout()
 void vxCtrlStackWnd::SetSubItemHeight(int nHeight)
 {
     m_nSubItemHeight = nHeight;
+    m_bSubItemHeightGiven = TRUE;
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i)
         if (m_arrItems[i]->pContent != NULL)
             m_arrItems[i]->pContent->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(nHeight, 0));
@@ -63,6 +64,7 @@ void vxCtrlStackWnd::SetSpace(int nSpace)
 void vxCtrlStackWnd::SetItemSize(int cx, int cy)
 {
     m_szItem.SetSize(cx, cy);
+    m_bItemSizeGiven = TRUE;
     if (m_arrItems.GetSize() > 0)
         ReLayout();
 }

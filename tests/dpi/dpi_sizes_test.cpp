@@ -4,6 +4,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxCtrlListView.h"
 #include "vxCtrlSplitter.h"
+#include "vxCtrlStackWnd.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,30 @@ TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
     EXPECT_EQ(list.GetItemSize(), CSize(20, 20));
     EXPECT_EQ(list.GetGroupHeight(), 10);
     list.DestroyWindow();
+}
+
+TEST_F(DpiSizes, StackWindowButtonsAndEntries)
+{
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), Host(), 1));
+    ASSERT_EQ(stack.AddItem("First", NULL, NULL), 0);
+    ASSERT_EQ(stack.AddItem("Second", NULL, NULL), 1);
+    stack.AddSubItem(0, "entry", NULL);
+    stack.ExpandItem(0);
+    vxtest::PumpMessages();
+    const RECT first = PlaceIn(stack.m_hWnd, stack.GetItemButton(0)->m_hWnd);
+    EXPECT_EQ(first.right - first.left, Scaled(150));
+    EXPECT_EQ(first.bottom - first.top, Scaled(20));
+    HWND list = stack.GetItemContent(0)->m_hWnd;
+    EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), Scaled(23));
+    // Sizes the host sets stay as set.
+    stack.SetItemSize(100, 30);
+    stack.SetSubItemHeight(17);
+    const RECT given = PlaceIn(stack.m_hWnd, stack.GetItemButton(1)->m_hWnd);
+    EXPECT_EQ(given.right - given.left, 100);
+    EXPECT_EQ(given.bottom - given.top, 30);
+    EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 17);
+    stack.DestroyWindow();
 }
 
 } // namespace
