@@ -1,8 +1,10 @@
 #include "vxSlideHelper.h"
+#include "vxDpi.h"
 #include "vxMonitors.h"
 #include "vxTipsPlacement.h"
 
-vxSlideHelper::vxSlideHelper() : m_hWnd(NULL), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000)
+vxSlideHelper::vxSlideHelper()
+    : m_hWnd(NULL), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000), m_nStep(TIPS_SLIDE_STEP)
 {
     ::SetRectEmpty(&m_rcWnd);
 }
@@ -18,6 +20,7 @@ void vxSlideHelper::Start(const _tagstSysTips& tips, const RECT& rcWnd)
     m_nCurY = rcWnd.bottom;
     m_rcWnd = rcWnd;
     m_nStayTime = tips.nStayTime;
+    m_nStep = vxScaleToDpi(TIPS_SLIDE_STEP, vxDpiOf(m_hWnd));
     ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_IN, TIPS_SLIDE_IN_INTERVAL, NULL);
 }
 
@@ -44,7 +47,7 @@ void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return;
     switch (wParam) {
     case TIPS_TIMER_SLIDE_IN:
-        m_nCurY -= TIPS_SLIDE_STEP;
+        m_nCurY -= m_nStep;
         if (m_nCurY > m_nTargetY) {
             MoveTo(m_rcWnd.left, m_nCurY);
         } else {
@@ -58,7 +61,7 @@ void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY);
         break;
     case TIPS_TIMER_SLIDE_OUT:
-        m_nCurY += TIPS_SLIDE_STEP;
+        m_nCurY += m_nStep;
         if (m_nCurY < m_nTargetY) {
             MoveTo(m_rcWnd.left, m_nCurY);
         } else {
@@ -78,7 +81,7 @@ void vxSlideHelper::BeginSlideOut()
     const RECT rcWork = vxMonitorOf(m_hWnd).rcWork;
     m_nTargetY = rcWork.bottom;
     m_nCurY = rcWnd.top;
-    ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT, vxSlideOutInterval(rcWork.bottom - rcWnd.top), NULL);
+    ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT, vxSlideOutInterval(rcWork.bottom - rcWnd.top, m_nStep), NULL);
 }
 
 void vxSlideHelper::MoveTo(int x, int y)

@@ -45,4 +45,5 @@ private:
     int m_nCurY;                             // screen y of the window's top edge
     RECT m_rcWnd;                            // resting place; left and top are used
     UINT m_nStayTime;
+    int m_nStep;                             // pixels a tick at the tip window's DPI
 };

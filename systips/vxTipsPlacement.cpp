@@ -8,9 +8,9 @@ POINT vxTipsSlotOrigin(const RECT& rcWork, int nIndex, int nSlotHeight, int nCou
     return pt;
 }
 
-UINT vxSlideOutInterval(int nDistance)
+UINT vxSlideOutInterval(int nDistance, int nStep)
 {
-    int nSteps = nDistance / TIPS_SLIDE_STEP;
+    int nSteps = nStep > 0 ? nDistance / nStep : 0;
     if (nSteps <= 0)
         return TIPS_SLIDE_IN_INTERVAL;
     return TIPS_SLIDE_OUT_DURATION / (UINT)nSteps;

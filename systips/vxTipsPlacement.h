@@ -3,9 +3,9 @@
 
 #include <afx.h>
 
-// Distance between the tops of two stacked tips.
+// Distance between the tops of two stacked tips at 96 DPI.
 const int TIPS_SLOT_HEIGHT = 175;
-// Pixels a sliding tip moves per tick, in and out.
+// Pixels a sliding tip moves per tick, in and out, at 96 DPI.
 const int TIPS_SLIDE_STEP = 5;
 // Interval of the slide-in ticks, ms.
 const UINT TIPS_SLIDE_IN_INTERVAL = 10;
@@ -19,6 +19,6 @@ POINT vxTipsSlotOrigin(const RECT& rcWork, int nIndex, int nSlotHeight, int nCou
                                    int nWndWidth);
 
 // Interval of the slide-out ticks for a tip whose top is nDistance pixels above the bottom
-// it slides to: the whole slide takes about TIPS_SLIDE_OUT_DURATION. Under one whole step,
-// one slide-in interval, so that the next tick finishes the slide.
-UINT vxSlideOutInterval(int nDistance);
+// it slides to, nStep pixels a tick: the whole slide takes about TIPS_SLIDE_OUT_DURATION.
+// Under one whole step, one slide-in interval, so that the next tick finishes the slide.
+UINT vxSlideOutInterval(int nDistance, int nStep);

@@ -1,6 +1,7 @@
 #include "vxTipsWndHook.h"
 
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndAdmin.h"
 
@@ -34,6 +35,7 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     const RECT rcWork = m_pAdmin->GetWorkArea();
     if (!::IsWindow(m_hTipWnd))
         return FALSE;
+    nSlotHeight = vxScaleToDpi(nSlotHeight, vxDpiOf(m_hTipWnd));
     RECT rcWnd;
     ::GetWindowRect(m_hTipWnd, &rcWnd);
     const int cx = rcWnd.right - rcWnd.left;
@@ -84,10 +86,10 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_layer.OnMessage(message, wParam, lParam);
     if (IsSliding())
         m_slide.OnMessage(message, wParam, lParam);
-    // The system tells top-level windows of a new work area or new monitors, and the tips
-    // are the manager's only ones: the first tip told moves them all into their slots.
+    // The system tells top-level windows of a new work area, new monitors or a new DPI, and
+    // the tips are the manager's only ones: the first tip told moves them all into their slots.
     const BOOL bMoved = (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) ||
-                        message == WM_DISPLAYCHANGE;
+                        message == WM_DISPLAYCHANGE || message == WM_DPICHANGED;
     if (!bMoved)
         return Default();
     vxTipsWndAdmin* pAdmin = m_pAdmin;

@@ -31,7 +31,8 @@ public:
 // Operations
     // 0 when the record's window does not exist; otherwise hooks it and answers 1.
     BOOL Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin);
-    // Puts the tip into slot nIndex of nCount; 0 without work area or window.
+    // Puts the tip into slot nIndex of nCount, slots nSlotHeight apart at 96 DPI and as much
+    // more at the tip window's DPI; 0 without a window.
     BOOL PlaceAt(int nIndex, int nSlotHeight, int nCount);
     // Lets go of the window without closing it: unhooks it and kills this library's timers.
     void Release();

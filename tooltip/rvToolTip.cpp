@@ -1,6 +1,7 @@
 // rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
 #include "rvToolTip.h"
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
 
 #include <commctrl.h>
 
@@ -36,6 +37,7 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
     ON_WM_MOUSEACTIVATE()
+    ON_MESSAGE(WM_DPICHANGED, &rvToolTip::OnDpiChanged)
 END_MESSAGE_MAP()
 
 rvToolTip::rvToolTip()
@@ -43,10 +45,11 @@ rvToolTip::rvToolTip()
       m_ptLast(0, 0), m_nTimer(0), m_hIcon(NULL), m_sizeIcon(0, 0),
       m_clrBk(::GetSysColor(COLOR_WINDOW)), m_clrFrame(::GetSysColor(COLOR_WINDOWTEXT)),
       m_clrInnerFrame(::GetSysColor(COLOR_SCROLLBAR)), m_sizeWnd(0, 0), m_mapTools(10),
-      m_bLink(FALSE), m_bHover(FALSE), m_hCursor(NULL), m_hNotifyWnd(NULL), m_nMarginX(13),
-      m_nMarginY(13), m_nArrowWidth(25), m_nArrowHeight(25), m_nIconGap(5),
-      m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL), m_hPendingTool(NULL),
-      m_pAliveWatches(NULL)
+      m_bLink(FALSE), m_bHover(FALSE), m_hCursor(NULL), m_hNotifyWnd(NULL),
+      m_nMarginX(VX_BALLOON_METRICS.nMarginX), m_nMarginY(VX_BALLOON_METRICS.nMarginY),
+      m_nArrowWidth(VX_BALLOON_METRICS.nArrowWidth), m_nArrowHeight(VX_BALLOON_METRICS.nArrowHeight),
+      m_nIconGap(VX_BALLOON_METRICS.nIconGap), m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL),
+      m_hPendingTool(NULL), m_pAliveWatches(NULL), m_nLinkLineHeight(VX_BALLOON_LINK_LINE_HEIGHT)
 {
     m_mapTools.InitHashTable(17);
     m_nShowDelay = m_nDefShowDelay;
@@ -64,8 +67,28 @@ rvToolTip::~rvToolTip()
 int rvToolTip::Create(CWnd* pParentWnd)
 {
     LPCTSTR pszClass = AfxRegisterWndClass(0);
-    return CreateEx(0, pszClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL,
-                    NULL);
+    if (!CreateEx(0, pszClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL, NULL))
+        return FALSE;
+    ScaleToDpi();
+    return TRUE;
+}
+
+void rvToolTip::ScaleToDpi()
+{
+    const int nDpi = vxDpiOf(m_hWnd);
+    m_nMarginX = vxScaleToDpi(VX_BALLOON_METRICS.nMarginX, nDpi);
+    m_nMarginY = vxScaleToDpi(VX_BALLOON_METRICS.nMarginY, nDpi);
+    m_nArrowWidth = vxScaleToDpi(VX_BALLOON_METRICS.nArrowWidth, nDpi);
+    m_nArrowHeight = vxScaleToDpi(VX_BALLOON_METRICS.nArrowHeight, nDpi);
+    m_nIconGap = vxScaleToDpi(VX_BALLOON_METRICS.nIconGap, nDpi);
+    m_nLinkLineHeight = vxScaleToDpi(VX_BALLOON_LINK_LINE_HEIGHT, nDpi);
+}
+
+LRESULT rvToolTip::OnDpiChanged(WPARAM, LPARAM)
+{
+    // Sizes of the next show; a balloon shown now keeps its shape until then.
+    ScaleToDpi();
+    return 0;
 }
 
 // --- tools -------------------------------------------------------------------------------

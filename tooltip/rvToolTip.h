@@ -127,8 +127,11 @@ protected:
     HFONT m_hFont;                   ///< from SetFont, or null for the parent's font
     HWND m_hPendingTool;             ///< tool whose show timer 100 is pending
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
+    int m_nLinkLineHeight;           ///< least line pitch of link mode at the window's DPI
 
 private:
+    void ScaleToDpi();               ///< margins, stem, icon gap and link pitch at the window's DPI
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void KillPendingTimer();
     void StartTimer(UINT_PTR nID, UINT nElapse);   ///< the pending show or hide timer
     void HideNow();

@@ -6,19 +6,18 @@
 
 namespace {
 
-const int kLinkLineHeight = 18;
 const COLORREF kLinkColour = RGB(0, 0, 255);
 const char kLineHeightSample[] = "Q";
 
-// Line pitch of link mode in the font selected into hDC: 18 pixels, or the font's own line
-// height when that is more, so that the lines of a large font do not overlap.
-int LinkLineHeight(HDC hDC)
+// Line pitch of link mode in the font selected into hDC: nLeast pixels (18 at 96 DPI), or the
+// font's own line height when that is more, so that the lines of a large font do not overlap.
+int LinkLineHeight(HDC hDC, int nLeast)
 {
     TEXTMETRIC tm = {};
     if (!::GetTextMetrics(hDC, &tm))
-        return kLinkLineHeight;
+        return nLeast;
     const int nFontLine = tm.tmHeight + tm.tmExternalLeading;
-    return nFontLine > kLinkLineHeight ? nFontLine : kLinkLineHeight;
+    return nFontLine > nLeast ? nFontLine : nLeast;
 }
 
 // The text with its "\r\n" line breaks removed, as link mode wraps it.
@@ -87,7 +86,7 @@ int rvToolTip::GetWindowRegion(CDC* pDC, HRGN* phRgn, CSize* pSize)
     SIZE sizeLine = {};
     ::GetTextExtentPoint32(hDC, kLineHeightSample, 1, &sizeLine);
     if (m_bLink) {
-        const int nLineHeight = LinkLineHeight(hDC);
+        const int nLineHeight = LinkLineHeight(hDC, m_nLinkLineHeight);
         int lines = WrapTextLines(pDC, JoinedLines(m_strText), rc, TRUE, nLineHeight);
         rc.bottom = rc.top + lines * nLineHeight;
     }
@@ -179,7 +178,7 @@ void rvToolTip::OnPaint()
 
     if (m_bLink) {
         rcText.right -= m_nMarginX;
-        WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, LinkLineHeight(hDC));
+        WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, LinkLineHeight(hDC, m_nLinkLineHeight));
     } else {
         ::DrawText(hDC, m_strText, m_strText.GetLength(), &rcText, DT_EXTERNALLEADING);
     }

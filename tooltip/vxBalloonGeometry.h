@@ -15,6 +15,10 @@ struct vxBalloonMetrics
     int nIconGap;                    // between icon and text
 };
 
+// The balloon's sizes at 96 DPI, and the least line pitch of link mode.
+const vxBalloonMetrics VX_BALLOON_METRICS = {13, 13, 25, 25, 5};
+const int VX_BALLOON_LINK_LINE_HEIGHT = 18;
+
 // The balloon in window coordinates (origin at the window's top-left corner).
 struct vxBalloonShape
 {

@@ -5,6 +5,8 @@
 #include "vxCtrlListView.h"
 #include "vxCtrlSplitter.h"
 #include "vxCtrlStackWnd.h"
+#include "vxCtrlSysTips.h"
+#include "rvToolTip.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +152,51 @@ TEST_F(DpiSizes, StackWindowButtonsAndEntries)
     EXPECT_EQ(given.bottom - given.top, 30);
     EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 17);
     stack.DestroyWindow();
+}
+
+TEST_F(DpiSizes, TipSlots)
+{
+    vxCtrlSysTips* pTips = new vxCtrlSysTips;
+    ASSERT_EQ(pTips->Init(), 1);
+    pTips->SetTipsMaxCount(2);
+    HWND tips[2];
+    for (HWND& tip : tips) {
+        tip = ::CreateWindowExA(0, "STATIC", "tip", WS_POPUP, 0, 0, 300, 100, NULL, NULL,
+                                ::GetModuleHandleA(NULL), NULL);
+        _tagstSysTips record = {};
+        record.hWnd = tip;
+        ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
+    }
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT first, second;
+    ::GetWindowRect(tips[0], &first);
+    ::GetWindowRect(tips[1], &second);
+    EXPECT_EQ(second.top, work.bottom - Scaled(175));
+    EXPECT_EQ(first.top, work.bottom - 2 * Scaled(175));
+    pTips->Uninit();
+    pTips->DestroyWindow();
+    vxtest::PumpMessages();
+}
+
+TEST_F(DpiSizes, BalloonMarginsAndStem)
+{
+    rvToolTip tip;
+    ASSERT_TRUE(tip.Create(Host()));
+    // The text as the balloon measures it: in its own window's font.
+    CClientDC dc(&tip);
+    CRect text(0, 0, 0, 0);
+    ::DrawTextA(dc.GetSafeHdc(), "Hi", -1, &text, DT_CALCRECT);
+    CPoint pt(400, 400);
+    tip.Show("Hi", &pt, "");
+    vxtest::PumpMessages();
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(rc.Width(), text.Width() + 2 * Scaled(13));
+    EXPECT_EQ(rc.Height(), text.Height() + 2 * Scaled(13) + Scaled(25));
+    // The stem's tip on the point: a margin in from the right edge.
+    EXPECT_EQ(rc.right - pt.x, Scaled(13));
+    tip.Hide(0);
 }
 
 } // namespace

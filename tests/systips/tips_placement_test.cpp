@@ -38,14 +38,17 @@ TEST(TipsPlacement, WorkAreaAwayFromTheScreenOrigin)
 
 TEST(TipsPlacement, SlideOutIntervalSpreadsAboutTwoHundredMilliseconds)
 {
-    EXPECT_EQ(vxSlideOutInterval(175), 200u / 35u);
-    EXPECT_EQ(vxSlideOutInterval(100), 10u);   // 20 steps
-    EXPECT_EQ(vxSlideOutInterval(9), 200u);    // one whole step
-    EXPECT_EQ(vxSlideOutInterval(5), 200u);
+    EXPECT_EQ(vxSlideOutInterval(175, 5), 200u / 35u);
+    EXPECT_EQ(vxSlideOutInterval(100, 5), 10u);   // 20 steps
+    EXPECT_EQ(vxSlideOutInterval(9, 5), 200u);    // one whole step
+    EXPECT_EQ(vxSlideOutInterval(5, 5), 200u);
     // No whole step: a short interval, and the next tick ends the slide.
-    EXPECT_EQ(vxSlideOutInterval(4), 10u);
-    EXPECT_EQ(vxSlideOutInterval(0), 10u);
-    EXPECT_EQ(vxSlideOutInterval(-30), 10u);   // already below the bottom
+    EXPECT_EQ(vxSlideOutInterval(4, 5), 10u);
+    EXPECT_EQ(vxSlideOutInterval(0, 5), 10u);
+    EXPECT_EQ(vxSlideOutInterval(-30, 5), 10u);   // already below the bottom
+    // Larger steps at a higher DPI: as many ticks for 1.5 times the distance.
+    EXPECT_EQ(vxSlideOutInterval(262, 7), 200u / 37u);
+    EXPECT_EQ(vxSlideOutInterval(100, 0), 10u);   // no step: ended at the next tick
 }
 
 } // namespace
