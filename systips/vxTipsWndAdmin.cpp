@@ -13,11 +13,10 @@ vxTipsWndAdmin::vxTipsWndAdmin()
 RECT vxTipsWndAdmin::GetWorkArea() const
 {
     // A monitor that was unplugged meanwhile no longer answers: the primary one then.
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    if (m_hMonitor != NULL && ::GetMonitorInfoA(m_hMonitor, &info))
-        return info.rcWork;
-    return vxPrimaryMonitor().rcWork;
+    vxMonitor monitor;
+    if (!vxMonitorFromHandle(m_hMonitor, monitor))
+        monitor = vxPrimaryMonitor();
+    return monitor.rcWork;
 }
 
 vxTipsWndAdmin::~vxTipsWndAdmin()
