@@ -4,6 +4,7 @@
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxDpi.h"
+#include "vxDropWnd.h"
 
 #include <vexelcore.h>
 
@@ -178,8 +179,11 @@ void vxCtrlComboBox::ScaleToDpi()
 LRESULT vxCtrlComboBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
 {
     ScaleToDpi();
+    RenewFontForDpi();
     if (HasEdit())
         m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
+    if (m_pDropWnd != NULL)
+        m_pDropWnd->FollowRowHeight(m_nItemHeight);
     InvalidateIfShown();
     return 0;
 }
@@ -215,6 +219,8 @@ void vxCtrlComboBox::CreateFontA()
         return;
     LOGFONT lf;
     memset(&lf, 0, sizeof(lf));
+    // The engine's and the system's fonts are made for the system's DPI, not the window's.
+    BOOL bAtSystemDpi = TRUE;
     HFONT hEngineFont = vxGetFont("default");
     if (hEngineFont != NULL) {
         // The engine's handle is ours to delete once its description is copied.
@@ -226,15 +232,36 @@ void vxCtrlComboBox::CreateFontA()
         CWnd* pParent = GetParent();
         CFont* pParentFont = pParent != NULL ? pParent->GetFont() : NULL;
         HGDIOBJ hSource = pParentFont != NULL ? pParentFont->GetSafeHandle() : NULL;
+        bAtSystemDpi = hSource == NULL;
         if (hSource == NULL)
             hSource = ::GetStockObject(DEFAULT_GUI_FONT);
         if (hSource != NULL)
             ::GetObject(hSource, sizeof(lf), &lf);
     }
+    if (bAtSystemDpi) {
+        const int nDpi = vxDpiOf(m_hWnd);
+        const int nSystemDpi = vxSystemDpi();
+        lf.lfHeight = ::MulDiv(lf.lfHeight, nDpi, nSystemDpi);
+        lf.lfWidth = ::MulDiv(lf.lfWidth, nDpi, nSystemDpi);
+    }
     m_pFont = new CFont;
     m_pFont->CreateFontIndirect(&lf);
     if (m_hFont == NULL)
         SetFont(m_pFont, TRUE);
+}
+
+void vxCtrlComboBox::RenewFontForDpi()
+{
+    if (m_pFont == NULL)
+        return;
+    // The host's font stays in use; the combo's own is made again at the new DPI.
+    const BOOL bOwnInUse = m_hFont == static_cast<HFONT>(m_pFont->GetSafeHandle());
+    CFont* pOld = m_pFont;
+    m_pFont = NULL;
+    CreateFontA();
+    if (bOwnInUse)
+        SetFont(m_pFont, TRUE);
+    delete pOld;
 }
 
 void vxCtrlComboBox::CreateEdit()

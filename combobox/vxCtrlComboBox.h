@@ -190,6 +190,7 @@ private:
     void AdoptWindowText();              ///< the window's own text into m_strWindowText
     void InvalidateIfShown();
     void CreateFontA();                  ///< engine font, else the parent's, else the GUI font
+    void RenewFontForDpi();              ///< the combo's own font made again for a new DPI
     void CreateEdit();
     int InsertString(int nIndex, _tagListboxItem& item);
     void ShowWindowImage(BOOL bShow);

@@ -3,6 +3,7 @@
 
 #include "vxComboMessages.h"
 #include "vxCtrlComboBox.h"
+#include "vxDpi.h"
 #include "vxDropListBox.h"
 #include "vxMonitors.h"
 #include "vxDropPlacement.h"
@@ -30,6 +31,7 @@ BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropWnd::OnDropSetCapture)
     ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropWnd::OnDropReleaseCapture)
+    ON_MESSAGE(WM_DPICHANGED, &vxDropWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
 vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwCBStyle,
@@ -80,7 +82,7 @@ int vxDropWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ScreenToClient(&m_rcList);
     if (!CreateListBox())
         return -1;
-    PlaceOnScreen(*lpCreateStruct);
+    PlaceOnScreen();
     FillList();
     SetCapture();
     return 0;
@@ -97,14 +99,31 @@ BOOL vxDropWnd::CreateListBox()
     return TRUE;
 }
 
-void vxDropWnd::PlaceOnScreen(const CREATESTRUCT& cs)
+void vxDropWnd::FollowRowHeight(int nItemHeight)
+{
+    m_nListItemHeight = vxDropRowHeight(nItemHeight);
+    if (m_pListBox == NULL || !::IsWindow(m_pListBox->GetSafeHwnd()))
+        return;
+    m_pListBox->SendMessage(LB_SETITEMHEIGHT, 0, m_nListItemHeight);
+    PlaceOnScreen();
+}
+
+LRESULT vxDropWnd::OnDpiChanged(WPARAM, LPARAM)
+{
+    // The rows follow the combo's sizes, which follow its own window's DPI: the combo takes
+    // its new sizes and hands them back through FollowRowHeight.
+    m_pCombo->SendMessage(WM_DPICHANGED_AFTERPARENT);
+    return 0;
+}
+
+void vxDropWnd::PlaceOnScreen()
 {
     CRect rcCombo;
     m_pCombo->GetWindowRect(&rcCombo);
     vxDropPlacementInput in;
-    in.x = cs.x;
-    in.y = cs.y;
-    in.cx = m_rcList.Width() > 0 ? cs.cx : 0;
+    in.x = rcCombo.left;
+    in.y = rcCombo.bottom;
+    in.cx = rcCombo.Width();
     in.cyCombo = rcCombo.Height();
     in.nRowHeight = m_pListBox->GetItemHeight(0);
     in.nRows = static_cast<int>(m_rows.size());

@@ -28,6 +28,9 @@ public:
     vxDropListBox* GetListBox() { return m_pListBox; }
     const std::vector<_tagListboxItem>& GetRows() const { return m_rows; }
 
+// Operations
+    void FollowRowHeight(int nItemHeight); // rows of the combo's new height, placed again
+
 // Overridables
     virtual BOOL DestroyWindow();        // releases the capture and the list first
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -47,12 +50,13 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg LRESULT OnDropSetCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropReleaseCapture(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers
 private:
     BOOL CreateListBox();
-    void PlaceOnScreen(const CREATESTRUCT& cs);
+    void PlaceOnScreen();
     void FillList();
 
     vxDropListBox* m_pListBox;           // owned; none before creation

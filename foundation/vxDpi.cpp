@@ -16,7 +16,9 @@ Fn User32Function(const char* pszName)
                            : NULL;
 }
 
-int ScreenDpi()
+} // namespace
+
+int vxSystemDpi()
 {
     static const DpiForSystemFn s_pfnSystem = User32Function<DpiForSystemFn>("GetDpiForSystem");
     if (s_pfnSystem != NULL)
@@ -28,16 +30,14 @@ int ScreenDpi()
     return nDpi;
 }
 
-} // namespace
-
 int vxDpiOf(HWND hWnd)
 {
     static const DpiForWindowFn s_pfnWindow = User32Function<DpiForWindowFn>("GetDpiForWindow");
     int nDpi = 0;
     if (hWnd != NULL && ::IsWindow(hWnd))
-        nDpi = s_pfnWindow != NULL ? static_cast<int>(s_pfnWindow(hWnd)) : ScreenDpi();
+        nDpi = s_pfnWindow != NULL ? static_cast<int>(s_pfnWindow(hWnd)) : vxSystemDpi();
     else
-        nDpi = ScreenDpi();
+        nDpi = vxSystemDpi();
     return nDpi > 0 ? nDpi : kDesignDpi;
 }
 

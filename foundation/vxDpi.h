@@ -14,6 +14,9 @@
 // Dots per inch of the window as it sees them; the system's for no window.
 int vxDpiOf(HWND hWnd);
 
+// Dots per inch of the system, at which the system's and the skin engine's fonts are made.
+int vxSystemDpi();
+
 // A size given for 96 DPI at nDpi, rounded as MulDiv rounds.
 int vxScaleToDpi(int nPixels, int nDpi);
 RECT vxScaleToDpi(const RECT& rc, int nDpi);

@@ -7,6 +7,7 @@
 #include "vxCtrlStackWnd.h"
 #include "vxCtrlSysTips.h"
 #include "rvToolTip.h"
+#include "vxDpi.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,34 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
     RECT frame = {};
     combo.GetDroppedControlRect(&frame);
     EXPECT_EQ(frame.bottom - frame.top, 10 * Scaled(26) + 4);
+    // A DPI change of the open frame: its rows and place follow the combo's sizes again.
+    const POINT inside = {(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
+    HWND hList = ::WindowFromPoint(inside);
+    ASSERT_NE(hList, nullptr);
+    HWND hFrame = ::GetParent(hList);
+    ::SendMessageA(hList, LB_SETITEMHEIGHT, 0, 5);
+    ::SendMessageA(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
+    EXPECT_EQ(::SendMessageA(hList, LB_GETITEMHEIGHT, 0, 0), Scaled(26));
+    RECT replaced = {};
+    combo.GetDroppedControlRect(&replaced);
+    EXPECT_TRUE(::EqualRect(&replaced, &frame));
     combo.ShowDropDown(FALSE);
+    // The combo's own font: the engine's 8 points at this DPI, passed to the edit.
+    HFONT hOwn = reinterpret_cast<HFONT>(combo.SendMessage(WM_GETFONT));
+    LOGFONTA lf = {};
+    ASSERT_NE(::GetObjectA(hOwn, sizeof(lf), &lf), 0);
+    EXPECT_EQ(lf.lfHeight, -::MulDiv(8, dpi, 72));
+    EXPECT_EQ(::SendMessageA(hEdit, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(hOwn));
+    // A DPI change makes it again and hands it on; a host's font would be kept.
+    combo.SendMessage(WM_DPICHANGED_AFTERPARENT);
+    HFONT hRenewed = reinterpret_cast<HFONT>(combo.SendMessage(WM_GETFONT));
+    EXPECT_NE(hRenewed, hOwn);
+    EXPECT_EQ(::SendMessageA(hEdit, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(hRenewed));
+    HFONT hHost = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hHost), FALSE);
+    combo.SendMessage(WM_DPICHANGED_AFTERPARENT);
+    EXPECT_EQ(combo.SendMessage(WM_GETFONT), reinterpret_cast<LRESULT>(hHost));
+    EXPECT_EQ(::SendMessageA(hEdit, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(hHost));
 
     // Sizes the host gives stay as given.
     combo.SetItemHeight(0, 30);
