@@ -1,11 +1,13 @@
-// Two monitors side by side, each 1024 x 768, the primary one at the origin (the stand-in
-// display of ./dev's second run; on one monitor every case is skipped): drop lists and tips
-// on the monitor they belong to, and drags of a sizer bar and a splitter on the right one.
+// Two monitors side by side, each 1024 x 768, the primary one at the origin and the second one
+// right of it or, in ./dev's other layout, left of it at negative coordinates (the stand-in
+// displays of ./dev; on one monitor every case is skipped): drop lists and tips on the monitor
+// they belong to, and drags of a sizer bar and a splitter on the second one.
 #include "vxCtrlComboBox.h"
 #include "vxCtrlSplitter.h"
 #include "vxCtrlSysTips.h"
 #include "vxHorizLayout.h"
 #include "vxSizerBar.h"
+#include "rvToolTip.h"
 #include "vxtest.h"
 #include "vxtest_checks.h"
 
@@ -13,8 +15,7 @@
 
 namespace {
 
-const RECT kLeftMonitor = {0, 0, 1024, 768};
-const RECT kRightMonitor = {1024, 0, 2048, 768};
+const RECT kPrimaryMonitor = {0, 0, 1024, 768};
 
 class TwoMonitors : public ::testing::Test
 {
@@ -23,9 +24,13 @@ protected:
     {
         if (::GetSystemMetrics(SM_CMONITORS) != 2)
             GTEST_SKIP() << "one monitor: these cases run on the two-monitor display";
-        ASSERT_TRUE(vxtest::SameRect(MonitorRect({1500, 300}), kRightMonitor))
-            << vxtest::Show(MonitorRect({1500, 300}));
-        ::SetWindowPos(host.Hwnd(), NULL, 1100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ASSERT_TRUE(vxtest::SameRect(MonitorRect({500, 300}), kPrimaryMonitor));
+        // The second monitor: right of the primary, or left of it.
+        const int sideX = ::GetSystemMetrics(SM_XVIRTUALSCREEN) < 0 ? -500 : 1500;
+        second = MonitorRect({sideX, 300});
+        ASSERT_EQ(second.right - second.left, 1024) << vxtest::Show(second);
+        ASSERT_FALSE(vxtest::SameRect(second, kPrimaryMonitor));
+        ::SetWindowPos(host.Hwnd(), NULL, second.left + 76, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         vxtest::PumpMessages();
     }
 
@@ -35,6 +40,13 @@ protected:
         info.cbSize = sizeof(info);
         ::GetMonitorInfoA(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &info);
         return info.rcMonitor;
+    }
+    // A point of the screen in the host's client coordinates.
+    POINT ClientPoint(int x, int y) const
+    {
+        POINT pt = {x, y};
+        ::ScreenToClient(host.Hwnd(), &pt);
+        return pt;
     }
     CWnd* Host() { return CWnd::FromHandle(host.Hwnd()); }
     // A window's rectangle on the screen.
@@ -46,6 +58,7 @@ protected:
     }
 
     vxtest::HostWindow host{600, 600};
+    RECT second = {};
 };
 
 // The drop list of a combo at this client point of the host, opened; its screen rectangle.
@@ -66,21 +79,23 @@ RECT DroppedRect(CWnd* pHost, int x, int y)
 
 TEST_F(TwoMonitors, DropListsStayOnTheMonitorOfTheirCombo)
 {
-    // Near the bottom of the right monitor: opened above the combo, within that monitor.
-    const int comboTop = kRightMonitor.bottom - 60 - 24;   // its bottom 60 above the edge
-    POINT top = {0, comboTop};
-    ::ScreenToClient(host.Hwnd(), &top);
-    const RECT up = DroppedRect(Host(), 300, top.y);
+    // Near the bottom of the second monitor: opened above the combo, within that monitor.
+    const int comboTop = second.bottom - 60 - 24;   // its bottom 60 above the edge
+    const RECT up = DroppedRect(Host(), 300, ClientPoint(0, comboTop).y);
     EXPECT_EQ(up.bottom, comboTop);
-    EXPECT_GT(up.top, kRightMonitor.top);
-    EXPECT_GT(up.left, kRightMonitor.left);
+    EXPECT_GT(up.top, second.top);
+    EXPECT_GT(up.left, second.left);
 
-    // At the right monitor's left edge: the list stays on it, not pushed onto the left one.
-    POINT origin = {0, 0};
-    ::ClientToScreen(host.Hwnd(), &origin);
-    const RECT edge = DroppedRect(Host(), 1024 - origin.x, 100);
-    EXPECT_EQ(edge.left, 1024);
-    EXPECT_EQ(edge.right, 1024 + 200);
+    // At the second monitor's left edge: the list stays on it, not pushed onto the other one.
+    const RECT atLeft = DroppedRect(Host(), ClientPoint(second.left, 0).x, 100);
+    EXPECT_EQ(atLeft.left, second.left);
+    EXPECT_EQ(atLeft.right, second.left + 200);
+
+    // Three quarters of the combo on the second monitor: its list is moved left to end at
+    // that monitor's right edge rather than running onto the next one.
+    const RECT straddling = DroppedRect(Host(), ClientPoint(second.right - 150, 0).x, 100);
+    EXPECT_EQ(straddling.right, second.right);
+    EXPECT_EQ(straddling.left, second.right - 200);
 }
 
 // A plain top-level window the host fills, as a tip.
@@ -103,24 +118,42 @@ TEST_F(TwoMonitors, TipsStackOnThePrimaryMonitorOrTheOneChosen)
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(ScreenRect(first).right, work.right);
     EXPECT_EQ(ScreenRect(first).top, work.bottom - 175);
-    EXPECT_LE(ScreenRect(first).right, kLeftMonitor.right);
+    EXPECT_LE(ScreenRect(first).right, kPrimaryMonitor.right);
 
-    // Chosen: the right monitor; the shown tip moves over, the next one stacks above it.
-    const POINT right = {1500, 300};
-    pTips->SetMonitor(::MonitorFromPoint(right, MONITOR_DEFAULTTONEAREST));
-    EXPECT_EQ(ScreenRect(first).right, kRightMonitor.right);
-    HWND second = NewTipWindow();
-    tip.hWnd = second;
+    // Chosen: the second monitor; the shown tip moves over, the next one stacks above it.
+    const POINT inSecond = {second.left + 500, 300};
+    pTips->SetMonitor(::MonitorFromPoint(inSecond, MONITOR_DEFAULTTONEAREST));
+    EXPECT_EQ(ScreenRect(first).right, second.right);
+    HWND next = NewTipWindow();
+    tip.hWnd = next;
     ASSERT_EQ(pTips->AddTips(tip.src, &tip), 1);
-    EXPECT_EQ(ScreenRect(second).right, kRightMonitor.right);
-    EXPECT_EQ(ScreenRect(second).top, kRightMonitor.bottom - 175);
-    EXPECT_EQ(ScreenRect(first).top, kRightMonitor.bottom - 350);
+    EXPECT_EQ(ScreenRect(next).right, second.right);
+    EXPECT_EQ(ScreenRect(next).top, second.bottom - 175);
+    EXPECT_EQ(ScreenRect(first).top, second.bottom - 350);
     pTips->Uninit();
     pTips->DestroyWindow();
     vxtest::PumpMessages();
 }
 
-TEST_F(TwoMonitors, SizerBarDraggedOnTheRightMonitor)
+TEST_F(TwoMonitors, BalloonStandsAboveLeftOfItsPointOnTheSecondMonitor)
+{
+    rvToolTip tip;
+    ASSERT_TRUE(tip.Create(Host()));
+    CPoint pt(second.left + 400, 300);
+    tip.Show("On the second monitor", &pt, "");
+    vxtest::PumpMessages();
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    // The stem's tip on the point, a margin in from the balloon's right edge.
+    EXPECT_EQ(rc.right - pt.x, 13);
+    EXPECT_LT(rc.top, pt.y);
+    EXPECT_GT(rc.left, second.left);
+    EXPECT_EQ(::MonitorFromRect(&rc, MONITOR_DEFAULTTONULL),
+              ::MonitorFromPoint(pt, MONITOR_DEFAULTTONULL));
+    tip.Hide(0);
+}
+
+TEST_F(TwoMonitors, SizerBarDraggedOnTheSecondMonitor)
 {
     CStatic left, right;
     left.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 201);
@@ -139,7 +172,7 @@ TEST_F(TwoMonitors, SizerBarDraggedOnTheRightMonitor)
     vxtest::PumpMessages();
 
     const POINT press = vxtest::ScreenPoint(bar.m_hWnd, 2, 100);
-    ASSERT_GT(press.x, kRightMonitor.left);
+    ASSERT_GT(press.x, second.left);
     vxtest::MouseMove(press);
     vxtest::MouseDown();
     ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == bar.m_hWnd; }));
@@ -152,7 +185,7 @@ TEST_F(TwoMonitors, SizerBarDraggedOnTheRightMonitor)
     bar.DestroyWindow();
 }
 
-TEST_F(TwoMonitors, SplitterDraggedOnTheRightMonitor)
+TEST_F(TwoMonitors, SplitterDraggedOnTheSecondMonitor)
 {
     // A bar window that lets the mouse through to the host, which starts the drag.
     CStatic bar, pane0, pane1;
@@ -176,7 +209,7 @@ TEST_F(TwoMonitors, SplitterDraggedOnTheRightMonitor)
     vxtest::PumpMessages();
 
     const POINT press = vxtest::ScreenPoint(host.Hwnd(), 202, 150);
-    ASSERT_GT(press.x, kRightMonitor.left);
+    ASSERT_GT(press.x, second.left);
     vxtest::MouseDrag(press, {press.x + 100, press.y});
     ASSERT_TRUE(vxtest::PumpUntil([&] { return result != -1; }));
     EXPECT_EQ(result, 1);
