@@ -6,11 +6,16 @@
 #include "vxCtrlSplitter.h"
 #include "vxCtrlStackWnd.h"
 #include "vxCtrlSysTips.h"
+#include "vxHorizLayout.h"
+#include "vxSizerBar.h"
 #include "rvToolTip.h"
 #include "vxDpi.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -127,6 +132,96 @@ TEST_F(DpiSizes, SplitterBarThickness)
     EXPECT_EQ(rc.right - rc.left, 10);
 }
 
+TEST_F(DpiSizes, DropListOpensAboveNearTheBottom)
+{
+    // The combo's bottom 60 pixels above the work area's: ten scaled rows do not fit below.
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int cy = Scaled(24);
+    POINT top = {0, work.bottom - 60 - cy};
+    ::ScreenToClient(host.Hwnd(), &top);
+    vxCtrlComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(20, top.y, 220, top.y + cy),
+                             Host(), 100));
+    for (int i = 0; i < 10; ++i)
+        combo.AddString("item");
+    combo.ShowDropDown(TRUE);
+    vxtest::PumpMessages();
+    RECT frame = {};
+    combo.GetDroppedControlRect(&frame);
+    EXPECT_EQ(frame.bottom, work.bottom - 60 - cy);
+    EXPECT_EQ(frame.bottom - frame.top, 10 * Scaled(26) + 4);
+    combo.ShowDropDown(FALSE);
+    combo.DestroyWindow();
+}
+
+TEST_F(DpiSizes, SplitterDragStopsAScaledBarShortOfTheMinimum)
+{
+    CStatic bar, pane0, pane1;
+    bar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
+    pane0.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 301);
+    pane1.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 302);
+    vxCtrlSplitter splitter;
+    ASSERT_EQ(splitter.CreateSplitter(bar.m_hWnd, 1, 1, 1), 1);
+    splitter.AttachWnd(0, pane0.m_hWnd);
+    splitter.AttachWnd(1, pane1.m_hWnd);
+    splitter.SetPaneSize(0, 200, 50);
+    splitter.SetPaneSize(1, -1, 50);
+    splitter.Layout(0, 0, 500, 300);
+    int result = -1;
+    host.SetHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+        const CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        if (message == WM_LBUTTONDOWN && splitter.HitTest(pt))
+            result = splitter.Track(&bar, pt);
+        return false;
+    });
+    vxtest::PumpMessages();
+    // Dragged far right: the bar stops where the second pane keeps its minimum.
+    const POINT press = vxtest::ScreenPoint(host.Hwnd(), 202, 150);
+    vxtest::MouseDrag(press, {press.x + 400, press.y});
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return result != -1; }));
+    RECT rc;
+    splitter.GetPaneRect(0, &rc);
+    EXPECT_EQ(rc.right, 500 - 50 - Scaled(4));
+    host.SetHandler(nullptr);
+}
+
+TEST_F(DpiSizes, SizerBarClipIsTheHostsSizes)
+{
+    CStatic left, right;
+    left.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 201);
+    right.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 202);
+    vxHorizLayout layout(Host());
+    vxSizerBar bar;
+    bar.Create(WS_CHILD | WS_VISIBLE, Host(), &layout, 210, CRect(0, 0, 4, 200));
+    layout.SetHeight(200);
+    layout.AddItem(&left, StyleFixed);
+    layout.SetItemSize(0, 0, 100);
+    layout.SetItemMinSize(0, 0, 50);
+    layout.AddSplitterItem(0, 0, &bar);
+    layout.SetItemSize(0, 1, 4);
+    layout.AddItem(&right, StyleStretch);
+    layout.SetItemMinSize(0, 2, 20);
+    layout.SetSplitterWnd(0, 1, 0, 2);
+    CRect client;
+    ::GetClientRect(host.Hwnd(), &client);
+    layout.CalcLayout(Host());
+    vxtest::PumpMessages();
+    // Pressed 2 pixels into the bar: the cursor may move from the left item's minimum to the
+    // right item's, as the host gave them, at any DPI.
+    const POINT press = vxtest::ScreenPoint(bar.m_hWnd, 2, 100);
+    vxtest::MouseMove(press);
+    vxtest::MouseDown();
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == bar.m_hWnd; }));
+    RECT clip;
+    ::GetClipCursor(&clip);
+    EXPECT_EQ(clip.left, vxtest::ScreenPoint(host.Hwnd(), 50 + 2, 0).x);
+    EXPECT_EQ(clip.right, vxtest::ScreenPoint(host.Hwnd(), client.right - 20 - 2, 0).x);
+    vxtest::MouseUp();
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
+    bar.DestroyWindow();
+}
+
 TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
 {
     vxCtrlListView list;
@@ -202,6 +297,55 @@ TEST_F(DpiSizes, TipSlots)
     ::GetWindowRect(tips[1], &second);
     EXPECT_EQ(second.top, work.bottom - Scaled(175));
     EXPECT_EQ(first.top, work.bottom - 2 * Scaled(175));
+    pTips->Uninit();
+    pTips->DestroyWindow();
+    vxtest::PumpMessages();
+}
+
+// Tops of a tip window as the manager slides it, one per move.
+std::vector<int> g_slideTops;
+
+LRESULT CALLBACK SlideTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED) {
+        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOMOVE))
+            g_slideTops.push_back(pos->y);
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(DpiSizes, TipSlidesUpInScaledSteps)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = SlideTipProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "DpiSlideTip";
+    ::RegisterClassA(&wc);
+    HWND tip = ::CreateWindowExA(0, "DpiSlideTip", "tip", WS_POPUP, 0, 0, 300, 40, NULL, NULL,
+                                 ::GetModuleHandleA(NULL), NULL);
+    vxCtrlSysTips* pTips = new vxCtrlSysTips;
+    ASSERT_EQ(pTips->Init(), 1);
+    g_slideTops.clear();
+    _tagstSysTips record = {};
+    record.hWnd = tip;
+    record.nShowMode = TIPS_SHOW_SLIDE;
+    record.nStayTime = 60000;
+    ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int rest = work.bottom - Scaled(175);
+    // Placed on its slot first, then risen from one window height below it a scaled step a
+    // tick, the last tick landing on the slot.
+    auto risen = [&] { return g_slideTops.size() > 2 && g_slideTops.back() == rest; };
+    ASSERT_TRUE(vxtest::PumpUntil(risen));
+    const std::vector<int> rising(std::find_if(g_slideTops.begin(), g_slideTops.end(),
+                                               [&](int top) { return top > rest; }),
+                                  g_slideTops.end());
+    ASSERT_GE(rising.size(), 3u);
+    EXPECT_EQ(rising.front(), rest + 40 - Scaled(5));
+    for (size_t i = 1; i + 1 < rising.size(); ++i)
+        EXPECT_EQ(rising[i - 1] - rising[i], Scaled(5)) << i;
     pTips->Uninit();
     pTips->DestroyWindow();
     vxtest::PumpMessages();
