@@ -1,11 +1,13 @@
 #include "gallery_glyphs.h"
+#include "gallery_page.h"
 
 #include <vexelcore.h>
 
 #include <algorithm>
 
-void RegisterGalleryGlyph(const char* name, COLORREF colour, int size, bool disc)
+void RegisterGalleryGlyph(const char* name, COLORREF colour, int sizeAt96, bool disc)
 {
+    const int size = Px(sizeAt96);
     HDC screen = ::GetDC(NULL);
     HDC mem = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size, size);

@@ -66,6 +66,23 @@ void GalleryPage::PostNcDestroy()
     delete this;
 }
 
+int Px(int nPixels)
+{
+    static int s_nDpi = 0;
+    if (s_nDpi == 0) {
+        HDC hdc = ::GetDC(NULL);
+        s_nDpi = hdc != NULL ? ::GetDeviceCaps(hdc, LOGPIXELSY) : 96;
+        if (hdc != NULL)
+            ::ReleaseDC(NULL, hdc);
+    }
+    return ::MulDiv(nPixels, s_nDpi, 96);
+}
+
+CRect Px(const CRect& rc)
+{
+    return CRect(Px(rc.left), Px(rc.top), Px(rc.right), Px(rc.bottom));
+}
+
 CStatic* GalleryPage::AddCaption(const CRect& rc, LPCTSTR pszText, DWORD dwAlign)
 {
     CStatic* pCaption = new CStatic;

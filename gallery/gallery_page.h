@@ -43,6 +43,11 @@ private:
     std::vector<CStatic*> m_captions;
 };
 
+// A length or rectangle laid out for 96 DPI at the screen's DPI: the gallery's own layout
+// grows with the text, as a DPI-aware host's must.
+int Px(int nPixels);
+CRect Px(const CRect& rc);
+
 namespace gallery {
 
 typedef GalleryPage* (*PageFactory)();

@@ -1,9 +1,11 @@
 #include "gallery_window.h"
+#include "gallery_page.h"
 
 namespace {
 
 const UINT kPageListId = 1000;
 const UINT kPageId = 1001;
+// Sizes for 96 DPI.
 const int kListWidth = 170;
 const int kClientWidth = 1200;
 const int kClientHeight = 760;
@@ -27,7 +29,7 @@ BOOL GalleryWindow::CreateGallery()
     LPCTSTR pszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const DWORD dwStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    CRect rc(0, 0, kClientWidth, kClientHeight);
+    CRect rc(0, 0, Px(kClientWidth), Px(kClientHeight));
     ::AdjustWindowRectEx(&rc, dwStyle, FALSE, 0);
     rc.OffsetRect(20 - rc.left, 20 - rc.top);
     return CreateEx(0, pszClass, "VexelControl gallery", dwStyle, rc, NULL, 0);
@@ -38,7 +40,7 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_font.CreatePointFont(90, "Tahoma");
-    CRect rcList(8, 8, kListWidth, kClientHeight - 8);
+    CRect rcList(Px(8), Px(8), Px(kListWidth), Px(kClientHeight - 8));
     m_pageList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, rcList, this,
                       kPageListId);
     m_pageList.SetFont(&m_font);
@@ -68,8 +70,8 @@ CRect GalleryWindow::PageRect() const
 {
     CRect rc;
     GetClientRect(&rc);
-    rc.left = kListWidth + 8;
-    rc.DeflateRect(0, 8, 8, 8);
+    rc.left = Px(kListWidth + 8);
+    rc.DeflateRect(0, Px(8), Px(8), Px(8));
     return rc;
 }
 
@@ -107,7 +109,7 @@ void GalleryWindow::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     if (m_pageList.GetSafeHwnd() != NULL)
-        m_pageList.MoveWindow(8, 8, kListWidth - 8, cy - 16);
+        m_pageList.MoveWindow(Px(8), Px(8), Px(kListWidth - 8), cy - Px(16));
     if (m_pPage != NULL)
         m_pPage->MoveWindow(PageRect());
 }

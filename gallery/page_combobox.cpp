@@ -50,30 +50,30 @@ protected:
         RegisterGalleryGlyph("cbpage.sand", RGB(210, 180, 130), 20, false);
 
         // Left column: the drop-list combo with images, its list opened below.
-        AddCaption(CRect(20, 16, 320, 36), "Drop list with images (opened below)");
-        Make(m_colours, CBS_DROPDOWNLIST, CRect(20, 40, 280, 66), 1);
+        AddCaption(Px(CRect(20, 16, 320, 36)), "Drop list with images (opened below)");
+        Make(m_colours, CBS_DROPDOWNLIST, Px(CRect(20, 40, 280, 66)), 1);
         for (const Entry& e : kColours)
             m_colours.AddString(e.text, e.image);
         m_colours.SetDefaultVisibleItems(8);
         m_colours.SetCurSel(5);
 
         // Right column: typing aids, the large list and a disabled combo.
-        AddCaption(CRect(360, 16, 700, 36), "Auto-completing drop-down (type \"Bu\")");
-        Make(m_complete, CBS_DROPDOWN | CBS_AUTOHSCROLL, CRect(360, 40, 620, 66), 2);
+        AddCaption(Px(CRect(360, 16, 700, 36)), "Auto-completing drop-down (type \"Bu\")");
+        Make(m_complete, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 40, 620, 66)), 2);
         m_complete.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
         for (const char* city : kCities)
             m_complete.AddString(city);
         m_complete.SetText("Budapest");
 
-        AddCaption(CRect(360, 90, 700, 110), "Filtered drop-down (lists the cities typed)");
-        Make(m_filtered, CBS_DROPDOWN | CBS_AUTOHSCROLL, CRect(360, 114, 620, 140), 3);
+        AddCaption(Px(CRect(360, 90, 700, 110)), "Filtered drop-down (lists the cities typed)");
+        Make(m_filtered, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 114, 620, 140)), 3);
         m_filtered.ModifyCBStyle(0, VXCB_FILTEREDLIST);
         for (const char* city : kCities)
             m_filtered.AddString(city);
         m_filtered.SetText("Vienna");
 
-        AddCaption(CRect(360, 164, 700, 184), "100,000 items");
-        Make(m_large, CBS_DROPDOWNLIST, CRect(360, 188, 620, 214), 4);
+        AddCaption(Px(CRect(360, 164, 700, 184)), "100,000 items");
+        Make(m_large, CBS_DROPDOWNLIST, Px(CRect(360, 188, 620, 214)), 4);
         char text[32];
         for (int i = 0; i < 100000; ++i) {
             std::snprintf(text, sizeof(text), "Order %06d", i);
@@ -81,16 +81,16 @@ protected:
         }
         m_large.SetCurSel(54321);
 
-        AddCaption(CRect(360, 238, 700, 258), "Disabled");
-        Make(m_disabled, CBS_DROPDOWNLIST, CRect(360, 262, 620, 288), 5);
+        AddCaption(Px(CRect(360, 238, 700, 258)), "Disabled");
+        Make(m_disabled, CBS_DROPDOWNLIST, Px(CRect(360, 262, 620, 288)), 5);
         for (int i = 0; i < 3; ++i)
             m_disabled.AddString(kColours[i].text, kColours[i].image);
         m_disabled.SetCurSel(1);
         m_disabled.EnableWindow(FALSE);
 
         // Bottom: few rows fit below for its minimum of 40, so its list opens above.
-        AddCaption(CRect(80, 584, 350, 604), "Near the bottom (opened above)", SS_RIGHT);
-        Make(m_bottom, CBS_DROPDOWNLIST, CRect(360, 580, 620, 606), 6);
+        AddCaption(Px(CRect(80, 584, 350, 604)), "Near the bottom (opened above)", SS_RIGHT);
+        Make(m_bottom, CBS_DROPDOWNLIST, Px(CRect(360, 580, 620, 606)), 6);
         for (const Entry& e : kColours)
             m_bottom.AddString(e.text, e.image);
         m_bottom.SetMinVisibleItems(40);

@@ -42,13 +42,13 @@ void SkinEnginePage::Build()
     RegisterGalleryGlyph("gallery.notes", RGB(230, 180, 40), 16, true);
 
     m_header.Create("Skinned windows painted by the skin engine", WS_CHILD | WS_VISIBLE | SS_NOTIFY,
-                    CRect(16, 16, 600, 44), this, 0xFFFF);
+                    Px(CRect(16, 16, 600, 44)), this, 0xFFFF);
     vxSkinWindow(m_header.m_hWnd, 106, "gallery.header", 0);
 
-    AddCaption(CRect(16, 60, 300, 78), "Push buttons (normal, image, pressed, disabled)");
+    AddCaption(Px(CRect(16, 60, 300, 78)), "Push buttons (normal, image, pressed, disabled)");
     const char* captions[4] = {"Send", "Calendar", "Held down", "Disabled"};
     for (int i = 0; i < 4; ++i) {
-        m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(16 + i * 130, 82, 136 + i * 130, 112),
+        m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(CRect(16 + i * 130, 82, 136 + i * 130, 112)),
                             this, 100 + i);
         vxSkinWindow(m_buttons[i].m_hWnd, 103, "gallery.button", 0);
     }
@@ -58,20 +58,20 @@ void SkinEnginePage::Build()
     vxLockState(m_buttons[2].m_hWnd, 1);
     m_buttons[3].EnableWindow(FALSE);
 
-    AddCaption(CRect(16, 130, 300, 148), "Auto radio buttons");
+    AddCaption(Px(CRect(16, 130, 300, 148)), "Auto radio buttons");
     const char* radios[3] = {"Daily", "Weekly", "Monthly"};
     for (int i = 0; i < 3; ++i) {
         m_radios[i].Create(radios[i], WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
-                           CRect(16 + i * 130, 152, 136 + i * 130, 180), this, 200 + i);
+                           Px(CRect(16 + i * 130, 152, 136 + i * 130, 180)), this, 200 + i);
         vxSkinWindow(m_radios[i].m_hWnd, 105, "gallery.radio", 0);
     }
     vxSetDrawItemValue(m_radios[1].m_hWnd, "image.default", "gallery.calendar", 0);
     m_radios[1].SetCheck(BST_CHECKED);
 
-    AddCaption(CRect(16, 198, 400, 216), "List box: rows from each entry's draw items");
+    AddCaption(Px(CRect(16, 198, 400, 216)), "List box: rows from each entry's draw items");
     m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY,
-                  CRect(16, 220, 276, 420), this, 300);
-    m_list.SetItemHeight(0, 22);
+                  Px(CRect(16, 220, 276, 420)), this, 300);
+    m_list.SetItemHeight(0, Px(22));
     vxSkinWindow(m_list.m_hWnd, 108, "combobox.listbox", 0);
     for (int i = 0; i < (int)(sizeof kEntries / sizeof kEntries[0]); ++i) {
         m_list.AddString("");

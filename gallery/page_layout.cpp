@@ -23,8 +23,8 @@ public:
         const CSize size = nScene == 1 ? CSize(m_szBuilt.cx * 2 / 3, m_szBuilt.cy * 3 / 4) : m_szBuilt;
         SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
         if (nScene == 2) {
-            Drag(m_itemBar, CPoint(80, 0));
-            Drag(m_groupBar, CPoint(0, -60));
+            Drag(m_itemBar, CPoint(Px(80), 0));
+            Drag(m_groupBar, CPoint(0, Px(-60)));
             RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
     }
@@ -53,35 +53,35 @@ protected:
         m_hidden.push_back(&m_itemBar);
         m_hidden.push_back(&m_groupBar);
 
-        m_layout.SetMargins(12, 12, 12, 12);
+        m_layout.SetMargins(Px(12), Px(12), Px(12), Px(12));
         AddLabelledRow(m_nameLabel, m_name);
         AddGap();
         AddLabelledRow(m_mailLabel, m_mail);
         AddGap();
-        const int nMiddle = m_layout.AddGroup(StyleStretch, 80, 0x10000);
+        const int nMiddle = m_layout.AddGroup(StyleStretch, Px(80), 0x10000);
         m_layout.AddItem(nMiddle, &m_list, StyleFixed);
-        m_layout.SetItemSize(nMiddle, 0, 260);
-        m_layout.SetItemMinSize(nMiddle, 0, 120);
+        m_layout.SetItemSize(nMiddle, 0, Px(260));
+        m_layout.SetItemMinSize(nMiddle, 0, Px(120));
         m_layout.AddSplitterItem(nMiddle, 0, &m_itemBar);
-        m_layout.SetItemSize(nMiddle, 1, 6);
+        m_layout.SetItemSize(nMiddle, 1, Px(6));
         m_layout.AddItem(nMiddle, &m_details, StyleStretch);
-        m_layout.SetItemMinSize(nMiddle, 2, 120);
+        m_layout.SetItemMinSize(nMiddle, 2, Px(120));
         m_layout.SetSplitterWnd(nMiddle, 1, 0, 2);
         const int nBar = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nBar, 6);
+        m_layout.SetGroupSize(nBar, Px(6));
         m_layout.AddSplitterItem(nBar, 1, &m_groupBar);
-        const int nNotes = m_layout.AddGroup(StyleFixed, 40, 0x10000);
-        m_layout.SetGroupSize(nNotes, 140);
+        const int nNotes = m_layout.AddGroup(StyleFixed, Px(40), 0x10000);
+        m_layout.SetGroupSize(nNotes, Px(140));
         m_layout.AddItem(nNotes, &m_notes, StyleStretch);
         m_layout.SetSplitterGroup(nBar, 0, nMiddle, nNotes);
         AddGap();
         const int nButtons = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nButtons, 30);
+        m_layout.SetGroupSize(nButtons, Px(30));
         const int nSpacer = m_layout.AddSpacerItem(nButtons);
         m_layout.SetItemStyle(nButtons, nSpacer, StyleStretch);
-        AddFixed(nButtons, m_ok, 100);
-        AddSpacer(nButtons, 8);
-        AddFixed(nButtons, m_cancel, 100);
+        AddFixed(nButtons, m_ok, Px(100));
+        AddSpacer(nButtons, Px(8));
+        AddFixed(nButtons, m_cancel, Px(100));
         m_layout.CalcLayout(this);
         // Shown only once in place: painted where they were made, they would overlap, and the
         // moves would carry each other's pixels along.
@@ -131,15 +131,15 @@ private:
     void AddGap()
     {
         const int nGap = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nGap, 8);
+        m_layout.SetGroupSize(nGap, Px(8));
         m_layout.AddSpacerItem(nGap);
     }
     void AddLabelledRow(CWnd& label, CWnd& edit)
     {
         const int nRow = m_layout.AddGroup(StyleFixed);
-        m_layout.SetGroupSize(nRow, 24);
-        AddFixed(nRow, label, 70);
-        AddSpacer(nRow, 8);
+        m_layout.SetGroupSize(nRow, Px(24));
+        AddFixed(nRow, label, Px(70));
+        AddSpacer(nRow, Px(8));
         m_layout.AddItem(nRow, &edit, StyleStretch);
     }
 

@@ -100,16 +100,16 @@ void ListViewPage::Build()
     RegisterGalleryGlyph("lvpage.teal.disc", RGB(0, 128, 128), 32, true);
     RegisterGalleryGlyph("lvpage.purple.disc", RGB(117, 80, 123), 32, true);
 
-    AddCaption(CRect(20, 12, 900, 32), "Document launcher: groups of skinned items, scrolled by one wheel notch");
-    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(20, 40, 940, 420), this, 1);
-    m_pStatus = AddCaption(CRect(20, 432, 940, 452), "Click an item: its group and index appear here");
+    AddCaption(Px(CRect(20, 12, 900, 32)), "Document launcher: groups of skinned items, scrolled by one wheel notch");
+    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, Px(CRect(20, 40, 940, 420)), this, 1);
+    m_pStatus = AddCaption(Px(CRect(20, 432, 940, 452)), "Click an item: its group and index appear here");
 
-    m_list.SetItemSize(104, 64);
+    m_list.SetItemSize(Px(104), Px(64));
     m_list.SetItemColumnSpace(8);
     m_list.SetItemRowSpace(8);
     m_list.SetItemStartPos(8, 8);
-    m_list.SetGroupSpace(12);
-    m_list.SetGroupHeight(28);
+    m_list.SetGroupSpace(Px(12));
+    m_list.SetGroupHeight(Px(28));
     m_list.SetMargins(6, 6, 6, 6);
 
     // One relayout for the whole fill.

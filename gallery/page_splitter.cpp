@@ -97,15 +97,15 @@ protected:
         m_outerBar.CreateBar(this, &m_outer);
         m_innerBar.CreateBar(this, &m_inner);
         m_outer.CreateSplitter(m_outerBar.GetSafeHwnd(), 1, 1, 1);   // folders keep their width
-        m_outer.SetPaneSize(0, 200, 120);
-        m_outer.SetPaneSize(1, -1, 300);
-        m_outer.SetSplitterSize(6);
+        m_outer.SetPaneSize(0, Px(200), Px(120));
+        m_outer.SetPaneSize(1, -1, Px(300));
+        m_outer.SetSplitterSize(Px(6));
         m_outer.AttachWnd(0, m_folders);
         m_outer.AttachSplitter(1, &m_inner);
         m_inner.CreateSplitter(m_innerBar.GetSafeHwnd(), 0, 0, 1);   // the preview keeps its height
-        m_inner.SetPaneSize(0, -1, 80);
-        m_inner.SetPaneSize(1, 300, 100);
-        m_inner.SetSplitterSize(6);
+        m_inner.SetPaneSize(0, -1, Px(80));
+        m_inner.SetPaneSize(1, Px(300), Px(100));
+        m_inner.SetSplitterSize(Px(6));
         m_inner.AttachWnd(0, m_messages);
         m_inner.AttachWnd(1, m_preview);
         LayoutAll();
@@ -121,9 +121,9 @@ protected:
     // One drag of the outer bar by 60 pixels, through the splitter's own loop.
     afx_msg LRESULT OnDemoDrag(WPARAM, LPARAM)
     {
-        m_outerBar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 100));
-        m_outerBar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(60, 100));
-        m_outer.Track(&m_outerBar, CPoint(0, 100));
+        m_outerBar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(Px(60), Px(100)));
+        m_outerBar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(Px(60), Px(100)));
+        m_outer.Track(&m_outerBar, CPoint(0, Px(100)));
         return 0;
     }
     DECLARE_MESSAGE_MAP()
@@ -148,7 +148,7 @@ private:
             return;
         CRect rc;
         GetClientRect(&rc);
-        rc.DeflateRect(12, 12);
+        rc.DeflateRect(Px(12), Px(12));
         m_outer.Layout(rc.left, rc.top, rc.Width(), rc.Height());
     }
 

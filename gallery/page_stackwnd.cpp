@@ -12,7 +12,7 @@ namespace {
 // The system's icon in its small size, registered with the engine (which keeps a copy).
 void RegisterSmallIcon(const char* name, LPCSTR id)
 {
-    HICON icon = (HICON)::LoadImageA(NULL, id, IMAGE_ICON, 16, 16, 0);
+    HICON icon = (HICON)::LoadImageA(NULL, id, IMAGE_ICON, Px(16), Px(16), 0);
     if (!icon)
         return;
     vxRegisterIcon(name, icon);
@@ -94,17 +94,17 @@ void StackWndPage::Build()
     RegisterSmallIcon("stackpage.shield", IDI_SHIELD);
     RegisterSmallIcon("stackpage.logo", IDI_WINLOGO);
 
-    AddCaption(CRect(20, 12, 900, 32), "Accordion: two sub-item lists with icons and a notes box; a button opens its item");
+    AddCaption(Px(CRect(20, 12, 900, 32)), "Accordion: two sub-item lists with icons and a notes box; a button opens its item");
     m_stack.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                     CRect(20, 40, 320, 480), this, 1);
-    m_pStatus = AddCaption(CRect(20, 492, 900, 512), "Choose an entry: its item and entry appear here");
+                     Px(CRect(20, 40, 320, 480)), this, 1);
+    m_pStatus = AddCaption(Px(CRect(20, 492, 900, 512)), "Choose an entry: its item and entry appear here");
 
     // Buttons and contents as wide as the stack less its padding, whatever its size.
     m_stack.SetPadding(4, 4, 4, 4);
     m_stack.SetSpace(2);
-    m_stack.SetItemSize(0, 28);
+    m_stack.SetItemSize(0, Px(28));
     m_stack.SetAutoWidth(1);
-    m_stack.SetSubItemHeight(24);
+    m_stack.SetSubItemHeight(Px(24));
 
     for (const ListItem& list : kLists) {
         const int nItem = m_stack.AddItem(list.caption, "stackpage.button", "stackpage.list");
@@ -112,7 +112,7 @@ void StackWndPage::Build()
             m_stack.AddSubItem(nItem, list.entries[i].text, list.entries[i].image);
     }
     m_notes.Create(WS_CHILD | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                   CRect(0, 0, 10, 10), &m_stack, 300);
+                   Px(CRect(0, 0, 10, 10)), &m_stack, 300);
     m_notes.SetFont(GetGalleryFont());
     m_notes.SetWindowText(kNotes);
     const int nNotes = m_stack.AddCustomItem("Notes", &m_notes);

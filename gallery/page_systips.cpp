@@ -47,7 +47,7 @@ public:
         LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
                                                reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1));
         return CreateEx(0, pszClass, m_heading, WS_POPUP | WS_BORDER,
-                        CRect(0, 0, kTipWidth, kTipHeight), NULL, 0);
+                        Px(CRect(0, 0, kTipWidth, kTipHeight)), NULL, 0);
     }
 
 protected:
@@ -57,14 +57,14 @@ protected:
         CRect rc;
         GetClientRect(&rc);
         dc.FillSolidRect(rc, ::GetSysColor(COLOR_INFOBK));
-        dc.FillSolidRect(CRect(0, 0, rc.right, 6), m_bHigh ? RGB(200, 40, 40) : RGB(40, 110, 200));
+        dc.FillSolidRect(CRect(0, 0, rc.right, Px(6)), m_bHigh ? RGB(200, 40, 40) : RGB(40, 110, 200));
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
         CFont* pOld = dc.SelectObject(m_pHeadingFont);
-        CRect rcHead(14, 16, rc.right - 12, 40);
+        CRect rcHead(Px(14), Px(16), rc.right - Px(12), Px(40));
         dc.DrawText(m_heading, rcHead, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
         dc.SelectObject(m_pTextFont);
-        CRect rcText(14, 46, rc.right - 12, rc.bottom - 10);
+        CRect rcText(Px(14), Px(46), rc.right - Px(12), rc.bottom - Px(10));
         dc.DrawText(m_text, rcText, DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
         dc.SelectObject(pOld);
     }
@@ -131,10 +131,10 @@ protected:
             ::GetWindowRect(tip.hWnd, &rcTip);
             CRect rcMini = Scale(rcTip, rc, cxScreen, cyScreen);
             dc.FillSolidRect(rcMini, ::GetSysColor(COLOR_INFOBK));
-            dc.FillSolidRect(CRect(rcMini.left, rcMini.top, rcMini.right, rcMini.top + 3),
+            dc.FillSolidRect(CRect(rcMini.left, rcMini.top, rcMini.right, rcMini.top + Px(3)),
                              tip.bHigh ? RGB(200, 40, 40) : RGB(40, 110, 200));
             dc.SetTextColor(RGB(0, 0, 0));
-            CRect rcLabel(rcMini.left + 4, rcMini.top + 4, rcMini.right - 2, rcMini.bottom);
+            CRect rcLabel(rcMini.left + Px(4), rcMini.top + Px(4), rcMini.right - Px(2), rcMini.bottom);
             dc.DrawText(tip.label, rcLabel, DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
         }
         dc.SelectObject(pOld);
@@ -179,37 +179,37 @@ protected:
         m_headingFont.DeleteObject();
         m_headingFont.CreateFontIndirect(&lf);
 
-        AddCaption(CRect(16, 12, 1000, 32),
+        AddCaption(Px(CRect(16, 12, 1000, 32)),
                    "Tips appear at the bottom right of the screen, 175 pixels apart; the newest is "
                    "lowest. High tips are limited only by other high tips. Click a tip to "
                    "close it.");
         for (int s = 0; s < 2; ++s) {
-            AddCaption(CRect(16 + s * 170, 44, 180 + s * 170, 62),
+            AddCaption(Px(CRect(16 + s * 170, 44, 180 + s * 170, 62)),
                        s == 0 ? "Source: Mail" : "Source: Build");
             for (int row = 0; row < 6; ++row) {
                 CString caption;
                 caption.Format("%s, %s", kModeNames[row / 2], row % 2 ? "high" : "normal");
-                AddButton(caption, CRect(16 + s * 170, 66 + row * 32, 176 + s * 170, 94 + row * 32),
+                AddButton(caption, Px(CRect(16 + s * 170, 66 + row * 32, 176 + s * 170, 94 + row * 32)),
                           kRaiseFirstId + s * 6 + row);
             }
         }
-        AddButton("Clear Mail", CRect(16, 270, 176, 298), kClearMailId);
-        AddButton("Clear Build", CRect(186, 270, 346, 298), kClearBuildId);
-        AddButton("Clear everything", CRect(16, 304, 346, 332), kClearAllId);
-        AddCaption(CRect(16, 346, 120, 366), "Shown at once:");
+        AddButton("Clear Mail", Px(CRect(16, 270, 176, 298)), kClearMailId);
+        AddButton("Clear Build", Px(CRect(186, 270, 346, 298)), kClearBuildId);
+        AddButton("Clear everything", Px(CRect(16, 304, 346, 332)), kClearAllId);
+        AddCaption(Px(CRect(16, 346, 120, 366)), "Shown at once:");
         for (int i = 0; i < 3; ++i) {
             CString caption;
             caption.Format("%d", i + 1);
-            AddButton(caption, CRect(124 + i * 56, 342, 174 + i * 56, 368), kLimitFirstId + i);
+            AddButton(caption, Px(CRect(124 + i * 56, 342, 174 + i * 56, 368)), kLimitFirstId + i);
         }
-        m_limitCaption = AddCaption(CRect(16, 376, 346, 396), "");
+        m_limitCaption = AddCaption(Px(CRect(16, 376, 346, 396)), "");
 
-        AddCaption(CRect(372, 44, 700, 62), "The screen in miniature (tips where they are):");
-        m_map.CreateMap(this, CRect(372, 66, 372 + 320, 66 + 256), GetGalleryFont());
-        AddCaption(CRect(712, 44, 1000, 62), "On screen, oldest first:");
-        CreateList(m_shownList, CRect(712, 66, 1000, 186));
-        AddCaption(CRect(712, 196, 1000, 214), "Waiting, in the order they will come:");
-        CreateList(m_waitingList, CRect(712, 218, 1000, 322));
+        AddCaption(Px(CRect(372, 44, 700, 62)), "The screen in miniature (tips where they are):");
+        m_map.CreateMap(this, Px(CRect(372, 66, 372 + 320, 66 + 256)), GetGalleryFont());
+        AddCaption(Px(CRect(712, 44, 1000, 62)), "On screen, oldest first:");
+        CreateList(m_shownList, Px(CRect(712, 66, 1000, 186)));
+        AddCaption(Px(CRect(712, 196, 1000, 214)), "Waiting, in the order they will come:");
+        CreateList(m_waitingList, Px(CRect(712, 218, 1000, 322)));
 
         m_pTips = new vxCtrlSysTips;
         m_pTips->Init();

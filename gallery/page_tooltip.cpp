@@ -30,16 +30,16 @@ class TooltipPage : public GalleryPage
 protected:
     void Build() override
     {
-        AddCaption(CRect(24, 16, 900, 40), "Tools: rest the pointer on a button of the tool bar");
+        AddCaption(Px(CRect(24, 16, 900, 40)), "Tools: rest the pointer on a button of the tool bar");
         for (int i = 0; i < static_cast<int>(sizeof kTools / sizeof kTools[0]); ++i) {
             HWND hButton = ::CreateWindowEx(0, "BUTTON", kTools[i].caption,
-                                            WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 24 + i * 110,
-                                            48, 100, 32, m_hWnd, NULL, AfxGetInstanceHandle(),
+                                            WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(24 + i * 110),
+                                            Px(48), Px(100), Px(32), m_hWnd, NULL, AfxGetInstanceHandle(),
                                             NULL);
             SetGalleryFont(hButton);
             HICON hIcon = kTools[i].icon != nullptr
                               ? static_cast<HICON>(::LoadImage(NULL, kTools[i].icon, IMAGE_ICON,
-                                                               32, 32, LR_SHARED))
+                                                               Px(32), Px(32), LR_SHARED))
                               : NULL;
             m_tools.AddTool(CWnd::FromHandle(hButton), kTools[i].tip, hIcon);
             m_buttons[i] = hButton;
@@ -47,19 +47,19 @@ protected:
         m_tools.Create(this);
         m_tools.SetFont(GetGalleryFont());
 
-        AddCaption(CRect(24, 300, 900, 324), "A link balloon: click it to open the release notes");
-        m_clicks = AddCaption(CRect(24, 520, 600, 544), "Link clicked 0 times");
+        AddCaption(Px(CRect(24, 300, 900, 324)), "A link balloon: click it to open the release notes");
+        m_clicks = AddCaption(Px(CRect(24, 520, 600, 544)), "Link clicked 0 times");
         m_link.Create(this);
         m_link.SetFont(GetGalleryFont());
         m_link.SetbLink(TRUE);
         m_link.SetCursor(::LoadCursor(NULL, IDC_HAND));
         m_link.SetNotifyWnd(this);
         m_link.SetBkColor(RGB(255, 255, 225));
-        m_link.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_INFORMATION, IMAGE_ICON, 32, 32,
+        m_link.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_INFORMATION, IMAGE_ICON, Px(32), Px(32),
                                                       LR_SHARED)));
 
         HWND hShow = ::CreateWindowEx(0, "BUTTON", "Show a tip at a point",
-                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 640, 440, 220, 32,
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(640), Px(440), Px(220), Px(32),
                                       m_hWnd, reinterpret_cast<HMENU>(kShowAtPointId),
                                       AfxGetInstanceHandle(), NULL);
         SetGalleryFont(hShow);
@@ -81,14 +81,14 @@ protected:
             return GalleryPage::OnCommand(wParam, lParam);
         CRect rc;
         ::GetWindowRect(m_buttons[3], &rc);
-        CPoint tipPoint(rc.CenterPoint().x, rc.bottom + 150);
-        m_tools.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_WARNING, IMAGE_ICON, 32, 32,
+        CPoint tipPoint(rc.CenterPoint().x, rc.bottom + Px(150));
+        m_tools.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_WARNING, IMAGE_ICON, Px(32), Px(32),
                                                        LR_SHARED)));
         m_tools.Show("The document has 2 unchecked spellings.\r\nCheck them before sending.",
                      &tipPoint, "");
         CRect page;
         GetWindowRect(&page);
-        CPoint linkPoint(page.left + 520, page.top + 470);
+        CPoint linkPoint(page.left + Px(520), page.top + Px(470));
         // Two lines: a single line is lower than the icon, whose lower part the balloon's
         // body would cut off.
         m_link.Show("Release 4.2 is out. Read what changed in the layout engine,\r\n"
