@@ -1,5 +1,5 @@
 // The library's own sizes at the DPI of the display this DPI-aware program runs on: 96 in the
-// ordinary run (the design's figures, unchanged) and 144 in ./dev's second run (each of them
+// ordinary run (the figures at 96 DPI, unchanged) and 144 in ./dev's second run (each of them
 // times 1.5); sizes the host gives are kept at any DPI.
 #include "vxCtrlComboBox.h"
 #include "vxCtrlListView.h"
@@ -35,7 +35,7 @@ protected:
         ::ReleaseDC(NULL, screen);
         ASSERT_EQ(dpi, system) << "the program is not DPI aware";
     }
-    // A figure of the design, given for 96 DPI, at this display's DPI.
+    // One of the library's own sizes, given for 96 DPI, at this display's DPI.
     int Scaled(int pixels) const { return ::MulDiv(pixels, dpi, 96); }
     CWnd* Host() { return CWnd::FromHandle(host.Hwnd()); }
     static RECT PlaceIn(HWND parent, HWND child)
