@@ -100,6 +100,8 @@ function(vx_add_library)
   target_include_directories(VexelControl PUBLIC $<INSTALL_INTERFACE:include/VexelControl>)
   target_compile_definitions(VexelControl PRIVATE _AFXEXT)
   target_link_libraries(VexelControl PUBLIC vxframework vexelcore)
+  # Active Accessibility for screen readers.
+  target_link_libraries(VexelControl PRIVATE oleacc oleaut32 ole32 uuid)
 endfunction()
 
 # Libraries every test program links, in dependency order, where they exist.

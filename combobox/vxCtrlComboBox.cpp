@@ -1,6 +1,7 @@
 // Construction, creation, window class, font, edit child and the window options.
 #include "vxCtrlComboBox.h"
 #include "vxComboClass.h"
+#include "vxComboAccessible.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxDpi.h"
@@ -65,6 +66,7 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_MESSAGE(CB_GETEDITSEL, &vxCtrlComboBox::OnCbGetEditSel)
     ON_MESSAGE(CB_SETEDITSEL, &vxCtrlComboBox::OnCbSetEditSel)
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlComboBox::OnDpiChangedAfterParent)
+    ON_MESSAGE(WM_GETOBJECT, &vxCtrlComboBox::OnGetObject)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
@@ -91,7 +93,8 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHover(FALSE),
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
-      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_bEditMarginGiven(FALSE)
+      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_bEditMarginGiven(FALSE),
+      m_pAccessible(NULL)
 {
     RegisterWindowClass();
 }
@@ -106,6 +109,7 @@ vxCtrlComboBox::~vxCtrlComboBox()
         delete m_pEdit;
         m_pEdit = NULL;
     }
+    delete m_pAccessible;
     // The font goes last: the edit and the drop list draw with it until they are gone.
     delete m_pFont;
     m_pFont = NULL;
@@ -195,6 +199,30 @@ void vxCtrlComboBox::AdoptWindowText()
     ::DefWindowProcA(m_hWnd, WM_GETTEXT, nLength + 1,
                      reinterpret_cast<LPARAM>(m_strWindowText.GetBuffer(nLength)));
     m_strWindowText.ReleaseBuffer();
+}
+
+LRESULT vxCtrlComboBox::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pAccessible == NULL)
+        m_pAccessible = new vxComboAccessible(this);
+    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    return lResult != 0 ? lResult : Default();
+}
+
+void vxCtrlComboBox::SetFieldText(const CString& strText)
+{
+    if (strText == m_strText)
+        return;
+    m_strText = strText;
+    // The edit's changes are announced as the edit reports them.
+    if (!HasEdit())
+        AnnounceValue();
+}
+
+void vxCtrlComboBox::AnnounceValue()
+{
+    if (m_hWnd != NULL)
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxCtrlComboBox::InvalidateIfShown()

@@ -8,6 +8,7 @@
 #include "vxComboMessages.h"
 
 class vxAliveWatch;
+class vxComboAccessible;
 class vxDropWnd;
 class vxDropListBox;
 
@@ -29,6 +30,7 @@ class vxDropListBox;
 class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlComboBox)
+    friend class vxComboAccessible;
 
 public:
     /// A combo without a window. The window class "RavuComboBoxCtrl" is registered when the
@@ -180,6 +182,7 @@ protected:
     afx_msg LRESULT OnCbGetEditSel(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbSetEditSel(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers
@@ -189,6 +192,8 @@ private:
     void ScaleToDpi();
     void AdoptWindowText();              ///< the window's own text into m_strWindowText
     void InvalidateIfShown();
+    void SetFieldText(const CString& strText);  ///< the selection field's text, announced
+    void AnnounceValue();                ///< tells screen readers the shown text changed
     void CreateFontA();                  ///< engine font, else the parent's, else the GUI font
     void RenewFontForDpi();              ///< the combo's own font made again for a new DPI
     void CreateEdit();
@@ -260,6 +265,7 @@ private:
     CString m_strWindowText;             ///< what WM_SETTEXT set and WM_GETTEXT answers
     BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI
     BOOL m_bEditMarginGiven;             ///< the host set the edit's margins: kept at any DPI
+    vxComboAccessible* m_pAccessible;    ///< what screen readers read; owned, made on demand
 };
 
 /// Dialog data exchange with a vxCtrlComboBox attached to the dialog item nIDC: its shown

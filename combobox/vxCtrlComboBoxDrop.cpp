@@ -1,6 +1,7 @@
 // The combo's side of the drop-down: toggling, opening, choosing and closing.
 #include "vxCtrlComboBox.h"
 #include "vxAliveWatch.h"
+#include "vxComboAccessible.h"
 #include "vxDropListBox.h"
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"
@@ -83,9 +84,17 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
 
 void vxCtrlComboBox::SetDropListVisible(BOOL bVisible)
 {
+    const BOOL bChanged = m_bDropped != bVisible;
     m_bDropped = bVisible;
     if (bVisible)
         vxLockState(m_hWnd, 1);
+    if (!bChanged || m_hWnd == NULL)
+        return;
+    // Expanded or collapsed; an opened list hands the screen reader's focus to its row.
+    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    vxDropListBox* pList = bVisible ? GetDropListBox() : NULL;
+    if (pList != NULL && pList->GetCurSel() >= 0)
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, pList->GetSafeHwnd(), OBJID_CLIENT, pList->GetCurSel() + 1);
 }
 
 BOOL vxCtrlComboBox::IsStaleDropRequest(LPARAM lParam) const
@@ -111,7 +120,7 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
     vxAliveWatch watch(m_pAliveWatches);
     auto gone = [&]() { return !watch.IsAlive() || !::IsWindow(hWnd); };
 
-    m_strText = item.strText;
+    SetFieldText(item.strText);
     m_nCurSel = FindStringExact(0, m_strText);
     SetWindowText(m_strText);
     SetWindowImage(item.strImage);
@@ -209,6 +218,8 @@ void vxCtrlComboBox::OnNcDestroy()
     m_bHover = FALSE;
     m_bHoverTimer = FALSE;           // timers end with the window
     m_nWheelDelta = 0;
+    delete m_pAccessible;            // clients still holding its object find it dead
+    m_pAccessible = NULL;
     CWnd::OnNcDestroy();
 }
 

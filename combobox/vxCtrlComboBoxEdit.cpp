@@ -44,6 +44,7 @@ void vxCtrlComboBox::OnKillfocusEdit()
 
 void vxCtrlComboBox::OnChangeEdit()
 {
+    AnnounceValue();
     if (m_pDropWnd == NULL)
         Notify(CBN_EDITCHANGE);
 }
@@ -144,7 +145,7 @@ void vxCtrlComboBox::SetText(const char* pszText)
         SetWindowText(strText);
         Invalidate(TRUE);
     }
-    m_strText = strText;
+    SetFieldText(strText);
 }
 
 void vxCtrlComboBox::GetText(CString& strText)

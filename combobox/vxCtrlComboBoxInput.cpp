@@ -26,7 +26,7 @@ void vxCtrlComboBox::OnPaint()
     if (m_nCurSel != -1) {
         vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, m_nCurSel);
         if (it != m_lstItems.end())
-            m_strText = it->strText;
+            SetFieldText(it->strText);
         if (m_bSyncEdit && HasEdit()) {
             m_bSyncEdit = FALSE;
             vxAliveWatch watch(m_pAliveWatches);
@@ -324,7 +324,7 @@ BOOL vxCtrlComboBox::OnRightKey(MSG* pMsg)
 
 BOOL vxCtrlComboBox::TakeItem(int nIndex, const CString& strText)
 {
-    m_strText = strText;
+    SetFieldText(strText);
     if (!SetShownText(m_strText))
         return FALSE;
     Invalidate(TRUE);

@@ -59,7 +59,7 @@ void vxCtrlComboBox::ResetContent()
 {
     m_lstItems.clear();
     m_itemIndex.Forget();
-    m_strText.Empty();
+    SetFieldText(CString());
 }
 
 int vxCtrlComboBox::GetCount() const
@@ -85,7 +85,7 @@ int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
     if (nFound == -1)
         return -1;
     m_nCurSel = nFound;
-    m_strText = m_itemIndex.Find(m_lstItems, nFound)->strText;
+    SetFieldText(m_itemIndex.Find(m_lstItems, nFound)->strText);
     InvalidateIfShown();
     return nFound;
 }
@@ -102,7 +102,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
     // No selection: the field empties.
     if (nSelect == -1) {
         m_nCurSel = -1;
-        m_strText.Empty();
+        SetFieldText(CString());
         if (HasEdit()) {
             WriteEditText("");
         } else if (::IsWindow(m_hWnd)) {
@@ -122,7 +122,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         return -1;
 
     m_nCurSel = nSelect;
-    m_strText = it->strText;
+    SetFieldText(it->strText);
     if (HasEdit()) {
         vxAliveWatch watch(m_pAliveWatches);
         WriteEditText(m_strText);
@@ -259,7 +259,7 @@ LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
 {
     m_lstItems.clear();
     m_itemIndex.Forget();
-    m_strText.Empty();
+    SetFieldText(CString());
     m_nCurSel = -1;
     SetWindowText("");
     if (HasEdit()) {

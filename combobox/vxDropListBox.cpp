@@ -1,6 +1,7 @@
 // The drop list: rows with their item copies, selection with skips, hot-tracking, choosing.
 #include "vxDropListBox.h"
 
+#include "vxComboAccessible.h"
 #include "vxComboMessages.h"
 #include "vxCtrlComboBox.h"
 #include "vxDropPlacement.h"
@@ -18,11 +19,24 @@ BEGIN_MESSAGE_MAP(vxDropListBox, CListBox)
     ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropListBox::OnDropSetCapture)
     ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropListBox::OnDropReleaseCapture)
     ON_MESSAGE(WM_DROPLIST_ELEMENTCLICK, &vxDropListBox::OnElementClick)
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 vxDropListBox::vxDropListBox(vxCtrlComboBox* pCombo)
-    : m_pCombo(pCombo), m_pRows(NULL), m_bElementClicked(FALSE)
+    : m_pCombo(pCombo), m_pRows(NULL), m_bElementClicked(FALSE), m_pAccessible(NULL)
 {
+}
+
+vxDropListBox::~vxDropListBox()
+{
+    delete m_pAccessible;
+}
+
+void vxDropListBox::OnNcDestroy()
+{
+    delete m_pAccessible;            // clients still holding its object find it dead
+    m_pAccessible = NULL;
+    CListBox::OnNcDestroy();
 }
 
 BOOL vxDropListBox::PreTranslateMessage(MSG* pMsg)
@@ -106,6 +120,13 @@ LRESULT vxDropListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return sizeof(ULONG_PTR);
     case LB_SETITEMDATA:
         return LB_ERR;               // the rows are copies of the combo's items
+    case WM_GETOBJECT:
+        // Rows without strings: the list names them for screen readers.
+        if (m_pAccessible == NULL)
+            m_pAccessible = new vxDropListAccessible(this, m_pCombo);
+        if (const LRESULT lResult = m_pAccessible->Answer(wParam, lParam))
+            return lResult;
+        break;
     }
     return CListBox::WindowProc(message, wParam, lParam);
 }
@@ -130,8 +151,14 @@ int vxDropListBox::SelectItem(int nSelect)
             }
         }
     }
-    if (!IsRowDisabled(nSelect))
+    if (!IsRowDisabled(nSelect) && nSelect != nCur) {
         SetCurSel(nSelect);
+        // The row a screen reader follows while the list is open as the combo's.
+        if (nSelect >= 0 && m_pCombo != NULL && m_pCombo->GetDroppedState()) {
+            ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, nSelect + 1);
+            ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, nSelect + 1);
+        }
+    }
     return nSelect;
 }
 

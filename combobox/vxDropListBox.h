@@ -12,6 +12,7 @@
 #include <vector>
 
 class vxCtrlComboBox;
+class vxDropListAccessible;
 
 class vxDropListBox : public CListBox
 {
@@ -19,6 +20,7 @@ class vxDropListBox : public CListBox
 
 public:
     explicit vxDropListBox(vxCtrlComboBox* pCombo);
+    virtual ~vxDropListBox();
 
 // Operations
     // Shows these rows, which must outlive the list, and gives each its draw items.
@@ -43,6 +45,7 @@ protected:
     afx_msg LRESULT OnDropSetCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropReleaseCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnElementClick(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers
@@ -54,4 +57,5 @@ private:
     vxCtrlComboBox* m_pCombo;
     const std::vector<_tagListboxItem>* m_pRows; // the frame's; none before SetRows
     BOOL m_bElementClicked;              // a named element was clicked since the last button-up
+    vxDropListAccessible* m_pAccessible; // what screen readers read; owned, made on demand
 };

@@ -1,0 +1,62 @@
+// What a screen reader reads of a control, through Active Accessibility. A control answers
+// WM_GETOBJECT for its client area with one accessible object, made at the first question and
+// kept while the window lives. The object asks the control's provider for what the control
+// knows (its children, their names, roles, states and places) and the system's standard object
+// of the window for the rest (the parent, the navigation out of the control, the window's own
+// place and keyboard shortcut).
+//
+// Ownership: the control owns its provider, which holds one reference to the object. Clients
+// may hold the object longer than the window lives: deleting the provider disconnects it, and
+// from then on every call fails with RPC_E_DISCONNECTED and touches nothing of the control.
+#pragma once
+
+#include <afx.h>
+
+#include <oleacc.h>
+
+class vxAccessibleObject;
+
+// Children are numbered from 1; CHILDID_SELF (0) is the control itself.
+class vxAccessibleProvider
+{
+public:
+    virtual ~vxAccessibleProvider();                 // disconnects the object
+    vxAccessibleProvider(const vxAccessibleProvider&) = delete;
+    vxAccessibleProvider& operator=(const vxAccessibleProvider&) = delete;
+
+    // The answer to WM_GETOBJECT: the object for OBJID_CLIENT, else 0 (the default answer).
+    LRESULT Answer(WPARAM wParam, LPARAM lParam);
+
+// What the control knows
+    virtual long AccChildCount() { return 0; }
+    virtual long AccRole(long nChild) = 0;
+    virtual long AccState(long nChild) = 0;          // STATE_SYSTEM_ bits
+    // FALSE: nothing of its own (the standard object answers for the control itself).
+    virtual BOOL AccName(long nChild, CString& strName) = 0;
+    virtual BOOL AccValue(long, CString&) { return FALSE; }
+    virtual BOOL AccDefaultAction(long, CString&) { return FALSE; }
+    // Carried out after the call returns (posted), as a host may end the control in it.
+    virtual BOOL AccDoDefaultAction(long) { return FALSE; }
+    // A child's place on the screen; FALSE for a child without one (the control's own place
+    // comes from the standard object).
+    virtual BOOL AccLocation(long, RECT&) { return FALSE; }
+    virtual long AccChildAt(POINT ptScreen);         // the child there, 0: none (every place)
+    virtual long AccFocus();                         // child with the focus, 0: itself, -1: none
+    virtual long AccSelection() { return 0; }        // the one selected child, 0: none
+    virtual HWND AccChildWindow(long) { return NULL; } // a child that is a window of its own
+
+protected:
+    explicit vxAccessibleProvider(HWND hWnd) : m_hWnd(hWnd), m_pObject(NULL) {}
+    HWND Hwnd() const { return m_hWnd; }
+
+private:
+    HWND m_hWnd;                                     // the control's window
+    vxAccessibleObject* m_pObject;                   // one reference held; made on demand
+};
+
+// The label a dialog gives a control: the nearest static text before it in the tab order,
+// as the system names its own controls; empty when there is none.
+CString vxAccessibleLabelOf(HWND hWnd);
+
+// The states every window-backed object shares: unavailable, invisible, focusable, focused.
+long vxAccessibleWindowState(HWND hWnd);

@@ -1,0 +1,207 @@
+#include "accessible_reader.h"
+
+namespace a11y {
+
+namespace {
+
+// The interface's own GUID: MinGW's import library may hand a wrong one.
+const IID kIID_IAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+VARIANT ChildVar(long child)
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    var.vt = VT_I4;
+    var.lVal = child;
+    return var;
+}
+
+std::string Narrow(BSTR bstr)
+{
+    if (bstr == NULL)
+        return std::string();
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, bstr, -1, NULL, 0, NULL, NULL);
+    std::string text(bytes > 0 ? bytes - 1 : 0, '\0');
+    if (bytes > 1)
+        ::WideCharToMultiByte(CP_UTF8, 0, bstr, -1, &text[0], bytes, NULL, NULL);
+    ::SysFreeString(bstr);
+    return text;
+}
+
+const char* EventName(DWORD event)
+{
+    switch (event) {
+    case EVENT_OBJECT_FOCUS: return "focus";
+    case EVENT_OBJECT_SELECTION: return "selection";
+    case EVENT_OBJECT_STATECHANGE: return "state";
+    case EVENT_OBJECT_VALUECHANGE: return "value";
+    case EVENT_OBJECT_SHOW: return "show";
+    case EVENT_OBJECT_HIDE: return "hide";
+    case EVENT_SYSTEM_ALERT: return "alert";
+    default: return NULL;
+    }
+}
+
+} // namespace
+
+Reader::Reader(HWND hwnd, LONG objectId)
+{
+    if (::AccessibleObjectFromWindow(hwnd, objectId, kIID_IAccessible,
+                                     reinterpret_cast<void**>(&m_acc)) != S_OK)
+        m_acc = NULL;
+}
+
+Reader::~Reader()
+{
+    if (m_acc != NULL)
+        m_acc->Release();
+}
+
+std::string Reader::Name(long child) const
+{
+    BSTR bstr = NULL;
+    return m_acc != NULL && m_acc->get_accName(ChildVar(child), &bstr) == S_OK ? Narrow(bstr) : std::string();
+}
+
+HRESULT Reader::NameResult(long child) const
+{
+    BSTR bstr = NULL;
+    const HRESULT hr = m_acc != NULL ? m_acc->get_accName(ChildVar(child), &bstr) : E_FAIL;
+    ::SysFreeString(bstr);
+    return hr;
+}
+
+std::string Reader::Value(long child) const
+{
+    BSTR bstr = NULL;
+    return m_acc != NULL && m_acc->get_accValue(ChildVar(child), &bstr) == S_OK ? Narrow(bstr) : std::string();
+}
+
+std::string Reader::DefaultAction(long child) const
+{
+    BSTR bstr = NULL;
+    return m_acc != NULL && m_acc->get_accDefaultAction(ChildVar(child), &bstr) == S_OK ? Narrow(bstr)
+                                                                                     : std::string();
+}
+
+long Reader::Role(long child) const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (m_acc == NULL || m_acc->get_accRole(ChildVar(child), &var) != S_OK || var.vt != VT_I4)
+        return -1;
+    return var.lVal;
+}
+
+long Reader::State(long child) const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (m_acc == NULL || m_acc->get_accState(ChildVar(child), &var) != S_OK || var.vt != VT_I4)
+        return -1;
+    return var.lVal;
+}
+
+long Reader::ChildCount() const
+{
+    long count = -1;
+    return m_acc != NULL && m_acc->get_accChildCount(&count) == S_OK ? count : -1;
+}
+
+RECT Reader::Location(long child) const
+{
+    long x = 0, y = 0, cx = 0, cy = 0;
+    if (m_acc == NULL || m_acc->accLocation(&x, &y, &cx, &cy, ChildVar(child)) != S_OK)
+        return RECT{};
+    return RECT{x, y, x + cx, y + cy};
+}
+
+long Reader::Focus() const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (m_acc == NULL || m_acc->get_accFocus(&var) != S_OK)
+        return -1;
+    const long child = var.vt == VT_I4 ? var.lVal : -1;
+    ::VariantClear(&var);
+    return child;
+}
+
+long Reader::Selection() const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (m_acc == NULL || m_acc->get_accSelection(&var) != S_OK)
+        return 0;
+    const long child = var.vt == VT_I4 ? var.lVal : 0;
+    ::VariantClear(&var);
+    return child;
+}
+
+long Reader::HitTest(POINT screen) const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (m_acc == NULL || m_acc->accHitTest(screen.x, screen.y, &var) != S_OK)
+        return -1;
+    const long child = var.vt == VT_I4 ? var.lVal : -1;
+    ::VariantClear(&var);
+    return child;
+}
+
+HRESULT Reader::DoDefaultAction(long child) const
+{
+    return m_acc != NULL ? m_acc->accDoDefaultAction(ChildVar(child)) : E_FAIL;
+}
+
+Reader Reader::Child(long child) const
+{
+    IDispatch* disp = NULL;
+    IAccessible* acc = NULL;
+    if (m_acc != NULL && m_acc->get_accChild(ChildVar(child), &disp) == S_OK && disp != NULL) {
+        if (disp->QueryInterface(kIID_IAccessible, reinterpret_cast<void**>(&acc)) != S_OK)
+            acc = NULL;
+        disp->Release();
+    }
+    return Reader(acc);
+}
+
+EventLog* EventLog::s_current = NULL;
+
+EventLog::EventLog()
+{
+    s_current = this;
+    m_hook = ::SetWinEventHook(EVENT_MIN, EVENT_MAX, NULL, &EventLog::Hook, ::GetCurrentProcessId(), 0,
+                               WINEVENT_OUTOFCONTEXT);
+}
+
+EventLog::~EventLog()
+{
+    if (m_hook != NULL)
+        ::UnhookWinEvent(m_hook);
+    s_current = NULL;
+}
+
+void CALLBACK EventLog::Hook(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD,
+                             DWORD)
+{
+    if (s_current != NULL)
+        s_current->m_events.push_back({event, hwnd, object, child});
+}
+
+std::vector<std::string> EventLog::Lines(const std::vector<std::pair<HWND, std::string>>& windows) const
+{
+    std::vector<std::string> lines;
+    for (const Event& e : m_events) {
+        const char* name = EventName(e.event);
+        if (name == NULL || e.object != OBJID_CLIENT)
+            continue;
+        for (const auto& window : windows) {
+            if (window.first == e.hwnd)
+                lines.push_back(std::string(name) + " " + window.second + " " + std::to_string(e.child));
+        }
+    }
+    return lines;
+}
+
+} // namespace a11y

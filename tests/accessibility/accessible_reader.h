@@ -1,0 +1,82 @@
+// Reading controls as a screen reader does: a window's accessible object through
+// AccessibleObjectFromWindow, its properties as text, and the WinEvents the process fires.
+#pragma once
+
+#include <windows.h>
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+namespace a11y {
+
+// COM for the test thread, as a screen reader's own thread has it.
+class ComScope
+{
+public:
+    ComScope() { ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED); }
+    ~ComScope() { ::CoUninitialize(); }
+};
+
+// One accessible object; children are numbered from 1, 0 is the object itself.
+class Reader
+{
+public:
+    explicit Reader(HWND hwnd, LONG objectId = OBJID_CLIENT);
+    explicit Reader(IAccessible* acc) : m_acc(acc) {}  // takes the reference
+    Reader(Reader&& other) : m_acc(other.m_acc) { other.m_acc = NULL; }
+    ~Reader();
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    bool Ok() const { return m_acc != NULL; }
+    std::string Name(long child = 0) const;
+    std::string Value(long child = 0) const;
+    std::string DefaultAction(long child = 0) const;
+    long Role(long child = 0) const;         // -1 when it fails
+    long State(long child = 0) const;        // -1 when it fails
+    long ChildCount() const;                 // -1 when it fails
+    RECT Location(long child = 0) const;     // empty when it fails
+    long Focus() const;                      // the focused child, 0: itself, -1: none
+    long Selection() const;                  // the selected child, 0: none
+    long HitTest(POINT screen) const;        // the child there, 0: itself, -1: outside
+    HRESULT DoDefaultAction(long child = 0) const;
+    Reader Child(long child) const;          // a child that is an object of its own
+    HRESULT NameResult(long child = 0) const; // what get_accName answers
+
+private:
+    IAccessible* m_acc = NULL;
+};
+
+// WinEvents of this process, as an out-of-context hook gets them while the thread pumps.
+struct Event
+{
+    DWORD event;
+    HWND hwnd;
+    LONG object;
+    LONG child;
+};
+
+class EventLog
+{
+public:
+    EventLog();
+    ~EventLog();
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
+
+    void Clear() { m_events.clear(); }
+    // The events of the given kinds, in order, as "name hwnd-tag child" lines; windows are
+    // tagged by the names given to them, others are left out.
+    std::vector<std::string> Lines(const std::vector<std::pair<HWND, std::string>>& windows) const;
+    const std::vector<Event>& Events() const { return m_events; }
+
+private:
+    static void CALLBACK Hook(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
+                              DWORD, DWORD);
+    HWINEVENTHOOK m_hook = NULL;
+    std::vector<Event> m_events;
+    static EventLog* s_current;
+};
+
+} // namespace a11y

@@ -1,0 +1,153 @@
+// The combo box and its drop list as a screen reader reads them: names, roles, states,
+// values and children; the value after typing and after choosing; the events of opening,
+// moving through and closing the list; an object held past its window.
+#include "accessible_reader.h"
+#include "combo_test_util.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using combotest::ComboFixture;
+
+const long kCollapsedIdle = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_COLLAPSED;
+
+class ComboAccessible : public ::testing::Test
+{
+protected:
+    // A dialog-like label before the combo in the tab order.
+    void AddLabel(ComboFixture& fixture, const char* text)
+    {
+        HWND label = ::CreateWindowExA(0, "STATIC", text, WS_CHILD | WS_VISIBLE, 20, 2, 100, 16,
+                                       fixture.Host().Hwnd(), NULL, ::GetModuleHandleA(NULL), NULL);
+        ::SetWindowPos(label, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+    static HWND ListOf(combotest::ProbeCombo& combo) { return combo.ListHwnd(); }
+
+    a11y::ComScope com;
+};
+
+TEST_F(ComboAccessible, NameRoleValueStatesAndChildren)
+{
+    ComboFixture fixture(CBS_DROPDOWN);
+    AddLabel(fixture, "&Colour:");
+    fixture.Fill({"Red", "Green", "Blue"});
+    a11y::Reader combo(fixture.Hwnd());
+    ASSERT_TRUE(combo.Ok());
+    EXPECT_EQ(combo.Name(), "Colour:");
+    EXPECT_EQ(combo.Role(), ROLE_SYSTEM_COMBOBOX);
+    EXPECT_EQ(combo.State(), kCollapsedIdle);
+    EXPECT_EQ(combo.DefaultAction(), "Open");
+    fixture.Combo().SetCurSel(1);
+    EXPECT_EQ(combo.Value(), "Green");
+    // The edit is its one child while the list is closed, named as the combo.
+    ASSERT_EQ(combo.ChildCount(), 1);
+    EXPECT_EQ(combo.Role(1), ROLE_SYSTEM_TEXT);
+    EXPECT_EQ(combo.Name(1), "Colour:");
+    EXPECT_EQ(combo.Value(1), "Green");
+    EXPECT_TRUE(combo.Child(1).Ok());
+
+    // Disabled: unavailable.
+    fixture.Combo().EnableWindow(FALSE);
+    EXPECT_EQ(combo.State() & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+}
+
+TEST_F(ComboAccessible, WithoutALabelTheWindowTextNamesADropList)
+{
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    fixture.Fill({"Small", "Large"});
+    fixture.Combo().SetCurSel(1);
+    a11y::Reader combo(fixture.Hwnd());
+    EXPECT_EQ(combo.Name(), "Large");
+    EXPECT_EQ(combo.Value(), "Large");
+    EXPECT_EQ(combo.ChildCount(), 0);
+}
+
+TEST_F(ComboAccessible, ValueFollowsTypingAndChoosingAndTheListIsReadRowByRow)
+{
+    ComboFixture fixture(CBS_DROPDOWN);
+    AddLabel(fixture, "City:");
+    fixture.Fill({"Amsterdam", "Berlin", "Bern", "Rome"});
+    fixture.Combo().DisableItem(2);
+    a11y::Reader combo(fixture.Hwnd());
+    vxtest::Click(vxtest::CentreOf(fixture.Combo().Edit()->GetSafeHwnd()));
+    combotest::Type("Be");
+    EXPECT_EQ(combo.Value(), "Be");
+    EXPECT_EQ(combo.State() & STATE_SYSTEM_FOCUSED, STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(combo.Focus(), 1);                 // the edit
+
+    combotest::AltKey(VK_DOWN);
+    ASSERT_TRUE(fixture.Combo().Dropped());
+    EXPECT_EQ(combo.State() & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_EXPANDED);
+    EXPECT_EQ(combo.DefaultAction(), "Close");
+    ASSERT_EQ(combo.ChildCount(), 2);
+    EXPECT_EQ(combo.Role(2), ROLE_SYSTEM_LIST);
+    a11y::Reader list = combo.Child(2);
+    ASSERT_TRUE(list.Ok());
+    a11y::Reader listDirect(ListOf(fixture.Combo()));
+    EXPECT_EQ(listDirect.Role(), ROLE_SYSTEM_LIST);
+    EXPECT_EQ(listDirect.Name(), "City:");
+    ASSERT_EQ(listDirect.ChildCount(), 4);
+    EXPECT_EQ(listDirect.Name(1), "Amsterdam");
+    EXPECT_EQ(listDirect.Role(4), ROLE_SYSTEM_LISTITEM);
+    EXPECT_EQ(listDirect.State(3) & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
+    // The chosen row follows the keys; it is the selected and the focused one.
+    combotest::Key(VK_DOWN);
+    combotest::Key(VK_DOWN);
+    const long chosen = listDirect.Selection();
+    ASSERT_GT(chosen, 0);
+    EXPECT_EQ(listDirect.Focus(), chosen);
+    EXPECT_EQ(listDirect.State(chosen) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED),
+              STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
+    const RECT row = listDirect.Location(chosen);
+    EXPECT_EQ(listDirect.HitTest({(row.left + row.right) / 2, (row.top + row.bottom) / 2}), chosen);
+    const std::string chosenName = listDirect.Name(chosen);
+
+    combotest::Key(VK_RETURN);
+    ASSERT_TRUE(combotest::WaitClosed(fixture.Combo()));
+    EXPECT_EQ(combo.Value(), chosenName);
+    EXPECT_EQ(combo.State() & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_COLLAPSED);
+    EXPECT_EQ(combo.ChildCount(), 1);
+    // The list's object outlived its window: it answers nothing more.
+    EXPECT_EQ(listDirect.NameResult(1), RPC_E_DISCONNECTED);
+}
+
+TEST_F(ComboAccessible, EventsWhenAListOpensARowIsChosenAndItCloses)
+{
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    fixture.Fill({"One", "Two", "Three"});
+    fixture.Combo().SetCurSel(0);
+    // The focus comes with a click, which opens the list; Escape closes it again.
+    vxtest::Click(vxtest::CentreOf(fixture.Hwnd()));
+    ASSERT_TRUE(combotest::PumpTranslatedUntil([&] { return fixture.Combo().Dropped() == TRUE; }));
+    combotest::Key(VK_ESCAPE);
+    ASSERT_TRUE(combotest::WaitClosed(fixture.Combo()));
+
+    a11y::EventLog log;
+    combotest::AltKey(VK_DOWN);
+    ASSERT_TRUE(fixture.Combo().Dropped());
+    HWND list = ListOf(fixture.Combo());
+    combotest::Key(VK_DOWN);
+    combotest::Key(VK_RETURN);
+    ASSERT_TRUE(combotest::WaitClosed(fixture.Combo()));
+    vxtest::PumpMessages();
+    const std::vector<std::string> expected = {"state combo 0", "focus list 1", "focus list 2",
+                                               "selection list 2", "value combo 0", "state combo 0"};
+    EXPECT_EQ(log.Lines({{fixture.Hwnd(), "combo"}, {list, "list"}}), expected);
+}
+
+TEST_F(ComboAccessible, DefaultActionOpensAndClosesTheList)
+{
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    fixture.Fill({"One", "Two"});
+    a11y::Reader combo(fixture.Hwnd());
+    ASSERT_EQ(combo.DoDefaultAction(), S_OK);
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return fixture.Combo().Dropped() == TRUE; }));
+    ASSERT_EQ(combo.DoDefaultAction(), S_OK);
+    EXPECT_TRUE(combotest::WaitClosed(fixture.Combo()));
+    // A child has no default action; the object of a destroyed combo answers nothing.
+    fixture.Combo().DestroyWindow();
+    EXPECT_EQ(combo.NameResult(), RPC_E_DISCONNECTED);
+}
+
+} // namespace
