@@ -1,6 +1,7 @@
 // Construction, teardown, activation and the item notifications of the list view.
 #include "vxCtrlListView.h"
 #include "vxListRecords.h"
+#include "vxListAccessible.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
 #include "vxListGeometry.h"
@@ -16,6 +17,9 @@ BEGIN_MESSAGE_MAP(vxCtrlListView, CWnd)
     ON_WM_DESTROY()
     ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlListView::OnDpiChangedAfterParent)
+    ON_MESSAGE(WM_GETOBJECT, &vxCtrlListView::OnGetObject)
+    ON_MESSAGE(WM_VXLV_FOCUSNEIGHBOUR, &vxCtrlListView::OnFocusNeighbour)
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 vxCtrlListView::vxCtrlListView()
@@ -23,7 +27,7 @@ vxCtrlListView::vxCtrlListView()
       m_szItem(VX_LIST_ITEM_SIZE, VX_LIST_ITEM_SIZE), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0),
       m_nItemRowSpace(VX_LIST_ITEM_SPACE), m_nItemColumnSpace(VX_LIST_ITEM_SPACE), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
       m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_nGiven(0),
-      m_nLineStep(VX_LIST_LINE_STEP)
+      m_nLineStep(VX_LIST_LINE_STEP), m_pAccessible(NULL)
 {
 }
 
@@ -35,16 +39,20 @@ vxCtrlListView::~vxCtrlListView()
     if (GetSafeHwnd())
         DestroyWindow();
     DeleteAllGroups();
+    delete m_pAccessible;
 }
 
 void vxCtrlListView::PreSubclassWindow()
 {
     ScaleToDpi();
+    // The items are tab stops of the dialog the list view stands in.
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     CWnd::PreSubclassWindow();
 }
 
 BOOL vxCtrlListView::PreCreateWindow(CREATESTRUCT& cs)
 {
+    cs.dwExStyle |= WS_EX_CONTROLPARENT;
     return CWnd::PreCreateWindow(cs);
 }
 
@@ -81,6 +89,48 @@ void vxCtrlListView::OnDestroy()
 {
     CWnd::OnDestroy();
     DeleteAllGroups();
+}
+
+void vxCtrlListView::OnNcDestroy()
+{
+    delete m_pAccessible;            // clients still holding its object find it dead
+    m_pAccessible = NULL;
+    CWnd::OnNcDestroy();
+}
+
+LRESULT vxCtrlListView::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pAccessible == NULL)
+        m_pAccessible = new vxListViewAccessible(this);
+    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    return lResult != 0 ? lResult : Default();
+}
+
+LRESULT vxCtrlListView::OnFocusNeighbour(WPARAM wParam, LPARAM lParam)
+{
+    // The shown items in their order; the arrow's neighbour among them takes the focus and
+    // is scrolled into view.
+    std::vector<RECT> rects;
+    std::vector<HWND> windows;
+    int nFrom = -1;
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        for (INT_PTR i = 0; i < m_arrGroups[g]->m_arrItems.GetSize(); ++i) {
+            const vxListItem* pItem = m_arrGroups[g]->m_arrItems[i];
+            HWND hItem = pItem->LiveHwnd();
+            if (hItem == NULL || !::IsWindowVisible(hItem))
+                continue;
+            if (hItem == reinterpret_cast<HWND>(lParam))
+                nFrom = static_cast<int>(rects.size());
+            rects.push_back(pItem->m_rcItem);
+            windows.push_back(hItem);
+        }
+    }
+    const int nTo = vxNeighbourItem(rects, nFrom, static_cast<UINT>(wParam));
+    if (nTo < 0)
+        return 0;
+    ScrollIntoView(CRect(rects[nTo]));
+    ::SetFocus(windows[nTo]);
+    return 1;
 }
 
 int vxCtrlListView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)

@@ -12,6 +12,7 @@
 #define WM_LISTVIEW_ITEMDBLCLK (WM_USER + 1201)
 
 class vxAliveWatch;
+class vxListViewAccessible;
 class vxListGroup;
 class vxListItem;
 struct vxListMetrics;
@@ -36,6 +37,7 @@ struct vxListMetrics;
 class AFX_EXT_CLASS vxCtrlListView : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlListView)
+    friend class vxListViewAccessible;
 
 public:
     /// What kind of button an item is.
@@ -111,6 +113,9 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg void OnDestroy();
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFocusNeighbour(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -138,6 +143,7 @@ private:
     void SetDisplaySize(int cx, int cy);
     const CSize& GetDisplaySize() const { return m_displaySize; }
     void UpdateScrollInfo();
+    void ScrollIntoView(const CRect& rc); ///< the least scroll that shows the client rectangle
     void ScrollContents(int dy);     ///< moves the children by dy and repaints them
     void PlaceFarWindows(int dy);    ///< windows the platform could not move by dy
     void ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar); ///< one scroll command's move
@@ -168,4 +174,5 @@ private:
     enum { GivenGroupHeight = 1, GivenItemSize = 2, GivenRowSpace = 4, GivenColumnSpace = 8 };
     int m_nGiven;
     int m_nLineStep;                 ///< pixels of one line scroll at the window's DPI
+    vxListViewAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
 };

@@ -16,8 +16,8 @@ enum
 
 // Push buttons and radio buttons both report double-clicks (BS_NOTIFY); without it neither
 // style sends BN_DOUBLECLICKED and a double-click arrives as clicks only.
-static const DWORD ITEM_STYLE_PUSH = WS_CHILD | WS_VISIBLE | BS_NOTIFY;
-static const DWORD ITEM_STYLE_RADIO = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_NOTIFY;
+static const DWORD ITEM_STYLE_PUSH = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOTIFY;
+static const DWORD ITEM_STYLE_RADIO = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY;
 static const DWORD HEADER_STYLE = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
 
 static const char IMAGE_DRAW_ITEM[] = "image.default";

@@ -145,6 +145,18 @@ void vxCtrlListView::UpdateScrollInfo()
         ScrollContents((int)nDelta);
 }
 
+void vxCtrlListView::ScrollIntoView(const CRect& rc)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const long d = vxScrollToShow(rc.top, rc.bottom, rcClient.Height(), m_scrollPos.cy, m_displaySize.cy);
+    if (d == 0)
+        return;
+    m_scrollPos.cy += d;
+    SetScrollPos(SB_VERT, (int)m_scrollPos.cy, TRUE);
+    ScrollContents((int)-d);
+}
+
 void vxCtrlListView::ScrollContents(int dy)
 {
     ScrollWindow(0, dy);

@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include <vector>
+
 // The list view's own sizes for 96 DPI, unless the host sets others.
 const int VX_LIST_GROUP_HEIGHT = 30;
 const int VX_LIST_ITEM_SIZE = 48;    // wide and high
@@ -64,3 +66,8 @@ private:
     int m_nGroupSpace;
     int m_y;                         // where the next group starts
 };
+
+// The item the keyboard moves to from item nFrom of items (in their order): Left and Right
+// the one before and after it, Up and Down the one on the nearest row above or below (rows
+// told apart by their top) whose centre is nearest in x. -1 when there is none.
+int vxNeighbourItem(const std::vector<RECT>& items, int nFrom, UINT nKey);

@@ -7,6 +7,8 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 
+#include "vxListItemButton.h"
+
 class vxCtrlListView;
 
 // Where a layout pass last put a window, so that the next pass moves only the windows whose
@@ -28,7 +30,7 @@ public:
 
     HWND LiveHwnd() const;           // the button's handle while its window exists, else NULL
 
-    CButton m_wndButton;
+    vxListItemButton m_wndButton;
     CRect m_rcItem;                  // written by each layout pass
     vxPlacement m_placed;            // where the window stands
 };

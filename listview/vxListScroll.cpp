@@ -64,3 +64,18 @@ vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMax
         steps = 1;
     return {up ? (UINT)SB_LINEUP : (UINT)SB_LINEDOWN, (int)steps};
 }
+
+long vxScrollToShow(long nTop, long nBottom, long nView, long nPos, long nDisplay)
+{
+    long d = 0;
+    if (nTop < 0)
+        d = nTop;
+    else if (nBottom > nView)
+        d = nBottom - nView < nTop ? nBottom - nView : nTop;
+    const long nMax = nDisplay > nView ? nDisplay - nView : 0;
+    if (nPos + d > nMax)
+        d = nMax - nPos;
+    if (nPos + d < 0)
+        d = -nPos;
+    return d;
+}

@@ -45,3 +45,8 @@ struct vxWheelScroll
 // before a whole notch; then at least one and at most nMaxSteps, since more line steps
 // than the content holds move nothing further.
 vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps);
+
+// The scroll move that brings the span [nTop, nBottom) of client coordinates into a view
+// nView high (its top first when it is taller), kept within the content's range; 0 when it
+// already shows.
+long vxScrollToShow(long nTop, long nBottom, long nView, long nPos, long nDisplay);

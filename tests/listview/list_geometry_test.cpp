@@ -133,3 +133,25 @@ TEST(ListGeometry, ContentSizeCountsTopMarginGroupsAndSpacesButNotTheScroll)
 }
 
 } // namespace
+
+TEST(ListGeometry, ArrowKeysFindTheNeighbourOnTheRowOrTheNearestRow)
+{
+    // Two rows of three 40-wide items, then a row of one under a later group's header.
+    const std::vector<RECT> items = {
+        {0, 0, 40, 40},   {42, 0, 82, 40},   {84, 0, 124, 40},
+        {0, 42, 40, 82},  {42, 42, 82, 82},  {84, 42, 124, 82},
+        {0, 120, 40, 160},
+    };
+    EXPECT_EQ(vxNeighbourItem(items, 1, VK_LEFT), 0);
+    EXPECT_EQ(vxNeighbourItem(items, 0, VK_LEFT), -1);
+    EXPECT_EQ(vxNeighbourItem(items, 2, VK_RIGHT), 3);   // on into the next row
+    EXPECT_EQ(vxNeighbourItem(items, 6, VK_RIGHT), -1);
+    EXPECT_EQ(vxNeighbourItem(items, 1, VK_DOWN), 4);
+    EXPECT_EQ(vxNeighbourItem(items, 5, VK_DOWN), 6);    // the short row's nearest
+    EXPECT_EQ(vxNeighbourItem(items, 6, VK_DOWN), -1);
+    EXPECT_EQ(vxNeighbourItem(items, 6, VK_UP), 3);
+    EXPECT_EQ(vxNeighbourItem(items, 4, VK_UP), 1);
+    EXPECT_EQ(vxNeighbourItem(items, 1, VK_UP), -1);
+    EXPECT_EQ(vxNeighbourItem(items, 7, VK_DOWN), -1);   // no such item
+    EXPECT_EQ(vxNeighbourItem(items, 1, VK_HOME), -1);
+}

@@ -142,3 +142,15 @@ TEST(ListScroll, SmallWheelDeltasAddUpToWholeNotches)
 }
 
 } // namespace
+
+TEST(ListScroll, ShowingASpanScrollsAsLittleAsNeededWithinTheContent)
+{
+    // A 100-high view at position 200 of 1,000 pixels of content.
+    EXPECT_EQ(vxScrollToShow(10, 50, 100, 200, 1000), 0);     // shows already
+    EXPECT_EQ(vxScrollToShow(-30, 10, 100, 200, 1000), -30);  // above: its top to the top
+    EXPECT_EQ(vxScrollToShow(80, 130, 100, 200, 1000), 30);   // below: its bottom to the bottom
+    EXPECT_EQ(vxScrollToShow(60, 300, 100, 200, 1000), 60);   // taller than the view: its top
+    EXPECT_EQ(vxScrollToShow(-300, -250, 100, 200, 1000), -200); // not before the start
+    EXPECT_EQ(vxScrollToShow(790, 820, 100, 200, 1000), 700);    // not past the end
+    EXPECT_EQ(vxScrollToShow(120, 140, 100, 0, 80), 0);          // content shorter than the view
+}

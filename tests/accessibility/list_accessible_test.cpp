@@ -1,0 +1,134 @@
+// The list view as a screen reader reads it and as the keyboard alone drives it: groups named
+// by their headers, items as buttons named by caption or tooltip, checked radio items; the
+// arrows moving the focus row by row and scrolling it into view, Enter and Space pressing.
+#include "accessible_reader.h"
+#include "vxCtrlListView.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class ListAccessible : public ::testing::Test
+{
+protected:
+    void Make(const CRect& rc, vxCtrlListView::ItemMode mode = vxCtrlListView::ModeButton)
+    {
+        ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, rc,
+                                CWnd::FromHandle(host.Hwnd()), 7));
+        list.SetItemMode(mode);
+    }
+    HWND Item(const char* caption) { return ::FindWindowExA(list.m_hWnd, NULL, "Button", caption); }
+    // Whether the item stands wholly inside the list view's client area.
+    bool Shown(HWND item)
+    {
+        RECT rc, client;
+        ::GetWindowRect(item, &rc);
+        ::MapWindowPoints(NULL, list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        ::GetClientRect(list.m_hWnd, &client);
+        return rc.top >= 0 && rc.bottom <= client.bottom;
+    }
+
+    a11y::ComScope com;
+    vxtest::HostWindow host;
+    vxCtrlListView list;
+};
+
+TEST_F(ListAccessible, GroupsAndItemsAsAScreenReaderReadsThem)
+{
+    Make(CRect(10, 10, 310, 210));
+    list.AddGroup("Documents", NULL, 1);
+    list.AddItem(0, NULL, "Report", NULL);
+    list.AddItem(0, NULL, "", NULL);
+    list.SetItemToolTips(0, 1, "Budget");
+    list.AddGroup("Tools", NULL, 0);
+    list.AddItem(1, NULL, "Search", NULL);
+
+    a11y::Reader reader(list.m_hWnd);
+    ASSERT_TRUE(reader.Ok());
+    ASSERT_EQ(reader.ChildCount(), 5);           // a group, its two items, a group, its item
+    EXPECT_EQ(reader.Role(1), ROLE_SYSTEM_GROUPING);
+    EXPECT_EQ(reader.Name(1), "Documents");
+    EXPECT_EQ(reader.Role(2), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(reader.Name(2), "Report");
+    EXPECT_EQ(reader.Name(3), "Budget");         // an image only: its tooltip
+    EXPECT_EQ(reader.Name(4), "Tools");
+    EXPECT_EQ(reader.State(4) & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE); // no header shown
+    EXPECT_EQ(reader.Name(5), "Search");
+    RECT place;
+    ::GetWindowRect(Item("Report"), &place);
+    const RECT read = reader.Location(2);
+    EXPECT_TRUE(::EqualRect(&read, &place));
+
+    // The item's own object, which a screen reader reads when the item takes the focus.
+    a11y::Reader imageOnly = reader.Child(3);
+    ASSERT_TRUE(imageOnly.Ok());
+    a11y::Reader item(::GetWindow(Item("Report"), GW_HWNDNEXT));
+    EXPECT_EQ(item.Role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(item.Name(), "Budget");
+    EXPECT_EQ(item.DefaultAction(), "Press");
+    EXPECT_EQ(item.State() & STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSABLE);
+}
+
+TEST_F(ListAccessible, RadioItemsAreCheckedWhenChosen)
+{
+    Make(CRect(10, 10, 310, 210), vxCtrlListView::ModeRadio);
+    list.AddGroup("View", NULL, 1);
+    list.AddItem(0, NULL, "Large", NULL);
+    list.AddItem(0, NULL, "Small", NULL);
+    a11y::Reader reader(list.m_hWnd);
+    EXPECT_EQ(reader.Role(2), ROLE_SYSTEM_RADIOBUTTON);
+    EXPECT_EQ(reader.State(3) & STATE_SYSTEM_CHECKED, 0);
+    vxtest::Click(vxtest::CentreOf(Item("Small")));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return (reader.State(3) & STATE_SYSTEM_CHECKED) != 0; }));
+    EXPECT_EQ(a11y::Reader(Item("Small")).State() & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+    EXPECT_EQ(a11y::Reader(Item("Small")).DefaultAction(), "Check");
+}
+
+TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
+{
+    // Three 48-pixel items a row, 100 pixels of view: the third row lies below it.
+    Make(CRect(10, 10, 180, 110));
+    list.AddGroup("Apps", NULL, 0);
+    const char* const names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    for (const char* name : names)
+        list.AddItem(0, NULL, name, NULL);
+    vxtest::PumpMessages();
+    ASSERT_FALSE(Shown(Item("h")));
+
+    a11y::EventLog log;
+    vxtest::Click(vxtest::CentreOf(Item("a")));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == Item("a"); }));
+    host.Recorder().Clear();
+    vxtest::KeyPress(VK_RIGHT);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == Item("b"); }));
+    vxtest::KeyPress(VK_DOWN);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == Item("e"); }));
+    vxtest::KeyPress(VK_DOWN);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == Item("h"); }));
+    EXPECT_TRUE(Shown(Item("h")));               // scrolled into view
+    EXPECT_FALSE(Shown(Item("b")));
+    vxtest::KeyPress(VK_UP);
+    vxtest::KeyPress(VK_UP);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == Item("b"); }));
+    EXPECT_TRUE(Shown(Item("b")));
+    // No row above: the focus stays.
+    vxtest::KeyPress(VK_UP);
+    vxtest::PumpMessages();
+    EXPECT_EQ(::GetFocus(), Item("b"));
+    // A screen reader heard of each item taking the focus.
+    const std::vector<std::string> focus = log.Lines({{Item("b"), "b"}, {Item("e"), "e"}, {Item("h"), "h"}});
+    EXPECT_NE(std::find(focus.begin(), focus.end(), "focus h 0"), focus.end());
+
+    // Enter and Space press the focused item: the parent hears of its click.
+    EXPECT_TRUE(host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 0);
+    vxtest::KeyPress(VK_RETURN);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 1; }));
+    EXPECT_EQ(host.Recorder().Filter(WM_LISTVIEW_ITEMCLICK)[0].lParam, 1);
+    vxtest::KeyPress(VK_SPACE);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 2; }));
+}
+
+} // namespace
