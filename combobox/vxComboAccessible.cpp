@@ -116,81 +116,23 @@ long vxComboAccessible::AccFocus()
 }
 
 vxDropListAccessible::vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox* pCombo)
-    : vxAccessibleProvider(pList->GetSafeHwnd()), m_pList(pList), m_pCombo(pCombo)
+    : vxListBoxAccessible(pList->GetSafeHwnd()), m_pList(pList), m_pCombo(pCombo)
 {
 }
 
-long vxDropListAccessible::AccChildCount()
+CString vxDropListAccessible::ListName()
 {
-    return m_pList->GetCount();
+    return NameOfCombo(m_pCombo);
 }
 
-long vxDropListAccessible::AccRole(long nChild)
+CString vxDropListAccessible::RowName(int nRow)
 {
-    return nChild == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
-}
-
-long vxDropListAccessible::AccState(long nChild)
-{
-    if (nChild == CHILDID_SELF)
-        return vxAccessibleWindowState(Hwnd()) & ~STATE_SYSTEM_FOCUSABLE;
-    const int nRow = static_cast<int>(nChild - 1);
-    long nState = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
-    if (nRow == m_pList->GetCurSel())
-        nState |= STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED;
     const _tagListboxItem* pItem = m_pList->RowItem(nRow);
-    if (pItem != NULL && pItem->bDisabled)
-        nState |= STATE_SYSTEM_UNAVAILABLE;
-    CRect rcRow, rcClient;
-    m_pList->GetItemRect(nRow, &rcRow);
-    m_pList->GetClientRect(&rcClient);
-    if (!rcClient.IntersectRect(rcClient, rcRow))
-        nState |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
-    return nState;
+    return pItem != NULL ? pItem->strText : CString();
 }
 
-BOOL vxDropListAccessible::AccName(long nChild, CString& strName)
+BOOL vxDropListAccessible::IsRowDisabled(int nRow)
 {
-    if (nChild == CHILDID_SELF) {
-        strName = NameOfCombo(m_pCombo);
-        return TRUE;
-    }
-    const _tagListboxItem* pItem = m_pList->RowItem(static_cast<int>(nChild - 1));
-    if (pItem == NULL)
-        return FALSE;
-    strName = pItem->strText;
-    return TRUE;
-}
-
-BOOL vxDropListAccessible::AccLocation(long nChild, RECT& rcScreen)
-{
-    if (nChild == CHILDID_SELF)
-        return FALSE;
-    CRect rcRow;
-    if (m_pList->GetItemRect(static_cast<int>(nChild - 1), &rcRow) == LB_ERR)
-        return FALSE;
-    m_pList->ClientToScreen(&rcRow);
-    rcScreen = rcRow;
-    return TRUE;
-}
-
-long vxDropListAccessible::AccChildAt(POINT ptScreen)
-{
-    CPoint pt(ptScreen);
-    m_pList->ScreenToClient(&pt);
-    BOOL bOutside = TRUE;
-    const UINT nRow = m_pList->ItemFromPoint(pt, bOutside);
-    return bOutside ? CHILDID_SELF : static_cast<long>(nRow) + 1;
-}
-
-long vxDropListAccessible::AccFocus()
-{
-    // The list never takes the focus; while it is open the highlighted row stands for it.
-    const int nRow = m_pList->GetCurSel();
-    return nRow >= 0 ? nRow + 1 : -1;
-}
-
-long vxDropListAccessible::AccSelection()
-{
-    return m_pList->GetCurSel() + 1;
+    const _tagListboxItem* pItem = m_pList->RowItem(nRow);
+    return pItem != NULL && pItem->bDisabled;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "vxAccessible.h"
+#include "vxAccessibleListBox.h"
 
 class vxCtrlComboBox;
 class vxDropListBox;
@@ -34,19 +35,17 @@ private:
     vxCtrlComboBox* m_pCombo;            // the owner
 };
 
-class vxDropListAccessible : public vxAccessibleProvider
+class vxDropListAccessible : public vxListBoxAccessible
 {
 public:
-    explicit vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox* pCombo);
+    vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox* pCombo);
 
-    long AccChildCount() override;
-    long AccRole(long nChild) override;
-    long AccState(long nChild) override;
-    BOOL AccName(long nChild, CString& strName) override;
-    BOOL AccLocation(long nChild, RECT& rcScreen) override;
-    long AccChildAt(POINT ptScreen) override;
-    long AccFocus() override;
-    long AccSelection() override;
+protected:
+    CString ListName() override;
+    CString RowName(int nRow) override;
+    BOOL IsRowDisabled(int nRow) override;
+    // The list never takes the focus; while it is open the current row stands for it.
+    BOOL HasFocus() override { return TRUE; }
 
 private:
     vxDropListBox* m_pList;              // the owner

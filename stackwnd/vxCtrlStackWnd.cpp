@@ -2,6 +2,7 @@
 // sub-items, opening, the command handling and the release of what was made here.
 #include "vxCtrlStackWnd.h"
 #include "CVexelListBox.h"
+#include "vxStackItemButton.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
 
@@ -15,8 +16,8 @@ enum
     SKIN_KIND_LIST = 108,
 };
 
-// Hidden until the layout shows it.
-static const DWORD BUTTON_STYLE = WS_CHILD;
+// Hidden until the layout shows it; a tab stop of the dialog the stack window stands in.
+static const DWORD BUTTON_STYLE = WS_CHILD | WS_TABSTOP;
 // No LBS_HASSTRINGS: an entry keeps the text pointer as its data; the skin engine paints it.
 static const DWORD LIST_STYLE = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
 // The stack window's own sizes for 96 DPI, unless the host sets others.
@@ -30,6 +31,7 @@ BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlStackWnd::OnDpiChangedAfterParent)
+    ON_MESSAGE(WM_VXSW_FOCUSNEIGHBOUR, &vxCtrlStackWnd::OnFocusNeighbour)
 END_MESSAGE_MAP()
 
 vxCtrlStackWnd::vxCtrlStackWnd()
@@ -42,7 +44,15 @@ vxCtrlStackWnd::vxCtrlStackWnd()
 void vxCtrlStackWnd::PreSubclassWindow()
 {
     ScaleToDpi();
+    // The item buttons are tab stops of the dialog the stack window stands in.
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     CWnd::PreSubclassWindow();
+}
+
+BOOL vxCtrlStackWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.dwExStyle |= WS_EX_CONTROLPARENT;
+    return CWnd::PreCreateWindow(cs);
 }
 
 int vxCtrlStackWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -111,7 +121,7 @@ BOOL vxCtrlStackWnd::IsValid(int nItem)
 
 CButton* vxCtrlStackWnd::CreateButton(const char* pszCaption, UINT nID)
 {
-    CButton* pButton = new CButton;
+    CButton* pButton = new vxStackItemButton;
     if (!GetSafeHwnd() ||
         !pButton->Create(pszCaption ? pszCaption : "", BUTTON_STYLE, CRect(0, 0, m_szItem.cx, m_szItem.cy),
                          this, nID)) {
@@ -150,6 +160,7 @@ int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, c
         return -1;
     }
     pList->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(m_nSubItemHeight, 0));
+    pList->SetWindowText(pszCaption != NULL ? pszCaption : "");   // its name for screen readers
     if (pszListSkin)
         vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
 
@@ -184,7 +195,7 @@ BOOL vxCtrlStackWnd::AddSubItem(int nItem, const char* pszText, const char* pszI
         return 0;
     }
     HWND hList = pItem->hContent;
-    const int k = (int)::SendMessage(hList, LB_ADDSTRING, 0, (LPARAM)pszText);
+    const int k = static_cast<CVexelListBox*>(pItem->pContent)->AddEntry(pszText);
     if (k < 0)
         return 0;                    // LB_ERR or LB_ERRSPACE: no entry to describe
     vxSetDrawItemValueEx(hList, k, 0, "default_text", pszText, 0);
@@ -196,8 +207,33 @@ void vxCtrlStackWnd::ExpandItem(int nItem)
 {
     if (!IsValid(nItem))
         return;
-    m_arrItems[nItem]->bExpanded = TRUE;
+    SetExpanded(m_arrItems[nItem], TRUE);
     ReLayout();
+}
+
+void vxCtrlStackWnd::SetExpanded(stItemInfo* pItem, BOOL bExpanded)
+{
+    if (!pItem->bExpanded == !bExpanded)
+        return;
+    pItem->bExpanded = bExpanded;
+    if (pItem->pButton->GetSafeHwnd() != NULL)
+        ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, pItem->pButton->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+LRESULT vxCtrlStackWnd::OnFocusNeighbour(WPARAM wParam, LPARAM lParam)
+{
+    // The next or previous button in the stack takes the focus.
+    const INT_PTR nCount = m_arrItems.GetSize();
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (m_arrItems[i]->pButton->GetSafeHwnd() != reinterpret_cast<HWND>(lParam))
+            continue;
+        const INT_PTR nTo = wParam == VK_UP ? i - 1 : i + 1;
+        if (nTo < 0 || nTo >= nCount)
+            return 0;
+        m_arrItems[nTo]->pButton->SetFocus();
+        return 1;
+    }
+    return 0;
 }
 
 void vxCtrlStackWnd::OpenAlone(int nItem)
@@ -207,7 +243,7 @@ void vxCtrlStackWnd::OpenAlone(int nItem)
         const BOOL bOpen = i == nItem;
         if (!m_arrItems[i]->bExpanded != !bOpen)
             bChanged = TRUE;
-        m_arrItems[i]->bExpanded = bOpen;
+        SetExpanded(m_arrItems[i], bOpen);
     }
     if (bChanged)
         ReLayout();

@@ -11,6 +11,7 @@
 #define WM_STACKWND_SUBITEMSEL (WM_USER + 123)
 
 class vxAliveWatch;
+class vxStackItemAccessible;
 
 /// vxCtrlStackWnd: an accordion of item buttons. Below the button of an open item its content
 /// (a sub-item list the stack window makes, or a window of the host's) takes the height the
@@ -32,6 +33,7 @@ class vxAliveWatch;
 class AFX_EXT_CLASS vxCtrlStackWnd : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlStackWnd)
+    friend class vxStackItemAccessible;
 
 public:
     /// An item as the stack window keeps it.
@@ -81,11 +83,13 @@ protected:
 // Overridables
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam); ///< button clicks, list selections
     virtual void PreSubclassWindow();
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
 // Message map and handlers
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFocusNeighbour(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -94,6 +98,7 @@ private:
     CButton* CreateButton(const char* pszCaption, UINT nID);     ///< NULL when it fails
     void ReleaseItems();
     void OpenAlone(int nItem);       ///< opens one item, closes every other; relayouts on change
+    void SetExpanded(stItemInfo* pItem, BOOL bExpanded); ///< screen readers hear of a change
     void ReLayout();
     void OnItemButtonClicked(HWND hButton);
     void OnSubItemSelChange(HWND hList);

@@ -1,0 +1,82 @@
+#include "vxAccessibleListBox.h"
+
+namespace {
+
+int CurrentRow(HWND hList)
+{
+    return static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));
+}
+
+} // namespace
+
+long vxListBoxAccessible::AccChildCount()
+{
+    const LRESULT nCount = ::SendMessageA(Hwnd(), LB_GETCOUNT, 0, 0);
+    return nCount > 0 ? static_cast<long>(nCount) : 0;
+}
+
+long vxListBoxAccessible::AccRole(long nChild)
+{
+    return nChild == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+}
+
+long vxListBoxAccessible::AccState(long nChild)
+{
+    if (nChild == CHILDID_SELF)
+        return vxAccessibleWindowState(Hwnd());
+    const int nRow = static_cast<int>(nChild - 1);
+    long nState = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (nRow == CurrentRow(Hwnd())) {
+        nState |= STATE_SYSTEM_SELECTED;
+        if (HasFocus())
+            nState |= STATE_SYSTEM_FOCUSED;
+    }
+    if (IsRowDisabled(nRow))
+        nState |= STATE_SYSTEM_UNAVAILABLE;
+    RECT rcRow = {}, rcClient = {}, rcShown = {};
+    ::SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rcRow));
+    ::GetClientRect(Hwnd(), &rcClient);
+    if (!::IntersectRect(&rcShown, &rcClient, &rcRow))
+        nState |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+    return nState;
+}
+
+BOOL vxListBoxAccessible::AccName(long nChild, CString& strName)
+{
+    strName = nChild == CHILDID_SELF ? ListName() : RowName(static_cast<int>(nChild - 1));
+    return TRUE;
+}
+
+BOOL vxListBoxAccessible::AccLocation(long nChild, RECT& rcScreen)
+{
+    if (nChild == CHILDID_SELF)
+        return FALSE;
+    RECT rcRow = {};
+    if (::SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nChild - 1),
+                       reinterpret_cast<LPARAM>(&rcRow)) == LB_ERR)
+        return FALSE;
+    ::MapWindowPoints(Hwnd(), NULL, reinterpret_cast<POINT*>(&rcRow), 2);
+    rcScreen = rcRow;
+    return TRUE;
+}
+
+long vxListBoxAccessible::AccChildAt(POINT ptScreen)
+{
+    POINT pt = ptScreen;
+    ::ScreenToClient(Hwnd(), &pt);
+    const LRESULT nHit = ::SendMessageA(Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    return HIWORD(nHit) != 0 ? CHILDID_SELF : static_cast<long>(LOWORD(nHit)) + 1;
+}
+
+long vxListBoxAccessible::AccFocus()
+{
+    if (!HasFocus())
+        return -1;
+    const int nRow = CurrentRow(Hwnd());
+    return nRow >= 0 ? nRow + 1 : CHILDID_SELF;
+}
+
+long vxListBoxAccessible::AccSelection()
+{
+    return CurrentRow(Hwnd()) + 1;
+}

@@ -1,0 +1,65 @@
+#include "vxStackAccessible.h"
+
+#include "CVexelListBox.h"
+#include "vxCtrlStackWnd.h"
+
+vxStackItemAccessible::vxStackItemAccessible(HWND hButton, vxCtrlStackWnd* pStack)
+    : vxAccessibleProvider(hButton), m_pStack(pStack)
+{
+}
+
+long vxStackItemAccessible::AccRole(long)
+{
+    return ROLE_SYSTEM_PUSHBUTTON;
+}
+
+long vxStackItemAccessible::AccState(long)
+{
+    long nState = vxAccessibleWindowState(Hwnd());
+    BOOL bOpen = FALSE;
+    for (INT_PTR i = 0; i < m_pStack->m_arrItems.GetSize(); ++i) {
+        const vxCtrlStackWnd::stItemInfo* pItem = m_pStack->m_arrItems[i];
+        if (pItem->pButton != NULL && pItem->pButton->GetSafeHwnd() == Hwnd())
+            bOpen = pItem->bExpanded;
+    }
+    return nState | (bOpen ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+}
+
+BOOL vxStackItemAccessible::AccName(long, CString& strName)
+{
+    const int nLength = ::GetWindowTextLengthA(Hwnd());
+    ::GetWindowTextA(Hwnd(), strName.GetBuffer(nLength), nLength + 1);
+    strName.ReleaseBuffer();
+    return TRUE;
+}
+
+BOOL vxStackItemAccessible::AccDefaultAction(long, CString& strAction)
+{
+    strAction = "Open";
+    return TRUE;
+}
+
+BOOL vxStackItemAccessible::AccDoDefaultAction(long)
+{
+    // Posted: the click may end in the host deleting the stack window.
+    return ::IsWindowEnabled(Hwnd()) && ::PostMessageA(Hwnd(), BM_CLICK, 0, 0);
+}
+
+vxSubItemListAccessible::vxSubItemListAccessible(CVexelListBox* pList)
+    : vxListBoxAccessible(pList->GetSafeHwnd()), m_pList(pList)
+{
+}
+
+CString vxSubItemListAccessible::ListName()
+{
+    CString strName;
+    const int nLength = ::GetWindowTextLengthA(Hwnd());
+    ::GetWindowTextA(Hwnd(), strName.GetBuffer(nLength), nLength + 1);
+    strName.ReleaseBuffer();
+    return strName;
+}
+
+CString vxSubItemListAccessible::RowName(int nRow)
+{
+    return m_pList->EntryText(nRow);
+}
