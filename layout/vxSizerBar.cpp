@@ -1,6 +1,8 @@
 #include "vxSizerBar.h"
 
 #include "vxAliveWatch.h"
+#include "vxDpi.h"
+#include "vxBarAccessible.h"
 #include "vxSizerBarBounds.h"
 #include "vxSizerBarCursors.h"
 
@@ -18,12 +20,25 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_CAPTURECHANGED()
     ON_WM_DESTROY()
     ON_WM_LBUTTONDBLCLK()
-    ON_WM_GETDLGCODE()
+    ON_MESSAGE(WM_GETDLGCODE, &vxSizerBar::OnGetDlgCode)
+    ON_WM_KEYDOWN()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_MESSAGE(WM_GETOBJECT, &vxSizerBar::OnGetObject)
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
+
+namespace {
+
+// Keyboard steps at 96 DPI: plain, and with Ctrl.
+const int kKeyStep = 4;
+const int kCtrlKeyStep = 32;
+
+} // namespace
 
 vxSizerBar::vxSizerBar()
     : m_pLayout(NULL), m_nHorizontal(-1), m_bDragging(0), m_ptLast(0, 0), m_hPrevFocus(NULL),
-      m_pAliveWatches(NULL)
+      m_pAliveWatches(NULL), m_nKeyMoved(0), m_pAccessible(NULL)
 {
 }
 
@@ -33,6 +48,7 @@ vxSizerBar::~vxSizerBar()
     // Going away in the middle of a drag must not leave the cursor clipped.
     if (m_bDragging)
         CancelDrag();
+    delete m_pAccessible;
 }
 
 int vxSizerBar::Create(unsigned long dwStyle, CWnd* pParent, vxLayout* pLayout, unsigned int nID,
@@ -52,7 +68,7 @@ void vxSizerBar::SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLay
 
 BOOL vxSizerBar::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.style |= SS_NOTIFY;
+    cs.style |= SS_NOTIFY | WS_TABSTOP;
     return CWnd::PreCreateWindow(cs);
 }
 
@@ -112,6 +128,9 @@ void vxSizerBar::OnPaint()
     dc.Draw3dRect(&rc, ::GetSysColor(COLOR_3DLIGHT), ::GetSysColor(COLOR_3DDKSHADOW));
     rc.DeflateRect(1, 1);
     dc.Draw3dRect(&rc, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
+    // The keyboard's focus, not a drag's.
+    if (::GetFocus() == m_hWnd && !m_bDragging)
+        dc.DrawFocusRect(&rc);
 }
 
 int vxSizerBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -186,8 +205,12 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     vxAliveWatch watch(m_pAliveWatches);
     CancelDrag();
     // Also for (0, 0): the bar's group is laid out again.
-    if (watch.IsAlive())
-        NotifyMoved(offset);
+    if (!watch.IsAlive())
+        return;
+    HWND hWnd = m_hWnd;
+    NotifyMoved(offset);
+    if (watch.IsAlive() && ::IsWindow(hWnd))
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxSizerBar::OnCancelMode()
@@ -212,11 +235,90 @@ void vxSizerBar::OnLButtonDblClk(UINT nFlags, CPoint point)
     OnLButtonDown(nFlags, point);
 }
 
-UINT vxSizerBar::OnGetDlgCode()
+LRESULT vxSizerBar::OnGetDlgCode(WPARAM, LPARAM lParam)
 {
     // While dragging, every key is the bar's, so that Escape ends the drag and does not
-    // cancel the dialog.
-    return m_bDragging ? DLGC_WANTALLKEYS : CStatic::OnGetDlgCode();
+    // cancel the dialog. With the focus, the arrows move the bar, and Escape puts back a bar
+    // the keys have moved.
+    if (m_bDragging)
+        return DLGC_WANTALLKEYS;
+    LRESULT nCode = Default() | DLGC_WANTARROWS;
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (m_nKeyMoved != 0 && pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+        nCode |= DLGC_WANTMESSAGE;
+    return nCode;
+}
+
+void vxSizerBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (m_bDragging) {
+        CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    const BOOL bHorizontal = IsHorizontal();
+    const int nStep = vxScaleToDpi(::GetKeyState(VK_CONTROL) < 0 ? kCtrlKeyStep : kKeyStep, vxDpiOf(m_hWnd));
+    if (nChar == (bHorizontal ? VK_UP : VK_LEFT))
+        MoveByKey(-nStep);
+    else if (nChar == (bHorizontal ? VK_DOWN : VK_RIGHT))
+        MoveByKey(nStep);
+    else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
+        MoveByKey(-m_nKeyMoved);
+    else
+        CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+BOOL vxSizerBar::MoveByKey(int nStep)
+{
+    vxLayoutItem* pItem = FindDraggableItem();
+    if (pItem == NULL)
+        return TRUE;
+    const BOOL bHorizontal = IsHorizontal();
+    const CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    CRect bar;
+    GetWindowRect(&bar);
+    ::MapWindowPoints(NULL, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&bar), 2);
+    const int nMove = bHorizontal ? vxSizerKeyMove(bar.top, bar.Height(), range.top, range.bottom, nStep)
+                                  : vxSizerKeyMove(bar.left, bar.Width(), range.left, range.right, nStep);
+    if (nMove == 0)
+        return TRUE;
+    // The moved windows' owners may end the bar.
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    NotifyMoved(bHorizontal ? CPoint(0, nMove) : CPoint(nMove, 0));
+    if (!watch.IsAlive() || !::IsWindow(hWnd))
+        return FALSE;
+    m_nKeyMoved += nMove;
+    ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+    return TRUE;
+}
+
+void vxSizerBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CStatic::OnSetFocus(pOldWnd);
+    m_nKeyMoved = 0;
+    Invalidate(FALSE);
+}
+
+void vxSizerBar::OnKillFocus(CWnd* pNewWnd)
+{
+    CStatic::OnKillFocus(pNewWnd);
+    m_nKeyMoved = 0;
+    Invalidate(FALSE);
+}
+
+LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pAccessible == NULL)
+        m_pAccessible = new vxBarAccessible(m_hWnd);
+    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    return lResult != 0 ? lResult : Default();
+}
+
+void vxSizerBar::OnNcDestroy()
+{
+    delete m_pAccessible;            // clients still holding its object find it dead
+    m_pAccessible = NULL;
+    CStatic::OnNcDestroy();
 }
 
 void vxSizerBar::OnDestroy()

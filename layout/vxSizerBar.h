@@ -3,9 +3,14 @@
 #include "vxLayout.h"
 
 class vxAliveWatch;
+class vxBarAccessible;
 
 /// A thin bar that the user drags to move the edge between two elements of a layout: two
 /// items of one group, or two groups.
+///
+/// Keyboard: a bar made by Create is a tab stop. While it has the focus (a focus rectangle
+/// shows it) the arrow keys along its axis move it 4 pixels at 96 DPI, 32 with Ctrl, within
+/// the limits a drag has; Escape puts it back where it was when it took the focus.
 ///
 /// Drag: a left-button press on a bar whose layout item has both neighbours captures the
 /// mouse, takes the focus (so that Escape arrives here) and clips the cursor to the range the
@@ -32,7 +37,8 @@ public:
     void SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLayout);
 
 // Overridables
-    /// Adds the style bits the bar needs (notify, so that it receives the mouse).
+    /// Adds the style bits the bar needs (notify, so that it receives the mouse; a tab stop,
+    /// so that the keyboard reaches it).
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
 protected:
@@ -56,7 +62,12 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnDestroy();
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg UINT OnGetDlgCode();
+    afx_msg LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 
 // Attributes
@@ -66,6 +77,8 @@ protected:
     CPoint m_ptLast;                 ///< screen cursor position at the press or last move
     HWND m_hPrevFocus;               ///< focus before the press, given back at the end
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack whose layout moves host windows
+    int m_nKeyMoved;                 ///< keyboard moves since the bar took the focus
+    vxBarAccessible* m_pAccessible;  ///< what screen readers read; owned, made on demand
 
 private:
     friend class vxLayout;
@@ -74,4 +87,6 @@ private:
     void ForgetLayout(const vxLayout* pLayout);
     /// The bar's layout item when it can be dragged (both neighbours set), else null.
     vxLayoutItem* FindDraggableItem();
+    /// One keyboard step along the bar's axis, cut to the limits; FALSE once the bar is gone.
+    BOOL MoveByKey(int nStep);
 };

@@ -61,3 +61,15 @@ CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptP
         clip.top = clip.bottom = ptPress.y;
     return clip;
 }
+
+int vxSizerKeyMove(int nBarStart, int nThickness, int nLow, int nHigh, int nStep)
+{
+    const long long nLast = static_cast<long long>(nHigh) - nThickness;
+    if (nLast < nLow)
+        return 0;
+    const long long nTarget = std::min(std::max(static_cast<long long>(nBarStart) + nStep, (long long)nLow), nLast);
+    const long long nMove = nTarget - nBarStart;
+    if ((nStep > 0 && nMove < 0) || (nStep < 0 && nMove > 0))
+        return 0;
+    return static_cast<int>(nMove);
+}

@@ -14,3 +14,9 @@ CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next);
 // cursor at the press position.
 CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress,
                                     BOOL bHorizontal);
+
+// How far one keyboard step of nStep pixels moves a bar whose leading edge is at nBarStart,
+// nThickness thick, within the range [nLow, nHigh] that a drag allows its edges: the step cut
+// so that the bar stays inside; 0 without room, or when the bar stands outside the range on
+// the side the step points to.
+int vxSizerKeyMove(int nBarStart, int nThickness, int nLow, int nHigh, int nStep);

@@ -1,5 +1,6 @@
 #include "vxCtrlSplitter.h"
 #include "vxAliveWatch.h"
+#include "vxSplitterBarHook.h"
 #include "vxDpi.h"
 
 namespace {
@@ -20,7 +21,7 @@ vxCtrlSplitter::vxCtrlSplitter()
       m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
       m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL),
       m_bLaidOut(false), m_lastShape(), m_lastPanes(), m_rcLastBar(0, 0, 0, 0), m_hLastBkWnd(NULL),
-      m_bSplitterSizeGiven(false)
+      m_bSplitterSizeGiven(false), m_pBarHook(NULL)
 {
 }
 
@@ -28,6 +29,7 @@ vxCtrlSplitter::~vxCtrlSplitter()
 {
     vxAliveWatch::EndAll(m_pAliveWatches);
     ReleaseCursors();
+    delete m_pBarHook;               // unhooks the bar if it still exists
 }
 
 int vxCtrlSplitter::CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical, int bMovable)
@@ -43,6 +45,11 @@ int vxCtrlSplitter::CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical,
     m_bFirstFixed = bFirstFixed;
     m_bVertical = bVertical;
     m_bMovable = bMovable;
+    // The keyboard reaches the bar, and screen readers read it.
+    delete m_pBarHook;
+    m_pBarHook = new vxSplitterBarHook(this);
+    m_pBarHook->HookWindow(hBarWnd);
+    ::SetWindowLongPtr(hBarWnd, GWL_STYLE, ::GetWindowLongPtr(hBarWnd, GWL_STYLE) | WS_TABSTOP);
     return 1;
 }
 

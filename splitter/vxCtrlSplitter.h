@@ -5,6 +5,7 @@
 #include "vxSplitterGeometry.h"
 
 class vxAliveWatch;
+class vxSplitterBarHook;
 
 /// vxCtrlSplitter: divides a rectangle of a host window into two panes separated by a bar.
 ///
@@ -13,6 +14,11 @@ class vxAliveWatch;
 /// and a nested splitter, so splitters build a tree; a bar window given at creation is moved
 /// over the bar after each layout and draws it. The splitter owns only its cursors: pane
 /// windows, nested splitters and the bar window belong to the host.
+///
+/// Keyboard: the bar window becomes a tab stop. While it has the focus the arrow keys along
+/// the splitter's axis move the bar (MoveBar) 4 pixels at 96 DPI, 32 with Ctrl, and Escape
+/// puts it back where it was when it took the focus; screen readers read it as a separator
+/// whose value is its position.
 ///
 /// Drag: Track takes the capture for the given window (a child of the host, normally the bar
 /// window) and runs its own message loop. An inverted outline follows the pointer within the
@@ -68,6 +74,10 @@ public:
     void Invalidate(CWnd* pHostWnd);               ///< the bar's rectangle, erased
     /// Drags the bar with pWnd holding the capture; 1 when the bar moved.
     int Track(CWnd* pWnd, CPoint point);
+    /// Moves the bar by nStep pixels along the axis, within the panes' minimum sizes as a drag
+    /// is, and lays the panes out again; 1 when it moved. The pane windows' owners may delete
+    /// the splitter meanwhile.
+    int MoveBar(int nStep);
 
 protected:
 // Layout steps
@@ -113,4 +123,5 @@ private:
     CRect m_rcLastBar;
     HWND m_hLastBkWnd;
     bool m_bSplitterSizeGiven;                     ///< set by the host: kept at any DPI
+    vxSplitterBarHook* m_pBarHook;                 ///< keys and screen readers on the bar; owned
 };

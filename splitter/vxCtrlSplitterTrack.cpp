@@ -143,6 +143,35 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     return 1;
 }
 
+int vxCtrlSplitter::MoveBar(int nStep)
+{
+    if (!m_bMovable || !IsSplitterVisible())
+        return 0;
+    const vxSplitterShape shape = Shape();
+    vxDragLimits limits;
+    if (!vxDragLimitsFor(m_panes, shape, &limits))
+        return 0;
+    const int nOrigin = m_bVertical ? m_rcSplitter.left : m_rcSplitter.top;
+    const int d = vxClampDragPosition(nOrigin + nStep, limits) - nOrigin;
+    if (d == 0)
+        return 0;
+    vxApplyDrag(m_panes, shape, d);
+    // Pane windows are the host's: their move may delete the splitter.
+    vxAliveWatch watch(m_pAliveWatches);
+    LayoutWnd();
+    if (!watch.IsAlive())
+        return 0;
+    LayoutChild();
+    if (!watch.IsAlive())
+        return 0;
+    HWND hHost = ::GetParent(m_hBkWnd);
+    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
+    m_rcSplitter.OffsetRect(m_bVertical ? d : 0, m_bVertical ? 0 : d);
+    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
+    MoveBkWnd();
+    return 1;
+}
+
 void vxCtrlSplitter::OnInvertTracker(CWnd* pWnd, const CRect& rect)
 {
     HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;

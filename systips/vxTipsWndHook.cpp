@@ -70,6 +70,8 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     if (!watch.IsAlive())
         return TRUE;
     m_bFirstPlace = 0;
+    // A screen reader announces the tip as it comes.
+    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_CLIENT, CHILDID_SELF);
     return TRUE;
 }
 

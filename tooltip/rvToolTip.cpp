@@ -1,5 +1,6 @@
 // rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
 #include "rvToolTip.h"
+#include "rvToolTipAccessible.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
 
@@ -38,6 +39,8 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
     ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_DPICHANGED, &rvToolTip::OnDpiChanged)
+    ON_MESSAGE(WM_GETOBJECT, &rvToolTip::OnGetObject)
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 rvToolTip::rvToolTip()
@@ -49,7 +52,8 @@ rvToolTip::rvToolTip()
       m_nMarginX(VX_BALLOON_METRICS.nMarginX), m_nMarginY(VX_BALLOON_METRICS.nMarginY),
       m_nArrowWidth(VX_BALLOON_METRICS.nArrowWidth), m_nArrowHeight(VX_BALLOON_METRICS.nArrowHeight),
       m_nIconGap(VX_BALLOON_METRICS.nIconGap), m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL),
-      m_hPendingTool(NULL), m_pAliveWatches(NULL), m_nLinkLineHeight(VX_BALLOON_LINK_LINE_HEIGHT)
+      m_hPendingTool(NULL), m_pAliveWatches(NULL), m_nLinkLineHeight(VX_BALLOON_LINK_LINE_HEIGHT),
+      m_pAccessible(NULL)
 {
     m_mapTools.InitHashTable(17);
     m_nShowDelay = m_nDefShowDelay;
@@ -62,6 +66,22 @@ rvToolTip::~rvToolTip()
     // Destroyed here, while the object is still a tooltip, so that OnDestroy stops its timers.
     if (m_hWnd != NULL)
         DestroyWindow();
+    delete m_pAccessible;
+}
+
+LRESULT rvToolTip::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pAccessible == NULL)
+        m_pAccessible = new rvToolTipAccessible(this);
+    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    return lResult != 0 ? lResult : Default();
+}
+
+void rvToolTip::OnNcDestroy()
+{
+    delete m_pAccessible;            // clients still holding its object find it dead
+    m_pAccessible = NULL;
+    CWnd::OnNcDestroy();
 }
 
 int rvToolTip::Create(CWnd* pParentWnd)

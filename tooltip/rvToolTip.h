@@ -12,6 +12,7 @@
 #define WM_TOOLTIP_CLICK (WM_USER + 503)
 
 class vxAliveWatch;
+class rvToolTipAccessible;
 
 /// rvToolTip: a balloon tooltip for the host's tool windows.
 ///
@@ -32,6 +33,7 @@ class vxAliveWatch;
 class AFX_EXT_CLASS rvToolTip : public CWnd
 {
     DECLARE_DYNAMIC(rvToolTip)
+    friend class rvToolTipAccessible;
 
 public:
     /// One registered tool.
@@ -99,6 +101,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bAutoHidePending;         ///< taken into m_bAutoHide when timer 502 fires
@@ -128,6 +132,7 @@ protected:
     HWND m_hPendingTool;             ///< tool whose show timer 100 is pending
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
     int m_nLinkLineHeight;           ///< least line pitch of link mode at the window's DPI
+    rvToolTipAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
 
 private:
     void ScaleToDpi();               ///< margins, stem, icon gap and link pitch at the window's DPI

@@ -307,4 +307,19 @@ TEST(LayoutCalc, CursorClipKeepsBothBarEdgesWithinTheEdgeRange)
               vxSizerCursorClip(CRect(0, 100, 0, 102), CRect(10, 100, 210, 104), CPoint(60, 101), TRUE));
 }
 
+// Keyboard steps of a 4-pixel bar over the same edge range of 50..280: the bar's leading edge
+// stays at 50 or more and its trailing edge at 280 or less, as in a drag.
+TEST(LayoutCalc, KeyStepsKeepTheBarWithinTheEdgeRange)
+{
+    EXPECT_EQ(vxSizerKeyMove(100, 4, 50, 280, 4), 4);
+    EXPECT_EQ(vxSizerKeyMove(100, 4, 50, 280, -32), -32);
+    EXPECT_EQ(vxSizerKeyMove(60, 4, 50, 280, -32), -10);     // cut at the start
+    EXPECT_EQ(vxSizerKeyMove(260, 4, 50, 280, 32), 16);      // trailing edge stops at 280
+    EXPECT_EQ(vxSizerKeyMove(276, 4, 50, 280, 4), 0);
+    EXPECT_EQ(vxSizerKeyMove(100, 4, 100, 102, 4), 0);       // no room at all
+    EXPECT_EQ(vxSizerKeyMove(300, 4, 50, 280, 4), 0);        // outside: never further out
+    EXPECT_EQ(vxSizerKeyMove(300, 4, 50, 280, -4), -24);     // back inside at once
+    EXPECT_EQ(vxSizerKeyMove(0, 4, 50, 1 << 28, 1 << 30), (1 << 28) - 4);
+}
+
 } // namespace

@@ -1,0 +1,117 @@
+#include "vxSplitterBarHook.h"
+
+#include "vxAliveWatch.h"
+#include "vxBarAccessible.h"
+#include "vxCtrlSplitter.h"
+#include "vxDpi.h"
+
+namespace {
+
+// Keyboard steps at 96 DPI: plain, and with Ctrl.
+const int kKeyStep = 4;
+const int kCtrlKeyStep = 32;
+
+} // namespace
+
+vxSplitterBarHook::vxSplitterBarHook(vxCtrlSplitter* pSplitter)
+    : m_pSplitter(pSplitter), m_nKeyMoved(0), m_pAccessible(NULL), m_pAliveWatches(NULL)
+{
+}
+
+vxSplitterBarHook::~vxSplitterBarHook()
+{
+    vxAliveWatch::EndAll(m_pAliveWatches);
+    delete m_pAccessible;
+}
+
+void vxSplitterBarHook::OnHookedDestroy()
+{
+    // The bar window went: clients still holding its object find it dead.
+    delete m_pAccessible;
+    m_pAccessible = NULL;
+}
+
+LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(lParam);
+    case WM_KEYDOWN:
+        if (OnKeyDown(static_cast<UINT>(wParam)))
+            return 0;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        m_nKeyMoved = 0;
+        ::InvalidateRect(m_hWnd, NULL, TRUE);
+        break;
+    case WM_PAINT: {
+        const LRESULT lResult = Default();
+        PaintFocus();
+        return lResult;
+    }
+    case WM_GETOBJECT: {
+        if (m_pAccessible == NULL)
+            m_pAccessible = new vxBarAccessible(m_hWnd);
+        const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+        if (lResult != 0)
+            return lResult;
+        break;
+    }
+    }
+    return CSubclassWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT vxSplitterBarHook::OnGetDlgCode(LPARAM lParam)
+{
+    // The arrows move the bar; Escape puts back a bar the keys have moved.
+    LRESULT nCode = Default() | DLGC_WANTARROWS;
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (m_nKeyMoved != 0 && pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+        nCode |= DLGC_WANTMESSAGE;
+    return nCode;
+}
+
+BOOL vxSplitterBarHook::OnKeyDown(UINT nChar)
+{
+    const BOOL bVertical = m_pSplitter->IsVertical();
+    const int nStep = vxScaleToDpi(::GetKeyState(VK_CONTROL) < 0 ? kCtrlKeyStep : kKeyStep, vxDpiOf(m_hWnd));
+    if (nChar == (bVertical ? VK_LEFT : VK_UP))
+        Move(-nStep);
+    else if (nChar == (bVertical ? VK_RIGHT : VK_DOWN))
+        Move(nStep);
+    else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
+        Move(-m_nKeyMoved);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+void vxSplitterBarHook::Move(int nStep)
+{
+    RECT rcBefore;
+    m_pSplitter->GetSplitterRect(&rcBefore);
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    // The pane windows are the host's: their move may delete the splitter and this hook.
+    if (!m_pSplitter->MoveBar(nStep) || !watch.IsAlive())
+        return;
+    RECT rcAfter;
+    m_pSplitter->GetSplitterRect(&rcAfter);
+    m_nKeyMoved += m_pSplitter->IsVertical() ? rcAfter.left - rcBefore.left : rcAfter.top - rcBefore.top;
+    if (::IsWindow(hWnd))
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void vxSplitterBarHook::PaintFocus()
+{
+    if (::GetFocus() != m_hWnd)
+        return;
+    HDC hdc = ::GetDC(m_hWnd);
+    if (hdc == NULL)
+        return;
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    ::DrawFocusRect(hdc, &rc);
+    ::ReleaseDC(m_hWnd, hdc);
+}
