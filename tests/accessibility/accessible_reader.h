@@ -48,6 +48,11 @@ private:
     IAccessible* m_acc = NULL;
 };
 
+// What a screen reader in another process reads of the window's client object, as
+// "name|role|value|child count"; this thread pumps meanwhile, as it must to answer. Empty when
+// the reader could not run.
+std::string ReadFromAnotherProcess(HWND hwnd);
+
 // WinEvents of this process, as an out-of-context hook gets them while the thread pumps.
 struct Event
 {

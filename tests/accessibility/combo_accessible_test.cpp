@@ -136,6 +136,16 @@ TEST_F(ComboAccessible, EventsWhenAListOpensARowIsChosenAndItCloses)
     EXPECT_EQ(log.Lines({{fixture.Hwnd(), "combo"}, {list, "list"}}), expected);
 }
 
+TEST_F(ComboAccessible, AScreenReaderInAnotherProcessReadsTheCombo)
+{
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    AddLabel(fixture, "Size:");
+    fixture.Fill({"Small", "Large"});
+    fixture.Combo().SetCurSel(1);
+    EXPECT_EQ(a11y::ReadFromAnotherProcess(fixture.Hwnd()),
+              "Size:|" + std::to_string(ROLE_SYSTEM_COMBOBOX) + "|Large|0");
+}
+
 TEST_F(ComboAccessible, DefaultActionOpensAndClosesTheList)
 {
     ComboFixture fixture(CBS_DROPDOWNLIST);

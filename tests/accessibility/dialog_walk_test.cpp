@@ -1,0 +1,227 @@
+// The keyboard alone through a dialog that holds every control: Tab reaches each control and
+// each item of the list view and the stack window, in order; the arrows, Space and Enter do
+// what a mouse would, checked by focus and by what the host hears; a sizer bar and a splitter
+// bar move by the arrows within their limits and go back with Escape, which otherwise still
+// cancels the dialog. Screen readers read both bars as separators valued by their position.
+#include "accessible_reader.h"
+#include "combo_test_util.h"
+#include "vxCtrlListView.h"
+#include "vxCtrlSplitter.h"
+#include "vxCtrlStackWnd.h"
+#include "vxHorizLayout.h"
+#include "vxSizerBar.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using combotest::Key;
+using combotest::ChordKey;
+using combotest::PumpTranslated;
+
+const UINT kNameId = 401, kComboId = 402, kListId = 403, kStackId = 404;
+
+class EveryControlDialog : public CDialog
+{
+public:
+    vxCtrlComboBox m_combo;
+    vxCtrlListView m_list;
+    vxCtrlStackWnd m_stack;
+    CEdit m_left, m_right;
+    vxSizerBar m_sizer;
+    vxHorizLayout* m_pLayout = nullptr;
+    CStatic m_label, m_pane0, m_pane1, m_splitBar;
+    vxCtrlSplitter m_splitter;
+    CButton m_ok, m_cancel;
+    int m_nOk = 0, m_nCancel = 0;
+    vxtest::MessageRecorder m_recorder;
+
+    virtual BOOL OnInitDialog()
+    {
+        // Made in tab order.
+        m_label.Create("Colour:", WS_CHILD | WS_VISIBLE, CRect(10, 42, 70, 58), this);
+        m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, CRect(80, 38, 240, 62), this, kComboId);
+        for (const char* colour : {"Red", "Green", "Blue"})
+            m_combo.AddString(colour);
+        m_list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 70, 300, 130), this, kListId);
+        m_list.AddGroup("Files", NULL, 0);
+        m_list.AddItem(0, NULL, "Open", NULL);
+        m_list.AddItem(0, NULL, "Save", NULL);
+        m_stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 140, 170, 260), this, kStackId);
+        m_stack.AddItem("Mail", NULL, NULL);
+        m_stack.AddItem("Tasks", NULL, NULL);
+        m_stack.AddSubItem(0, "Inbox", NULL);
+        m_stack.AddSubItem(1, "Today", NULL);
+        // A layout of two edits and a sizer bar over (180, 140, 400, 200).
+        m_left.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(0, 0, 10, 10), this, 405);
+        m_pLayout = new vxHorizLayout(this);
+        m_sizer.Create(WS_CHILD | WS_VISIBLE, this, m_pLayout, 406, CRect(0, 0, 6, 60));
+        m_right.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(0, 0, 10, 10), this, 407);
+        m_pLayout->SetHeight(60);
+        m_pLayout->AddItem(&m_left, StyleFixed);
+        m_pLayout->SetItemSize(0, 0, 100);
+        m_pLayout->SetItemMinSize(0, 0, 90);
+        m_pLayout->AddSplitterItem(0, 0, &m_sizer);
+        m_pLayout->SetItemSize(0, 1, 6);
+        m_pLayout->AddItem(&m_right, StyleStretch);
+        m_pLayout->SetItemMinSize(0, 2, 20);
+        m_pLayout->SetSplitterWnd(0, 1, 0, 2);
+        m_pLayout->CalcLayout(CRect(180, 140, 400, 200), this);
+        // A splitter over (180, 210, 400, 260).
+        m_pane0.Create("", WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 408);
+        m_splitBar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 50), this, 409);
+        m_pane1.Create("", WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 410);
+        m_splitter.CreateSplitter(m_splitBar.m_hWnd, 1, 1, 1);
+        m_splitter.AttachWnd(0, m_pane0.m_hWnd);
+        m_splitter.AttachWnd(1, m_pane1.m_hWnd);
+        m_splitter.SetPaneSize(0, 100, 30);
+        m_splitter.SetPaneSize(1, -1, 30);
+        m_splitter.Layout(180, 210, 220, 50);
+        m_ok.Create("OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(240, 270, 310, 294), this, IDOK);
+        m_cancel.Create("Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(320, 270, 390, 294), this, IDCANCEL);
+        m_recorder.Attach(m_hWnd);
+        return CDialog::OnInitDialog();
+    }
+    virtual void OnOK() { ++m_nOk; }
+    virtual void OnCancel() { ++m_nCancel; }
+    void Done()
+    {
+        m_recorder.Detach();
+        DestroyWindow();
+        delete m_pLayout;
+    }
+    HWND ListItem(const char* caption) { return ::FindWindowExA(m_list.m_hWnd, NULL, "Button", caption); }
+    int LeftWidth()
+    {
+        CRect rc;
+        m_left.GetWindowRect(&rc);
+        return rc.Width();
+    }
+    int PaneWidth()
+    {
+        RECT rc;
+        m_splitter.GetPaneRect(0, &rc);
+        return rc.right - rc.left;
+    }
+};
+
+struct DialogWalk : ::testing::Test {
+    a11y::ComScope com;
+    vxtest::DialogTemplate tpl{280, 210};
+    EveryControlDialog dlg;
+    vxtest::PreTranslateFn plainPump = nullptr;
+
+    void SetUp() override
+    {
+        plainPump = vxtest::SetPreTranslate(AfxPreTranslateMessage);
+        tpl.Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 7, 5, 120, 12, kNameId);
+        ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
+        vxtest::MouseMove({5, 5});
+        ASSERT_TRUE(combotest::PumpTranslatedUntil([&] {
+            ::SetForegroundWindow(dlg.m_hWnd);
+            return ::GetForegroundWindow() == dlg.m_hWnd;
+        }));
+    }
+    void TearDown() override
+    {
+        dlg.Done();
+        PumpTranslated();
+        vxtest::SetPreTranslate(plainPump);
+    }
+};
+
+TEST_F(DialogWalk, TabReachesEveryControlAndItemInOrder)
+{
+    ASSERT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, kNameId));
+    const std::vector<HWND> order = {
+        dlg.m_combo.m_hWnd, dlg.ListItem("Open"), dlg.ListItem("Save"),
+        dlg.m_stack.GetItemButton(0)->m_hWnd, dlg.m_stack.GetItemButton(1)->m_hWnd,
+        dlg.m_left.m_hWnd, dlg.m_sizer.m_hWnd, dlg.m_right.m_hWnd, dlg.m_splitBar.m_hWnd,
+        dlg.m_ok.m_hWnd, dlg.m_cancel.m_hWnd, ::GetDlgItem(dlg.m_hWnd, kNameId)};
+    for (size_t i = 0; i < order.size(); ++i) {
+        Key(VK_TAB);
+        EXPECT_EQ(::GetFocus(), order[i]) << "stop " << i;
+    }
+    // And back.
+    ChordKey(VK_SHIFT, VK_TAB);
+    EXPECT_EQ(::GetFocus(), dlg.m_cancel.m_hWnd);
+}
+
+TEST_F(DialogWalk, KeysDoWhatTheMouseWouldAtEachStop)
+{
+    // The combo: Down chooses the next colour (from none, the second), which the dialog hears.
+    Key(VK_TAB);
+    Key(VK_DOWN);
+    EXPECT_EQ(dlg.m_recorder.CommandCodes(kComboId).back(), (UINT)CBN_SELCHANGE);
+    CString text;
+    dlg.m_combo.GetText(text);
+    EXPECT_EQ(std::string(text), "Green");
+    // The list view: Right to the second item, Space presses it.
+    Key(VK_TAB);
+    Key(VK_RIGHT);
+    EXPECT_EQ(::GetFocus(), dlg.ListItem("Save"));
+    Key(VK_SPACE);
+    ASSERT_EQ(dlg.m_recorder.Count(WM_LISTVIEW_ITEMCLICK), 1);
+    EXPECT_EQ(dlg.m_recorder.Filter(WM_LISTVIEW_ITEMCLICK)[0].lParam, 1);
+    // The stack window: Tab to its first button, Down to the second, Enter opens it.
+    Key(VK_TAB);
+    Key(VK_DOWN);
+    EXPECT_EQ(::GetFocus(), dlg.m_stack.GetItemButton(1)->m_hWnd);
+    Key(VK_RETURN);
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return ::IsWindowVisible(dlg.m_stack.GetItemContent(1)->m_hWnd) != FALSE; }));
+    EXPECT_EQ(dlg.m_nOk, 0);                     // Enter was the button's, not the dialog's
+    // The sizer bar: Right moves the edge 4 pixels, Ctrl+Left as far as the minimum allows,
+    // Escape puts it back and leaves the dialog open.
+    Key(VK_TAB);
+    Key(VK_TAB);
+    ASSERT_EQ(::GetFocus(), dlg.m_sizer.m_hWnd);
+    Key(VK_RIGHT);
+    EXPECT_EQ(dlg.LeftWidth(), 104);
+    ChordKey(VK_CONTROL, VK_LEFT);
+    EXPECT_EQ(dlg.LeftWidth(), 90);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(dlg.LeftWidth(), 100);
+    EXPECT_EQ(dlg.m_nCancel, 0);
+    // The splitter bar: the same with its panes.
+    Key(VK_TAB);
+    Key(VK_TAB);
+    ASSERT_EQ(::GetFocus(), dlg.m_splitBar.m_hWnd);
+    ChordKey(VK_CONTROL, VK_RIGHT);
+    EXPECT_EQ(dlg.PaneWidth(), 132);
+    Key(VK_RIGHT);
+    EXPECT_EQ(dlg.PaneWidth(), 136);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(dlg.PaneWidth(), 100);
+    EXPECT_EQ(dlg.m_nCancel, 0);
+    // Elsewhere Escape still cancels the dialog.
+    Key(VK_TAB);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(dlg.m_nCancel, 1);
+}
+
+TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
+{
+    a11y::Reader sizer(dlg.m_sizer.m_hWnd);
+    ASSERT_TRUE(sizer.Ok());
+    EXPECT_EQ(sizer.Role(), ROLE_SYSTEM_SEPARATOR);
+    EXPECT_EQ(sizer.Value(), "280");             // the layout's left edge plus the left edit
+    EXPECT_EQ(sizer.State() & STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSABLE);
+    a11y::Reader bar(dlg.m_splitBar.m_hWnd);
+    ASSERT_TRUE(bar.Ok());
+    EXPECT_EQ(bar.Role(), ROLE_SYSTEM_SEPARATOR);
+    EXPECT_EQ(bar.Value(), "280");
+
+    // A keyboard move changes the value and says so.
+    a11y::EventLog log;
+    for (int i = 0; i < 9; ++i)
+        Key(VK_TAB);
+    ASSERT_EQ(::GetFocus(), dlg.m_splitBar.m_hWnd);
+    Key(VK_RIGHT);
+    EXPECT_EQ(bar.Value(), "284");
+    const std::vector<std::string> lines = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "value bar 0"), lines.end());
+}
+
+} // namespace
