@@ -15,9 +15,13 @@ class LayoutPage : public GalleryPage
 public:
     LayoutPage() : m_layout(this, DirHorizontal) {}
 
-    // Scenes: as built, narrowed (a resize), and after a drag of each bar.
-    int GetSceneCount() const override { return 3; }
-    CString GetSceneName(int nScene) const override { return nScene == 1 ? "narrowed" : "dragged"; }
+    // Scenes: as built, narrowed (a resize), after a drag of each bar, and the item bar moved
+    // by the keyboard (its focus rectangle showing).
+    int GetSceneCount() const override { return 4; }
+    CString GetSceneName(int nScene) const override
+    {
+        return nScene == 1 ? "narrowed" : (nScene == 2 ? "dragged" : "keyboard");
+    }
     void ShowScene(int nScene) override
     {
         const CSize size = nScene == 1 ? CSize(m_szBuilt.cx * 2 / 3, m_szBuilt.cy * 3 / 4) : m_szBuilt;
@@ -25,6 +29,12 @@ public:
         if (nScene == 2) {
             Drag(m_itemBar, CPoint(Px(80), 0));
             Drag(m_groupBar, CPoint(0, Px(-60)));
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
+        if (nScene == 3) {
+            m_itemBar.SetFocus();
+            for (int i = 0; i < 4; ++i)
+                m_itemBar.SendMessage(WM_KEYDOWN, VK_RIGHT);
             RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
     }
