@@ -203,9 +203,7 @@ void vxCtrlComboBox::AdoptWindowText()
 
 LRESULT vxCtrlComboBox::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pAccessible == NULL)
-        m_pAccessible = new vxComboAccessible(this);
-    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new vxComboAccessible(this); });
     return lResult != 0 ? lResult : Default();
 }
 

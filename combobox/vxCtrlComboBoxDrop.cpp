@@ -218,8 +218,7 @@ void vxCtrlComboBox::OnNcDestroy()
     m_bHover = FALSE;
     m_bHoverTimer = FALSE;           // timers end with the window
     m_nWheelDelta = 0;
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 

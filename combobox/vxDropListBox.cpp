@@ -34,8 +34,7 @@ vxDropListBox::~vxDropListBox()
 
 void vxDropListBox::OnNcDestroy()
 {
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CListBox::OnNcDestroy();
 }
 
@@ -122,9 +121,8 @@ LRESULT vxDropListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return LB_ERR;               // the rows are copies of the combo's items
     case WM_GETOBJECT:
         // Rows without strings: the list names them for screen readers.
-        if (m_pAccessible == NULL)
-            m_pAccessible = new vxDropListAccessible(this, m_pCombo);
-        if (const LRESULT lResult = m_pAccessible->Answer(wParam, lParam))
+        if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam,
+                                                      [this] { return new vxDropListAccessible(this, m_pCombo); }))
             return lResult;
         break;
     }

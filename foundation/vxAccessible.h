@@ -54,6 +54,24 @@ private:
     vxAccessibleObject* m_pObject;                   // one reference held; made on demand
 };
 
+// A control's answer to WM_GETOBJECT from the provider it keeps in pProvider, made by make()
+// at the first question; 0 leaves the message to the default answer.
+template <class Provider, class Make>
+LRESULT vxAnswerGetObject(Provider*& pProvider, WPARAM wParam, LPARAM lParam, Make make)
+{
+    if (pProvider == NULL)
+        pProvider = make();
+    return pProvider != NULL ? pProvider->Answer(wParam, lParam) : 0;
+}
+
+// The window is going: its provider goes, and clients still holding its object find it dead.
+template <class Provider>
+void vxDisconnect(Provider*& pProvider)
+{
+    delete pProvider;
+    pProvider = NULL;
+}
+
 // The label a dialog gives a control: the nearest static text before it in the tab order,
 // as the system names its own controls; empty when there is none.
 CString vxAccessibleLabelOf(HWND hWnd);

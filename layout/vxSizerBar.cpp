@@ -308,16 +308,13 @@ void vxSizerBar::OnKillFocus(CWnd* pNewWnd)
 
 LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pAccessible == NULL)
-        m_pAccessible = new vxBarAccessible(m_hWnd);
-    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new vxBarAccessible(m_hWnd); });
     return lResult != 0 ? lResult : Default();
 }
 
 void vxSizerBar::OnNcDestroy()
 {
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CStatic::OnNcDestroy();
 }
 

@@ -18,7 +18,7 @@ BEGIN_MESSAGE_MAP(vxCtrlListView, CWnd)
     ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlListView::OnDpiChangedAfterParent)
     ON_MESSAGE(WM_GETOBJECT, &vxCtrlListView::OnGetObject)
-    ON_MESSAGE(WM_VXLV_FOCUSNEIGHBOUR, &vxCtrlListView::OnFocusNeighbour)
+    ON_MESSAGE(WM_VX_FOCUSNEIGHBOUR, &vxCtrlListView::OnFocusNeighbour)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
@@ -93,16 +93,13 @@ void vxCtrlListView::OnDestroy()
 
 void vxCtrlListView::OnNcDestroy()
 {
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 
 LRESULT vxCtrlListView::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pAccessible == NULL)
-        m_pAccessible = new vxListViewAccessible(this);
-    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new vxListViewAccessible(this); });
     return lResult != 0 ? lResult : Default();
 }
 

@@ -97,6 +97,9 @@ private:
     vxSplitterPane* Pane(int nPane);               ///< null for an index that names no pane
     vxSplitterShape Shape() const;
     int TrackAlongAxis(CWnd* pWnd, int bVertical); ///< the loop both Track variants share
+    /// Panes moved by d along the shape's axis and the bar to rcBar (host client), as a drag
+    /// or a key ends; 0 once the splitter is gone.
+    int ApplyMove(const vxSplitterShape& shape, int d, HWND hHost, const CRect& rcBar);
     void ReleaseCursors();
     bool Holds(const vxCtrlSplitter* pSplitter) const; ///< this or a splitter nested in it
     /// Layout was last given this area, and nothing it was made from has changed since.

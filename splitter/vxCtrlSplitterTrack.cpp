@@ -126,21 +126,7 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     const int d = drag.Offset();
     if (d == 0)
         return 0;
-
-    vxApplyDrag(m_panes, shape, d);
-    // Pane windows are the host's: their move may delete the splitter.
-    LayoutWnd();
-    if (!watch.IsAlive())
-        return 0;
-    LayoutChild();
-    if (!watch.IsAlive())
-        return 0;
-    // The bar rectangles are in the host's coordinates: repaint the old and the new place there.
-    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
-    m_rcSplitter = drag.Outline();
-    ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
-    MoveBkWnd();
-    return 1;
+    return ApplyMove(shape, d, hHost, drag.Outline());
 }
 
 int vxCtrlSplitter::MoveBar(int nStep)
@@ -155,6 +141,13 @@ int vxCtrlSplitter::MoveBar(int nStep)
     const int d = vxClampDragPosition(nOrigin + nStep, limits) - nOrigin;
     if (d == 0)
         return 0;
+    CRect rcBar = m_rcSplitter;
+    rcBar.OffsetRect(m_bVertical ? d : 0, m_bVertical ? 0 : d);
+    return ApplyMove(shape, d, ::GetParent(m_hBkWnd), rcBar);
+}
+
+int vxCtrlSplitter::ApplyMove(const vxSplitterShape& shape, int d, HWND hHost, const CRect& rcBar)
+{
     vxApplyDrag(m_panes, shape, d);
     // Pane windows are the host's: their move may delete the splitter.
     vxAliveWatch watch(m_pAliveWatches);
@@ -164,9 +157,9 @@ int vxCtrlSplitter::MoveBar(int nStep)
     LayoutChild();
     if (!watch.IsAlive())
         return 0;
-    HWND hHost = ::GetParent(m_hBkWnd);
+    // The bar rectangles are in the host's coordinates: repaint the old and the new place there.
     ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
-    m_rcSplitter.OffsetRect(m_bVertical ? d : 0, m_bVertical ? 0 : d);
+    m_rcSplitter = rcBar;
     ::InvalidateRect(hHost, &m_rcSplitter, TRUE);
     MoveBkWnd();
     return 1;

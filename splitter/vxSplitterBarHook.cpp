@@ -26,9 +26,8 @@ vxSplitterBarHook::~vxSplitterBarHook()
 
 void vxSplitterBarHook::OnHookedDestroy()
 {
-    // The bar window went: clients still holding its object find it dead.
-    delete m_pAccessible;
-    m_pAccessible = NULL;
+    // The bar window went.
+    vxDisconnect(m_pAccessible);
 }
 
 LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -50,14 +49,11 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         PaintFocus();
         return lResult;
     }
-    case WM_GETOBJECT: {
-        if (m_pAccessible == NULL)
-            m_pAccessible = new vxBarAccessible(m_hWnd);
-        const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
-        if (lResult != 0)
+    case WM_GETOBJECT:
+        if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam,
+                                                      [this] { return new vxBarAccessible(m_hWnd); }))
             return lResult;
         break;
-    }
     }
     return CSubclassWnd::WindowProc(message, wParam, lParam);
 }

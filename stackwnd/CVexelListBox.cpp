@@ -59,15 +59,12 @@ LRESULT CVexelListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CVexelListBox::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pAccessible == NULL)
-        m_pAccessible = new vxSubItemListAccessible(this);
-    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new vxSubItemListAccessible(this); });
     return lResult != 0 ? lResult : Default();
 }
 
 void CVexelListBox::OnNcDestroy()
 {
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CListBox::OnNcDestroy();
 }

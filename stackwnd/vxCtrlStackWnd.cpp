@@ -31,7 +31,7 @@ BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlStackWnd::OnDpiChangedAfterParent)
-    ON_MESSAGE(WM_VXSW_FOCUSNEIGHBOUR, &vxCtrlStackWnd::OnFocusNeighbour)
+    ON_MESSAGE(WM_VX_FOCUSNEIGHBOUR, &vxCtrlStackWnd::OnFocusNeighbour)
 END_MESSAGE_MAP()
 
 vxCtrlStackWnd::vxCtrlStackWnd()
@@ -222,7 +222,9 @@ void vxCtrlStackWnd::SetExpanded(stItemInfo* pItem, BOOL bExpanded)
 
 LRESULT vxCtrlStackWnd::OnFocusNeighbour(WPARAM wParam, LPARAM lParam)
 {
-    // The next or previous button in the stack takes the focus.
+    // Up and Down: the previous or next button in the stack takes the focus.
+    if (wParam != VK_UP && wParam != VK_DOWN)
+        return 0;
     const INT_PTR nCount = m_arrItems.GetSize();
     for (INT_PTR i = 0; i < nCount; ++i) {
         if (m_arrItems[i]->pButton->GetSafeHwnd() != reinterpret_cast<HWND>(lParam))

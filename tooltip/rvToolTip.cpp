@@ -71,16 +71,13 @@ rvToolTip::~rvToolTip()
 
 LRESULT rvToolTip::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pAccessible == NULL)
-        m_pAccessible = new rvToolTipAccessible(this);
-    const LRESULT lResult = m_pAccessible->Answer(wParam, lParam);
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new rvToolTipAccessible(this); });
     return lResult != 0 ? lResult : Default();
 }
 
 void rvToolTip::OnNcDestroy()
 {
-    delete m_pAccessible;            // clients still holding its object find it dead
-    m_pAccessible = NULL;
+    vxDisconnect(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 

@@ -10,6 +10,7 @@
 #include "vxSizerBar.h"
 #include "rvToolTip.h"
 #include "vxDpi.h"
+#include "splitter_windows.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -157,33 +158,15 @@ TEST_F(DpiSizes, DropListOpensAboveNearTheBottom)
 
 TEST_F(DpiSizes, SplitterDragStopsAScaledBarShortOfTheMinimum)
 {
-    CStatic bar, pane0, pane1;
-    bar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
-    pane0.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 301);
-    pane1.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 302);
-    vxCtrlSplitter splitter;
-    ASSERT_EQ(splitter.CreateSplitter(bar.m_hWnd, 1, 1, 1), 1);
-    splitter.AttachWnd(0, pane0.m_hWnd);
-    splitter.AttachWnd(1, pane1.m_hWnd);
-    splitter.SetPaneSize(0, 200, 50);
-    splitter.SetPaneSize(1, -1, 50);
-    splitter.Layout(0, 0, 500, 300);
     int result = -1;
-    host.SetHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
-        const CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        if (message == WM_LBUTTONDOWN && splitter.HitTest(pt))
-            result = splitter.Track(&bar, pt);
-        return false;
-    });
-    vxtest::PumpMessages();
-    // Dragged far right: the bar stops where the second pane keeps its minimum.
-    const POINT press = vxtest::ScreenPoint(host.Hwnd(), 202, 150);
+    splittest::DragRig rig(host.Hwnd(), &result);
+    // Dragged far right: the bar stops where the second pane keeps its minimum of 30.
+    const POINT press = vxtest::ScreenPoint(rig.bar, 1, 150);
     vxtest::MouseDrag(press, {press.x + 400, press.y});
     ASSERT_TRUE(vxtest::PumpUntil([&] { return result != -1; }));
     RECT rc;
-    splitter.GetPaneRect(0, &rc);
-    EXPECT_EQ(rc.right, 500 - 50 - Scaled(4));
-    host.SetHandler(nullptr);
+    rig.splitter.GetPaneRect(0, &rc);
+    EXPECT_EQ(rc.right, 400 - 30 - Scaled(4));
 }
 
 TEST_F(DpiSizes, SizerBarClipIsTheHostsSizes)

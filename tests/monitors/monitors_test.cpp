@@ -8,6 +8,7 @@
 #include "vxHorizLayout.h"
 #include "vxSizerBar.h"
 #include "rvToolTip.h"
+#include "splitter_windows.h"
 #include "vxtest.h"
 #include "vxtest_checks.h"
 
@@ -187,37 +188,17 @@ TEST_F(TwoMonitors, SizerBarDraggedOnTheSecondMonitor)
 
 TEST_F(TwoMonitors, SplitterDraggedOnTheSecondMonitor)
 {
-    // A bar window that lets the mouse through to the host, which starts the drag.
-    CStatic bar, pane0, pane1;
-    bar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
-    pane0.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 301);
-    pane1.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 302);
-    vxCtrlSplitter splitter;
-    ASSERT_EQ(splitter.CreateSplitter(bar.m_hWnd, 1, 1, 1), 1);
-    splitter.AttachWnd(0, pane0.m_hWnd);
-    splitter.AttachWnd(1, pane1.m_hWnd);
-    splitter.SetPaneSize(0, 200, 50);
-    splitter.SetPaneSize(1, -1, 50);
-    splitter.Layout(0, 0, 500, 300);
     int result = -1;
-    host.SetHandler([&](UINT message, WPARAM, LPARAM lParam, LRESULT&) {
-        const CPoint pt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        if (message == WM_LBUTTONDOWN && splitter.HitTest(pt))
-            result = splitter.Track(&bar, pt);
-        return false;
-    });
-    vxtest::PumpMessages();
-
-    const POINT press = vxtest::ScreenPoint(host.Hwnd(), 202, 150);
+    splittest::DragRig rig(host.Hwnd(), &result);
+    const POINT press = vxtest::ScreenPoint(rig.bar, 2, 150);
     ASSERT_GT(press.x, second.left);
-    vxtest::MouseDrag(press, {press.x + 100, press.y});
+    vxtest::MouseDrag(press, {press.x - 100, press.y});
     ASSERT_TRUE(vxtest::PumpUntil([&] { return result != -1; }));
     EXPECT_EQ(result, 1);
-    // The bar's leading edge follows the pointer: 202 + 100.
+    // The bar's leading edge goes where the pointer goes: pressed at 248, 100 to the left.
     RECT rc;
-    splitter.GetPaneRect(0, &rc);
-    EXPECT_NEAR(rc.right, 302, 1);
-    host.SetHandler(nullptr);
+    rig.splitter.GetPaneRect(0, &rc);
+    EXPECT_NEAR(rc.right, 148, 1);
 }
 
 } // namespace

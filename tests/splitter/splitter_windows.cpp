@@ -210,4 +210,15 @@ int BuildDragSplitter(vxCtrlSplitter& splitter, HWND bar, HWND pane0, HWND pane1
     return created;
 }
 
+DragRig::DragRig(HWND hHost, int* pResult)
+    : bar(CreateColourWindow(hHost, RGB(0, 0, 0), {0, 0, 4, 300})),
+      pane0(CreateColourWindow(hHost, RGB(200, 0, 0), {0, 0, 10, 10})),
+      pane1(CreateColourWindow(hHost, RGB(0, 200, 0), {0, 0, 10, 10}))
+{
+    BuildDragSplitter(splitter, bar, pane0, pane1);
+    SetPressHandler(bar, [this, pResult](POINT client) {
+        *pResult = splitter.Track(CWnd::FromHandle(bar), CPoint(client));
+    });
+}
+
 } // namespace splittest

@@ -21,6 +21,15 @@ void SetPressHandler(HWND hwnd, std::function<void(POINT client)> handler);
 // the bar stands at 246..250. Answers CreateSplitter's result.
 int BuildDragSplitter(vxCtrlSplitter& splitter, HWND bar, HWND pane0, HWND pane1);
 
+// The drag splitter over coloured windows of its own in the host, whose bar starts Track when
+// pressed and writes Track's result into *pResult.
+struct DragRig
+{
+    DragRig(HWND hHost, int* pResult);
+    HWND bar, pane0, pane1;
+    vxCtrlSplitter splitter;
+};
+
 // The window's rectangle in its parent's client coordinates.
 RECT PlaceInParent(HWND hwnd);
 
