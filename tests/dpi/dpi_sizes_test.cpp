@@ -6,8 +6,7 @@
 #include "vxCtrlSplitter.h"
 #include "vxCtrlStackWnd.h"
 #include "vxCtrlSysTips.h"
-#include "vxHorizLayout.h"
-#include "vxSizerBar.h"
+#include "sizer_rig.h"
 #include "rvToolTip.h"
 #include "vxDpi.h"
 #include "splitter_windows.h"
@@ -171,38 +170,21 @@ TEST_F(DpiSizes, SplitterDragStopsAScaledBarShortOfTheMinimum)
 
 TEST_F(DpiSizes, SizerBarClipIsTheHostsSizes)
 {
-    CStatic left, right;
-    left.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 201);
-    right.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 202);
-    vxHorizLayout layout(Host());
-    vxSizerBar bar;
-    bar.Create(WS_CHILD | WS_VISIBLE, Host(), &layout, 210, CRect(0, 0, 4, 200));
-    layout.SetHeight(200);
-    layout.AddItem(&left, StyleFixed);
-    layout.SetItemSize(0, 0, 100);
-    layout.SetItemMinSize(0, 0, 50);
-    layout.AddSplitterItem(0, 0, &bar);
-    layout.SetItemSize(0, 1, 4);
-    layout.AddItem(&right, StyleStretch);
-    layout.SetItemMinSize(0, 2, 20);
-    layout.SetSplitterWnd(0, 1, 0, 2);
-    CRect client;
-    ::GetClientRect(host.Hwnd(), &client);
-    layout.CalcLayout(Host());
+    SizerRig rig(Host());
     vxtest::PumpMessages();
     // Pressed 2 pixels into the bar: the cursor may move from the left item's minimum to the
     // right item's, as the host gave them, at any DPI.
-    const POINT press = vxtest::ScreenPoint(bar.m_hWnd, 2, 100);
+    const POINT press = vxtest::ScreenPoint(rig.bar.m_hWnd, 2, 100);
     vxtest::MouseMove(press);
     vxtest::MouseDown();
-    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == bar.m_hWnd; }));
-    RECT clip;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == rig.bar.m_hWnd; }));
+    RECT clip, client;
     ::GetClipCursor(&clip);
+    ::GetClientRect(host.Hwnd(), &client);
     EXPECT_EQ(clip.left, vxtest::ScreenPoint(host.Hwnd(), 50 + 2, 0).x);
     EXPECT_EQ(clip.right, vxtest::ScreenPoint(host.Hwnd(), client.right - 20 - 2, 0).x);
     vxtest::MouseUp();
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
-    bar.DestroyWindow();
 }
 
 TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)

@@ -5,8 +5,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxCtrlSplitter.h"
 #include "vxCtrlSysTips.h"
-#include "vxHorizLayout.h"
-#include "vxSizerBar.h"
+#include "sizer_rig.h"
 #include "rvToolTip.h"
 #include "splitter_windows.h"
 #include "vxtest.h"
@@ -156,34 +155,19 @@ TEST_F(TwoMonitors, BalloonStandsAboveLeftOfItsPointOnTheSecondMonitor)
 
 TEST_F(TwoMonitors, SizerBarDraggedOnTheSecondMonitor)
 {
-    CStatic left, right;
-    left.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 201);
-    right.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), Host(), 202);
-    vxHorizLayout layout(Host());
-    vxSizerBar bar;
-    bar.Create(WS_CHILD | WS_VISIBLE, Host(), &layout, 210, CRect(0, 0, 4, 200));
-    layout.SetHeight(200);
-    layout.AddItem(&left, StyleFixed);
-    layout.SetItemSize(0, 0, 100);
-    layout.AddSplitterItem(0, 0, &bar);
-    layout.SetItemSize(0, 1, 4);
-    layout.AddItem(&right, StyleStretch);
-    layout.SetSplitterWnd(0, 1, 0, 2);
-    layout.CalcLayout(Host());
+    SizerRig rig(Host());
     vxtest::PumpMessages();
-
-    const POINT press = vxtest::ScreenPoint(bar.m_hWnd, 2, 100);
+    const POINT press = vxtest::ScreenPoint(rig.bar.m_hWnd, 2, 100);
     ASSERT_GT(press.x, second.left);
     vxtest::MouseMove(press);
     vxtest::MouseDown();
-    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == bar.m_hWnd; }));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == rig.bar.m_hWnd; }));
     vxtest::MouseMove({press.x + 150, press.y});
     vxtest::MouseUp();
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
     CRect rc;
-    left.GetWindowRect(&rc);
+    rig.left.GetWindowRect(&rc);
     EXPECT_NEAR(rc.Width(), 250, 1);
-    bar.DestroyWindow();
 }
 
 TEST_F(TwoMonitors, SplitterDraggedOnTheSecondMonitor)
