@@ -75,8 +75,8 @@ public:
     /// Drags the bar with pWnd holding the capture; 1 when the bar moved.
     int Track(CWnd* pWnd, CPoint point);
     /// Moves the bar by nStep pixels along the axis, within the panes' minimum sizes as a drag
-    /// is, and lays the panes out again; 1 when it moved. The pane windows' owners may delete
-    /// the splitter meanwhile.
+    /// is, and lays the panes out again; 1 when it moved, 0 also without a bar window. The
+    /// pane windows' owners may delete the splitter meanwhile.
     int MoveBar(int nStep);
 
 protected:

@@ -141,9 +141,13 @@ int vxCtrlSplitter::MoveBar(int nStep)
     const int d = vxClampDragPosition(nOrigin + nStep, limits) - nOrigin;
     if (d == 0)
         return 0;
+    // The bar window's parent is the host whose client area is divided.
+    HWND hHost = ::IsWindow(m_hBkWnd) ? ::GetParent(m_hBkWnd) : NULL;
+    if (hHost == NULL)
+        return 0;
     CRect rcBar = m_rcSplitter;
     rcBar.OffsetRect(m_bVertical ? d : 0, m_bVertical ? 0 : d);
-    return ApplyMove(shape, d, ::GetParent(m_hBkWnd), rcBar);
+    return ApplyMove(shape, d, hHost, rcBar);
 }
 
 int vxCtrlSplitter::ApplyMove(const vxSplitterShape& shape, int d, HWND hHost, const CRect& rcBar)
