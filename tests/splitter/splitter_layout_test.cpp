@@ -46,6 +46,7 @@ TEST_F(SplitterLayout, CreationNeedsAWindowAndLoadsOwnCursors)
     splitter.ShowCursor(1);
     splitter.ShowCursor(0);
     EXPECT_EQ(::GetCursor(), before);                    // no cursors: the pointer stays
+    EXPECT_EQ(splitter.MoveBar(10), 0);                  // no bar window: no key moves
 
     ASSERT_EQ(splitter.CreateSplitter(bar, 0, 1, 1), 1);
     HCURSOR sizing = splitter.GetCursor();
@@ -70,6 +71,10 @@ TEST_F(SplitterLayout, CreationNeedsAWindowAndLoadsOwnCursors)
     RECT rc;
     fixedBar.GetSplitterRect(&rc);
     EXPECT_EQ(fixedBar.HitTest(CPoint(rc.left, rc.top)), 0);
+    EXPECT_EQ(fixedBar.MoveBar(10), 0);                  // nor by the keys
+    RECT after;
+    fixedBar.GetSplitterRect(&after);
+    EXPECT_EQ(after, rc);
 }
 
 TEST_F(SplitterLayout, CursorsAreFreedOnceAndSystemCursorsSurvive)
