@@ -32,6 +32,10 @@ public:
             RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
         if (nScene == 3) {
+            // From the sizes as built, whatever an earlier scene dragged.
+            m_layout.SetItemSize(m_nMiddle, 0, Px(260));
+            m_layout.SetGroupSize(m_nNotes, Px(140));
+            m_layout.CalcLayout(this);
             m_itemBar.SetFocus();
             for (int i = 0; i < 4; ++i)
                 m_itemBar.SendMessage(WM_KEYDOWN, VK_RIGHT);
@@ -68,7 +72,7 @@ protected:
         AddGap();
         AddLabelledRow(m_mailLabel, m_mail);
         AddGap();
-        const int nMiddle = m_layout.AddGroup(StyleStretch, Px(80), 0x10000);
+        const int nMiddle = m_nMiddle = m_layout.AddGroup(StyleStretch, Px(80), 0x10000);
         m_layout.AddItem(nMiddle, &m_list, StyleFixed);
         m_layout.SetItemSize(nMiddle, 0, Px(260));
         m_layout.SetItemMinSize(nMiddle, 0, Px(120));
@@ -80,7 +84,7 @@ protected:
         const int nBar = m_layout.AddGroup(StyleFixed);
         m_layout.SetGroupSize(nBar, Px(6));
         m_layout.AddSplitterItem(nBar, 1, &m_groupBar);
-        const int nNotes = m_layout.AddGroup(StyleFixed, Px(40), 0x10000);
+        const int nNotes = m_nNotes = m_layout.AddGroup(StyleFixed, Px(40), 0x10000);
         m_layout.SetGroupSize(nNotes, Px(140));
         m_layout.AddItem(nNotes, &m_notes, StyleStretch);
         m_layout.SetSplitterGroup(nBar, 0, nMiddle, nNotes);
@@ -157,6 +161,7 @@ private:
     CWnd m_nameLabel, m_name, m_mailLabel, m_mail, m_list, m_details, m_notes, m_ok, m_cancel;
     vxSizerBar m_itemBar, m_groupBar;
     CSize m_szBuilt;                 // client size when built, restored by the drag scene
+    int m_nMiddle = 0, m_nNotes = 0; // the groups of the list and of the notes
     std::vector<CWnd*> m_hidden;     // made hidden, shown once laid out
 };
 
