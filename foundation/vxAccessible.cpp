@@ -147,23 +147,11 @@ public:
     }
     STDMETHODIMP get_accRole(VARIANT varChild, VARIANT* pvarRole) override
     {
-        return Guarded([&]() -> HRESULT {
-            long nChild = 0;
-            if (!ChildOf(varChild, &nChild))
-                return E_INVALIDARG;
-            SetChild(pvarRole, m_pProvider->AccRole(nChild));
-            return S_OK;
-        });
+        return Number(varChild, pvarRole, &vxAccessibleProvider::AccRole);
     }
     STDMETHODIMP get_accState(VARIANT varChild, VARIANT* pvarState) override
     {
-        return Guarded([&]() -> HRESULT {
-            long nChild = 0;
-            if (!ChildOf(varChild, &nChild))
-                return E_INVALIDARG;
-            SetChild(pvarState, m_pProvider->AccState(nChild));
-            return S_OK;
-        });
+        return Number(varChild, pvarState, &vxAccessibleProvider::AccState);
     }
     STDMETHODIMP get_accHelp(VARIANT varChild, BSTR* pszHelp) override
     {
@@ -301,6 +289,7 @@ public:
 private:
     ~vxAccessibleObject() { Disconnect(); }
 
+    typedef long (vxAccessibleProvider::*NumberFn)(long);
     typedef BOOL (vxAccessibleProvider::*TextFn)(long, CString&);
     typedef HRESULT (STDMETHODCALLTYPE IAccessible::*StandardTextFn)(VARIANT, BSTR*);
 
@@ -324,6 +313,17 @@ private:
             return FALSE;
         *pnChild = var.lVal;
         return TRUE;
+    }
+
+    HRESULT Number(VARIANT varChild, VARIANT* pvar, NumberFn fn)
+    {
+        return Guarded([&]() -> HRESULT {
+            long nChild = 0;
+            if (!ChildOf(varChild, &nChild))
+                return E_INVALIDARG;
+            SetChild(pvar, (m_pProvider->*fn)(nChild));
+            return S_OK;
+        });
     }
 
     HRESULT Text(VARIANT varChild, BSTR* pbstr, TextFn fnOwn, StandardTextFn fnStandard)
@@ -378,6 +378,15 @@ LRESULT vxAccessibleProvider::Answer(WPARAM wParam, LPARAM lParam)
     return ::LresultFromObject(kIID_IAccessible, wParam, static_cast<IAccessible*>(m_pObject));
 }
 
+CString vxWindowText(HWND hWnd)
+{
+    CString strText;
+    const int nLength = ::GetWindowTextLengthA(hWnd);
+    ::GetWindowTextA(hWnd, strText.GetBuffer(nLength), nLength + 1);
+    strText.ReleaseBuffer();
+    return strText;
+}
+
 CString vxAccessibleLabelOf(HWND hWnd)
 {
     // Back through the siblings before it: a static text names it, another tab stop ends
@@ -389,10 +398,7 @@ CString vxAccessibleLabelOf(HWND hWnd)
         const LONG lStyle = ::GetWindowLongA(hPrev, GWL_STYLE);
         if (lstrcmpiA(szClass, "Static") == 0 && (lStyle & WS_VISIBLE) &&
             (lStyle & SS_TYPEMASK) <= SS_RIGHT) {
-            CString strLabel;
-            const int nLength = ::GetWindowTextLengthA(hPrev);
-            ::GetWindowTextA(hPrev, strLabel.GetBuffer(nLength), nLength + 1);
-            strLabel.ReleaseBuffer();
+            CString strLabel = vxWindowText(hPrev);
             strLabel.Remove('&');
             return strLabel;
         }

@@ -72,6 +72,9 @@ void vxDisconnect(Provider*& pProvider)
     pProvider = NULL;
 }
 
+// A window's text, by handle (no framework object is made for the window).
+CString vxWindowText(HWND hWnd);
+
 // The label a dialog gives a control: the nearest static text before it in the tab order,
 // as the system names its own controls; empty when there is none.
 CString vxAccessibleLabelOf(HWND hWnd);

@@ -13,12 +13,8 @@ long vxBarAccessible::AccState(long)
 BOOL vxBarAccessible::AccName(long, CString& strName)
 {
     // The bar's window text, else what the system's object says of the window.
-    const int nLength = ::GetWindowTextLengthA(Hwnd());
-    if (nLength == 0)
-        return FALSE;
-    ::GetWindowTextA(Hwnd(), strName.GetBuffer(nLength), nLength + 1);
-    strName.ReleaseBuffer();
-    return TRUE;
+    strName = vxWindowText(Hwnd());
+    return !strName.IsEmpty();
 }
 
 BOOL vxBarAccessible::AccValue(long, CString& strValue)

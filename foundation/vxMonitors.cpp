@@ -38,11 +38,6 @@ vxMonitor vxMonitorOf(HWND hWnd)
     return InfoOf(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST));
 }
 
-vxMonitor vxMonitorAt(POINT pt)
-{
-    return InfoOf(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
-}
-
 vxMonitor vxPrimaryMonitor()
 {
     const POINT origin = {0, 0};

@@ -15,7 +15,5 @@ vxMonitor vxMonitorOf(HWND hWnd);
 // The monitor of this handle, in rMonitor; false, and nothing written, for a handle that names
 // no monitor (one unplugged meanwhile).
 bool vxMonitorFromHandle(HMONITOR hMonitor, vxMonitor& rMonitor);
-// The monitor that holds the point, or the nearest one.
-vxMonitor vxMonitorAt(POINT pt);
 // The primary monitor (at the origin); its work area is the one SPI_GETWORKAREA gives.
 vxMonitor vxPrimaryMonitor();

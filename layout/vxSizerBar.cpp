@@ -1,7 +1,7 @@
 #include "vxSizerBar.h"
 
 #include "vxAliveWatch.h"
-#include "vxDpi.h"
+#include "vxBarKeys.h"
 #include "vxBarAccessible.h"
 #include "vxSizerBarBounds.h"
 #include "vxSizerBarCursors.h"
@@ -28,13 +28,6 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
-namespace {
-
-// Keyboard steps at 96 DPI: plain, and with Ctrl.
-const int kKeyStep = 4;
-const int kCtrlKeyStep = 32;
-
-} // namespace
 
 vxSizerBar::vxSizerBar()
     : m_pLayout(NULL), m_nHorizontal(-1), m_bDragging(0), m_ptLast(0, 0), m_hPrevFocus(NULL),
@@ -242,11 +235,7 @@ LRESULT vxSizerBar::OnGetDlgCode(WPARAM, LPARAM lParam)
     // the keys have moved.
     if (m_bDragging)
         return DLGC_WANTALLKEYS;
-    LRESULT nCode = Default() | DLGC_WANTARROWS;
-    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (m_nKeyMoved != 0 && pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
-        nCode |= DLGC_WANTMESSAGE;
-    return nCode;
+    return vxBarDlgCode(Default(), m_nKeyMoved, lParam);
 }
 
 void vxSizerBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -255,11 +244,8 @@ void vxSizerBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
-    const BOOL bHorizontal = IsHorizontal();
-    const int nStep = vxScaleToDpi(::GetKeyState(VK_CONTROL) < 0 ? kCtrlKeyStep : kKeyStep, vxDpiOf(m_hWnd));
-    if (nChar == (bHorizontal ? VK_UP : VK_LEFT))
-        MoveByKey(-nStep);
-    else if (nChar == (bHorizontal ? VK_DOWN : VK_RIGHT))
+    const int nStep = vxBarKeyStep(m_hWnd, nChar, IsHorizontal());
+    if (nStep != 0)
         MoveByKey(nStep);
     else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
         MoveByKey(-m_nKeyMoved);

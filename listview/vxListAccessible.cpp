@@ -14,10 +14,7 @@ bool IsRadioItem(HWND hItem)
 
 CString ItemName(HWND hItem)
 {
-    CString strName;
-    const int nLength = ::GetWindowTextLengthA(hItem);
-    ::GetWindowTextA(hItem, strName.GetBuffer(nLength), nLength + 1);
-    strName.ReleaseBuffer();
+    CString strName = vxWindowText(hItem);
     if (strName.IsEmpty()) {
         // An item that shows only an image is named by its tooltip.
         const char* pszTip = vxGetToolTips(hItem);
@@ -133,12 +130,14 @@ long vxListViewAccessible::AccFocus()
     HWND hFocus = ::GetFocus();
     if (hFocus == Hwnd())
         return CHILDID_SELF;
-    const long nCount = AccChildCount();
-    for (long nChild = 1; hFocus != NULL && nChild <= nCount; ++nChild) {
-        if (AccChildWindow(nChild) == hFocus)
-            return nChild;
-    }
-    return -1;
+    int nGroup = 0, nItem = 0;
+    if (hFocus == NULL || !m_pList->GetItemByHwnd(hFocus, nGroup, nItem))
+        return -1;
+    // Each group before it counts itself and its items; then the group and the items before.
+    long nChild = 1;
+    for (int g = 0; g < nGroup; ++g)
+        nChild += 1 + static_cast<long>(m_pList->m_arrGroups[g]->m_arrItems.GetSize());
+    return nChild + 1 + nItem;
 }
 
 vxListItemAccessible::vxListItemAccessible(HWND hItem) : vxAccessibleProvider(hItem)

@@ -3,15 +3,7 @@
 #include "vxAliveWatch.h"
 #include "vxBarAccessible.h"
 #include "vxCtrlSplitter.h"
-#include "vxDpi.h"
-
-namespace {
-
-// Keyboard steps at 96 DPI: plain, and with Ctrl.
-const int kKeyStep = 4;
-const int kCtrlKeyStep = 32;
-
-} // namespace
+#include "vxBarKeys.h"
 
 vxSplitterBarHook::vxSplitterBarHook(vxCtrlSplitter* pSplitter)
     : m_pSplitter(pSplitter), m_nKeyMoved(0), m_pAccessible(NULL), m_pAliveWatches(NULL)
@@ -34,7 +26,7 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message) {
     case WM_GETDLGCODE:
-        return OnGetDlgCode(lParam);
+        return vxBarDlgCode(Default(), m_nKeyMoved, lParam);
     case WM_KEYDOWN:
         if (OnKeyDown(static_cast<UINT>(wParam)))
             return 0;
@@ -58,23 +50,11 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     return CSubclassWnd::WindowProc(message, wParam, lParam);
 }
 
-LRESULT vxSplitterBarHook::OnGetDlgCode(LPARAM lParam)
-{
-    // The arrows move the bar; Escape puts back a bar the keys have moved.
-    LRESULT nCode = Default() | DLGC_WANTARROWS;
-    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (m_nKeyMoved != 0 && pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
-        nCode |= DLGC_WANTMESSAGE;
-    return nCode;
-}
-
 BOOL vxSplitterBarHook::OnKeyDown(UINT nChar)
 {
-    const BOOL bVertical = m_pSplitter->IsVertical();
-    const int nStep = vxScaleToDpi(::GetKeyState(VK_CONTROL) < 0 ? kCtrlKeyStep : kKeyStep, vxDpiOf(m_hWnd));
-    if (nChar == (bVertical ? VK_LEFT : VK_UP))
-        Move(-nStep);
-    else if (nChar == (bVertical ? VK_RIGHT : VK_DOWN))
+    // An upright bar (panes side by side) moves sideways.
+    const int nStep = vxBarKeyStep(m_hWnd, nChar, !m_pSplitter->IsVertical());
+    if (nStep != 0)
         Move(nStep);
     else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
         Move(-m_nKeyMoved);

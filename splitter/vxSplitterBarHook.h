@@ -22,7 +22,6 @@ public:
     virtual void OnHookedDestroy();
 
 private:
-    LRESULT OnGetDlgCode(LPARAM lParam);
     BOOL OnKeyDown(UINT nChar);          // FALSE for keys the bar does not take
     void Move(int nStep);                // the splitter may be deleted meanwhile
     void PaintFocus();

@@ -27,9 +27,7 @@ long vxStackItemAccessible::AccState(long)
 
 BOOL vxStackItemAccessible::AccName(long, CString& strName)
 {
-    const int nLength = ::GetWindowTextLengthA(Hwnd());
-    ::GetWindowTextA(Hwnd(), strName.GetBuffer(nLength), nLength + 1);
-    strName.ReleaseBuffer();
+    strName = vxWindowText(Hwnd());
     return TRUE;
 }
 
@@ -52,11 +50,7 @@ vxSubItemListAccessible::vxSubItemListAccessible(CVexelListBox* pList)
 
 CString vxSubItemListAccessible::ListName()
 {
-    CString strName;
-    const int nLength = ::GetWindowTextLengthA(Hwnd());
-    ::GetWindowTextA(Hwnd(), strName.GetBuffer(nLength), nLength + 1);
-    strName.ReleaseBuffer();
-    return strName;
+    return vxWindowText(Hwnd());
 }
 
 CString vxSubItemListAccessible::RowName(int nRow)
