@@ -8,6 +8,10 @@
 // window (the right one is the drop button strip).
 const int VXCB_ROW_HEIGHT = 26;
 const RECT VXCB_EDIT_MARGIN = {2, 2, 26, 2};
+// Room above and below the text in the field that a host's font sizes, and room the system's
+// combo adds to a field height set by CB_SETITEMHEIGHT.
+const int VXCB_FIELD_PADDING = 4;
+const int VXCB_SET_FIELD_ROOM = 2;
 
 // Drop button strip used for hit testing: the right margin's width at the client's right.
 RECT vxComboButtonArea(const RECT& rcClient, const RECT& rcMargin);

@@ -33,6 +33,13 @@ void vxComboItemIndex::Appended(vxListboxItemList& items)
     m_positions.push_back(std::prev(items.end()));
 }
 
+void vxComboItemIndex::Reserve(vxListboxItemList& items, size_t nItems)
+{
+    if (!IsCurrent(items))
+        Find(items, 0);
+    m_positions.reserve(nItems);
+}
+
 void vxComboItemIndex::Forget()
 {
     std::vector<vxListboxItemList::iterator>().swap(m_positions);
@@ -90,17 +97,33 @@ const unsigned char* Bytes(const char* psz)
 
 } // namespace
 
+namespace {
+
+// nBytes is the prefix's length; the code page is asked once per search, not per item.
+bool BeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t nBytes, bool bUtf8)
+{
+    // The multibyte functions of the C runtime know double-byte code pages, not UTF-8.
+    return bUtf8 ? vxUtf8BeginsWithNoCase(pszText, pszPrefix, nBytes)
+                 : _mbsnbicmp(Bytes(pszText), Bytes(pszPrefix), nBytes) == 0;
+}
+
+} // namespace
+
+BOOL vxComboBeginsWithNoCase(const CString& strText, const char* pszPrefix)
+{
+    return pszPrefix != NULL &&
+           BeginsWithNoCase(strText, pszPrefix, strlen(pszPrefix), vxAnsiCodePage() == CP_UTF8);
+}
+
 int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index, int nStart,
                             const char* pszText)
 {
     if (pszText == NULL)
         return -1;
     const size_t nBytes = strlen(pszText);
-    // The multibyte functions of the C runtime know double-byte code pages, not UTF-8.
     const bool bUtf8 = vxAnsiCodePage() == CP_UTF8;
     return FindFrom(items, index, nStart, [&](const CString& strText) {
-        return bUtf8 ? vxUtf8BeginsWithNoCase(strText, pszText, nBytes)
-                     : _mbsnbicmp(Bytes(strText), Bytes(pszText), nBytes) == 0;
+        return BeginsWithNoCase(strText, pszText, nBytes, bUtf8);
     });
 }
 

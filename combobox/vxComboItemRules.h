@@ -16,6 +16,7 @@ public:
     // The item at nIndex, or items.end() when nIndex designates no item.
     vxListboxItemList::iterator Find(vxListboxItemList& items, int nIndex);
     void Appended(vxListboxItemList& items);   // the list's last item is new
+    void Reserve(vxListboxItemList& items, size_t nItems); // room for nItems in all
     void Forget();
 
 private:
@@ -49,3 +50,24 @@ int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
 
 // Whether strText begins with pszPrefix, case-sensitively and multibyte-aware (typing aids).
 BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix);
+// The same ignoring case (searches).
+BOOL vxComboBeginsWithNoCase(const CString& strText, const char* pszPrefix);
+
+// The index of the first enabled item after nFrom whose text begins with pszPrefix, ignoring
+// case; the search goes round to the front and ends at nFrom itself. -1 when none. A letter
+// typed again so steps through the items that begin with it.
+template <class Items>
+int vxComboNextByPrefix(const Items& items, int nFrom, const char* pszPrefix)
+{
+    int nFirst = -1;
+    int nIndex = 0;
+    for (typename Items::const_iterator it = items.begin(); it != items.end(); ++it, ++nIndex) {
+        if (it->bDisabled || !vxComboBeginsWithNoCase(it->strText, pszPrefix))
+            continue;
+        if (nIndex > nFrom)
+            return nIndex;
+        if (nFirst == -1)
+            nFirst = nIndex;
+    }
+    return nFirst;
+}

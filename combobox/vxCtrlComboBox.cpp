@@ -33,6 +33,8 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_NCDESTROY()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_CHAR()
     ON_WM_SETFONT()
     ON_WM_GETFONT()
     ON_WM_GETDLGCODE()
@@ -65,6 +67,19 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_MESSAGE(CB_LIMITTEXT, &vxCtrlComboBox::OnCbLimitText)
     ON_MESSAGE(CB_GETEDITSEL, &vxCtrlComboBox::OnCbGetEditSel)
     ON_MESSAGE(CB_SETEDITSEL, &vxCtrlComboBox::OnCbSetEditSel)
+    ON_MESSAGE(CB_GETCOMBOBOXINFO, &vxCtrlComboBox::OnCbGetComboBoxInfo)
+    ON_MESSAGE(CB_SETEXTENDEDUI, &vxCtrlComboBox::OnCbSetExtendedUI)
+    ON_MESSAGE(CB_GETEXTENDEDUI, &vxCtrlComboBox::OnCbGetExtendedUI)
+    ON_MESSAGE(CB_SETDROPPEDWIDTH, &vxCtrlComboBox::OnCbSetDroppedWidth)
+    ON_MESSAGE(CB_GETDROPPEDWIDTH, &vxCtrlComboBox::OnCbGetDroppedWidth)
+    ON_MESSAGE(CB_SETMINVISIBLE, &vxCtrlComboBox::OnCbSetMinVisible)
+    ON_MESSAGE(CB_GETMINVISIBLE, &vxCtrlComboBox::OnCbGetMinVisible)
+    ON_MESSAGE(CB_SETITEMHEIGHT, &vxCtrlComboBox::OnCbSetItemHeight)
+    ON_MESSAGE(CB_GETITEMHEIGHT, &vxCtrlComboBox::OnCbGetItemHeight)
+    ON_MESSAGE(CB_INITSTORAGE, &vxCtrlComboBox::OnCbInitStorage)
+    ON_MESSAGE(CB_DIR, &vxCtrlComboBox::OnCbDir)
+    ON_MESSAGE(CB_SETHORIZONTALEXTENT, &vxCtrlComboBox::OnCbSetHorizontalExtent)
+    ON_MESSAGE(CB_GETHORIZONTALEXTENT, &vxCtrlComboBox::OnCbGetHorizontalExtent)
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlComboBox::OnDpiChangedAfterParent)
     ON_MESSAGE(WM_GETOBJECT, &vxCtrlComboBox::OnGetObject)
 END_MESSAGE_MAP()
@@ -94,6 +109,13 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
       m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_bEditMarginGiven(FALSE),
+      m_bExtendedUI(FALSE),
+      m_nDroppedWidth(0),
+      m_nHorizontalExtent(0),
+      m_bBeenFocused(FALSE),
+      m_bSizedByHost(FALSE),
+      m_bFittingField(FALSE),
+      m_chLeadByte(0),
       m_pAccessible(NULL)
 {
     RegisterWindowClass();
@@ -194,11 +216,42 @@ LRESULT vxCtrlComboBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
 
 void vxCtrlComboBox::AdoptWindowText()
 {
-    // The text the window was made with (a dialog template's, or Create's) becomes the kept one.
-    const int nLength = static_cast<int>(::DefWindowProcA(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
-    ::DefWindowProcA(m_hWnd, WM_GETTEXT, nLength + 1,
-                     reinterpret_cast<LPARAM>(m_strWindowText.GetBuffer(nLength)));
-    m_strWindowText.ReleaseBuffer();
+    // The text the window was made with (a dialog template's, or Create's) becomes the shown
+    // one; the edit, made later, starts with it.
+    CString strTitle;
+    const int nLength = static_cast<int>(::DefWindowProc(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
+    ::DefWindowProc(m_hWnd, WM_GETTEXT, nLength + 1, reinterpret_cast<LPARAM>(strTitle.GetBuffer(nLength)));
+    strTitle.ReleaseBuffer();
+    if (!strTitle.IsEmpty())
+        SetFieldText(strTitle);
+}
+
+void vxCtrlComboBox::OnWindowPosChanging(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanging(lpwndpos);
+    if (m_bFittingField || (lpwndpos->flags & SWP_NOSIZE))
+        return;
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    if (lpwndpos->cx != rcWindow.Width() || lpwndpos->cy != rcWindow.Height())
+        m_bSizedByHost = TRUE;
+}
+
+void vxCtrlComboBox::FitFieldHeight(int nFieldHeight)
+{
+    if (nFieldHeight <= 0)
+        return;
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    GetClientRect(&rcClient);
+    // Borders the host gave the window stay around the client area.
+    const int cyClient = nFieldHeight + m_rcEditMargin.top + m_rcEditMargin.bottom;
+    const int cyWindow = cyClient + rcWindow.Height() - rcClient.Height();
+    m_bFittingField = TRUE;
+    SetWindowPos(NULL, 0, 0, rcWindow.Width(), cyWindow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_bFittingField = FALSE;
+    if (HasEdit())
+        m_pEdit->MoveWindow(RecalcEditArea(), FALSE);
 }
 
 LRESULT vxCtrlComboBox::OnGetObject(WPARAM wParam, LPARAM lParam)

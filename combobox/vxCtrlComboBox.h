@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include "vxComboGeometry.h"
 #include "vxComboItemRules.h"
 #include "vxComboMessages.h"
 
@@ -16,8 +17,9 @@ class vxDropListBox;
 /// own selection field and drop button; the drop list is a separate top-most pop-up.
 ///
 /// State: the items, the selection index m_nCurSel (which may name no item after deletions)
-/// and the shown text m_strText; the window text is kept by the combo, not by the system. In the drop-down style an edit child (id 108) holds the
-/// text; in the drop-list style the combo paints it. Hover: a move into the hot area starts
+/// and the shown text m_strText. In the drop-down style an edit child (id 108) holds the
+/// text, and the window text is the edit's; otherwise the combo paints m_strText, which is
+/// then the window text. Hover: a move into the hot area starts
 /// timer 1, which polls the cursor every 50 ms and ends the hover once it is outside.
 /// Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
 /// top-most frame with the list is built from a copy of the items (CBN_DROPDOWN), then shown
@@ -94,6 +96,14 @@ public:
     /// Fewer rows than this below the combo open the list upward.
     void SetMinVisibleItems(int n) { m_nMinVisibleItems = n; }
     int GetMinVisibleItems() const { return m_nMinVisibleItems; } ///< see SetMinVisibleItems
+    /// Height of the selection field (nIndex -1) or of the drop list's rows (any other).
+    int GetItemHeight(int nIndex) const;
+    /// Makes room for nItems more items; the number the list then holds without growing,
+    /// or CB_ERRSPACE. nBytes (for their texts) is not needed.
+    int InitStorage(int nItems, UINT nBytes);
+    /// Appends the names of the files matching lpszWildCard with the DDL_ attributes attr
+    /// (directories as [name], drives as [-x-]); the index of the last one added, or CB_ERR.
+    int Dir(UINT attr, LPCTSTR lpszWildCard);
 
 // Window
     /// Changes the option bits (VXCB_FRAME, VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST).
@@ -114,7 +124,22 @@ public:
     /// (CBN_SELENDCANCEL, CBN_CLOSEUP).
     void ShowDropDown(BOOL bShow = TRUE);
     BOOL GetDroppedState() const { return m_bDropped; } ///< the drop list is shown
-    void GetDroppedControlRect(RECT* pRect); ///< screen rectangle of the shown list; else untouched
+    /// Screen rectangle of the shown list; with the list closed, where it would drop: from
+    /// the combo's top left, as wide as the list and down to the list's bottom.
+    void GetDroppedControlRect(RECT* pRect);
+    /// The list at least nWidth wide (less than the combo: as wide as the combo); the width
+    /// it then gets, or CB_ERR for a width of 32,768 or more.
+    int SetDroppedWidth(UINT nWidth);
+    int GetDroppedWidth() const;         ///< the list's width: the combo's, or more
+    /// With the extended interface Down (and Up) opens the closed list and F4 does nothing.
+    int SetExtendedUI(BOOL bExtended = TRUE);
+    BOOL GetExtendedUI() const { return m_bExtendedUI; } ///< see SetExtendedUI
+    /// The combo's parts as COMBOBOXINFO tells them (the list only while it is open); FALSE
+    /// when pcbi is null or its cbSize is not that of the structure.
+    BOOL GetComboBoxInfo(PCOMBOBOXINFO pcbi) const;
+    /// Width the drop list scrolls over (0: its own); a wider one gives it a scroll bar.
+    void SetHorizontalExtent(UINT nExtent);
+    UINT GetHorizontalExtent() const { return static_cast<UINT>(m_nHorizontalExtent); }
 
 // Text
     /// Shows the text (in the edit, or painted); the selection index stays. Sends no
@@ -128,8 +153,8 @@ public:
 protected:
     virtual void PreSubclassWindow();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
-    /// Combo box messages without a handler here answer CB_ERR, never a 0 that reads as
-    /// success or as "found at 0".
+    /// The window text is the edit's in the drop-down style, the painted text otherwise; the
+    /// colour messages of the edit and the list go on to the parent.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 // Message handlers
@@ -149,6 +174,8 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSetFont(HFONT hFont, BOOL bRedraw);
     afx_msg HFONT OnGetFont();
     afx_msg UINT OnGetDlgCode();
@@ -181,6 +208,19 @@ protected:
     afx_msg LRESULT OnCbLimitText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbGetEditSel(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCbSetEditSel(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetComboBoxInfo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetExtendedUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetExtendedUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetDroppedWidth(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetDroppedWidth(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetMinVisible(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetMinVisible(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetItemHeight(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetItemHeight(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbInitStorage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbDir(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbSetHorizontalExtent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCbGetHorizontalExtent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -190,7 +230,10 @@ private:
     static void RegisterWindowClass();
     /// The combo's own sizes the host has not replaced, at the window's DPI.
     void ScaleToDpi();
-    void AdoptWindowText();              ///< the window's own text into m_strWindowText
+    void AdoptWindowText();              ///< the text the window was made with is shown
+    /// The window's height for a field nFieldHeight high, unless the host sized the window.
+    void FitFieldHeight(int nFieldHeight);
+    BOOL SelectByCharacter(const CString& strChar); ///< FALSE once the combo is gone
     void InvalidateIfShown();
     void SetFieldText(const CString& strText);  ///< the selection field's text, announced
     void AnnounceValue();                ///< tells screen readers the shown text changed
@@ -200,6 +243,7 @@ private:
     int InsertString(int nIndex, _tagListboxItem& item);
     void ShowWindowImage(BOOL bShow);
     void SetWindowImage(CString strImage);
+    vxComboPaintLayout CalcPaintLayout() const; ///< where painting puts frame, button, text
     CRect RecalcButtonArea();
     CRect RecalcEditArea();
     BOOL IsDropDownStyle() const;        ///< edit child, button strip at the right
@@ -262,9 +306,15 @@ protected:
 private:
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
-    CString m_strWindowText;             ///< what WM_SETTEXT set and WM_GETTEXT answers
     BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI
     BOOL m_bEditMarginGiven;             ///< the host set the edit's margins: kept at any DPI
+    BOOL m_bExtendedUI;                  ///< Down opens the list, F4 does nothing
+    int m_nDroppedWidth;                 ///< 0: the list is as wide as the combo
+    int m_nHorizontalExtent;             ///< the drop list's scrollable width; 0: none
+    BOOL m_bBeenFocused;                 ///< the first focus selected the edit's text
+    BOOL m_bSizedByHost;                 ///< a size given after creation outranks the font's
+    BOOL m_bFittingField;                ///< the combo sizes itself to its field
+    TCHAR m_chLeadByte;                  ///< first unit of a two-unit character typed
     vxComboAccessible* m_pAccessible;    ///< what screen readers read; owned, made on demand
 };
 

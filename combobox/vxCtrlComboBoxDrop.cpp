@@ -5,9 +5,12 @@
 #include "vxDropListBox.h"
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"
+#include "vxDpi.h"
 #include "vxMonitors.h"
 
 #include <vexelcore.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,8 +35,25 @@ void vxCtrlComboBox::ShowDropDown(BOOL bShow)
 
 void vxCtrlComboBox::GetDroppedControlRect(RECT* pRect)
 {
-    if (pRect != NULL && m_bDropped && m_pDropWnd != NULL)
+    if (pRect == NULL || !::IsWindow(m_hWnd))
+        return;
+    if (m_bDropped && m_pDropWnd != NULL) {
         m_pDropWnd->GetWindowRect(pRect);
+        return;
+    }
+    // Closed: from the combo's top left, as wide as the list, down to where its bottom
+    // would be when it opens below the combo (no items open nothing).
+    CRect rcCombo;
+    GetWindowRect(&rcCombo);
+    pRect->left = rcCombo.left;
+    pRect->top = rcCombo.top;
+    pRect->right = rcCombo.left + GetDroppedWidth();
+    pRect->bottom = rcCombo.bottom;
+    if (m_lstItems.empty())
+        return;
+    const vxDropPlacement place = vxDropWnd::PlacementFor(this, GetCount(), vxDropRowHeight(m_nItemHeight));
+    if (!place.bUpward)
+        pRect->bottom = std::max<LONG>(rcCombo.bottom, place.top + place.height);
 }
 
 LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
@@ -64,6 +84,7 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
     CRect rc;
     GetWindowRect(&rc);
     rc.top = rc.bottom;
+    rc.right = rc.left + GetDroppedWidth();
     const CRect rcWork = vxMonitorOf(m_hWnd).rcWork;
     if (rc.bottom >= rcWork.bottom)
         rc.bottom = rcWork.bottom;
@@ -122,7 +143,8 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
 
     SetFieldText(item.strText);
     m_nCurSel = FindStringExact(0, m_strText);
-    SetWindowText(m_strText);
+    if (!HasEdit())
+        InvalidateIfShown();
     SetWindowImage(item.strImage);
     if (IsDropDownStyle() && HasEdit()) {
         if (!WriteEditText(m_strText))
@@ -188,7 +210,19 @@ void vxCtrlComboBox::OnDestroy()
 void vxCtrlComboBox::OnSetFont(HFONT hFont, BOOL bRedraw)
 {
     // The host's font is used, not owned; none means the combo's own font again.
-    m_hFont = hFont != NULL ? hFont : static_cast<HFONT>(m_pFont->GetSafeHandle());
+    const HFONT hOwnFont = m_pFont != NULL ? static_cast<HFONT>(m_pFont->GetSafeHandle()) : NULL;
+    m_hFont = hFont != NULL ? hFont : hOwnFont;
+    // As with the system's combo, a host's font sizes the field to its text, unless the
+    // host sized the window itself or set the field's height.
+    if (hFont != NULL && hFont != hOwnFont && !m_bSizedByHost && m_nEditHeight == -1) {
+        CClientDC dc(this);
+        HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hFont);
+        TEXTMETRIC tm;
+        const BOOL bMeasured = ::GetTextMetrics(dc.GetSafeHdc(), &tm);
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+        if (bMeasured)
+            FitFieldHeight(tm.tmHeight + vxScaleToDpi(VXCB_FIELD_PADDING, vxDpiOf(m_hWnd)));
+    }
     if (HasEdit())
         m_pEdit->SendMessage(WM_SETFONT, (WPARAM)m_hFont, bRedraw);
     if (m_pDropWnd != NULL)
@@ -218,6 +252,9 @@ void vxCtrlComboBox::OnNcDestroy()
     m_bHover = FALSE;
     m_bHoverTimer = FALSE;           // timers end with the window
     m_nWheelDelta = 0;
+    m_bBeenFocused = FALSE;
+    m_bSizedByHost = FALSE;
+    m_chLeadByte = 0;
     vxDisconnect(m_pAccessible);
     CWnd::OnNcDestroy();
 }

@@ -137,15 +137,13 @@ int vxCtrlComboBox::EditPosition(const CString& strText, int nBytes)
 
 void vxCtrlComboBox::SetText(const char* pszText)
 {
+    // The window text is the edit's, or the painted m_strText: WM_SETTEXT comes here too.
     const CString strText(pszText);
-    if (HasEdit()) {
-        if (!WriteEditText(strText))
-            return;
-    } else if (::IsWindow(m_hWnd)) {
-        SetWindowText(strText);
-        Invalidate(TRUE);
-    }
+    if (HasEdit() && !WriteEditText(strText))
+        return;
     SetFieldText(strText);
+    if (!HasEdit() && ::IsWindow(m_hWnd))
+        Invalidate(TRUE);
 }
 
 void vxCtrlComboBox::GetText(CString& strText)

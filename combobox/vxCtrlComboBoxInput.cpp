@@ -29,10 +29,15 @@ void vxCtrlComboBox::OnPaint()
             SetFieldText(it->strText);
         if (m_bSyncEdit && HasEdit()) {
             m_bSyncEdit = FALSE;
-            vxAliveWatch watch(m_pAliveWatches);
-            WriteEditText(m_strText);
-            if (!watch.IsAlive() || !HasEdit())
-                return;
+            // An edit that already shows the text keeps its selection (a choice's select-all).
+            CString strEdit;
+            m_pEdit->GetWindowText(strEdit);
+            if (strEdit != m_strText) {
+                vxAliveWatch watch(m_pAliveWatches);
+                WriteEditText(m_strText);
+                if (!watch.IsAlive() || !HasEdit())
+                    return;
+            }
             m_pEdit->EnableWindow(bEnabled);
         }
     }
@@ -40,8 +45,7 @@ void vxCtrlComboBox::OnPaint()
     CRect rcClient;
     GetClientRect(&rcClient);
     const BOOL bFramed = (m_dwCBStyle & VXCB_FRAME) != 0;
-    const vxComboPaintLayout layout =
-        vxComboCalcPaintLayout(rcClient, ::GetSystemMetrics(SM_CXVSCROLL), bFramed);
+    const vxComboPaintLayout layout = CalcPaintLayout();
     m_rcButton = layout.rcButton;
 
     dc.FillSolidRect(&rcClient, ::GetSysColor(bEnabled ? COLOR_WINDOW : COLOR_BTNFACE));
@@ -67,6 +71,13 @@ void vxCtrlComboBox::OnPaint()
     } else if (HasEdit()) {
         m_pEdit->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
     }
+}
+
+vxComboPaintLayout vxCtrlComboBox::CalcPaintLayout() const
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    return vxComboCalcPaintLayout(rcClient, ::GetSystemMetrics(SM_CXVSCROLL), (m_dwCBStyle & VXCB_FRAME) != 0);
 }
 
 BOOL vxCtrlComboBox::OnEraseBkgnd(CDC* pDC)
@@ -193,7 +204,16 @@ void vxCtrlComboBox::OnSetFocus(CWnd* pOldWnd)
     CWnd::OnSetFocus(pOldWnd);
     m_bFocused = TRUE;
     if (IsDropDownStyle() && HasEdit()) {
+        HWND hWnd = m_hWnd;
+        vxAliveWatch watch(m_pAliveWatches);
         m_pEdit->SetFocus();
+        if (!watch.IsAlive() || !::IsWindow(hWnd) || !HasEdit())
+            return;
+        // The first focus the combo ever gets selects the whole text, as the system's does.
+        if (!m_bBeenFocused) {
+            m_bBeenFocused = TRUE;
+            m_pEdit->SetSel(0, -1, TRUE);
+        }
     } else if (IsDropListStyle()) {
         // The painted field shows the focus.
         Invalidate(TRUE);
@@ -209,12 +229,13 @@ void vxCtrlComboBox::OnKillFocus(CWnd* pNewWnd)
     if (HasEdit() && pNewWnd->GetSafeHwnd() == m_pEdit->GetSafeHwnd())
         return;
     // The list closes before the focus notifications, so that GetDroppedState() reads FALSE
-    // in them.
-    if (m_pDropWnd != NULL && !CloseDropDown())
+    // in them; its close is the one CBN_SELENDCANCEL.
+    const BOOL bClosedList = m_pDropWnd != NULL;
+    if (bClosedList && !CloseDropDown())
         return;
     if (IsDropListStyle()) {
         Invalidate(TRUE);
-        if (Notify(CBN_SELENDCANCEL))
+        if (bClosedList || Notify(CBN_SELENDCANCEL))
             Notify(CBN_KILLFOCUS);
     }
 }
@@ -275,21 +296,26 @@ BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
             Invalidate(TRUE);
         return TRUE;
     case VK_F4:
+        // The extended interface opens the list by the arrows instead.
+        if (m_bExtendedUI)
+            return TRUE;
         SendMessage(WM_COMBO_DROPDOWNBUTTON);
         if (!gone())
             Invalidate(TRUE);
         return TRUE;
     case VK_UP:
-        if (pList != NULL)
-            MoveDropListSelection(-1);
-        else
-            SelPrevItem();
-        return TRUE;
     case VK_DOWN:
-        if (pList != NULL)
-            MoveDropListSelection(+1);
-        else
+        if (pList != NULL) {
+            MoveDropListSelection(pMsg->wParam == VK_DOWN ? +1 : -1);
+        } else if (m_bExtendedUI && !m_bDropped) {
+            SendMessage(WM_COMBO_DROPDOWNBUTTON);
+            if (!gone())
+                Invalidate(TRUE);
+        } else if (pMsg->wParam == VK_DOWN) {
             SelNextItem();
+        } else {
+            SelPrevItem();
+        }
         return TRUE;
     case VK_DELETE:
     case VK_BACK:
@@ -334,11 +360,8 @@ BOOL vxCtrlComboBox::TakeItem(int nIndex, const CString& strText)
 
 BOOL vxCtrlComboBox::SetShownText(const CString& strText)
 {
-    if (!HasEdit()) {
-        SetWindowText(strText);
-        return TRUE;
-    }
-    return WriteEditText(strText);
+    // Without an edit the painted m_strText is the window text already.
+    return !HasEdit() || WriteEditText(strText);
 }
 
 BOOL vxCtrlComboBox::SelNextItem()
@@ -383,5 +406,52 @@ BOOL vxCtrlComboBox::SelPrevItem()
     }
     if (m_nCurSel == nFrom)
         return TRUE;
+    return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
+}
+
+// --- characters ----------------------------------------------------------------------
+
+void vxCtrlComboBox::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Characters sent to the combo type into its edit, as with the system's combo.
+    if (HasEdit()) {
+        m_pEdit->SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
+        return;
+    }
+    if (!IsDropListStyle() || nChar < _T(' ')) {
+        CWnd::OnChar(nChar, nRepCnt, nFlags);
+        return;
+    }
+    // A character of two units comes in two messages: the first waits for the second.
+    const TCHAR ch = static_cast<TCHAR>(nChar);
+    const BOOL bFirstOfTwo = sizeof(TCHAR) == 1 ? ::IsDBCSLeadByte(static_cast<BYTE>(ch)) : IS_HIGH_SURROGATE(ch);
+    if (m_chLeadByte == 0 && bFirstOfTwo) {
+        m_chLeadByte = ch;
+        return;
+    }
+    CString strChar;
+    if (m_chLeadByte != 0)
+        strChar += m_chLeadByte;
+    strChar += ch;
+    m_chLeadByte = 0;
+    SelectByCharacter(strChar);
+}
+
+BOOL vxCtrlComboBox::SelectByCharacter(const CString& strChar)
+{
+    // Open: the highlight moves, as Down moves it; closed: the selection, as Down moves it.
+    vxDropListBox* pList = GetDropListBox();
+    if (pList != NULL) {
+        const int nRow = vxComboNextByPrefix(m_pDropWnd->GetRows(), pList->GetCurSel(), strChar);
+        if (nRow != -1)
+            pList->SelectItem(nRow);
+        return TRUE;
+    }
+    const int nFrom = m_nCurSel;
+    const int nIndex = vxComboNextByPrefix(m_lstItems, nFrom, strChar);
+    if (nIndex == -1 || nIndex == nFrom)
+        return TRUE;
+    if (!TakeItem(nIndex, m_itemIndex.Find(m_lstItems, nIndex)->strText))
+        return FALSE;
     return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
 }

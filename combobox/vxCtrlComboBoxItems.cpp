@@ -8,8 +8,6 @@
 
 #include <string.h>
 
-#include <algorithm>
-
 namespace {
 
 _tagListboxItem MakeItem(const char* pszText, const char* pszImage)
@@ -107,7 +105,6 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
             WriteEditText("");
         } else if (::IsWindow(m_hWnd)) {
             ShowWindowImage(FALSE);
-            SetWindowText("");
             InvalidateIfShown();
         }
         return -1;
@@ -133,7 +130,6 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         m_pEdit->EnableWindow(IsWindowEnabled());
     } else if (::IsWindow(m_hWnd)) {
         SetWindowImage(it->strImage);
-        SetWindowText(m_strText);
         // The field is painted from m_strText: show the new text now.
         InvalidateIfShown();
     }
@@ -261,7 +257,6 @@ LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
     m_itemIndex.Forget();
     SetFieldText(CString());
     m_nCurSel = -1;
-    SetWindowText("");
     if (HasEdit()) {
         vxAliveWatch watch(m_pAliveWatches);
         WriteEditText("");
@@ -365,29 +360,4 @@ LRESULT vxCtrlComboBox::OnCbSetEditSel(WPARAM, LPARAM lParam)
     // The positions are signed 16-bit: -1 as the start removes the selection.
     return SetEditSel(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))) == -1 ? CB_ERR
                                                                                                   : TRUE;
-}
-
-LRESULT vxCtrlComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    // The window text is kept here and answered from here, as the system's combo box keeps
-    // its own, so that setting it with every selection asks nothing of the window server.
-    switch (message) {
-    case WM_SETTEXT:
-        m_strWindowText = lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "";
-        return TRUE;
-    case WM_GETTEXTLENGTH:
-        return m_strWindowText.GetLength();
-    case WM_GETTEXT: {
-        if (wParam == 0 || lParam == 0)
-            return 0;
-        const int nCopied = std::min(static_cast<int>(wParam) - 1, m_strWindowText.GetLength());
-        memcpy(reinterpret_cast<char*>(lParam), static_cast<LPCSTR>(m_strWindowText), nCopied);
-        reinterpret_cast<char*>(lParam)[nCopied] = '\0';
-        return nCopied;
-    }
-    }
-    if (message < CB_GETEDITSEL || message >= CB_MSGMAX)
-        return CWnd::WindowProc(message, wParam, lParam);
-    LRESULT lResult = CB_ERR;
-    return OnWndMsg(message, wParam, lParam, &lResult) ? lResult : CB_ERR;
 }

@@ -91,9 +91,13 @@ int vxDropWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL vxDropWnd::CreateListBox()
 {
     m_pListBox = new vxDropListBox(m_pCombo);
-    if (!m_pListBox->Create(kListStyle, m_rcList, this, kListId))
+    // A scrollable width gives the list its horizontal scroll bar.
+    const int nExtent = static_cast<int>(m_pCombo->GetHorizontalExtent());
+    if (!m_pListBox->Create(kListStyle | (nExtent > 0 ? WS_HSCROLL : 0), m_rcList, this, kListId))
         return FALSE;
     m_pListBox->SendMessage(LB_SETITEMHEIGHT, 0, m_nListItemHeight);
+    if (nExtent > 0)
+        m_pListBox->SetHorizontalExtent(nExtent);
     m_pListBox->ShowWindow(SW_SHOW);
     vxSkinWindow(m_pListBox->GetSafeHwnd(), 108, "combobox.listbox", 0);
     return TRUE;
@@ -116,22 +120,28 @@ LRESULT vxDropWnd::OnDpiChanged(WPARAM, LPARAM)
     return 0;
 }
 
-void vxDropWnd::PlaceOnScreen()
+vxDropPlacement vxDropWnd::PlacementFor(vxCtrlComboBox* pCombo, int nRows, int nRowHeight)
 {
     CRect rcCombo;
-    m_pCombo->GetWindowRect(&rcCombo);
+    pCombo->GetWindowRect(&rcCombo);
     vxDropPlacementInput in;
     in.x = rcCombo.left;
     in.y = rcCombo.bottom;
-    in.cx = rcCombo.Width();
+    in.cx = pCombo->GetDroppedWidth();
     in.cyCombo = rcCombo.Height();
-    in.nRowHeight = m_pListBox->GetItemHeight(0);
-    in.nRows = static_cast<int>(m_rows.size());
-    in.nDefaultVisible = m_pCombo->GetDefaultVisibleItems();
-    in.nMinVisible = m_pCombo->GetMinVisibleItems();
-    in.rcScreen = vxMonitorOf(m_pCombo->GetSafeHwnd()).rcMonitor;
+    in.nRowHeight = nRowHeight;
+    in.nRows = nRows;
+    in.nDefaultVisible = pCombo->GetDefaultVisibleItems();
+    in.nMinVisible = pCombo->GetMinVisibleItems();
+    in.rcScreen = vxMonitorOf(pCombo->GetSafeHwnd()).rcMonitor;
     in.cyMinimum = ::GetSystemMetrics(SM_CYVSCROLL);
-    const vxDropPlacement out = vxCalcDropPlacement(in);
+    return vxCalcDropPlacement(in);
+}
+
+void vxDropWnd::PlaceOnScreen()
+{
+    const vxDropPlacement out =
+        PlacementFor(m_pCombo, static_cast<int>(m_rows.size()), m_pListBox->GetItemHeight(0));
     SetWindowPos(&wndTopMost, out.left, out.top, out.width, out.height,
                  SWP_SHOWWINDOW | SWP_NOZORDER);
 }

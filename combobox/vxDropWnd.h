@@ -9,6 +9,7 @@
 
 #include <afxwin.h>
 
+#include "vxDropPlacement.h"
 #include "vxListboxItem.h"
 
 #include <vector>
@@ -30,9 +31,12 @@ public:
 
 // Operations
     void FollowRowHeight(int nItemHeight); // rows of the combo's new height, placed again
+    // Where a list of nRows rows of the combo would drop, on the combo's monitor.
+    static vxDropPlacement PlacementFor(vxCtrlComboBox* pCombo, int nRows, int nRowHeight);
 
 // Overridables
     virtual BOOL DestroyWindow();        // releases the capture and the list first
+
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                         CCreateContext* pContext = NULL);

@@ -191,10 +191,13 @@ TEST_P(ComboInDialog, StandardMessagesThroughTheDialogItem)
     } else {
         EXPECT_EQ(sel, CB_ERR);
     }
-    // Messages without a member function here: CB_ERR, not a 0 that reads as "found at 0".
-    for (UINT msg : {(UINT)CB_GETHORIZONTALEXTENT, (UINT)CB_GETDROPPEDWIDTH, (UINT)CB_DIR,
-                     (UINT)CB_GETEXTENDEDUI, (UINT)CB_SETLOCALE, (UINT)CB_GETITEMHEIGHT})
-        EXPECT_EQ(send(msg, 0, 0), CB_ERR) << vxtest::MessageName(msg);
+    // Messages the combo does not answer get default processing: no CB_ERR, no success.
+    EXPECT_EQ(send(CB_SETLOCALE, 0x0409, 0), 0);
+    EXPECT_EQ(send(CB_GETEXTENDEDUI, 0, 0), FALSE);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_TRUE(::GetComboBoxInfo(dlg.m_combo.GetSafeHwnd(), &info));
+    EXPECT_EQ(info.hwndCombo, dlg.m_combo.GetSafeHwnd());
 }
 
 // Rows of pixels in the rectangle of a window that hold a dark (text) pixel.
