@@ -4,7 +4,6 @@
 
 #include <afxwin.h>
 
-#include "vxComboGeometry.h"
 #include "vxComboItemRules.h"
 #include "vxComboMessages.h"
 
@@ -12,6 +11,7 @@ class vxAliveWatch;
 class vxComboAccessible;
 class vxDropWnd;
 class vxDropListBox;
+struct vxComboPaintLayout;
 
 /// A combo box that keeps its own item list (text, image and data per item) and paints its
 /// own selection field and drop button; the drop list is a separate top-most pop-up.

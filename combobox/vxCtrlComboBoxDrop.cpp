@@ -2,6 +2,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxAliveWatch.h"
 #include "vxComboAccessible.h"
+#include "vxComboGeometry.h"
 #include "vxDropListBox.h"
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"
