@@ -139,7 +139,7 @@ public:
     BOOL GetComboBoxInfo(PCOMBOBOXINFO pcbi) const;
     /// Width the drop list scrolls over (0: its own); a wider one gives it a scroll bar.
     void SetHorizontalExtent(UINT nExtent);
-    UINT GetHorizontalExtent() const { return static_cast<UINT>(m_nHorizontalExtent); }
+    UINT GetHorizontalExtent() const { return static_cast<UINT>(m_nHorizontalExtent); } ///< see SetHorizontalExtent
 
 // Text
     /// Shows the text (in the edit, or painted); the selection index stays. Sends no
@@ -176,8 +176,8 @@ protected:
     afx_msg void OnNcDestroy();
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnSetFont(HFONT hFont, BOOL bRedraw);
-    afx_msg HFONT OnGetFont();
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     afx_msg UINT OnGetDlgCode();
     afx_msg LRESULT OnSelectedItem(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDestroyDropdownList(WPARAM wParam, LPARAM lParam);

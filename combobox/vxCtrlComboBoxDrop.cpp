@@ -208,8 +208,10 @@ void vxCtrlComboBox::OnDestroy()
     CWnd::OnDestroy();
 }
 
-void vxCtrlComboBox::OnSetFont(HFONT hFont, BOOL bRedraw)
+LRESULT vxCtrlComboBox::OnSetFont(WPARAM wParam, LPARAM lParam)
 {
+    const HFONT hFont = reinterpret_cast<HFONT>(wParam);
+    const BOOL bRedraw = LOWORD(lParam);
     // The host's font is used, not owned; none means the combo's own font again.
     const HFONT hOwnFont = m_pFont != NULL ? static_cast<HFONT>(m_pFont->GetSafeHandle()) : NULL;
     m_hFont = hFont != NULL ? hFont : hOwnFont;
@@ -230,11 +232,12 @@ void vxCtrlComboBox::OnSetFont(HFONT hFont, BOOL bRedraw)
         m_pDropWnd->SendMessage(WM_SETFONT, (WPARAM)m_hFont, bRedraw);
     if (bRedraw)
         Invalidate(TRUE);
+    return 0;
 }
 
-HFONT vxCtrlComboBox::OnGetFont()
+LRESULT vxCtrlComboBox::OnGetFont(WPARAM, LPARAM)
 {
-    return m_hFont;
+    return reinterpret_cast<LRESULT>(m_hFont);
 }
 
 void vxCtrlComboBox::OnNcDestroy()

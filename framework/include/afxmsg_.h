@@ -37,8 +37,6 @@ enum AfxSig
     AfxSig_vwl,       // void (UINT, LPARAM)  (WM_SYSCOMMAND)
     AfxSig_vNMHDRpl,  // void (NMHDR*, LRESULT*)  (notifications)
     AfxSig_bNMHDRpl,  // BOOL (NMHDR*, LRESULT*)  (reflected notifications, _EX)
-    AfxSig_vhf,       // void (HFONT, BOOL)  (WM_SETFONT)
-    AfxSig_hv,        // HFONT ()  (WM_GETFONT)
 };
 
 // Reflected messages travel back to the control with this offset added.
@@ -145,5 +143,3 @@ enum AfxSig
 #define ON_WM_GETMINMAXINFO() AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMMI, void (CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
 #define ON_WM_CONTEXTMENU() AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
 #define ON_WM_SYSCOMMAND() AFX_WM_ENTRY(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
-#define ON_WM_SETFONT() AFX_WM_ENTRY(WM_SETFONT, AfxSig_vhf, void (CWnd::*)(HFONT, BOOL), OnSetFont)
-#define ON_WM_GETFONT() AFX_WM_ENTRY(WM_GETFONT, AfxSig_hv, HFONT (CWnd::*)(), OnGetFont)

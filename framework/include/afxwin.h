@@ -326,8 +326,6 @@ public:
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-    afx_msg void OnSetFont(HFONT hFont, BOOL bRedraw);
-    afx_msg HFONT OnGetFont();
 
 protected:
     LRESULT Default();                   // the current message to the default procedure

@@ -99,8 +99,6 @@ union MessageMapFunctions {
     void (CWnd::*pfn_vwl)(UINT, LPARAM);
     void (CCmdTarget::*pfn_vNMHDRpl)(NMHDR*, LRESULT*);
     BOOL (CCmdTarget::*pfn_bNMHDRpl)(NMHDR*, LRESULT*);
-    void (CWnd::*pfn_vhf)(HFONT, BOOL);
-    HFONT (CWnd::*pfn_hv)();
 };
 
 namespace {
@@ -236,12 +234,6 @@ BOOL CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wP
         return TRUE;
     case AfxSig_bNMHDRpl:
         return (pTarget->*mmf.pfn_bNMHDRpl)(reinterpret_cast<NMHDR*>(lParam), pResult);
-    case AfxSig_vhf:
-        (this->*mmf.pfn_vhf)((HFONT)wParam, (BOOL)lParam);
-        break;
-    case AfxSig_hv:
-        lResult = (LRESULT)(this->*mmf.pfn_hv)();
-        break;
     default:
         return FALSE;
     }

@@ -53,8 +53,6 @@ void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnSetFont(HFONT, BOOL) { Default(); }
-HFONT CWnd::OnGetFont() { return (HFONT)Default(); }
 
 // Owner-drawn and coloured children first get the chance to handle their own notification.
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
