@@ -4,6 +4,7 @@
 #include "vxComboAccessible.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
+#include "vxComboItemRules.h"
 #include "vxDpi.h"
 #include "vxDropWnd.h"
 
@@ -85,7 +86,8 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
-    : m_nCurSel(-1),
+    : m_pItemIndex(new vxComboItemIndex),
+      m_nCurSel(-1),
       m_nEditHeight(-1),
       m_nItemHeight(VXCB_ROW_HEIGHT),
       m_nDefaultVisibleItems(-1),
@@ -135,6 +137,7 @@ vxCtrlComboBox::~vxCtrlComboBox()
     // The font goes last: the edit and the drop list draw with it until they are gone.
     delete m_pFont;
     m_pFont = NULL;
+    delete m_pItemIndex;
 }
 
 BOOL vxRegisterComboBoxClass()

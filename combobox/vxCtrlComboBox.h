@@ -4,11 +4,12 @@
 
 #include <afxwin.h>
 
-#include "vxComboItemRules.h"
+#include "vxListboxItem.h"
 #include "vxComboMessages.h"
 
 class vxAliveWatch;
 class vxComboAccessible;
+class vxComboItemIndex;
 class vxDropWnd;
 class vxDropListBox;
 struct vxComboPaintLayout;
@@ -274,7 +275,7 @@ private:
 protected:
 // Item list (shared with the drop-down and the edit handling)
     vxListboxItemList m_lstItems;
-    vxComboItemIndex m_itemIndex;        ///< position of each item by index
+    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index; owned
     int m_nCurSel;                       ///< may name no item
     CString m_strText;                   ///< text of the selection field
     int m_nEditHeight;                   ///< -1: between the margins

@@ -1,6 +1,7 @@
 // The edit child's notifications, the two typing aids (inline completion and the filtered
 // drop list) and the text accessors.
 #include "vxCtrlComboBox.h"
+#include "vxComboItemRules.h"
 #include "vxAliveWatch.h"
 
 #include <string.h>

@@ -1,6 +1,7 @@
 // The item list interface, the selection, the image of the selection field and the
 // standard combo box messages routed to them.
 #include "vxCtrlComboBox.h"
+#include "vxComboItemRules.h"
 #include "vxAliveWatch.h"
 #include "vxDropListBox.h"
 
@@ -28,7 +29,7 @@ int vxCtrlComboBox::AddString(const char* pszText)
 int vxCtrlComboBox::AddString(const char* pszText, const char* pszImage)
 {
     m_lstItems.push_back(MakeItem(pszText, pszImage));
-    m_itemIndex.Appended(m_lstItems);
+    m_pItemIndex->Appended(m_lstItems);
     return static_cast<int>(m_lstItems.size()) - 1;
 }
 
@@ -45,18 +46,18 @@ int vxCtrlComboBox::InsertString(int nIndex, const char* pszText, const char* ps
 
 int vxCtrlComboBox::InsertString(int nIndex, _tagListboxItem& item)
 {
-    return vxComboInsertItem(m_lstItems, m_itemIndex, m_nCurSel, nIndex, item);
+    return vxComboInsertItem(m_lstItems, *m_pItemIndex, m_nCurSel, nIndex, item);
 }
 
 int vxCtrlComboBox::DeleteString(unsigned int nIndex)
 {
-    return vxComboDeleteItem(m_lstItems, m_itemIndex, nIndex);
+    return vxComboDeleteItem(m_lstItems, *m_pItemIndex, nIndex);
 }
 
 void vxCtrlComboBox::ResetContent()
 {
     m_lstItems.clear();
-    m_itemIndex.Forget();
+    m_pItemIndex->Forget();
     SetFieldText(CString());
 }
 
@@ -67,12 +68,12 @@ int vxCtrlComboBox::GetCount() const
 
 int vxCtrlComboBox::FindString(int nStartAfter, const char* pszText)
 {
-    return vxComboFindPrefixNoCase(m_lstItems, m_itemIndex, nStartAfter, pszText);
+    return vxComboFindPrefixNoCase(m_lstItems, *m_pItemIndex, nStartAfter, pszText);
 }
 
 int vxCtrlComboBox::FindStringExact(int nIndexStart, const char* pszText)
 {
-    return vxComboFindExact(m_lstItems, m_itemIndex, nIndexStart, pszText);
+    return vxComboFindExact(m_lstItems, *m_pItemIndex, nIndexStart, pszText);
 }
 
 int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
@@ -83,7 +84,7 @@ int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
     if (nFound == -1)
         return -1;
     m_nCurSel = nFound;
-    SetFieldText(m_itemIndex.Find(m_lstItems, nFound)->strText);
+    SetFieldText(m_pItemIndex->Find(m_lstItems, nFound)->strText);
     InvalidateIfShown();
     return nFound;
 }
@@ -114,7 +115,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         m_nCurSel = nSelect;
         return -1;
     }
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nSelect);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nSelect);
     if (it == m_lstItems.end())
         return -1;
 
@@ -138,13 +139,13 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
 
 DWORD_PTR vxCtrlComboBox::GetItemData(int nIndex)
 {
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     return it == m_lstItems.end() ? static_cast<DWORD_PTR>(-1) : it->dwItemData;
 }
 
 int vxCtrlComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     if (it == m_lstItems.end())
         return -1;
     it->dwItemData = dwItemData;
@@ -163,13 +164,13 @@ int vxCtrlComboBox::SetItemDataPtr(int nIndex, void* pData)
 
 int vxCtrlComboBox::GetLBTextLen(int nIndex)
 {
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     return it == m_lstItems.end() ? -1 : it->strText.GetLength() + 1;
 }
 
 int vxCtrlComboBox::GetLBText(int nIndex, char* pszText)
 {
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     // Without an item, or without a buffer, nothing is written.
     if (it == m_lstItems.end() || pszText == NULL)
         return -1;
@@ -180,7 +181,7 @@ int vxCtrlComboBox::GetLBText(int nIndex, char* pszText)
 
 void vxCtrlComboBox::GetLBText(int nIndex, CString& strText)
 {
-    vxListboxItemList::iterator it = m_itemIndex.Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     if (it == m_lstItems.end())
         strText.Empty();
     else
@@ -254,7 +255,7 @@ LRESULT vxCtrlComboBox::OnCbGetLBTextLen(WPARAM wParam, LPARAM)
 LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
 {
     m_lstItems.clear();
-    m_itemIndex.Forget();
+    m_pItemIndex->Forget();
     SetFieldText(CString());
     m_nCurSel = -1;
     if (HasEdit()) {

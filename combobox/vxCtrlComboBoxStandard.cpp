@@ -3,6 +3,7 @@
 // interface, the drop list's width, rows and scrollable width, the heights, storage and the
 // directory listing.
 #include "vxCtrlComboBox.h"
+#include "vxComboItemRules.h"
 #include "vxComboGeometry.h"
 #include "vxDpi.h"
 #include "vxDropListBox.h"
@@ -217,7 +218,7 @@ int vxCtrlComboBox::InitStorage(int nItems, UINT)
         return CB_ERRSPACE;
     const size_t nWanted = m_lstItems.size() + static_cast<size_t>(nItems);
     try {
-        m_itemIndex.Reserve(m_lstItems, nWanted);
+        m_pItemIndex->Reserve(m_lstItems, nWanted);
     } catch (CMemoryException* e) {
         e->Delete();
         return CB_ERRSPACE;

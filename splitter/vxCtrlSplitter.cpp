@@ -1,4 +1,5 @@
 #include "vxCtrlSplitter.h"
+#include "vxSplitterGeometry.h"
 #include "vxAliveWatch.h"
 #include "vxSplitterBarHook.h"
 #include "vxDpi.h"

@@ -2,10 +2,30 @@
 
 #include <afxwin.h>
 
-#include "vxSplitterGeometry.h"
-
 class vxAliveWatch;
+class vxCtrlSplitter;
 class vxSplitterBarHook;
+
+/// One pane of a splitter. Sizes along the splitting axis are widths for a vertical splitter
+/// (panes side by side) and heights otherwise.
+struct vxSplitterPane
+{
+    int nMinSize;                    ///< smallest size along the axis a drag may leave
+    int nSize;                       ///< preferred size along the axis, kept while this pane is fixed
+    int x, y;                        ///< top-left corner, host client coordinates
+    int cx, cy;                      ///< size
+    int bHidden;                     ///< the pane is hidden: the other one takes the area
+    HWND hWnd;                       ///< attached window, not owned
+    vxCtrlSplitter* pSplitter;       ///< nested splitter laid out into the pane, not owned
+};
+
+/// How a splitter divides its area.
+struct vxSplitterShape
+{
+    int bVertical;                   ///< 1: side by side with an upright bar; 0: stacked
+    int bFirstFixed;                 ///< 1: pane 0 keeps its preferred size; 0: pane 1 does
+    int nBarSize;                    ///< bar thickness along the axis
+};
 
 /// vxCtrlSplitter: divides a rectangle of a host window into two panes separated by a bar.
 ///

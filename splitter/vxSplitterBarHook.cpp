@@ -3,6 +3,7 @@
 #include "vxAliveWatch.h"
 #include "vxBarAccessible.h"
 #include "vxCtrlSplitter.h"
+#include "vxSplitterGeometry.h"
 #include "vxBarKeys.h"
 
 vxSplitterBarHook::vxSplitterBarHook(vxCtrlSplitter* pSplitter)

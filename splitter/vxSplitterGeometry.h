@@ -1,31 +1,8 @@
-// Integer geometry of a two-pane splitter: the pane record and the division of an area into
-// pane 0, the bar and pane 1. Free of window calls, so it runs without a window system.
+// Integer geometry of a two-pane splitter (its records are vxCtrlSplitter.h's): the division
+// of an area into pane 0, the bar and pane 1. Free of window calls, so it runs without a window system.
 #pragma once
 
-#include <afxwin.h>
-
-class vxCtrlSplitter;
-
-// One pane of a splitter. Sizes along the splitting axis are widths for a vertical splitter
-// (panes side by side) and heights otherwise.
-struct vxSplitterPane
-{
-    int nMinSize;                    // smallest size along the axis a drag may leave
-    int nSize;                       // preferred size along the axis, kept while this pane is fixed
-    int x, y;                        // top-left corner, host client coordinates
-    int cx, cy;
-    int bHidden;
-    HWND hWnd;                       // attached window, not owned
-    vxCtrlSplitter* pSplitter;       // nested splitter laid out into the pane, not owned
-};
-
-// How a splitter divides its area.
-struct vxSplitterShape
-{
-    int bVertical;                   // 1: side by side with an upright bar; 0: stacked
-    int bFirstFixed;                 // 1: pane 0 keeps its preferred size; 0: pane 1 does
-    int nBarSize;                    // bar thickness along the axis
-};
+#include "vxCtrlSplitter.h"
 
 // A stretch along one axis.
 struct vxSpan

@@ -1,4 +1,5 @@
 #include "vxCtrlSysTips.h"
+#include "vxTipsRules.h"
 
 #include "vxAliveWatch.h"
 

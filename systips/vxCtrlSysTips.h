@@ -3,7 +3,6 @@
 #include <afxwin.h>
 
 #include "vxSysTipsRecord.h"
-#include "vxTipsRules.h"
 #include "vxTipsWndAdmin.h"
 
 class vxAliveWatch;

@@ -3,7 +3,7 @@
 /// by which a departing tip makes the manager pick the next one.
 #pragma once
 
-#include <windows.h>
+#include <afxtempl.h>
 
 /// Source of a tip. The values are the host's; the library only compares them for equality.
 enum _tagenumTipsSrc : int
@@ -40,3 +40,6 @@ struct _tagstSysTips
     int nExtra3;                     ///< carried along, never read
     HWND hWnd;                       ///< the tip window, made and filled by the host
 };
+
+/// A waiting list of the tips manager: owned record copies, oldest at the head.
+typedef CList<_tagstSysTips*, _tagstSysTips*> vxTipsList;

@@ -2,12 +2,7 @@
 // manager, as plain code over record lists: no window is touched here.
 #pragma once
 
-#include <afxtempl.h>
-
 #include "vxSysTipsRecord.h"
-
-// A waiting list: owned record copies, oldest at the head.
-typedef CList<_tagstSysTips*, _tagstSysTips*> vxTipsList;
 
 // What one run of the pick rules decided.
 enum vxTipsPick

@@ -1,5 +1,6 @@
 // rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
 #include "rvToolTip.h"
+#include "vxBalloonGeometry.h"
 #include "rvToolTipAccessible.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"

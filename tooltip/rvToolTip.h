@@ -5,11 +5,12 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 
-#include "vxBalloonGeometry.h"
 
 /// Sent to the notify window when a link balloon is clicked with the left button; wParam and
 /// lParam 0. The receiver may delete the tooltip.
 #define WM_TOOLTIP_CLICK (WM_USER + 503)
+
+struct vxBalloonMetrics;
 
 class vxAliveWatch;
 class rvToolTipAccessible;

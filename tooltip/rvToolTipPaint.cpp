@@ -1,5 +1,6 @@
 // rvToolTip: measuring, the balloon region, line wrapping, painting and the icon.
 #include "rvToolTip.h"
+#include "vxBalloonGeometry.h"
 #include "vxTextWrap.h"
 
 #include "vxAnsiText.h"
