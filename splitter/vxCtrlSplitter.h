@@ -12,8 +12,10 @@ struct vxSplitterPane
 {
     int nMinSize;                    ///< smallest size along the axis a drag may leave
     int nSize;                       ///< preferred size along the axis, kept while this pane is fixed
-    int x, y;                        ///< top-left corner, host client coordinates
-    int cx, cy;                      ///< size
+    int x;                           ///< left edge, host client coordinates
+    int y;                           ///< top edge, host client coordinates
+    int cx;                          ///< width
+    int cy;                          ///< height
     int bHidden;                     ///< the pane is hidden: the other one takes the area
     HWND hWnd;                       ///< attached window, not owned
     vxCtrlSplitter* pSplitter;       ///< nested splitter laid out into the pane, not owned
