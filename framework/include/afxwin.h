@@ -527,7 +527,7 @@ public:
     HWND PrepareCtrl(int nIDC);          // the control's handle; throws when it is missing
     HWND PrepareEditCtrl(int nIDC);
     [[noreturn]] void Fail();            // back to the last prepared control, then throws
-    HWND m_idLastControl;
+    HWND m_hWndLastControl;
     BOOL m_bEditLastControl;
 };
 

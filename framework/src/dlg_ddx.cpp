@@ -12,7 +12,7 @@ void AFXAPI AfxThrowUserException()
 }
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(NULL),
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(NULL),
       m_bEditLastControl(FALSE)
 {
 }
@@ -22,7 +22,7 @@ HWND CDataExchange::PrepareCtrl(int nIDC)
     HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
     if (hWndCtrl == NULL)
         AfxThrowNotSupportedException(); // a control the dialog does not have
-    m_idLastControl = hWndCtrl;
+    m_hWndLastControl = hWndCtrl;
     m_bEditLastControl = FALSE;
     return hWndCtrl;
 }
@@ -38,10 +38,10 @@ void CDataExchange::Fail()
 {
     if (!m_bSaveAndValidate)
         AfxThrowUserException();
-    if (m_idLastControl != NULL) {
-        ::SetFocus(m_idLastControl);
+    if (m_hWndLastControl != NULL) {
+        ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
-            ::SendMessage(m_idLastControl, EM_SETSEL, 0, -1);
+            ::SendMessage(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     AfxThrowUserException();
 }
