@@ -2,6 +2,14 @@
 
 IMPLEMENT_DYNAMIC(CSubclassWnd, CObject)
 
+namespace {
+
+// The message the innermost hook procedure on this thread's stack is handling, which
+// Default() hands on; kept here rather than in the framework's own thread state.
+thread_local MSG t_currentMsg = {};
+
+} // namespace
+
 CSubclassWnd::CSubclassWnd() : m_hWnd(NULL), m_pOldWndProc(NULL), m_pNext(NULL)
 {
 }
@@ -30,7 +38,7 @@ BOOL CSubclassWnd::HookWindow(HWND hWnd)
 
 LRESULT CSubclassWnd::Default()
 {
-    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    const MSG msg = t_currentMsg;
     return CSubclassWnd::WindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
@@ -55,8 +63,7 @@ void CSubclassWnd::OnHookedDestroy()
 LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // No C++ exception of a hook, or of a procedure it calls on, crosses the system.
-    _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    const MSG saved = pState->m_lastSentMsg;
+    const MSG saved = t_currentMsg;
     LRESULT lResult = 0;
     try {
         lResult = DispatchToChain(hWnd, message, wParam, lParam);
@@ -64,18 +71,17 @@ LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
         e->Delete();
     } catch (...) {
     }
-    pState->m_lastSentMsg = saved;
+    t_currentMsg = saved;
     return lResult;
 }
 
 LRESULT CSubclassWnd::DispatchToChain(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Default() reads the message from the thread's current-message record.
-    _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    pState->m_lastSentMsg.hwnd = hWnd;
-    pState->m_lastSentMsg.message = message;
-    pState->m_lastSentMsg.wParam = wParam;
-    pState->m_lastSentMsg.lParam = lParam;
+    // Default() reads the message from here.
+    t_currentMsg.hwnd = hWnd;
+    t_currentMsg.message = message;
+    t_currentMsg.wParam = wParam;
+    t_currentMsg.lParam = lParam;
 
     CSubclassWndMap& map = GetSubclassWndMap();
     CSubclassWnd* pHead = map.Lookup(hWnd);
