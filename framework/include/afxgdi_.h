@@ -138,24 +138,24 @@ public:
 // Device contexts and state
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
-    int SaveDC();
-    BOOL RestoreDC(int nSavedDC);
+    virtual int SaveDC();
+    virtual BOOL RestoreDC(int nSavedDC);
 
 // Objects: the previous object is answered as a (possibly temporary) wrapper
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
-    CFont* SelectObject(CFont* pFont);
+    virtual CFont* SelectObject(CFont* pFont);
     CBitmap* SelectObject(CBitmap* pBitmap);
     int SelectObject(CRgn* pRgn);
     HGDIOBJ SelectObject(HGDIOBJ hObject);
-    CGdiObject* SelectStockObject(int nIndex);
+    virtual CGdiObject* SelectStockObject(int nIndex);
     CGdiObject* GetCurrentObject(UINT nObjectType) const;
     CFont* GetCurrentFont() const { return (CFont*)GetCurrentObject(OBJ_FONT); }
 
 // Colours and modes
-    COLORREF SetTextColor(COLORREF crColor);
+    virtual COLORREF SetTextColor(COLORREF crColor);
     COLORREF GetTextColor() const;
-    COLORREF SetBkColor(COLORREF crColor);
+    virtual COLORREF SetBkColor(COLORREF crColor);
     COLORREF GetBkColor() const;
     int SetBkMode(int nBkMode);
     int GetBkMode() const;
@@ -211,11 +211,11 @@ public:
     BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
 
 // Text
-    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
+    virtual BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                    LPINT lpDxWidths);
-    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                            LPINT lpDxWidths);
+    virtual int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const;
@@ -226,7 +226,7 @@ public:
     void LPtoDP(LPRECT lpRect) const;
     void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
     void DPtoLP(LPRECT lpRect) const;
-    CPoint SetViewportOrg(int x, int y);
+    virtual CPoint SetViewportOrg(int x, int y);
     CPoint GetViewportOrg() const;
 
 // A process-wide 50% grey pattern brush, for dragging outlines with PATINVERT.
