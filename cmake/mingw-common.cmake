@@ -10,7 +10,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # finds an unpacked SDK or an install folder by its prefix alone.
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
-# Only 64-bit programs can run on the build machines; ctest runs them through Wine.
+# Only 64-bit programs can run on the build machines; ctest runs them through Wine, by a
+# wrapper that starts once more a program whose start Wine lost.
 if(VX_MINGW_TRIPLE STREQUAL "x86_64-w64-mingw32")
-  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
 endif()
