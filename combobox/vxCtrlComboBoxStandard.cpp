@@ -7,12 +7,10 @@
 #include "vxComboGeometry.h"
 #include "vxDpi.h"
 #include "vxDropListBox.h"
-#include "vxDropWnd.h"
 
 #include <string.h>
 
 #include <algorithm>
-#include <new>
 
 namespace {
 
@@ -67,11 +65,8 @@ BOOL vxCtrlComboBox::GetComboBoxInfo(PCOMBOBOXINFO pcbi) const
     if (pcbi == NULL || pcbi->cbSize != sizeof(COMBOBOXINFO) || !::IsWindow(m_hWnd))
         return FALSE;
     vxCtrlComboBox* pThis = const_cast<vxCtrlComboBox*>(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
     const BOOL bFramed = (m_dwCBStyle & VXCB_FRAME) != 0;
-    const vxComboPaintLayout layout =
-        vxComboCalcPaintLayout(rcClient, ::GetSystemMetrics(SM_CXVSCROLL), bFramed);
+    const vxComboPaintLayout layout = CalcPaintLayout();
     pcbi->rcItem = HasEdit() ? pThis->RecalcEditArea() : CRect(layout.rcText);
     pcbi->rcButton = layout.rcButton;
     pcbi->stateButton = 0;

@@ -380,7 +380,7 @@ public:
         ::RemoveDirectoryA((m_path + "\\sub").c_str());
         ::RemoveDirectoryA(m_path.c_str());
     }
-    std::string Spec(const char* pattern) const { return m_path + "\\" + pattern; }
+    std::string PathOf(const char* pattern) const { return m_path + "\\" + pattern; }
 
 private:
     std::string m_path;
@@ -402,19 +402,19 @@ TEST_P(ComboConformance, DirectoryListingAndDlgDirListComboBox)
 {
     TempFolder folder;
     Subject drop(GetParam(), CBS_DROPDOWNLIST, host.Hwnd());
-    EXPECT_EQ(drop.Send(CB_DIR, DDL_READWRITE, (LPARAM)folder.Spec("*.txt").c_str()), 1);
+    EXPECT_EQ(drop.Send(CB_DIR, DDL_READWRITE, (LPARAM)folder.PathOf("*.txt").c_str()), 1);
     EXPECT_EQ(Texts(drop), std::set<std::string>({"a.txt", "b.txt"}));
-    EXPECT_EQ(drop.Send(CB_DIR, DDL_DIRECTORY | DDL_EXCLUSIVE, (LPARAM)folder.Spec("*").c_str()), 3);
+    EXPECT_EQ(drop.Send(CB_DIR, DDL_DIRECTORY | DDL_EXCLUSIVE, (LPARAM)folder.PathOf("*").c_str()), 3);
     EXPECT_EQ(Texts(drop), std::set<std::string>({"a.txt", "b.txt", "[..]", "[sub]"}));
-    EXPECT_EQ(drop.Send(CB_DIR, DDL_READWRITE, (LPARAM)folder.Spec("*.none").c_str()), CB_ERR);
+    EXPECT_EQ(drop.Send(CB_DIR, DDL_READWRITE, (LPARAM)folder.PathOf("*.none").c_str()), CB_ERR);
     EXPECT_EQ(drop.Send(CB_GETCOUNT), 4);
 
     // The dialog function empties the list and fills it anew.
-    char spec[MAX_PATH];
-    lstrcpyA(spec, folder.Spec("*.log").c_str());
+    char pattern[MAX_PATH];
+    lstrcpyA(pattern, folder.PathOf("*.log").c_str());
     char cwd[MAX_PATH];
     ::GetCurrentDirectoryA(MAX_PATH, cwd);
-    EXPECT_TRUE(::DlgDirListComboBoxA(host.Hwnd(), spec, kComboId, 0, DDL_READWRITE));
+    EXPECT_TRUE(::DlgDirListComboBoxA(host.Hwnd(), pattern, kComboId, 0, DDL_READWRITE));
     ::SetCurrentDirectoryA(cwd);
     EXPECT_EQ(Texts(drop), std::set<std::string>({"c.log"}));
 }
