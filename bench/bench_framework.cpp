@@ -50,9 +50,9 @@ HWND CreatePlainWindow()
     WNDCLASS wc = {};
     wc.lpfnWndProc = PlainProc;
     wc.hInstance = ::GetModuleHandle(NULL);
-    wc.lpszClassName = "vxbench.plain";
+    wc.lpszClassName = _T("vxbench.plain");
     ::RegisterClass(&wc);
-    return ::CreateWindow("vxbench.plain", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
+    return ::CreateWindow(_T("vxbench.plain"), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
 }
 
 // Every message of the map in turn, so that a lookup by scanning would pay on average
@@ -68,7 +68,7 @@ void SendAll(HWND hwnd)
 VXBENCH_FIGURE(message_map_dispatch)
 {
     auto framed = std::make_shared<DispatchWnd>();
-    framed->CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+    framed->CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
     HWND plain = CreatePlainWindow();
     HWND hFramed = framed->GetSafeHwnd();
 

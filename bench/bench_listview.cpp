@@ -34,12 +34,12 @@ HWND CreateFrame()
 void AddItems(HWND frame, bool bLocked)
 {
     vxCtrlListView list;
-    list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 440), CWnd::FromHandle(frame), 1);
+    list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 440), CWnd::FromHandle(frame), 1);
     if (bLocked)
         list.LockUpdate(0);
-    list.AddGroup("Group", NULL, 1);
+    list.AddGroup(_T("Group"), NULL, 1);
     for (int i = 0; i < kItems; ++i)
-        list.AddItem(0, kItemSkin, "item", NULL);
+        list.AddItem(0, kItemSkin, _T("item"), NULL);
     if (bLocked)
         list.LockUpdate(1);
     if (list.GetItemCount(0) != kItems)
@@ -99,11 +99,11 @@ VXBENCH_FIGURE(listview_wheel_notch_2000_items)
 {
     HWND frame = CreateFrame();
     auto list = std::make_shared<vxCtrlListView>();
-    list->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 440), CWnd::FromHandle(frame), 1);
+    list->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 440), CWnd::FromHandle(frame), 1);
     list->LockUpdate(0);
-    list->AddGroup("Group", NULL, 1);
+    list->AddGroup(_T("Group"), NULL, 1);
     for (int i = 0; i < kItems; ++i)
-        list->AddItem(0, kItemSkin, "item", NULL);
+        list->AddItem(0, kItemSkin, _T("item"), NULL);
     list->LockUpdate(1);
     UINT savedLines = 3;
     ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &savedLines, 0);

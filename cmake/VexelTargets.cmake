@@ -12,8 +12,12 @@ function(vx_glob out)
 endfunction()
 
 function(vx_dll_names target)
-  # Plain DLL names (no "lib" prefix) as Windows hosts expect them.
+  # Plain DLL names (no "lib" prefix) as Windows hosts expect them; a character set's
+  # suffix where the DLL serves one character set only.
   set_target_properties(${target} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
+  if(ARGC GREATER 1)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${target}${ARGV1})
+  endif()
 endfunction()
 
 # vxframework.dll: the MFC-compatible framework layer, shared by host and library.
@@ -23,7 +27,7 @@ function(vx_add_framework)
     return()
   endif()
   add_library(vxframework SHARED ${src} ${VX_OPERATOR_NEW_SRC})
-  vx_dll_names(vxframework)
+  vx_dll_names(vxframework "${VX_CHARSET_SUFFIX}")
   target_include_directories(vxframework PUBLIC
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/framework/include>
     $<INSTALL_INTERFACE:include/vxframework>)
@@ -34,12 +38,17 @@ function(vx_add_framework)
   if(main_src)
     add_library(vxframework_main STATIC ${main_src} ${VX_OPERATOR_NEW_SRC})
     target_link_libraries(vxframework_main PUBLIC vxframework)
-    # The runtime's start-up code asks for WinMain only after the libraries have been read;
-    # naming it undefined up front pulls it from this library.
+    # The runtime's start-up code asks for WinMain (wWinMain with -municode) only after the
+    # libraries have been read; naming it undefined up front pulls it from this library.
+    set(entry WinMain)
+    if(VX_UNICODE)
+      set(entry wWinMain)
+      target_link_options(vxframework_main INTERFACE -municode)
+    endif()
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=_WinMain@16")
+      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=_${entry}@16")
     else()
-      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=WinMain")
+      target_link_options(vxframework_main INTERFACE "LINKER:--undefined=${entry}")
     endif()
   endif()
 endfunction()
@@ -81,7 +90,7 @@ function(vx_add_library)
     return()
   endif()
   add_library(VexelControl SHARED ${src} ${VX_OPERATOR_NEW_SRC})
-  vx_dll_names(VexelControl)
+  vx_dll_names(VexelControl "${VX_CHARSET_SUFFIX}")
   # The DLL exports its controls and nothing else; the tests compile the parts they reach
   # directly into a library of their own, which gets the rest through the DLL's exports.
   set(internal)

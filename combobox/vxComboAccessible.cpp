@@ -88,7 +88,7 @@ BOOL vxComboAccessible::AccDefaultAction(long nChild, CString& strAction)
 {
     if (nChild != CHILDID_SELF)
         return FALSE;
-    strAction = m_pCombo->m_bDropped ? "Close" : "Open";
+    strAction = m_pCombo->m_bDropped ? _T("Close") : _T("Open");
     return TRUE;
 }
 

@@ -2,9 +2,7 @@
 
 #include "vxAnsiText.h"
 
-#include <mbstring.h>
-#include <stdlib.h>
-#include <string.h>
+#include <tchar.h>
 
 #include <iterator>
 
@@ -90,64 +88,35 @@ int FindFrom(vxListboxItemList& items, vxComboItemIndex& index, int nStart, Matc
     return -1;
 }
 
-const unsigned char* Bytes(const char* psz)
-{
-    return reinterpret_cast<const unsigned char*>(psz);
-}
-
 } // namespace
 
-namespace {
-
-// nBytes is the prefix's length; the code page is asked once per search, not per item.
-bool BeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t nBytes, bool bUtf8)
+BOOL vxComboBeginsWithNoCase(const CString& strText, LPCTSTR pszPrefix)
 {
-    // The multibyte functions of the C runtime know double-byte code pages, not UTF-8.
-    return bUtf8 ? vxUtf8BeginsWithNoCase(pszText, pszPrefix, nBytes)
-                 : _mbsnbicmp(Bytes(pszText), Bytes(pszPrefix), nBytes) == 0;
-}
-
-} // namespace
-
-BOOL vxComboBeginsWithNoCase(const CString& strText, const char* pszPrefix)
-{
-    return pszPrefix != NULL &&
-           BeginsWithNoCase(strText, pszPrefix, strlen(pszPrefix), vxAnsiCodePage() == CP_UTF8);
+    return pszPrefix != NULL && vxBeginsWithNoCase(strText, pszPrefix, _tcslen(pszPrefix));
 }
 
 int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index, int nStart,
-                            const char* pszText)
+                            LPCTSTR pszText)
 {
     if (pszText == NULL)
         return -1;
-    const size_t nBytes = strlen(pszText);
-    const bool bUtf8 = vxAnsiCodePage() == CP_UTF8;
+    const size_t nUnits = _tcslen(pszText);
     return FindFrom(items, index, nStart, [&](const CString& strText) {
-        return BeginsWithNoCase(strText, pszText, nBytes, bUtf8);
+        return vxBeginsWithNoCase(strText, pszText, nUnits);
     });
 }
 
 int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index, int nStart,
-                     const char* pszText)
+                     LPCTSTR pszText)
 {
     if (pszText == NULL || (nStart != -1 && nStart > static_cast<int>(items.size())))
         return -1;
     return FindFrom(items, index, nStart, [&](const CString& strText) {
-        return _mbscmp(Bytes(strText), Bytes(pszText)) == 0;
+        return vxTextEquals(strText, pszText);
     });
 }
 
-BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix)
+BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix)
 {
-    if (pszPrefix == NULL)
-        return FALSE;
-    // Bytes that differ are characters that differ: only byte-equal texts need the
-    // character-wise comparison, which is many times slower.
-    const size_t nBytes = strlen(pszPrefix);
-    if (strncmp(strText, pszPrefix, nBytes) != 0)
-        return FALSE;
-    // In UTF-8 no character's bytes stand inside another's: equal bytes are equal characters.
-    if (vxAnsiCodePage() == CP_UTF8)
-        return TRUE;
-    return _mbsnbcmp(Bytes(strText), Bytes(pszPrefix), nBytes) == 0;
+    return pszPrefix != NULL && vxBeginsWith(strText, pszPrefix, _tcslen(pszPrefix));
 }

@@ -42,22 +42,22 @@ int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index,
 // First index from nStart (-1: from 0) to the end whose text begins with pszText,
 // compared case-insensitively and multibyte-aware; -1 without a match or a null text.
 int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index,
-                                        int nStart, const char* pszText);
+                                        int nStart, LPCTSTR pszText);
 // First index from nStart (-1: from 0) to the end whose text equals pszText exactly
 // (case-sensitive, multibyte-aware); -1 without a match, a null text or a start past the count.
 int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
-                                 int nStart, const char* pszText);
+                                 int nStart, LPCTSTR pszText);
 
 // Whether strText begins with pszPrefix, case-sensitively and multibyte-aware (typing aids).
-BOOL vxComboBeginsWith(const CString& strText, const char* pszPrefix);
+BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix);
 // The same ignoring case (searches).
-BOOL vxComboBeginsWithNoCase(const CString& strText, const char* pszPrefix);
+BOOL vxComboBeginsWithNoCase(const CString& strText, LPCTSTR pszPrefix);
 
 // The index of the first enabled item after nFrom whose text begins with pszPrefix, ignoring
 // case; the search goes round to the front and ends at nFrom itself. -1 when none. A letter
 // typed again so steps through the items that begin with it.
 template <class Items>
-int vxComboNextByPrefix(const Items& items, int nFrom, const char* pszPrefix)
+int vxComboNextByPrefix(const Items& items, int nFrom, LPCTSTR pszPrefix)
 {
     int nFirst = -1;
     int nIndex = 0;

@@ -12,7 +12,7 @@
 
 namespace {
 
-const char kClassName[] = "RavuComboBoxCtrl";
+const TCHAR kClassName[] = _T("RavuComboBoxCtrl");
 
 } // namespace
 
@@ -168,7 +168,7 @@ BOOL vxCtrlComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, U
     m_bCreatedByCreate = TRUE;
     m_dwCBStyle |= VXCB_FRAME;
     m_dwStyle = dwStyle;
-    if (!CWnd::Create(NULL, "", dwStyle, m_rcWnd, pParentWnd, nID))
+    if (!CWnd::Create(NULL, _T(""), dwStyle, m_rcWnd, pParentWnd, nID))
         return FALSE;
     // A child shown without activation gets no WM_CHILDACTIVATE: make the edit here then.
     if (IsDropDownStyle())
@@ -303,7 +303,7 @@ void vxCtrlComboBox::CreateFontA()
     memset(&lf, 0, sizeof(lf));
     // The engine's and the system's fonts are made for the system's DPI, not the window's.
     BOOL bAtSystemDpi = TRUE;
-    HFONT hEngineFont = vxGetFont("default");
+    HFONT hEngineFont = vxGetFont(_T("default"));
     if (hEngineFont != NULL) {
         // The engine's handle is ours to delete once its description is copied.
         ::GetObject(hEngineFont, sizeof(lf), &lf);

@@ -48,14 +48,14 @@ public:
 
 // Item list (every search and comparison is multibyte-aware; -1 is CB_ERR)
     /// Appends an item (the list is never sorted); returns its index.
-    int AddString(const char* pszText);
+    int AddString(LPCTSTR pszText);
     /// Appends an item with an image value for the skin engine; returns its index.
-    int AddString(const char* pszText, const char* pszImage);
+    int AddString(LPCTSTR pszText, LPCTSTR pszImage);
     /// Inserts before the item at nIndex (-1: appends); returns the new index, or -1 when
     /// nIndex equals the count. A selection at or after it moves along.
-    int InsertString(int nIndex, const char* pszText);
+    int InsertString(int nIndex, LPCTSTR pszText);
     /// The same with an image value.
-    int InsertString(int nIndex, const char* pszText, const char* pszImage);
+    int InsertString(int nIndex, LPCTSTR pszText, LPCTSTR pszImage);
     /// Removes an item; returns the number left, or -1. The selection and text stay.
     int DeleteString(unsigned int nIndex);
     void ResetContent();                 ///< empties the list and the text; keeps the index
@@ -63,12 +63,12 @@ public:
 
     /// The first item from nStartAfter (the item itself; -1: from the start) whose text begins
     /// with pszText, ignoring case; -1 when none. There is no wrap-around.
-    int FindString(int nStartAfter, const char* pszText);
+    int FindString(int nStartAfter, LPCTSTR pszText);
     /// As FindString, but the text must be equal, case included.
-    int FindStringExact(int nIndexStart, const char* pszText);
+    int FindStringExact(int nIndexStart, LPCTSTR pszText);
     /// Selects the item FindStringExact finds and shows its text; its index, or -1 with
     /// nothing changed. Sends no notification.
-    int SelectString(int nStartAfter, const char* pszText);
+    int SelectString(int nStartAfter, LPCTSTR pszText);
 
     int GetCurSel();                     ///< the first item whose text is the shown text
     /// Selects the item and shows its text (-1: clears both); returns nSelect, or -1 when it
@@ -83,7 +83,7 @@ public:
     int GetLBTextLen(int nIndex);        ///< length + 1
     /// Copies the item's text with its zero into pszText, which holds GetLBTextLen bytes;
     /// returns length + 1, or -1.
-    int GetLBText(int nIndex, char* pszText);
+    int GetLBText(int nIndex, LPTSTR pszText);
     void GetLBText(int nIndex, CString& strText); ///< the item's text; empty when none
 
     int GetTopIndex();                   ///< -1 unless the drop list is shown
@@ -145,10 +145,10 @@ public:
 // Text
     /// Shows the text (in the edit, or painted); the selection index stays. Sends no
     /// notification and runs no typing aid.
-    void SetText(const char* pszText);
+    void SetText(LPCTSTR pszText);
     void GetText(CString& strText);      ///< the shown text: the edit's, or the painted one
     /// Copies the shown text with its zero into pszText (large enough); returns its length.
-    int GetText(char* pszText);
+    int GetText(LPTSTR pszText);
 
 // Overridables
 protected:

@@ -3,6 +3,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxComboItemRules.h"
 #include "vxAliveWatch.h"
+#include "vxAnsiText.h"
 
 #include <string.h>
 
@@ -133,10 +134,10 @@ int vxCtrlComboBox::EditPosition(const CString& strText, int nBytes)
     const int nEditLength = static_cast<int>(m_pEdit->SendMessage(EM_LINELENGTH, 0));
     if (nEditLength == strText.GetLength() || nBytes <= 0)
         return nBytes;
-    return ::MultiByteToWideChar(CP_ACP, 0, strText, nBytes, NULL, 0);
+    return vxWideUnits(static_cast<LPCTSTR>(strText), nBytes);
 }
 
-void vxCtrlComboBox::SetText(const char* pszText)
+void vxCtrlComboBox::SetText(LPCTSTR pszText)
 {
     // The window text is the edit's, or the painted m_strText: WM_SETTEXT comes here too.
     const CString strText(pszText);
@@ -155,12 +156,12 @@ void vxCtrlComboBox::GetText(CString& strText)
         strText = m_strText;
 }
 
-int vxCtrlComboBox::GetText(char* pszText)
+int vxCtrlComboBox::GetText(LPTSTR pszText)
 {
     if (pszText == NULL)
         return -1;
     CString strText;
     GetText(strText);
-    memcpy(pszText, static_cast<LPCSTR>(strText), strText.GetLength() + 1);
+    memcpy(pszText, static_cast<LPCTSTR>(strText), (strText.GetLength() + 1) * sizeof(TCHAR));
     return strText.GetLength();
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-_tagListboxItem MakeItem(const char* pszText, const char* pszImage)
+_tagListboxItem MakeItem(LPCTSTR pszText, LPCTSTR pszImage)
 {
     _tagListboxItem item;
     item.strText = pszText;
@@ -21,24 +21,24 @@ _tagListboxItem MakeItem(const char* pszText, const char* pszImage)
 
 } // namespace
 
-int vxCtrlComboBox::AddString(const char* pszText)
+int vxCtrlComboBox::AddString(LPCTSTR pszText)
 {
     return AddString(pszText, NULL);
 }
 
-int vxCtrlComboBox::AddString(const char* pszText, const char* pszImage)
+int vxCtrlComboBox::AddString(LPCTSTR pszText, LPCTSTR pszImage)
 {
     m_lstItems.push_back(MakeItem(pszText, pszImage));
     m_pItemIndex->Appended(m_lstItems);
     return static_cast<int>(m_lstItems.size()) - 1;
 }
 
-int vxCtrlComboBox::InsertString(int nIndex, const char* pszText)
+int vxCtrlComboBox::InsertString(int nIndex, LPCTSTR pszText)
 {
     return InsertString(nIndex, pszText, NULL);
 }
 
-int vxCtrlComboBox::InsertString(int nIndex, const char* pszText, const char* pszImage)
+int vxCtrlComboBox::InsertString(int nIndex, LPCTSTR pszText, LPCTSTR pszImage)
 {
     _tagListboxItem item = MakeItem(pszText, pszImage);
     return InsertString(nIndex, item);
@@ -66,17 +66,17 @@ int vxCtrlComboBox::GetCount() const
     return static_cast<int>(m_lstItems.size());
 }
 
-int vxCtrlComboBox::FindString(int nStartAfter, const char* pszText)
+int vxCtrlComboBox::FindString(int nStartAfter, LPCTSTR pszText)
 {
     return vxComboFindPrefixNoCase(m_lstItems, *m_pItemIndex, nStartAfter, pszText);
 }
 
-int vxCtrlComboBox::FindStringExact(int nIndexStart, const char* pszText)
+int vxCtrlComboBox::FindStringExact(int nIndexStart, LPCTSTR pszText)
 {
     return vxComboFindExact(m_lstItems, *m_pItemIndex, nIndexStart, pszText);
 }
 
-int vxCtrlComboBox::SelectString(int nStartAfter, const char* pszText)
+int vxCtrlComboBox::SelectString(int nStartAfter, LPCTSTR pszText)
 {
     if (nStartAfter > GetCount())
         return -1;
@@ -103,7 +103,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         m_nCurSel = -1;
         SetFieldText(CString());
         if (HasEdit()) {
-            WriteEditText("");
+            WriteEditText(_T(""));
         } else if (::IsWindow(m_hWnd)) {
             ShowWindowImage(FALSE);
             InvalidateIfShown();
@@ -168,14 +168,14 @@ int vxCtrlComboBox::GetLBTextLen(int nIndex)
     return it == m_lstItems.end() ? -1 : it->strText.GetLength() + 1;
 }
 
-int vxCtrlComboBox::GetLBText(int nIndex, char* pszText)
+int vxCtrlComboBox::GetLBText(int nIndex, LPTSTR pszText)
 {
     vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
     // Without an item, or without a buffer, nothing is written.
     if (it == m_lstItems.end() || pszText == NULL)
         return -1;
     const int nLength = it->strText.GetLength();
-    memcpy(pszText, static_cast<LPCSTR>(it->strText), nLength + 1);
+    memcpy(pszText, static_cast<LPCTSTR>(it->strText), (nLength + 1) * sizeof(TCHAR));
     return nLength + 1;
 }
 
@@ -222,14 +222,14 @@ void vxCtrlComboBox::SetWindowImage(CString strImage)
 {
     ShowWindowImage(TRUE);
     if (!strImage.IsEmpty())
-        vxSetDrawItemValue(m_hWnd, "image.default", strImage, 0);
+        vxSetDrawItemValue(m_hWnd, _T("image.default"), strImage, 0);
 }
 
 // --- standard combo box messages -----------------------------------------------------
 
 LRESULT vxCtrlComboBox::OnCbAddString(WPARAM, LPARAM lParam)
 {
-    return AddString(reinterpret_cast<const char*>(lParam));
+    return AddString(reinterpret_cast<LPCTSTR>(lParam));
 }
 
 LRESULT vxCtrlComboBox::OnCbGetCount(WPARAM, LPARAM)
@@ -244,7 +244,7 @@ LRESULT vxCtrlComboBox::OnCbGetCurSel(WPARAM, LPARAM)
 
 LRESULT vxCtrlComboBox::OnCbGetLBText(WPARAM wParam, LPARAM lParam)
 {
-    return GetLBText(static_cast<int>(wParam), reinterpret_cast<char*>(lParam));
+    return GetLBText(static_cast<int>(wParam), reinterpret_cast<LPTSTR>(lParam));
 }
 
 LRESULT vxCtrlComboBox::OnCbGetLBTextLen(WPARAM wParam, LPARAM)
@@ -260,7 +260,7 @@ LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
     m_nCurSel = -1;
     if (HasEdit()) {
         vxAliveWatch watch(m_pAliveWatches);
-        WriteEditText("");
+        WriteEditText(_T(""));
         if (!watch.IsAlive())
             return 0;
     }
@@ -270,7 +270,7 @@ LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
 
 LRESULT vxCtrlComboBox::OnCbSelectString(WPARAM wParam, LPARAM lParam)
 {
-    return SetCurSel(FindStringExact(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam)));
+    return SetCurSel(FindStringExact(static_cast<int>(wParam), reinterpret_cast<LPCTSTR>(lParam)));
 }
 
 LRESULT vxCtrlComboBox::OnCbSetCurSel(WPARAM wParam, LPARAM)
@@ -292,7 +292,7 @@ LRESULT vxCtrlComboBox::OnCbSetTopIndex(WPARAM wParam, LPARAM)
 
 LRESULT vxCtrlComboBox::OnCbInsertString(WPARAM wParam, LPARAM lParam)
 {
-    return InsertString(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+    return InsertString(static_cast<int>(wParam), reinterpret_cast<LPCTSTR>(lParam));
 }
 
 LRESULT vxCtrlComboBox::OnCbDeleteString(WPARAM wParam, LPARAM)
@@ -302,12 +302,12 @@ LRESULT vxCtrlComboBox::OnCbDeleteString(WPARAM wParam, LPARAM)
 
 LRESULT vxCtrlComboBox::OnCbFindString(WPARAM wParam, LPARAM lParam)
 {
-    return FindString(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+    return FindString(static_cast<int>(wParam), reinterpret_cast<LPCTSTR>(lParam));
 }
 
 LRESULT vxCtrlComboBox::OnCbFindStringExact(WPARAM wParam, LPARAM lParam)
 {
-    return FindStringExact(static_cast<int>(wParam), reinterpret_cast<const char*>(lParam));
+    return FindStringExact(static_cast<int>(wParam), reinterpret_cast<LPCTSTR>(lParam));
 }
 
 LRESULT vxCtrlComboBox::OnCbGetItemData(WPARAM wParam, LPARAM)

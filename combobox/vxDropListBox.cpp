@@ -85,9 +85,9 @@ void vxDropListBox::SetRows(const std::vector<_tagListboxItem>& rows)
     SendMessage(LB_SETCOUNT, rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         const int nIndex = static_cast<int>(i);
-        vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "text.default", rows[i].strText, 0);
+        vxSetDrawItemValueEx(m_hWnd, nIndex, 0, _T("text.default"), rows[i].strText, 0);
         if (!rows[i].strImage.IsEmpty())
-            vxSetDrawItemValueEx(m_hWnd, nIndex, 0, "image.default", rows[i].strImage, 0);
+            vxSetDrawItemValueEx(m_hWnd, nIndex, 0, _T("image.default"), rows[i].strImage, 0);
     }
     SetRedraw(TRUE);
     Invalidate(TRUE);
@@ -216,8 +216,8 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
 LRESULT vxDropListBox::OnElementClick(WPARAM wParam, LPARAM lParam)
 {
     m_bElementClicked = TRUE;
-    const char* pszElement = reinterpret_cast<const char*>(lParam);
-    if (pszElement != NULL && strcmp(pszElement, "close") == 0 && m_pCombo != NULL) {
+    LPCTSTR pszElement = reinterpret_cast<LPCTSTR>(lParam);
+    if (pszElement != NULL && _tcscmp(pszElement, _T("close")) == 0 && m_pCombo != NULL) {
         CWnd* pParent = m_pCombo->GetParent();
         if (pParent != NULL)
             pParent->PostMessage(WM_COMBO_ITEMCLOSE, wParam);

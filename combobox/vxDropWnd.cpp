@@ -99,7 +99,7 @@ BOOL vxDropWnd::CreateListBox()
     if (nExtent > 0)
         m_pListBox->SetHorizontalExtent(nExtent);
     m_pListBox->ShowWindow(SW_SHOW);
-    vxSkinWindow(m_pListBox->GetSafeHwnd(), 108, "combobox.listbox", 0);
+    vxSkinWindow(m_pListBox->GetSafeHwnd(), 108, _T("combobox.listbox"), 0);
     return TRUE;
 }
 

@@ -7,13 +7,24 @@ namespace {
 // The interface's own GUID: MinGW's import library may hand a wrong one.
 const IID kIID_IAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-BSTR ToBstr(const CString& str)
+// The text as a BSTR: narrow text converted from the ANSI code page, wide text copied.
+inline BSTR ToBstr(const char* psz, int nLength)
 {
-    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, str, str.GetLength(), NULL, 0);
+    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, NULL, 0);
     BSTR bstr = ::SysAllocStringLen(NULL, nChars);
     if (bstr != NULL && nChars > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, str, str.GetLength(), bstr, nChars);
+        ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, bstr, nChars);
     return bstr;
+}
+
+inline BSTR ToBstr(const wchar_t* psz, int nLength)
+{
+    return ::SysAllocStringLen(psz, static_cast<UINT>(nLength));
+}
+
+BSTR ToBstr(const CString& str)
+{
+    return ToBstr(static_cast<LPCTSTR>(str), str.GetLength());
 }
 
 void SetChild(VARIANT* pVar, long nChild)
@@ -381,8 +392,8 @@ LRESULT vxAccessibleProvider::Answer(WPARAM wParam, LPARAM lParam)
 CString vxWindowText(HWND hWnd)
 {
     CString strText;
-    const int nLength = ::GetWindowTextLengthA(hWnd);
-    ::GetWindowTextA(hWnd, strText.GetBuffer(nLength), nLength + 1);
+    const int nLength = ::GetWindowTextLength(hWnd);
+    ::GetWindowText(hWnd, strText.GetBuffer(nLength), nLength + 1);
     strText.ReleaseBuffer();
     return strText;
 }
@@ -393,13 +404,13 @@ CString vxAccessibleLabelOf(HWND hWnd)
     // the search.
     for (HWND hPrev = ::GetWindow(hWnd, GW_HWNDPREV); hPrev != NULL;
          hPrev = ::GetWindow(hPrev, GW_HWNDPREV)) {
-        char szClass[16] = {};
-        ::GetClassNameA(hPrev, szClass, sizeof(szClass));
-        const LONG lStyle = ::GetWindowLongA(hPrev, GWL_STYLE);
-        if (lstrcmpiA(szClass, "Static") == 0 && (lStyle & WS_VISIBLE) &&
+        TCHAR szClass[16] = {};
+        ::GetClassName(hPrev, szClass, _countof(szClass));
+        const LONG lStyle = ::GetWindowLong(hPrev, GWL_STYLE);
+        if (lstrcmpi(szClass, _T("Static")) == 0 && (lStyle & WS_VISIBLE) &&
             (lStyle & SS_TYPEMASK) <= SS_RIGHT) {
             CString strLabel = vxWindowText(hPrev);
-            strLabel.Remove('&');
+            strLabel.Remove(_T('&'));
             return strLabel;
         }
         if (lStyle & WS_TABSTOP)

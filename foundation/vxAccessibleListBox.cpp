@@ -4,14 +4,14 @@ namespace {
 
 int CurrentRow(HWND hList)
 {
-    return static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(::SendMessage(hList, LB_GETCURSEL, 0, 0));
 }
 
 } // namespace
 
 long vxListBoxAccessible::AccChildCount()
 {
-    const LRESULT nCount = ::SendMessageA(Hwnd(), LB_GETCOUNT, 0, 0);
+    const LRESULT nCount = ::SendMessage(Hwnd(), LB_GETCOUNT, 0, 0);
     return nCount > 0 ? static_cast<long>(nCount) : 0;
 }
 
@@ -34,7 +34,7 @@ long vxListBoxAccessible::AccState(long nChild)
     if (IsRowDisabled(nRow))
         nState |= STATE_SYSTEM_UNAVAILABLE;
     RECT rcRow = {}, rcClient = {}, rcShown = {};
-    ::SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rcRow));
+    ::SendMessage(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rcRow));
     ::GetClientRect(Hwnd(), &rcClient);
     if (!::IntersectRect(&rcShown, &rcClient, &rcRow))
         nState |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
@@ -52,7 +52,7 @@ BOOL vxListBoxAccessible::AccLocation(long nChild, RECT& rcScreen)
     if (nChild == CHILDID_SELF)
         return FALSE;
     RECT rcRow = {};
-    if (::SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nChild - 1),
+    if (::SendMessage(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nChild - 1),
                        reinterpret_cast<LPARAM>(&rcRow)) == LB_ERR)
         return FALSE;
     ::MapWindowPoints(Hwnd(), NULL, reinterpret_cast<POINT*>(&rcRow), 2);
@@ -64,7 +64,7 @@ long vxListBoxAccessible::AccChildAt(POINT ptScreen)
 {
     POINT pt = ptScreen;
     ::ScreenToClient(Hwnd(), &pt);
-    const LRESULT nHit = ::SendMessageA(Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    const LRESULT nHit = ::SendMessage(Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
     return HIWORD(nHit) != 0 ? CHILDID_SELF : static_cast<long>(LOWORD(nHit)) + 1;
 }
 

@@ -1,6 +1,8 @@
 #include "vxAnsiText.h"
 
+#include <mbstring.h>
 #include <string.h>
+#include <wchar.h>
 
 #include <string>
 
@@ -64,6 +66,82 @@ int vxAnsiCharBytes(const char* psz, int nAvailable, UINT nCodePage)
         return nBytes;
     }
     return nAvailable >= 2 && psz[1] != '\0' && ::IsDBCSLeadByteEx(nCodePage, lead) ? 2 : 1;
+}
+
+int vxCharUnits(const char* psz, int nAvailable)
+{
+    return vxAnsiCharBytes(psz, nAvailable, vxAnsiCodePage());
+}
+
+int vxCharUnits(const wchar_t* psz, int nAvailable)
+{
+    if (psz == NULL || nAvailable <= 0)
+        return 0;
+    return nAvailable >= 2 && IS_HIGH_SURROGATE(psz[0]) && IS_LOW_SURROGATE(psz[1]) ? 2 : 1;
+}
+
+bool vxBeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t nUnits)
+{
+    if (pszText == NULL || pszPrefix == NULL)
+        return false;
+    // The multibyte functions of the C runtime know double-byte code pages, not UTF-8.
+    if (vxAnsiCodePage() == CP_UTF8)
+        return vxUtf8BeginsWithNoCase(pszText, pszPrefix, nUnits);
+    return _mbsnbicmp(reinterpret_cast<const unsigned char*>(pszText),
+                      reinterpret_cast<const unsigned char*>(pszPrefix), nUnits) == 0;
+}
+
+bool vxBeginsWithNoCase(const wchar_t* pszText, const wchar_t* pszPrefix, size_t nUnits)
+{
+    if (pszText == NULL || pszPrefix == NULL)
+        return false;
+    if (nUnits == 0)
+        return true;
+    if (wcsnlen(pszText, nUnits) < nUnits)
+        return false;
+    return ::CompareStringOrdinal(pszText, static_cast<int>(nUnits), pszPrefix,
+                                  static_cast<int>(nUnits), TRUE) == CSTR_EQUAL;
+}
+
+bool vxBeginsWith(const char* pszText, const char* pszPrefix, size_t nUnits)
+{
+    if (pszText == NULL || pszPrefix == NULL)
+        return false;
+    // Bytes that differ are characters that differ: only byte-equal texts need the
+    // character-wise comparison, which is many times slower.
+    if (strncmp(pszText, pszPrefix, nUnits) != 0)
+        return false;
+    // In UTF-8 no character's bytes stand inside another's: equal bytes are equal characters.
+    if (vxAnsiCodePage() == CP_UTF8)
+        return true;
+    return _mbsnbcmp(reinterpret_cast<const unsigned char*>(pszText),
+                     reinterpret_cast<const unsigned char*>(pszPrefix), nUnits) == 0;
+}
+
+bool vxBeginsWith(const wchar_t* pszText, const wchar_t* pszPrefix, size_t nUnits)
+{
+    return pszText != NULL && pszPrefix != NULL && wcsncmp(pszText, pszPrefix, nUnits) == 0;
+}
+
+int vxWideUnits(const char* psz, int nUnits)
+{
+    return nUnits <= 0 ? nUnits : ::MultiByteToWideChar(CP_ACP, 0, psz, nUnits, NULL, 0);
+}
+
+int vxWideUnits(const wchar_t* /*psz*/, int nUnits)
+{
+    return nUnits;
+}
+
+bool vxTextEquals(const char* pszText, const char* pszOther)
+{
+    return _mbscmp(reinterpret_cast<const unsigned char*>(pszText),
+                   reinterpret_cast<const unsigned char*>(pszOther)) == 0;
+}
+
+bool vxTextEquals(const wchar_t* pszText, const wchar_t* pszOther)
+{
+    return wcscmp(pszText, pszOther) == 0;
 }
 
 bool vxUtf8BeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t nBytes)

@@ -23,6 +23,6 @@ BOOL vxBarAccessible::AccValue(long, CString& strValue)
     ::GetWindowRect(Hwnd(), &rc);
     ::MapWindowPoints(NULL, ::GetParent(Hwnd()), reinterpret_cast<POINT*>(&rc), 2);
     const bool bHorizontal = rc.right - rc.left > rc.bottom - rc.top;
-    strValue.Format("%d", static_cast<int>(bHorizontal ? rc.top : rc.left));
+    strValue.Format(_T("%d"), static_cast<int>(bHorizontal ? rc.top : rc.left));
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "vxDpi.h"
 
+#include <tchar.h>
+
 namespace {
 
 const int kDesignDpi = 96;
@@ -9,9 +11,9 @@ typedef UINT(WINAPI* DpiForWindowFn)(HWND);
 typedef UINT(WINAPI* DpiForSystemFn)();
 
 template <class Fn>
-Fn User32Function(const char* pszName)
+Fn User32Function(const char* pszName) // GetProcAddress takes narrow names only
 {
-    HMODULE hUser32 = ::GetModuleHandleA("user32.dll");
+    HMODULE hUser32 = ::GetModuleHandle(_T("user32.dll"));
     return hUser32 != NULL ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hUser32, pszName)))
                            : NULL;
 }

@@ -9,7 +9,7 @@ vxMonitor InfoOf(HMONITOR hMonitor)
         return monitor;
     // No monitor to ask: the primary screen as the system metrics give it.
     ::SetRect(&monitor.rcMonitor, 0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0))
+    if (!::SystemParametersInfo(SPI_GETWORKAREA, 0, &monitor.rcWork, 0))
         monitor.rcWork = monitor.rcMonitor;
     return monitor;
 }
@@ -20,14 +20,14 @@ bool vxMonitorFromHandle(HMONITOR hMonitor, vxMonitor& rMonitor)
 {
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
-    if (hMonitor == NULL || !::GetMonitorInfoA(hMonitor, &info))
+    if (hMonitor == NULL || !::GetMonitorInfo(hMonitor, &info))
         return false;
     rMonitor.rcMonitor = info.rcMonitor;
     rMonitor.rcWork = info.rcWork;
     // The primary monitor's work area is the one SPI_SETWORKAREA sets; Windows reports it for
     // the monitor too, Wine only through SPI_GETWORKAREA.
     if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0)
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rMonitor.rcWork, 0);
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rMonitor.rcWork, 0);
     return true;
 }
 

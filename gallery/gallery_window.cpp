@@ -32,14 +32,14 @@ BOOL GalleryWindow::CreateGallery()
     CRect rc(0, 0, Px(kClientWidth), Px(kClientHeight));
     ::AdjustWindowRectEx(&rc, dwStyle, FALSE, 0);
     rc.OffsetRect(20 - rc.left, 20 - rc.top);
-    return CreateEx(0, pszClass, "VexelControl gallery", dwStyle, rc, NULL, 0);
+    return CreateEx(0, pszClass, _T("VexelControl gallery"), dwStyle, rc, NULL, 0);
 }
 
 int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    m_font.CreatePointFont(90, "Tahoma");
+    m_font.CreatePointFont(90, _T("Tahoma"));
     CRect rcList(Px(8), Px(8), Px(kListWidth), Px(kClientHeight - 8));
     m_pageList.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, rcList, this,
                       kPageListId);

@@ -50,7 +50,7 @@ protected:
         RegisterGalleryGlyph("cbpage.sand", RGB(210, 180, 130), 20, false);
 
         // Left column: the drop-list combo with images, its list opened below.
-        AddCaption(Px(CRect(20, 16, 320, 36)), "Drop list with images (opened below)");
+        AddCaption(Px(CRect(20, 16, 320, 36)), _T("Drop list with images (opened below)"));
         Make(m_colours, CBS_DROPDOWNLIST, Px(CRect(20, 40, 280, 66)), 1);
         for (const Entry& e : kColours)
             m_colours.AddString(e.text, e.image);
@@ -58,21 +58,21 @@ protected:
         m_colours.SetCurSel(5);
 
         // Right column: typing aids, the large list and a disabled combo.
-        AddCaption(Px(CRect(360, 16, 700, 36)), "Auto-completing drop-down (type \"Bu\")");
+        AddCaption(Px(CRect(360, 16, 700, 36)), _T("Auto-completing drop-down (type \"Bu\")"));
         Make(m_complete, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 40, 620, 66)), 2);
         m_complete.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
         for (const char* city : kCities)
             m_complete.AddString(city);
-        m_complete.SetText("Budapest");
+        m_complete.SetText(_T("Budapest"));
 
-        AddCaption(Px(CRect(360, 90, 700, 110)), "Filtered drop-down (lists the cities typed)");
+        AddCaption(Px(CRect(360, 90, 700, 110)), _T("Filtered drop-down (lists the cities typed)"));
         Make(m_filtered, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 114, 620, 140)), 3);
         m_filtered.ModifyCBStyle(0, VXCB_FILTEREDLIST);
         for (const char* city : kCities)
             m_filtered.AddString(city);
-        m_filtered.SetText("Vienna");
+        m_filtered.SetText(_T("Vienna"));
 
-        AddCaption(Px(CRect(360, 164, 700, 184)), "100,000 items");
+        AddCaption(Px(CRect(360, 164, 700, 184)), _T("100,000 items"));
         Make(m_large, CBS_DROPDOWNLIST, Px(CRect(360, 188, 620, 214)), 4);
         char text[32];
         for (int i = 0; i < 100000; ++i) {
@@ -81,7 +81,7 @@ protected:
         }
         m_large.SetCurSel(54321);
 
-        AddCaption(Px(CRect(360, 238, 700, 258)), "Disabled");
+        AddCaption(Px(CRect(360, 238, 700, 258)), _T("Disabled"));
         Make(m_disabled, CBS_DROPDOWNLIST, Px(CRect(360, 262, 620, 288)), 5);
         for (int i = 0; i < 3; ++i)
             m_disabled.AddString(kColours[i].text, kColours[i].image);
@@ -89,7 +89,7 @@ protected:
         m_disabled.EnableWindow(FALSE);
 
         // Bottom: few rows fit below for its minimum of 40, so its list opens above.
-        AddCaption(Px(CRect(80, 584, 350, 604)), "Near the bottom (opened above)", SS_RIGHT);
+        AddCaption(Px(CRect(80, 584, 350, 604)), _T("Near the bottom (opened above)"), SS_RIGHT);
         Make(m_bottom, CBS_DROPDOWNLIST, Px(CRect(360, 580, 620, 606)), 6);
         for (const Entry& e : kColours)
             m_bottom.AddString(e.text, e.image);
@@ -111,7 +111,7 @@ protected:
         m_bottom.ShowDropDown(FALSE);
         m_colours.ShowDropDown(FALSE);
         if (m_fontLarge.GetSafeHandle() == NULL)
-            m_fontLarge.CreatePointFont(140, "Tahoma");
+            m_fontLarge.CreatePointFont(140, _T("Tahoma"));
         m_colours.SetFont(&m_fontLarge);
         m_complete.SetFont(&m_fontLarge);
         m_colours.ShowDropDown(TRUE);

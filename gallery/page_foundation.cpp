@@ -41,11 +41,11 @@ void SkinEnginePage::Build()
     RegisterGalleryGlyph("gallery.tasks", RGB(150, 90, 190), 16, false);
     RegisterGalleryGlyph("gallery.notes", RGB(230, 180, 40), 16, true);
 
-    m_header.Create("Skinned windows painted by the skin engine", WS_CHILD | WS_VISIBLE | SS_NOTIFY,
+    m_header.Create(_T("Skinned windows painted by the skin engine"), WS_CHILD | WS_VISIBLE | SS_NOTIFY,
                     Px(CRect(16, 16, 600, 44)), this, 0xFFFF);
     vxSkinWindow(m_header.m_hWnd, 106, "gallery.header", 0);
 
-    AddCaption(Px(CRect(16, 60, 300, 78)), "Push buttons (normal, image, pressed, disabled)");
+    AddCaption(Px(CRect(16, 60, 300, 78)), _T("Push buttons (normal, image, pressed, disabled)"));
     const char* captions[4] = {"Send", "Calendar", "Held down", "Disabled"};
     for (int i = 0; i < 4; ++i) {
         m_buttons[i].Create(captions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(CRect(16 + i * 130, 82, 136 + i * 130, 112)),
@@ -58,7 +58,7 @@ void SkinEnginePage::Build()
     vxLockState(m_buttons[2].m_hWnd, 1);
     m_buttons[3].EnableWindow(FALSE);
 
-    AddCaption(Px(CRect(16, 130, 300, 148)), "Auto radio buttons");
+    AddCaption(Px(CRect(16, 130, 300, 148)), _T("Auto radio buttons"));
     const char* radios[3] = {"Daily", "Weekly", "Monthly"};
     for (int i = 0; i < 3; ++i) {
         m_radios[i].Create(radios[i], WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
@@ -68,13 +68,13 @@ void SkinEnginePage::Build()
     vxSetDrawItemValue(m_radios[1].m_hWnd, "image.default", "gallery.calendar", 0);
     m_radios[1].SetCheck(BST_CHECKED);
 
-    AddCaption(Px(CRect(16, 198, 400, 216)), "List box: rows from each entry's draw items");
+    AddCaption(Px(CRect(16, 198, 400, 216)), _T("List box: rows from each entry's draw items"));
     m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOTIFY,
                   Px(CRect(16, 220, 276, 420)), this, 300);
     m_list.SetItemHeight(0, Px(22));
     vxSkinWindow(m_list.m_hWnd, 108, "combobox.listbox", 0);
     for (int i = 0; i < (int)(sizeof kEntries / sizeof kEntries[0]); ++i) {
-        m_list.AddString("");
+        m_list.AddString(_T(""));
         vxSetDrawItemValueEx(m_list.m_hWnd, i, 0, "text.default", kEntries[i].text, 0);
         vxSetDrawItemValueEx(m_list.m_hWnd, i, 0, "image.default", kEntries[i].image, 0);
     }

@@ -100,9 +100,9 @@ void ListViewPage::Build()
     RegisterGalleryGlyph("lvpage.teal.disc", RGB(0, 128, 128), 32, true);
     RegisterGalleryGlyph("lvpage.purple.disc", RGB(117, 80, 123), 32, true);
 
-    AddCaption(Px(CRect(20, 12, 900, 32)), "Document launcher: groups of skinned items, scrolled by one wheel notch");
-    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, Px(CRect(20, 40, 940, 420)), this, 1);
-    m_pStatus = AddCaption(Px(CRect(20, 432, 940, 452)), "Click an item: its group and index appear here");
+    AddCaption(Px(CRect(20, 12, 900, 32)), _T("Document launcher: groups of skinned items, scrolled by one wheel notch"));
+    m_list.CreateEx(WS_EX_CLIENTEDGE, NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP, Px(CRect(20, 40, 940, 420)), this, 1);
+    m_pStatus = AddCaption(Px(CRect(20, 432, 940, 452)), _T("Click an item: its group and index appear here"));
 
     m_list.SetItemSize(Px(104), Px(64));
     m_list.SetItemColumnSpace(8);
@@ -114,14 +114,14 @@ void ListViewPage::Build()
 
     // One relayout for the whole fill.
     m_list.LockUpdate(0);
-    m_list.AddGroup("Documents", "lvpage.header", 1);
+    m_list.AddGroup(_T("Documents"), "lvpage.header", 1);
     AddEntries(0, kDocuments, (int)(sizeof(kDocuments) / sizeof(kDocuments[0])));
-    m_list.AddGroup("Tools", "lvpage.header", 1);
+    m_list.AddGroup(_T("Tools"), "lvpage.header", 1);
     AddEntries(1, kTools, (int)(sizeof(kTools) / sizeof(kTools[0])));
     m_list.AddGroup(NULL, NULL, 0);
     AddEntries(2, kRecent, (int)(sizeof(kRecent) / sizeof(kRecent[0])));
     m_list.SetItemMode(vxCtrlListView::ModeRadio);
-    m_list.AddGroup("View", "lvpage.header", 1);
+    m_list.AddGroup(_T("View"), "lvpage.header", 1);
     AddEntries(3, kViews, (int)(sizeof(kViews) / sizeof(kViews[0])));
     m_list.LockUpdate(1);
     m_list.SelectItem(3, 1);

@@ -16,7 +16,7 @@ public:
     BOOL CreateBar(CWnd* pParent, vxCtrlSplitter* pSplitter)
     {
         m_pSplitter = pSplitter;
-        return CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1),
+        return CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1),
                         pParent, 0);
     }
 
@@ -88,7 +88,7 @@ protected:
             ::SendMessage(m_messages, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(message));
         ::SendMessage(m_messages, LB_SETCURSEL, 0, 0);
 
-        m_preview = ::CreateWindowEx(WS_EX_CLIENTEDGE, "EDIT", kPreview,
+        m_preview = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("EDIT"), kPreview,
                                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
                                          ES_READONLY,
                                      0, 0, 1, 1, m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
@@ -131,7 +131,7 @@ protected:
 private:
     HWND CreateList(DWORD style)
     {
-        HWND hwnd = ::CreateWindowEx(WS_EX_CLIENTEDGE, "LISTBOX", "",
+        HWND hwnd = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("LISTBOX"), "",
                                      WS_CHILD | WS_VISIBLE | LBS_NOTIFY | style, 0, 0, 1, 1,
                                      m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
         SetGalleryFont(hwnd);

@@ -94,10 +94,10 @@ void StackWndPage::Build()
     RegisterSmallIcon("stackpage.shield", IDI_SHIELD);
     RegisterSmallIcon("stackpage.logo", IDI_WINLOGO);
 
-    AddCaption(Px(CRect(20, 12, 900, 32)), "Accordion: two sub-item lists with icons and a notes box; a button opens its item");
-    m_stack.CreateEx(WS_EX_CLIENTEDGE, NULL, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+    AddCaption(Px(CRect(20, 12, 900, 32)), _T("Accordion: two sub-item lists with icons and a notes box; a button opens its item"));
+    m_stack.CreateEx(WS_EX_CLIENTEDGE, NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                      Px(CRect(20, 40, 320, 480)), this, 1);
-    m_pStatus = AddCaption(Px(CRect(20, 492, 900, 512)), "Choose an entry: its item and entry appear here");
+    m_pStatus = AddCaption(Px(CRect(20, 492, 900, 512)), _T("Choose an entry: its item and entry appear here"));
 
     // Buttons and contents as wide as the stack less its padding, whatever its size.
     m_stack.SetPadding(4, 4, 4, 4);
@@ -115,7 +115,7 @@ void StackWndPage::Build()
                    Px(CRect(0, 0, 10, 10)), &m_stack, 300);
     m_notes.SetFont(GetGalleryFont());
     m_notes.SetWindowText(kNotes);
-    const int nNotes = m_stack.AddCustomItem("Notes", &m_notes);
+    const int nNotes = m_stack.AddCustomItem(_T("Notes"), &m_notes);
     // The library makes no skin call for a custom item's button; the page gives it the look
     // of the others.
     vxSkinWindow(m_stack.GetItemButton(nNotes)->GetSafeHwnd(), 103, "stackpage.button", 0);

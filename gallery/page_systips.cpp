@@ -101,7 +101,7 @@ public:
     {
         m_pFont = pFont;
         LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL);
-        return CreateEx(WS_EX_CLIENTEDGE, pszClass, "", WS_CHILD | WS_VISIBLE, rc, pParent, 0);
+        return CreateEx(WS_EX_CLIENTEDGE, pszClass, _T(""), WS_CHILD | WS_VISIBLE, rc, pParent, 0);
     }
     void SetTips(const std::vector<DemoTip>& shown)
     {
@@ -172,7 +172,7 @@ class SysTipsPage : public GalleryPage
 protected:
     void Build() override
     {
-        m_headingFont.CreatePointFont(100, "Tahoma");
+        m_headingFont.CreatePointFont(100, _T("Tahoma"));
         LOGFONT lf;
         m_headingFont.GetLogFont(&lf);
         lf.lfWeight = FW_BOLD;
@@ -180,7 +180,7 @@ protected:
         m_headingFont.CreateFontIndirect(&lf);
 
         AddCaption(Px(CRect(16, 12, 1000, 32)),
-                   "Tips appear at the bottom right of the screen, 175 pixels apart; the newest is "
+                   _T("Tips appear at the bottom right of the screen, 175 pixels apart; the newest is ")
                    "lowest. High tips are limited only by other high tips. Click a tip to "
                    "close it.");
         for (int s = 0; s < 2; ++s) {
@@ -196,19 +196,19 @@ protected:
         AddButton("Clear Mail", Px(CRect(16, 270, 176, 298)), kClearMailId);
         AddButton("Clear Build", Px(CRect(186, 270, 346, 298)), kClearBuildId);
         AddButton("Clear everything", Px(CRect(16, 304, 346, 332)), kClearAllId);
-        AddCaption(Px(CRect(16, 346, 120, 366)), "Shown at once:");
+        AddCaption(Px(CRect(16, 346, 120, 366)), _T("Shown at once:"));
         for (int i = 0; i < 3; ++i) {
             CString caption;
             caption.Format("%d", i + 1);
             AddButton(caption, Px(CRect(124 + i * 56, 342, 174 + i * 56, 368)), kLimitFirstId + i);
         }
-        m_limitCaption = AddCaption(Px(CRect(16, 376, 346, 396)), "");
+        m_limitCaption = AddCaption(Px(CRect(16, 376, 346, 396)), _T(""));
 
-        AddCaption(Px(CRect(372, 44, 700, 62)), "The screen in miniature (tips where they are):");
+        AddCaption(Px(CRect(372, 44, 700, 62)), _T("The screen in miniature (tips where they are):"));
         m_map.CreateMap(this, Px(CRect(372, 66, 372 + 320, 66 + 256)), GetGalleryFont());
-        AddCaption(Px(CRect(712, 44, 1000, 62)), "On screen, oldest first:");
+        AddCaption(Px(CRect(712, 44, 1000, 62)), _T("On screen, oldest first:"));
         CreateList(m_shownList, Px(CRect(712, 66, 1000, 186)));
-        AddCaption(Px(CRect(712, 196, 1000, 214)), "Waiting, in the order they will come:");
+        AddCaption(Px(CRect(712, 196, 1000, 214)), _T("Waiting, in the order they will come:"));
         CreateList(m_waitingList, Px(CRect(712, 218, 1000, 322)));
 
         m_pTips = new vxCtrlSysTips;
@@ -267,7 +267,7 @@ protected:
 private:
     void AddButton(const CString& caption, const CRect& rc, UINT nId)
     {
-        HWND hButton = ::CreateWindowEx(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+        HWND hButton = ::CreateWindowEx(0, _T("BUTTON"), caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                         rc.left, rc.top, rc.Width(), rc.Height(), m_hWnd,
                                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId)),
                                         AfxGetInstanceHandle(), NULL);
@@ -365,7 +365,7 @@ private:
         for (const DemoTip& tip : tips)
             list.AddString(tip.label);
         if (tips.empty())
-            list.AddString("(none)");
+            list.AddString(_T("(none)"));
         list.SetRedraw(TRUE);
         list.Invalidate();
     }

@@ -30,9 +30,9 @@ class TooltipPage : public GalleryPage
 protected:
     void Build() override
     {
-        AddCaption(Px(CRect(24, 16, 900, 40)), "Tools: rest the pointer on a button of the tool bar");
+        AddCaption(Px(CRect(24, 16, 900, 40)), _T("Tools: rest the pointer on a button of the tool bar"));
         for (int i = 0; i < static_cast<int>(sizeof kTools / sizeof kTools[0]); ++i) {
-            HWND hButton = ::CreateWindowEx(0, "BUTTON", kTools[i].caption,
+            HWND hButton = ::CreateWindowEx(0, _T("BUTTON"), kTools[i].caption,
                                             WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(24 + i * 110),
                                             Px(48), Px(100), Px(32), m_hWnd, NULL, AfxGetInstanceHandle(),
                                             NULL);
@@ -47,8 +47,8 @@ protected:
         m_tools.Create(this);
         m_tools.SetFont(GetGalleryFont());
 
-        AddCaption(Px(CRect(24, 300, 900, 324)), "A link balloon: click it to open the release notes");
-        m_clicks = AddCaption(Px(CRect(24, 520, 600, 544)), "Link clicked 0 times");
+        AddCaption(Px(CRect(24, 300, 900, 324)), _T("A link balloon: click it to open the release notes"));
+        m_clicks = AddCaption(Px(CRect(24, 520, 600, 544)), _T("Link clicked 0 times"));
         m_link.Create(this);
         m_link.SetFont(GetGalleryFont());
         m_link.SetbLink(TRUE);
@@ -58,7 +58,7 @@ protected:
         m_link.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_INFORMATION, IMAGE_ICON, Px(32), Px(32),
                                                       LR_SHARED)));
 
-        HWND hShow = ::CreateWindowEx(0, "BUTTON", "Show a tip at a point",
+        HWND hShow = ::CreateWindowEx(0, _T("BUTTON"), "Show a tip at a point",
                                       WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(640), Px(440), Px(220), Px(32),
                                       m_hWnd, reinterpret_cast<HMENU>(kShowAtPointId),
                                       AfxGetInstanceHandle(), NULL);

@@ -48,7 +48,7 @@ int vxSizerBar::Create(unsigned long dwStyle, CWnd* pParent, vxLayout* pLayout, 
                        const RECT& rect)
 {
     m_pLayout = pLayout;
-    return CStatic::Create("", dwStyle, rect, pParent, nID);
+    return CStatic::Create(_T(""), dwStyle, rect, pParent, nID);
 }
 
 void vxSizerBar::SubclassDlgItem(unsigned int nID, CWnd* pParent, vxLayout* pLayout)

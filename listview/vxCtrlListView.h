@@ -56,21 +56,21 @@ public:
 // with -1 and nothing is kept.
     /// Appends a group under a header of this title and skin name (the header shown when
     /// bShowHeader is non-zero; a click on it folds the group); returns its index, or -1.
-    int AddGroup(const char* pszTitle, const char* pszSkin, int bShowHeader);
+    int AddGroup(LPCTSTR pszTitle, LPCTSTR pszSkin, int bShowHeader);
     /// Appends an item button of this skin name to the group; returns its index, or -1.
-    int AddItem(int nGroup, const char* pszSkin);
+    int AddItem(int nGroup, LPCTSTR pszSkin);
     /// The same with a caption and an image value for the skin engine (either may be NULL).
-    int AddItem(int nGroup, const char* pszSkin, const char* pszCaption, const char* pszImage);
+    int AddItem(int nGroup, LPCTSTR pszSkin, LPCTSTR pszCaption, LPCTSTR pszImage);
     /// Removes the item and its button; FALSE when the indices name nothing.
     BOOL DeleteItem(int nGroup, int nItem);
     /// Removes the group with its header and items; FALSE when the index names nothing.
     BOOL DeleteGroup(int nGroup);
     /// Sets the item's image value; FALSE when the indices name nothing.
-    BOOL SetItemImage(int nGroup, int nItem, const char* pszImage);
+    BOOL SetItemImage(int nGroup, int nItem, LPCTSTR pszImage);
     /// Sets the item's caption; FALSE when the indices name nothing.
-    BOOL SetItemText(int nGroup, int nItem, const char* pszCaption);
+    BOOL SetItemText(int nGroup, int nItem, LPCTSTR pszCaption);
     /// Sets the text the item's tooltip shows; FALSE when the indices name nothing.
-    BOOL SetItemToolTips(int nGroup, int nItem, const char* pszText);
+    BOOL SetItemToolTips(int nGroup, int nItem, LPCTSTR pszText);
     void SelectItem(int nGroup, int nItem);           ///< radio mode only; clears no other item
     BOOL GetSelectedItem(int& nGroup, int& nItem);     ///< first checked item, radio mode only
     int GetItemCount(int nGroup);    ///< items of the group; -1 when the index names nothing

@@ -20,7 +20,7 @@ static const DWORD ITEM_STYLE_PUSH = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOT
 static const DWORD ITEM_STYLE_RADIO = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY;
 static const DWORD HEADER_STYLE = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
 
-static const char IMAGE_DRAW_ITEM[] = "image.default";
+static const TCHAR IMAGE_DRAW_ITEM[] = _T("image.default");
 
 BOOL vxCtrlListView::IsGroupValid(int nGroup)
 {
@@ -42,7 +42,7 @@ int vxCtrlListView::GetItemCount(int nGroup)
     return IsGroupValid(nGroup) ? (int)m_arrGroups[nGroup]->m_arrItems.GetSize() : -1;
 }
 
-int vxCtrlListView::AddGroup(const char* pszTitle, const char* pszSkin, int bShowHeader)
+int vxCtrlListView::AddGroup(LPCTSTR pszTitle, LPCTSTR pszSkin, int bShowHeader)
 {
     // Without a window there is nothing to show a group in: refused, as items are.
     if (GetSafeHwnd() == NULL)
@@ -59,13 +59,13 @@ int vxCtrlListView::AddGroup(const char* pszTitle, const char* pszSkin, int bSho
     return nIndex;
 }
 
-int vxCtrlListView::AddItem(int nGroup, const char* pszSkin)
+int vxCtrlListView::AddItem(int nGroup, LPCTSTR pszSkin)
 {
     return AddItem(nGroup, pszSkin, NULL, NULL);
 }
 
-int vxCtrlListView::AddItem(int nGroup, const char* pszSkin, const char* pszCaption,
-                            const char* pszImage)
+int vxCtrlListView::AddItem(int nGroup, LPCTSTR pszSkin, LPCTSTR pszCaption,
+                            LPCTSTR pszImage)
 {
     if (!IsGroupValid(nGroup) || GetSafeHwnd() == NULL)
         return -1;
@@ -73,7 +73,7 @@ int vxCtrlListView::AddItem(int nGroup, const char* pszSkin, const char* pszCapt
     // A failed creation leaves a record without a window; it still counts as an item.
     const BOOL bPush = m_itemMode == ModeButton;
     vxListItem* pItem = new vxListItem;
-    pItem->m_wndButton.Create(pszCaption ? pszCaption : "", bPush ? ITEM_STYLE_PUSH : ITEM_STYLE_RADIO,
+    pItem->m_wndButton.Create(pszCaption ? pszCaption : _T(""), bPush ? ITEM_STYLE_PUSH : ITEM_STYLE_RADIO,
                               CRect(0, 0, 0, 0), this, ITEM_ID);
     HWND hItem = pItem->LiveHwnd();
     if (pszSkin && hItem)
@@ -111,7 +111,7 @@ BOOL vxCtrlListView::DeleteGroup(int nGroup)
     return 1;
 }
 
-BOOL vxCtrlListView::SetItemImage(int nGroup, int nItem, const char* pszImage)
+BOOL vxCtrlListView::SetItemImage(int nGroup, int nItem, LPCTSTR pszImage)
 {
     vxListItem* pItem = FindItem(nGroup, nItem);
     if (!pItem)
@@ -121,17 +121,17 @@ BOOL vxCtrlListView::SetItemImage(int nGroup, int nItem, const char* pszImage)
     return 1;
 }
 
-BOOL vxCtrlListView::SetItemText(int nGroup, int nItem, const char* pszCaption)
+BOOL vxCtrlListView::SetItemText(int nGroup, int nItem, LPCTSTR pszCaption)
 {
     vxListItem* pItem = FindItem(nGroup, nItem);
     if (!pItem)
         return 0;
     if (pItem->LiveHwnd())
-        pItem->m_wndButton.SetWindowText(pszCaption ? pszCaption : "");
+        pItem->m_wndButton.SetWindowText(pszCaption ? pszCaption : _T(""));
     return 1;
 }
 
-BOOL vxCtrlListView::SetItemToolTips(int nGroup, int nItem, const char* pszText)
+BOOL vxCtrlListView::SetItemToolTips(int nGroup, int nItem, LPCTSTR pszText)
 {
     vxListItem* pItem = FindItem(nGroup, nItem);
     if (!pItem)

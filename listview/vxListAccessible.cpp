@@ -7,9 +7,14 @@
 
 namespace {
 
+// The engine's tooltip text of a window in the build's character set (the query has a
+// narrow and a wide form, told apart by the type of the second argument).
+inline const char* EngineToolTips(HWND hItem, const char*) { return vxGetToolTips(hItem); }
+inline const wchar_t* EngineToolTips(HWND hItem, const wchar_t*) { return vxGetToolTipsW(hItem); }
+
 bool IsRadioItem(HWND hItem)
 {
-    return (::GetWindowLongA(hItem, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    return (::GetWindowLong(hItem, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
 
 CString ItemName(HWND hItem)
@@ -17,7 +22,7 @@ CString ItemName(HWND hItem)
     CString strName = vxWindowText(hItem);
     if (strName.IsEmpty()) {
         // An item that shows only an image is named by its tooltip.
-        const char* pszTip = vxGetToolTips(hItem);
+        LPCTSTR pszTip = EngineToolTips(hItem, static_cast<LPCTSTR>(NULL));
         if (pszTip != NULL)
             strName = pszTip;
     }
@@ -27,7 +32,7 @@ CString ItemName(HWND hItem)
 long ItemState(HWND hItem)
 {
     long nState = vxAccessibleWindowState(hItem);
-    const LRESULT nButton = ::SendMessageA(hItem, BM_GETSTATE, 0, 0);
+    const LRESULT nButton = ::SendMessage(hItem, BM_GETSTATE, 0, 0);
     if (IsRadioItem(hItem) && (nButton & BST_CHECKED))
         nState |= STATE_SYSTEM_CHECKED;
     if (nButton & BST_PUSHED)
@@ -162,12 +167,12 @@ BOOL vxListItemAccessible::AccName(long, CString& strName)
 
 BOOL vxListItemAccessible::AccDefaultAction(long, CString& strAction)
 {
-    strAction = IsRadioItem(Hwnd()) ? "Check" : "Press";
+    strAction = IsRadioItem(Hwnd()) ? _T("Check") : _T("Press");
     return TRUE;
 }
 
 BOOL vxListItemAccessible::AccDoDefaultAction(long)
 {
     // Posted: the click reaches the host, which may delete the list view.
-    return ::IsWindowEnabled(Hwnd()) && ::PostMessageA(Hwnd(), BM_CLICK, 0, 0);
+    return ::IsWindowEnabled(Hwnd()) && ::PostMessage(Hwnd(), BM_CLICK, 0, 0);
 }

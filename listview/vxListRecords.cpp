@@ -21,9 +21,9 @@ HWND vxListItem::LiveHwnd() const
     return LiveHwndOf(m_wndButton);
 }
 
-vxListGroup::vxListGroup(vxCtrlListView* pOwner, const char* pszTitle, const char* pszSkin,
+vxListGroup::vxListGroup(vxCtrlListView* pOwner, LPCTSTR pszTitle, LPCTSTR pszSkin,
                          BOOL bShowHeader)
-    : m_strTitle(pszTitle ? pszTitle : ""), m_strSkin(pszSkin ? pszSkin : ""), m_pOwner(pOwner),
+    : m_strTitle(pszTitle ? pszTitle : _T("")), m_strSkin(pszSkin ? pszSkin : _T("")), m_pOwner(pOwner),
       m_rcHeader(0, 0, 0, 0), m_bShowHeader(bShowHeader)
 {
 }

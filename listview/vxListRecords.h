@@ -38,7 +38,7 @@ public:
 class vxListGroup
 {
 public:
-    vxListGroup(vxCtrlListView* pOwner, const char* pszTitle, const char* pszSkin, BOOL bShowHeader);
+    vxListGroup(vxCtrlListView* pOwner, LPCTSTR pszTitle, LPCTSTR pszSkin, BOOL bShowHeader);
     ~vxListGroup();                  // deletes the items in order, then destroys the header
 
     HWND LiveHeaderHwnd() const;     // the header's handle while it exists, else NULL

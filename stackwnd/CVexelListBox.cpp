@@ -22,11 +22,11 @@ void CVexelListBox::MeasureItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStruct*/)
 {
 }
 
-int CVexelListBox::AddEntry(const char* pszText)
+int CVexelListBox::AddEntry(LPCTSTR pszText)
 {
     const int nEntry = static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszText)));
     if (nEntry >= 0 && nEntry < static_cast<int>(m_entryTexts.size()))
-        m_entryTexts[static_cast<size_t>(nEntry)] = pszText != NULL ? pszText : "";
+        m_entryTexts[static_cast<size_t>(nEntry)] = pszText != NULL ? pszText : _T("");
     return nEntry;
 }
 

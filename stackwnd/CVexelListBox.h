@@ -20,7 +20,7 @@ public:
     virtual ~CVexelListBox();
 
 // Operations
-    int AddEntry(const char* pszText);   // LB_ADDSTRING, its text kept; the index or LB_ERR
+    int AddEntry(LPCTSTR pszText);   // LB_ADDSTRING, its text kept; the index or LB_ERR
     CString EntryText(int nEntry) const; // empty for an index that names none
 
 // Overridables

@@ -119,11 +119,11 @@ BOOL vxCtrlStackWnd::IsValid(int nItem)
     return nItem >= 0 && nItem < m_arrItems.GetSize();
 }
 
-CButton* vxCtrlStackWnd::CreateButton(const char* pszCaption, UINT nID)
+CButton* vxCtrlStackWnd::CreateButton(LPCTSTR pszCaption, UINT nID)
 {
     CButton* pButton = new vxStackItemButton;
     if (!GetSafeHwnd() ||
-        !pButton->Create(pszCaption ? pszCaption : "", BUTTON_STYLE, CRect(0, 0, m_szItem.cx, m_szItem.cy),
+        !pButton->Create(pszCaption ? pszCaption : _T(""), BUTTON_STYLE, CRect(0, 0, m_szItem.cx, m_szItem.cy),
                          this, nID)) {
         delete pButton;
         return NULL;
@@ -142,7 +142,7 @@ vxCtrlStackWnd::stItemInfo* vxCtrlStackWnd::NewItem(CButton* pButton, CWnd* pLis
     return pItem;
 }
 
-int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, const char* pszListSkin)
+int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR pszListSkin)
 {
     const int nIndex = (int)m_arrItems.GetSize();
     CButton* pButton = CreateButton(pszCaption, nIndex + BUTTON_ID_BASE);
@@ -160,7 +160,7 @@ int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, c
         return -1;
     }
     pList->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(m_nSubItemHeight, 0));
-    pList->SetWindowText(pszCaption != NULL ? pszCaption : "");   // its name for screen readers
+    pList->SetWindowText(pszCaption != NULL ? pszCaption : _T(""));   // its name for screen readers
     if (pszListSkin)
         vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
 
@@ -169,7 +169,7 @@ int vxCtrlStackWnd::AddItem(const char* pszCaption, const char* pszButtonSkin, c
     return nIndex;
 }
 
-int vxCtrlStackWnd::AddCustomItem(const char* pszCaption, CWnd* pContent)
+int vxCtrlStackWnd::AddCustomItem(LPCTSTR pszCaption, CWnd* pContent)
 {
     // The layout places, shows and hides the content: without one there is no item.
     HWND hContent = pContent->GetSafeHwnd();
@@ -184,7 +184,7 @@ int vxCtrlStackWnd::AddCustomItem(const char* pszCaption, CWnd* pContent)
     return nIndex;
 }
 
-BOOL vxCtrlStackWnd::AddSubItem(int nItem, const char* pszText, const char* pszImage)
+BOOL vxCtrlStackWnd::AddSubItem(int nItem, LPCTSTR pszText, LPCTSTR pszImage)
 {
     if (!IsValid(nItem))
         return 0;
@@ -198,8 +198,8 @@ BOOL vxCtrlStackWnd::AddSubItem(int nItem, const char* pszText, const char* pszI
     const int k = static_cast<CVexelListBox*>(pItem->pContent)->AddEntry(pszText);
     if (k < 0)
         return 0;                    // LB_ERR or LB_ERRSPACE: no entry to describe
-    vxSetDrawItemValueEx(hList, k, 0, "default_text", pszText, 0);
-    vxSetDrawItemValueEx(hList, k, 0, "default_image", pszImage, 0);
+    vxSetDrawItemValueEx(hList, k, 0, _T("default_text"), pszText, 0);
+    vxSetDrawItemValueEx(hList, k, 0, _T("default_image"), pszImage, 0);
     return 1;
 }
 

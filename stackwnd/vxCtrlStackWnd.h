@@ -54,13 +54,13 @@ public:
 // the window: before Create (or after the window is gone) the adders refuse with -1.
     /// Appends a closed item: a button of this caption and skin name over a sub-item list of
     /// that skin name; returns its index, or -1.
-    int AddItem(const char* pszCaption, const char* pszButtonSkin, const char* pszListSkin);
+    int AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR pszListSkin);
     /// Appends a closed item whose content is the host's window (kept by handle, never
     /// destroyed here); returns its index, or -1 when pContent has no window.
-    int AddCustomItem(const char* pszCaption, CWnd* pContent);
+    int AddCustomItem(LPCTSTR pszCaption, CWnd* pContent);
     /// Appends an entry of text and image value to the item's sub-item list; FALSE for a bad
     /// index or a custom item.
-    BOOL AddSubItem(int nItem, const char* pszText, const char* pszImage);
+    BOOL AddSubItem(int nItem, LPCTSTR pszText, LPCTSTR pszImage);
     void ExpandItem(int nItem);                   ///< opens without closing the others
     BOOL SelectSubItem(int nItem, int nEntry);    ///< opens the item alone; sends nothing
     CWnd* GetItemContent(int nItem);              ///< NULL once a custom content is destroyed
@@ -95,7 +95,7 @@ protected:
 private:
     BOOL IsValid(int nItem);
     stItemInfo* NewItem(CButton* pButton, CWnd* pList, HWND hContent);
-    CButton* CreateButton(const char* pszCaption, UINT nID);     ///< NULL when it fails
+    CButton* CreateButton(LPCTSTR pszCaption, UINT nID);     ///< NULL when it fails
     void ReleaseItems();
     void OpenAlone(int nItem);       ///< opens one item, closes every other; relayouts on change
     void SetExpanded(stItemInfo* pItem, BOOL bExpanded); ///< screen readers hear of a change

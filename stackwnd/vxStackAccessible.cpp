@@ -33,14 +33,14 @@ BOOL vxStackItemAccessible::AccName(long, CString& strName)
 
 BOOL vxStackItemAccessible::AccDefaultAction(long, CString& strAction)
 {
-    strAction = "Open";
+    strAction = _T("Open");
     return TRUE;
 }
 
 BOOL vxStackItemAccessible::AccDoDefaultAction(long)
 {
     // Posted: the click may end in the host deleting the stack window.
-    return ::IsWindowEnabled(Hwnd()) && ::PostMessageA(Hwnd(), BM_CLICK, 0, 0);
+    return ::IsWindowEnabled(Hwnd()) && ::PostMessage(Hwnd(), BM_CLICK, 0, 0);
 }
 
 vxSubItemListAccessible::vxSubItemListAccessible(CVexelListBox* pList)

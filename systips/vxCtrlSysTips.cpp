@@ -5,7 +5,7 @@
 
 namespace {
 
-const char kWindowName[] = "vexelcore_2010_tips_window#@__";
+const TCHAR kWindowName[] = _T("vexelcore_2010_tips_window#@__");
 const UINT kWindowId = 34234;
 
 void FreeRecords(vxTipsList& lst)

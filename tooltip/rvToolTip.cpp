@@ -111,13 +111,13 @@ LRESULT rvToolTip::OnDpiChanged(WPARAM, LPARAM)
 
 // --- tools -------------------------------------------------------------------------------
 
-void rvToolTip::AddTool(CWnd* pWnd, LPCSTR lpszText, HICON hIcon)
+void rvToolTip::AddTool(CWnd* pWnd, LPCTSTR lpszText, HICON hIcon)
 {
     HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
     if (hWnd == NULL)
         return;
     tagTipToolInfo info;
-    info.strText = lpszText != NULL ? lpszText : "";
+    info.strText = lpszText != NULL ? lpszText : _T("");
     info.hIcon = hIcon;
     m_mapTools.SetAt(hWnd, info);
 }
@@ -231,9 +231,9 @@ void rvToolTip::Hide(int nDelay)
     StartTimer(kHideTimer, static_cast<UINT>(nDelay));
 }
 
-void rvToolTip::SetTipText(LPCSTR lpszText, CPoint* pPoint)
+void rvToolTip::SetTipText(LPCTSTR lpszText, CPoint* pPoint)
 {
-    CString strText = lpszText != NULL ? lpszText : "";
+    CString strText = lpszText != NULL ? lpszText : _T("");
     if (m_sizeWnd.cx == 0 || m_sizeWnd.cy == 0) {
         Show(strText, pPoint, CString());
         return;

@@ -55,7 +55,7 @@ public:
     int Create(CWnd* pParentWnd);
 
 // Tools
-    void AddTool(CWnd* pWnd, LPCSTR lpszText, HICON hIcon);  ///< replaces the window's tool
+    void AddTool(CWnd* pWnd, LPCTSTR lpszText, HICON hIcon);  ///< replaces the window's tool
     /// Text and icon from the resource module; 0 (nothing registered) when either is missing.
     int AddTool(CWnd* pWnd, UINT nIDText, UINT nIDIcon, int cx, int cy);
     void RemoveTool(CWnd* pWnd);     ///< a show pending for it is dropped
@@ -66,7 +66,7 @@ public:
     void Show(CString strText, CPoint* pPoint, CString strOther);
     void Hide(int nDelay);           ///< 0: at once; else after nDelay ms if still visible
     /// Changes a shown balloon's text in place when its size stays, else shows it anew.
-    void SetTipText(LPCSTR lpszText, CPoint* pPoint);
+    void SetTipText(LPCTSTR lpszText, CPoint* pPoint);
     void SetIcon(HICON hIcon);       ///< kept by the caller; null: none
     int SetIcon(UINT nIDIcon, int cx, int cy);  ///< from the resource module; 0 on failure
     /// Hide on deactivation; with a delay, the setting takes effect when timer 502 fires.

@@ -8,7 +8,7 @@
 namespace {
 
 const COLORREF kLinkColour = RGB(0, 0, 255);
-const char kLineHeightSample[] = "Q";
+const TCHAR kLineHeightSample[] = _T("Q");
 
 // Line pitch of link mode in the font selected into hDC: nLeast pixels (18 at 96 DPI), or the
 // font's own line height when that is more, so that the lines of a large font do not overlap.
@@ -25,7 +25,7 @@ int LinkLineHeight(HDC hDC, int nLeast)
 CString JoinedLines(const CString& strText)
 {
     CString joined = strText;
-    joined.Replace("\r\n", "");
+    joined.Replace(_T("\r\n"), _T(""));
     return joined;
 }
 
@@ -115,17 +115,14 @@ int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalc
     if (nLineHeight < 0 || pDC == NULL)
         return 0;
     HDC hDC = pDC->GetSafeHdc();
-    const char* pszText = strText;
+    LPCTSTR pszText = strText;
     // Measured and drawn as single lines, so that what was measured is what is drawn.
-    auto measure = [hDC](const char* pszPart, int nLength) {
+    auto measure = [hDC](LPCTSTR pszPart, int nLength) {
         CRect rc(0, 0, 0, 0);
         ::DrawText(hDC, pszPart, nLength, &rc, DT_CALCRECT | DT_SINGLELINE);
         return rc.Width();
     };
-    const UINT nCodePage = vxAnsiCodePage();
-    auto charBytes = [nCodePage](const char* psz, int nAvailable) {
-        return vxAnsiCharBytes(psz, nAvailable, nCodePage);
-    };
+    auto charUnits = [](LPCTSTR psz, int nAvailable) { return vxCharUnits(psz, nAvailable); };
     int nLine = 0;
     vxTakeLine draw;
     if (!bCalcOnly) {
@@ -134,7 +131,7 @@ int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalc
             ::DrawText(hDC, pszText + nStart, nLength, &box, DT_SINGLELINE);
         };
     }
-    return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, charBytes, draw);
+    return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, charUnits, draw);
 }
 
 void rvToolTip::OnPaint()

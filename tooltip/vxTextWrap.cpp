@@ -8,7 +8,7 @@ const int kLeastLineBoxHeight = 12;
 
 } // namespace
 
-int vxWrapText(const char* pszText, int nLength, int nWidth, const vxMeasureText& measure,
+int vxWrapText(LPCTSTR pszText, int nLength, int nWidth, const vxMeasureText& measure,
                const vxCharBytes& charBytes, const vxTakeLine& takeLine)
 {
     if (pszText == NULL || nLength <= 0)

@@ -10,9 +10,9 @@
 #include <functional>
 
 // Width in pixels of the first nLength bytes of pszText.
-typedef std::function<int(const char* pszText, int nLength)> vxMeasureText;
-// Bytes of the character at pszText, of the nAvailable bytes there (at least 1).
-typedef std::function<int(const char* pszText, int nAvailable)> vxCharBytes;
+typedef std::function<int(LPCTSTR pszText, int nLength)> vxMeasureText;
+// TCHARs of the character at pszText, of the nAvailable there (at least 1).
+typedef std::function<int(LPCTSTR pszText, int nAvailable)> vxCharBytes;
 // Receives each line: its first byte's offset in the text and its length in bytes.
 typedef std::function<void(int nStart, int nLength)> vxTakeLine;
 
@@ -20,7 +20,7 @@ typedef std::function<void(int nStart, int nLength)> vxTakeLine;
 // A character wider than nWidth stands alone on its line, so every line holds at least one
 // character and the work is bounded on every input, also for a measuring that contradicts
 // itself (prefix widths are taken to grow with their length).
-int vxWrapText(const char* pszText, int nLength, int nWidth, const vxMeasureText& measure,
+int vxWrapText(LPCTSTR pszText, int nLength, int nWidth, const vxMeasureText& measure,
                const vxCharBytes& charBytes, const vxTakeLine& takeLine = vxTakeLine());
 
 // Box a wrapped line is drawn in: the text rectangle's width, nLineHeight apart, at least

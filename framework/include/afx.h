@@ -1,9 +1,9 @@
 // Core of the framework layer: export macros, diagnostics, run-time classes, CObject,
-// exceptions thrown by pointer, the ANSI string class and POSITION.
+// exceptions thrown by pointer, the string class of the build's character set and POSITION.
 #pragma once
 
-#ifdef UNICODE
-#error "The framework layer is built for ANSI (narrow) strings only."
+#if defined(UNICODE) != defined(_UNICODE)
+#error "UNICODE and _UNICODE are defined together or not at all."
 #endif
 
 #include <windows.h>
@@ -42,12 +42,20 @@
 #define _countof(array) (sizeof(array) / sizeof((array)[0]))
 #endif
 
+// printf-style checking of narrow format strings, where the compiler offers it.
+#if defined(__GNUC__) && !defined(_UNICODE)
+#define AFX_FW_PRINTF(nFormat, nFirst) __attribute__((format(ms_printf, nFormat, nFirst)))
+#else
+#define AFX_FW_PRINTF(nFormat, nFirst)
+#endif
+
 // --- diagnostics ---------------------------------------------------------------------
 // Checks are active in debug builds only; VERIFY always evaluates its expression.
 AFX_FW_API BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
-AFX_FW_API void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...) __attribute__((format(ms_printf, 1, 2)));
+AFX_FW_API void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...) AFX_FW_PRINTF(1, 2);
 AFX_FW_API BOOL AFXAPI AfxIsValidAddress(const void* p, UINT_PTR nBytes, BOOL bReadWrite = TRUE);
 AFX_FW_API BOOL AFXAPI AfxIsValidString(LPCSTR psz, int nLength = -1);
+AFX_FW_API BOOL AFXAPI AfxIsValidString(LPCWSTR psz, int nLength = -1);
 
 #ifdef _DEBUG
 #define ASSERT(f) ((void)((f) || !AfxAssertFailedLine(__FILE__, __LINE__) || (DebugBreak(), 0)))
@@ -241,19 +249,32 @@ private:
 #define THROW_LAST() do { _afxCatchGuard.Release(); throw; } while (0)
 
 // --- CString -------------------------------------------------------------------------
-// A reference-counted narrow string in the ANSI code page. Searches and case changes are
-// multibyte-aware (they never split a double-byte character); lengths and indices count
-// bytes. The object is one pointer to the characters, so it reads as a C string.
+// A reference-counted string of TCHAR: narrow in the ANSI code page in an ANSI build, UTF-16
+// in a Unicode build. Narrow searches and case changes are multibyte-aware (they never split
+// a double-byte character); lengths and indices count TCHARs. A string of the other character
+// set converts on construction and assignment, through the ANSI code page. The object is one
+// pointer to the characters, so it reads as a C string.
 class AFX_FW_API CString
 {
 public:
+    typedef TCHAR XCHAR;                           // the string's own character type
+#ifdef _UNICODE
+    typedef char YCHAR;                            // the other character set's type
+#else
+    typedef wchar_t YCHAR;
+#endif
+    typedef XCHAR* PXSTR;
+    typedef const XCHAR* PCXSTR;
+    typedef const YCHAR* PCYSTR;
+
     // construction
     CString();
     CString(const CString& stringSrc);
-    CString(LPCSTR lpsz);                          // NULL: empty; MAKEINTRESOURCE(id): loads the string
-    CString(LPCSTR lpch, int nLength);
+    CString(LPCTSTR lpsz);                          // NULL: empty; MAKEINTRESOURCE(id): loads the string
+    CString(LPCTSTR lpch, int nLength);
+    CString(PCYSTR lpsz);                          // converted; MAKEINTRESOURCE(id) as above
     CString(const unsigned char* psz);
-    explicit CString(char ch, int nRepeat = 1);
+    explicit CString(TCHAR ch, int nRepeat = 1);
     ~CString();
 
     // attributes
@@ -261,80 +282,81 @@ public:
     int GetAllocLength() const { return GetData()->nAllocLength; }
     BOOL IsEmpty() const { return GetData()->nDataLength == 0; }
     void Empty();
-    char GetAt(int nIndex) const;                  // throws CInvalidArgException out of range
-    char operator[](int nIndex) const { return GetAt(nIndex); }
-    void SetAt(int nIndex, char ch);               // throws CInvalidArgException out of range
-    operator LPCSTR() const { return m_pszData; }
-    LPCSTR GetString() const { return m_pszData; }
+    TCHAR GetAt(int nIndex) const;                  // throws CInvalidArgException out of range
+    TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
+    void SetAt(int nIndex, TCHAR ch);               // throws CInvalidArgException out of range
+    operator LPCTSTR() const { return m_pszData; }
+    LPCTSTR GetString() const { return m_pszData; }
 
     // assignment and concatenation
     CString& operator=(const CString& stringSrc);
-    CString& operator=(LPCSTR lpsz);
+    CString& operator=(LPCTSTR lpsz);
+    CString& operator=(PCYSTR lpsz);
     CString& operator=(const unsigned char* psz);
-    CString& operator=(char ch);
+    CString& operator=(TCHAR ch);
     CString& operator+=(const CString& string);
-    CString& operator+=(LPCSTR lpsz);
-    CString& operator+=(char ch);
-    void Append(LPCSTR lpsz, int nLength);
-    void AppendChar(char ch) { *this += ch; }
-    void SetString(LPCSTR lpsz, int nLength);
+    CString& operator+=(LPCTSTR lpsz);
+    CString& operator+=(TCHAR ch);
+    void Append(LPCTSTR lpsz, int nLength);
+    void AppendChar(TCHAR ch) { *this += ch; }
+    void SetString(LPCTSTR lpsz, int nLength);
 
     // comparison (multibyte-aware; Collate uses the locale)
-    int Compare(LPCSTR lpsz) const;
-    int CompareNoCase(LPCSTR lpsz) const;
-    int Collate(LPCSTR lpsz) const;
-    int CollateNoCase(LPCSTR lpsz) const;
+    int Compare(LPCTSTR lpsz) const;
+    int CompareNoCase(LPCTSTR lpsz) const;
+    int Collate(LPCTSTR lpsz) const;
+    int CollateNoCase(LPCTSTR lpsz) const;
 
     // extraction (counts are clamped to the string)
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const;
     CString Right(int nCount) const;
-    CString SpanIncluding(LPCSTR lpszCharSet) const;
-    CString SpanExcluding(LPCSTR lpszCharSet) const;
-    CString Tokenize(LPCSTR pszTokens, int& iStart) const; // iStart -1 after the last token
+    CString SpanIncluding(LPCTSTR lpszCharSet) const;
+    CString SpanExcluding(LPCTSTR lpszCharSet) const;
+    CString Tokenize(LPCTSTR pszTokens, int& iStart) const; // iStart -1 after the last token
 
     // changes
     CString& MakeUpper();
     CString& MakeLower();
     CString& MakeReverse();
-    int Replace(char chOld, char chNew);
-    int Replace(LPCSTR lpszOld, LPCSTR lpszNew);
-    int Remove(char chRemove);
-    int Insert(int nIndex, char ch);
-    int Insert(int nIndex, LPCSTR pstr);
+    int Replace(TCHAR chOld, TCHAR chNew);
+    int Replace(LPCTSTR lpszOld, LPCTSTR lpszNew);
+    int Remove(TCHAR chRemove);
+    int Insert(int nIndex, TCHAR ch);
+    int Insert(int nIndex, LPCTSTR pstr);
     int Delete(int nIndex, int nCount = 1);
     CString& Trim();
-    CString& Trim(char chTarget);
-    CString& Trim(LPCSTR lpszTargets);
+    CString& Trim(TCHAR chTarget);
+    CString& Trim(LPCTSTR lpszTargets);
     CString& TrimLeft();
-    CString& TrimLeft(char chTarget);
-    CString& TrimLeft(LPCSTR lpszTargets);
+    CString& TrimLeft(TCHAR chTarget);
+    CString& TrimLeft(LPCTSTR lpszTargets);
     CString& TrimRight();
-    CString& TrimRight(char chTarget);
-    CString& TrimRight(LPCSTR lpszTargets);
+    CString& TrimRight(TCHAR chTarget);
+    CString& TrimRight(LPCTSTR lpszTargets);
 
-    // searching: byte index of the match, or -1
-    int Find(char ch, int nStart = 0) const;
-    int Find(LPCSTR lpszSub, int nStart = 0) const;
-    int ReverseFind(char ch) const;
-    int FindOneOf(LPCSTR lpszCharSet) const;
+    // searching: index of the match, or -1
+    int Find(TCHAR ch, int nStart = 0) const;
+    int Find(LPCTSTR lpszSub, int nStart = 0) const;
+    int ReverseFind(TCHAR ch) const;
+    int FindOneOf(LPCTSTR lpszCharSet) const;
 
     // formatting (printf rules of the system's C runtime)
-    void AFX_CDECL Format(LPCSTR lpszFormat, ...) __attribute__((format(ms_printf, 2, 3)));
+    void AFX_CDECL Format(LPCTSTR lpszFormat, ...) AFX_FW_PRINTF(2, 3);
     void AFX_CDECL Format(UINT nFormatID, ...);
-    void FormatV(LPCSTR lpszFormat, va_list argList) __attribute__((format(ms_printf, 2, 0)));
-    void AFX_CDECL AppendFormat(LPCSTR lpszFormat, ...) __attribute__((format(ms_printf, 2, 3)));
-    void AppendFormatV(LPCSTR lpszFormat, va_list argList) __attribute__((format(ms_printf, 2, 0)));
+    void FormatV(LPCTSTR lpszFormat, va_list argList) AFX_FW_PRINTF(2, 0);
+    void AFX_CDECL AppendFormat(LPCTSTR lpszFormat, ...) AFX_FW_PRINTF(2, 3);
+    void AppendFormatV(LPCTSTR lpszFormat, va_list argList) AFX_FW_PRINTF(2, 0);
 
     // resources: the string table entry, looked up in the EXE and extension modules
     BOOL LoadString(UINT nID);
     BOOL LoadString(HINSTANCE hInstance, UINT nID);
 
     // raw buffer access; ReleaseBuffer(-1) takes the length up to the first zero
-    LPSTR GetBuffer(int nMinBufLength);
-    LPSTR GetBuffer() { return GetBuffer(0); }
-    LPSTR GetBufferSetLength(int nNewLength);
+    LPTSTR GetBuffer(int nMinBufLength);
+    LPTSTR GetBuffer() { return GetBuffer(0); }
+    LPTSTR GetBufferSetLength(int nNewLength);
     void ReleaseBuffer(int nNewLength = -1);
     void ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(nNewLength); }
     void Preallocate(int nLength);
@@ -347,43 +369,47 @@ private:
         long nRefs;                                // shared owners; the empty string is never freed
         int nDataLength;
         int nAllocLength;
-        char* chars() { return reinterpret_cast<char*>(this + 1); }
+        TCHAR* chars() { return reinterpret_cast<TCHAR*>(this + 1); }
     };
     Data* GetData() const { return reinterpret_cast<Data*>(m_pszData) - 1; }
     static Data* EmptyData();
     static Data* Allocate(int nLength);            // throws CMemoryException
     static void Release(Data* pData);
-    void Assign(LPCSTR lpch, int nLength);
+    void Assign(LPCTSTR lpch, int nLength);
     void PrepareWrite(int nLength);                // unshared buffer with room for nLength
     void SetLength(int nLength);
 
-    LPSTR m_pszData;
+    LPTSTR m_pszData;
 };
 
 inline CString operator+(const CString& s1, const CString& s2) { CString s(s1); s += s2; return s; }
-inline CString operator+(const CString& s1, LPCSTR s2) { CString s(s1); s += s2; return s; }
-inline CString operator+(LPCSTR s1, const CString& s2) { CString s(s1); s += s2; return s; }
-inline CString operator+(const CString& s1, char ch) { CString s(s1); s += ch; return s; }
-inline CString operator+(char ch, const CString& s2) { CString s(ch); s += s2; return s; }
+inline CString operator+(const CString& s1, LPCTSTR s2) { CString s(s1); s += s2; return s; }
+inline CString operator+(LPCTSTR s1, const CString& s2) { CString s(s1); s += s2; return s; }
+inline CString operator+(const CString& s1, TCHAR ch) { CString s(s1); s += ch; return s; }
+inline CString operator+(TCHAR ch, const CString& s2) { CString s(ch); s += s2; return s; }
 
 inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
+inline bool operator==(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) == 0; }
+inline bool operator==(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
+inline bool operator==(const CString& s1, CString::PCYSTR s2) { return s1 == CString(s2); }
+inline bool operator==(CString::PCYSTR s1, const CString& s2) { return CString(s1) == s2; }
 inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
+inline bool operator!=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) != 0; }
+inline bool operator!=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
+inline bool operator!=(const CString& s1, CString::PCYSTR s2) { return s1 != CString(s2); }
+inline bool operator!=(CString::PCYSTR s1, const CString& s2) { return CString(s1) != s2; }
 inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(LPCSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
+inline bool operator<(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) < 0; }
+inline bool operator<(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
 inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(LPCSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
+inline bool operator>(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) > 0; }
+inline bool operator>(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
 inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
+inline bool operator<=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) <= 0; }
+inline bool operator<=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
 inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+inline bool operator>=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) >= 0; }
+inline bool operator>=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
 
 // --- positions in collections --------------------------------------------------------
 struct __POSITION {};

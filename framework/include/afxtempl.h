@@ -37,7 +37,15 @@ inline UINT AFXAPI HashKey(LPCSTR key)
             nHash = (nHash << 5) + nHash + (BYTE)*key++;
     return nHash;
 }
-inline UINT AFXAPI HashKey(const CString& key) { return HashKey((LPCSTR)key); }
+inline UINT AFXAPI HashKey(LPCWSTR key)
+{
+    UINT nHash = 0;
+    if (key != NULL)
+        while (*key)
+            nHash = (nHash << 5) + nHash + (UINT)*key++;
+    return nHash;
+}
+inline UINT AFXAPI HashKey(const CString& key) { return HashKey((LPCTSTR)key); }
 
 // --- memory blocks for list nodes and map associations -------------------------------
 // A chain of blocks of nMax elements each; freed all at once.

@@ -134,15 +134,16 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 {
     // The name is made from the arguments, so the same arguments name the same class; the
     // names live as long as the process.
-    static std::set<std::string> s_names;
-    char name[96];
+    static std::set<std::basic_string<TCHAR> > s_names;
+    TCHAR name[96];
     HINSTANCE hInst = AfxGetInstanceHandle();
     if (hCursor == NULL && hbrBackground == NULL && hIcon == NULL)
-        std::snprintf(name, sizeof name, "Afx:%p:%x", (void*)hInst, nClassStyle);
+        _sntprintf(name, _countof(name), _T("Afx:%p:%x"), (void*)hInst, nClassStyle);
     else
-        std::snprintf(name, sizeof name, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
-                      (void*)hbrBackground, (void*)hIcon);
-    const std::string& stored = *s_names.insert(name).first;
+        _sntprintf(name, _countof(name), _T("Afx:%p:%x:%p:%p:%p"), (void*)hInst, nClassStyle, (void*)hCursor,
+                   (void*)hbrBackground, (void*)hIcon);
+    name[_countof(name) - 1] = _T('\0');
+    const std::basic_string<TCHAR>& stored = *s_names.insert(name).first;
     WNDCLASS wc = {};
     wc.style = nClassStyle;
     wc.lpfnWndProc = ::DefWindowProc;

@@ -100,10 +100,10 @@ BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpC
 
 int CException::ReportError(UINT nType, UINT /*nMessageID*/)
 {
-    char text[256];
-    if (!GetErrorMessage(text, sizeof text))
-        lstrcpynA(text, "An unexpected error occurred.", sizeof text);
-    return ::MessageBoxA(NULL, text, NULL, nType);
+    TCHAR text[256];
+    if (!GetErrorMessage(text, _countof(text)))
+        lstrcpyn(text, _T("An unexpected error occurred."), _countof(text));
+    return ::MessageBox(NULL, text, NULL, nType);
 }
 
 BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
@@ -116,7 +116,7 @@ BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT p
         *lpszError = '\0';
         return FALSE;
     }
-    lstrcpynA(lpszError, m_lpszMessage, (int)nMaxError);
+    lstrcpyn(lpszError, m_lpszMessage, (int)nMaxError);
     return TRUE;
 }
 
@@ -149,16 +149,17 @@ BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
     return FALSE;
 }
 
-void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...)
+void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...)
 {
     if (lpszFormat == NULL)
         return;
-    char text[512];
+    TCHAR text[512];
     va_list args;
     va_start(args, lpszFormat);
-    std::vsnprintf(text, sizeof text, lpszFormat, args);
+    const int n = _vsntprintf(text, _countof(text) - 1, lpszFormat, args);
     va_end(args);
-    ::OutputDebugStringA(text);
+    text[n < 0 ? _countof(text) - 1 : n] = _T('\0');
+    ::OutputDebugString(text);
 }
 
 BOOL AFXAPI AfxIsValidAddress(const void* p, UINT_PTR nBytes, BOOL /*bReadWrite*/)
@@ -167,6 +168,11 @@ BOOL AFXAPI AfxIsValidAddress(const void* p, UINT_PTR nBytes, BOOL /*bReadWrite*
 }
 
 BOOL AFXAPI AfxIsValidString(LPCSTR psz, int /*nLength*/)
+{
+    return psz != NULL;
+}
+
+BOOL AFXAPI AfxIsValidString(LPCWSTR psz, int /*nLength*/)
 {
     return psz != NULL;
 }

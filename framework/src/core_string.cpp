@@ -1,9 +1,11 @@
-// CString: shared, reference-counted buffers copied on write. Multibyte-aware operations
-// step over double-byte characters with CharNextA/IsDBCSLeadByte.
+// CString: shared, reference-counted buffers copied on write, in the build's character set.
+// Narrow operations are multibyte-aware: they step over double-byte characters with
+// CharNextA/IsDBCSLeadByte. The character-set specific calls are the overloads below.
 #include <afx.h>
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <mbstring.h>
 
 namespace {
@@ -13,12 +15,81 @@ struct EmptyStringData {
     long nRefs = -1;
     int nDataLength = 0;
     int nAllocLength = 0;
-    char chars[1] = {'\0'};
+    TCHAR chars[1] = {0};
 } s_empty;
 
 bool IsShared(long nRefs) { return nRefs > 1; }
 
-int SafeLength(LPCSTR psz) { return psz == NULL ? 0 : (int)std::strlen(psz); }
+// Overloads for either character set; a build uses those of its own (hence inline).
+inline const unsigned char* Bytes(const char* psz) { return reinterpret_cast<const unsigned char*>(psz); }
+inline unsigned char* Bytes(char* psz) { return reinterpret_cast<unsigned char*>(psz); }
+
+inline int Length(const char* psz) { return psz == NULL ? 0 : (int)std::strlen(psz); }
+inline int Length(const wchar_t* psz) { return psz == NULL ? 0 : (int)std::wcslen(psz); }
+inline int CompareText(const char* a, const char* b) { return _mbscmp(Bytes(a), Bytes(b)); }
+inline int CompareText(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b); }
+inline int CompareTextNoCase(const char* a, const char* b) { return _mbsicmp(Bytes(a), Bytes(b)); }
+inline int CompareTextNoCase(const wchar_t* a, const wchar_t* b) { return _wcsicmp(a, b); }
+inline int CollateText(const char* a, const char* b, DWORD dwFlags)
+{
+    return ::CompareStringA(LOCALE_USER_DEFAULT, dwFlags, a, -1, b, -1) - 2;
+}
+inline int CollateText(const wchar_t* a, const wchar_t* b, DWORD dwFlags)
+{
+    return ::CompareStringW(LOCALE_USER_DEFAULT, dwFlags, a, -1, b, -1) - 2;
+}
+inline int Span(const char* psz, const char* set) { return (int)_mbsspn(Bytes(psz), Bytes(set)); }
+inline int Span(const wchar_t* psz, const wchar_t* set) { return (int)std::wcsspn(psz, set); }
+inline int SpanNot(const char* psz, const char* set) { return (int)_mbscspn(Bytes(psz), Bytes(set)); }
+inline int SpanNot(const wchar_t* psz, const wchar_t* set) { return (int)std::wcscspn(psz, set); }
+inline void Upper(char* psz) { _mbsupr(Bytes(psz)); }
+inline void Upper(wchar_t* psz) { _wcsupr(psz); }
+inline void Lower(char* psz) { _mbslwr(Bytes(psz)); }
+inline void Lower(wchar_t* psz) { _wcslwr(psz); }
+inline void Reverse(char* psz) { _mbsrev(Bytes(psz)); }
+inline void Reverse(wchar_t* psz) { _wcsrev(psz); }
+inline const char* FindChar(const char* psz, char ch) { return (const char*)_mbschr(Bytes(psz), (BYTE)ch); }
+inline const wchar_t* FindChar(const wchar_t* psz, wchar_t ch) { return std::wcschr(psz, ch); }
+inline const char* FindLastChar(const char* psz, char ch) { return (const char*)_mbsrchr(Bytes(psz), (BYTE)ch); }
+inline const wchar_t* FindLastChar(const wchar_t* psz, wchar_t ch) { return std::wcsrchr(psz, ch); }
+inline const char* FindText(const char* psz, const char* sub) { return (const char*)_mbsstr(Bytes(psz), Bytes(sub)); }
+inline const wchar_t* FindText(const wchar_t* psz, const wchar_t* sub) { return std::wcsstr(psz, sub); }
+inline const char* FindAny(const char* psz, const char* set) { return (const char*)_mbspbrk(Bytes(psz), Bytes(set)); }
+inline const wchar_t* FindAny(const wchar_t* psz, const wchar_t* set) { return std::wcspbrk(psz, set); }
+// True for the first byte of a double-byte character; UTF-16 units are taken one by one.
+inline bool IsLeadUnit(char ch) { return ::IsDBCSLeadByte((BYTE)ch) != FALSE; }
+inline bool IsLeadUnit(wchar_t) { return false; }
+inline const char* NextChar(const char* psz) { return ::CharNextA(psz); }
+inline const wchar_t* NextChar(const wchar_t* psz) { return ::CharNextW(psz); }
+inline int BoundedLength(const char* psz, int nMax) { return (int)strnlen(psz, nMax); }
+inline int BoundedLength(const wchar_t* psz, int nMax) { return (int)wcsnlen(psz, nMax); }
+inline int FormattedLength(const char* pszFormat, va_list args) { return std::vsnprintf(NULL, 0, pszFormat, args); }
+inline int FormattedLength(const wchar_t* pszFormat, va_list args) { return _vscwprintf(pszFormat, args); }
+inline void FormatInto(char* pszOut, int nCount, const char* pszFormat, va_list args)
+{
+    std::vsnprintf(pszOut, nCount, pszFormat, args);
+}
+inline void FormatInto(wchar_t* pszOut, int nCount, const wchar_t* pszFormat, va_list args)
+{
+    _vsnwprintf(pszOut, nCount, pszFormat, args);
+}
+inline int LoadText(HINSTANCE hInstance, UINT nID, char* pszBuffer, int nMax)
+{
+    return ::LoadStringA(hInstance, nID, pszBuffer, nMax);
+}
+inline int LoadText(HINSTANCE hInstance, UINT nID, wchar_t* pszBuffer, int nMax)
+{
+    return ::LoadStringW(hInstance, nID, pszBuffer, nMax);
+}
+// Text of the other character set, converted through the ANSI code page.
+inline int Convert(const char* psz, int nLength, wchar_t* pszOut, int nOut)
+{
+    return ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, pszOut, nOut);
+}
+inline int Convert(const wchar_t* psz, int nLength, char* pszOut, int nOut)
+{
+    return ::WideCharToMultiByte(CP_ACP, 0, psz, nLength, pszOut, nOut, NULL, NULL);
+}
 
 } // namespace
 
@@ -31,7 +102,7 @@ CString::Data* CString::Allocate(int nLength)
 {
     if (nLength < 0)
         AfxThrowInvalidArgException();
-    void* p = ::operator new(sizeof(Data) + nLength + 1, std::nothrow);
+    void* p = ::operator new(sizeof(Data) + (nLength + 1) * sizeof(TCHAR), std::nothrow);
     if (p == NULL)
         AfxThrowMemoryException();
     Data* pData = static_cast<Data*>(p);
@@ -59,29 +130,35 @@ CString::CString(const CString& stringSrc) : m_pszData(EmptyData()->chars())
     *this = stringSrc;
 }
 
-CString::CString(LPCSTR lpsz) : m_pszData(EmptyData()->chars())
+CString::CString(LPCTSTR lpsz) : m_pszData(EmptyData()->chars())
 {
     if (lpsz != NULL && IS_INTRESOURCE(lpsz))
         LoadString((UINT)(UINT_PTR)lpsz);
     else
-        Assign(lpsz, SafeLength(lpsz));
+        Assign(lpsz, Length(lpsz));
 }
 
-CString::CString(LPCSTR lpch, int nLength) : m_pszData(EmptyData()->chars())
+CString::CString(LPCTSTR lpch, int nLength) : m_pszData(EmptyData()->chars())
 {
     Assign(lpch, lpch == NULL ? 0 : nLength);
 }
 
 CString::CString(const unsigned char* psz) : m_pszData(EmptyData()->chars())
 {
-    Assign(reinterpret_cast<LPCSTR>(psz), SafeLength(reinterpret_cast<LPCSTR>(psz)));
+    *this = reinterpret_cast<const char*>(psz);
 }
 
-CString::CString(char ch, int nRepeat) : m_pszData(EmptyData()->chars())
+CString::CString(PCYSTR lpsz) : m_pszData(EmptyData()->chars())
+{
+    *this = lpsz;
+}
+
+CString::CString(TCHAR ch, int nRepeat) : m_pszData(EmptyData()->chars())
 {
     if (nRepeat > 0) {
         PrepareWrite(nRepeat);
-        std::memset(m_pszData, ch, nRepeat);
+        for (int i = 0; i < nRepeat; ++i)
+            m_pszData[i] = ch;
         SetLength(nRepeat);
     }
 }
@@ -98,7 +175,7 @@ void CString::Empty()
 }
 
 // Copies nLength characters (which may lie inside this string's own buffer).
-void CString::Assign(LPCSTR lpch, int nLength)
+void CString::Assign(LPCTSTR lpch, int nLength)
 {
     if (nLength < 0)
         AfxThrowInvalidArgException();
@@ -107,7 +184,7 @@ void CString::Assign(LPCSTR lpch, int nLength)
         return;
     }
     Data* pNew = Allocate(nLength);
-    std::memcpy(pNew->chars(), lpch, nLength);
+    std::memcpy(pNew->chars(), lpch, nLength * sizeof(TCHAR));
     Release(GetData());
     m_pszData = pNew->chars();
 }
@@ -123,7 +200,7 @@ void CString::PrepareWrite(int nLength)
         nAlloc = nLength + nLength / 2; // grow geometrically for repeated appends
     Data* pNew = Allocate(nAlloc);
     const int nKeep = pOld->nDataLength < nLength ? pOld->nDataLength : nLength;
-    std::memcpy(pNew->chars(), pOld->chars(), nKeep);
+    std::memcpy(pNew->chars(), pOld->chars(), nKeep * sizeof(TCHAR));
     pNew->nDataLength = nKeep;
     pNew->chars()[nKeep] = '\0';
     Release(pOld);
@@ -139,14 +216,14 @@ void CString::SetLength(int nLength)
     m_pszData[nLength] = '\0';
 }
 
-char CString::GetAt(int nIndex) const
+TCHAR CString::GetAt(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetLength())
         AfxThrowInvalidArgException();
     return m_pszData[nIndex];
 }
 
-void CString::SetAt(int nIndex, char ch)
+void CString::SetAt(int nIndex, TCHAR ch)
 {
     if (nIndex < 0 || nIndex >= GetLength())
         AfxThrowInvalidArgException();
@@ -169,24 +246,43 @@ CString& CString::operator=(const CString& stringSrc)
     return *this;
 }
 
-CString& CString::operator=(LPCSTR lpsz)
+CString& CString::operator=(LPCTSTR lpsz)
 {
-    Assign(lpsz, SafeLength(lpsz));
+    Assign(lpsz, Length(lpsz));
     return *this;
+}
+
+CString& CString::operator=(PCYSTR lpsz)
+{
+    if (lpsz != NULL && IS_INTRESOURCE(lpsz)) {
+        Empty();
+        LoadString((UINT)(UINT_PTR)lpsz);
+        return *this;
+    }
+    const int nLength = Length(lpsz);
+    const int nConverted = nLength == 0 ? 0 : Convert(lpsz, nLength, NULL, 0);
+    if (nConverted <= 0) {
+        Empty();
+        return *this;
+    }
+    CString converted;
+    Convert(lpsz, nLength, converted.GetBuffer(nConverted), nConverted);
+    converted.ReleaseBuffer(nConverted);
+    return *this = converted;
 }
 
 CString& CString::operator=(const unsigned char* psz)
 {
-    return *this = reinterpret_cast<LPCSTR>(psz);
+    return *this = reinterpret_cast<const char*>(psz); // narrow text, as MFC takes it
 }
 
-CString& CString::operator=(char ch)
+CString& CString::operator=(TCHAR ch)
 {
     Assign(&ch, 1);
     return *this;
 }
 
-void CString::Append(LPCSTR lpsz, int nLength)
+void CString::Append(LPCTSTR lpsz, int nLength)
 {
     if (lpsz == NULL || nLength <= 0)
         return;
@@ -197,7 +293,7 @@ void CString::Append(LPCSTR lpsz, int nLength)
         return;
     }
     PrepareWrite(nOld + nLength);
-    std::memcpy(m_pszData + nOld, lpsz, nLength);
+    std::memcpy(m_pszData + nOld, lpsz, nLength * sizeof(TCHAR));
     SetLength(nOld + nLength);
 }
 
@@ -207,43 +303,41 @@ CString& CString::operator+=(const CString& string)
     return *this;
 }
 
-CString& CString::operator+=(LPCSTR lpsz)
+CString& CString::operator+=(LPCTSTR lpsz)
 {
-    Append(lpsz, SafeLength(lpsz));
+    Append(lpsz, Length(lpsz));
     return *this;
 }
 
-CString& CString::operator+=(char ch)
+CString& CString::operator+=(TCHAR ch)
 {
     Append(&ch, 1);
     return *this;
 }
 
-void CString::SetString(LPCSTR lpsz, int nLength)
+void CString::SetString(LPCTSTR lpsz, int nLength)
 {
     Assign(lpsz, lpsz == NULL ? 0 : nLength);
 }
 
-int CString::Compare(LPCSTR lpsz) const
+int CString::Compare(LPCTSTR lpsz) const
 {
-    return _mbscmp(reinterpret_cast<const unsigned char*>(m_pszData),
-                   reinterpret_cast<const unsigned char*>(lpsz ? lpsz : ""));
+    return CompareText(m_pszData, lpsz ? lpsz : _T(""));
 }
 
-int CString::CompareNoCase(LPCSTR lpsz) const
+int CString::CompareNoCase(LPCTSTR lpsz) const
 {
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(m_pszData),
-                    reinterpret_cast<const unsigned char*>(lpsz ? lpsz : ""));
+    return CompareTextNoCase(m_pszData, lpsz ? lpsz : _T(""));
 }
 
-int CString::Collate(LPCSTR lpsz) const
+int CString::Collate(LPCTSTR lpsz) const
 {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, 0, m_pszData, -1, lpsz ? lpsz : "", -1) - 2;
+    return CollateText(m_pszData, lpsz ? lpsz : _T(""), 0);
 }
 
-int CString::CollateNoCase(LPCSTR lpsz) const
+int CString::CollateNoCase(LPCTSTR lpsz) const
 {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_pszData, -1, lpsz ? lpsz : "", -1) - 2;
+    return CollateText(m_pszData, lpsz ? lpsz : _T(""), NORM_IGNORECASE);
 }
 
 CString CString::Mid(int nFirst) const
@@ -280,23 +374,21 @@ CString CString::Right(int nCount) const
     return nCount >= nLength ? *this : Mid(nLength - nCount, nCount);
 }
 
-CString CString::SpanIncluding(LPCSTR lpszCharSet) const
+CString CString::SpanIncluding(LPCTSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
         return CString();
-    return Left((int)_mbsspn(reinterpret_cast<const unsigned char*>(m_pszData),
-                             reinterpret_cast<const unsigned char*>(lpszCharSet)));
+    return Left(Span(m_pszData, lpszCharSet));
 }
 
-CString CString::SpanExcluding(LPCSTR lpszCharSet) const
+CString CString::SpanExcluding(LPCTSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
         return *this;
-    return Left((int)_mbscspn(reinterpret_cast<const unsigned char*>(m_pszData),
-                              reinterpret_cast<const unsigned char*>(lpszCharSet)));
+    return Left(SpanNot(m_pszData, lpszCharSet));
 }
 
-CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
+CString CString::Tokenize(LPCTSTR pszTokens, int& iStart) const
 {
     if (iStart < 0 || pszTokens == NULL || iStart >= GetLength()) {
         if (pszTokens == NULL && iStart >= 0 && iStart < GetLength())
@@ -304,15 +396,14 @@ CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
         iStart = -1;
         return CString();
     }
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(m_pszData) + iStart;
-    const unsigned char* tokens = reinterpret_cast<const unsigned char*>(pszTokens);
-    p += _mbsspn(p, tokens);
+    const TCHAR* p = m_pszData + iStart;
+    p += Span(p, pszTokens);
     if (*p == '\0') {
         iStart = -1;
         return CString();
     }
-    const size_t n = _mbscspn(p, tokens);
-    const int nFirst = (int)(p - reinterpret_cast<const unsigned char*>(m_pszData));
+    const int n = SpanNot(p, pszTokens);
+    const int nFirst = (int)(p - m_pszData);
     iStart = nFirst + (int)n + 1;
     return Mid(nFirst, (int)n);
 }
@@ -321,7 +412,7 @@ CString& CString::MakeUpper()
 {
     if (!IsEmpty()) {
         PrepareWrite(GetLength());
-        _mbsupr(reinterpret_cast<unsigned char*>(m_pszData));
+        Upper(m_pszData);
     }
     return *this;
 }
@@ -330,7 +421,7 @@ CString& CString::MakeLower()
 {
     if (!IsEmpty()) {
         PrepareWrite(GetLength());
-        _mbslwr(reinterpret_cast<unsigned char*>(m_pszData));
+        Lower(m_pszData);
     }
     return *this;
 }
@@ -339,16 +430,16 @@ CString& CString::MakeReverse()
 {
     if (!IsEmpty()) {
         PrepareWrite(GetLength());
-        _mbsrev(reinterpret_cast<unsigned char*>(m_pszData));
+        Reverse(m_pszData);
     }
     return *this;
 }
 
-int CString::Replace(char chOld, char chNew)
+int CString::Replace(TCHAR chOld, TCHAR chNew)
 {
     int nCount = 0;
     for (int i = 0; i < GetLength(); ++i) {
-        if (::IsDBCSLeadByte((BYTE)m_pszData[i])) {
+        if (IsLeadUnit(m_pszData[i])) {
             ++i;
             continue;
         }
@@ -361,9 +452,9 @@ int CString::Replace(char chOld, char chNew)
     return nCount;
 }
 
-int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
+int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
 {
-    const int nOld = SafeLength(lpszOld);
+    const int nOld = Length(lpszOld);
     if (nOld == 0)
         return 0;
     CString result;
@@ -381,12 +472,12 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
     return nCount;
 }
 
-int CString::Remove(char chRemove)
+int CString::Remove(TCHAR chRemove)
 {
     CString result;
     int nCount = 0;
     for (int i = 0; i < GetLength(); ++i) {
-        if (::IsDBCSLeadByte((BYTE)m_pszData[i]) && i + 1 < GetLength()) {
+        if (IsLeadUnit(m_pszData[i]) && i + 1 < GetLength()) {
             result.Append(m_pszData + i, 2);
             ++i;
         } else if (m_pszData[i] == chRemove) {
@@ -400,18 +491,18 @@ int CString::Remove(char chRemove)
     return nCount;
 }
 
-int CString::Insert(int nIndex, char ch)
+int CString::Insert(int nIndex, TCHAR ch)
 {
     return Insert(nIndex, CString(ch));
 }
 
-int CString::Insert(int nIndex, LPCSTR pstr)
+int CString::Insert(int nIndex, LPCTSTR pstr)
 {
     if (nIndex < 0)
         nIndex = 0;
     if (nIndex > GetLength())
         nIndex = GetLength();
-    const int nInsert = SafeLength(pstr);
+    const int nInsert = Length(pstr);
     if (nInsert > 0) {
         CString result(m_pszData, nIndex);
         result.Append(pstr, nInsert);
@@ -437,42 +528,41 @@ int CString::Delete(int nIndex, int nCount)
 }
 
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::Trim(char chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(LPCSTR lpszTargets) { return TrimRight(lpszTargets).TrimLeft(lpszTargets); }
-CString& CString::TrimLeft() { return TrimLeft(" \t\r\n\v\f"); }
-CString& CString::TrimRight() { return TrimRight(" \t\r\n\v\f"); }
+CString& CString::Trim(TCHAR chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
+CString& CString::Trim(LPCTSTR lpszTargets) { return TrimRight(lpszTargets).TrimLeft(lpszTargets); }
+CString& CString::TrimLeft() { return TrimLeft(_T(" \t\r\n\v\f")); }
+CString& CString::TrimRight() { return TrimRight(_T(" \t\r\n\v\f")); }
 
-CString& CString::TrimLeft(char chTarget)
+CString& CString::TrimLeft(TCHAR chTarget)
 {
-    const char set[2] = {chTarget, '\0'};
+    const TCHAR set[2] = {chTarget, '\0'};
     return TrimLeft(set);
 }
 
-CString& CString::TrimRight(char chTarget)
+CString& CString::TrimRight(TCHAR chTarget)
 {
-    const char set[2] = {chTarget, '\0'};
+    const TCHAR set[2] = {chTarget, '\0'};
     return TrimRight(set);
 }
 
-CString& CString::TrimLeft(LPCSTR lpszTargets)
+CString& CString::TrimLeft(LPCTSTR lpszTargets)
 {
     if (lpszTargets == NULL || *lpszTargets == '\0')
         return *this;
-    const int n = (int)_mbsspn(reinterpret_cast<const unsigned char*>(m_pszData),
-                               reinterpret_cast<const unsigned char*>(lpszTargets));
+    const int n = Span(m_pszData, lpszTargets);
     if (n > 0)
         *this = Mid(n);
     return *this;
 }
 
-CString& CString::TrimRight(LPCSTR lpszTargets)
+CString& CString::TrimRight(LPCTSTR lpszTargets)
 {
     if (lpszTargets == NULL || *lpszTargets == '\0')
         return *this;
     // Walk forward by characters, remembering where the trailing run of targets begins.
-    const char* pEnd = NULL;
-    for (const char* p = m_pszData; *p; p = ::CharNextA(p)) {
-        const bool bTarget = !::IsDBCSLeadByte((BYTE)*p) && std::strchr(lpszTargets, *p) != NULL;
+    const TCHAR* pEnd = NULL;
+    for (const TCHAR* p = m_pszData; *p; p = NextChar(p)) {
+        const bool bTarget = !IsLeadUnit(*p) && FindChar(lpszTargets, *p) != NULL;
         if (bTarget) {
             if (pEnd == NULL)
                 pEnd = p;
@@ -485,61 +575,59 @@ CString& CString::TrimRight(LPCSTR lpszTargets)
     return *this;
 }
 
-int CString::Find(char ch, int nStart) const
+int CString::Find(TCHAR ch, int nStart) const
 {
     if (nStart < 0 || nStart >= GetLength())
         return -1;
-    const unsigned char* p = _mbschr(reinterpret_cast<const unsigned char*>(m_pszData) + nStart, (BYTE)ch);
-    return p == NULL ? -1 : (int)(p - reinterpret_cast<const unsigned char*>(m_pszData));
+    const TCHAR* p = FindChar(m_pszData + nStart, ch);
+    return p == NULL ? -1 : (int)(p - m_pszData);
 }
 
-int CString::Find(LPCSTR lpszSub, int nStart) const
+int CString::Find(LPCTSTR lpszSub, int nStart) const
 {
     if (lpszSub == NULL || nStart < 0 || nStart > GetLength())
         return -1;
-    const unsigned char* p = _mbsstr(reinterpret_cast<const unsigned char*>(m_pszData) + nStart,
-                                     reinterpret_cast<const unsigned char*>(lpszSub));
-    return p == NULL ? -1 : (int)(p - reinterpret_cast<const unsigned char*>(m_pszData));
+    const TCHAR* p = FindText(m_pszData + nStart, lpszSub);
+    return p == NULL ? -1 : (int)(p - m_pszData);
 }
 
-int CString::ReverseFind(char ch) const
+int CString::ReverseFind(TCHAR ch) const
 {
-    const unsigned char* p = _mbsrchr(reinterpret_cast<const unsigned char*>(m_pszData), (BYTE)ch);
-    return p == NULL ? -1 : (int)(p - reinterpret_cast<const unsigned char*>(m_pszData));
+    const TCHAR* p = FindLastChar(m_pszData, ch);
+    return p == NULL ? -1 : (int)(p - m_pszData);
 }
 
-int CString::FindOneOf(LPCSTR lpszCharSet) const
+int CString::FindOneOf(LPCTSTR lpszCharSet) const
 {
     if (lpszCharSet == NULL)
         return -1;
-    const unsigned char* p = _mbspbrk(reinterpret_cast<const unsigned char*>(m_pszData),
-                                      reinterpret_cast<const unsigned char*>(lpszCharSet));
-    return p == NULL ? -1 : (int)(p - reinterpret_cast<const unsigned char*>(m_pszData));
+    const TCHAR* p = FindAny(m_pszData, lpszCharSet);
+    return p == NULL ? -1 : (int)(p - m_pszData);
 }
 
-void CString::FormatV(LPCSTR lpszFormat, va_list argList)
+void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
 {
     Empty();
     AppendFormatV(lpszFormat, argList);
 }
 
-void CString::AppendFormatV(LPCSTR lpszFormat, va_list argList)
+void CString::AppendFormatV(LPCTSTR lpszFormat, va_list argList)
 {
     if (lpszFormat == NULL)
         return;
     va_list copy;
     va_copy(copy, argList);
-    const int n = std::vsnprintf(NULL, 0, lpszFormat, copy);
+    const int n = FormattedLength(lpszFormat, copy);
     va_end(copy);
     if (n <= 0)
         return;
     const int nOld = GetLength();
     PrepareWrite(nOld + n);
-    std::vsnprintf(m_pszData + nOld, n + 1, lpszFormat, argList);
+    FormatInto(m_pszData + nOld, n + 1, lpszFormat, argList);
     SetLength(nOld + n);
 }
 
-void AFX_CDECL CString::Format(LPCSTR lpszFormat, ...)
+void AFX_CDECL CString::Format(LPCTSTR lpszFormat, ...)
 {
     va_list args;
     va_start(args, lpszFormat);
@@ -558,7 +646,7 @@ void AFX_CDECL CString::Format(UINT nFormatID, ...)
     va_end(args);
 }
 
-void AFX_CDECL CString::AppendFormat(LPCSTR lpszFormat, ...)
+void AFX_CDECL CString::AppendFormat(LPCTSTR lpszFormat, ...)
 {
     va_list args;
     va_start(args, lpszFormat);
@@ -575,15 +663,15 @@ BOOL CString::LoadString(UINT nID)
 
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 {
-    char buffer[1024];
-    const int n = ::LoadStringA(hInstance, nID, buffer, sizeof buffer);
+    TCHAR buffer[1024];
+    const int n = LoadText(hInstance, nID, buffer, _countof(buffer));
     if (n <= 0)
         return FALSE;
     Assign(buffer, n);
     return TRUE;
 }
 
-LPSTR CString::GetBuffer(int nMinBufLength)
+LPTSTR CString::GetBuffer(int nMinBufLength)
 {
     if (nMinBufLength < 0)
         AfxThrowInvalidArgException();
@@ -598,7 +686,7 @@ LPSTR CString::GetBuffer(int nMinBufLength)
     return m_pszData;
 }
 
-LPSTR CString::GetBufferSetLength(int nNewLength)
+LPTSTR CString::GetBufferSetLength(int nNewLength)
 {
     GetBuffer(nNewLength);
     SetLength(nNewLength);
@@ -611,7 +699,7 @@ void CString::ReleaseBuffer(int nNewLength)
     if (pData == EmptyData())
         return;
     if (nNewLength < 0)
-        nNewLength = (int)strnlen(m_pszData, pData->nAllocLength);
+        nNewLength = BoundedLength(m_pszData, pData->nAllocLength);
     if (nNewLength > pData->nAllocLength)
         nNewLength = pData->nAllocLength;
     SetLength(nNewLength);

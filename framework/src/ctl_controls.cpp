@@ -13,7 +13,7 @@ IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 // --- CStatic -------------------------------------------------------------------------
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("STATIC"), lpszText, dwStyle, rect, pParentWnd, nID);
 }
 
 HICON CStatic::SetIcon(HICON hIcon) { return (HICON)SendMessage(STM_SETICON, (WPARAM)hIcon); }
@@ -23,7 +23,7 @@ HBITMAP CStatic::SetBitmap(HBITMAP hBitmap) { return (HBITMAP)SendMessage(STM_SE
 // --- CButton -------------------------------------------------------------------------
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("BUTTON"), lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
 
 UINT CButton::GetState() const { return (UINT)SendMessage(BM_GETSTATE); }
@@ -52,7 +52,7 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 // --- CEdit ---------------------------------------------------------------------------
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("EDIT", NULL, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("EDIT"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 DWORD CEdit::GetSel() const { return (DWORD)SendMessage(EM_GETSEL); }
@@ -79,7 +79,7 @@ void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
 
 void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
 {
-    SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)(lpszNewText ? lpszNewText : ""));
+    SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)(lpszNewText ? lpszNewText : _T("")));
 }
 
 void CEdit::LimitText(int nChars) { SendMessage(EM_LIMITTEXT, (WPARAM)nChars); }
@@ -111,7 +111,7 @@ BOOL CEdit::Undo() { return (BOOL)SendMessage(EM_UNDO); }
 // --- CListBox ------------------------------------------------------------------------
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("LISTBOX", NULL, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("LISTBOX"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CListBox::GetCount() const { return (int)SendMessage(LB_GETCOUNT); }
@@ -215,7 +215,7 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 // --- CComboBox -----------------------------------------------------------------------
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("COMBOBOX", NULL, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("COMBOBOX"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CComboBox::GetCount() const { return (int)SendMessage(CB_GETCOUNT); }
@@ -246,7 +246,7 @@ void CComboBox::ShowDropDown(BOOL bShowIt) { SendMessage(CB_SHOWDROPDOWN, bShowI
 // --- CScrollBar ----------------------------------------------------------------------
 BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create("SCROLLBAR", NULL, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(_T("SCROLLBAR"), NULL, dwStyle, rect, pParentWnd, nID);
 }
 
 int CScrollBar::GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }

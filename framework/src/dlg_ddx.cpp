@@ -75,16 +75,16 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (!pDX->m_bSaveAndValidate) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
+        CString text;
+        text.Format(_T("%d"), value);
         ::SetWindowText(hWndCtrl, text);
         return;
     }
     CString text;
     CWnd::FromHandle(hWndCtrl)->GetWindowText(text);
     text.Trim();
-    char* pEnd = NULL;
-    const long n = std::strtol(text, &pEnd, 10);
+    LPTSTR pEnd = NULL;
+    const long n = _tcstol(text, &pEnd, 10);
     if (text.IsEmpty() || pEnd == NULL || *pEnd != '\0') {
         ::MessageBeep(MB_ICONEXCLAMATION);
         pDX->Fail();                 // the member keeps its value

@@ -215,7 +215,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     if (lpRect == NULL)
         return;
     const COLORREF old = ::SetBkColor(m_hDC, clr);
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, lpRect, NULL, 0, NULL);
+    ::ExtTextOut(m_hDC, 0, 0, ETO_OPAQUE, lpRect, NULL, 0, NULL);
     ::SetBkColor(m_hDC, old);
 }
 
@@ -295,7 +295,7 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return hIcon != NULL && ::DrawIc
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
 {
-    return lpszString != NULL && ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    return lpszString != NULL && ::TextOut(m_hDC, x, y, lpszString, nCount);
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
@@ -303,14 +303,14 @@ BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, 
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
                      LPINT lpDxWidths)
 {
-    return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, lpszString ? nCount : 0, lpDxWidths);
+    return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, lpszString ? nCount : 0, lpDxWidths);
 }
 
 int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 {
     if (lpszString == NULL || lpRect == NULL)
         return 0;
-    return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
+    return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
 }
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
@@ -322,7 +322,7 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
     SIZE size = {0, 0};
     if (lpszString != NULL && nCount > 0)
-        ::GetTextExtentPoint32A(m_hAttribDC, lpszString, nCount, &size);
+        ::GetTextExtentPoint32(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }
 
@@ -330,7 +330,7 @@ CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str, s
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
-    return lpMetrics != NULL && ::GetTextMetricsA(m_hAttribDC, lpMetrics);
+    return lpMetrics != NULL && ::GetTextMetrics(m_hAttribDC, lpMetrics);
 }
 
 void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const

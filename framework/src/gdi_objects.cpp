@@ -205,7 +205,7 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfHeight = nPointSize;
     if (lpszFaceName != NULL)
-        lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
+        lstrcpyn(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
     return CreatePointFontIndirect(&lf, pDC);
 }
 

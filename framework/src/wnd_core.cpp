@@ -227,8 +227,8 @@ namespace {
 // never the framework's.
 bool IsImeWindow(HWND hWnd)
 {
-    char szClass[8] = {};
-    return ::GetClassNameA(hWnd, szClass, sizeof(szClass)) == 3 && lstrcmpiA(szClass, "ime") == 0;
+    TCHAR szClass[8] = {};
+    return ::GetClassName(hWnd, szClass, _countof(szClass)) == 3 && lstrcmpi(szClass, _T("ime")) == 0;
 }
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)

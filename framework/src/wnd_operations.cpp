@@ -129,7 +129,7 @@ BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/)
 void CWnd::SetWindowText(LPCTSTR lpszString)
 {
     if (::IsWindow(m_hWnd))
-        ::SetWindowText(m_hWnd, lpszString != NULL ? lpszString : "");
+        ::SetWindowText(m_hWnd, lpszString != NULL ? lpszString : _T(""));
 }
 
 int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
@@ -340,7 +340,7 @@ void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckB
 
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString ? lpszString : ""); }
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString ? lpszString : _T("")); }
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {

@@ -41,19 +41,19 @@ public:
     virtual BOOL OnInitDialog()
     {
         // Made in tab order.
-        m_label.Create("Colour:", WS_CHILD | WS_VISIBLE, CRect(10, 42, 70, 58), this);
+        m_label.Create(_T("Colour:"), WS_CHILD | WS_VISIBLE, CRect(10, 42, 70, 58), this);
         m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, CRect(80, 38, 240, 62), this, kComboId);
         for (const char* colour : {"Red", "Green", "Blue"})
             m_combo.AddString(colour);
-        m_list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 70, 300, 130), this, kListId);
-        m_list.AddGroup("Files", NULL, 0);
-        m_list.AddItem(0, NULL, "Open", NULL);
-        m_list.AddItem(0, NULL, "Save", NULL);
-        m_stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 140, 170, 260), this, kStackId);
-        m_stack.AddItem("Mail", NULL, NULL);
-        m_stack.AddItem("Tasks", NULL, NULL);
-        m_stack.AddSubItem(0, "Inbox", NULL);
-        m_stack.AddSubItem(1, "Today", NULL);
+        m_list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 70, 300, 130), this, kListId);
+        m_list.AddGroup(_T("Files"), NULL, 0);
+        m_list.AddItem(0, NULL, _T("Open"), NULL);
+        m_list.AddItem(0, NULL, _T("Save"), NULL);
+        m_stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 140, 170, 260), this, kStackId);
+        m_stack.AddItem(_T("Mail"), NULL, NULL);
+        m_stack.AddItem(_T("Tasks"), NULL, NULL);
+        m_stack.AddSubItem(0, _T("Inbox"), NULL);
+        m_stack.AddSubItem(1, _T("Today"), NULL);
         // A layout of two edits and a sizer bar over (180, 140, 400, 200).
         m_left.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(0, 0, 10, 10), this, 405);
         m_pLayout = new vxHorizLayout(this);
@@ -70,17 +70,17 @@ public:
         m_pLayout->SetSplitterWnd(0, 1, 0, 2);
         m_pLayout->CalcLayout(CRect(180, 140, 400, 200), this);
         // A splitter over (180, 210, 400, 260).
-        m_pane0.Create("", WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 408);
-        m_splitBar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 50), this, 409);
-        m_pane1.Create("", WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 410);
+        m_pane0.Create(_T(""), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 408);
+        m_splitBar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 50), this, 409);
+        m_pane1.Create(_T(""), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 410);
         m_splitter.CreateSplitter(m_splitBar.m_hWnd, 1, 1, 1);
         m_splitter.AttachWnd(0, m_pane0.m_hWnd);
         m_splitter.AttachWnd(1, m_pane1.m_hWnd);
         m_splitter.SetPaneSize(0, 100, 30);
         m_splitter.SetPaneSize(1, -1, 30);
         m_splitter.Layout(180, 210, 220, 50);
-        m_ok.Create("OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(240, 270, 310, 294), this, IDOK);
-        m_cancel.Create("Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(320, 270, 390, 294), this, IDCANCEL);
+        m_ok.Create(_T("OK"), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(240, 270, 310, 294), this, IDOK);
+        m_cancel.Create(_T("Cancel"), WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(320, 270, 390, 294), this, IDCANCEL);
         m_recorder.Attach(m_hWnd);
         return CDialog::OnInitDialog();
     }

@@ -16,7 +16,7 @@ class ListAccessible : public ::testing::Test
 protected:
     void Make(const CRect& rc, vxCtrlListView::ItemMode mode = vxCtrlListView::ModeButton)
     {
-        ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, rc,
+        ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL, rc,
                                 CWnd::FromHandle(host.Hwnd()), 7));
         list.SetItemMode(mode);
     }
@@ -39,12 +39,12 @@ protected:
 TEST_F(ListAccessible, GroupsAndItemsAsAScreenReaderReadsThem)
 {
     Make(CRect(10, 10, 310, 210));
-    list.AddGroup("Documents", NULL, 1);
-    list.AddItem(0, NULL, "Report", NULL);
-    list.AddItem(0, NULL, "", NULL);
-    list.SetItemToolTips(0, 1, "Budget");
-    list.AddGroup("Tools", NULL, 0);
-    list.AddItem(1, NULL, "Search", NULL);
+    list.AddGroup(_T("Documents"), NULL, 1);
+    list.AddItem(0, NULL, _T("Report"), NULL);
+    list.AddItem(0, NULL, _T(""), NULL);
+    list.SetItemToolTips(0, 1, _T("Budget"));
+    list.AddGroup(_T("Tools"), NULL, 0);
+    list.AddItem(1, NULL, _T("Search"), NULL);
 
     a11y::Reader reader(list.m_hWnd);
     ASSERT_TRUE(reader.Ok());
@@ -75,9 +75,9 @@ TEST_F(ListAccessible, GroupsAndItemsAsAScreenReaderReadsThem)
 TEST_F(ListAccessible, RadioItemsAreCheckedWhenChosen)
 {
     Make(CRect(10, 10, 310, 210), vxCtrlListView::ModeRadio);
-    list.AddGroup("View", NULL, 1);
-    list.AddItem(0, NULL, "Large", NULL);
-    list.AddItem(0, NULL, "Small", NULL);
+    list.AddGroup(_T("View"), NULL, 1);
+    list.AddItem(0, NULL, _T("Large"), NULL);
+    list.AddItem(0, NULL, _T("Small"), NULL);
     a11y::Reader reader(list.m_hWnd);
     EXPECT_EQ(reader.Role(2), ROLE_SYSTEM_RADIOBUTTON);
     EXPECT_EQ(reader.State(3) & STATE_SYSTEM_CHECKED, 0);
@@ -91,7 +91,7 @@ TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
 {
     // Three 48-pixel items a row, 100 pixels of view: the third row lies below it.
     Make(CRect(10, 10, 180, 110));
-    list.AddGroup("Apps", NULL, 0);
+    list.AddGroup(_T("Apps"), NULL, 0);
     const char* const names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
     for (const char* name : names)
         list.AddItem(0, NULL, name, NULL);

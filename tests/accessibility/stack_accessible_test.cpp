@@ -14,13 +14,13 @@ class StackAccessible : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+        ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
                                  CWnd::FromHandle(host.Hwnd()), 5));
-        ASSERT_EQ(stack.AddItem("Messages", NULL, NULL), 0);
-        ASSERT_EQ(stack.AddItem("Programs", NULL, NULL), 1);
-        stack.AddSubItem(0, "Build passed", NULL);
-        stack.AddSubItem(0, "Disk almost full", NULL);
-        stack.AddSubItem(1, "Editor", NULL);
+        ASSERT_EQ(stack.AddItem(_T("Messages"), NULL, NULL), 0);
+        ASSERT_EQ(stack.AddItem(_T("Programs"), NULL, NULL), 1);
+        stack.AddSubItem(0, _T("Build passed"), NULL);
+        stack.AddSubItem(0, _T("Disk almost full"), NULL);
+        stack.AddSubItem(1, _T("Editor"), NULL);
         vxtest::PumpMessages();
     }
     HWND Button(int item) { return stack.GetItemButton(item)->m_hWnd; }

@@ -53,11 +53,11 @@ TEST(ComboDataExchange, TextAndIndexBothWays)
     dlg.m_bIndex = false;
     dlg.m_strText = "beta";
     EXPECT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_STREQ(EditText(dlg.m_combo), "beta");
+    EXPECT_STREQ(EditText(dlg.m_combo), _T("beta"));
     dlg.m_bIndex = true;
     dlg.m_nIndex = 3;
     EXPECT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_STREQ(EditText(dlg.m_combo), "gamma");
+    EXPECT_STREQ(EditText(dlg.m_combo), _T("gamma"));
 
     // Saving what the user typed: the text, and the first item with that text.
     HWND hEdit = ::GetDlgItem(dlg.m_combo.GetSafeHwnd(), VXCB_EDIT_ID);
@@ -67,17 +67,17 @@ TEST(ComboDataExchange, TextAndIndexBothWays)
     dlg.m_strText.Empty();
     dlg.m_nIndex = -5;
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ(dlg.m_strText, "gamma");
+    EXPECT_STREQ(dlg.m_strText, _T("gamma"));
     EXPECT_EQ(dlg.m_nIndex, 1);
     // A text no item has: index -1.
     ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
     Type("delta");
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ(dlg.m_strText, "delta");
+    EXPECT_STREQ(dlg.m_strText, _T("delta"));
     EXPECT_EQ(dlg.m_nIndex, -1);
     // Loading index -1 empties the field.
     EXPECT_TRUE(dlg.UpdateData(FALSE));
-    EXPECT_STREQ(EditText(dlg.m_combo), "");
+    EXPECT_STREQ(EditText(dlg.m_combo), _T(""));
     dlg.DestroyWindow();
 }
 
@@ -91,7 +91,7 @@ TEST(ComboDataExchange, DropListStyleUsesTheShownText)
     EXPECT_EQ(dlg.m_combo.GetCurSel(), 2);
     dlg.m_strText = "x";
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ(dlg.m_strText, "beta");
+    EXPECT_STREQ(dlg.m_strText, _T("beta"));
     EXPECT_EQ(dlg.m_nIndex, 2);
     dlg.DestroyWindow();
 }
@@ -118,7 +118,7 @@ TEST(ComboDataExchange, ItemThatIsNoComboObjectIsLeftAlone)
     PlainDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ(dlg.m_strText, "kept");
+    EXPECT_STREQ(dlg.m_strText, _T("kept"));
     EXPECT_EQ(dlg.m_nIndex, 7);
     EXPECT_TRUE(dlg.UpdateData(FALSE));
     dlg.DestroyWindow();

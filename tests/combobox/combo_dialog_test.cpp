@@ -110,7 +110,7 @@ TEST_P(ComboInDialog, TabEscapeAndEnterReachTheDialogWithTheListClosed)
     Key(VK_RETURN);
     EXPECT_TRUE(WaitClosed(dlg.m_combo));
     EXPECT_EQ(dlg.m_nOk, 1);
-    EXPECT_STREQ(dlg.m_combo.FieldText(), "alpha");
+    EXPECT_STREQ(dlg.m_combo.FieldText(), _T("alpha"));
 }
 
 TEST_P(ComboInDialog, FocusTakenAwayWithTheListOpenClosesItFirst)
@@ -179,7 +179,7 @@ TEST_P(ComboInDialog, StandardMessagesThroughTheDialogItem)
     EXPECT_EQ(send(CB_GETDROPPEDSTATE, 0, 0), FALSE);
     // The edit's messages: with the drop-down style through the edit, else CB_ERR.
     const bool bEdit = (GetParam() & 3) == CBS_DROPDOWN;
-    dlg.m_combo.SetText("gamma");
+    dlg.m_combo.SetText(_T("gamma"));
     EXPECT_EQ(send(CB_LIMITTEXT, 3, 0), bEdit ? TRUE : CB_ERR);
     EXPECT_EQ(send(CB_SETEDITSEL, 0, MAKELPARAM(1, 3)), bEdit ? TRUE : CB_ERR);
     DWORD dwStart = 99, dwEnd = 99;
@@ -283,7 +283,7 @@ TEST(ComboFilteredList, HighlightIsARowOfTheShownListAndEnterWithoutOneCancels)
     EXPECT_TRUE(WaitClosed(dlg.m_combo));
     CString text;
     dlg.m_combo.GetText(text);
-    EXPECT_STREQ(text, "bet");
+    EXPECT_STREQ(text, _T("bet"));
     const std::vector<UINT> codes = dlg.Codes();
     EXPECT_EQ(std::count(codes.begin(), codes.end(), (UINT)CBN_SELENDCANCEL), 1);
     EXPECT_EQ(std::count(codes.begin(), codes.end(), (UINT)CBN_SELENDOK), 0);

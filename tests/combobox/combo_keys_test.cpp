@@ -29,7 +29,7 @@ TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
     // From no selection item 0 counts as current: Down takes item 1.
     Key(VK_DOWN);
     EXPECT_EQ(c.CurSelIndex(), 1);
-    EXPECT_STREQ(c.FieldText(), "one");
+    EXPECT_STREQ(c.FieldText(), _T("one"));
     EXPECT_EQ(f.Codes(), kSelection);
     f.ClearCodes();
     Key(VK_DOWN);
@@ -48,7 +48,7 @@ TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
     Key(VK_UP);
     EXPECT_EQ(c.CurSelIndex(), 0);
     EXPECT_TRUE(f.Codes().empty());
-    EXPECT_STREQ(c.FieldText(), "zero");
+    EXPECT_STREQ(c.FieldText(), _T("zero"));
     char text[16] = {};
     ::GetWindowTextA(f.Hwnd(), text, sizeof(text));
     EXPECT_STREQ(text, "zero");
@@ -99,7 +99,7 @@ TEST(ComboKeys, DropDownStyleWritesTheEdit)
     ASSERT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
     f.ClearCodes();
     Key(VK_DOWN);
-    EXPECT_STREQ(EditText(c), "one");
+    EXPECT_STREQ(EditText(c), _T("one"));
     EXPECT_EQ(c.CurSelIndex(), 1);
     // Besides the edit's own change notifications (whose timing is the edit's), the
     // selection's pair in order.
@@ -159,10 +159,10 @@ TEST(ComboKeys, WheelOnADropDownComboWritesTheEdit)
     f.Fill({"zero", "one", "two"});
     ::SendMessageA(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     EXPECT_EQ(c.CurSelIndex(), 1);
-    EXPECT_STREQ(EditText(c), "one");
+    EXPECT_STREQ(EditText(c), _T("one"));
     ::SendMessageA(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     EXPECT_EQ(c.CurSelIndex(), 0);
-    EXPECT_STREQ(EditText(c), "zero");
+    EXPECT_STREQ(EditText(c), _T("zero"));
 }
 
 TEST(ComboKeys, CompletionAndTheRightArrow)
@@ -175,19 +175,19 @@ TEST(ComboKeys, CompletionAndTheRightArrow)
     PumpTranslated();
 
     Type("a");
-    EXPECT_STREQ(EditText(c), "apple");
+    EXPECT_STREQ(EditText(c), _T("apple"));
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(1, 5)));
     Type("pr");
-    EXPECT_STREQ(EditText(c), "apricot");
+    EXPECT_STREQ(EditText(c), _T("apricot"));
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
     // Backspace removes the completed tail and completes nothing.
     Key(VK_BACK);
-    EXPECT_STREQ(EditText(c), "apr");
+    EXPECT_STREQ(EditText(c), _T("apr"));
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 3)));
     // Right-arrow at the end completes again, and is spent.
     f.ClearCodes();
     Key(VK_RIGHT);
-    EXPECT_STREQ(EditText(c), "apricot");
+    EXPECT_STREQ(EditText(c), _T("apricot"));
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
     std::vector<UINT> codes = f.Codes();
     ASSERT_FALSE(codes.empty());
@@ -196,22 +196,22 @@ TEST(ComboKeys, CompletionAndTheRightArrow)
     c.SetEditSel(1, 1);
     Key(VK_RIGHT);
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(2, 2)));
-    EXPECT_STREQ(EditText(c), "apricot");
+    EXPECT_STREQ(EditText(c), _T("apricot"));
 
     // Case matters.
     c.SetEditSel(0, -1);
     Type("B");
-    EXPECT_STREQ(EditText(c), "Banana");
+    EXPECT_STREQ(EditText(c), _T("Banana"));
     c.SetEditSel(0, -1);
     Type("b");
-    EXPECT_STREQ(EditText(c), "b");
+    EXPECT_STREQ(EditText(c), _T("b"));
 
     // Without the option Right-arrow is the edit's.
     c.ModifyCBStyle(VXCB_AUTOCOMPLETE, 0);
-    c.SetText("ap");
+    c.SetText(_T("ap"));
     c.SetEditSel(2, 2);
     Key(VK_RIGHT);
-    EXPECT_STREQ(EditText(c), "ap");
+    EXPECT_STREQ(EditText(c), _T("ap"));
     EXPECT_FALSE(c.CallPreTranslate(WM_KEYDOWN, VK_RIGHT));
 }
 
@@ -224,12 +224,12 @@ TEST(ComboKeys, EmptyingTheEditWithCompletionSendsNoUpdate)
     ::SetFocus(f.Hwnd());
     PumpTranslated();
     Type("x");
-    EXPECT_STREQ(EditText(c), "x");
+    EXPECT_STREQ(EditText(c), _T("x"));
     f.ClearCodes();
     c.SetEditSel(0, -1);
     // Cut: a key other than Delete or Backspace empties the text.
     ChordKey(VK_CONTROL, 'X');
-    EXPECT_STREQ(EditText(c), "");
+    EXPECT_STREQ(EditText(c), _T(""));
     for (UINT code : f.Codes())
         EXPECT_NE(code, static_cast<UINT>(CBN_EDITUPDATE));
 }

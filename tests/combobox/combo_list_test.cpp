@@ -29,21 +29,21 @@ TEST(ComboList, AddAndInsertShiftTheSelectionButNotTheText)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
-    EXPECT_EQ(c.AddString("a"), 0);
-    EXPECT_EQ(c.AddString("b", "img.b"), 1);
-    EXPECT_EQ(c.AddString("c"), 2);
+    EXPECT_EQ(c.AddString(_T("a")), 0);
+    EXPECT_EQ(c.AddString(_T("b"), _T("img.b")), 1);
+    EXPECT_EQ(c.AddString(_T("c")), 2);
     EXPECT_EQ(c.SetCurSel(2), 2);
-    EXPECT_EQ(c.InsertString(2, "x"), 2);
+    EXPECT_EQ(c.InsertString(2, _T("x")), 2);
     EXPECT_EQ(c.CurSelIndex(), 3);
-    EXPECT_EQ(c.InsertString(0, "y"), 0);
+    EXPECT_EQ(c.InsertString(0, _T("y")), 0);
     EXPECT_EQ(c.CurSelIndex(), 4);
-    EXPECT_EQ(c.InsertString(5, "z"), -1);       // the count inserts nothing
-    EXPECT_EQ(c.InsertString(-1, "w"), 5);
-    EXPECT_EQ(c.InsertString(50, "v", "img.v"), 6);
+    EXPECT_EQ(c.InsertString(5, _T("z")), -1);       // the count inserts nothing
+    EXPECT_EQ(c.InsertString(-1, _T("w")), 5);
+    EXPECT_EQ(c.InsertString(50, _T("v"), _T("img.v")), 6);
     EXPECT_EQ(c.CurSelIndex(), 4);
     EXPECT_EQ(c.GetCount(), 7);
     // The shown text is still the selected item's.
-    EXPECT_STREQ(c.FieldText(), "c");
+    EXPECT_STREQ(c.FieldText(), _T("c"));
     EXPECT_EQ(c.GetCurSel(), 4);
 }
 
@@ -56,18 +56,18 @@ TEST(ComboList, DeletionAndPublicResetKeepTheSelectionIndex)
     EXPECT_EQ(c.DeleteString(3), -1);
     EXPECT_EQ(c.DeleteString(1), 2);
     EXPECT_EQ(c.CurSelIndex(), 1);
-    EXPECT_STREQ(c.FieldText(), "b");
-    EXPECT_STREQ(WindowText(f.Hwnd()), "b");
+    EXPECT_STREQ(c.FieldText(), _T("b"));
+    EXPECT_STREQ(WindowText(f.Hwnd()), _T("b"));
     // The index now names c, which the next paint shows.
     ::RedrawWindow(f.Hwnd(), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_STREQ(c.FieldText(), "c");
+    EXPECT_STREQ(c.FieldText(), _T("c"));
 
     c.ResetContent();
     EXPECT_EQ(c.GetCount(), 0);
     EXPECT_EQ(c.CurSelIndex(), 1);
     EXPECT_TRUE(c.FieldText().IsEmpty());
     // The window text of a drop list is the text it paints.
-    EXPECT_STREQ(WindowText(f.Hwnd()), "");
+    EXPECT_STREQ(WindowText(f.Hwnd()), _T(""));
 }
 
 TEST(ComboList, SelectionNamingNoItemIsHarmless)
@@ -80,7 +80,7 @@ TEST(ComboList, SelectionNamingNoItemIsHarmless)
     c.DeleteString(1);
     EXPECT_EQ(c.CurSelIndex(), 2);
     ::RedrawWindow(f.Hwnd(), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_STREQ(c.FieldText(), "c");            // nothing to take, the text stays
+    EXPECT_STREQ(c.FieldText(), _T("c"));            // nothing to take, the text stays
     ::SetFocus(f.Hwnd());
     PumpTranslated();
     f.ClearCodes();
@@ -106,13 +106,13 @@ TEST(ComboList, SelectStringTakesAnExactMatchOnly)
     ProbeCombo& c = f.Combo();
     f.Fill({"ABC", "abc", "abd", "xyz"});
     // Exact matching only (the search rules are the item rules'); no match changes nothing.
-    EXPECT_EQ(c.SelectString(-1, "ab"), -1);
+    EXPECT_EQ(c.SelectString(-1, _T("ab")), -1);
     EXPECT_EQ(c.CurSelIndex(), -1);
-    EXPECT_EQ(c.SelectString(5, "abc"), -1);
-    EXPECT_EQ(c.SelectString(-1, "abd"), 2);
+    EXPECT_EQ(c.SelectString(5, _T("abc")), -1);
+    EXPECT_EQ(c.SelectString(-1, _T("abd")), 2);
     EXPECT_EQ(c.CurSelIndex(), 2);
-    EXPECT_STREQ(c.FieldText(), "abd");
-    EXPECT_STREQ(WindowText(f.Hwnd()), "abd");
+    EXPECT_STREQ(c.FieldText(), _T("abd"));
+    EXPECT_STREQ(WindowText(f.Hwnd()), _T("abd"));
     EXPECT_TRUE(f.Codes().empty());
 }
 
@@ -126,9 +126,9 @@ TEST(ComboList, GetCurSelReportsTheFirstItemWithTheShownText)
     EXPECT_EQ(c.CurSelIndex(), 2);
     EXPECT_EQ(c.GetCurSel(), 0);
     // A typed text equal to an item's reports that item.
-    c.Edit()->SetWindowText("other");
+    c.Edit()->SetWindowText(_T("other"));
     EXPECT_EQ(c.GetCurSel(), 1);
-    c.Edit()->SetWindowText("none");
+    c.Edit()->SetWindowText(_T("none"));
     EXPECT_EQ(c.GetCurSel(), -1);
 }
 
@@ -140,15 +140,15 @@ TEST(ComboList, SetCurSelWithEdit)
     // Empty list: the index is kept, nothing else.
     EXPECT_EQ(c.SetCurSel(3), -1);
     EXPECT_EQ(c.CurSelIndex(), 3);
-    EXPECT_STREQ(EditText(c), "");
+    EXPECT_STREQ(EditText(c), _T(""));
     f.Fill({"zero", "one", "two", "three"});
     ::RedrawWindow(f.Hwnd(), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_STREQ(c.FieldText(), "three");
+    EXPECT_STREQ(c.FieldText(), _T("three"));
     // The first paint with a selection fills the edit.
-    EXPECT_STREQ(EditText(c), "three");
+    EXPECT_STREQ(EditText(c), _T("three"));
 
     EXPECT_EQ(c.SetCurSel(1), 1);
-    EXPECT_STREQ(EditText(c), "one");
+    EXPECT_STREQ(EditText(c), _T("one"));
     DWORD sel = static_cast<DWORD>(c.Edit()->SendMessage(EM_GETSEL));
     EXPECT_EQ(LOWORD(sel), 3);
     EXPECT_EQ(HIWORD(sel), 3);
@@ -156,7 +156,7 @@ TEST(ComboList, SetCurSelWithEdit)
     EXPECT_EQ(c.SetCurSel(4), -1);
     EXPECT_EQ(c.SetCurSel(-2), -1);
     EXPECT_EQ(c.CurSelIndex(), 1);
-    EXPECT_STREQ(EditText(c), "one");
+    EXPECT_STREQ(EditText(c), _T("one"));
     // The edit follows the combo's enabled state.
     c.EnableWindow(FALSE);
     EXPECT_EQ(c.SetCurSel(2), 2);
@@ -166,7 +166,7 @@ TEST(ComboList, SetCurSelWithEdit)
     // No selection empties the edit.
     EXPECT_EQ(c.SetCurSel(-1), -1);
     EXPECT_EQ(c.CurSelIndex(), -1);
-    EXPECT_STREQ(EditText(c), "");
+    EXPECT_STREQ(EditText(c), _T(""));
     EXPECT_TRUE(c.FieldText().IsEmpty());
     // No notification to the parent but the edit's own.
     for (UINT code : f.Codes())
@@ -178,12 +178,12 @@ TEST(ComboList, SetCurSelWithoutEditSetsTextAndImage)
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
     EXPECT_EQ(c.Edit(), nullptr);
-    c.AddString("plain");
-    c.AddString("pictured", "flag.png");
+    c.AddString(_T("plain"));
+    c.AddString(_T("pictured"), _T("flag.png"));
     const std::string h = HandleText(f.Hwnd());
     vxJournalClear();
     EXPECT_EQ(c.SetCurSel(1), 1);
-    EXPECT_STREQ(WindowText(f.Hwnd()), "pictured");
+    EXPECT_STREQ(WindowText(f.Hwnd()), _T("pictured"));
     std::vector<std::string> lines = Journal(h.c_str());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "vxSetDrawItemVisible(" + h + ",100,100,1,0)");
@@ -198,7 +198,7 @@ TEST(ComboList, SetCurSelWithoutEditSetsTextAndImage)
 
     vxJournalClear();
     EXPECT_EQ(c.SetCurSel(-1), -1);
-    EXPECT_STREQ(WindowText(f.Hwnd()), "");
+    EXPECT_STREQ(WindowText(f.Hwnd()), _T(""));
     lines = Journal(h.c_str());
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "vxSetDrawItemVisible(" + h + ",100,100,0,0)");
@@ -239,7 +239,7 @@ TEST(ComboList, ItemDataAndTexts)
     EXPECT_EQ(c.GetLBText(0, static_cast<char*>(NULL)), -1);
     CString text("old");
     c.GetLBText(0, text);
-    EXPECT_STREQ(text, "abc");
+    EXPECT_STREQ(text, _T("abc"));
     c.GetLBText(9, text);
     EXPECT_TRUE(text.IsEmpty());
 
@@ -268,16 +268,16 @@ TEST(ComboList, StandardMessages)
     EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXT, 7, reinterpret_cast<LPARAM>(buffer)), -1);
 
     EXPECT_EQ(::SendMessageA(h, CB_SETCURSEL, 1, 0), 1);
-    EXPECT_STREQ(EditText(c), "green");
+    EXPECT_STREQ(EditText(c), _T("green"));
     EXPECT_EQ(::SendMessageA(h, CB_GETCURSEL, 0, 0), 1);
     // Exact match through SetCurSel; no match clears the selection.
     EXPECT_EQ(::SendMessageA(h, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>("blue")), 2);
-    EXPECT_STREQ(EditText(c), "blue");
+    EXPECT_STREQ(EditText(c), _T("blue"));
     EXPECT_EQ(::SendMessageA(h, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>("bl")), -1);
     EXPECT_EQ(c.CurSelIndex(), -1);
-    EXPECT_STREQ(EditText(c), "");
+    EXPECT_STREQ(EditText(c), _T(""));
     EXPECT_EQ(::SendMessageA(h, CB_GETCURSEL, 0, 0), -1);
     EXPECT_EQ(::SendMessageA(h, CB_GETTOPINDEX, 0, 0), -1);
     EXPECT_EQ(::SendMessageA(h, CB_SETTOPINDEX, 1, 0), -1);
@@ -289,20 +289,20 @@ TEST(ComboList, StandardMessages)
     EXPECT_EQ(c.GetCount(), 0);
     EXPECT_EQ(c.CurSelIndex(), -1);
     EXPECT_TRUE(c.FieldText().IsEmpty());
-    EXPECT_STREQ(WindowText(h), "");
-    EXPECT_STREQ(EditText(c), "");
+    EXPECT_STREQ(WindowText(h), _T(""));
+    EXPECT_STREQ(EditText(c), _T(""));
 }
 
 TEST(ComboList, TextAccessors)
 {
     ComboFixture list(CBS_DROPDOWNLIST);
-    list.Combo().AddString("kept");
+    list.Combo().AddString(_T("kept"));
     list.Combo().SetCurSel(0);
-    list.Combo().SetText("free text");
-    EXPECT_STREQ(WindowText(list.Hwnd()), "free text");
+    list.Combo().SetText(_T("free text"));
+    EXPECT_STREQ(WindowText(list.Hwnd()), _T("free text"));
     CString text;
     list.Combo().GetText(text);
-    EXPECT_STREQ(text, "free text");
+    EXPECT_STREQ(text, _T("free text"));
     EXPECT_EQ(list.Combo().CurSelIndex(), 0);
     char buffer[32];
     EXPECT_EQ(list.Combo().GetText(buffer), 9);
@@ -310,12 +310,12 @@ TEST(ComboList, TextAccessors)
     EXPECT_EQ(list.Combo().GetText(static_cast<char*>(NULL)), -1);
 
     ComboFixture drop(CBS_DROPDOWN);
-    drop.Combo().SetText("typed");
-    EXPECT_STREQ(EditText(drop.Combo()), "typed");
-    EXPECT_STREQ(drop.Combo().FieldText(), "typed");
-    drop.Combo().Edit()->SetWindowText("changed");
+    drop.Combo().SetText(_T("typed"));
+    EXPECT_STREQ(EditText(drop.Combo()), _T("typed"));
+    EXPECT_STREQ(drop.Combo().FieldText(), _T("typed"));
+    drop.Combo().Edit()->SetWindowText(_T("changed"));
     drop.Combo().GetText(text);
-    EXPECT_STREQ(text, "changed");
+    EXPECT_STREQ(text, _T("changed"));
 }
 
 TEST(ComboList, WindowTextIsKeptByTheComboAndReadAsFromAnyWindow)
@@ -327,7 +327,7 @@ TEST(ComboList, WindowTextIsKeptByTheComboAndReadAsFromAnyWindow)
                                     10, 10, 200, 24, host.Hwnd(), NULL, ::GetModuleHandleA(NULL), NULL);
     ASSERT_NE(hCombo, static_cast<HWND>(NULL));
     ASSERT_TRUE(combo.SubclassWindow(hCombo));
-    EXPECT_STREQ(WindowText(hCombo), "Title");
+    EXPECT_STREQ(WindowText(hCombo), _T("Title"));
     EXPECT_EQ(::GetWindowTextLengthA(hCombo), 5);
     // Short buffers get what fits; wide readers get it converted.
     char shortBuffer[4];
@@ -336,9 +336,9 @@ TEST(ComboList, WindowTextIsKeptByTheComboAndReadAsFromAnyWindow)
     wchar_t wide[16];
     EXPECT_EQ(::GetWindowTextW(hCombo, wide, 16), 5);
     EXPECT_STREQ(wide, L"Title");
-    combo.AddString("chosen");
+    combo.AddString(_T("chosen"));
     combo.SetCurSel(0);
-    EXPECT_STREQ(WindowText(hCombo), "chosen");
+    EXPECT_STREQ(WindowText(hCombo), _T("chosen"));
     ::SetWindowTextA(hCombo, NULL);
     EXPECT_EQ(::GetWindowTextLengthA(hCombo), 0);
     combo.DestroyWindow();

@@ -50,20 +50,20 @@ TEST(ComboTyping, CompletionFromTheFirstItemWithTheTypedStart)
 {
     TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot", "banana"});
     Type("a");
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(f.Sel(), Sel(1, 5));
     // Each key: the outer update and change, with the completion's nested pair inside.
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_EDITUPDATE,
                                             CBN_EDITCHANGE}));
     Type("p");
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(f.Sel(), Sel(2, 5));
     Type("r");
-    EXPECT_STREQ(f.Text(), "apricot");
+    EXPECT_STREQ(f.Text(), _T("apricot"));
     EXPECT_EQ(f.Sel(), Sel(3, 7));
     // No item begins with the text: it stays as typed.
     Type("x");
-    EXPECT_STREQ(f.Text(), "aprx");
+    EXPECT_STREQ(f.Text(), _T("aprx"));
     EXPECT_EQ(f.Sel(), Sel(4, 4));
     // Nothing opened while completing.
     EXPECT_EQ(f.Combo().DropWnd(), nullptr);
@@ -73,7 +73,7 @@ TEST(ComboTyping, CompletionIsCaseSensitive)
 {
     TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot"});
     Type("A");
-    EXPECT_STREQ(f.Text(), "A");
+    EXPECT_STREQ(f.Text(), _T("A"));
     EXPECT_EQ(f.Sel(), Sel(1, 1));
 }
 
@@ -81,30 +81,30 @@ TEST(ComboTyping, BackspaceStopsCompletionUntilRightArrow)
 {
     TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot"});
     Type("ap");
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     // Backspace removes the selected tail; no completion after it.
     Key(VK_BACK);
-    EXPECT_STREQ(f.Text(), "ap");
+    EXPECT_STREQ(f.Text(), _T("ap"));
     Key(VK_BACK);
-    EXPECT_STREQ(f.Text(), "a");
+    EXPECT_STREQ(f.Text(), _T("a"));
     EXPECT_EQ(f.Sel(), Sel(1, 1));
     // Right-arrow at the end completes.
     Key(VK_RIGHT);
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(f.Sel(), Sel(1, 5));
     // Right-arrow with a selection only moves the caret.
     Key(VK_RIGHT);
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(HIWORD(f.Sel()), LOWORD(f.Sel()));
     // Emptied with the completion on: no update notice.
     f.Combo().SetEditSel(0, -1);
     f.ClearCodes();
     Type("q");
-    EXPECT_STREQ(f.Text(), "q");
+    EXPECT_STREQ(f.Text(), _T("q"));
     f.Combo().SetEditSel(0, -1);
     f.ClearCodes();
     ChordKey(VK_CONTROL, 'X');
-    EXPECT_STREQ(f.Text(), "");
+    EXPECT_STREQ(f.Text(), _T(""));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITCHANGE}));
 }
 
@@ -139,7 +139,7 @@ TEST(ComboTyping, FilteredListFollowsEveryKey)
     EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
     f.ClearCodes();
     Key(VK_BACK);
-    EXPECT_STREQ(f.Text(), "");
+    EXPECT_STREQ(f.Text(), _T(""));
     EXPECT_EQ(c.DropWnd(), nullptr);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_EDITCHANGE}));
     f.ClearCodes();
@@ -159,7 +159,7 @@ TEST(ComboTyping, ChoosingFromTheFilteredList)
     // The first paint with a selection fills the edit once; done before the typing.
     c.SetCurSel(0);
     ::UpdateWindow(f.Hwnd());
-    c.SetText("");
+    c.SetText(_T(""));
     f.ClearCodes();
     Type("ap");
     ASSERT_TRUE(c.ListHwnd() != NULL);
@@ -170,7 +170,7 @@ TEST(ComboTyping, ChoosingFromTheFilteredList)
     vxtest::Click(RowPoint(hList, 1));
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
-    EXPECT_STREQ(f.Text(), "apricot");
+    EXPECT_STREQ(f.Text(), _T("apricot"));
     // The index counts in the full list.
     EXPECT_EQ(c.CurSelIndex(), 2);
     EXPECT_EQ(c.GetCurSel(), 2);
@@ -186,7 +186,7 @@ TEST(ComboTyping, ChoosingFromTheFilteredList)
     f.ClearCodes();
     Key(VK_RETURN);
     ASSERT_TRUE(WaitClosed(c));
-    EXPECT_STREQ(f.Text(), "banana");
+    EXPECT_STREQ(f.Text(), _T("banana"));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
 }
 
@@ -194,7 +194,7 @@ TEST(ComboTyping, BothAidsCompleteThenFilterOnTheTypedText)
 {
     TypingFixture f(VXCB_AUTOCOMPLETE | VXCB_FILTEREDLIST, {"apple", "apricot", "banana"});
     Type("a");
-    EXPECT_STREQ(f.Text(), "apple");
+    EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot"}));
     // The nested update of the completion is told (no list yet), then the list opens.
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_DROPDOWN}));
@@ -206,19 +206,19 @@ TEST(ComboTyping, ProgramTextsRunNoTypingAid)
     TypingFixture f(VXCB_AUTOCOMPLETE | VXCB_FILTEREDLIST, {"apple", "apricot"});
     ProbeCombo& c = f.Combo();
     // With the focus in the edit and elsewhere alike.
-    c.SetText("a");
-    EXPECT_STREQ(f.Text(), "a");
+    c.SetText(_T("a"));
+    EXPECT_STREQ(f.Text(), _T("a"));
     EXPECT_EQ(c.DropWnd(), nullptr);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE}));
     f.FocusAway();
     f.ClearCodes();
-    c.SetText("ap");
-    EXPECT_STREQ(f.Text(), "ap");
+    c.SetText(_T("ap"));
+    EXPECT_STREQ(f.Text(), _T("ap"));
     EXPECT_EQ(c.DropWnd(), nullptr);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITUPDATE, CBN_EDITCHANGE}));
     CString text;
     c.GetText(text);
-    EXPECT_STREQ(text, "ap");
+    EXPECT_STREQ(text, _T("ap"));
     char buffer[8] = {};
     EXPECT_EQ(c.GetText(buffer), 2);
     EXPECT_STREQ(buffer, "ap");
@@ -228,7 +228,7 @@ TEST(ComboTyping, ProgramTextsRunNoTypingAid)
     PumpTranslated();
     c.SetCurSel(0);
     Key(VK_DOWN);
-    EXPECT_STREQ(f.Text(), "apricot");
+    EXPECT_STREQ(f.Text(), _T("apricot"));
     EXPECT_EQ(c.DropWnd(), nullptr);
 }
 

@@ -37,7 +37,7 @@ TEST(ComboWindow, CreateMakesTheEditAndTheFont)
     ProbeCombo& c = f.Combo();
     ASSERT_TRUE(::IsWindow(f.Hwnd()));
     // Create uses the framework's own class, not the dialog class.
-    EXPECT_STRNE(ClassOf(f.Hwnd()), "RavuComboBoxCtrl");
+    EXPECT_STRNE(ClassOf(f.Hwnd()), _T("RavuComboBoxCtrl"));
     EXPECT_EQ(::GetDlgCtrlID(f.Hwnd()), static_cast<int>(kComboId));
     EXPECT_EQ(c.GetCBStyle(), static_cast<DWORD>(VXCB_FRAME));
     CRect rcCreate(20, 20, 20 + kComboWidth, 20 + kComboHeight);
@@ -80,7 +80,7 @@ TEST(ComboWindow, CreateMakesTheEditAndTheFont)
     EXPECT_EQ(::SendMessageA(hEdit, EM_GETLIMITTEXT, 0, 0), 65535);
     EXPECT_EQ(c.LimitText(5), 1);
     EXPECT_EQ(::SendMessageA(hEdit, EM_GETLIMITTEXT, 0, 0), 5);
-    c.SetText("abcd");
+    c.SetText(_T("abcd"));
     EXPECT_EQ(c.SetEditSel(1, 3), 1);
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(1, 3)));
     EXPECT_TRUE(c.PointInWindow(vxtest::ScreenPoint(f.Hwnd(), 5, 5)));
@@ -127,7 +127,7 @@ TEST(ComboWindow, DialogPlaceholderIsSubclassed)
     ASSERT_NE(hDlg, static_cast<HWND>(NULL));
     HWND hItem = ::GetDlgItem(hDlg, kDialogComboId);
     ASSERT_NE(hItem, static_cast<HWND>(NULL));
-    EXPECT_STREQ(ClassOf(hItem), "RavuComboBoxCtrl");
+    EXPECT_STREQ(ClassOf(hItem), _T("RavuComboBoxCtrl"));
     ASSERT_TRUE(combo.SubclassDlgItem(kDialogComboId, CWnd::FromHandle(hDlg)));
     vxSetGetFontFails(0);
 
@@ -141,13 +141,13 @@ TEST(ComboWindow, DialogPlaceholderIsSubclassed)
     EXPECT_EQ(mine.lfHeight, dialogs.lfHeight);
 
     // It works as a combo: items, messages, notifications to the dialog.
-    combo.AddString("one");
-    combo.AddString("two");
+    combo.AddString(_T("one"));
+    combo.AddString(_T("two"));
     EXPECT_EQ(::SendMessageA(hItem, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(combo.SetCurSel(1), 1);
     CString text;
     combo.GetText(text);
-    EXPECT_STREQ(text, "two");
+    EXPECT_STREQ(text, _T("two"));
 
     combo.DestroyWindow();
     ::DestroyWindow(hDlg);
@@ -162,7 +162,7 @@ TEST(ComboWindow, FontWithoutEngineOrParentFont)
         ComboFixture f(CBS_DROPDOWNLIST);
         ASSERT_NE(f.Combo().Font(), nullptr);
         EXPECT_NE(f.Combo().Font()->GetSafeHandle(), static_cast<HGDIOBJ>(NULL));
-        f.Combo().AddString("text");
+        f.Combo().AddString(_T("text"));
         f.Combo().SetCurSel(0);
         ::UpdateWindow(f.Hwnd());
     }
@@ -239,7 +239,7 @@ TEST(ComboWindow, FocusInTheDropDownStyleGoesToTheEdit)
     EXPECT_EQ(::GetFocus(), hEdit);
     EXPECT_TRUE(f.Codes().empty());
     // Leaving the combo.
-    f.Combo().SetText("abc");
+    f.Combo().SetText(_T("abc"));
     f.Combo().SetEditSel(0, 3);
     f.ClearCodes();
     f.FocusAway();

@@ -125,7 +125,7 @@ TEST(ComboLifetime, ClosingTheApplicationWithTheListOpen)
             pCombo->Create(WS_CHILD | WS_VISIBLE | dwStyle, CRect(20, 20, 220, 44),
                            CWnd::FromHandle(pHost->Hwnd()), kComboId);
             for (int i = 0; i < 50; ++i)
-                pCombo->AddString("entry", "img.any");
+                pCombo->AddString(_T("entry"), _T("img.any"));
             pCombo->ShowDropDown(TRUE);
             ASSERT_TRUE(pCombo->GetDroppedState());
             HWND hFrame = pCombo->FrameHwnd();
@@ -141,7 +141,7 @@ TEST(ComboLifetime, ClosingTheApplicationWithTheListOpen)
             ProbeCombo* pOpen = new ProbeCombo;
             pOpen->Create(WS_CHILD | WS_VISIBLE | dwStyle, CRect(20, 20, 220, 44),
                           CWnd::FromHandle(host.Hwnd()), kComboId);
-            pOpen->AddString("one");
+            pOpen->AddString(_T("one"));
             pOpen->ShowDropDown(TRUE);
             hFrame = pOpen->FrameHwnd();
             delete pOpen;
@@ -162,7 +162,7 @@ TEST(ComboLifetime, RepeatedOpeningLeavesNothingBehind)
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
     for (int i = 0; i < 40; ++i)
-        c.AddString("row", i % 3 == 0 ? "img.row" : NULL);
+        c.AddString(_T("row"), i % 3 == 0 ? _T("img.row") : NULL);
     ::SetFocus(f.Hwnd());
     PumpTranslated();
     auto openAndClose = [&] {
@@ -247,8 +247,8 @@ TEST(ComboLifetime, ReCreatedOnTheSameObjectWorksLikeANewOne)
         ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 44),
                                  CWnd::FromHandle(host.Hwnd()), kComboId));
         if (round == 0) {
-            combo.AddString("alpha");
-            combo.AddString("beta");
+            combo.AddString(_T("alpha"));
+            combo.AddString(_T("beta"));
         }
         PumpTranslated();
         ASSERT_TRUE(combo.Edit() != NULL);
@@ -257,12 +257,12 @@ TEST(ComboLifetime, ReCreatedOnTheSameObjectWorksLikeANewOne)
         EXPECT_EQ(combo.GetCount(), 2);
         // Typing completes from the items the object kept.
         combo.Edit()->SetFocus();
-        combo.Edit()->SetWindowText("");
+        combo.Edit()->SetWindowText(_T(""));
         PumpTranslated();
         Type("be");
         CString text;
         combo.GetText(text);
-        EXPECT_STREQ(text, "beta");
+        EXPECT_STREQ(text, _T("beta"));
         // Destroyed with the list open and the pointer hovering: all of it ends with it.
         vxtest::MouseMove(vxtest::CentreOf(combo.GetSafeHwnd()));
         PumpTranslatedFor(80);

@@ -27,7 +27,7 @@ struct DropFixture : ComboFixture {
         for (int i = 0; i < 10; ++i) {
             CString text;
             text.Format("item %d", i);
-            Combo().AddString(text, i % 2 == 0 ? "img.even" : NULL);
+            Combo().AddString(text, i % 2 == 0 ? _T("img.even") : NULL);
         }
         ::SetFocus(Hwnd());
         ParkPointer();
@@ -105,8 +105,8 @@ TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
     // without strings answers); nothing can be set, nothing read outside the rows.
     const auto* pRow = reinterpret_cast<const _tagListboxItem*>(::SendMessageA(hList, LB_GETITEMDATA, 4, 0));
     ASSERT_NE(pRow, nullptr);
-    EXPECT_STREQ(pRow->strText, "item 4");
-    EXPECT_STREQ(pRow->strImage, "img.even");
+    EXPECT_STREQ(pRow->strText, _T("item 4"));
+    EXPECT_STREQ(pRow->strImage, _T("img.even"));
     ULONG_PTR text = 0;
     EXPECT_EQ(::SendMessageA(hList, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(&text)), (LRESULT)sizeof(text));
     EXPECT_EQ(text, reinterpret_cast<ULONG_PTR>(pRow));
@@ -263,7 +263,7 @@ TEST(DropList, EnterChoosesTheRowMovedToByKeys)
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), kChoice);
     EXPECT_EQ(c.CurSelIndex(), 3);
-    EXPECT_STREQ(c.FieldText(), "item 3");
+    EXPECT_STREQ(c.FieldText(), _T("item 3"));
     EXPECT_EQ(c.GetCurSel(), 3);
 
     // On the last row Down changes nothing.
@@ -319,7 +319,7 @@ TEST(DropList, PointerHandsTheCaptureAndHotTracksPastDisabledRows)
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), kCancel);
     EXPECT_EQ(c.CurSelIndex(), -1);
-    EXPECT_STREQ(c.FieldText(), "");
+    EXPECT_STREQ(c.FieldText(), _T(""));
     EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
     // The focus stayed with the combo: no second CBN_SETFOCUS.
     EXPECT_EQ(::GetFocus(), f.Hwnd());
@@ -342,7 +342,7 @@ TEST(DropList, ClickChoosesTheFirstItemOfThatText)
     vxtest::Click(RowPoint(hList, 2));
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
-    EXPECT_STREQ(c.FieldText(), "red");
+    EXPECT_STREQ(c.FieldText(), _T("red"));
     EXPECT_EQ(c.CurSelIndex(), 0);
     EXPECT_EQ(c.GetCurSel(), 0);
     char text[16] = {};
@@ -374,7 +374,7 @@ TEST(DropList, ClickInADropDownComboFillsTheEdit)
     EXPECT_EQ(f.Codes(), kChoice);
     CString text;
     c.Edit()->GetWindowText(text);
-    EXPECT_STREQ(text, "beta");
+    EXPECT_STREQ(text, _T("beta"));
     EXPECT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
     EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(0, 4)));
     EXPECT_EQ(c.GetCurSel(), 1);
@@ -386,7 +386,7 @@ TEST(DropList, WheelScrollsThreeRowsANotch)
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
     for (int i = 0; i < 30; ++i)
-        c.AddString("row");
+        c.AddString(_T("row"));
     c.SetDefaultVisibleItems(5);
     ::SetFocus(f.Hwnd());
     vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));

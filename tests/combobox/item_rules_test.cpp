@@ -147,20 +147,20 @@ TEST(ComboItemRules, PrefixSearchIgnoresCaseStartsAtStartAndDoesNotWrap)
 {
     vxComboItemIndex index;
     vxListboxItemList items = MakeList({"ABC", "abd", "xyz", "Abe"});
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "ab"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 0, "ab"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 1, "AB"), 1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("ab")), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 0, _T("ab")), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 1, _T("AB")), 1);
     // The walk starts at the start index itself and never returns an earlier item.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, "ab"), 3);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, "xy"), 2);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 3, "xy"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, _T("ab")), 3);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, _T("xy")), 2);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 3, _T("xy")), -1);
     // An empty text matches the first item walked.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, ""), 2);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "abcd"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 2, _T("")), 2);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("abcd")), -1);
     // Start indices naming no item, and a null text, find nothing.
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 4, ""), -1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -2, "ab"), -1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 99, "ab"), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 4, _T("")), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -2, _T("ab")), -1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, 99, _T("ab")), -1);
     EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, NULL), -1);
 }
 
@@ -168,33 +168,33 @@ TEST(ComboItemRules, ExactSearchIsCaseSensitiveAndChecksItsStart)
 {
     vxComboItemIndex index;
     vxListboxItemList items = MakeList({"ABC", "abc", "ab", "abc"});
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "abc"), 1);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "ABC"), 0);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "Abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("abc")), 1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("ABC")), 0);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("Abc")), -1);
     // Exact, not a prefix.
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "a"), -1);
-    EXPECT_EQ(vxComboFindExact(items, index, 2, "abc"), 3);
-    EXPECT_EQ(vxComboFindExact(items, index, 2, "ab"), 2);
-    EXPECT_EQ(vxComboFindExact(items, index, 3, "ab"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("a")), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 2, _T("abc")), 3);
+    EXPECT_EQ(vxComboFindExact(items, index, 2, _T("ab")), 2);
+    EXPECT_EQ(vxComboFindExact(items, index, 3, _T("ab")), -1);
     // At the count the walk is empty; past it, and below -1, nothing is searched.
-    EXPECT_EQ(vxComboFindExact(items, index, 4, "abc"), -1);
-    EXPECT_EQ(vxComboFindExact(items, index, 5, "abc"), -1);
-    EXPECT_EQ(vxComboFindExact(items, index, -3, "abc"), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 4, _T("abc")), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, 5, _T("abc")), -1);
+    EXPECT_EQ(vxComboFindExact(items, index, -3, _T("abc")), -1);
     EXPECT_EQ(vxComboFindExact(items, index, -1, NULL), -1);
     vxListboxItemList empty;
-    EXPECT_EQ(vxComboFindExact(empty, index, -1, ""), -1);
+    EXPECT_EQ(vxComboFindExact(empty, index, -1, _T("")), -1);
     vxListboxItemList withEmpty = MakeList({"a", ""});
-    EXPECT_EQ(vxComboFindExact(withEmpty, index, -1, ""), 1);
+    EXPECT_EQ(vxComboFindExact(withEmpty, index, -1, _T("")), 1);
 }
 
 TEST(ComboItemRules, BeginsWithIsCaseSensitive)
 {
-    EXPECT_TRUE(vxComboBeginsWith("apple", "ap"));
-    EXPECT_TRUE(vxComboBeginsWith("apple", "apple"));
-    EXPECT_TRUE(vxComboBeginsWith("apple", ""));
-    EXPECT_FALSE(vxComboBeginsWith("apple", "A"));
-    EXPECT_FALSE(vxComboBeginsWith("apple", "apples"));
-    EXPECT_FALSE(vxComboBeginsWith("xapple", "apple"));
+    EXPECT_TRUE(vxComboBeginsWith("apple", _T("ap")));
+    EXPECT_TRUE(vxComboBeginsWith("apple", _T("apple")));
+    EXPECT_TRUE(vxComboBeginsWith("apple", _T("")));
+    EXPECT_FALSE(vxComboBeginsWith("apple", _T("A")));
+    EXPECT_FALSE(vxComboBeginsWith("apple", _T("apples")));
+    EXPECT_FALSE(vxComboBeginsWith("xapple", _T("apple")));
     EXPECT_FALSE(vxComboBeginsWith("apple", NULL));
 }
 
@@ -207,13 +207,13 @@ TEST(ComboItemRules, DoubleByteTextsAreComparedWholeCharacters)
     // folded to lower case as if it stood alone. 0x83 0x61 is another character.
     vxComboItemIndex index;
     vxListboxItemList items = MakeList({"\x83\x41x", "\x83\x61y", "ab"});
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "\x83\x61"), 1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "\x83\x41"), 0);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, "AB"), 2);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "\x83\x61y"), 1);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, "\x83\x41X"), -1);
-    EXPECT_TRUE(vxComboBeginsWith("\x83\x41x", "\x83\x41"));
-    EXPECT_FALSE(vxComboBeginsWith("\x83\x41x", "\x83\x61"));
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("\x83\x61")), 1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("\x83\x41")), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("AB")), 2);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("\x83\x61y")), 1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("\x83\x41X")), -1);
+    EXPECT_TRUE(vxComboBeginsWith("\x83\x41x", _T("\x83\x41")));
+    EXPECT_FALSE(vxComboBeginsWith("\x83\x41x", _T("\x83\x61")));
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 20 + cy), Host(), 100));
     vxtest::PumpMessages();
     for (int i = 0; i < 10; ++i)
-        combo.AddString("item");
+        combo.AddString(_T("item"));
     // The edit stands between the margins, left of the drop button strip.
     HWND hEdit = ::GetDlgItem(combo.m_hWnd, VXCB_EDIT_ID);
     ASSERT_NE(hEdit, nullptr);
@@ -116,7 +116,7 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
 TEST_F(DpiSizes, SplitterBarThickness)
 {
     CStatic bar;
-    bar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
+    bar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 300), Host(), 300);
     vxCtrlSplitter splitter;
     ASSERT_EQ(splitter.CreateSplitter(bar.m_hWnd, 1, 1, 1), 1);
     splitter.SetPaneSize(0, 200, 20);
@@ -144,7 +144,7 @@ TEST_F(DpiSizes, DropListOpensAboveNearTheBottom)
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(20, top.y, 220, top.y + cy),
                              Host(), 100));
     for (int i = 0; i < 10; ++i)
-        combo.AddString("item");
+        combo.AddString(_T("item"));
     combo.ShowDropDown(TRUE);
     vxtest::PumpMessages();
     RECT frame = {};
@@ -190,15 +190,15 @@ TEST_F(DpiSizes, SizerBarClipIsTheHostsSizes)
 TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
 {
     vxCtrlListView list;
-    ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Host(), 1));
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Host(), 1));
     EXPECT_EQ(list.GetGroupHeight(), Scaled(30));
     EXPECT_EQ(list.GetItemSize(), CSize(Scaled(48), Scaled(48)));
     EXPECT_EQ(list.GetItemRowSpace(), Scaled(2));
     EXPECT_EQ(list.GetItemColumnSpace(), Scaled(2));
     // Two items flow into a row under the header, a space apart.
-    list.AddGroup("Group", NULL, 1);
-    list.AddItem(0, NULL, "a", NULL);
-    list.AddItem(0, NULL, "b", NULL);
+    list.AddGroup(_T("Group"), NULL, 1);
+    list.AddItem(0, NULL, _T("a"), NULL);
+    list.AddItem(0, NULL, _T("b"), NULL);
     HWND b = ::FindWindowExA(list.m_hWnd, NULL, "Button", "b");
     ASSERT_NE(b, nullptr);
     const RECT rcB = PlaceIn(list.m_hWnd, b);
@@ -206,7 +206,7 @@ TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
     EXPECT_EQ(rcB.top, Scaled(30));
     // A line scroll moves 60 pixels times the scale.
     for (int i = 1; i < 200; ++i)
-        list.AddItem(0, NULL, "more", NULL);
+        list.AddItem(0, NULL, _T("more"), NULL);
     const RECT before = PlaceIn(list.m_hWnd, b);
     list.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(PlaceIn(list.m_hWnd, b).top, before.top - Scaled(60));
@@ -221,10 +221,10 @@ TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
 TEST_F(DpiSizes, StackWindowButtonsAndEntries)
 {
     vxCtrlStackWnd stack;
-    ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), Host(), 1));
-    ASSERT_EQ(stack.AddItem("First", NULL, NULL), 0);
-    ASSERT_EQ(stack.AddItem("Second", NULL, NULL), 1);
-    stack.AddSubItem(0, "entry", NULL);
+    ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), Host(), 1));
+    ASSERT_EQ(stack.AddItem(_T("First"), NULL, NULL), 0);
+    ASSERT_EQ(stack.AddItem(_T("Second"), NULL, NULL), 1);
+    stack.AddSubItem(0, _T("entry"), NULL);
     stack.ExpandItem(0);
     vxtest::PumpMessages();
     const RECT first = PlaceIn(stack.m_hWnd, stack.GetItemButton(0)->m_hWnd);

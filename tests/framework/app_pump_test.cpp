@@ -79,7 +79,7 @@ TEST(FrameworkPump, PreTranslateWalksFromTargetUpToTheTopLevelWindow)
     std::vector<CString> log;
     KeyEater top(&log, "top", 'T'), middle(&log, "middle", 'M');
     ASSERT_TRUE(top.SubclassWindow(host.Hwnd()));
-    ASSERT_TRUE(middle.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
+    ASSERT_TRUE(middle.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 30), &middle, 2));
     MessageRecorder editMessages(edit.m_hWnd);
@@ -100,11 +100,11 @@ TEST(FrameworkPump, PreTranslateWalksFromTargetUpToTheTopLevelWindow)
     pump();
     // 'M' is eaten by the middle window, 'T' passes it and is eaten at the top, 'X' reaches the edit.
     ASSERT_EQ(5u, log.size());
-    EXPECT_STREQ("middle", log[0]);
-    EXPECT_STREQ("middle", log[1]);
-    EXPECT_STREQ("top", log[2]);
-    EXPECT_STREQ("middle", log[3]);
-    EXPECT_STREQ("top", log[4]);
+    EXPECT_STREQ(_T("middle"), log[0]);
+    EXPECT_STREQ(_T("middle"), log[1]);
+    EXPECT_STREQ(_T("top"), log[2]);
+    EXPECT_STREQ(_T("middle"), log[3]);
+    EXPECT_STREQ(_T("top"), log[4]);
     auto keys = editMessages.Filter(WM_KEYDOWN);
     ASSERT_EQ(1u, keys.size());
     EXPECT_EQ((WPARAM)'X', keys[0].wParam);
@@ -140,20 +140,20 @@ TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
     // OnInitDialog moved the members into the controls.
     CString shown;
     dlg.GetDlgItem(100)->GetWindowText(shown);
-    EXPECT_STREQ("hello", shown);
+    EXPECT_STREQ(_T("hello"), shown);
     EXPECT_EQ(BST_CHECKED, (int)dlg.IsDlgButtonChecked(101));
     // And back.
-    dlg.GetDlgItem(100)->SetWindowText("typed");
+    dlg.GetDlgItem(100)->SetWindowText(_T("typed"));
     dlg.CheckDlgButton(101, BST_UNCHECKED);
     EXPECT_TRUE(dlg.UpdateData(TRUE));
-    EXPECT_STREQ("typed", dlg.m_text);
+    EXPECT_STREQ(_T("typed"), dlg.m_text);
     EXPECT_EQ(0, dlg.m_check);
     // A number field that holds no number fails and leaves the member alone.
     dlg.m_numberField = true;
     dlg.m_number = 5;
     EXPECT_FALSE(dlg.UpdateData(TRUE));
     EXPECT_EQ(5, dlg.m_number);
-    dlg.GetDlgItem(100)->SetWindowText(" 12 ");
+    dlg.GetDlgItem(100)->SetWindowText(_T(" 12 "));
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(12, dlg.m_number);
     dlg.DestroyWindow();
@@ -171,7 +171,7 @@ TEST(FrameworkPump, ModalDialogEndsWithItsResult)
         static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD)
         {
             ::KillTimer(NULL, id);
-            HWND hDlg = ::FindWindow(NULL, "ddx");
+            HWND hDlg = ::FindWindow(NULL, _T("ddx"));
             if (hDlg != NULL)
                 ::PostMessage(hDlg, WM_COMMAND, IDCANCEL, 0);
         }
@@ -222,7 +222,7 @@ TEST(FrameworkCollections, RemovalDuringWalksAndBadIndices)
     }
     CString found;
     EXPECT_TRUE(map.Lookup(57, found));
-    EXPECT_STREQ("v57", found);
+    EXPECT_STREQ(_T("v57"), found);
     EXPECT_TRUE(map.RemoveKey(57));
     EXPECT_FALSE(map.Lookup(57, found));
     EXPECT_FALSE(map.RemoveKey(57));

@@ -42,13 +42,13 @@ TEST(FrameworkObjectModel, SelfDeletingWindowWhoseCreationFailsIsDeletedOnceAndL
         // Refused in WM_CREATE: gone through WM_NCDESTROY and PostNcDestroy.
         int deletes = 0;
         SelfDeletingWnd* pWnd = new SelfDeletingWnd(&deletes, true);
-        EXPECT_FALSE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10),
+        EXPECT_FALSE(pWnd->CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 10, 10),
                                     CWnd::FromHandle(host.Hwnd()), 7));
         EXPECT_EQ(deletes, 1);
         // No such class: no window ever, and the object still hears of its end.
         deletes = 0;
         pWnd = new SelfDeletingWnd(&deletes, false);
-        EXPECT_FALSE(pWnd->CreateEx(0, "no.such.class", "", WS_CHILD, CRect(0, 0, 10, 10),
+        EXPECT_FALSE(pWnd->CreateEx(0, _T("no.such.class"), _T(""), WS_CHILD, CRect(0, 0, 10, 10),
                                     CWnd::FromHandle(host.Hwnd()), 7));
         EXPECT_EQ(deletes, 1);
     };
@@ -111,7 +111,7 @@ TEST(FrameworkObjectModel, PlainPumpFreesTemporariesAtIdleOnly)
             return CWnd::WindowProc(message, wParam, lParam);
         }
     } pumping;
-    ASSERT_TRUE(pumping.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+    ASSERT_TRUE(pumping.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 5, 5),
                                  CWnd::FromHandle(host.Hwnd()), 9));
     // A first round, so that what the loop and the maps make on first use is not counted.
     auto pumpUntilIdle = [&] {
@@ -201,7 +201,7 @@ TEST(FrameworkObjectModel, ExceptionsFromHandlersEndAtTheWindowProcedure)
     ASSERT_TRUE(pApp != NULL);
 
     ThrowingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 5, 5),
                              CWnd::FromHandle(host.Hwnd()), 3));
     // A framework exception reaches the application's handler, which chooses the result.
     wnd.kind = ThrowingWnd::Framework;
@@ -223,7 +223,7 @@ TEST(FrameworkObjectModel, ExceptionsFromHandlersEndAtTheWindowProcedure)
     for (ThrowingWnd::Kind kind : {ThrowingWnd::Framework, ThrowingWnd::Other}) {
         ThrowingWnd failing;
         failing.kind = kind;
-        EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 5, 5),
+        EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 5, 5),
                                       CWnd::FromHandle(host.Hwnd()), 4));
         EXPECT_EQ(failing.GetSafeHwnd(), (HWND)NULL);
     }

@@ -115,7 +115,7 @@ TEST(FrameworkDispatch, CreationHandlersAndMapChainInOrder)
 {
     HostWindow host;
     DerivedProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_CHILD | WS_VISIBLE,
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("probe"), WS_CHILD | WS_VISIBLE,
                              CRect(10, 10, 210, 110), CWnd::FromHandle(host.Hwnd()), 5));
     EXPECT_EQ(1, wnd.createCount);
     EXPECT_EQ(200, wnd.lastSizeCx);
@@ -153,17 +153,17 @@ TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
 {
     HostWindow host;
     ProbeWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300),
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300),
                                 CWnd::FromHandle(host.Hwnd()), 1));
     CButton plain;
-    ASSERT_TRUE(plain.Create("plain", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 100, 40), &parent, kChildId));
+    ASSERT_TRUE(plain.Create(_T("plain"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 100, 40), &parent, kChildId));
     // A real click on a plain button reaches the parent's ON_BN_CLICKED entry.
     Click(CentreOf(plain.m_hWnd));
     EXPECT_TRUE(PumpUntil([&] { return !parent.calls.empty() && parent.calls.back() == "clicked"; }));
 
     // The control handles its own notification; the parent sees it only when told to.
     SelfClickButton self;
-    ASSERT_TRUE(self.Create("self", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 50, 100, 80), &parent, kChildId));
+    ASSERT_TRUE(self.Create(_T("self"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 50, 100, 80), &parent, kChildId));
     parent.calls.clear();
     ::SendMessage(parent.m_hWnd, WM_COMMAND, MAKEWPARAM(kChildId, BN_CLICKED), (LPARAM)self.m_hWnd);
     EXPECT_EQ(1, self.ownClicks);
@@ -187,8 +187,8 @@ TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
                             &parent, 77));
     EXPECT_GE(list.measures, 1);
     EXPECT_EQ(19, list.GetItemHeight(0));
-    list.AddString("one");
-    list.AddString("two");
+    list.AddString(_T("one"));
+    list.AddString(_T("two"));
     list.UpdateWindow();
     PumpMessages();
     EXPECT_GE(list.draws, 2);
@@ -197,7 +197,7 @@ TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
 TEST(FrameworkDispatch, SubclassDefaultAndUnsubclass)
 {
     HostWindow host;
-    HWND hEdit = ::CreateWindowEx(0, "EDIT", "abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, host.Hwnd(), (HMENU)9,
+    HWND hEdit = ::CreateWindowEx(0, _T("EDIT"), "abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, host.Hwnd(), (HMENU)9,
                                   NULL, NULL);
     // A temporary wrapper until a permanent object is bound.
     CWnd* pTemp = CWnd::FromHandle(hEdit);
@@ -211,8 +211,8 @@ TEST(FrameworkDispatch, SubclassDefaultAndUnsubclass)
     // Default() reaches the edit's own procedure.
     CString text;
     edit.GetWindowText(text);
-    EXPECT_STREQ("abc", text);
-    edit.SetWindowText("xyz");
+    EXPECT_STREQ(_T("abc"), text);
+    edit.SetWindowText(_T("xyz"));
     edit.SetSel(1, 2);
     int from = -1, to = -1;
     edit.GetSel(from, to);
@@ -240,7 +240,7 @@ TEST(FrameworkDispatch, TemporaryObjectsAreFreedAndObjectsDestroyTheirWindows)
     GuiCounts before = GuiCounts::Now();
     for (int i = 0; i < 50; ++i) {
         CWnd* pWnd = new CWnd;
-        ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10),
+        ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 10, 10),
                                    CWnd::FromHandle(host.Hwnd()), 100 + i));
         CWnd::FromHandle(::GetDlgItem(host.Hwnd(), 100 + i)); // permanent, not a new wrapper
         delete pWnd;                                          // takes the window with it

@@ -28,7 +28,7 @@ struct LayoutWindows : ::testing::Test {
     {
         children.push_back(std::make_unique<CStatic>());
         const DWORD style = WS_CHILD | SS_GRAYRECT | (bVisible ? WS_VISIBLE : 0);
-        children.back()->Create("", style, CRect(0, 0, 10, 10), &parent, nID);
+        children.back()->Create(_T(""), style, CRect(0, 0, 10, 10), &parent, nID);
         return children.back().get();
     }
     // The window's rectangle in the host's client coordinates.
@@ -115,9 +115,9 @@ TEST_F(LayoutWindows, ParentWhoseWindowComesAfterTheLayout)
     struct Form : CWnd {
         vxHorizLayout layout{this};
     } form;
-    ASSERT_TRUE(form.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 50));
+    ASSERT_TRUE(form.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 50));
     CStatic item;
-    item.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &form, 51);
+    item.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &form, 51);
     EXPECT_EQ(form.layout.AddItem(51, StyleStretch), 0);
     form.layout.SetHeight(200);
     form.layout.CalcLayout(&form);

@@ -10,8 +10,8 @@ struct SizerRig
 {
     explicit SizerRig(CWnd* pHost) : layout(pHost)
     {
-        left.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pHost, 201);
-        right.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pHost, 202);
+        left.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pHost, 201);
+        right.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pHost, 202);
         bar.Create(WS_CHILD | WS_VISIBLE, pHost, &layout, 210, CRect(0, 0, 4, 200));
         layout.SetHeight(200);
         layout.AddItem(&left, StyleFixed);

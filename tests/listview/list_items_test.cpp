@@ -31,36 +31,36 @@ using ListItemsTest = ListViewTest;
 TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
 {
     // Before the window: refused, nothing kept.
-    EXPECT_EQ(list.AddGroup("Early", NULL, 1), -1);
-    EXPECT_EQ(list.AddItem(0, NULL, "early", NULL), -1);
+    EXPECT_EQ(list.AddGroup(_T("Early"), NULL, 1), -1);
+    EXPECT_EQ(list.AddItem(0, NULL, _T("early"), NULL), -1);
     EXPECT_EQ(list.GetGroupCount(), 0);
     CreateList();
     EXPECT_EQ(list.GetGroupCount(), 0);
-    EXPECT_EQ(list.AddGroup("One", NULL, 0), 0);
-    EXPECT_EQ(list.AddGroup("Two", NULL, 1), 1);
+    EXPECT_EQ(list.AddGroup(_T("One"), NULL, 0), 0);
+    EXPECT_EQ(list.AddGroup(_T("Two"), NULL, 1), 1);
     EXPECT_EQ(list.AddGroup(NULL, NULL, 1), 2);
     EXPECT_EQ(list.GetGroupCount(), 3);
     EXPECT_EQ(list.GetItemCount(0), 0);
     EXPECT_EQ(list.GetItemCount(-1), -1);
     EXPECT_EQ(list.GetItemCount(3), -1);
 
-    EXPECT_EQ(list.AddItem(1, NULL, "a", NULL), 0);
+    EXPECT_EQ(list.AddItem(1, NULL, _T("a"), NULL), 0);
     EXPECT_EQ(list.AddItem(1, NULL), 1);
-    EXPECT_EQ(list.AddItem(0, "skin", "b", "img"), 0);
+    EXPECT_EQ(list.AddItem(0, _T("skin"), _T("b"), _T("img")), 0);
     EXPECT_EQ(list.GetItemCount(1), 2);
 
     // Bad groups create nothing.
     const int children = ChildCount(List());
-    EXPECT_EQ(list.AddItem(-1, "skin", "x", "img"), -1);
-    EXPECT_EQ(list.AddItem(3, "skin"), -1);
+    EXPECT_EQ(list.AddItem(-1, _T("skin"), _T("x"), _T("img")), -1);
+    EXPECT_EQ(list.AddItem(3, _T("skin")), -1);
     EXPECT_EQ(ChildCount(List()), children);
     EXPECT_EQ(children, 2 + 3);   // two headers, three items
 
     // The other index checks.
-    EXPECT_FALSE(list.SetItemText(1, 2, "x"));
-    EXPECT_FALSE(list.SetItemText(-1, 0, "x"));
-    EXPECT_FALSE(list.SetItemImage(0, 1, "x"));
-    EXPECT_FALSE(list.SetItemToolTips(5, 0, "x"));
+    EXPECT_FALSE(list.SetItemText(1, 2, _T("x")));
+    EXPECT_FALSE(list.SetItemText(-1, 0, _T("x")));
+    EXPECT_FALSE(list.SetItemImage(0, 1, _T("x")));
+    EXPECT_FALSE(list.SetItemToolTips(5, 0, _T("x")));
     EXPECT_FALSE(list.DeleteItem(3, 0));
     EXPECT_EQ(list.GetItemCount(1), 2);
 }
@@ -68,9 +68,9 @@ TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
 TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
 {
     CreateList();
-    list.AddGroup("Title", "hdr", 1);
-    list.AddGroup("Bare", NULL, 0);
-    list.AddItem(0, NULL, "Caption", NULL);
+    list.AddGroup(_T("Title"), "hdr", 1);
+    list.AddGroup(_T("Bare"), NULL, 0);
+    list.AddItem(0, NULL, _T("Caption"), NULL);
     list.AddItem(1, NULL);
     HWND header = Header("Title");
     ASSERT_TRUE(header != NULL);
@@ -89,7 +89,7 @@ TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
     ASSERT_TRUE(empty != NULL);
     EXPECT_EQ(::GetDlgCtrlID(empty), 100);
 
-    EXPECT_TRUE(list.SetItemText(0, 0, "Renamed"));
+    EXPECT_TRUE(list.SetItemText(0, 0, _T("Renamed")));
     EXPECT_EQ(TextOf(item), "Renamed");
     EXPECT_TRUE(list.SetItemText(0, 0, NULL));
     EXPECT_EQ(TextOf(item), "");
@@ -99,19 +99,19 @@ TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)
 {
     CreateList();
     vxJournalClear();
-    list.AddGroup("Skinned", "listview.header", 1);
-    list.AddGroup("Plain", "", 1);
-    list.AddGroup("Null", NULL, 1);
-    list.AddGroup("None", "listview.header", 0);
+    list.AddGroup(_T("Skinned"), "listview.header", 1);
+    list.AddGroup(_T("Plain"), "", 1);
+    list.AddGroup(_T("Null"), NULL, 1);
+    list.AddGroup(_T("None"), "listview.header", 0);
     HWND header = Header("Skinned");
     EXPECT_EQ(Journal(), (std::vector<std::string>{"vxSkinWindow(" + H(header) + ",106,\"listview.header\",0)"}));
 
     vxJournalClear();
-    list.AddItem(0, "listview.item", "push", "star");
-    list.AddItem(0, NULL, "bare", NULL);
-    list.AddItem(0, "", "emptyskin", NULL);
+    list.AddItem(0, _T("listview.item"), _T("push"), _T("star"));
+    list.AddItem(0, NULL, _T("bare"), NULL);
+    list.AddItem(0, _T(""), _T("emptyskin"), NULL);
     list.SetItemMode(vxCtrlListView::ModeRadio);
-    list.AddItem(1, "listview.radio", "radio", NULL);
+    list.AddItem(1, _T("listview.radio"), _T("radio"), NULL);
     HWND push = Child("push"), radio = Child("radio");
     EXPECT_EQ(Journal(), (std::vector<std::string>{
                              "vxSkinWindow(" + H(push) + ",103,\"listview.item\",0)",
@@ -122,9 +122,9 @@ TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)
 
     // Images: a null name is skipped but still answers 1; tooltips pass null text on.
     vxJournalClear();
-    EXPECT_TRUE(list.SetItemImage(0, 1, "moon"));
+    EXPECT_TRUE(list.SetItemImage(0, 1, _T("moon")));
     EXPECT_TRUE(list.SetItemImage(0, 1, NULL));
-    EXPECT_TRUE(list.SetItemToolTips(0, 0, "Tip"));
+    EXPECT_TRUE(list.SetItemToolTips(0, 0, _T("Tip")));
     EXPECT_TRUE(list.SetItemToolTips(0, 0, NULL));
     HWND bare = Child("bare");
     EXPECT_EQ(Journal(), (std::vector<std::string>{
@@ -136,8 +136,8 @@ TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)
     // An item whose window is gone: no image call, a tooltip call with a null window.
     ::DestroyWindow(bare);
     vxJournalClear();
-    EXPECT_TRUE(list.SetItemImage(0, 1, "moon"));
-    EXPECT_TRUE(list.SetItemToolTips(0, 1, "late"));
+    EXPECT_TRUE(list.SetItemImage(0, 1, _T("moon")));
+    EXPECT_TRUE(list.SetItemToolTips(0, 1, _T("late")));
     EXPECT_EQ(Journal(), (std::vector<std::string>{"vxSetToolTips(" + H(NULL) + ",\"late\")"}));
 }
 

@@ -12,10 +12,10 @@ namespace {
 void Fill(vxCtrlListView& list, int groups, int items)
 {
     for (int g = 0; g < groups; ++g) {
-        list.AddGroup("Group", "header.skin", 1);
+        list.AddGroup(_T("Group"), "header.skin", 1);
         for (int i = 0; i < items; ++i)
-            list.AddItem(g, "item.skin", "caption", "image");
-        list.SetItemToolTips(g, 0, "tip");
+            list.AddItem(g, _T("item.skin"), _T("caption"), _T("image"));
+        list.SetItemToolTips(g, 0, _T("tip"));
     }
 }
 
@@ -27,7 +27,7 @@ protected:
     std::unique_ptr<vxCtrlListView> MakeFilled(int groups, int items)
     {
         auto list = std::make_unique<vxCtrlListView>();
-        EXPECT_TRUE(list->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), Parent(), 5));
+        EXPECT_TRUE(list->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), Parent(), 5));
         list->LockUpdate(0);
         Fill(*list, groups, items);
         list->LockUpdate(1);
@@ -79,18 +79,18 @@ TEST_F(ListLifetimeTest, WindowDestroyedBeforeTheObject)
 TEST_F(ListLifetimeTest, AddingAndDeletingAThousandItemsLeaksNothing)
 {
     vxCtrlListView list;
-    ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Parent(), 5));
-    list.AddGroup("Warm", "header.skin", 1);
-    list.AddItem(0, "item.skin", "warm", "image");
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Parent(), 5));
+    list.AddGroup(_T("Warm"), "header.skin", 1);
+    list.AddItem(0, _T("item.skin"), _T("warm"), _T("image"));
     list.DeleteGroup(0);
     vxtest::PumpMessages();
     const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
 
     list.LockUpdate(0);
-    list.AddGroup("One", "header.skin", 1);
-    list.AddGroup("Two", NULL, 0);
+    list.AddGroup(_T("One"), "header.skin", 1);
+    list.AddGroup(_T("Two"), NULL, 0);
     for (int i = 0; i < 1000; ++i)
-        list.AddItem(i % 2, "item.skin", "caption", "image");
+        list.AddItem(i % 2, _T("item.skin"), _T("caption"), _T("image"));
     list.LockUpdate(1);
     EXPECT_EQ(list.GetItemCount(0), 500);
     EXPECT_EQ(vxtest::GuiCounts::Now().windows, before.windows + 1001);
@@ -127,7 +127,7 @@ TEST(ListViewHostUnkind, ParentDeletesOrDestroysFromEachItemNotification)
             auto round = [&] {
                 vxtest::HostWindow host;
                 vxCtrlListView* pList = new vxCtrlListView;
-                ASSERT_TRUE(pList->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210),
+                ASSERT_TRUE(pList->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210),
                                           CWnd::FromHandle(host.Hwnd()), 5));
                 Fill(*pList, 1, 3);
                 HWND hItem = ::FindWindowExA(pList->GetSafeHwnd(), NULL, "Button", NULL);

@@ -22,9 +22,9 @@ protected:
             return true;
         });
         CreateList(400, 400);
-        list.AddGroup("Alpha", NULL, 1);
+        list.AddGroup(_T("Alpha"), NULL, 1);
         AddNamedItems(0, "a", 2);
-        list.AddGroup("Beta", NULL, 1);
+        list.AddGroup(_T("Beta"), NULL, 1);
         AddNamedItems(1, "b", 3);
         list.AddGroup(NULL, NULL, 0);
         AddNamedItems(2, "c", 1);
@@ -126,7 +126,7 @@ TEST_F(ListNotifyTest, DeletionsMoveLaterIndicesDown)
     // Deleting the only item of the last group leaves it empty; new items start at 0 again.
     EXPECT_TRUE(list.DeleteItem(2, 0));
     EXPECT_EQ(list.GetItemCount(2), 0);
-    EXPECT_EQ(list.AddItem(2, NULL, "c-new", NULL), 0);
+    EXPECT_EQ(list.AddItem(2, NULL, _T("c-new"), NULL), 0);
 
     // Deleting group 0 moves the later groups down; its header and items are gone.
     EXPECT_TRUE(list.DeleteGroup(0));
@@ -156,15 +156,15 @@ TEST_F(ListNotifyTest, DeletionsMoveLaterIndicesDown)
 TEST_F(ListNotifyTest, RadioSelectionSpansAllGroups)
 {
     vxCtrlListView radio;
-    ASSERT_TRUE(radio.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(420, 10, 780, 300),
+    ASSERT_TRUE(radio.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(420, 10, 780, 300),
                              CWnd::FromHandle(host.Hwnd()), 2));
     radio.SetItemMode(vxCtrlListView::ModeRadio);
-    radio.AddGroup("One", NULL, 1);
-    radio.AddItem(0, NULL, "r0", NULL);
-    radio.AddItem(0, NULL, "r1", NULL);
-    radio.AddGroup("Two", NULL, 1);
-    radio.AddItem(1, NULL, "s0", NULL);
-    radio.AddItem(1, NULL, "s1", NULL);
+    radio.AddGroup(_T("One"), NULL, 1);
+    radio.AddItem(0, NULL, _T("r0"), NULL);
+    radio.AddItem(0, NULL, _T("r1"), NULL);
+    radio.AddGroup(_T("Two"), NULL, 1);
+    radio.AddItem(1, NULL, _T("s0"), NULL);
+    radio.AddItem(1, NULL, _T("s1"), NULL);
     auto item = [&](const char* caption) { return ::FindWindowExA(radio.GetSafeHwnd(), NULL, "Button", caption); };
     auto checked = [&](const char* caption) { return ::SendMessage(item(caption), BM_GETCHECK, 0, 0) == BST_CHECKED; };
     EXPECT_EQ(::GetWindowLongA(item("r0"), GWL_STYLE) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
@@ -201,7 +201,7 @@ TEST_F(ListNotifyTest, RadioSelectionSpansAllGroups)
     radio.SelectItem(1, 1);
     EXPECT_FALSE(checked("s1"));
     EXPECT_EQ(::GetWindowLongA(item("s1"), GWL_STYLE) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-    radio.AddItem(1, NULL, "push", NULL);
+    radio.AddItem(1, NULL, _T("push"), NULL);
     EXPECT_EQ(::GetWindowLongA(item("push"), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 

@@ -88,7 +88,7 @@ protected:
 TEST_F(ListScrollTest, WorkedExamplePlacesHeaderAndItems)
 {
     CreateList(200, 300);
-    EXPECT_EQ(list.AddGroup("Head", NULL, 1), 0);
+    EXPECT_EQ(list.AddGroup(_T("Head"), NULL, 1), 0);
     AddNamedItems(0, "i", 5);
     EXPECT_PLACE(Header("Head"), 0, 0, 200, 30);
     EXPECT_PLACE(Child("i0"), 0, 30, 48, 78);
@@ -101,7 +101,7 @@ TEST_F(ListScrollTest, WorkedExamplePlacesHeaderAndItems)
     list.SetItemStartPos(3, 4);
     list.SetGroupSpace(10);
     EXPECT_PLACE(Child("i0"), 0, 30, 48, 78);
-    EXPECT_EQ(list.AddGroup("Next", NULL, 1), 1);
+    EXPECT_EQ(list.AddGroup(_T("Next"), NULL, 1), 1);
     EXPECT_PLACE(Header("Head"), 5, 7, 195, 37);
     EXPECT_PLACE(Child("i0"), 8, 41, 56, 89);
     EXPECT_PLACE(Child("i3"), 8, 91, 56, 139);   // 190 wide: three to a row
@@ -257,19 +257,19 @@ TEST_F(ListScrollTest, WheelFollowsTheSystemLinesSetting)
 TEST_F(ListScrollTest, RelayoutsMoveOnlyWhatChangedAndLockUpdateGathersThem)
 {
     CreateList(400, 600);
-    list.AddGroup("Head", NULL, 1);
+    list.AddGroup(_T("Head"), NULL, 1);
     MoveCounter moves;
     moves.Watch(Header("Head"));
 
     // With updates on, every change relayouts; an append moves the new window only.
-    list.AddItem(0, NULL, "x0", NULL);
-    list.AddItem(0, NULL, "x1", NULL);
+    list.AddItem(0, NULL, _T("x0"), NULL);
+    list.AddItem(0, NULL, _T("x1"), NULL);
     moves.Watch(Child("x1"));
     EXPECT_PLACE(Child("x1"), 50, 30, 98, 78);
     EXPECT_EQ(moves.Moves(0), 0);
-    list.AddItem(0, NULL, "x2", NULL);
+    list.AddItem(0, NULL, _T("x2"), NULL);
     moves.Watch(Child("x2"));
-    list.AddItem(0, NULL, "x3", NULL);
+    list.AddItem(0, NULL, _T("x3"), NULL);
     EXPECT_PLACE(Child("x3"), 150, 30, 198, 78);
     EXPECT_EQ(moves.Moves(0) + moves.Moves(1) + moves.Moves(2), 0);
     // A deletion moves the items that really shift.
@@ -282,7 +282,7 @@ TEST_F(ListScrollTest, RelayoutsMoveOnlyWhatChangedAndLockUpdateGathersThem)
     list.LockUpdate(0);
     AddNamedItems(0, "i", 50);
     list.DeleteItem(0, 0);
-    list.AddGroup("Tail", NULL, 1);
+    list.AddGroup(_T("Tail"), NULL, 1);
     moves.Watch(Child("i49"));
     EXPECT_EQ(moves.Moves(0) + moves.Moves(1) + moves.Moves(2), 0);
     EXPECT_PLACE(Child("i49"), 0, 0, 0, 0);
@@ -310,22 +310,22 @@ TEST_F(ListScrollTest, RecordsWhoseWindowIsGoneDoNotBreakTheBatch)
         return message == WM_LISTVIEW_ITEMCLICK;
     });
     CreateList(400, 300);
-    list.AddGroup("Head", NULL, 1);
+    list.AddGroup(_T("Head"), NULL, 1);
     AddNamedItems(0, "i", 3);
     ::DestroyWindow(Child("i1"));
     EXPECT_EQ(list.GetItemCount(0), 3);
 
     // The next relayout still places every live window, after the dead one too.
     list.SetItemColumnSpace(12);
-    EXPECT_EQ(list.AddItem(0, NULL, "i3", NULL), 3);
+    EXPECT_EQ(list.AddItem(0, NULL, _T("i3"), NULL), 3);
     EXPECT_PLACE(Header("Head"), 0, 0, 400, 30);
     EXPECT_PLACE(Child("i0"), 0, 30, 48, 78);
     EXPECT_PLACE(Child("i2"), 120, 30, 168, 78);
     EXPECT_PLACE(Child("i3"), 180, 30, 228, 78);
 
     // The dead record answers the operations that only check its index.
-    EXPECT_TRUE(list.SetItemText(0, 1, "gone"));
-    EXPECT_TRUE(list.SetItemImage(0, 1, "img"));
+    EXPECT_TRUE(list.SetItemText(0, 1, _T("gone")));
+    EXPECT_TRUE(list.SetItemImage(0, 1, _T("img")));
     EXPECT_EQ(list.Command(MAKEWPARAM(100, BN_CLICKED), (LPARAM)Child("i2")), 3);
     EXPECT_TRUE(list.DeleteItem(0, 1));
     EXPECT_EQ(list.GetItemCount(0), 3);

@@ -23,7 +23,7 @@ protected:
     // A borderless list view at (10, 10) in an 800 x 600 host.
     void CreateList(int width = 400, int height = 300)
     {
-        ASSERT_TRUE(list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + width, 10 + height),
+        ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + width, 10 + height),
                                 CWnd::FromHandle(host.Hwnd()), 1));
         vxtest::PumpMessages();
     }

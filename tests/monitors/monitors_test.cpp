@@ -67,7 +67,7 @@ RECT DroppedRect(CWnd* pHost, int x, int y)
     vxCtrlComboBox combo;
     combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(x, y, x + 200, y + 24), pHost, 100);
     for (int i = 0; i < 10; ++i)
-        combo.AddString("item");
+        combo.AddString(_T("item"));
     combo.ShowDropDown(TRUE);
     vxtest::PumpMessages();
     RECT rc = {};

@@ -23,7 +23,7 @@ protected:
         for (const char* text : {"Host one", "Host two", "Host three"})
             custom.AddString(text);
         customHeight = custom.GetItemHeight(0);
-        ASSERT_EQ(stack.AddCustomItem("Host's list", &custom), 1);
+        ASSERT_EQ(stack.AddCustomItem(_T("Host's list"), &custom), 1);
         AddLists(1, 3);
     }
 
@@ -36,22 +36,22 @@ TEST(StackIdsTest, ButtonsAndListsGetTheirControlIds)
     vxtest::HostWindow host;
     vxCtrlStackWnd lists, customs;
     for (vxCtrlStackWnd* stack : {&lists, &customs})
-        ASSERT_TRUE(stack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300),
+        ASSERT_TRUE(stack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300),
                                   CWnd::FromHandle(host.Hwnd()), 1));
     CStatic content, other;
-    ASSERT_TRUE(content.Create("content", WS_CHILD, CRect(0, 0, 10, 10), &customs, 900));
-    ASSERT_TRUE(other.Create("other", WS_CHILD, CRect(0, 0, 10, 10), &lists, 901));
+    ASSERT_TRUE(content.Create(_T("content"), WS_CHILD, CRect(0, 0, 10, 10), &customs, 900));
+    ASSERT_TRUE(other.Create(_T("other"), WS_CHILD, CRect(0, 0, 10, 10), &lists, 901));
 
     // Items with lists: button id index + 100, list id index + 200; custom ones: the index.
-    EXPECT_EQ(lists.AddItem("First", NULL, NULL), 0);
+    EXPECT_EQ(lists.AddItem(_T("First"), NULL, NULL), 0);
     EXPECT_EQ(lists.GetItemButton(0)->GetDlgCtrlID(), 100);
     EXPECT_EQ(lists.GetItemContent(0)->GetDlgCtrlID(), 200);
-    EXPECT_EQ(lists.AddCustomItem("Second", &other), 1);
+    EXPECT_EQ(lists.AddCustomItem(_T("Second"), &other), 1);
     EXPECT_EQ(lists.GetItemButton(1)->GetDlgCtrlID(), 1);
 
-    EXPECT_EQ(customs.AddCustomItem("First", &content), 0);
+    EXPECT_EQ(customs.AddCustomItem(_T("First"), &content), 0);
     EXPECT_EQ(customs.GetItemButton(0)->GetDlgCtrlID(), 0);
-    EXPECT_EQ(customs.AddItem("Second", NULL, NULL), 1);
+    EXPECT_EQ(customs.AddItem(_T("Second"), NULL, NULL), 1);
     EXPECT_EQ(customs.GetItemButton(1)->GetDlgCtrlID(), 101);
     EXPECT_EQ(customs.GetItemContent(1)->GetDlgCtrlID(), 201);
     EXPECT_EQ(customs.GetItemContent(0), &content);
@@ -72,11 +72,11 @@ TEST(StackIdsTest, ButtonsAndListsGetTheirControlIds)
 TEST_F(StackCustomTest, NullContentIsRefusedWithoutAButton)
 {
     const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
-    EXPECT_EQ(stack.AddCustomItem("Nothing", NULL), -1);
+    EXPECT_EQ(stack.AddCustomItem(_T("Nothing"), NULL), -1);
     EXPECT_EQ(vxtest::GuiCounts::Now().windows, before.windows);
     EXPECT_EQ(stack.GetItemButton(3), (CButton*)NULL);
     // No record was appended: the next item takes index 3 and id 103.
-    EXPECT_EQ(stack.AddItem("Next", NULL, NULL), 3);
+    EXPECT_EQ(stack.AddItem(_T("Next"), NULL, NULL), 3);
     EXPECT_EQ(stack.GetItemButton(3)->GetDlgCtrlID(), 103);
 }
 
@@ -94,7 +94,7 @@ TEST_F(StackCustomTest, CustomContentIsPlacedShownAndHiddenLikeAList)
 TEST_F(StackCustomTest, SubItemOperationsPassTheCustomContentOver)
 {
     vxJournalClear();
-    EXPECT_FALSE(stack.AddSubItem(1, "Not here", "image"));
+    EXPECT_FALSE(stack.AddSubItem(1, _T("Not here"), "image"));
     EXPECT_EQ(custom.GetCount(), 3);
     EXPECT_EQ(Journal(), std::vector<std::string>{});
 
@@ -128,7 +128,7 @@ TEST_F(StackCustomTest, AddSubItemOnAnOpenCustomItemPutsItsContentBack)
 {
     ClickItem(1);
     custom.MoveWindow(5, 5, 20, 20);
-    EXPECT_FALSE(stack.AddSubItem(1, "x", NULL));
+    EXPECT_FALSE(stack.AddSubItem(1, _T("x"), NULL));
     EXPECT_PLACE(custom.GetSafeHwnd(), 0, 40, 150, 280);
 }
 

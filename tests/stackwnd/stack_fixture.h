@@ -24,7 +24,7 @@ protected:
     // A borderless stack window at (10, 10) in the 800 x 600 host.
     void CreateStack(int width = 200, int height = 300)
     {
-        ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + width, 10 + height),
+        ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + width, 10 + height),
                                  HostWnd(), 1));
         vxtest::PumpMessages();
     }

@@ -28,12 +28,12 @@ protected:
     std::unique_ptr<vxCtrlStackWnd> MakeFilled(HWND parent, int items, int entries)
     {
         auto stack = std::make_unique<vxCtrlStackWnd>();
-        EXPECT_TRUE(stack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300),
+        EXPECT_TRUE(stack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300),
                                   CWnd::FromHandle(parent), 5));
         for (int i = 0; i < items; ++i) {
-            EXPECT_EQ(stack->AddItem("Item", "stack.button", "stack.list"), i);
+            EXPECT_EQ(stack->AddItem(_T("Item"), "stack.button", "stack.list"), i);
             for (int k = 0; k < entries; ++k)
-                stack->AddSubItem(i, "Entry", "stack.image");
+                stack->AddSubItem(i, _T("Entry"), "stack.image");
         }
         stack->ExpandItem(0);
         return stack;
@@ -44,7 +44,7 @@ protected:
     {
         TrackedEdit* edit = new TrackedEdit(&deleted);
         EXPECT_TRUE(edit->Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), &stack, 77));
-        EXPECT_GE(stack.AddCustomItem("Custom", edit), 0);
+        EXPECT_GE(stack.AddCustomItem(_T("Custom"), edit), 0);
         return edit;
     }
 
@@ -76,11 +76,11 @@ TEST_F(StackLifetimeTest, DestroyingTheWindowReleasesWhatItMade)
     // The object answers as an empty stack without a window.
     EXPECT_EQ(stack->GetItemButton(0), (CButton*)NULL);
     EXPECT_EQ(stack->GetItemContent(0), (CWnd*)NULL);
-    EXPECT_FALSE(stack->AddSubItem(0, "late", NULL));
+    EXPECT_FALSE(stack->AddSubItem(0, _T("late"), NULL));
     EXPECT_FALSE(stack->SelectSubItem(0, 0));
     stack->ExpandItem(0);
-    EXPECT_EQ(stack->AddItem("late", "stack.button", "stack.list"), -1);
-    EXPECT_EQ(stack->AddCustomItem("late", CWnd::FromHandle(host.Hwnd())), -1);
+    EXPECT_EQ(stack->AddItem(_T("late"), "stack.button", "stack.list"), -1);
+    EXPECT_EQ(stack->AddCustomItem(_T("late"), CWnd::FromHandle(host.Hwnd())), -1);
     stack.reset();
     ExpectNothingLeft(before, states);
 }
@@ -114,7 +114,7 @@ TEST_F(StackLifetimeTest, CustomContentStaysTheHosts)
     ASSERT_TRUE(outside.Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), CWnd::FromHandle(host.Hwnd()), 78));
     deleted = 0;
     stack = MakeFilled(host.Hwnd(), 1, 1);
-    ASSERT_EQ(stack->AddCustomItem("Outside", &outside), 1);
+    ASSERT_EQ(stack->AddCustomItem(_T("Outside"), &outside), 1);
     stack->ExpandItem(1);
     stack->DestroyWindow();
     EXPECT_TRUE(::IsWindow(outside.GetSafeHwnd()));
@@ -169,11 +169,11 @@ TEST(StackHostUnkind, ReceiverDeletesOrDestroysFromTheSelection)
             auto round = [&] {
                 vxtest::HostWindow host;
                 vxCtrlStackWnd* pStack = new vxCtrlStackWnd;
-                ASSERT_TRUE(pStack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+                ASSERT_TRUE(pStack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
                                            CWnd::FromHandle(host.Hwnd()), 5));
-                pStack->AddItem("Item", "stack.button", "stack.list");
+                pStack->AddItem(_T("Item"), "stack.button", "stack.list");
                 for (int k = 0; k < 4; ++k)
-                    pStack->AddSubItem(0, "Entry", "stack.image");
+                    pStack->AddSubItem(0, _T("Entry"), "stack.image");
                 pStack->SelectSubItem(0, 0);
                 HWND hList = pStack->GetItemContent(0)->GetSafeHwnd();
                 bool fired = false;
@@ -245,7 +245,7 @@ TEST(StackHostUnkind, HostWindowsThatDeleteTheStackOrGoAway)
     HWND hHost = host.Hwnd();
     {
         vxCtrlStackWnd* pStack = new vxCtrlStackWnd;
-        ASSERT_TRUE(pStack->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+        ASSERT_TRUE(pStack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
                                    CWnd::FromHandle(hHost), 5));
         bool armed = false;
         SizeHookWindow content(hHost, [&] {
@@ -254,8 +254,8 @@ TEST(StackHostUnkind, HostWindowsThatDeleteTheStackOrGoAway)
             delete pStack;
             pStack = NULL;
         });
-        pStack->AddItem("Item", NULL, NULL);
-        ASSERT_EQ(pStack->AddCustomItem("Custom", content.Wnd()), 1);
+        pStack->AddItem(_T("Item"), NULL, NULL);
+        ASSERT_EQ(pStack->AddCustomItem(_T("Custom"), content.Wnd()), 1);
         armed = true;
         // Opening the custom item places its content: the host deletes the stack there.
         vxtest::Click(vxtest::CentreOf(pStack->GetItemButton(1)->GetSafeHwnd()));
@@ -265,16 +265,16 @@ TEST(StackHostUnkind, HostWindowsThatDeleteTheStackOrGoAway)
     }
 
     vxCtrlStackWnd stack;
-    ASSERT_TRUE(stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
+    ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
                              CWnd::FromHandle(hHost), 5));
-    stack.AddItem("Item", NULL, NULL);
-    stack.AddSubItem(0, "Entry", NULL);
-    stack.AddSubItem(0, "Entry", NULL);
+    stack.AddItem(_T("Item"), NULL, NULL);
+    stack.AddSubItem(0, _T("Entry"), NULL);
+    stack.AddSubItem(0, _T("Entry"), NULL);
     {
         // A custom content of a temporary window object: gone with its window.
         HWND hEdit = ::CreateWindowExA(0, "Edit", "", WS_CHILD, 0, 0, 10, 10, stack.GetSafeHwnd(),
                                        NULL, ::GetModuleHandleA(NULL), NULL);
-        ASSERT_EQ(stack.AddCustomItem("Custom", CWnd::FromHandle(hEdit)), 1);
+        ASSERT_EQ(stack.AddCustomItem(_T("Custom"), CWnd::FromHandle(hEdit)), 1);
         CWnd::DeleteTempMap();
         EXPECT_EQ(stack.GetItemContent(1)->GetSafeHwnd(), hEdit);
         ::DestroyWindow(hEdit);

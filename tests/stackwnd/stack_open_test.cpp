@@ -123,8 +123,8 @@ protected:
     {
         CreateStack(200, 300);
         AddLists(2, 3);
-        ASSERT_TRUE(custom.Create("Custom", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &stack, 77));
-        ASSERT_EQ(stack.AddCustomItem("Custom item", &custom), 2);
+        ASSERT_TRUE(custom.Create(_T("Custom"), WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &stack, 77));
+        ASSERT_EQ(stack.AddCustomItem(_T("Custom item"), &custom), 2);
         ClickItem(2);
         ASSERT_EQ(ShownContents(), Shown{2});
     }

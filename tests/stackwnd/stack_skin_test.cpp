@@ -22,12 +22,12 @@ TEST_F(StackSkinTest, ButtonsAndListsAreSkinnedWhenASkinIsNamed)
 {
     CreateStack();
     vxJournalClear();
-    ASSERT_EQ(stack.AddItem("Skinned", "stack.button", "stack.list"), 0);
-    ASSERT_EQ(stack.AddItem("Bare", NULL, NULL), 1);
-    ASSERT_EQ(stack.AddItem("Empty names", "", ""), 2);
+    ASSERT_EQ(stack.AddItem(_T("Skinned"), "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem(_T("Bare"), NULL, NULL), 1);
+    ASSERT_EQ(stack.AddItem(_T("Empty names"), "", ""), 2);
     CStatic content;
-    ASSERT_TRUE(content.Create("content", WS_CHILD, CRect(0, 0, 10, 10), &stack, 900));
-    ASSERT_EQ(stack.AddCustomItem("Custom", &content), 3);
+    ASSERT_TRUE(content.Create(_T("content"), WS_CHILD, CRect(0, 0, 10, 10), &stack, 900));
+    ASSERT_EQ(stack.AddCustomItem(_T("Custom"), &content), 3);
     EXPECT_EQ(Journal(), (Lines{
                              "vxSkinWindow(" + H(Button(0)) + ",103,\"stack.button\",0)",
                              "vxSkinWindow(" + H(Content(0)) + ",108,\"stack.list\",0)",
@@ -43,15 +43,15 @@ TEST_F(StackSkinTest, ButtonsAndListsAreSkinnedWhenASkinIsNamed)
 TEST_F(StackSkinTest, EveryEntryGetsItsTextAndImageNullsIncluded)
 {
     CreateStack();
-    ASSERT_EQ(stack.AddItem("Skinned", "stack.button", "stack.list"), 0);
-    ASSERT_EQ(stack.AddItem("Bare", NULL, NULL), 1);
+    ASSERT_EQ(stack.AddItem(_T("Skinned"), "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem(_T("Bare"), NULL, NULL), 1);
     HWND skinned = Content(0), bare = Content(1);
     vxJournalClear();
-    EXPECT_TRUE(stack.AddSubItem(0, "Text \"quoted\"", "stack.image"));
-    EXPECT_TRUE(stack.AddSubItem(0, NULL, "stack.image"));
-    EXPECT_TRUE(stack.AddSubItem(0, "No image", NULL));
+    EXPECT_TRUE(stack.AddSubItem(0, _T("Text \"quoted\""), "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(0, NULL, _T("stack.image")));
+    EXPECT_TRUE(stack.AddSubItem(0, _T("No image"), NULL));
     EXPECT_TRUE(stack.AddSubItem(0, NULL, NULL));
-    EXPECT_TRUE(stack.AddSubItem(1, "Unskinned", "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(1, _T("Unskinned"), "stack.image"));
     EXPECT_EQ(Journal(), (Lines{
                              EntryLine(skinned, 0, "default_text", "\"Text \\\"quoted\\\"\""),
                              EntryLine(skinned, 0, "default_image", "\"stack.image\""),
@@ -86,14 +86,14 @@ TEST_F(StackSkinTest, AnEntryTheListRefusesGetsNoValues)
     HWND list = Content(0);
     g_listProc = (WNDPROC)::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)FullListProc);
     vxJournalClear();
-    EXPECT_FALSE(stack.AddSubItem(0, "Refused", "stack.image"));
+    EXPECT_FALSE(stack.AddSubItem(0, _T("Refused"), "stack.image"));
     EXPECT_EQ(Journal(), Lines{});
     ::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)g_listProc);
 
     // The entries before it keep their values.
     EXPECT_EQ(::SendMessage(list, LB_GETCOUNT, 0, 0), 2);
     EXPECT_STREQ(vxGetDrawItemValue(list, 1, "default_text"), "Entry 1");
-    EXPECT_TRUE(stack.AddSubItem(0, "Accepted", NULL));
+    EXPECT_TRUE(stack.AddSubItem(0, _T("Accepted"), NULL));
     EXPECT_STREQ(vxGetDrawItemValue(list, 2, "default_text"), "Accepted");
 }
 
@@ -104,9 +104,9 @@ TEST_F(StackSkinTest, TheEngineAlonePaintsTextAndImageOfEveryEntry)
     ::DeleteObject(image);
 
     CreateStack(200, 300);
-    ASSERT_EQ(stack.AddItem("Entries", "stack.button", "stack.list"), 0);
-    ASSERT_TRUE(stack.AddSubItem(0, "Image and text", "stacktest.red"));
-    ASSERT_TRUE(stack.AddSubItem(0, "Text alone", NULL));
+    ASSERT_EQ(stack.AddItem(_T("Entries"), "stack.button", "stack.list"), 0);
+    ASSERT_TRUE(stack.AddSubItem(0, _T("Image and text"), "stacktest.red"));
+    ASSERT_TRUE(stack.AddSubItem(0, _T("Text alone"), NULL));
     ASSERT_TRUE(stack.AddSubItem(0, NULL, NULL));
     vxtest::MouseMove(POINT{5, 5});  // no hot row
     ClickItem(0);

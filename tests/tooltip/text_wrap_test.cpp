@@ -47,7 +47,7 @@ TEST(TextWrap, BreaksAtAnyCharacter)
     EXPECT_EQ(Wrap("abcdefghij", 20), (Lines{"abcd", "efgh", "ij"}));
     EXPECT_EQ(Wrap("ab cd", 10), (Lines{"ab", " c", "d"}));   // not at word boundaries
     // Without a line sink only the count comes back.
-    EXPECT_EQ(vxWrapText("abcdefghij", 10, 20, Measure, CharBytes), 3);
+    EXPECT_EQ(vxWrapText(_T("abcdefghij"), 10, 20, Measure, CharBytes), 3);
 }
 
 TEST(TextWrap, EmptyTextZeroWidthAndOversizedCharacters)
@@ -56,7 +56,7 @@ TEST(TextWrap, EmptyTextZeroWidthAndOversizedCharacters)
     EXPECT_TRUE(Wrap("", 100, &count).empty());
     EXPECT_EQ(count, 0);
     EXPECT_EQ(vxWrapText(nullptr, 5, 100, Measure, CharBytes), 0);
-    EXPECT_EQ(vxWrapText("abc", -1, 100, Measure, CharBytes), 0);
+    EXPECT_EQ(vxWrapText(_T("abc"), -1, 100, Measure, CharBytes), 0);
 
     // A zero or negative width leaves every character on a line of its own.
     EXPECT_EQ(Wrap("abc", 0), (Lines{"a", "b", "c"}));

@@ -31,8 +31,8 @@ struct TooltipRelay : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
-        tip.AddTool(CWnd::FromHandle(toolA), "Tool A", nullptr);
-        tip.AddTool(CWnd::FromHandle(toolB), "Tool B", nullptr);
+        tip.AddTool(CWnd::FromHandle(toolA), _T("Tool A"), nullptr);
+        tip.AddTool(CWnd::FromHandle(toolB), _T("Tool B"), nullptr);
         tip.SetShowDelay(kShowDelay);
         tip.SetHideDelay(200);
         vxtest::PumpMessages();
@@ -132,7 +132,7 @@ TEST_F(TooltipRelay, RelayedButtonPressHidesAtOnce)
 
 TEST_F(TooltipRelay, ToolsAreReplacedAndRemoved)
 {
-    tip.AddTool(CWnd::FromHandle(toolA), "Replaced", nullptr);
+    tip.AddTool(CWnd::FromHandle(toolA), _T("Replaced"), nullptr);
     RelayMoveTo(tip, In(toolA, 20, 20));
     TimeUntilShown(::GetTickCount());
     EXPECT_EQ(tip.m_strText, "Replaced");
@@ -149,7 +149,7 @@ TEST_F(TooltipRelay, ToolsAreReplacedAndRemoved)
     EXPECT_EQ(tip.m_nTimer, 0u);
 
     // Null windows are ignored.
-    tip.AddTool(nullptr, "nothing", nullptr);
+    tip.AddTool(nullptr, _T("nothing"), nullptr);
     tip.RemoveTool(nullptr);
 }
 
@@ -157,7 +157,7 @@ TEST_F(TooltipRelay, DestroyedToolOrTooltipLeavesNoTimerBehind)
 {
     // The tool window goes while its show is pending: nothing is shown.
     HWND doomed = Child(host.Hwnd(), 20, 300, 100, 100);
-    tip.AddTool(CWnd::FromHandle(doomed), "Doomed", nullptr);
+    tip.AddTool(CWnd::FromHandle(doomed), _T("Doomed"), nullptr);
     RelayMoveTo(tip, In(doomed, 30, 30));
     EXPECT_EQ(tip.m_nTimer, 100u);
     ::DestroyWindow(doomed);
@@ -175,7 +175,7 @@ TEST_F(TooltipRelay, DestroyedToolOrTooltipLeavesNoTimerBehind)
     // A tooltip object deleted with its window and a timer pending.
     auto* heapTip = new rvToolTip;
     ASSERT_TRUE(heapTip->Create(CWnd::FromHandle(host.Hwnd())));
-    heapTip->AddTool(CWnd::FromHandle(toolB), "B", nullptr);
+    heapTip->AddTool(CWnd::FromHandle(toolB), _T("B"), nullptr);
     heapTip->SetShowDelay(100);
     RelayMoveTo(*heapTip, In(toolB, 30, 30));
     HWND hwnd = heapTip->GetSafeHwnd();
@@ -185,11 +185,11 @@ TEST_F(TooltipRelay, DestroyedToolOrTooltipLeavesNoTimerBehind)
 
     // Without a window, relaying and showing do nothing.
     rvToolTip unborn;
-    unborn.AddTool(CWnd::FromHandle(toolA), "A", nullptr);
+    unborn.AddTool(CWnd::FromHandle(toolA), _T("A"), nullptr);
     RelayMoveTo(unborn, In(toolA, 50, 50));
     CPoint pt(100, 100);
     unborn.Show("x", &pt, "");
-    unborn.SetTipText("y", &pt);
+    unborn.SetTipText(_T("y"), &pt);
     unborn.Hide(100);
 }
 

@@ -207,7 +207,7 @@ TEST_F(TooltipShape, LinkLinePitchFollowsALargeFont)
     // Two lines of a 24-point font: its line height apart, not 18 pixels, so they do not
     // overlap.
     CFont big;
-    ASSERT_TRUE(big.CreatePointFont(240, "Tahoma"));
+    ASSERT_TRUE(big.CreatePointFont(240, _T("Tahoma")));
     tip.SetFont(&big);
     tip.SetbLink(TRUE);
     CClientDC dc(&tip);
@@ -225,8 +225,8 @@ TEST_F(TooltipShape, LinkLinePitchFollowsALargeFont)
 TEST_F(TooltipShape, FontIsTheParentsOrTheOneSet)
 {
     CFont big, parentFont;
-    ASSERT_TRUE(big.CreatePointFont(240, "Tahoma"));
-    ASSERT_TRUE(parentFont.CreatePointFont(140, "Tahoma"));
+    ASSERT_TRUE(big.CreatePointFont(240, _T("Tahoma")));
+    ASSERT_TRUE(parentFont.CreatePointFont(140, _T("Tahoma")));
     const SIZE plain = Measure("Font");
 
     tip.SetFont(&big);
@@ -285,7 +285,7 @@ TEST_F(TooltipShape, ShowingAndPaintingLeakNothing)
         for (int i = 0; i < 10; ++i) {
             tip.Show(i % 2 ? "Short" : "A somewhat longer\r\ntext", &pt, "");
             tip.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            tip.SetTipText("Other text", &pt);
+            tip.SetTipText(_T("Other text"), &pt);
             tip.Hide(0);
         }
         vxtest::PumpMessages();

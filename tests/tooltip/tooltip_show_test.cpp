@@ -50,7 +50,7 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
 {
     // Never shown: SetTipText shows.
     CPoint pt = At(500, 300);
-    tip.SetTipText("ABCD", &pt);
+    tip.SetTipText(_T("ABCD"), &pt);
     ASSERT_TRUE(Visible());
     const RECT first = WindowRect(tip.GetSafeHwnd());
     vxtest::PumpFor(30);
@@ -58,7 +58,7 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     // The same letters in another order measure the same: no move, no re-show. (Show keeps
     // the cursor position as the last point, so passing pt again would place the window anew.)
     vxtest::MessageRecorder rec(tip.GetSafeHwnd());
-    tip.SetTipText("DCBA", nullptr);
+    tip.SetTipText(_T("DCBA"), nullptr);
     vxtest::PumpFor(30);
     EXPECT_EQ(rec.Count(WM_WINDOWPOSCHANGING), 0);
     EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
@@ -71,7 +71,7 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     // Same size at a new point: moved, same size, still no re-show.
     rec.Clear();
     CPoint moved = At(450, 320);
-    tip.SetTipText("BADC", &moved);
+    tip.SetTipText(_T("BADC"), &moved);
     EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
     EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, moved.x);
     EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, moved.y);
@@ -80,7 +80,7 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
 
     // A longer text is shown anew, wider.
     rec.Clear();
-    tip.SetTipText("A much longer text than before", &moved);
+    tip.SetTipText(_T("A much longer text than before"), &moved);
     EXPECT_GE(rec.Count(WM_WINDOWPOSCHANGING), 1);
     now = WindowRect(tip.GetSafeHwnd());
     EXPECT_GT(now.right - now.left, first.right - first.left);

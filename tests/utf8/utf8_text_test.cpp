@@ -60,16 +60,16 @@ TEST(Utf8Text, SearchesFoldTheCaseOfWholeCharacters)
     Utf8Combo f(0);
     ProbeCombo& c = f.Combo();
     // É and é are one letter in two cases; the prefix search ignores case, the exact one not.
-    EXPECT_EQ(c.FindString(-1, "\xC3\xA9" "c"), 0);
-    EXPECT_EQ(c.FindString(1, "\xC3\x89" "COLE"), 1);
-    EXPECT_EQ(c.FindStringExact(-1, "\xC3\xA9" "clair"), -1);
+    EXPECT_EQ(c.FindString(-1, _T("\xC3\xA9") "c"), 0);
+    EXPECT_EQ(c.FindString(1, _T("\xC3\x89") "COLE"), 1);
+    EXPECT_EQ(c.FindStringExact(-1, _T("\xC3\xA9") "clair"), -1);
     EXPECT_EQ(c.FindStringExact(-1, kEcole), 1);
     // CJK and emoji prefixes, whole characters only.
-    EXPECT_EQ(c.FindString(-1, "\xE6\x97\xA5"), 2);
-    EXPECT_EQ(c.FindString(3, "\xE6\x97\xA5"), 3);
-    EXPECT_EQ(c.FindString(-1, "\xE6\x97\xA5\xE6\x9B\x9C"), 3);
-    EXPECT_EQ(c.FindString(-1, "\xF0\x9F\x98\x80"), 4);
-    EXPECT_EQ(c.FindString(-1, "\xF0\x9F\x98\x81"), -1);
+    EXPECT_EQ(c.FindString(-1, _T("\xE6\x97\xA5")), 2);
+    EXPECT_EQ(c.FindString(3, _T("\xE6\x97\xA5")), 3);
+    EXPECT_EQ(c.FindString(-1, _T("\xE6\x97\xA5\xE6\x9B\x9C")), 3);
+    EXPECT_EQ(c.FindString(-1, _T("\xF0\x9F\x98\x80")), 4);
+    EXPECT_EQ(c.FindString(-1, _T("\xF0\x9F\x98\x81")), -1);
     // Through the window's messages, as a host sends them.
     EXPECT_EQ(::SendMessageA(f.Hwnd(), CB_FINDSTRING, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>("\xC3\x89" "C")), 0);

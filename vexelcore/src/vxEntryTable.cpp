@@ -1,6 +1,6 @@
 #include "vxEntryTable.h"
 
-#include <cstring>
+#include <cwchar>
 
 namespace vxcore {
 
@@ -86,7 +86,7 @@ const EntryTable::Slot* EntryTable::FindSlot(const Row& row, int name) const
     return nullptr;
 }
 
-void EntryTable::Set(int index, const char* name, const char* value)
+void EntryTable::Set(int index, const char* name, const wchar_t* value)
 {
     if (index < 0 || index >= Count() || !name)
         return;
@@ -107,12 +107,12 @@ void EntryTable::Set(int index, const char* name, const char* value)
         CompactIfWasteful();
         return;
     }
-    const size_t length = std::strlen(value);
+    const size_t length = std::wcslen(value);
     if (slot)
         Release(*slot);
     Slot fresh = {id, static_cast<unsigned>(m_text.size()), static_cast<unsigned>(length)};
     m_text.append(value, length);
-    m_text.push_back('\0');
+    m_text.push_back(L'\0');
     if (slot) {
         *slot = fresh;
     } else if (row.used < kInlineSlots) {
@@ -126,7 +126,7 @@ void EntryTable::Set(int index, const char* name, const char* value)
         CompactIfWasteful();
 }
 
-const char* EntryTable::Get(int index, const char* name) const
+const wchar_t* EntryTable::Get(int index, const char* name) const
 {
     if (index < 0 || index >= Count() || !name)
         return nullptr;
@@ -140,7 +140,7 @@ void EntryTable::CompactIfWasteful()
     // Rewritten once more than half the buffer is dead, so replacing values stays linear.
     if (m_wasted < 4096 || m_wasted * 2 < m_text.size())
         return;
-    std::string text;
+    std::wstring text;
     text.reserve(m_text.size() - m_wasted);
     auto move = [&](Slot& slot) {
         const unsigned offset = static_cast<unsigned>(text.size());

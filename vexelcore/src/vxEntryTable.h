@@ -17,9 +17,9 @@ public:
     void Erase(int index);           // indexes outside the table change nothing
     void Resize(int count);
     void Clear();
-    void Set(int index, const char* name, const char* value); // null value removes
+    void Set(int index, const char* name, const wchar_t* value); // null value removes
     // The value, or null; valid until the table changes.
-    const char* Get(int index, const char* name) const;
+    const wchar_t* Get(int index, const char* name) const;
 
 private:
     struct Slot {
@@ -44,8 +44,8 @@ private:
 
     std::vector<std::string> m_names; // the few distinct names, shared by all rows
     std::vector<Row> m_rows;
-    std::string m_text;              // every value, each followed by '\0'
-    size_t m_wasted = 0;             // bytes of m_text no slot refers to
+    std::wstring m_text;             // every value, each followed by L'\0'
+    size_t m_wasted = 0;             // characters of m_text no slot refers to
 };
 
 } // namespace vxcore

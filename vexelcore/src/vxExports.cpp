@@ -1,10 +1,12 @@
-// The exported functions: each skin call is journaled first, then checked and applied.
+// The exported functions: each skin call is journaled first, then checked and applied. The
+// narrow and the wide form of a call share one implementation over wide values.
 #include "vexelcore.h"
 
 #include "vxImages.h"
 #include "vxJournal.h"
 #include "vxPainters.h"
 #include "vxSkinProc.h"
+#include "vxText.h"
 #include "vxTheme.h"
 #include "vxToolTips.h"
 #include "vxWindowState.h"
@@ -22,7 +24,7 @@ WindowState* SkinnedState(HWND hwnd)
     return state && state->skinned ? state : nullptr;
 }
 
-void SetItem(DrawItems& items, const char* name, const char* value)
+void SetItem(DrawItems& items, const char* name, const wchar_t* value)
 {
     if (value)
         items[name] = value;
@@ -30,13 +32,8 @@ void SetItem(DrawItems& items, const char* name, const char* value)
         items.erase(name);
 }
 
-} // namespace
-
-extern "C" {
-
-VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved)
+int SkinWindow(HWND hwnd, int kind, const wchar_t* skin)
 {
-    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
     if (!skin || !*skin)
         return 0;
     WindowState* state = AttachState(hwnd);
@@ -49,9 +46,8 @@ VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved)
     return 1;
 }
 
-VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved)
+int SetDrawItemValue(HWND hwnd, const char* name, const wchar_t* value)
 {
-    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
     WindowState* state = SkinnedState(hwnd);
     if (!state || !name)
         return 0;
@@ -60,18 +56,15 @@ VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value
     return 1;
 }
 
-VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
-                                    const char* value, int reserved2)
+int SetDrawItemValueEx(HWND hwnd, int index, const char* name, const wchar_t* value)
 {
-    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
-        .Text(name).Text(value).Number(reserved2).Record();
     WindowState* state = SkinnedState(hwnd);
     if (!state || !name || state->kind != kKindListBox || index < 0)
         return 0;
     // The table follows the list's edits; only an index past it asks the list (entries added
     // before the skin came).
     if (index >= state->entries.Count()) {
-        const LRESULT count = SendMessageA(hwnd, LB_GETCOUNT, 0, 0);
+        const LRESULT count = SendMessageW(hwnd, LB_GETCOUNT, 0, 0);
         if (count == LB_ERR || index >= count)
             return 0;
         state->entries.Resize(static_cast<int>(count));
@@ -80,6 +73,96 @@ VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const c
     if (IsEntryShown(*state, index))
         Repaint(*state, false);
     return 1;
+}
+
+HFONT GetFont(const char* name)
+{
+    LOGFONTA font;
+    if (g_getFontFails || !DescribeFont(name, font))
+        return nullptr;
+    return CreateFontIndirectA(&font);
+}
+
+int SetToolTips(HWND hwnd, const wchar_t* text)
+{
+    WindowState* state = text ? AttachState(hwnd) : FindState(hwnd);
+    if (!state)
+        return 0;
+    return SetToolTip(*state, text) ? 1 : 0;
+}
+
+const wchar_t* SkinName(HWND hwnd)
+{
+    WindowState* state = SkinnedState(hwnd);
+    return state ? state->skin.c_str() : nullptr;
+}
+
+const wchar_t* DrawItemValue(HWND hwnd, int index, const char* name)
+{
+    WindowState* state = FindState(hwnd);
+    if (!state || !name)
+        return nullptr;
+    return index == -1 ? state->Item(name) : state->EntryItem(index, name);
+}
+
+const wchar_t* ToolTips(HWND hwnd)
+{
+    WindowState* state = FindState(hwnd);
+    return state && state->hasToolTip ? state->toolTip.c_str() : nullptr;
+}
+
+// A wide value handed out in the ANSI code page; each query keeps its own answer until it is
+// asked again.
+const char* Answer(std::string& kept, const wchar_t* value)
+{
+    if (!value)
+        return nullptr;
+    kept = Narrow(value);
+    return kept.c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved)
+{
+    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
+    return SkinWindow(hwnd, kind, WideArg(skin).get());
+}
+
+VXCORE_API int vxSkinWindowW(HWND hwnd, int kind, const wchar_t* skin, int reserved)
+{
+    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
+    return SkinWindow(hwnd, kind, skin);
+}
+
+VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved)
+{
+    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
+    return SetDrawItemValue(hwnd, name, WideArg(value).get());
+}
+
+VXCORE_API int vxSetDrawItemValueW(HWND hwnd, const wchar_t* name, const wchar_t* value, int reserved)
+{
+    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
+    return SetDrawItemValue(hwnd, NarrowArg(name).get(), value);
+}
+
+VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
+                                    const char* value, int reserved2)
+{
+    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
+        .Text(name).Text(value).Number(reserved2).Record();
+    return SetDrawItemValueEx(hwnd, index, name, WideArg(value).get());
+}
+
+VXCORE_API int vxSetDrawItemValueExW(HWND hwnd, int index, int reserved1, const wchar_t* name,
+                                     const wchar_t* value, int reserved2)
+{
+    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
+        .Text(name).Text(value).Number(reserved2).Record();
+    return SetDrawItemValueEx(hwnd, index, NarrowArg(name).get(), value);
 }
 
 VXCORE_API int vxSetDrawItemVisible(HWND hwnd, int element, int part, int visible, int reserved)
@@ -108,27 +191,43 @@ VXCORE_API int vxLockState(HWND hwnd, int lock)
 VXCORE_API HFONT vxGetFont(const char* name)
 {
     JournalCall("vxGetFont").Text(name).Record();
-    LOGFONTA font;
-    if (g_getFontFails || !DescribeFont(name, font))
-        return nullptr;
-    return CreateFontIndirectA(&font);
+    return GetFont(name);
+}
+
+VXCORE_API HFONT vxGetFontW(const wchar_t* name)
+{
+    JournalCall("vxGetFont").Text(name).Record();
+    return GetFont(NarrowArg(name).get());
 }
 
 VXCORE_API int vxSetToolTips(HWND hwnd, const char* text)
 {
     JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
-    WindowState* state = text ? AttachState(hwnd) : FindState(hwnd);
-    if (!state)
-        return 0;
-    return SetToolTip(*state, text) ? 1 : 0;
+    return SetToolTips(hwnd, WideArg(text).get());
+}
+
+VXCORE_API int vxSetToolTipsW(HWND hwnd, const wchar_t* text)
+{
+    JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
+    return SetToolTips(hwnd, text);
 }
 
 VXCORE_API BOOL vxRegisterImage(const char* name, HBITMAP bitmap)
+{
+    return RegisterBitmap(WideArg(name).get(), bitmap) ? TRUE : FALSE;
+}
+
+VXCORE_API BOOL vxRegisterImageW(const wchar_t* name, HBITMAP bitmap)
 {
     return RegisterBitmap(name, bitmap) ? TRUE : FALSE;
 }
 
 VXCORE_API BOOL vxRegisterIcon(const char* name, HICON icon)
+{
+    return RegisterIcon(WideArg(name).get(), icon) ? TRUE : FALSE;
+}
+
+VXCORE_API BOOL vxRegisterIconW(const wchar_t* name, HICON icon)
 {
     return RegisterIcon(name, icon) ? TRUE : FALSE;
 }
@@ -141,27 +240,45 @@ VXCORE_API int vxIsSkinned(HWND hwnd)
 
 VXCORE_API const char* vxGetSkinName(HWND hwnd)
 {
-    WindowState* state = SkinnedState(hwnd);
-    return state ? state->skin.c_str() : nullptr;
+    static std::string kept;
+    return Answer(kept, SkinName(hwnd));
+}
+
+VXCORE_API const wchar_t* vxGetSkinNameW(HWND hwnd)
+{
+    return SkinName(hwnd);
 }
 
 VXCORE_API const char* vxGetDrawItemValue(HWND hwnd, int index, const char* name)
 {
-    WindowState* state = FindState(hwnd);
-    if (!state || !name)
-        return nullptr;
-    return index == -1 ? state->Item(name) : state->EntryItem(index, name);
+    static std::string kept;
+    return Answer(kept, DrawItemValue(hwnd, index, name));
+}
+
+VXCORE_API const wchar_t* vxGetDrawItemValueW(HWND hwnd, int index, const wchar_t* name)
+{
+    return DrawItemValue(hwnd, index, NarrowArg(name).get());
 }
 
 VXCORE_API const char* vxGetToolTips(HWND hwnd)
 {
-    WindowState* state = FindState(hwnd);
-    return state && state->hasToolTip ? state->toolTip.c_str() : nullptr;
+    static std::string kept;
+    return Answer(kept, ToolTips(hwnd));
+}
+
+VXCORE_API const wchar_t* vxGetToolTipsW(HWND hwnd)
+{
+    return ToolTips(hwnd);
 }
 
 VXCORE_API COLORREF vxGetSkinColour(const char* role)
 {
     return ThemeColour(role);
+}
+
+VXCORE_API COLORREF vxGetSkinColourW(const wchar_t* role)
+{
+    return ThemeColour(NarrowArg(role).get());
 }
 
 VXCORE_API int vxWindowStateCount(void)

@@ -1,6 +1,6 @@
 #include "vxImages.h"
 
-#include <cstring>
+#include <cwchar>
 #include <map>
 #include <string>
 
@@ -10,9 +10,9 @@ namespace {
 const COLORREF kTransparent = RGB(0xFF, 0x00, 0xFF);
 
 // A name that failed to load keeps an empty entry, so the file is not read at every paint.
-std::map<std::string, Image>& Images()
+std::map<std::wstring, Image>& Images()
 {
-    static std::map<std::string, Image> images;
+    static std::map<std::wstring, Image> images;
     return images;
 }
 
@@ -28,7 +28,7 @@ void Free(Image& image)
 SIZE BitmapSize(HBITMAP bitmap)
 {
     BITMAP info;
-    if (GetObjectA(bitmap, sizeof(info), &info) != sizeof(info))
+    if (GetObjectW(bitmap, sizeof(info), &info) != sizeof(info))
         return SIZE{0, 0};
     return SIZE{info.bmWidth, info.bmHeight};
 }
@@ -52,30 +52,30 @@ SIZE IconSize(HICON icon)
     return size;
 }
 
-void Store(const char* name, const Image& image)
+void Store(const wchar_t* name, const Image& image)
 {
     Image& slot = Images()[name];
     Free(slot);
     slot = image;
 }
 
-bool EndsWith(const char* text, const char* suffix)
+bool EndsWith(const wchar_t* text, const wchar_t* suffix)
 {
-    size_t length = std::strlen(text), suffixLength = std::strlen(suffix);
-    return length > suffixLength && lstrcmpiA(text + length - suffixLength, suffix) == 0;
+    size_t length = std::wcslen(text), suffixLength = std::wcslen(suffix);
+    return length > suffixLength && lstrcmpiW(text + length - suffixLength, suffix) == 0;
 }
 
-Image LoadFromFile(const char* path)
+Image LoadFromFile(const wchar_t* path)
 {
     Image image;
-    if (EndsWith(path, ".bmp")) {
+    if (EndsWith(path, L".bmp")) {
         image.bitmap = static_cast<HBITMAP>(
-            LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+            LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
         if (image.bitmap)
             image.size = BitmapSize(image.bitmap);
-    } else if (EndsWith(path, ".ico")) {
+    } else if (EndsWith(path, L".ico")) {
         image.icon = static_cast<HICON>(
-            LoadImageA(nullptr, path, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+            LoadImageW(nullptr, path, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
         if (image.icon)
             image.size = IconSize(image.icon);
     }
@@ -84,7 +84,7 @@ Image LoadFromFile(const char* path)
 
 } // namespace
 
-bool RegisterBitmap(const char* name, HBITMAP bitmap)
+bool RegisterBitmap(const wchar_t* name, HBITMAP bitmap)
 {
     if (!name || !*name || !bitmap)
         return false;
@@ -97,7 +97,7 @@ bool RegisterBitmap(const char* name, HBITMAP bitmap)
     return true;
 }
 
-bool RegisterIcon(const char* name, HICON icon)
+bool RegisterIcon(const wchar_t* name, HICON icon)
 {
     if (!name || !*name || !icon)
         return false;
@@ -110,11 +110,11 @@ bool RegisterIcon(const char* name, HICON icon)
     return true;
 }
 
-const Image* FindImage(const char* name)
+const Image* FindImage(const wchar_t* name)
 {
     if (!name || !*name)
         return nullptr;
-    std::map<std::string, Image>& images = Images();
+    std::map<std::wstring, Image>& images = Images();
     auto found = images.find(name);
     if (found == images.end())
         found = images.emplace(name, LoadFromFile(name)).first;

@@ -12,10 +12,10 @@ struct Image {
     SIZE size = {0, 0};
 };
 
-bool RegisterBitmap(const char* name, HBITMAP bitmap);
-bool RegisterIcon(const char* name, HICON icon);
+bool RegisterBitmap(const wchar_t* name, HBITMAP bitmap);
+bool RegisterIcon(const wchar_t* name, HICON icon);
 // The image of a name: registered, or loaded from a .bmp/.ico path; null when unknown.
-const Image* FindImage(const char* name);
+const Image* FindImage(const wchar_t* name);
 // Draws an image with its top-left corner at (x, y).
 void DrawImage(HDC dc, const Image& image, int x, int y);
 void ReleaseImages();

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "vexelcore.h"
+#include "vxText.h"
 
 namespace vxcore {
 namespace {
@@ -82,6 +83,13 @@ JournalCall& JournalCall::Text(const char* text)
     }
     m_line += '"';
     return *this;
+}
+
+JournalCall& JournalCall::Text(const wchar_t* text)
+{
+    if (!m_on)
+        return *this;
+    return Text(NarrowArg(text).get());
 }
 
 void JournalCall::Record()

@@ -14,6 +14,7 @@ public:
     JournalCall& Handle(HWND hwnd);
     JournalCall& Number(int value);
     JournalCall& Text(const char* text); // quoted and escaped; null is written as null
+    JournalCall& Text(const wchar_t* text); // written in the ANSI code page
     void Record();
 
 private:

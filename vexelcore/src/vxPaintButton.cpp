@@ -45,7 +45,7 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
     if (pressed && !disabled)
         OffsetRect(&face, 1, 1);
     const Image* image = WindowImage(state);
-    std::string caption = WindowText(state.hwnd);
+    std::wstring caption = WindowText(state.hwnd);
     ContentPlaces places = PlaceButtonContent(face, SizeOf(image), theme.textHeight, !caption.empty());
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
@@ -55,7 +55,7 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
         COLORREF oldColour = SetTextColor(dc, colours.text);
         UINT format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER |
                       (places.stacked || !image ? DT_CENTER : DT_LEFT);
-        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &places.text, format);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &places.text, format);
         SetTextColor(dc, oldColour);
         SetBkMode(dc, oldMode);
         SelectObject(dc, oldFont);

@@ -23,14 +23,14 @@ void PaintHeader(HDC dc, const RECT& client, const WindowState& state)
     ContentPlaces places = PlaceRowContent(band, SizeOf(image), kHeaderIndent);
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
-    std::string title = WindowText(state.hwnd);
+    std::wstring title = WindowText(state.hwnd);
     if (title.empty())
         return;
     HGDIOBJ oldFont = SelectObject(dc, theme.titleFont);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour =
         SetTextColor(dc, IsWindowEnabled(state.hwnd) ? theme.headerText : theme.textDisabled);
-    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &places.text,
+    DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &places.text,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);

@@ -12,30 +12,30 @@ namespace {
 
 const int kRowIndent = 3;
 
-const char* EntryText(const WindowState& state, int index)
+const wchar_t* EntryText(const WindowState& state, int index)
 {
-    const char* text = state.EntryItem(index, "text.default");
+    const wchar_t* text = state.EntryItem(index, "text.default");
     return text ? text : state.EntryItem(index, "default_text");
 }
 
-const char* EntryImageName(const WindowState& state, int index)
+const wchar_t* EntryImageName(const WindowState& state, int index)
 {
-    const char* name = state.EntryItem(index, "image.default");
+    const wchar_t* name = state.EntryItem(index, "image.default");
     return name ? name : state.EntryItem(index, "default_image");
 }
 
 // The list box's own string of an entry (lists with LBS_HASSTRINGS only).
-std::string ListString(HWND list, int index)
+std::wstring ListString(HWND list, int index)
 {
-    if ((GetWindowLongPtrA(list, GWL_STYLE) & LBS_HASSTRINGS) == 0)
-        return std::string();
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if ((GetWindowLongPtrW(list, GWL_STYLE) & LBS_HASSTRINGS) == 0)
+        return std::wstring();
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR || length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    LRESULT copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+        return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
                                   reinterpret_cast<LPARAM>(buffer.data()));
-    return copied == LB_ERR ? std::string() : std::string(buffer.data(), static_cast<size_t>(copied));
+    return copied == LB_ERR ? std::wstring() : std::wstring(buffer.data(), static_cast<size_t>(copied));
 }
 
 bool IsEntrySelected(HWND list, int index, LRESULT current)
@@ -86,12 +86,12 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
         ContentPlaces places = PlaceRowContent(row, SizeOf(image), kRowIndent);
         if (image)
             DrawImage(dc, *image, places.image.left, places.image.top);
-        const char* itemText = EntryText(state, index);
-        std::string text = itemText ? std::string(itemText) : ListString(list, index);
+        const wchar_t* itemText = EntryText(state, index);
+        std::wstring text = itemText ? std::wstring(itemText) : ListString(list, index);
         if (text.empty())
             continue;
         SetTextColor(dc, !enabled ? theme.textDisabled : selected ? theme.textOnAccent : theme.text);
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &places.text,
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &places.text,
                   DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
     SetBkMode(dc, oldMode);

@@ -26,14 +26,14 @@ const Image* WindowImage(const WindowState& state)
     return state.imageVisible ? FindImage(state.Item("image.default")) : nullptr;
 }
 
-std::string WindowText(HWND hwnd)
+std::wstring WindowText(HWND hwnd)
 {
-    int length = GetWindowTextLengthA(hwnd);
+    int length = GetWindowTextLengthW(hwnd);
     if (length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+        return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
+    return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
 SIZE SizeOf(const Image* image)

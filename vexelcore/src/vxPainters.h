@@ -29,7 +29,7 @@ void PaintImageOverlay(HDC dc, const RECT& client, const WindowState& state);
 // --- shared by the painters ---------------------------------------------------------------
 // The window's "image.default" image when it is shown and known.
 const Image* WindowImage(const WindowState& state);
-std::string WindowText(HWND hwnd);
+std::wstring WindowText(HWND hwnd);
 SIZE SizeOf(const Image* image);
 // Row height of a list box: its item height, or a text line when it reports none.
 int ListItemHeight(HWND list);

@@ -13,28 +13,28 @@ HWND ToolTipWindow()
         return g_toolTip;
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
-    g_toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    g_toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                GetModuleHandleW(nullptr), nullptr);
     return g_toolTip;
 }
 
 // The tool record of a window: the window itself is the tool, its parent hears the notices.
-TTTOOLINFOA ToolOf(HWND hwnd, HWND owner, const char* text)
+TTTOOLINFOW ToolOf(HWND hwnd, HWND owner, const wchar_t* text)
 {
-    TTTOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE; // understood by every version of the control
+    TTTOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the control
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-    tool.lpszText = const_cast<char*>(text);
+    tool.lpszText = const_cast<wchar_t*>(text);
     return tool;
 }
 
 } // namespace
 
-bool SetToolTip(WindowState& state, const char* text)
+bool SetToolTip(WindowState& state, const wchar_t* text)
 {
     if (!text) {
         RemoveToolTip(state);
@@ -48,11 +48,11 @@ bool SetToolTip(WindowState& state, const char* text)
         HWND parent = GetParent(state.hwnd);
         state.toolTipOwner = parent ? parent : state.hwnd;
     }
-    TTTOOLINFOA tool = ToolOf(state.hwnd, state.toolTipOwner, state.toolTip.c_str());
+    TTTOOLINFOW tool = ToolOf(state.hwnd, state.toolTipOwner, state.toolTip.c_str());
     if (state.hasToolTip) {
-        SendMessageA(toolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(toolTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     } else {
-        state.hasToolTip = SendMessageA(toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+        state.hasToolTip = SendMessageW(toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
         if (!state.hasToolTip)
             state.toolTip.clear();
     }
@@ -64,8 +64,8 @@ void RemoveToolTip(WindowState& state)
     if (!state.hasToolTip)
         return;
     if (g_toolTip && IsWindow(g_toolTip)) {
-        TTTOOLINFOA tool = ToolOf(state.hwnd, state.toolTipOwner, nullptr);
-        SendMessageA(g_toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        TTTOOLINFOW tool = ToolOf(state.hwnd, state.toolTipOwner, nullptr);
+        SendMessageW(g_toolTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     state.hasToolTip = false;
     state.toolTip.clear();

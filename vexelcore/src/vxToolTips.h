@@ -7,7 +7,7 @@ namespace vxcore {
 
 // Gives the window's tool the text, adding the tool on first use; null removes the tool.
 // True when the window has the text as its tooltip afterwards, or has none for null.
-bool SetToolTip(WindowState& state, const char* text);
+bool SetToolTip(WindowState& state, const wchar_t* text);
 void RemoveToolTip(WindowState& state);
 // Destroys the tooltip control when this thread owns it (library unload).
 void ReleaseToolTipWindow();

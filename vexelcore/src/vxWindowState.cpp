@@ -21,7 +21,7 @@ WNDPROC SwapProc(const WindowState& state, WNDPROC proc)
                                                    : SetWindowLongPtrA(state.hwnd, GWLP_WNDPROC, value));
 }
 
-const char* Lookup(const DrawItems& items, const char* name)
+const wchar_t* Lookup(const DrawItems& items, const char* name)
 {
     if (!name)
         return nullptr;
@@ -37,12 +37,12 @@ LRESULT WindowState::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) co
                    : CallWindowProcA(previous, hwnd, message, wParam, lParam);
 }
 
-const char* WindowState::Item(const char* name) const
+const wchar_t* WindowState::Item(const char* name) const
 {
     return Lookup(items, name);
 }
 
-const char* WindowState::EntryItem(int index, const char* name) const
+const wchar_t* WindowState::EntryItem(int index, const char* name) const
 {
     return entries.Get(index, name);
 }

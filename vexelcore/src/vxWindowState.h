@@ -13,7 +13,7 @@
 
 namespace vxcore {
 
-using DrawItems = std::map<std::string, std::string>;
+using DrawItems = std::map<std::string, std::wstring>; // name to value
 
 // Values a painted window's look depends on; a change after a message means a repaint.
 struct LookSnapshot {
@@ -37,13 +37,13 @@ struct WindowState {
     // attributes
     bool skinned = false;
     int kind = 0;
-    std::string skin;
+    std::wstring skin;
     DrawItems items;                  // the window's own draw items
     EntryTable entries;               // list box entries, following the list's own
     bool imageVisible = true;
     bool locked = false;              // pressed look held
     bool hasToolTip = false;
-    std::string toolTip;
+    std::wstring toolTip;
     HWND toolTipOwner = nullptr;      // window named as the tool's owner when it was added
     // tracking
     bool hot = false;                 // pointer over the window (leave notice requested)
@@ -56,8 +56,8 @@ struct WindowState {
 
     // The message handled as the window would without the engine.
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;
-    const char* Item(const char* name) const;              // null when not set
-    const char* EntryItem(int index, const char* name) const;
+    const wchar_t* Item(const char* name) const;           // null when not set
+    const wchar_t* EntryItem(int index, const char* name) const;
 };
 
 // The record of a window, or null.
