@@ -5,8 +5,20 @@
 
 #include <functional>
 #include <string>
+#include <tchar.h>
+#include <windows.h>
 
 namespace vxbench {
+
+// Texts handed to the controls, in the build's character set.
+typedef std::basic_string<TCHAR> tstring;
+
+inline tstring Number(int n)
+{
+    TCHAR text[16];
+    wsprintf(text, _T("%d"), n);
+    return text;
+}
 
 using Work = std::function<void()>;
 using Sample = std::function<double()>;

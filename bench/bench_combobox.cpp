@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <tchar.h>
 
 #include <memory>
 #include <random>
@@ -27,18 +28,18 @@ struct ComboPair {
     HWND hHost = NULL;
     HWND hSystem = NULL;
     vxCtrlComboBox combo;
-    std::vector<std::string> texts;
+    std::vector<vxbench::tstring> texts;
 
     ComboPair()
     {
-        hHost = ::CreateWindowExA(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 400, 300, NULL,
+        hHost = ::CreateWindowEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 400, 300, NULL,
                                   NULL, AfxGetInstanceHandle(), NULL);
-        hSystem = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST,
+        hSystem = ::CreateWindowEx(0, _T("ComboBox"), _T(""), WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST,
                                     10, 10, 200, 300, hHost, NULL, AfxGetInstanceHandle(), NULL);
         combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(10, 50, 210, 74),
                      CWnd::FromHandle(hHost), kComboId);
         for (int i = 0; i < kItems; ++i)
-            texts.push_back("Item number " + std::to_string(i));
+            texts.push_back(_T("Item number ") + vxbench::Number(i));
     }
     ~ComboPair()
     {
@@ -47,15 +48,15 @@ struct ComboPair {
     }
     void FillSystem()
     {
-        ::SendMessageA(hSystem, CB_RESETCONTENT, 0, 0);
-        ::SendMessageA(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
-        for (const std::string& text : texts)
-            ::SendMessageA(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessage(hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessage(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
+        for (const vxbench::tstring& text : texts)
+            ::SendMessage(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     void FillOurs()
     {
         combo.ResetContent();
-        for (const std::string& text : texts)
+        for (const vxbench::tstring& text : texts)
             combo.AddString(text.c_str());
     }
     void FillBoth()
@@ -87,12 +88,12 @@ VXBENCH_FIGURE(combo_read_texts_100k)
     vxbench::Comparison c;
     c.baseline = "system combo box, CB_GETLBTEXT of 100,000 items in index order";
     c.runBaseline = [pair] {
-        char buffer[64];
+        TCHAR buffer[64];
         for (int i = 0; i < kItems; ++i)
-            g_sink = ::SendMessageA(pair->hSystem, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
+            g_sink = ::SendMessage(pair->hSystem, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
     };
     c.runSubject = [pair] {
-        char buffer[64];
+        TCHAR buffer[64];
         for (int i = 0; i < kItems; ++i)
             g_sink = pair->combo.GetLBText(i, buffer);
     };
@@ -107,13 +108,13 @@ VXBENCH_FIGURE(combo_find_exact_last)
     vxbench::Comparison c;
     c.baseline = "system combo box, CB_FINDSTRINGEXACT of the last of 100,000 items, 10 times";
     c.runBaseline = [pair] {
-        const char* last = pair->texts.back().c_str();
+        LPCTSTR last = pair->texts.back().c_str();
         for (int i = 0; i < 10; ++i)
-            g_sink = ::SendMessageA(pair->hSystem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+            g_sink = ::SendMessage(pair->hSystem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                     reinterpret_cast<LPARAM>(last));
     };
     c.runSubject = [pair] {
-        const char* last = pair->texts.back().c_str();
+        LPCTSTR last = pair->texts.back().c_str();
         for (int i = 0; i < 10; ++i)
             g_sink = pair->combo.FindStringExact(-1, last);
     };
@@ -134,7 +135,7 @@ VXBENCH_FIGURE(combo_setcursel_random)
     c.baseline = "system combo box, CB_SETCURSEL of 1,000 random indices of 100,000 items";
     c.runBaseline = [pair, indices] {
         for (int i : *indices)
-            g_sink = ::SendMessageA(pair->hSystem, CB_SETCURSEL, i, 0);
+            g_sink = ::SendMessage(pair->hSystem, CB_SETCURSEL, i, 0);
     };
     c.runSubject = [pair, indices] {
         for (int i : *indices)
@@ -187,11 +188,11 @@ VXBENCH_FIGURE(combo_memory_per_item_100k)
     c.baseline = "system combo box, private bytes added by 100,000 CB_ADDSTRING";
     c.sampleBaseline = [pair, keptSystem] {
         return BytesPerItem([&] {
-            HWND hCombo = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST,
+            HWND hCombo = ::CreateWindowEx(0, _T("ComboBox"), _T(""), WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST,
                                             10, 10, 200, 300, pair->hHost, NULL,
                                             AfxGetInstanceHandle(), NULL);
-            for (const std::string& text : pair->texts)
-                ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            for (const vxbench::tstring& text : pair->texts)
+                ::SendMessage(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
             keptSystem->push_back(hCombo);
         });
     };
@@ -201,7 +202,7 @@ VXBENCH_FIGURE(combo_memory_per_item_100k)
             vxCtrlComboBox& combo = *kept->back();
             combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(10, 50, 210, 74),
                          CWnd::FromHandle(pair->hHost), kComboId);
-            for (const std::string& text : pair->texts)
+            for (const vxbench::tstring& text : pair->texts)
                 combo.AddString(text.c_str());
         });
     };
@@ -233,11 +234,11 @@ struct TypingPair {
     HWND hEdit = NULL;
     BenchCombo combo;
 
-    explicit TypingPair(DWORD dwOptions, const std::vector<std::string>& texts)
+    explicit TypingPair(DWORD dwOptions, const std::vector<vxbench::tstring>& texts)
     {
-        hHost = ::CreateWindowExA(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 0, 0, 600,
+        hHost = ::CreateWindowEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP | WS_VISIBLE, 0, 0, 600,
                                   300, NULL, NULL, AfxGetInstanceHandle(), NULL);
-        hSystem = ::CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
+        hSystem = ::CreateWindowEx(0, _T("ComboBox"), _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN,
                                     10, 10, 200, 300, hHost, NULL, AfxGetInstanceHandle(), NULL);
         COMBOBOXINFO info = {};
         info.cbSize = sizeof(info);
@@ -248,9 +249,9 @@ struct TypingPair {
                      CWnd::FromHandle(hHost), kComboId);
         combo.ModifyCBStyle(0, dwOptions);
         hEdit = ::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID);
-        ::SendMessageA(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
-        for (const std::string& text : texts) {
-            ::SendMessageA(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessage(hSystem, CB_INITSTORAGE, texts.size(), texts.size() * 24);
+        for (const vxbench::tstring& text : texts) {
+            ::SendMessage(hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
             combo.AddString(text.c_str());
         }
     }
@@ -261,27 +262,27 @@ struct TypingPair {
     }
     // Our edit holds the text with the caret at its end and the focus, so that the next
     // character is typed.
-    void PrepareOurs(const char* text)
+    void PrepareOurs(LPCTSTR text)
     {
         ::SetFocus(hEdit);
         combo.SetText(text);
-        const int n = static_cast<int>(std::strlen(text));
-        ::SendMessageA(hEdit, EM_SETSEL, n, n);
+        const int n = static_cast<int>(_tcslen(text));
+        ::SendMessage(hEdit, EM_SETSEL, n, n);
     }
-    void PrepareSystem(const char* text)
+    void PrepareSystem(LPCTSTR text)
     {
-        ::SetWindowTextA(hSystemEdit, text);
-        const int n = static_cast<int>(std::strlen(text));
-        ::SendMessageA(hSystemEdit, EM_SETSEL, n, n);
+        ::SetWindowText(hSystemEdit, text);
+        const int n = static_cast<int>(_tcslen(text));
+        ::SendMessage(hSystemEdit, EM_SETSEL, n, n);
     }
 };
 
-std::vector<std::string> Numbered(const char* format, int count)
+std::vector<vxbench::tstring> Numbered(LPCTSTR format, int count)
 {
-    std::vector<std::string> texts;
-    char text[64];
+    std::vector<vxbench::tstring> texts;
+    TCHAR text[64];
     for (int i = 0; i < count; ++i) {
-        std::snprintf(text, sizeof(text), format, i);
+        _sntprintf(text, _countof(text), format, i);
         texts.push_back(text);
     }
     return texts;
@@ -305,9 +306,9 @@ VXBENCH_FIGURE(combo_open_list_100k)
     vxbench::Comparison c;
     c.baseline = "system combo box, CB_SHOWDROPDOWN of 100,000 items, painted, closed";
     c.runBaseline = [pair, hSystemList] {
-        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
         ::UpdateWindow(hSystemList);
-        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
     };
     c.runSubject = [pair] {
         pair->combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 12));
@@ -356,24 +357,24 @@ VXBENCH_FIGURE(combo_close_list_100k)
 // application builds on it (CB_FINDSTRING, the text and the selected tail).
 VXBENCH_FIGURE(combo_keystroke_completion_100k)
 {
-    auto pair = std::make_shared<TypingPair>(VXCB_AUTOCOMPLETE, Numbered("Order %06d", kItems));
+    auto pair = std::make_shared<TypingPair>(VXCB_AUTOCOMPLETE, Numbered(_T("Order %06d"), kItems));
     vxbench::Comparison c;
     c.baseline = "system combo box, WM_CHAR into its edit, CB_FINDSTRING, text and selection set";
     c.runBaseline = [pair] {
-        pair->PrepareSystem("Order 09999");
-        ::SendMessageA(pair->hSystemEdit, WM_CHAR, '9', 0);
-        char typed[64];
-        ::GetWindowTextA(pair->hSystemEdit, typed, sizeof(typed));
-        const LRESULT found = ::SendMessageA(pair->hSystem, CB_FINDSTRING, static_cast<WPARAM>(-1),
+        pair->PrepareSystem(_T("Order 09999"));
+        ::SendMessage(pair->hSystemEdit, WM_CHAR, '9', 0);
+        TCHAR typed[64];
+        ::GetWindowText(pair->hSystemEdit, typed, _countof(typed));
+        const LRESULT found = ::SendMessage(pair->hSystem, CB_FINDSTRING, static_cast<WPARAM>(-1),
                                              reinterpret_cast<LPARAM>(typed));
-        char item[64];
-        ::SendMessageA(pair->hSystem, CB_GETLBTEXT, found, reinterpret_cast<LPARAM>(item));
-        ::SetWindowTextA(pair->hSystemEdit, item);
-        ::SendMessageA(pair->hSystemEdit, EM_SETSEL, std::strlen(typed), -1);
+        TCHAR item[64];
+        ::SendMessage(pair->hSystem, CB_GETLBTEXT, found, reinterpret_cast<LPARAM>(item));
+        ::SetWindowText(pair->hSystemEdit, item);
+        ::SendMessage(pair->hSystemEdit, EM_SETSEL, _tcslen(typed), -1);
     };
     c.runSubject = [pair] {
-        pair->PrepareOurs("Order 09999");
-        ::SendMessageA(pair->hEdit, WM_CHAR, '9', 0);
+        pair->PrepareOurs(_T("Order 09999"));
+        ::SendMessage(pair->hEdit, WM_CHAR, '9', 0);
         if (pair->combo.GetEditSel() != static_cast<DWORD>(MAKELONG(12, 12)))
             vxbench::Fail("not completed as expected");
     };
@@ -388,31 +389,31 @@ VXBENCH_FIGURE(combo_keystroke_completion_100k)
 // a system combo filled with the same 10,000 texts, shown and closed.
 VXBENCH_FIGURE(combo_keystroke_filter_10k_of_100k)
 {
-    std::vector<std::string> texts = Numbered("Item %06d", kItems);
+    std::vector<vxbench::tstring> texts = Numbered(_T("Item %06d"), kItems);
     for (int i = 0; i < kItems; i += 10)
-        texts[i][0] = 'K';                       // every tenth item begins with K
+        texts[i][0] = _T('K');                       // every tenth item begins with K
     auto pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
-    auto matches = std::make_shared<std::vector<std::string>>();
-    for (const std::string& text : texts) {
-        if (text[0] == 'K')
+    auto matches = std::make_shared<std::vector<vxbench::tstring>>();
+    for (const vxbench::tstring& text : texts) {
+        if (text[0] == _T('K'))
             matches->push_back(text);
     }
     vxbench::Comparison c;
     c.baseline = "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
     c.runBaseline = [pair, matches] {
-        pair->PrepareSystem("");
-        ::SendMessageA(pair->hSystemEdit, WM_CHAR, 'K', 0);
-        ::SendMessageA(pair->hSystem, CB_RESETCONTENT, 0, 0);
-        ::SendMessageA(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
-        for (const std::string& text : *matches)
-            ::SendMessageA(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+        pair->PrepareSystem(_T(""));
+        ::SendMessage(pair->hSystemEdit, WM_CHAR, 'K', 0);
+        ::SendMessage(pair->hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessage(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
+        for (const vxbench::tstring& text : *matches)
+            ::SendMessage(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
         ::UpdateWindow(pair->hSystemList);
-        ::SendMessageA(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
     };
     c.runSubject = [pair] {
-        pair->PrepareOurs("");
-        ::SendMessageA(pair->hEdit, WM_CHAR, 'K', 0);
+        pair->PrepareOurs(_T(""));
+        ::SendMessage(pair->hEdit, WM_CHAR, 'K', 0);
         if (!pair->combo.HasDropDown())
             vxbench::Fail("no filtered list opened");
         pair->combo.SendMessage(WM_COMBO_DESTROYDROPDOWN);

@@ -52,7 +52,7 @@ HWND CreatePlainWindow()
     wc.hInstance = ::GetModuleHandle(NULL);
     wc.lpszClassName = _T("vxbench.plain");
     ::RegisterClass(&wc);
-    return ::CreateWindow(_T("vxbench.plain"), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
+    return ::CreateWindow(_T("vxbench.plain"), _T(""), WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
 }
 
 // Every message of the map in turn, so that a lookup by scanning would pay on average

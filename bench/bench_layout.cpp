@@ -26,14 +26,14 @@ struct Form {
     // bParent false: the layout has no parent and only calculates.
     explicit Form(bool bParent)
     {
-        host = ::CreateWindowEx(0, _T("STATIC"), "", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 760, NULL,
+        host = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP | WS_VISIBLE, 0, 0, 1000, 760, NULL,
                                 NULL, ::GetModuleHandle(NULL), NULL);
         parent.Attach(host);
         layout = std::make_unique<vxLayout>(bParent ? &parent : NULL, DirHorizontal);
         for (int g = 0; g < kGroups; ++g) {
             const int nGroup = layout->AddGroup(StyleStretch);
             for (int i = 0; i < kItemsPerGroup; ++i) {
-                HWND hwnd = ::CreateWindowEx(0, _T("STATIC"), "", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1,
+                HWND hwnd = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 1, 1,
                                              host, NULL, ::GetModuleHandle(NULL), NULL);
                 windows.push_back(std::make_unique<CWnd>());
                 windows.back()->Attach(hwnd);

@@ -14,18 +14,18 @@
 namespace {
 
 const int kItems = 2000;
-const char kItemSkin[] = "bench.item";
+const TCHAR kItemSkin[] = _T("bench.item");
 
 // A top-level frame for the list views, shown so that placement does real work.
 HWND CreateFrame()
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(NULL);
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = ::DefWindowProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "vxbench.listframe";
-    ::RegisterClassA(&wc);
-    HWND frame = ::CreateWindowA(wc.lpszClassName, "list view bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    wc.lpszClassName = _T("vxbench.listframe");
+    ::RegisterClass(&wc);
+    HWND frame = ::CreateWindow(wc.lpszClassName, _T("list view bench"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  0, 0, 640, 480, NULL, NULL, wc.hInstance, NULL);
     return frame;
 }
@@ -51,12 +51,12 @@ void AddItems(HWND frame, bool bLocked)
 // apart in rows of twelve below a header), created, skinned and placed in one batch in a child of the same size.
 void CreateBareButtons(HWND frame)
 {
-    HWND host = ::CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 600, 440,
-                                frame, NULL, ::GetModuleHandleA(NULL), NULL);
+    HWND host = ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 600, 440,
+                                frame, NULL, ::GetModuleHandle(NULL), NULL);
     std::vector<HWND> buttons;
     for (int i = 0; i < kItems; ++i) {
-        HWND button = ::CreateWindowA("BUTTON", "item", WS_CHILD | WS_VISIBLE | BS_NOTIFY, 0, 0, 0, 0,
-                                      host, reinterpret_cast<HMENU>(100), ::GetModuleHandleA(NULL), NULL);
+        HWND button = ::CreateWindow(_T("BUTTON"), _T("item"), WS_CHILD | WS_VISIBLE | BS_NOTIFY, 0, 0, 0, 0,
+                                      host, reinterpret_cast<HMENU>(100), ::GetModuleHandle(NULL), NULL);
         vxSkinWindow(button, 103, kItemSkin, 0);
         buttons.push_back(button);
     }
@@ -119,8 +119,8 @@ VXBENCH_FIGURE(listview_wheel_notch_2000_items)
         ::ScrollWindow(hList, 0, 60, NULL, NULL);
     };
     c.runSubject = [hList] {
-        ::SendMessageA(hList, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
-        ::SendMessageA(hList, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+        ::SendMessage(hList, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+        ::SendMessage(hList, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
     };
     c.cleanup = [list, frame, savedLines] {
         ::SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, savedLines, NULL, 0);

@@ -30,7 +30,7 @@ struct Tree {
 
     HWND Child()
     {
-        HWND hwnd = ::CreateWindowEx(0, _T("STATIC"), "", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, host,
+        HWND hwnd = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, host,
                                      NULL, ::GetModuleHandle(NULL), NULL);
         windows.push_back(hwnd);
         return hwnd;
@@ -60,7 +60,7 @@ struct Tree {
 std::shared_ptr<Tree> MakeTree()
 {
     auto tree = std::make_shared<Tree>();
-    tree->host = ::CreateWindowEx(0, _T("STATIC"), "", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 760, NULL,
+    tree->host = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP | WS_VISIBLE, 0, 0, 1000, 760, NULL,
                                   NULL, ::GetModuleHandle(NULL), NULL);
     tree->Build(0);
     return tree;

@@ -13,14 +13,14 @@
 
 namespace {
 
-std::string LongText(int nLineLength)
+vxbench::tstring LongText(int nLineLength)
 {
-    std::string text;
+    vxbench::tstring text;
     for (int line = 0; line < 50; ++line) {
         if (line > 0)
-            text += '\n';
+            text += _T('\n');
         for (int i = 0; i < nLineLength; ++i)
-            text += static_cast<char>(i % 9 == 8 ? ' ' : 'a' + (line + i) % 26);
+            text += static_cast<TCHAR>(i % 9 == 8 ? ' ' : 'a' + (line + i) % 26);
     }
     return text;
 }
@@ -32,7 +32,7 @@ struct Balloon {
 
     explicit Balloon(int nLineLength) : text(LongText(nLineLength).c_str())
     {
-        hHost = ::CreateWindowExA(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 0, 0, 200,
+        hHost = ::CreateWindowEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP | WS_VISIBLE, 0, 0, 200,
                                   100, NULL, NULL, AfxGetInstanceHandle(), NULL);
         tip.Create(CWnd::FromHandle(hHost));
         tip.SetbLink(TRUE);
@@ -58,7 +58,7 @@ struct Balloon {
 VXBENCH_FIGURE(tooltip_link_text_4000)
 {
     auto balloon = std::make_shared<Balloon>(80);
-    HWND hSystem = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 10,
+    HWND hSystem = ::CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, _T("STATIC"), _T(""), WS_POPUP, 10,
                                      10, 800, 900, NULL, NULL, AfxGetInstanceHandle(), NULL);
     vxbench::Comparison c;
     c.baseline = "a system pop-up shown, the same text measured and drawn word-wrapped, hidden";
@@ -67,9 +67,9 @@ VXBENCH_FIGURE(tooltip_link_text_4000)
         HDC hDC = ::GetDC(hSystem);
         HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
         CRect rc(0, 0, 0, 0);
-        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT);
-        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT | DT_WORDBREAK);
-        ::DrawTextA(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_WORDBREAK);
+        ::DrawText(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT);
+        ::DrawText(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_CALCRECT | DT_WORDBREAK);
+        ::DrawText(hDC, balloon->text, balloon->text.GetLength(), &rc, DT_WORDBREAK);
         ::SelectObject(hDC, hOld);
         ::ReleaseDC(hSystem, hDC);
         ::ShowWindow(hSystem, SW_HIDE);

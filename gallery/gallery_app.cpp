@@ -8,26 +8,41 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <tchar.h>
 
 namespace {
 
+// A line on the console, written in the ANSI code page whatever the build's character set.
+void WriteLine(FILE* pFile, const char* pszText)
+{
+    std::fprintf(pFile, "%s\n", pszText);
+}
+
+inline void WriteLine(FILE* pFile, const wchar_t* pszText)
+{
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pszText, -1, NULL, 0, NULL, NULL);
+    char* pszNarrow = nBytes > 0 ? new char[nBytes] : NULL;
+    if (pszNarrow != NULL && ::WideCharToMultiByte(CP_ACP, 0, pszText, -1, pszNarrow, nBytes, NULL, NULL) > 0)
+        WriteLine(pFile, pszNarrow);
+    delete[] pszNarrow;
+}
+
 struct Options {
-    const char* page = NULL;
-    const char* screenshot = NULL;
-    const char* screenshotDir = NULL;
+    LPCTSTR page = NULL;
+    LPCTSTR screenshot = NULL;
+    LPCTSTR screenshotDir = NULL;
 };
 
 Options ParseOptions()
 {
     Options options;
     for (int i = 1; i + 1 < __argc; ++i) {
-        if (std::strcmp(__argv[i], "--page") == 0)
-            options.page = __argv[++i];
-        else if (std::strcmp(__argv[i], "--screenshot") == 0)
-            options.screenshot = __argv[++i];
-        else if (std::strcmp(__argv[i], "--screenshot-dir") == 0)
-            options.screenshotDir = __argv[++i];
+        if (_tcscmp(__targv[i], _T("--page")) == 0)
+            options.page = __targv[++i];
+        else if (_tcscmp(__targv[i], _T("--screenshot")) == 0)
+            options.screenshot = __targv[++i];
+        else if (_tcscmp(__targv[i], _T("--screenshot-dir")) == 0)
+            options.screenshotDir = __targv[++i];
     }
     return options;
 }
@@ -52,7 +67,7 @@ public:
     virtual int ExitInstance();
 
 private:
-    BOOL SaveAllPages(const char* pszDir);
+    BOOL SaveAllPages(LPCTSTR pszDir);
     GalleryWindow* m_pGallery = NULL;
     int m_nExitCode = 0;
 };
@@ -69,7 +84,9 @@ BOOL GalleryApp::InitInstance()
     m_pGallery->ShowWindow(SW_SHOW);
     int nStart = options.page != NULL ? m_pGallery->FindPage(options.page) : 0;
     if (nStart < 0) {
-        std::fprintf(stderr, "gallery: no page \"%s\"\n", options.page);
+        CString strError;
+        strError.Format(_T("gallery: no page \"%s\""), options.page);
+        WriteLine(stderr, strError);
         m_nExitCode = 2;
         nStart = 0;
     }
@@ -85,7 +102,7 @@ BOOL GalleryApp::InitInstance()
         m_pGallery->ShowPage(nStart);
         m_pGallery->Settle(kSettleMs);
         bSaved = SaveWindowScreenshot(m_pGallery->GetSafeHwnd(), options.screenshot) && bSaved;
-        std::printf("%s %s\n", bSaved ? "saved" : "could not save", options.screenshot);
+        WriteLine(stdout, CString(bSaved ? _T("saved ") : _T("could not save ")) + options.screenshot);
     }
     if (!bSaved)
         m_nExitCode = 1;
@@ -93,7 +110,7 @@ BOOL GalleryApp::InitInstance()
     return TRUE;
 }
 
-BOOL GalleryApp::SaveAllPages(const char* pszDir)
+BOOL GalleryApp::SaveAllPages(LPCTSTR pszDir)
 {
     BOOL bAll = TRUE;
     for (int i = 0; i < m_pGallery->GetPageCount(); ++i) {
@@ -102,15 +119,15 @@ BOOL GalleryApp::SaveAllPages(const char* pszDir)
         const int nScenes = pPage != NULL ? pPage->GetSceneCount() : 1;
         for (int nScene = 0; nScene < nScenes; ++nScene) {
             CString path;
-            path.Format("%s\\%02d_%s", pszDir, i + 1, (LPCTSTR)FileStem(m_pGallery->GetPageTitle(i)));
+            path.Format(_T("%s\\%02d_%s"), pszDir, i + 1, (LPCTSTR)FileStem(m_pGallery->GetPageTitle(i)));
             if (nScene > 0) {
                 pPage->ShowScene(nScene);
-                path += "_" + FileStem(pPage->GetSceneName(nScene));
+                path += _T("_") + FileStem(pPage->GetSceneName(nScene));
             }
-            path += ".png";
+            path += _T(".png");
             m_pGallery->Settle(kSettleMs);
             const BOOL bSaved = SaveWindowScreenshot(m_pGallery->GetSafeHwnd(), path);
-            std::printf("%s %s\n", bSaved ? "saved" : "could not save", (LPCTSTR)path);
+            WriteLine(stdout, CString(bSaved ? _T("saved ") : _T("could not save ")) + path);
             bAll = bAll && bSaved;
         }
     }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-void RegisterGalleryGlyph(const char* name, COLORREF colour, int sizeAt96, bool disc)
+void RegisterGalleryGlyph(LPCTSTR name, COLORREF colour, int sizeAt96, bool disc)
 {
     const int size = Px(sizeAt96);
     HDC screen = ::GetDC(NULL);

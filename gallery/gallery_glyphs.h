@@ -5,4 +5,4 @@
 
 // Registers a glyph of size x size pixels at 96 DPI (more at a higher DPI) under the name: a filled disc or a rounded square on
 // magenta, the engine's transparent colour. The engine keeps a copy.
-void RegisterGalleryGlyph(const char* name, COLORREF colour, int size, bool disc);
+void RegisterGalleryGlyph(LPCTSTR name, COLORREF colour, int size, bool disc);

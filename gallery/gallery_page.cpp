@@ -14,7 +14,7 @@ std::vector<PageEntry>& Registry()
 
 } // namespace
 
-PageRegistrar::PageRegistrar(const char* title, int order, PageFactory make)
+PageRegistrar::PageRegistrar(LPCTSTR title, int order, PageFactory make)
 {
     Registry().push_back({title, order, make});
 }
@@ -57,7 +57,7 @@ BOOL GalleryPage::CreatePage(CWnd* pHost, const CRect& rc, UINT nID)
 CString GalleryPage::GetSceneName(int nScene) const
 {
     CString name;
-    name.Format("%d", nScene);
+    name.Format(_T("%d"), nScene);
     return name;
 }
 

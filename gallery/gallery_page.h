@@ -53,14 +53,14 @@ namespace gallery {
 typedef GalleryPage* (*PageFactory)();
 
 struct PageEntry {
-    const char* title;
+    LPCTSTR title;
     int order;                       // position in the page list
     PageFactory make;
 };
 
 class PageRegistrar {
 public:
-    PageRegistrar(const char* title, int order, PageFactory make);
+    PageRegistrar(LPCTSTR title, int order, PageFactory make);
 };
 
 // Registered pages, sorted by order.

@@ -14,23 +14,23 @@ namespace {
 const UINT WM_APP_OPEN_LISTS = WM_APP + 1;
 
 struct Entry {
-    const char* text;
-    const char* image;
+    LPCTSTR text;
+    LPCTSTR image;
 };
 
 const Entry kColours[] = {
-    {"Crimson", "cbpage.red"},     {"Tangerine", "cbpage.orange"}, {"Sunflower", "cbpage.yellow"},
-    {"Meadow", "cbpage.green"},    {"Lagoon", "cbpage.teal"},      {"Ocean", "cbpage.blue"},
-    {"Violet", "cbpage.purple"},   {"Graphite", "cbpage.grey"},    {"Rose", "cbpage.pink"},
-    {"Sand", "cbpage.sand"},
+    {_T("Crimson"), _T("cbpage.red")},     {_T("Tangerine"), _T("cbpage.orange")}, {_T("Sunflower"), _T("cbpage.yellow")},
+    {_T("Meadow"), _T("cbpage.green")},    {_T("Lagoon"), _T("cbpage.teal")},      {_T("Ocean"), _T("cbpage.blue")},
+    {_T("Violet"), _T("cbpage.purple")},   {_T("Graphite"), _T("cbpage.grey")},    {_T("Rose"), _T("cbpage.pink")},
+    {_T("Sand"), _T("cbpage.sand")},
 };
 
-const char* const kCities[] = {
-    "Amsterdam", "Antwerp", "Athens", "Barcelona", "Berlin", "Bern", "Bordeaux", "Bratislava",
-    "Brussels", "Budapest", "Copenhagen", "Dublin", "Edinburgh", "Florence", "Geneva",
-    "Hamburg", "Helsinki", "Lisbon", "Ljubljana", "London", "Lyon", "Madrid", "Milan",
-    "Munich", "Naples", "Oslo", "Paris", "Prague", "Riga", "Rome", "Stockholm", "Tallinn",
-    "Vienna", "Vilnius", "Warsaw", "Zagreb", "Zurich",
+LPCTSTR const kCities[] = {
+    _T("Amsterdam"), _T("Antwerp"), _T("Athens"), _T("Barcelona"), _T("Berlin"), _T("Bern"), _T("Bordeaux"), _T("Bratislava"),
+    _T("Brussels"), _T("Budapest"), _T("Copenhagen"), _T("Dublin"), _T("Edinburgh"), _T("Florence"), _T("Geneva"),
+    _T("Hamburg"), _T("Helsinki"), _T("Lisbon"), _T("Ljubljana"), _T("London"), _T("Lyon"), _T("Madrid"), _T("Milan"),
+    _T("Munich"), _T("Naples"), _T("Oslo"), _T("Paris"), _T("Prague"), _T("Riga"), _T("Rome"), _T("Stockholm"), _T("Tallinn"),
+    _T("Vienna"), _T("Vilnius"), _T("Warsaw"), _T("Zagreb"), _T("Zurich"),
 };
 
 class ComboBoxPage : public GalleryPage
@@ -38,16 +38,16 @@ class ComboBoxPage : public GalleryPage
 protected:
     virtual void Build()
     {
-        RegisterGalleryGlyph("cbpage.red", RGB(200, 40, 50), 20, false);
-        RegisterGalleryGlyph("cbpage.orange", RGB(240, 130, 30), 20, false);
-        RegisterGalleryGlyph("cbpage.yellow", RGB(235, 200, 40), 20, false);
-        RegisterGalleryGlyph("cbpage.green", RGB(60, 160, 70), 20, false);
-        RegisterGalleryGlyph("cbpage.teal", RGB(30, 150, 150), 20, false);
-        RegisterGalleryGlyph("cbpage.blue", RGB(40, 90, 200), 20, false);
-        RegisterGalleryGlyph("cbpage.purple", RGB(130, 60, 180), 20, false);
-        RegisterGalleryGlyph("cbpage.grey", RGB(100, 100, 110), 20, false);
-        RegisterGalleryGlyph("cbpage.pink", RGB(230, 120, 170), 20, false);
-        RegisterGalleryGlyph("cbpage.sand", RGB(210, 180, 130), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.red"), RGB(200, 40, 50), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.orange"), RGB(240, 130, 30), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.yellow"), RGB(235, 200, 40), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.green"), RGB(60, 160, 70), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.teal"), RGB(30, 150, 150), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.blue"), RGB(40, 90, 200), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.purple"), RGB(130, 60, 180), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.grey"), RGB(100, 100, 110), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.pink"), RGB(230, 120, 170), 20, false);
+        RegisterGalleryGlyph(_T("cbpage.sand"), RGB(210, 180, 130), 20, false);
 
         // Left column: the drop-list combo with images, its list opened below.
         AddCaption(Px(CRect(20, 16, 320, 36)), _T("Drop list with images (opened below)"));
@@ -61,22 +61,22 @@ protected:
         AddCaption(Px(CRect(360, 16, 700, 36)), _T("Auto-completing drop-down (type \"Bu\")"));
         Make(m_complete, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 40, 620, 66)), 2);
         m_complete.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
-        for (const char* city : kCities)
+        for (LPCTSTR city : kCities)
             m_complete.AddString(city);
         m_complete.SetText(_T("Budapest"));
 
         AddCaption(Px(CRect(360, 90, 700, 110)), _T("Filtered drop-down (lists the cities typed)"));
         Make(m_filtered, CBS_DROPDOWN | CBS_AUTOHSCROLL, Px(CRect(360, 114, 620, 140)), 3);
         m_filtered.ModifyCBStyle(0, VXCB_FILTEREDLIST);
-        for (const char* city : kCities)
+        for (LPCTSTR city : kCities)
             m_filtered.AddString(city);
         m_filtered.SetText(_T("Vienna"));
 
         AddCaption(Px(CRect(360, 164, 700, 184)), _T("100,000 items"));
         Make(m_large, CBS_DROPDOWNLIST, Px(CRect(360, 188, 620, 214)), 4);
-        char text[32];
+        TCHAR text[32];
         for (int i = 0; i < 100000; ++i) {
-            std::snprintf(text, sizeof(text), "Order %06d", i);
+            _sntprintf(text, _countof(text), _T("Order %06d"), i);
             m_large.AddString(text);
         }
         m_large.SetCurSel(54321);
@@ -103,7 +103,7 @@ protected:
 
     // Scene 1: the drop-list and auto-completing combos in a large font, the list open.
     int GetSceneCount() const override { return 2; }
-    CString GetSceneName(int) const override { return "large_font"; }
+    CString GetSceneName(int) const override { return _T("large_font"); }
     void ShowScene(int nScene) override
     {
         if (nScene != 1)
@@ -141,4 +141,4 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-GALLERY_PAGE(ComboBoxPage, "Combo box", 20)
+GALLERY_PAGE(ComboBoxPage, _T("Combo box"), 20)

@@ -20,7 +20,7 @@ public:
     int GetSceneCount() const override { return 4; }
     CString GetSceneName(int nScene) const override
     {
-        return nScene == 1 ? "narrowed" : (nScene == 2 ? "dragged" : "keyboard");
+        return nScene == 1 ? _T("narrowed") : (nScene == 2 ? _T("dragged") : _T("keyboard"));
     }
     void ShowScene(int nScene) override
     {
@@ -46,20 +46,20 @@ public:
 protected:
     void Build() override
     {
-        Make(m_nameLabel, "STATIC", "Name:", 0);
-        Make(m_name, "EDIT", "Ada Example", WS_BORDER | ES_AUTOHSCROLL);
-        Make(m_mailLabel, "STATIC", "E-mail:", 0);
-        Make(m_mail, "EDIT", "ada@example.org", WS_BORDER | ES_AUTOHSCROLL);
-        Make(m_list, "LISTBOX", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY);
-        Make(m_details, "EDIT", "Home office, second floor.\r\nPrefers mail in the morning.",
+        Make(m_nameLabel, _T("STATIC"), _T("Name:"), 0);
+        Make(m_name, _T("EDIT"), _T("Ada Example"), WS_BORDER | ES_AUTOHSCROLL);
+        Make(m_mailLabel, _T("STATIC"), _T("E-mail:"), 0);
+        Make(m_mail, _T("EDIT"), _T("ada@example.org"), WS_BORDER | ES_AUTOHSCROLL);
+        Make(m_list, _T("LISTBOX"), _T(""), WS_BORDER | WS_VSCROLL | LBS_NOTIFY);
+        Make(m_details, _T("EDIT"), _T("Home office, second floor.\r\nPrefers mail in the morning."),
              WS_BORDER | ES_MULTILINE | WS_VSCROLL);
-        Make(m_notes, "EDIT", "Notes: drag the bars to resize the list and this box.",
+        Make(m_notes, _T("EDIT"), _T("Notes: drag the bars to resize the list and this box."),
              WS_BORDER | ES_MULTILINE | WS_VSCROLL);
-        Make(m_ok, "BUTTON", "OK", BS_DEFPUSHBUTTON);
-        Make(m_cancel, "BUTTON", "Cancel", BS_PUSHBUTTON);
-        static const char* const kPeople[] = {"Ada Example", "Ben Sample", "Cleo Placeholder",
-                                              "Dan Demo", "Eve Specimen", "Finn Mockup"};
-        for (const char* person : kPeople)
+        Make(m_ok, _T("BUTTON"), _T("OK"), BS_DEFPUSHBUTTON);
+        Make(m_cancel, _T("BUTTON"), _T("Cancel"), BS_PUSHBUTTON);
+        static LPCTSTR const kPeople[] = {_T("Ada Example"), _T("Ben Sample"), _T("Cleo Placeholder"),
+                                              _T("Dan Demo"), _T("Eve Specimen"), _T("Finn Mockup")};
+        for (LPCTSTR person : kPeople)
             m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(person));
         m_list.SendMessage(LB_SETCURSEL, 0);
         m_itemBar.Create(WS_CHILD, this, &m_layout, 0, CRect(0, 0, 6, 100));
@@ -124,7 +124,7 @@ private:
         bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(press.x + offset.x, press.y + offset.y));
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(press.x, press.y));
     }
-    void Make(CWnd& wnd, const char* cls, const char* text, DWORD style)
+    void Make(CWnd& wnd, LPCTSTR cls, LPCTSTR text, DWORD style)
     {
         wnd.CreateEx(0, cls, text, WS_CHILD | style, CRect(0, 0, 10, 10), this, 0);
         wnd.SetFont(GetGalleryFont());
@@ -171,4 +171,4 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-GALLERY_PAGE(LayoutPage, "Layout", 50)
+GALLERY_PAGE(LayoutPage, _T("Layout"), 50)

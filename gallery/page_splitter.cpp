@@ -50,26 +50,26 @@ BEGIN_MESSAGE_MAP(SplitterBarWnd, CWnd)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-const char* const kFolders[] = {"Inbox (12)", "Drafts", "Sent items", "Archive 2025",
-                                "Archive 2026", "Projects", "  Vexel release", "  Customer notes",
-                                "Newsletters", "Junk e-mail", "Deleted items"};
+LPCTSTR const kFolders[] = {_T("Inbox (12)"), _T("Drafts"), _T("Sent items"), _T("Archive 2025"),
+                                _T("Archive 2026"), _T("Projects"), _T("  Vexel release"), _T("  Customer notes"),
+                                _T("Newsletters"), _T("Junk e-mail"), _T("Deleted items")};
 
-const char* const kMessages[] = {
-    "Anna Berg\tRelease candidate 3 is ready for testing\t08:14",
-    "Build server\tNightly build 1184 passed (482 tests)\t06:02",
-    "Jonas Keller\tRe: splitter bar colours\tYesterday",
-    "Marta Silva\tMinutes of the design review\tYesterday",
-    "Support desk\tTicket 5521: drop list opens off screen\tMon",
-    "Anna Berg\tTranslations for the tooltip texts\tMon",
-    "Peter Novak\tBenchmark figures for the layout engine\tSun",
-    "Calendar\tInvitation: planning for the next quarter\tFri",
+LPCTSTR const kMessages[] = {
+    _T("Anna Berg\tRelease candidate 3 is ready for testing\t08:14"),
+    _T("Build server\tNightly build 1184 passed (482 tests)\t06:02"),
+    _T("Jonas Keller\tRe: splitter bar colours\tYesterday"),
+    _T("Marta Silva\tMinutes of the design review\tYesterday"),
+    _T("Support desk\tTicket 5521: drop list opens off screen\tMon"),
+    _T("Anna Berg\tTranslations for the tooltip texts\tMon"),
+    _T("Peter Novak\tBenchmark figures for the layout engine\tSun"),
+    _T("Calendar\tInvitation: planning for the next quarter\tFri"),
 };
 
-const char kPreview[] =
-    "From: Anna Berg\r\nSubject: Release candidate 3 is ready for testing\r\n\r\n"
-    "Hello all,\r\n\r\nrelease candidate 3 is on the share. Please check the splitter "
-    "layouts in your dialogs: the bars now keep each pane's minimum size while dragging, and "
-    "Escape puts everything back where it was.\r\n\r\nThanks,\r\nAnna";
+const TCHAR kPreview[] =
+    _T("From: Anna Berg\r\nSubject: Release candidate 3 is ready for testing\r\n\r\n")
+    _T("Hello all,\r\n\r\nrelease candidate 3 is on the share. Please check the splitter ")
+    _T("layouts in your dialogs: the bars now keep each pane's minimum size while dragging, and ")
+    _T("Escape puts everything back where it was.\r\n\r\nThanks,\r\nAnna");
 
 class SplitterPage : public GalleryPage
 {
@@ -77,14 +77,14 @@ protected:
     void Build() override
     {
         m_folders = CreateList(WS_VSCROLL | LBS_NOINTEGRALHEIGHT);
-        for (const char* folder : kFolders)
+        for (LPCTSTR folder : kFolders)
             ::SendMessage(m_folders, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder));
         ::SendMessage(m_folders, LB_SETCURSEL, 0, 0);
 
         m_messages = CreateList(WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS);
         int tabs[] = {90, 330};
         ::SendMessage(m_messages, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabs));
-        for (const char* message : kMessages)
+        for (LPCTSTR message : kMessages)
             ::SendMessage(m_messages, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(message));
         ::SendMessage(m_messages, LB_SETCURSEL, 0, 0);
 
@@ -131,7 +131,7 @@ protected:
 private:
     HWND CreateList(DWORD style)
     {
-        HWND hwnd = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("LISTBOX"), "",
+        HWND hwnd = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("LISTBOX"), _T(""),
                                      WS_CHILD | WS_VISIBLE | LBS_NOTIFY | style, 0, 0, 1, 1,
                                      m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
         SetGalleryFont(hwnd);
@@ -164,4 +164,4 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-GALLERY_PAGE(SplitterPage, "Splitter", 30)
+GALLERY_PAGE(SplitterPage, _T("Splitter"), 30)

@@ -10,9 +10,9 @@
 namespace {
 
 // The system's icon in its small size, registered with the engine (which keeps a copy).
-void RegisterSmallIcon(const char* name, LPCSTR id)
+void RegisterSmallIcon(LPCTSTR name, LPCTSTR id)
 {
-    HICON icon = (HICON)::LoadImageA(NULL, id, IMAGE_ICON, Px(16), Px(16), 0);
+    HICON icon = (HICON)::LoadImage(NULL, id, IMAGE_ICON, Px(16), Px(16), 0);
     if (!icon)
         return;
     vxRegisterIcon(name, icon);
@@ -20,42 +20,42 @@ void RegisterSmallIcon(const char* name, LPCSTR id)
 }
 
 struct Entry {
-    const char* text;
-    const char* image;
+    LPCTSTR text;
+    LPCTSTR image;
 };
 
 const Entry kMessages[] = {
-    {"Nightly build 1184 passed", "stackpage.info"},
-    {"Disk D: is almost full", "stackpage.warning"},
-    {"Backup of last night failed", "stackpage.error"},
-    {"Install the update now?", "stackpage.question"},
-    {"482 tests ran without failure", "stackpage.info"},
-    {"Licence ends in 14 days", "stackpage.warning"},
+    {_T("Nightly build 1184 passed"), _T("stackpage.info")},
+    {_T("Disk D: is almost full"), _T("stackpage.warning")},
+    {_T("Backup of last night failed"), _T("stackpage.error")},
+    {_T("Install the update now?"), _T("stackpage.question")},
+    {_T("482 tests ran without failure"), _T("stackpage.info")},
+    {_T("Licence ends in 14 days"), _T("stackpage.warning")},
 };
 
 const Entry kPrograms[] = {
-    {"Text editor", "stackpage.application"},
-    {"System set-up", "stackpage.shield"},
-    {"Help and support", "stackpage.question"},
-    {"Desktop", "stackpage.logo"},
-    {"Event log", "stackpage.info"},
+    {_T("Text editor"), _T("stackpage.application")},
+    {_T("System set-up"), _T("stackpage.shield")},
+    {_T("Help and support"), _T("stackpage.question")},
+    {_T("Desktop"), _T("stackpage.logo")},
+    {_T("Event log"), _T("stackpage.info")},
 };
 
 struct ListItem {
-    const char* caption;
+    LPCTSTR caption;
     const Entry* entries;
     int count;
 };
 
 const ListItem kLists[] = {
-    {"Messages", kMessages, (int)(sizeof(kMessages) / sizeof(kMessages[0]))},
-    {"Programs", kPrograms, (int)(sizeof(kPrograms) / sizeof(kPrograms[0]))},
+    {_T("Messages"), kMessages, (int)(sizeof(kMessages) / sizeof(kMessages[0]))},
+    {_T("Programs"), kPrograms, (int)(sizeof(kPrograms) / sizeof(kPrograms[0]))},
 };
 const int kListCount = (int)(sizeof(kLists) / sizeof(kLists[0]));
 
-const char kNotes[] =
-    "Notes of the page's own: this edit box is the third item's content.\r\n\r\n"
-    "The stack window places, shows and hides it, and leaves it to the page.";
+const TCHAR kNotes[] =
+    _T("Notes of the page's own: this edit box is the third item's content.\r\n\r\n")
+    _T("The stack window places, shows and hides it, and leaves it to the page.");
 
 } // namespace
 
@@ -86,13 +86,13 @@ END_MESSAGE_MAP()
 
 void StackWndPage::Build()
 {
-    RegisterSmallIcon("stackpage.info", IDI_INFORMATION);
-    RegisterSmallIcon("stackpage.warning", IDI_WARNING);
-    RegisterSmallIcon("stackpage.error", IDI_ERROR);
-    RegisterSmallIcon("stackpage.question", IDI_QUESTION);
-    RegisterSmallIcon("stackpage.application", IDI_APPLICATION);
-    RegisterSmallIcon("stackpage.shield", IDI_SHIELD);
-    RegisterSmallIcon("stackpage.logo", IDI_WINLOGO);
+    RegisterSmallIcon(_T("stackpage.info"), IDI_INFORMATION);
+    RegisterSmallIcon(_T("stackpage.warning"), IDI_WARNING);
+    RegisterSmallIcon(_T("stackpage.error"), IDI_ERROR);
+    RegisterSmallIcon(_T("stackpage.question"), IDI_QUESTION);
+    RegisterSmallIcon(_T("stackpage.application"), IDI_APPLICATION);
+    RegisterSmallIcon(_T("stackpage.shield"), IDI_SHIELD);
+    RegisterSmallIcon(_T("stackpage.logo"), IDI_WINLOGO);
 
     AddCaption(Px(CRect(20, 12, 900, 32)), _T("Accordion: two sub-item lists with icons and a notes box; a button opens its item"));
     m_stack.CreateEx(WS_EX_CLIENTEDGE, NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
@@ -107,7 +107,7 @@ void StackWndPage::Build()
     m_stack.SetSubItemHeight(Px(24));
 
     for (const ListItem& list : kLists) {
-        const int nItem = m_stack.AddItem(list.caption, "stackpage.button", "stackpage.list");
+        const int nItem = m_stack.AddItem(list.caption, _T("stackpage.button"), _T("stackpage.list"));
         for (int i = 0; i < list.count; ++i)
             m_stack.AddSubItem(nItem, list.entries[i].text, list.entries[i].image);
     }
@@ -118,7 +118,7 @@ void StackWndPage::Build()
     const int nNotes = m_stack.AddCustomItem(_T("Notes"), &m_notes);
     // The library makes no skin call for a custom item's button; the page gives it the look
     // of the others.
-    vxSkinWindow(m_stack.GetItemButton(nNotes)->GetSafeHwnd(), 103, "stackpage.button", 0);
+    vxSkinWindow(m_stack.GetItemButton(nNotes)->GetSafeHwnd(), 103, _T("stackpage.button"), 0);
 
     // The screenshot shows the first item open with its second entry chosen.
     m_stack.SelectSubItem(0, 1);
@@ -126,7 +126,7 @@ void StackWndPage::Build()
 
 CString StackWndPage::GetSceneName(int nScene) const
 {
-    return nScene < kListCount ? kLists[nScene].caption : "notes";
+    return nScene < kListCount ? kLists[nScene].caption : _T("notes");
 }
 
 void StackWndPage::ShowScene(int nScene)
@@ -140,11 +140,11 @@ LRESULT StackWndPage::OnSubItemSel(WPARAM wParam, LPARAM lParam)
     const int nItem = (int)wParam, nEntry = (int)lParam;
     CString text;
     if (nItem >= 0 && nItem < kListCount && nEntry >= 0 && nEntry < kLists[nItem].count)
-        text.Format("%s: entry %d, \"%s\"", kLists[nItem].caption, nEntry, kLists[nItem].entries[nEntry].text);
+        text.Format(_T("%s: entry %d, \"%s\""), kLists[nItem].caption, nEntry, kLists[nItem].entries[nEntry].text);
     else
-        text.Format("Item %d: no entry selected", nItem);
+        text.Format(_T("Item %d: no entry selected"), nItem);
     m_pStatus->SetWindowText(text);
     return 0;
 }
 
-GALLERY_PAGE(StackWndPage, "Stack window", 60)
+GALLERY_PAGE(StackWndPage, _T("Stack window"), 60)

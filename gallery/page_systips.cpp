@@ -25,10 +25,10 @@ const UINT kRefreshTimer = 1;
 const int kTipWidth = 300;
 const int kTipHeight = 130;
 
-const char* const kModeNames[] = {"Fade", "Slide", "Plain"};
+LPCTSTR const kModeNames[] = {_T("Fade"), _T("Slide"), _T("Plain")};
 const int kModes[] = {TIPS_SHOW_FADE, TIPS_SHOW_SLIDE, 0};
 
-const char* SourceName(_tagenumTipsSrc src) { return src == kSourceMail ? "Mail" : "Build"; }
+LPCTSTR SourceName(_tagenumTipsSrc src) { return src == kSourceMail ? _T("Mail") : _T("Build"); }
 
 // A host-made tip window: a bordered pop-up that paints a heading and a line of text and
 // deletes itself when its window goes. A click closes it, as plain tips wait for that.
@@ -156,15 +156,15 @@ BEGIN_MESSAGE_MAP(TipsMapWnd, CWnd)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-const char* const kMailTexts[] = {
-    "Anna Berg: the review notes for chapter 3 are in the shared folder.",
-    "Team lunch moved to 12:30, same place.",
-    "Your leave request for May 12 was approved.",
+LPCTSTR const kMailTexts[] = {
+    _T("Anna Berg: the review notes for chapter 3 are in the shared folder."),
+    _T("Team lunch moved to 12:30, same place."),
+    _T("Your leave request for May 12 was approved."),
 };
-const char* const kBuildTexts[] = {
-    "Nightly build 2417 finished: 1,204 tests passed.",
-    "Build 2418 failed: 3 tests in the layout suite.",
-    "Installer package signed and uploaded.",
+LPCTSTR const kBuildTexts[] = {
+    _T("Nightly build 2417 finished: 1,204 tests passed."),
+    _T("Build 2418 failed: 3 tests in the layout suite."),
+    _T("Installer package signed and uploaded."),
 };
 
 class SysTipsPage : public GalleryPage
@@ -181,25 +181,25 @@ protected:
 
         AddCaption(Px(CRect(16, 12, 1000, 32)),
                    _T("Tips appear at the bottom right of the screen, 175 pixels apart; the newest is ")
-                   "lowest. High tips are limited only by other high tips. Click a tip to "
-                   "close it.");
+                   _T("lowest. High tips are limited only by other high tips. Click a tip to ")
+                   _T("close it."));
         for (int s = 0; s < 2; ++s) {
             AddCaption(Px(CRect(16 + s * 170, 44, 180 + s * 170, 62)),
-                       s == 0 ? "Source: Mail" : "Source: Build");
+                       s == 0 ? _T("Source: Mail") : _T("Source: Build"));
             for (int row = 0; row < 6; ++row) {
                 CString caption;
-                caption.Format("%s, %s", kModeNames[row / 2], row % 2 ? "high" : "normal");
+                caption.Format(_T("%s, %s"), kModeNames[row / 2], row % 2 ? _T("high") : _T("normal"));
                 AddButton(caption, Px(CRect(16 + s * 170, 66 + row * 32, 176 + s * 170, 94 + row * 32)),
                           kRaiseFirstId + s * 6 + row);
             }
         }
-        AddButton("Clear Mail", Px(CRect(16, 270, 176, 298)), kClearMailId);
-        AddButton("Clear Build", Px(CRect(186, 270, 346, 298)), kClearBuildId);
-        AddButton("Clear everything", Px(CRect(16, 304, 346, 332)), kClearAllId);
+        AddButton(_T("Clear Mail"), Px(CRect(16, 270, 176, 298)), kClearMailId);
+        AddButton(_T("Clear Build"), Px(CRect(186, 270, 346, 298)), kClearBuildId);
+        AddButton(_T("Clear everything"), Px(CRect(16, 304, 346, 332)), kClearAllId);
         AddCaption(Px(CRect(16, 346, 120, 366)), _T("Shown at once:"));
         for (int i = 0; i < 3; ++i) {
             CString caption;
-            caption.Format("%d", i + 1);
+            caption.Format(_T("%d"), i + 1);
             AddButton(caption, Px(CRect(124 + i * 56, 342, 174 + i * 56, 368)), kLimitFirstId + i);
         }
         m_limitCaption = AddCaption(Px(CRect(16, 376, 346, 396)), _T(""));
@@ -286,16 +286,16 @@ private:
     {
         m_pTips->SetTipsMaxCount(nLimit);
         CString caption;
-        caption.Format("Limit %d: up to %d normal and high tips together.", nLimit, nLimit);
+        caption.Format(_T("Limit %d: up to %d normal and high tips together."), nLimit, nLimit);
         m_limitCaption->SetWindowText(caption);
     }
 
     void Raise(_tagenumTipsSrc src, int nMode, _tagenumPriority priority, UINT nStayTime)
     {
         const BOOL bHigh = priority == TIPS_PRIORITY_HIGH;
-        const char* const* texts = src == kSourceMail ? kMailTexts : kBuildTexts;
+        LPCTSTR const* texts = src == kSourceMail ? kMailTexts : kBuildTexts;
         CString heading;
-        heading.Format("%s%s #%d", SourceName(src), bHigh ? " (urgent)" : "", ++m_nRaised);
+        heading.Format(_T("%s%s #%d"), SourceName(src), bHigh ? _T(" (urgent)") : _T(""), ++m_nRaised);
         DemoTipWnd* pTip = new DemoTipWnd(heading, texts[m_nRaised % 3], bHigh, &m_headingFont,
                                           GetGalleryFont());
         if (!pTip->CreateTip()) {
@@ -309,7 +309,7 @@ private:
         tips.nStayTime = nStayTime;
         tips.hWnd = pTip->GetSafeHwnd();
         CString label;
-        label.Format("%s - %s", (LPCTSTR)heading, kModeNames[nMode]);
+        label.Format(_T("%s - %s"), (LPCTSTR)heading, kModeNames[nMode]);
         m_tips.push_back({tips.hWnd, src, label, bHigh});
         m_pTips->AddTips(src, &tips);
     }
@@ -389,4 +389,4 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-GALLERY_PAGE(SysTipsPage, "System tips", 70)
+GALLERY_PAGE(SysTipsPage, _T("System tips"), 70)

@@ -12,17 +12,17 @@ namespace {
 const UINT kShowAtPointId = 3001;
 
 struct ToolButton {
-    const char* caption;
-    const char* tip;
+    LPCTSTR caption;
+    LPCTSTR tip;
     LPCTSTR icon;                    // system icon, or null
 };
 
 const ToolButton kTools[] = {
-    {"New", "Create a new document from a template", IDI_APPLICATION},
-    {"Open", "Open a document from disk or from the team share", IDI_QUESTION},
-    {"Save", "Save the document\r\n(Ctrl+S)", nullptr},
-    {"Check", "Check the document for errors before it is sent", IDI_WARNING},
-    {"Send", "Send the document to every reviewer on the list", IDI_INFORMATION},
+    {_T("New"), _T("Create a new document from a template"), IDI_APPLICATION},
+    {_T("Open"), _T("Open a document from disk or from the team share"), IDI_QUESTION},
+    {_T("Save"), _T("Save the document\r\n(Ctrl+S)"), nullptr},
+    {_T("Check"), _T("Check the document for errors before it is sent"), IDI_WARNING},
+    {_T("Send"), _T("Send the document to every reviewer on the list"), IDI_INFORMATION},
 };
 
 class TooltipPage : public GalleryPage
@@ -58,7 +58,7 @@ protected:
         m_link.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_INFORMATION, IMAGE_ICON, Px(32), Px(32),
                                                       LR_SHARED)));
 
-        HWND hShow = ::CreateWindowEx(0, _T("BUTTON"), "Show a tip at a point",
+        HWND hShow = ::CreateWindowEx(0, _T("BUTTON"), _T("Show a tip at a point"),
                                       WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Px(640), Px(440), Px(220), Px(32),
                                       m_hWnd, reinterpret_cast<HMENU>(kShowAtPointId),
                                       AfxGetInstanceHandle(), NULL);
@@ -84,23 +84,23 @@ protected:
         CPoint tipPoint(rc.CenterPoint().x, rc.bottom + Px(150));
         m_tools.SetIcon(static_cast<HICON>(::LoadImage(NULL, IDI_WARNING, IMAGE_ICON, Px(32), Px(32),
                                                        LR_SHARED)));
-        m_tools.Show("The document has 2 unchecked spellings.\r\nCheck them before sending.",
-                     &tipPoint, "");
+        m_tools.Show(_T("The document has 2 unchecked spellings.\r\nCheck them before sending."),
+                     &tipPoint, _T(""));
         CRect page;
         GetWindowRect(&page);
         CPoint linkPoint(page.left + Px(520), page.top + Px(470));
         // Two lines: a single line is lower than the icon, whose lower part the balloon's
         // body would cut off.
-        m_link.Show("Release 4.2 is out. Read what changed in the layout engine,\r\n"
-                    "the splitter and the tooltips before you update.",
-                    &linkPoint, "");
+        m_link.Show(_T("Release 4.2 is out. Read what changed in the layout engine,\r\n")
+                    _T("the splitter and the tooltips before you update."),
+                    &linkPoint, _T(""));
         return TRUE;
     }
 
     afx_msg LRESULT OnToolTipClick(WPARAM, LPARAM)
     {
-        char text[64];
-        std::snprintf(text, sizeof text, "Link clicked %d times", ++m_nClicks);
+        TCHAR text[64];
+        _sntprintf(text, _countof(text), _T("Link clicked %d times"), ++m_nClicks);
         m_clicks->SetWindowText(text);
         return 0;
     }
@@ -126,4 +126,4 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-GALLERY_PAGE(TooltipPage, "Tooltip", 80)
+GALLERY_PAGE(TooltipPage, _T("Tooltip"), 80)

@@ -3,6 +3,7 @@
 
 #include <gdiplus.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -25,7 +26,19 @@ bool FindPngEncoder(CLSID* pClsid)
     return false;
 }
 
-bool WriteBitmapAsPng(HBITMAP hBitmap, const char* pszPath)
+// The path as GDI+ takes it.
+inline std::wstring WidePath(const char* pszPath)
+{
+    wchar_t path[MAX_PATH];
+    return ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, path, MAX_PATH) > 0 ? path : L"";
+}
+
+inline std::wstring WidePath(const wchar_t* pszPath)
+{
+    return pszPath;
+}
+
+bool WriteBitmapAsPng(HBITMAP hBitmap, LPCTSTR pszPath)
 {
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
@@ -35,10 +48,8 @@ bool WriteBitmapAsPng(HBITMAP hBitmap, const char* pszPath)
     {
         CLSID png;
         Gdiplus::Bitmap* image = Gdiplus::Bitmap::FromHBITMAP(hBitmap, nullptr);
-        wchar_t path[MAX_PATH];
-        if (image != nullptr && FindPngEncoder(&png) &&
-            ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, path, MAX_PATH) > 0)
-            saved = image->Save(path, &png, nullptr) == Gdiplus::Ok;
+        if (image != nullptr && FindPngEncoder(&png))
+            saved = image->Save(WidePath(pszPath).c_str(), &png, nullptr) == Gdiplus::Ok;
         delete image;
     }
     Gdiplus::GdiplusShutdown(token);
@@ -47,7 +58,7 @@ bool WriteBitmapAsPng(HBITMAP hBitmap, const char* pszPath)
 
 } // namespace
 
-BOOL SaveWindowScreenshot(HWND hwnd, const char* pszPath)
+BOOL SaveWindowScreenshot(HWND hwnd, LPCTSTR pszPath)
 {
     RECT rc;
     if (pszPath == nullptr || !::IsWindow(hwnd) || !::GetWindowRect(hwnd, &rc))

@@ -5,4 +5,4 @@
 
 // Copies the window's screen rectangle (frame and children as painted) into a PNG file.
 // Answers FALSE when the window is gone or the file cannot be written.
-BOOL SaveWindowScreenshot(HWND hwnd, const char* pszPath);
+BOOL SaveWindowScreenshot(HWND hwnd, LPCTSTR pszPath);

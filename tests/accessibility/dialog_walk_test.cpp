@@ -43,7 +43,7 @@ public:
         // Made in tab order.
         m_label.Create(_T("Colour:"), WS_CHILD | WS_VISIBLE, CRect(10, 42, 70, 58), this);
         m_combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, CRect(80, 38, 240, 62), this, kComboId);
-        for (const char* colour : {"Red", "Green", "Blue"})
+        for (LPCTSTR colour : {_T("Red"), _T("Green"), _T("Blue")})
             m_combo.AddString(colour);
         m_list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 70, 300, 130), this, kListId);
         m_list.AddGroup(_T("Files"), NULL, 0);
@@ -157,7 +157,7 @@ TEST_F(DialogWalk, KeysDoWhatTheMouseWouldAtEachStop)
     EXPECT_EQ(dlg.m_recorder.CommandCodes(kComboId).back(), (UINT)CBN_SELCHANGE);
     CString text;
     dlg.m_combo.GetText(text);
-    EXPECT_EQ(std::string(text), "Green");
+    EXPECT_EQ(vxtest::Narrow(text), "Green");
     // The list view: Right to the second item, Space presses it.
     Key(VK_TAB);
     Key(VK_RIGHT);

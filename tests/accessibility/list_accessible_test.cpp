@@ -92,8 +92,8 @@ TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
     // Three 48-pixel items a row, 100 pixels of view: the third row lies below it.
     Make(CRect(10, 10, 180, 110));
     list.AddGroup(_T("Apps"), NULL, 0);
-    const char* const names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
-    for (const char* name : names)
+    LPCTSTR const names[] = {_T("a"), _T("b"), _T("c"), _T("d"), _T("e"), _T("f"), _T("g"), _T("h"), _T("i")};
+    for (LPCTSTR name : names)
         list.AddItem(0, NULL, name, NULL);
     vxtest::PumpMessages();
     ASSERT_FALSE(Shown(Item("h")));

@@ -19,7 +19,7 @@ public:
     virtual BOOL OnInitDialog()
     {
         m_combo.SubclassDlgItem(kDialogComboId, this);
-        for (const char* text : {"alpha", "gamma", "beta", "gamma"})
+        for (LPCTSTR text : {_T("alpha"), _T("gamma"), _T("beta"), _T("gamma")})
             m_combo.AddString(text);
         return CDialog::OnInitDialog();
     }
@@ -36,7 +36,7 @@ protected:
 CString EditText(vxCtrlComboBox& combo)
 {
     CString text;
-    ::GetWindowTextA(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID), text.GetBuffer(64), 64);
+    ::GetWindowText(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID), text.GetBuffer(64), 64);
     text.ReleaseBuffer();
     return text;
 }

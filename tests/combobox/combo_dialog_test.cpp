@@ -38,7 +38,7 @@ public:
     virtual BOOL OnInitDialog()
     {
         m_combo.SubclassDlgItem(kDialogComboId, this);
-        for (const char* text : {"alpha", "beta", "betamax", "gamma"})
+        for (LPCTSTR text : {_T("alpha"), _T("beta"), _T("betamax"), _T("gamma")})
             m_combo.AddString(text);
         m_codes.Attach(m_hWnd);
         return CDialog::OnInitDialog();

@@ -230,13 +230,13 @@ TEST(ComboList, ItemDataAndTexts)
     EXPECT_EQ(c.GetLBTextLen(0), 4);
     EXPECT_EQ(c.GetLBTextLen(1), 1);
     EXPECT_EQ(c.GetLBTextLen(2), -1);
-    char buffer[8] = "zzzzzzz";
+    TCHAR buffer[8] = _T("zzzzzzz");
     EXPECT_EQ(c.GetLBText(0, buffer), 4);
-    EXPECT_STREQ(buffer, "abc");
-    memcpy(buffer, "zzzzzzz", 8);
+    EXPECT_STREQ(buffer, _T("abc"));
+    memcpy(buffer, _T("zzzzzzz"), sizeof(buffer));
     EXPECT_EQ(c.GetLBText(5, buffer), -1);
-    EXPECT_STREQ(buffer, "zzzzzzz");
-    EXPECT_EQ(c.GetLBText(0, static_cast<char*>(NULL)), -1);
+    EXPECT_STREQ(buffer, _T("zzzzzzz"));
+    EXPECT_EQ(c.GetLBText(0, static_cast<LPTSTR>(NULL)), -1);
     CString text("old");
     c.GetLBText(0, text);
     EXPECT_STREQ(text, _T("abc"));
@@ -304,10 +304,10 @@ TEST(ComboList, TextAccessors)
     list.Combo().GetText(text);
     EXPECT_STREQ(text, _T("free text"));
     EXPECT_EQ(list.Combo().CurSelIndex(), 0);
-    char buffer[32];
+    TCHAR buffer[32];
     EXPECT_EQ(list.Combo().GetText(buffer), 9);
-    EXPECT_STREQ(buffer, "free text");
-    EXPECT_EQ(list.Combo().GetText(static_cast<char*>(NULL)), -1);
+    EXPECT_STREQ(buffer, _T("free text"));
+    EXPECT_EQ(list.Combo().GetText(static_cast<LPTSTR>(NULL)), -1);
 
     ComboFixture drop(CBS_DROPDOWN);
     drop.Combo().SetText(_T("typed"));

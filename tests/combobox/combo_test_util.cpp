@@ -134,7 +134,7 @@ std::vector<UINT> ComboFixture::Codes() const
 void ComboFixture::Fill(std::initializer_list<const char*> texts)
 {
     for (const char* text : texts)
-        m_pCombo->AddString(text);
+        m_pCombo->AddString(CString(text));
 }
 
 void ComboFixture::FocusAway()

@@ -219,10 +219,10 @@ TEST(ComboTyping, ProgramTextsRunNoTypingAid)
     CString text;
     c.GetText(text);
     EXPECT_STREQ(text, _T("ap"));
-    char buffer[8] = {};
+    TCHAR buffer[8] = {};
     EXPECT_EQ(c.GetText(buffer), 2);
-    EXPECT_STREQ(buffer, "ap");
-    EXPECT_EQ(c.GetText(static_cast<char*>(NULL)), -1);
+    EXPECT_STREQ(buffer, _T("ap"));
+    EXPECT_EQ(c.GetText(static_cast<LPTSTR>(NULL)), -1);
     // Keys moving the selection with the list closed write the edit quietly too.
     ::SetFocus(c.Edit()->GetSafeHwnd());
     PumpTranslated();

@@ -26,7 +26,7 @@ struct DropFixture : ComboFixture {
     {
         for (int i = 0; i < 10; ++i) {
             CString text;
-            text.Format("item %d", i);
+            text.Format(_T("item %d"), i);
             Combo().AddString(text, i % 2 == 0 ? _T("img.even") : NULL);
         }
         ::SetFocus(Hwnd());

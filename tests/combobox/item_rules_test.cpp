@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "vxtest.h"
+
 #include <mbctype.h>
 
 #include <cstring>
@@ -22,7 +24,7 @@ vxListboxItemList MakeList(std::initializer_list<const char*> texts)
     return items;
 }
 
-_tagListboxItem Item(const char* text)
+_tagListboxItem Item(const CString& text)
 {
     _tagListboxItem item;
     item.strText = text;
@@ -33,7 +35,7 @@ std::string Texts(const vxListboxItemList& items)
 {
     std::string out;
     for (const _tagListboxItem& item : items)
-        out += std::string(item.strText) + ";";
+        out += vxtest::Narrow(item.strText) + ";";
     return out;
 }
 
@@ -116,31 +118,31 @@ TEST(ComboItemRules, IndexGivesTheSameItemsAsAWalkFromTheFrontAcrossChanges)
     vxListboxItemList items;
     for (int i = 0; i < 50; ++i) {
         _tagListboxItem item;
-        item.strText.Format("%d", i);
+        item.strText.Format(_T("%d"), i);
         items.push_back(item);
     }
     vxComboItemIndex index;
     const int order[] = {0, 1, 2, 49, 48, 25, 26, 10, 40, 3, 3, 49, 0};
     for (int i : order)
-        EXPECT_EQ(std::string(index.Find(items, i)->strText), std::to_string(i)) << i;
+        EXPECT_EQ(vxtest::Narrow(index.Find(items, i)->strText), std::to_string(i)) << i;
 
     // Insertions, deletions and appends by the rules patch the index.
     int nCurSel = -1;
     vxComboInsertItem(items, index, nCurSel, 10, Item("new"));
-    EXPECT_EQ(std::string(index.Find(items, 31)->strText), "30");
-    EXPECT_EQ(std::string(index.Find(items, 10)->strText), "new");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 31)->strText), "30");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 10)->strText), "new");
     vxComboDeleteItem(items, index, 0);
-    EXPECT_EQ(std::string(index.Find(items, 9)->strText), "new");
-    EXPECT_EQ(std::string(index.Find(items, 49)->strText), "49");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 9)->strText), "new");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 49)->strText), "49");
     EXPECT_TRUE(index.Find(items, 50) == items.end());
     vxComboInsertItem(items, index, nCurSel, -1, Item("end"));
-    EXPECT_EQ(std::string(index.Find(items, 50)->strText), "end");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 50)->strText), "end");
     // A list changed behind the index's back is walked again.
     items.pop_front();
     items.push_front(Item("front"));
     items.push_back(Item("more"));
-    EXPECT_EQ(std::string(index.Find(items, 0)->strText), "front");
-    EXPECT_EQ(std::string(index.Find(items, 51)->strText), "more");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 0)->strText), "front");
+    EXPECT_EQ(vxtest::Narrow(index.Find(items, 51)->strText), "more");
 }
 
 TEST(ComboItemRules, PrefixSearchIgnoresCaseStartsAtStartAndDoesNotWrap)
@@ -200,6 +202,8 @@ TEST(ComboItemRules, BeginsWithIsCaseSensitive)
 
 TEST(ComboItemRules, DoubleByteTextsAreComparedWholeCharacters)
 {
+    if (sizeof(TCHAR) != 1)
+        GTEST_SKIP() << "double-byte code pages concern narrow text only";
     CodePage japanese(932);
     if (!japanese.Ok())
         GTEST_SKIP() << "code page 932 is not available";
@@ -207,13 +211,13 @@ TEST(ComboItemRules, DoubleByteTextsAreComparedWholeCharacters)
     // folded to lower case as if it stood alone. 0x83 0x61 is another character.
     vxComboItemIndex index;
     vxListboxItemList items = MakeList({"\x83\x41x", "\x83\x61y", "ab"});
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("\x83\x61")), 1);
-    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("\x83\x41")), 0);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, CString("\x83\x61")), 1);
+    EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, CString("\x83\x41")), 0);
     EXPECT_EQ(vxComboFindPrefixNoCase(items, index, -1, _T("AB")), 2);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("\x83\x61y")), 1);
-    EXPECT_EQ(vxComboFindExact(items, index, -1, _T("\x83\x41X")), -1);
-    EXPECT_TRUE(vxComboBeginsWith("\x83\x41x", _T("\x83\x41")));
-    EXPECT_FALSE(vxComboBeginsWith("\x83\x41x", _T("\x83\x61")));
+    EXPECT_EQ(vxComboFindExact(items, index, -1, CString("\x83\x61y")), 1);
+    EXPECT_EQ(vxComboFindExact(items, index, -1, CString("\x83\x41X")), -1);
+    EXPECT_TRUE(vxComboBeginsWith("\x83\x41x", CString("\x83\x41")));
+    EXPECT_FALSE(vxComboBeginsWith("\x83\x41x", CString("\x83\x61")));
 }
 
 } // namespace
@@ -234,7 +238,7 @@ TEST(ComboItemRules, PooledNodesAcrossBlocksKeepTheirItemsAndGoBackWhenFree)
         ASSERT_EQ(items.size(), 10000u);
         for (int i = 0; i < 10000; i += 997) {
             const std::string expected = i % 2 ? std::to_string(i - 1) : "n" + std::to_string(i / 2);
-            EXPECT_EQ(std::string(index.Find(items, i)->strText), expected) << i;
+            EXPECT_EQ(vxtest::Narrow(index.Find(items, i)->strText), expected) << i;
         }
     }
     // Nodes of many 64 KB blocks, each its own; once all are free, the blocks went back to

@@ -318,7 +318,7 @@ TEST_F(SkinEngine, FontsAreNewHandlesOwnedByTheCaller)
     EXPECT_TRUE(::DeleteObject(b));
     EXPECT_TRUE(::DeleteObject(title));
     EXPECT_EQ(vxGetFont("no such font"), nullptr);
-    EXPECT_EQ(vxGetFont(nullptr), nullptr);
+    EXPECT_EQ(vxGetFont(static_cast<const char*>(nullptr)), nullptr);
     vxSetGetFontFails(1);
     EXPECT_EQ(vxGetFont("default"), nullptr);
     vxSetGetFontFails(0);
@@ -334,7 +334,7 @@ TEST_F(SkinEngine, TooltipsAreGivenChangedAndRemoved)
     EXPECT_STREQ(vxGetToolTips(button), "First help");
     EXPECT_EQ(vxSetToolTips(button, "Second help"), 1);
     EXPECT_STREQ(vxGetToolTips(button), "Second help");
-    EXPECT_EQ(vxSetToolTips(button, nullptr), 1);
+    EXPECT_EQ(vxSetToolTips(button, static_cast<const char*>(nullptr)), 1);
     EXPECT_EQ(vxGetToolTips(button), nullptr);
     EXPECT_EQ(vxSetToolTips(nullptr, "nobody"), 0);
 }
@@ -350,7 +350,7 @@ TEST_F(SkinEngine, JournalRecordsEveryCallWithItsArgumentsInOrder)
     vxSetDrawItemVisible(button, 100, 100, 0, 0);
     vxLockState(button, 1);
     ::DeleteObject(vxGetFont("default"));
-    vxSetToolTips(nullptr, nullptr);
+    vxSetToolTips(nullptr, static_cast<const char*>(nullptr));
     const std::vector<std::string> expected = {
         "vxSkinWindow(" + h + ",103,\"a\\\"b\\\\c\",7)",
         "vxSetDrawItemValue(" + h + ",\"image.default\",null,0)",
@@ -402,21 +402,21 @@ TEST_F(SkinEngine, BadInputAnswersZeroAndChangesNothing)
     // A window without a skin takes no draw items; null and empty skin names skin nothing.
     EXPECT_EQ(vxSetDrawItemValue(plain, "image.default", "test.green", 0), 0);
     EXPECT_EQ(vxLockState(plain, 1), 0);
-    EXPECT_EQ(vxSkinWindow(plain, 103, nullptr, 0), 0);
+    EXPECT_EQ(vxSkinWindow(plain, 103, static_cast<const char*>(nullptr), 0), 0);
     EXPECT_EQ(vxSkinWindow(plain, 103, "", 0), 0);
     EXPECT_EQ(vxIsSkinned(plain), 0);
     // Null names on a skinned window; entry items on a window that is no list box.
     ASSERT_EQ(vxSkinWindow(plain, 103, "x", 0), 1);
     EXPECT_EQ(vxSetDrawItemValue(plain, nullptr, "v", 0), 0);
     EXPECT_EQ(vxSetDrawItemValueEx(plain, 0, 0, "text.default", "t", 0), 0);
-    EXPECT_EQ(vxGetDrawItemValue(plain, -1, nullptr), nullptr);
+    EXPECT_EQ(vxGetDrawItemValue(plain, -1, static_cast<const char*>(nullptr)), nullptr);
     EXPECT_EQ(vxSetDrawItemVisible(plain, 1, 2, 0, 0), 0);
     // Images: null or empty names and null images are refused.
-    EXPECT_FALSE(vxRegisterImage(nullptr, nullptr));
+    EXPECT_FALSE(vxRegisterImage(static_cast<const char*>(nullptr), nullptr));
     EXPECT_FALSE(vxRegisterImage("", nullptr));
     EXPECT_FALSE(vxRegisterImage("test.none", nullptr));
     EXPECT_FALSE(vxRegisterIcon("test.none", nullptr));
-    EXPECT_EQ(vxGetSkinColour(nullptr), CLR_INVALID);
+    EXPECT_EQ(vxGetSkinColour(static_cast<const char*>(nullptr)), CLR_INVALID);
     EXPECT_EQ(vxGetSkinColour("no such role"), CLR_INVALID);
     EXPECT_EQ(vxWindowStateCount(), states + 1);
 }

@@ -217,7 +217,7 @@ TEST(FrameworkCollections, RemovalDuringWalksAndBadIndices)
     map.InitHashTable(7);
     for (int i = 0; i < 100; ++i) {
         CString value;
-        value.Format("v%d", i);
+        value.Format(_T("v%d"), i);
         map.SetAt(i, value);
     }
     CString found;

@@ -74,9 +74,9 @@ TEST(FrameworkObjectModel, TemporaryObjectLivesOnWhenItsHandleIsSubclassed)
     // The caller's temporary still names the window until the idle pass; lookups find the
     // permanent object first.
     EXPECT_EQ(pTemp->GetSafeHwnd(), hChild);
-    char text[16] = {};
-    pTemp->GetWindowText(text, sizeof(text));
-    EXPECT_STREQ(text, "child");
+    TCHAR text[16] = {};
+    pTemp->GetWindowText(text, _countof(text));
+    EXPECT_STREQ(text, _T("child"));
     EXPECT_EQ(CWnd::FromHandle(hChild), &permanent);
     CWnd::DeleteTempMap();
     EXPECT_EQ(CWnd::FromHandle(hChild), &permanent);

@@ -197,7 +197,7 @@ TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
 TEST(FrameworkDispatch, SubclassDefaultAndUnsubclass)
 {
     HostWindow host;
-    HWND hEdit = ::CreateWindowEx(0, _T("EDIT"), "abc", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, host.Hwnd(), (HMENU)9,
+    HWND hEdit = ::CreateWindowEx(0, _T("EDIT"), _T("abc"), WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, host.Hwnd(), (HMENU)9,
                                   NULL, NULL);
     // A temporary wrapper until a permanent object is bound.
     CWnd* pTemp = CWnd::FromHandle(hEdit);
@@ -222,9 +222,9 @@ TEST(FrameworkDispatch, SubclassDefaultAndUnsubclass)
     EXPECT_EQ(hEdit, edit.UnsubclassWindow());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
     EXPECT_EQ(NULL, edit.m_hWnd);
-    char buffer[8] = {};
-    ::GetWindowText(hEdit, buffer, sizeof buffer);
-    EXPECT_STREQ("xyz", buffer);            // the window works on without the object
+    TCHAR buffer[8] = {};
+    ::GetWindowText(hEdit, buffer, _countof(buffer));
+    EXPECT_STREQ(_T("xyz"), buffer);            // the window works on without the object
     ::DestroyWindow(hEdit);
 
     // Bad input: dead or null handles change nothing.

@@ -68,7 +68,7 @@ TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
 TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
 {
     CreateList();
-    list.AddGroup(_T("Title"), "hdr", 1);
+    list.AddGroup(_T("Title"), _T("hdr"), 1);
     list.AddGroup(_T("Bare"), NULL, 0);
     list.AddItem(0, NULL, _T("Caption"), NULL);
     list.AddItem(1, NULL);
@@ -99,10 +99,10 @@ TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)
 {
     CreateList();
     vxJournalClear();
-    list.AddGroup(_T("Skinned"), "listview.header", 1);
-    list.AddGroup(_T("Plain"), "", 1);
+    list.AddGroup(_T("Skinned"), _T("listview.header"), 1);
+    list.AddGroup(_T("Plain"), _T(""), 1);
     list.AddGroup(_T("Null"), NULL, 1);
-    list.AddGroup(_T("None"), "listview.header", 0);
+    list.AddGroup(_T("None"), _T("listview.header"), 0);
     HWND header = Header("Skinned");
     EXPECT_EQ(Journal(), (std::vector<std::string>{"vxSkinWindow(" + H(header) + ",106,\"listview.header\",0)"}));
 

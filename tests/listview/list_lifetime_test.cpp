@@ -12,7 +12,7 @@ namespace {
 void Fill(vxCtrlListView& list, int groups, int items)
 {
     for (int g = 0; g < groups; ++g) {
-        list.AddGroup(_T("Group"), "header.skin", 1);
+        list.AddGroup(_T("Group"), _T("header.skin"), 1);
         for (int i = 0; i < items; ++i)
             list.AddItem(g, _T("item.skin"), _T("caption"), _T("image"));
         list.SetItemToolTips(g, 0, _T("tip"));
@@ -80,14 +80,14 @@ TEST_F(ListLifetimeTest, AddingAndDeletingAThousandItemsLeaksNothing)
 {
     vxCtrlListView list;
     ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), Parent(), 5));
-    list.AddGroup(_T("Warm"), "header.skin", 1);
+    list.AddGroup(_T("Warm"), _T("header.skin"), 1);
     list.AddItem(0, _T("item.skin"), _T("warm"), _T("image"));
     list.DeleteGroup(0);
     vxtest::PumpMessages();
     const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
 
     list.LockUpdate(0);
-    list.AddGroup(_T("One"), "header.skin", 1);
+    list.AddGroup(_T("One"), _T("header.skin"), 1);
     list.AddGroup(_T("Two"), NULL, 0);
     for (int i = 0; i < 1000; ++i)
         list.AddItem(i % 2, _T("item.skin"), _T("caption"), _T("image"));

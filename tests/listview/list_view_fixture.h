@@ -54,7 +54,7 @@ protected:
     {
         int last = -1;
         for (int i = 0; i < n; ++i)
-            last = list.AddItem(group, NULL, (prefix + std::to_string(i)).c_str(), NULL);
+            last = list.AddItem(group, NULL, CString((prefix + std::to_string(i)).c_str()), NULL);
         return last;
     }
 

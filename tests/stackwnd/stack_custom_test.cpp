@@ -20,7 +20,7 @@ protected:
         AddLists(1, 3);
         ASSERT_TRUE(custom.Create(WS_CHILD | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                   CRect(0, 0, 10, 10), &stack, 55));
-        for (const char* text : {"Host one", "Host two", "Host three"})
+        for (LPCTSTR text : {_T("Host one"), _T("Host two"), _T("Host three")})
             custom.AddString(text);
         customHeight = custom.GetItemHeight(0);
         ASSERT_EQ(stack.AddCustomItem(_T("Host's list"), &custom), 1);
@@ -60,7 +60,7 @@ TEST(StackIdsTest, ButtonsAndListsGetTheirControlIds)
     // Buttons carry the captions; the sub-item list is the stack window's own kind.
     CString caption;
     customs.GetItemButton(1)->GetWindowText(caption);
-    EXPECT_STREQ((const char*)caption, "Second");
+    EXPECT_STREQ(caption, _T("Second"));
     EXPECT_STREQ(customs.GetItemContent(1)->GetRuntimeClass()->m_lpszClassName, "CVexelListBox");
 
     EXPECT_EQ(customs.GetItemButton(-1), (CButton*)NULL);
@@ -94,7 +94,7 @@ TEST_F(StackCustomTest, CustomContentIsPlacedShownAndHiddenLikeAList)
 TEST_F(StackCustomTest, SubItemOperationsPassTheCustomContentOver)
 {
     vxJournalClear();
-    EXPECT_FALSE(stack.AddSubItem(1, _T("Not here"), "image"));
+    EXPECT_FALSE(stack.AddSubItem(1, _T("Not here"), _T("image")));
     EXPECT_EQ(custom.GetCount(), 3);
     EXPECT_EQ(Journal(), std::vector<std::string>{});
 

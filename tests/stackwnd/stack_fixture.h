@@ -30,13 +30,13 @@ protected:
     }
 
     // n items with sub-item lists captioned "Item <i>", each with `entries` entries.
-    void AddLists(int n, int entries, const char* buttonSkin = NULL, const char* listSkin = NULL)
+    void AddLists(int n, int entries, LPCTSTR buttonSkin = NULL, LPCTSTR listSkin = NULL)
     {
         for (int i = 0; i < n; ++i) {
-            const int item = stack.AddItem(("Item " + std::to_string(i)).c_str(), buttonSkin, listSkin);
+            const int item = stack.AddItem(CString(("Item " + std::to_string(i)).c_str()), buttonSkin, listSkin);
             ASSERT_GE(item, 0);
             for (int k = 0; k < entries; ++k)
-                ASSERT_TRUE(stack.AddSubItem(item, ("Entry " + std::to_string(k)).c_str(), NULL));
+                ASSERT_TRUE(stack.AddSubItem(item, CString(("Entry " + std::to_string(k)).c_str()), NULL));
         }
         vxtest::PumpMessages();
     }

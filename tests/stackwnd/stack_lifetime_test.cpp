@@ -31,9 +31,9 @@ protected:
         EXPECT_TRUE(stack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300),
                                   CWnd::FromHandle(parent), 5));
         for (int i = 0; i < items; ++i) {
-            EXPECT_EQ(stack->AddItem(_T("Item"), "stack.button", "stack.list"), i);
+            EXPECT_EQ(stack->AddItem(_T("Item"), _T("stack.button"), _T("stack.list")), i);
             for (int k = 0; k < entries; ++k)
-                stack->AddSubItem(i, _T("Entry"), "stack.image");
+                stack->AddSubItem(i, _T("Entry"), _T("stack.image"));
         }
         stack->ExpandItem(0);
         return stack;
@@ -79,7 +79,7 @@ TEST_F(StackLifetimeTest, DestroyingTheWindowReleasesWhatItMade)
     EXPECT_FALSE(stack->AddSubItem(0, _T("late"), NULL));
     EXPECT_FALSE(stack->SelectSubItem(0, 0));
     stack->ExpandItem(0);
-    EXPECT_EQ(stack->AddItem(_T("late"), "stack.button", "stack.list"), -1);
+    EXPECT_EQ(stack->AddItem(_T("late"), _T("stack.button"), _T("stack.list")), -1);
     EXPECT_EQ(stack->AddCustomItem(_T("late"), CWnd::FromHandle(host.Hwnd())), -1);
     stack.reset();
     ExpectNothingLeft(before, states);
@@ -171,9 +171,9 @@ TEST(StackHostUnkind, ReceiverDeletesOrDestroysFromTheSelection)
                 vxCtrlStackWnd* pStack = new vxCtrlStackWnd;
                 ASSERT_TRUE(pStack->Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310),
                                            CWnd::FromHandle(host.Hwnd()), 5));
-                pStack->AddItem(_T("Item"), "stack.button", "stack.list");
+                pStack->AddItem(_T("Item"), _T("stack.button"), _T("stack.list"));
                 for (int k = 0; k < 4; ++k)
-                    pStack->AddSubItem(0, _T("Entry"), "stack.image");
+                    pStack->AddSubItem(0, _T("Entry"), _T("stack.image"));
                 pStack->SelectSubItem(0, 0);
                 HWND hList = pStack->GetItemContent(0)->GetSafeHwnd();
                 bool fired = false;

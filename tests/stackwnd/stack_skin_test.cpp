@@ -22,9 +22,9 @@ TEST_F(StackSkinTest, ButtonsAndListsAreSkinnedWhenASkinIsNamed)
 {
     CreateStack();
     vxJournalClear();
-    ASSERT_EQ(stack.AddItem(_T("Skinned"), "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem(_T("Skinned"), _T("stack.button"), _T("stack.list")), 0);
     ASSERT_EQ(stack.AddItem(_T("Bare"), NULL, NULL), 1);
-    ASSERT_EQ(stack.AddItem(_T("Empty names"), "", ""), 2);
+    ASSERT_EQ(stack.AddItem(_T("Empty names"), _T(""), _T("")), 2);
     CStatic content;
     ASSERT_TRUE(content.Create(_T("content"), WS_CHILD, CRect(0, 0, 10, 10), &stack, 900));
     ASSERT_EQ(stack.AddCustomItem(_T("Custom"), &content), 3);
@@ -43,15 +43,15 @@ TEST_F(StackSkinTest, ButtonsAndListsAreSkinnedWhenASkinIsNamed)
 TEST_F(StackSkinTest, EveryEntryGetsItsTextAndImageNullsIncluded)
 {
     CreateStack();
-    ASSERT_EQ(stack.AddItem(_T("Skinned"), "stack.button", "stack.list"), 0);
+    ASSERT_EQ(stack.AddItem(_T("Skinned"), _T("stack.button"), _T("stack.list")), 0);
     ASSERT_EQ(stack.AddItem(_T("Bare"), NULL, NULL), 1);
     HWND skinned = Content(0), bare = Content(1);
     vxJournalClear();
-    EXPECT_TRUE(stack.AddSubItem(0, _T("Text \"quoted\""), "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(0, _T("Text \"quoted\""), _T("stack.image")));
     EXPECT_TRUE(stack.AddSubItem(0, NULL, _T("stack.image")));
     EXPECT_TRUE(stack.AddSubItem(0, _T("No image"), NULL));
     EXPECT_TRUE(stack.AddSubItem(0, NULL, NULL));
-    EXPECT_TRUE(stack.AddSubItem(1, _T("Unskinned"), "stack.image"));
+    EXPECT_TRUE(stack.AddSubItem(1, _T("Unskinned"), _T("stack.image")));
     EXPECT_EQ(Journal(), (Lines{
                              EntryLine(skinned, 0, "default_text", "\"Text \\\"quoted\\\"\""),
                              EntryLine(skinned, 0, "default_image", "\"stack.image\""),
@@ -82,11 +82,11 @@ LRESULT CALLBACK FullListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 TEST_F(StackSkinTest, AnEntryTheListRefusesGetsNoValues)
 {
     CreateStack();
-    AddLists(1, 2, "stack.button", "stack.list");
+    AddLists(1, 2, _T("stack.button"), _T("stack.list"));
     HWND list = Content(0);
     g_listProc = (WNDPROC)::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)FullListProc);
     vxJournalClear();
-    EXPECT_FALSE(stack.AddSubItem(0, _T("Refused"), "stack.image"));
+    EXPECT_FALSE(stack.AddSubItem(0, _T("Refused"), _T("stack.image")));
     EXPECT_EQ(Journal(), Lines{});
     ::SetWindowLongPtrA(list, GWLP_WNDPROC, (LONG_PTR)g_listProc);
 
@@ -104,8 +104,8 @@ TEST_F(StackSkinTest, TheEngineAlonePaintsTextAndImageOfEveryEntry)
     ::DeleteObject(image);
 
     CreateStack(200, 300);
-    ASSERT_EQ(stack.AddItem(_T("Entries"), "stack.button", "stack.list"), 0);
-    ASSERT_TRUE(stack.AddSubItem(0, _T("Image and text"), "stacktest.red"));
+    ASSERT_EQ(stack.AddItem(_T("Entries"), _T("stack.button"), _T("stack.list")), 0);
+    ASSERT_TRUE(stack.AddSubItem(0, _T("Image and text"), _T("stacktest.red")));
     ASSERT_TRUE(stack.AddSubItem(0, _T("Text alone"), NULL));
     ASSERT_TRUE(stack.AddSubItem(0, NULL, NULL));
     vxtest::MouseMove(POINT{5, 5});  // no hot row

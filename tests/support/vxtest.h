@@ -9,6 +9,21 @@
 
 namespace vxtest {
 
+// --- text -----------------------------------------------------------------------------------
+// A text of either character set as a narrow string in the ANSI code page, for comparisons
+// and messages that read the same in an ANSI and a Unicode build.
+inline std::string Narrow(const char* psz) { return psz != NULL ? psz : ""; }
+inline std::string Narrow(const wchar_t* psz)
+{
+    if (psz == NULL || *psz == L'\0')
+        return std::string();
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, psz, -1, NULL, 0, NULL, NULL);
+    std::string text(nBytes > 0 ? static_cast<size_t>(nBytes - 1) : 0, '\0');
+    if (nBytes > 1)
+        ::WideCharToMultiByte(CP_ACP, 0, psz, -1, &text[0], nBytes, NULL, NULL);
+    return text;
+}
+
 // --- pumping ------------------------------------------------------------------------------
 // A host loop's pre-translation (the framework's AfxPreTranslateMessage, for dialog keys):
 // every pump below, the input helpers' included, offers each message to it first. Answers

@@ -11,27 +11,51 @@
 
 namespace {
 
+// The texts are bytes of a code page; in a Unicode build each byte goes in as one TCHAR of
+// the same value, so that the breaking is tested on the same units in both builds.
+typedef std::basic_string<TCHAR> Units;
+
+Units ToUnits(const std::string& bytes)
+{
+    Units units;
+    for (char byte : bytes)
+        units += static_cast<TCHAR>(static_cast<unsigned char>(byte));
+    return units;
+}
+
+std::string ToBytes(const Units& units)
+{
+    std::string bytes;
+    for (TCHAR unit : units)
+        bytes += static_cast<char>(unit);
+    return bytes;
+}
+
 // Five pixels a byte (a double-byte character ten), "W" thirty.
-int Measure(const char* text, int length)
+int Measure(LPCTSTR text, int length)
 {
     int width = 0;
     for (int i = 0; i < length; ++i)
-        width += text[i] == 'W' ? 30 : 5;
+        width += text[i] == _T('W') ? 30 : 5;
     return width;
 }
 
 UINT s_codePage = 932;                   // the texts' code page
 
-int CharBytes(const char* text, int available)
+int CharBytes(LPCTSTR text, int available)
 {
-    return vxAnsiCharBytes(text, available, s_codePage);
+    if (text == nullptr || available <= 0)
+        return vxAnsiCharBytes(nullptr, available, s_codePage);
+    const int nLook = available < 4 ? available : 4;
+    return vxAnsiCharBytes(ToBytes(Units(text, static_cast<size_t>(nLook))).c_str(), nLook, s_codePage);
 }
 
-std::vector<std::string> Wrap(const std::string& text, int width, int* pCount = nullptr)
+std::vector<std::string> Wrap(const std::string& bytes, int width, int* pCount = nullptr)
 {
     std::vector<std::string> lines;
+    const Units text = ToUnits(bytes);
     int n = vxWrapText(text.c_str(), static_cast<int>(text.size()), width, Measure, CharBytes,
-                       [&](int start, int length) { lines.push_back(text.substr(start, length)); });
+                       [&](int start, int length) { lines.push_back(ToBytes(text.substr(start, length))); });
     if (pCount)
         *pCount = n;
     EXPECT_EQ(n, static_cast<int>(lines.size()));
@@ -96,12 +120,12 @@ TEST(TextWrap, Utf8CharactersAreNeverSplit)
 
 TEST(TextWrap, WorkIsBoundedByTheTextLength)
 {
-    const std::string text(1000, 'x');
+    const Units text(1000, _T('x'));
     for (int width : {-1, 0, 5, 7, 50, 10000}) {
         int calls = 0;
         int bytes = 0;               // measured in all; a walk over ever longer prefixes of a
                                      // line of 1,000 measures half a million
-        auto counting = [&](const char* t, int n) {
+        auto counting = [&](LPCTSTR t, int n) {
             ++calls;
             bytes += n;
             return Measure(t, n);
@@ -113,7 +137,7 @@ TEST(TextWrap, WorkIsBoundedByTheTextLength)
     }
     // A measuring function that contradicts itself (wider for shorter prefixes) still ends.
     int calls = 0;
-    auto odd = [&](const char*, int n) { return ++calls % 2 ? 0 : 100 - n; };
+    auto odd = [&](LPCTSTR, int n) { return ++calls % 2 ? 0 : 100 - n; };
     vxWrapText(text.c_str(), 1000, 50, odd, CharBytes);
     EXPECT_LE(calls, 2000);
 }

@@ -43,7 +43,7 @@ struct Utf8Combo : ComboFixture {
     {
         Combo().ModifyCBStyle(0, dwOptions);
         for (const char* text : {kEclair, kEcole, kNihongo, kNichiyobi, kGrin})
-            Combo().AddString(text);
+            Combo().AddString(CString(text));
         ::SetFocus(Combo().Edit()->GetSafeHwnd());
         PumpTranslated();
     }
@@ -60,16 +60,16 @@ TEST(Utf8Text, SearchesFoldTheCaseOfWholeCharacters)
     Utf8Combo f(0);
     ProbeCombo& c = f.Combo();
     // É and é are one letter in two cases; the prefix search ignores case, the exact one not.
-    EXPECT_EQ(c.FindString(-1, _T("\xC3\xA9") "c"), 0);
-    EXPECT_EQ(c.FindString(1, _T("\xC3\x89") "COLE"), 1);
-    EXPECT_EQ(c.FindStringExact(-1, _T("\xC3\xA9") "clair"), -1);
-    EXPECT_EQ(c.FindStringExact(-1, kEcole), 1);
+    EXPECT_EQ(c.FindString(-1, CString("\xC3\xA9" "c")), 0);
+    EXPECT_EQ(c.FindString(1, CString("\xC3\x89" "COLE")), 1);
+    EXPECT_EQ(c.FindStringExact(-1, CString("\xC3\xA9" "clair")), -1);
+    EXPECT_EQ(c.FindStringExact(-1, CString(kEcole)), 1);
     // CJK and emoji prefixes, whole characters only.
-    EXPECT_EQ(c.FindString(-1, _T("\xE6\x97\xA5")), 2);
-    EXPECT_EQ(c.FindString(3, _T("\xE6\x97\xA5")), 3);
-    EXPECT_EQ(c.FindString(-1, _T("\xE6\x97\xA5\xE6\x9B\x9C")), 3);
-    EXPECT_EQ(c.FindString(-1, _T("\xF0\x9F\x98\x80")), 4);
-    EXPECT_EQ(c.FindString(-1, _T("\xF0\x9F\x98\x81")), -1);
+    EXPECT_EQ(c.FindString(-1, CString("\xE6\x97\xA5")), 2);
+    EXPECT_EQ(c.FindString(3, CString("\xE6\x97\xA5")), 3);
+    EXPECT_EQ(c.FindString(-1, CString("\xE6\x97\xA5\xE6\x9B\x9C")), 3);
+    EXPECT_EQ(c.FindString(-1, CString("\xF0\x9F\x98\x80")), 4);
+    EXPECT_EQ(c.FindString(-1, CString("\xF0\x9F\x98\x81")), -1);
     // Through the window's messages, as a host sends them.
     EXPECT_EQ(::SendMessageA(f.Hwnd(), CB_FINDSTRING, static_cast<WPARAM>(-1),
                              reinterpret_cast<LPARAM>("\xC3\x89" "C")), 0);
@@ -130,7 +130,7 @@ TEST(Utf8Text, TooltipLinesNeverSplitACharacter)
     // worth, and the emoji's four bytes are one line.
     const CString cjk("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE6\x97\xA5\xE6\x9C\xAC");
     EXPECT_EQ(tip.WrapTextLines(&dc, cjk, CRect(0, 0, 0, 0), TRUE, 18), 5);
-    EXPECT_EQ(tip.WrapTextLines(&dc, "a\xF0\x9F\x98\x80" "b", CRect(0, 0, 0, 0), TRUE, 18), 3);
+    EXPECT_EQ(tip.WrapTextLines(&dc, CString("a\xF0\x9F\x98\x80" "b"), CRect(0, 0, 0, 0), TRUE, 18), 3);
 }
 
 } // namespace
