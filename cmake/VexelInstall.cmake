@@ -1,5 +1,6 @@
 # Installs DLLs, import libraries, public headers and a CMake package, so that a host
-# project writes find_package(VexelControl) and links VexelControl::VexelControl.
+# project writes find_package(VexelControl) and links VexelControl::VexelControl (the ANSI
+# build) or, with the component Unicode, VexelControl::VexelControlU.
 include(CMakePackageConfigHelpers)
 
 if(NOT TARGET VexelControl)
@@ -11,11 +12,12 @@ if(TARGET vxframework_main)
   list(APPEND vx_installed vxframework_main)
   # A host linking VexelControl::VexelControl gets the framework's WinMain as an MFC program
   # gets MFC's: from the library it links, pulled in only when nothing else defines it.
-  target_link_libraries(VexelControl INTERFACE $<INSTALL_INTERFACE:VexelControl::vxframework_main>)
+  target_link_libraries(VexelControl INTERFACE
+    $<INSTALL_INTERFACE:VexelControl::vxframework_main${VX_CHARSET_SUFFIX}>)
 endif()
 # The host shares the GCC runtime DLLs with the library, as the library's modules do.
 target_link_options(VexelControl INTERFACE $<INSTALL_INTERFACE:-shared-libgcc>)
-install(TARGETS ${vx_installed} EXPORT VexelControlTargets
+install(TARGETS ${vx_installed} EXPORT VexelControl${VX_CHARSET_SUFFIX}Targets
   RUNTIME DESTINATION bin
   LIBRARY DESTINATION bin
   ARCHIVE DESTINATION lib)
@@ -46,7 +48,8 @@ while(vx_pending)
 endwhile()
 install(FILES ${vx_header_paths} DESTINATION include/VexelControl)
 
-install(EXPORT VexelControlTargets NAMESPACE VexelControl:: DESTINATION lib/cmake/VexelControl)
+install(EXPORT VexelControl${VX_CHARSET_SUFFIX}Targets NAMESPACE VexelControl::
+  DESTINATION lib/cmake/VexelControl)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/VexelControlConfig.cmake.in
   ${CMAKE_BINARY_DIR}/VexelControlConfig.cmake INSTALL_DESTINATION lib/cmake/VexelControl)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/VexelControlConfigVersion.cmake

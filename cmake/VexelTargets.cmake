@@ -18,6 +18,9 @@ function(vx_dll_names target)
   if(ARGC GREATER 1)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME ${target}${ARGV1})
   endif()
+  # The installed targets of a Unicode build are named with a U, so that the two builds'
+  # packages can lie side by side.
+  set_target_properties(${target} PROPERTIES EXPORT_NAME ${target}${VX_CHARSET_SUFFIX})
 endfunction()
 
 # vxframework.dll: the MFC-compatible framework layer, shared by host and library.
@@ -32,11 +35,17 @@ function(vx_add_framework)
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/framework/include>
     $<INSTALL_INTERFACE:include/vxframework>)
   target_compile_definitions(vxframework PRIVATE VXFRAMEWORK_BUILD)
+  # A host of the Unicode build compiles for Unicode too.
+  if(VX_UNICODE)
+    target_compile_definitions(vxframework INTERFACE $<INSTALL_INTERFACE:UNICODE;_UNICODE>)
+  endif()
   target_link_libraries(vxframework PUBLIC ${VX_SYSTEM_LIBS})
 
   vx_glob(main_src ${CMAKE_SOURCE_DIR}/framework/main/*.cpp)
   if(main_src)
     add_library(vxframework_main STATIC ${main_src} ${VX_OPERATOR_NEW_SRC})
+    set_target_properties(vxframework_main PROPERTIES OUTPUT_NAME vxframework_main${VX_CHARSET_SUFFIX}
+      EXPORT_NAME vxframework_main${VX_CHARSET_SUFFIX})
     target_link_libraries(vxframework_main PUBLIC vxframework)
     # The runtime's start-up code asks for WinMain (wWinMain with -municode) only after the
     # libraries have been read; naming it undefined up front pulls it from this library.
@@ -60,7 +69,7 @@ function(vx_add_skin_engine)
     return()
   endif()
   add_library(vexelcore SHARED ${src})
-  vx_dll_names(vexelcore)
+  vx_dll_names(vexelcore)             # one DLL for both character sets
   target_include_directories(vexelcore PUBLIC
     $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/vexelcore/include>
     $<INSTALL_INTERFACE:include>)

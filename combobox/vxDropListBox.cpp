@@ -216,8 +216,10 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
 LRESULT vxDropListBox::OnElementClick(WPARAM wParam, LPARAM lParam)
 {
     m_bElementClicked = TRUE;
-    LPCTSTR pszElement = reinterpret_cast<LPCTSTR>(lParam);
-    if (pszElement != NULL && _tcscmp(pszElement, _T("close")) == 0 && m_pCombo != NULL) {
+    // The element's name comes from the skin engine, which names elements in ASCII and
+    // narrow whatever the host's character set.
+    const char* pszElement = reinterpret_cast<const char*>(lParam);
+    if (pszElement != NULL && strcmp(pszElement, "close") == 0 && m_pCombo != NULL) {
         CWnd* pParent = m_pCombo->GetParent();
         if (pParent != NULL)
             pParent->PostMessage(WM_COMBO_ITEMCLOSE, wParam);

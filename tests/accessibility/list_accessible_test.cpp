@@ -87,6 +87,20 @@ TEST_F(ListAccessible, RadioItemsAreCheckedWhenChosen)
     EXPECT_EQ(a11y::Reader(Item("Small")).DefaultAction(), "Check");
 }
 
+TEST_F(ListAccessible, NamesOutsideTheAnsiCodePageReadWhole)
+{
+    if (sizeof(TCHAR) != sizeof(wchar_t))
+        GTEST_SKIP() << "an ANSI build holds no text outside its code page";
+    Make(CRect(10, 10, 310, 210));
+    // Greek, Japanese and an emoji (a surrogate pair): the names read through Active
+    // Accessibility are the texts given, in UTF-8 here.
+    list.AddGroup(CString(L"\x03A9mega"), NULL, 1);
+    list.AddItem(0, NULL, CString(L"\x65E5\x672C \xD83D\xDE00"), NULL);
+    a11y::Reader reader(list.m_hWnd);
+    EXPECT_EQ(reader.Name(1), "\xCE\xA9mega");
+    EXPECT_EQ(reader.Name(2), "\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+}
+
 TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
 {
     // Three 48-pixel items a row, 100 pixels of view: the third row lies below it.

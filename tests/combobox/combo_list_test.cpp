@@ -261,11 +261,13 @@ TEST(ComboList, StandardMessages)
     EXPECT_EQ(::SendMessageA(h, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXTLEN, 1, 0), 6);
     EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXTLEN, 3, 0), -1);
-    char buffer[16] = {};
-    EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(buffer)), 5);
-    EXPECT_STREQ(buffer, "blue");
-    EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXT, 2, 0), -1);
-    EXPECT_EQ(::SendMessageA(h, CB_GETLBTEXT, 7, reinterpret_cast<LPARAM>(buffer)), -1);
+    // In the build's character set: a narrow caller of a Unicode combo gets the system's
+    // translated answer (the length without the terminator).
+    TCHAR buffer[16] = {};
+    EXPECT_EQ(::SendMessage(h, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(buffer)), 5);
+    EXPECT_STREQ(buffer, _T("blue"));
+    EXPECT_EQ(::SendMessage(h, CB_GETLBTEXT, 2, 0), -1);
+    EXPECT_EQ(::SendMessage(h, CB_GETLBTEXT, 7, reinterpret_cast<LPARAM>(buffer)), -1);
 
     EXPECT_EQ(::SendMessageA(h, CB_SETCURSEL, 1, 0), 1);
     EXPECT_STREQ(EditText(c), _T("green"));

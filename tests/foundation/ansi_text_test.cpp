@@ -58,3 +58,15 @@ TEST(AnsiText, Utf8PrefixesIgnoreTheCaseOfWholeCharacters)
 }
 
 } // namespace
+
+TEST(AnsiText, Utf16SurrogatePairsAreOneCharacter)
+{
+    EXPECT_EQ(vxCharUnits(L"\xD83D\xDE00x", 3), 2);
+    EXPECT_EQ(vxCharUnits(L"\xD83D\xDE00", 1), 1);  // the low half is cut off
+    EXPECT_EQ(vxCharUnits(L"\xD83Dx", 2), 1);       // a lone high half
+    EXPECT_EQ(vxCharUnits(L"\xDE00\xD83D", 2), 1);  // halves the wrong way round
+    EXPECT_EQ(vxCharUnits(L"x", 0), 0);
+    EXPECT_TRUE(vxBeginsWithNoCase(L"\x03A9mega", L"\x03C9M", 2));
+    EXPECT_FALSE(vxBeginsWithNoCase(L"\x03A9", L"\x03C9m", 2));  // the text is shorter
+    EXPECT_FALSE(vxBeginsWith(L"\x03A9mega", L"\x03C9", 1));
+}

@@ -13,7 +13,8 @@ namespace {
 // The library as a host loads it (this program calls nothing of it, so it is not linked in).
 HMODULE LibraryModule()
 {
-    static const HMODULE s_hLibrary = ::LoadLibraryA("VexelControl.dll");
+    // The Unicode build's DLL is named with a U.
+    static const HMODULE s_hLibrary = ::LoadLibrary(sizeof(TCHAR) == 1 ? _T("VexelControl.dll") : _T("VexelControlU.dll"));
     return s_hLibrary;
 }
 

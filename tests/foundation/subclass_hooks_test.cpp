@@ -17,7 +17,7 @@ const UINT kNested = WM_USER + 3;    // a hook sends this while handling kAsk
 
 std::vector<std::string> g_log;
 
-const char kPlainClass[] = "vxtest.HookedWindow";
+const TCHAR kPlainClass[] = _T("vxtest.HookedWindow");
 
 LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -42,17 +42,19 @@ HWND NewWindow()
 {
     static bool registered = false;
     if (!registered) {
-        WNDCLASSA wc = {};
+        // In the build's character set, as the hooks are: the procedures read back are then
+        // the real ones, not the system's translating stand-ins.
+        WNDCLASS wc = {};
         wc.lpfnWndProc = &OwnProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hInstance = ::GetModuleHandle(nullptr);
         wc.lpszClassName = kPlainClass;
-        registered = ::RegisterClassA(&wc) != 0;
+        registered = ::RegisterClass(&wc) != 0;
     }
-    return ::CreateWindowExA(0, kPlainClass, "hooked", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                             ::GetModuleHandleA(nullptr), nullptr);
+    return ::CreateWindowEx(0, kPlainClass, _T("hooked"), WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                            ::GetModuleHandle(nullptr), nullptr);
 }
 
-WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC)); }
+WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hwnd, GWLP_WNDPROC)); }
 
 // A hook that logs what it sees and can answer, adjust or nest.
 class LogHook : public CSubclassWnd {

@@ -18,7 +18,7 @@ class CHostDlg : public CDialog
 public:
     CHostDlg() : CDialog(IDD_HOST), m_layout(this, DirHorizontal) {}
 
-    CString m_strCity = "Lisbon";
+    CString m_strCity = _T("Lisbon");
     int m_nFailures = 0;
 
 protected:
@@ -30,16 +30,16 @@ protected:
     virtual BOOL OnInitDialog()
     {
         m_city.SubclassDlgItem(IDC_CITY, this);
-        for (const char* city : {"Lisbon", "Oslo", "Vienna"})
+        for (LPCTSTR city : {_T("Lisbon"), _T("Oslo"), _T("Vienna")})
             m_city.AddString(city);
         CDialog::OnInitDialog(); // DDX: the combo shows "Lisbon"
 
         // Under the top row, laid out: a list view, a sizer bar and a panel 200 wide.
-        m_list.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 200);
-        m_list.AddGroup("Documents", NULL, 1);
-        m_list.AddItem(0, NULL, "Report", NULL);
+        m_list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, 200);
+        m_list.AddGroup(_T("Documents"), NULL, 1);
+        m_list.AddItem(0, NULL, _T("Report"), NULL);
         m_bar.Create(WS_CHILD | WS_VISIBLE, this, &m_layout, 201, CRect(0, 0, 6, 10));
-        m_panel.Create("", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 10, 10), this, 202);
+        m_panel.Create(_T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, 10, 10), this, 202);
         m_layout.SetMargins(10, 40, 10, 10);
         const int nRow = m_layout.AddGroup(StyleStretch);
         m_layout.AddItem(nRow, &m_list, StyleStretch);
@@ -51,10 +51,10 @@ protected:
         m_layout.CalcLayout(this);
 
         // In the panel, split: a stack window 100 high over a note.
-        m_stack.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_panel, 1);
-        m_stack.AddItem("Places", NULL, NULL);
-        m_note.Create("Notes", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_panel, 2);
-        m_splitBar.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 4), &m_panel, 3);
+        m_stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_panel, 1);
+        m_stack.AddItem(_T("Places"), NULL, NULL);
+        m_note.Create(_T("Notes"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_panel, 2);
+        m_splitBar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 4), &m_panel, 3);
         m_splitter.CreateSplitter(m_splitBar.GetSafeHwnd(), 1, 0, 1);
         m_splitter.SetPaneSize(0, 100, 20);
         m_splitter.AttachWnd(0, m_stack.GetSafeHwnd());
@@ -66,7 +66,7 @@ protected:
         // A tip at the bottom right of the screen and a balloon over the combo.
         m_pTips = new vxCtrlSysTips;     // deletes itself when its window goes
         m_pTips->Init();
-        m_tipWnd.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "Saved", WS_POPUP | WS_BORDER,
+        m_tipWnd.CreateEx(WS_EX_TOOLWINDOW, _T("STATIC"), _T("Saved"), WS_POPUP | WS_BORDER,
                           CRect(0, 0, 200, 60), NULL, 0);
         _tagstSysTips tip = {};
         tip.hWnd = m_tipWnd.GetSafeHwnd();
@@ -76,7 +76,7 @@ protected:
         CRect rc;
         m_city.GetWindowRect(&rc);
         CPoint pt = rc.CenterPoint();
-        m_balloon.Show("Choose a city", &pt, "");
+        m_balloon.Show(_T("Choose a city"), &pt, _T(""));
 
         SetTimer(1, 500, NULL);
         return TRUE;
@@ -128,7 +128,7 @@ public:
     virtual BOOL InitInstance()
     {
         CHostDlg dlg;
-        m_nResult = dlg.DoModal() == IDOK && dlg.m_nFailures == 0 && dlg.m_strCity == "Vienna" ? 0 : 1;
+        m_nResult = dlg.DoModal() == IDOK && dlg.m_nFailures == 0 && dlg.m_strCity == _T("Vienna") ? 0 : 1;
         return FALSE;                    // no message loop: the dialog was the program
     }
     virtual int ExitInstance() { return m_nResult; }

@@ -19,11 +19,11 @@ PreTranslateFn SetPreTranslate(PreTranslateFn fn)
 void PumpMessages()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (s_preTranslate != nullptr && s_preTranslate(&msg))
             continue;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessage(&msg);
     }
 }
 
