@@ -280,7 +280,7 @@ public:
     // attributes
     int GetLength() const { return GetData()->nDataLength; }
     int GetAllocLength() const { return GetData()->nAllocLength; }
-    BOOL IsEmpty() const { return GetData()->nDataLength == 0; }
+    bool IsEmpty() const { return GetData()->nDataLength == 0; }
     void Empty();
     TCHAR GetAt(int nIndex) const;                  // throws CInvalidArgException out of range
     TCHAR operator[](int nIndex) const { return GetAt(nIndex); }

@@ -6,6 +6,8 @@
 
 #include <afx.h>
 
+#include <type_traits>
+
 // --- element helpers -----------------------------------------------------------------
 template<class TYPE, class ARG_TYPE>
 inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
@@ -29,22 +31,17 @@ inline UINT AFXAPI HashKey(ARG_KEY key)
 }
 
 // Strings hash by their characters.
-inline UINT AFXAPI HashKey(LPCSTR key)
+template <class CHAR_TYPE>
+inline UINT AFXAPI _AfxHashChars(const CHAR_TYPE* key)
 {
     UINT nHash = 0;
     if (key != NULL)
         while (*key)
-            nHash = (nHash << 5) + nHash + (BYTE)*key++;
+            nHash = (nHash << 5) + nHash + (UINT)(typename std::make_unsigned<CHAR_TYPE>::type)*key++;
     return nHash;
 }
-inline UINT AFXAPI HashKey(LPCWSTR key)
-{
-    UINT nHash = 0;
-    if (key != NULL)
-        while (*key)
-            nHash = (nHash << 5) + nHash + (UINT)*key++;
-    return nHash;
-}
+inline UINT AFXAPI HashKey(LPCSTR key) { return _AfxHashChars(key); }
+inline UINT AFXAPI HashKey(LPCWSTR key) { return _AfxHashChars(key); }
 inline UINT AFXAPI HashKey(const CString& key) { return HashKey((LPCTSTR)key); }
 
 // --- memory blocks for list nodes and map associations -------------------------------

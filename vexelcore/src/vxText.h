@@ -11,25 +11,22 @@ namespace vxcore {
 std::wstring Widen(const char* text);   // from the ANSI code page; empty for null
 std::string Narrow(const wchar_t* text); // to the ANSI code page; empty for null
 
-// An argument converted for the engine's side, null kept as null.
-class WideArg {
+inline std::wstring Converted(const char* text) { return Widen(text); }
+inline std::string Converted(const wchar_t* text) { return Narrow(text); }
+
+// An argument converted to the other character set, null kept as null.
+template <class From, class To>
+class ConvertedArg {
 public:
-    explicit WideArg(const char* text) : m_null(text == nullptr), m_text(Widen(text)) {}
-    const wchar_t* get() const { return m_null ? nullptr : m_text.c_str(); }
+    explicit ConvertedArg(const From* text) : m_null(text == nullptr), m_text(Converted(text)) {}
+    const To* get() const { return m_null ? nullptr : m_text.c_str(); }
 
 private:
     bool m_null;
-    std::wstring m_text;
+    std::basic_string<To> m_text;
 };
 
-class NarrowArg {
-public:
-    explicit NarrowArg(const wchar_t* text) : m_null(text == nullptr), m_text(Narrow(text)) {}
-    const char* get() const { return m_null ? nullptr : m_text.c_str(); }
-
-private:
-    bool m_null;
-    std::string m_text;
-};
+using WideArg = ConvertedArg<char, wchar_t>;   // a narrow argument for the engine's side
+using NarrowArg = ConvertedArg<wchar_t, char>; // a name handed in wide
 
 } // namespace vxcore
