@@ -101,7 +101,7 @@ public:
     BOOL CreateRectRgnIndirect(LPCRECT lpRect);
     BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
     BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
-    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode);
+    BOOL CreatePolygonRgn(LPPOINT lpPoints, int nCount, int nMode);
     void SetRectRgn(int x1, int y1, int x2, int y2);
     void SetRectRgn(LPCRECT lpRect);
     // ERROR when either operand holds no region.
@@ -149,8 +149,7 @@ public:
     int SelectObject(CRgn* pRgn);
     HGDIOBJ SelectObject(HGDIOBJ hObject);
     virtual CGdiObject* SelectStockObject(int nIndex);
-    CGdiObject* GetCurrentObject(UINT nObjectType) const;
-    CFont* GetCurrentFont() const { return (CFont*)GetCurrentObject(OBJ_FONT); }
+    CFont* GetCurrentFont() const;
 
 // Colours and modes
     virtual COLORREF SetTextColor(COLORREF crColor);

@@ -207,7 +207,7 @@ public:
     void CenterWindow(CWnd* pAlternateOwner = NULL);
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
     int GetWindowRgn(HRGN hRgn) const;
-    BOOL BringWindowToTop();
+    void BringWindowToTop();
 
 // State
     BOOL ShowWindow(int nCmdShow);
@@ -478,8 +478,8 @@ class AFX_FW_API CDialog : public CWnd
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
-    CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
-    CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+    explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
 
     // Modeless, from a resource template or a template in memory.
     virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);

@@ -105,9 +105,9 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
     return hObject == NULL ? NULL : CGdiObject::FromHandle(::SelectObject(m_hDC, hObject));
 }
 
-CGdiObject* CDC::GetCurrentObject(UINT nObjectType) const
+CFont* CDC::GetCurrentFont() const
 {
-    return CGdiObject::FromHandle(::GetCurrentObject(m_hDC, nObjectType));
+    return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
 COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }

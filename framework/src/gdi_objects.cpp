@@ -273,7 +273,7 @@ BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
     return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
 }
 
-BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
+BOOL CRgn::CreatePolygonRgn(LPPOINT lpPoints, int nCount, int nMode)
 {
     return lpPoints != NULL && nCount > 0 && Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
 }

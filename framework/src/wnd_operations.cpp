@@ -245,7 +245,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
 int CWnd::GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
-BOOL CWnd::BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
+void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }

@@ -1,6 +1,7 @@
-// Texts outside the ANSI code page in a Unicode build: searches, completion as the user types
-// (characters typed as Unicode key strokes, surrogate pairs among them) and data exchange.
-// An ANSI build cannot hold these texts; its cases are skipped.
+// The combo in the build's character set: its window class, and in a Unicode build texts
+// outside the ANSI code page: searches, completion as the user types (characters typed as
+// Unicode key strokes, surrogate pairs among them) and data exchange. An ANSI build cannot
+// hold these texts; those cases are skipped there.
 #include "combo_test_util.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,22 @@ struct UnicodeCombo : ComboFixture {
         PumpTranslated();
     }
 };
+
+TEST(ComboUnicode, TheWindowClassIsOfTheBuildsCharacterSet)
+{
+    // A dialog template names the class; the dialog manager makes it a window of the class's
+    // character set, and so does the combo's own Create.
+    ComboFixture f(CBS_DROPDOWN);
+    EXPECT_EQ(::IsWindowUnicode(f.Hwnd()) != FALSE, IsUnicodeBuild());
+    EXPECT_EQ(::IsWindowUnicode(f.Combo().Edit()->GetSafeHwnd()) != FALSE, IsUnicodeBuild());
+    DialogTemplate tpl(CBS_DROPDOWNLIST);
+    CDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
+    HWND hItem = ::GetDlgItem(dlg.GetSafeHwnd(), kDialogComboId);
+    ASSERT_NE(hItem, static_cast<HWND>(NULL));
+    EXPECT_EQ(::IsWindowUnicode(hItem) != FALSE, IsUnicodeBuild());
+    dlg.DestroyWindow();
+}
 
 TEST(ComboUnicode, SearchesFoldTheCaseOfLettersOutsideTheAnsiCodePage)
 {
