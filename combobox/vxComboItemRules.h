@@ -3,7 +3,7 @@
 // zero, or at or past the count) gives the failure result, and no walk steps past the end.
 #pragma once
 
-#include "vxListboxItem.h"
+#include "vxListboxItemList.h"
 
 #include <vector>
 
@@ -29,6 +29,13 @@ private:
     }
 
     std::vector<vxListboxItemList::iterator> m_positions;
+};
+
+// The combo box's items and their index, made as one record.
+struct vxComboItemStore
+{
+    vxListboxItemList items;
+    vxComboItemIndex index;
 };
 
 // Inserts item at nIndex: -1 or past the count appends, the count itself inserts nothing.

@@ -86,7 +86,9 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
-    : m_pItemIndex(new vxComboItemIndex),
+    : m_pItems(new vxComboItemStore),
+      m_lstItems(m_pItems->items),
+      m_pItemIndex(&m_pItems->index),
       m_nCurSel(-1),
       m_nEditHeight(-1),
       m_nItemHeight(VXCB_ROW_HEIGHT),
@@ -137,7 +139,7 @@ vxCtrlComboBox::~vxCtrlComboBox()
     // The font goes last: the edit and the drop list draw with it until they are gone.
     delete m_pFont;
     m_pFont = NULL;
-    delete m_pItemIndex;
+    delete m_pItems;
 }
 
 BOOL vxRegisterComboBoxClass()

@@ -10,6 +10,7 @@
 class vxAliveWatch;
 class vxComboAccessible;
 class vxComboItemIndex;
+struct vxComboItemStore;
 class vxDropWnd;
 class vxDropListBox;
 struct vxComboPaintLayout;
@@ -274,8 +275,9 @@ private:
 
 protected:
 // Item list (shared with the drop-down and the edit handling)
-    vxListboxItemList m_lstItems;
-    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index; owned
+    vxComboItemStore* m_pItems;          ///< the items and their index; owned
+    vxListboxItemList& m_lstItems;       ///< the items in order (in m_pItems)
+    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index (in m_pItems)
     int m_nCurSel;                       ///< may name no item
     CString m_strText;                   ///< text of the selection field
     int m_nEditHeight;                   ///< -1: between the margins

@@ -7,7 +7,7 @@
 
 #include <afxwin.h>
 
-#include "vxListboxItem.h"
+#include "vxListboxItemList.h"
 
 #include <vector>
 

@@ -10,7 +10,7 @@
 #include <afxwin.h>
 
 #include "vxDropPlacement.h"
-#include "vxListboxItem.h"
+#include "vxListboxItemList.h"
 
 #include <vector>
 

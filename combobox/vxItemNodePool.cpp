@@ -1,6 +1,6 @@
 #include "vxItemNodePool.h"
 
-#include "vxListboxItem.h"
+#include "vxListboxItemList.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Memory for the nodes of the combo box's item list. A heap block costs its size plus a
 // header, rounded up (a 48-byte node takes 64); nodes carved from 64 KB blocks of their own
-// cost their size alone. Blocks whose nodes are all free
-// go back to the system. Every module allocates through the library's one pool, so a node
-// made by a host's derived class may be freed by the library and the other way round.
+// cost their size alone. Blocks whose nodes are all free go back to the system. The list
+// type is the library's own, so its nodes are made and freed inside the module that holds
+// the list.
 #pragma once
 
 #include <afx.h>
@@ -11,8 +11,8 @@
 #include <new>
 
 // A node of `size` bytes (at most an item's node; larger requests go to the heap).
-AFX_EXT_API void* vxAllocateItemNode(size_t size);
-AFX_EXT_API void vxFreeItemNode(void* p, size_t size);
+void* vxAllocateItemNode(size_t size);
+void vxFreeItemNode(void* p, size_t size);
 
 // The list's allocator: single nodes from the pool, anything else from the heap.
 template <class T>

@@ -2,10 +2,6 @@
 
 #include <afx.h>
 
-#include <list>
-
-#include "vxItemNodePool.h"
-
 /// One entry of a combo box: its text, image, data and flags, kept by value in the combo's
 /// item list and copied into the drop list when it opens.
 struct _tagListboxItem
@@ -19,4 +15,5 @@ struct _tagListboxItem
     _tagListboxItem() : dwItemData(0), nItemHeight(26), bDisabled(FALSE) {}
 };
 
-typedef std::list<_tagListboxItem, vxItemNodeAllocator<_tagListboxItem>> vxListboxItemList;
+// The combo box's ordered list of items; its type is the library's own.
+class vxListboxItemList;
