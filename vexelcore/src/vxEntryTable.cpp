@@ -1,6 +1,9 @@
 #include "vxEntryTable.h"
 
+#include <cstring>
 #include <cwchar>
+
+#include <windows.h>
 
 namespace vxcore {
 
@@ -88,6 +91,46 @@ const EntryTable::Slot* EntryTable::FindSlot(const Row& row, int name) const
 
 void EntryTable::Set(int index, const char* name, const wchar_t* value)
 {
+    SetValue(index, name, value);
+}
+
+void EntryTable::Set(int index, const char* name, const char* value)
+{
+    SetValue(index, name, value);
+}
+
+unsigned EntryTable::AppendValue(const wchar_t* value)
+{
+    const size_t length = std::wcslen(value);
+    m_text.append(value, length);
+    m_text.push_back(L'\0');
+    return static_cast<unsigned>(length);
+}
+
+unsigned EntryTable::AppendValue(const char* value)
+{
+    // Converted where it is kept: a code page yields at most one UTF-16 unit a byte, and
+    // ASCII needs no conversion call.
+    const size_t start = m_text.size();
+    const size_t bytes = std::strlen(value);
+    m_text.resize(start + bytes + 1);
+    size_t i = 0;
+    for (; i < bytes && static_cast<unsigned char>(value[i]) < 0x80; ++i)
+        m_text[start + i] = static_cast<wchar_t>(value[i]);
+    size_t length = bytes;
+    if (i < bytes) {
+        const int units = MultiByteToWideChar(CP_ACP, 0, value + i, static_cast<int>(bytes - i),
+                                              &m_text[start + i], static_cast<int>(bytes - i));
+        length = i + static_cast<size_t>(units > 0 ? units : 0);
+    }
+    m_text.resize(start + length);
+    m_text.push_back(L'\0');
+    return static_cast<unsigned>(length);
+}
+
+template <class Char>
+void EntryTable::SetValue(int index, const char* name, const Char* value)
+{
     if (index < 0 || index >= Count() || !name)
         return;
     Row& row = m_rows[static_cast<size_t>(index)];
@@ -107,12 +150,10 @@ void EntryTable::Set(int index, const char* name, const wchar_t* value)
         CompactIfWasteful();
         return;
     }
-    const size_t length = std::wcslen(value);
     if (slot)
         Release(*slot);
-    Slot fresh = {id, static_cast<unsigned>(m_text.size()), static_cast<unsigned>(length)};
-    m_text.append(value, length);
-    m_text.push_back(L'\0');
+    Slot fresh = {id, static_cast<unsigned>(m_text.size()), 0};
+    fresh.length = AppendValue(value);
     if (slot) {
         *slot = fresh;
     } else if (row.used < kInlineSlots) {

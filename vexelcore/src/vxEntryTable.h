@@ -17,7 +17,9 @@ public:
     void Erase(int index);           // indexes outside the table change nothing
     void Resize(int count);
     void Clear();
-    void Set(int index, const char* name, const wchar_t* value); // null value removes
+    // A null value removes; a narrow one is converted from the ANSI code page.
+    void Set(int index, const char* name, const wchar_t* value);
+    void Set(int index, const char* name, const char* value);
     // The value, or null; valid until the table changes.
     const wchar_t* Get(int index, const char* name) const;
 
@@ -34,6 +36,10 @@ private:
         std::unique_ptr<std::vector<Slot>> more; // rows with more names than fit
     };
 
+    template <class Char>
+    void SetValue(int index, const char* name, const Char* value);
+    unsigned AppendValue(const wchar_t* value); // to m_text with its L'\0'; answers the length
+    unsigned AppendValue(const char* value);
     int FindName(const char* name) const; // -1 when no row ever had it
     int AddName(const char* name);
     void ReleaseRow(const Row& row);

@@ -56,7 +56,9 @@ int SetDrawItemValue(HWND hwnd, const char* name, const wchar_t* value)
     return 1;
 }
 
-int SetDrawItemValueEx(HWND hwnd, int index, const char* name, const wchar_t* value)
+// Either form's value; a narrow one is converted where the table keeps it.
+template <class Char>
+int SetDrawItemValueEx(HWND hwnd, int index, const char* name, const Char* value)
 {
     WindowState* state = SkinnedState(hwnd);
     if (!state || !name || state->kind != kKindListBox || index < 0)
@@ -154,7 +156,7 @@ VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const c
 {
     JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
         .Text(name).Text(value).Number(reserved2).Record();
-    return SetDrawItemValueEx(hwnd, index, name, WideArg(value).get());
+    return SetDrawItemValueEx(hwnd, index, name, value);
 }
 
 VXCORE_API int vxSetDrawItemValueExW(HWND hwnd, int index, int reserved1, const wchar_t* name,
