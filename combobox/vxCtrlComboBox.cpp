@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
     ON_WM_DESTROY()
     ON_WM_NCDESTROY()
     ON_WM_WINDOWPOSCHANGING()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_CHAR()
     ON_MESSAGE(WM_SETFONT, &vxCtrlComboBox::OnSetFont)
     ON_MESSAGE(WM_GETFONT, &vxCtrlComboBox::OnGetFont)
@@ -112,7 +113,7 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHover(FALSE),
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
-      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_bEditMarginGiven(FALSE),
+      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_nDpi(0), m_bEditMarginGiven(FALSE),
       m_bExtendedUI(FALSE),
       m_nDroppedWidth(0),
       m_nHorizontalExtent(0),
@@ -201,6 +202,7 @@ int vxCtrlComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void vxCtrlComboBox::ScaleToDpi()
 {
     const int nDpi = vxDpiOf(m_hWnd);
+    m_nDpi = nDpi;
     if (!m_bItemHeightGiven)
         m_nItemHeight = vxScaleToDpi(VXCB_ROW_HEIGHT, nDpi);
     if (!m_bEditMarginGiven)
@@ -217,6 +219,15 @@ LRESULT vxCtrlComboBox::OnDpiChangedAfterParent(WPARAM, LPARAM)
         m_pDropWnd->FollowRowHeight(m_nItemHeight);
     InvalidateIfShown();
     return 0;
+}
+
+void vxCtrlComboBox::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    // Hosts that Windows does not tell of a new DPI (per-monitor v1, Windows 8.1) still move
+    // their children when it changes.
+    if (vxDpiOf(m_hWnd) != m_nDpi)
+        OnDpiChangedAfterParent(0, 0);
 }
 
 void vxCtrlComboBox::AdoptWindowText()

@@ -177,6 +177,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
@@ -310,6 +311,7 @@ private:
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
     BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI
+    int m_nDpi;                          ///< the DPI its own sizes were last scaled for
     BOOL m_bEditMarginGiven;             ///< the host set the edit's margins: kept at any DPI
     BOOL m_bExtendedUI;                  ///< Down opens the list, F4 does nothing
     int m_nDroppedWidth;                 ///< 0: the list is as wide as the combo

@@ -1,5 +1,6 @@
 // Painting, hover polling, mouse, focus, keyboard and wheel of the combo box window.
 #include "vxCtrlComboBox.h"
+#include "vxDpi.h"
 #include "vxComboItemRules.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
@@ -78,7 +79,7 @@ vxComboPaintLayout vxCtrlComboBox::CalcPaintLayout() const
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    return vxComboCalcPaintLayout(rcClient, ::GetSystemMetrics(SM_CXVSCROLL), (m_dwCBStyle & VXCB_FRAME) != 0);
+    return vxComboCalcPaintLayout(rcClient, vxMetricAtDpi(SM_CXVSCROLL, vxDpiOf(m_hWnd)), (m_dwCBStyle & VXCB_FRAME) != 0);
 }
 
 BOOL vxCtrlComboBox::OnEraseBkgnd(CDC* pDC)

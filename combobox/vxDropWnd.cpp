@@ -32,6 +32,8 @@ BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
     ON_MESSAGE(WM_DROP_SETCAPTURE, &vxDropWnd::OnDropSetCapture)
     ON_MESSAGE(WM_DROP_RELEASECAPTURE, &vxDropWnd::OnDropReleaseCapture)
     ON_MESSAGE(WM_DPICHANGED, &vxDropWnd::OnDpiChanged)
+    ON_MESSAGE(WM_DISPLAYCHANGE, &vxDropWnd::OnDisplayChange)
+    ON_MESSAGE(WM_SETFONT, &vxDropWnd::OnSetFont)
 END_MESSAGE_MAP()
 
 vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwCBStyle,
@@ -120,6 +122,24 @@ LRESULT vxDropWnd::OnDpiChanged(WPARAM, LPARAM)
     return 0;
 }
 
+LRESULT vxDropWnd::OnDisplayChange(WPARAM, LPARAM)
+{
+    // Monitors came, went or changed size: the list is placed on the combo's monitor again.
+    if (m_pListBox != NULL)
+        PlaceOnScreen();
+    return 0;
+}
+
+LRESULT vxDropWnd::OnSetFont(WPARAM wParam, LPARAM lParam)
+{
+    // The list draws in the combo's font: it takes every new one before the combo frees the
+    // one it had.
+    Default();
+    if (m_pListBox != NULL && ::IsWindow(m_pListBox->GetSafeHwnd()))
+        m_pListBox->SendMessage(WM_SETFONT, wParam, lParam);
+    return 0;
+}
+
 vxDropPlacement vxDropWnd::PlacementFor(vxCtrlComboBox* pCombo, int nRows, int nRowHeight)
 {
     CRect rcCombo;
@@ -134,7 +154,7 @@ vxDropPlacement vxDropWnd::PlacementFor(vxCtrlComboBox* pCombo, int nRows, int n
     in.nDefaultVisible = pCombo->GetDefaultVisibleItems();
     in.nMinVisible = pCombo->GetMinVisibleItems();
     in.rcScreen = vxMonitorOf(pCombo->GetSafeHwnd()).rcMonitor;
-    in.cyMinimum = ::GetSystemMetrics(SM_CYVSCROLL);
+    in.cyMinimum = vxMetricAtDpi(SM_CYVSCROLL, vxDpiOf(pCombo->GetSafeHwnd()));
     return vxCalcDropPlacement(in);
 }
 

@@ -55,6 +55,8 @@ protected:
     afx_msg LRESULT OnDropSetCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDropReleaseCapture(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 // Internal helpers

@@ -6,16 +6,36 @@ namespace {
 
 const int kDesignDpi = 96;
 
-// The per-window and system queries of Windows 10; older systems answer by the screen.
 typedef UINT(WINAPI* DpiForWindowFn)(HWND);
 typedef UINT(WINAPI* DpiForSystemFn)();
+typedef int(WINAPI* MetricsForDpiFn)(int, UINT);
+typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
+const int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
+
+// GetProcAddress takes narrow names only.
+template <class Fn>
+Fn FunctionOf(HMODULE hModule, const char* pszName)
+{
+    return hModule != NULL ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)))
+                           : NULL;
+}
 
 template <class Fn>
-Fn User32Function(const char* pszName) // GetProcAddress takes narrow names only
+Fn User32Function(const char* pszName)
 {
-    HMODULE hUser32 = ::GetModuleHandle(_T("user32.dll"));
-    return hUser32 != NULL ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hUser32, pszName)))
-                           : NULL;
+    return FunctionOf<Fn>(::GetModuleHandle(_T("user32.dll")), pszName);
+}
+
+// shcore.dll from the system folder only; Windows 7 has none (and may refuse the flag).
+DpiForMonitorFn LoadDpiForMonitor()
+{
+    HMODULE hShcore = ::LoadLibraryEx(_T("shcore.dll"), NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return FunctionOf<DpiForMonitorFn>(hShcore, "GetDpiForMonitor");
+}
+
+int DpiOrDesign(int nDpi)
+{
+    return nDpi > 0 ? nDpi : kDesignDpi;
 }
 
 } // namespace
@@ -24,23 +44,45 @@ int vxSystemDpi()
 {
     static const DpiForSystemFn s_pfnSystem = User32Function<DpiForSystemFn>("GetDpiForSystem");
     if (s_pfnSystem != NULL)
-        return static_cast<int>(s_pfnSystem());
+        return DpiOrDesign(static_cast<int>(s_pfnSystem()));
     HDC hdc = ::GetDC(NULL);
     const int nDpi = hdc != NULL ? ::GetDeviceCaps(hdc, LOGPIXELSY) : kDesignDpi;
     if (hdc != NULL)
         ::ReleaseDC(NULL, hdc);
-    return nDpi;
+    return DpiOrDesign(nDpi);
+}
+
+int vxDpiOfMonitor(HMONITOR hMonitor)
+{
+    static const DpiForMonitorFn s_pfnMonitor = LoadDpiForMonitor();
+    UINT uDpiX = 0, uDpiY = 0;
+    if (hMonitor != NULL && s_pfnMonitor != NULL && SUCCEEDED(s_pfnMonitor(hMonitor, kEffectiveDpi, &uDpiX, &uDpiY)))
+        return DpiOrDesign(static_cast<int>(uDpiY));
+    return vxSystemDpi();
 }
 
 int vxDpiOf(HWND hWnd)
 {
     static const DpiForWindowFn s_pfnWindow = User32Function<DpiForWindowFn>("GetDpiForWindow");
-    int nDpi = 0;
-    if (hWnd != NULL && ::IsWindow(hWnd))
-        nDpi = s_pfnWindow != NULL ? static_cast<int>(s_pfnWindow(hWnd)) : vxSystemDpi();
-    else
-        nDpi = vxSystemDpi();
-    return nDpi > 0 ? nDpi : kDesignDpi;
+    if (hWnd == NULL || !::IsWindow(hWnd))
+        return vxSystemDpi();
+    if (s_pfnWindow != NULL)
+        return DpiOrDesign(static_cast<int>(s_pfnWindow(hWnd)));
+    return vxDpiOfMonitor(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST));
+}
+
+int vxDpiAtPoint(POINT pt)
+{
+    return vxDpiOfMonitor(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
+}
+
+int vxMetricAtDpi(int nIndex, int nDpi)
+{
+    static const MetricsForDpiFn s_pfnMetrics = User32Function<MetricsForDpiFn>("GetSystemMetricsForDpi");
+    if (s_pfnMetrics != NULL)
+        return s_pfnMetrics(nIndex, static_cast<UINT>(nDpi));
+    // The system's metrics are at the system's DPI for this process.
+    return ::MulDiv(::GetSystemMetrics(nIndex), nDpi, vxSystemDpi());
 }
 
 int vxScaleToDpi(int nPixels, int nDpi)

@@ -12,6 +12,7 @@ IMPLEMENT_DYNAMIC(vxCtrlListView, CWnd)
 BEGIN_MESSAGE_MAP(vxCtrlListView, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
     ON_WM_DESTROY()
@@ -26,7 +27,7 @@ vxCtrlListView::vxCtrlListView()
     : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(VX_LIST_GROUP_HEIGHT),
       m_szItem(VX_LIST_ITEM_SIZE, VX_LIST_ITEM_SIZE), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0),
       m_nItemRowSpace(VX_LIST_ITEM_SPACE), m_nItemColumnSpace(VX_LIST_ITEM_SPACE), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
-      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_nGiven(0),
+      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_nGiven(0), m_nDpi(0),
       m_nLineStep(VX_LIST_LINE_STEP), m_pAccessible(NULL)
 {
 }
@@ -67,6 +68,7 @@ int vxCtrlListView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void vxCtrlListView::ScaleToDpi()
 {
     const int nDpi = vxDpiOf(m_hWnd);
+    m_nDpi = nDpi;
     if (!(m_nGiven & GivenGroupHeight))
         m_nGroupHeight = vxScaleToDpi(VX_LIST_GROUP_HEIGHT, nDpi);
     if (!(m_nGiven & GivenItemSize))
@@ -83,6 +85,15 @@ LRESULT vxCtrlListView::OnDpiChangedAfterParent(WPARAM, LPARAM)
     ScaleToDpi();
     RelayoutIfUpdating();
     return 0;
+}
+
+void vxCtrlListView::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    // Hosts that Windows does not tell of a new DPI (per-monitor v1, Windows 8.1) still move
+    // their children when it changes.
+    if (vxDpiOf(m_hWnd) != m_nDpi)
+        OnDpiChangedAfterParent(0, 0);
 }
 
 void vxCtrlListView::OnDestroy()

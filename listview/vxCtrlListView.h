@@ -138,6 +138,7 @@ private:
     /// The list view's own sizes the host has not replaced, at the window's DPI.
     void ScaleToDpi();
     afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
 // Scrolling
     void SetDisplaySize(int cx, int cy);
@@ -173,6 +174,7 @@ private:
     /// Settings the host set (kept at any DPI), as bits of the Given values.
     enum { GivenGroupHeight = 1, GivenItemSize = 2, GivenRowSpace = 4, GivenColumnSpace = 8 };
     int m_nGiven;
+    int m_nDpi;                      ///< the DPI its own sizes were last scaled for
     int m_nLineStep;                 ///< pixels of one line scroll at the window's DPI
     vxListViewAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
 };

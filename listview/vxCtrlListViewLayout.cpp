@@ -1,5 +1,6 @@
 // Layout, placement and vertical scrolling of the list view.
 #include "vxCtrlListView.h"
+#include "vxDpi.h"
 #include "vxListGeometry.h"
 #include "vxListRecords.h"
 #include "vxListScroll.h"
@@ -233,10 +234,13 @@ void vxCtrlListView::GetClientRectSB(CWnd* pWnd, CRect& rc)
     pWnd->GetWindowRect(&rcWnd);
     pWnd->ScreenToClient(&rcWnd);
     pWnd->GetClientRect(&rc);
-    if (rcWnd.right >= rc.right + ::GetSystemMetrics(SM_CXVSCROLL))
-        rc.right += ::GetSystemMetrics(SM_CXVSCROLL);
-    if (rcWnd.bottom >= rc.bottom + ::GetSystemMetrics(SM_CYHSCROLL))
-        rc.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    const int nDpi = vxDpiOf(pWnd->GetSafeHwnd());
+    const int cxScrollBar = vxMetricAtDpi(SM_CXVSCROLL, nDpi);
+    const int cyScrollBar = vxMetricAtDpi(SM_CYHSCROLL, nDpi);
+    if (rcWnd.right >= rc.right + cxScrollBar)
+        rc.right += cxScrollBar;
+    if (rcWnd.bottom >= rc.bottom + cyScrollBar)
+        rc.bottom += cyScrollBar;
 }
 
 void vxCtrlListView::OnSize(UINT nType, int cx, int cy)

@@ -5,6 +5,7 @@
 #include "vxStackItemButton.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
+#include "vxStackGeometry.h"
 
 #include <vexelcore.h>
 
@@ -29,6 +30,7 @@ IMPLEMENT_DYNAMIC(vxCtrlStackWnd, CWnd)
 BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &vxCtrlStackWnd::OnDpiChangedAfterParent)
     ON_MESSAGE(WM_VX_FOCUSNEIGHBOUR, &vxCtrlStackWnd::OnFocusNeighbour)
@@ -37,7 +39,7 @@ END_MESSAGE_MAP()
 vxCtrlStackWnd::vxCtrlStackWnd()
     : m_szItem(kItemSize), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
       m_nSubItemHeight(kSubItemHeight), m_pAliveWatches(NULL), m_bItemSizeGiven(FALSE),
-      m_bSubItemHeightGiven(FALSE)
+      m_bSubItemHeightGiven(FALSE), m_nDpi(0)
 {
 }
 
@@ -66,8 +68,12 @@ int vxCtrlStackWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void vxCtrlStackWnd::ScaleToDpi()
 {
     const int nDpi = vxDpiOf(m_hWnd);
+    m_nDpi = nDpi;
+    // An automatic width is the client's, at any DPI.
     if (!m_bItemSizeGiven)
-        m_szItem.SetSize(vxScaleToDpi(kItemSize.cx, nDpi), vxScaleToDpi(kItemSize.cy, nDpi));
+        m_szItem.SetSize(m_bAutoWidth ? vxStackFillWidth(ClientWidth(), m_rcPadding.left, m_rcPadding.right)
+                                      : vxScaleToDpi(kItemSize.cx, nDpi),
+                         vxScaleToDpi(kItemSize.cy, nDpi));
     if (!m_bSubItemHeightGiven)
         m_nSubItemHeight = vxScaleToDpi(kSubItemHeight, nDpi);
 }
@@ -81,6 +87,15 @@ LRESULT vxCtrlStackWnd::OnDpiChangedAfterParent(WPARAM, LPARAM)
     if (m_arrItems.GetSize() > 0)
         ReLayout();
     return 0;
+}
+
+void vxCtrlStackWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    // Hosts that Windows does not tell of a new DPI (per-monitor v1, Windows 8.1) still move
+    // their children when it changes.
+    if (vxDpiOf(m_hWnd) != m_nDpi)
+        OnDpiChangedAfterParent(0, 0);
 }
 
 vxCtrlStackWnd::~vxCtrlStackWnd()

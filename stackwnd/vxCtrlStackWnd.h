@@ -89,6 +89,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnDpiChangedAfterParent(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg LRESULT OnFocusNeighbour(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
@@ -115,4 +116,5 @@ private:
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
     BOOL m_bItemSizeGiven;           ///< the host set the button size: kept at any DPI
     BOOL m_bSubItemHeightGiven;      ///< the host set the entry height: kept at any DPI
+    int m_nDpi;                      ///< the DPI its own sizes were last scaled for
 };

@@ -1,0 +1,170 @@
+// A desk of mixed DPIs: windows of one process at 96 and at 144 DPI side by side, as a
+// per-monitor aware host has them on a 150 % laptop beside a 100 % monitor. Every size the
+// library takes from the system or the skin engine follows the window's DPI.
+#include "vxCtrlComboBox.h"
+#include "vxCtrlStackWnd.h"
+#include "vxDpi.h"
+#include "fake_dpi.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const int kLow = 96;
+const int kHigh = 144;
+
+class MixedDpi : public ::testing::Test
+{
+protected:
+    MixedDpi()
+    {
+        fake.SetWindowDpi(low.Hwnd(), kLow);
+        fake.SetWindowDpi(high.Hwnd(), kHigh);
+        ::SetWindowPos(high.Hwnd(), NULL, 150, 420, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        m_pfnPreTranslate = vxtest::SetPreTranslate(&MixedDpi::WalkPreTranslateTree);
+    }
+    ~MixedDpi() override { vxtest::SetPreTranslate(m_pfnPreTranslate); }
+    // The host's loop pre-translates, as the drop list's mouse handling needs.
+    static BOOL WINAPI WalkPreTranslateTree(MSG* pMsg) { return CWnd::WalkPreTranslateTree(NULL, pMsg); }
+    static CWnd* Wnd(const vxtest::HostWindow& host) { return CWnd::FromHandle(host.Hwnd()); }
+    static int Scaled(int pixels, int dpi) { return ::MulDiv(pixels, dpi, 96); }
+
+    vxtest::FakeDpi fake; // before any window, so the library's lookups find it
+    vxtest::HostWindow low{500, 250};
+    vxtest::HostWindow high{500, 250};
+    vxtest::PreTranslateFn m_pfnPreTranslate = nullptr;
+};
+
+// Width of the painted drop button: the run of pixels left from the inner frame's right edge,
+// along a row near the button's top, that are not the field's colour.
+int PaintedButtonWidth(HWND hCombo)
+{
+    RECT rc;
+    ::GetClientRect(hCombo, &rc);
+    HDC hdc = ::GetDC(hCombo);
+    const COLORREF field = ::GetSysColor(COLOR_WINDOW);
+    const int y = rc.top + 4;
+    int x = rc.right - 3;
+    while (x > rc.left && ::GetPixel(hdc, x, y) != field)
+        --x;
+    ::ReleaseDC(hCombo, hdc);
+    return rc.right - 3 - x;
+}
+
+TEST_F(MixedDpi, ComboButtonPaintedAsWideAsItsStripAllows)
+{
+    vxCtrlComboBox comboLow, comboHigh;
+    ASSERT_TRUE(comboLow.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 44), Wnd(low), 100));
+    ASSERT_TRUE(comboHigh.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 320, 56), Wnd(high), 100));
+    for (vxCtrlComboBox* pCombo : {&comboLow, &comboHigh}) {
+        pCombo->AddString(_T("one"));
+        pCombo->AddString(_T("two"));
+    }
+    vxtest::PumpMessages();
+    const int cxLow = PaintedButtonWidth(comboLow.m_hWnd);
+    const int cxHigh = PaintedButtonWidth(comboHigh.m_hWnd);
+    ASSERT_GT(cxLow, 8);
+    // The button is the system's scroll bar width at each DPI, as the edit's margin is scaled:
+    // the same proportion of the strip at both.
+    EXPECT_NEAR(cxHigh, Scaled(cxLow, kHigh), 1);
+    HWND hEditLow = ::GetDlgItem(comboLow.m_hWnd, VXCB_EDIT_ID);
+    HWND hEditHigh = ::GetDlgItem(comboHigh.m_hWnd, VXCB_EDIT_ID);
+    RECT editLow, editHigh;
+    ::GetClientRect(hEditLow, &editLow);
+    ::GetClientRect(hEditHigh, &editHigh);
+    EXPECT_EQ(200 - editLow.right, Scaled(26, kLow) + Scaled(2, kLow));
+    EXPECT_EQ(300 - editHigh.right, Scaled(26, kHigh) + Scaled(2, kHigh));
+    // A click on the painted button's left part opens the list at either DPI.
+    for (vxCtrlComboBox* pCombo : {&comboLow, &comboHigh}) {
+        RECT rc;
+        pCombo->GetClientRect(&rc);
+        const int cxButton = pCombo == &comboLow ? cxLow : cxHigh;
+        vxtest::Click(vxtest::ScreenPoint(pCombo->m_hWnd, rc.right - 3 - cxButton + 2, rc.bottom / 2));
+        EXPECT_TRUE(vxtest::PumpUntil([&] { return pCombo->GetDroppedState() != FALSE; }))
+            << (pCombo == &comboLow ? "96" : "144");
+        pCombo->ShowDropDown(FALSE);
+        vxtest::PumpMessages();
+    }
+}
+
+// The open drop list across a DPI change of its combo and a host's font: it always draws in
+// a font that exists, the one its combo uses.
+TEST_F(MixedDpi, OpenDropListKeepsALiveFont)
+{
+    vxCtrlComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 220, 44), Wnd(low), 100));
+    combo.AddString(_T("one"));
+    combo.ShowDropDown(TRUE);
+    vxtest::PumpMessages();
+    RECT frame = {};
+    combo.GetDroppedControlRect(&frame);
+    HWND hList = ::WindowFromPoint({(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2});
+    ASSERT_NE(hList, nullptr);
+    const auto listFont = [&] { return reinterpret_cast<HFONT>(::SendMessage(hList, WM_GETFONT, 0, 0)); };
+    ASSERT_EQ(listFont(), reinterpret_cast<HFONT>(combo.SendMessage(WM_GETFONT)));
+
+    fake.SetWindowDpi(low.Hwnd(), kHigh);
+    vxtest::FakeDpi::TellDpiChanged(low.Hwnd(), kLow, kHigh);
+    LOGFONT lf = {};
+    EXPECT_NE(::GetObject(listFont(), sizeof(lf), &lf), 0) << "the list draws in a deleted font";
+    EXPECT_EQ(listFont(), reinterpret_cast<HFONT>(combo.SendMessage(WM_GETFONT)));
+    EXPECT_NEAR(lf.lfHeight, -::MulDiv(8, kHigh, 72), 1);
+
+    HFONT hHost = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
+    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hHost), TRUE);
+    EXPECT_EQ(listFont(), hHost);
+    combo.ShowDropDown(FALSE);
+}
+
+TEST_F(MixedDpi, StackWindowKeepsItsAutomaticWidth)
+{
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 260, 200), Wnd(low), 1));
+    ASSERT_EQ(stack.AddItem(_T("First"), NULL, NULL), 0);
+    stack.SetAutoWidth(TRUE);
+    const auto buttonWidth = [&] {
+        RECT rc;
+        ::GetWindowRect(stack.GetItemButton(0)->m_hWnd, &rc);
+        return static_cast<int>(rc.right - rc.left);
+    };
+    ASSERT_EQ(buttonWidth(), 260);
+    fake.SetWindowDpi(low.Hwnd(), kHigh);
+    vxtest::FakeDpi::TellDpiChanged(low.Hwnd(), kLow, kHigh);
+    vxtest::PumpMessages();
+    EXPECT_EQ(buttonWidth(), 260);
+    RECT rc;
+    ::GetWindowRect(stack.GetItemButton(0)->m_hWnd, &rc);
+    EXPECT_EQ(rc.bottom - rc.top, Scaled(20, kHigh));
+}
+
+} // namespace
+
+// A per-monitor aware host on Windows 8.1: no GetDpiForWindow, no metrics per DPI, no
+// WM_DPICHANGED_AFTERPARENT. The monitor's DPI is read, and a child that the host moves after
+// its own WM_DPICHANGED takes the new one.
+TEST(MixedDpiOldSystems, Windows81MonitorDpiAndMovedChildren)
+{
+    vxtest::FakeDpi fake(vxtest::FakeDpi::System::Windows81);
+    fake.SetPrimaryMonitorDpi(kHigh);
+    vxtest::HostWindow host(500, 250);
+    vxCtrlComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(20, 20, 320, 56),
+                             CWnd::FromHandle(host.Hwnd()), 100));
+    combo.AddString(_T("one"));
+    vxtest::PumpMessages();
+    HWND hEdit = ::GetDlgItem(combo.m_hWnd, VXCB_EDIT_ID);
+    const auto editRight = [&] {
+        RECT rc;
+        ::GetClientRect(hEdit, &rc);
+        return static_cast<int>(rc.right);
+    };
+    EXPECT_EQ(300 - editRight(), ::MulDiv(28, kHigh, 96));
+    const int cxHigh = PaintedButtonWidth(combo.m_hWnd);
+
+    fake.SetPrimaryMonitorDpi(kLow);
+    combo.MoveWindow(20, 20, 200, 24);
+    vxtest::PumpMessages();
+    EXPECT_EQ(200 - editRight(), 28);
+    EXPECT_NEAR(PaintedButtonWidth(combo.m_hWnd), ::MulDiv(cxHigh, kLow, kHigh), 1);
+}
