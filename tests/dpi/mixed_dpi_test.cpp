@@ -4,6 +4,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxCtrlStackWnd.h"
 #include "vxDpi.h"
+#include "vexelcore.h"
 #include "fake_dpi.h"
 #include "vxtest.h"
 
@@ -86,6 +87,57 @@ TEST_F(MixedDpi, ComboButtonPaintedAsWideAsItsStripAllows)
         pCombo->ShowDropDown(FALSE);
         vxtest::PumpMessages();
     }
+}
+
+// Rows of a window's client area that hold a pixel of the colour.
+int RowsWithColour(HWND hWnd, COLORREF colour)
+{
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    HDC hdc = ::GetDC(hWnd);
+    int nRows = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        bool bFound = false;
+        for (int x = rc.left; x < rc.right && !bFound; ++x)
+            bFound = ::GetPixel(hdc, x, y) == colour;
+        nRows += bFound ? 1 : 0;
+    }
+    ::ReleaseDC(hWnd, hdc);
+    return nRows;
+}
+
+HWND SkinnedButton(HWND hParent, int cx, int cy)
+{
+    HWND hButton = ::CreateWindowExA(0, "BUTTON", "Hg", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, cx, cy,
+                                     hParent, NULL, ::GetModuleHandleA(NULL), NULL);
+    vxSkinWindow(hButton, 103, "test.push", 0);
+    ::InvalidateRect(hButton, NULL, TRUE);
+    vxtest::PumpMessages();
+    return hButton;
+}
+
+// The skin engine paints in its fonts made at each window's DPI, in a host's font where the
+// host set one.
+TEST_F(MixedDpi, SkinEngineFontsFollowEachWindowsDpi)
+{
+    const COLORREF text = RGB(0x1E, 0x24, 0x2B);
+    HWND hLow = SkinnedButton(low.Hwnd(), 80, 30);
+    HWND hHigh = SkinnedButton(high.Hwnd(), 120, 45);
+    const int nLow = RowsWithColour(hLow, text);
+    const int nHigh = RowsWithColour(hHigh, text);
+    ASSERT_GT(nLow, 5);
+    EXPECT_NEAR(nHigh, Scaled(nLow, kHigh), 2);
+    // A host's font wins, at either DPI.
+    LOGFONTA lf = {};
+    lf.lfHeight = -30;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    HFONT hHost = ::CreateFontIndirectA(&lf);
+    ::SendMessageA(hLow, WM_SETFONT, reinterpret_cast<WPARAM>(hHost), TRUE);
+    vxtest::PumpMessages();
+    EXPECT_GT(RowsWithColour(hLow, text), nHigh);
+    ::DestroyWindow(hLow);
+    ::DestroyWindow(hHigh);
+    ::DeleteObject(hHost);
 }
 
 // The open drop list across a DPI change of its combo and a host's font: it always draws in

@@ -1,5 +1,7 @@
 #include "vxImages.h"
 
+#include "vxWindowDpi.h"
+
 #include <cwchar>
 #include <map>
 #include <string>
@@ -65,7 +67,8 @@ bool EndsWith(const wchar_t* text, const wchar_t* suffix)
     return length > suffixLength && lstrcmpiW(text + length - suffixLength, suffix) == 0;
 }
 
-Image LoadFromFile(const wchar_t* path)
+// An icon file at the icon size of a DPI: the system's default size at the system's DPI.
+Image LoadFromFile(const wchar_t* path, int dpi)
 {
     Image image;
     if (EndsWith(path, L".bmp")) {
@@ -74,8 +77,12 @@ Image LoadFromFile(const wchar_t* path)
         if (image.bitmap)
             image.size = BitmapSize(image.bitmap);
     } else if (EndsWith(path, L".ico")) {
+        const int systemDpi = SystemDpi();
+        const int cx = dpi == systemDpi ? 0 : MulDiv(GetSystemMetrics(SM_CXICON), dpi, systemDpi);
+        const int cy = dpi == systemDpi ? 0 : MulDiv(GetSystemMetrics(SM_CYICON), dpi, systemDpi);
         image.icon = static_cast<HICON>(
-            LoadImageW(nullptr, path, IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+            LoadImageW(nullptr, path, IMAGE_ICON, cx, cy, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+        image.fromFile = true;
         if (image.icon)
             image.size = IconSize(image.icon);
     }
@@ -110,14 +117,22 @@ bool RegisterIcon(const wchar_t* name, HICON icon)
     return true;
 }
 
-const Image* FindImage(const wchar_t* name)
+const Image* FindImage(const wchar_t* name, int dpi)
 {
     if (!name || !*name)
         return nullptr;
     std::map<std::wstring, Image>& images = Images();
     auto found = images.find(name);
     if (found == images.end())
-        found = images.emplace(name, LoadFromFile(name)).first;
+        found = images.emplace(name, LoadFromFile(name, SystemDpi())).first;
+    // An icon file is loaded once more for each other DPI, under a name no path can have.
+    if (found->second.icon && found->second.fromFile && dpi != SystemDpi()) {
+        const std::wstring key = std::wstring(name) + L"|" + std::to_wstring(dpi);
+        auto scaled = images.find(key);
+        if (scaled == images.end())
+            scaled = images.emplace(key, LoadFromFile(name, dpi)).first;
+        found = scaled;
+    }
     const Image& image = found->second;
     return (image.bitmap || image.icon) ? &image : nullptr;
 }

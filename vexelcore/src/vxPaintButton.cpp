@@ -4,6 +4,7 @@
 #include "vxPainters.h"
 #include "vxSkinLayout.h"
 #include "vxTheme.h"
+#include "vxWindowDpi.h"
 
 namespace vxcore {
 namespace {
@@ -46,11 +47,17 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
         OffsetRect(&face, 1, 1);
     const Image* image = WindowImage(state);
     std::wstring caption = WindowText(state.hwnd);
-    ContentPlaces places = PlaceButtonContent(face, SizeOf(image), theme.textHeight, !caption.empty());
+    // A font the host set wins over the engine's, as on the system's buttons.
+    const int dpi = WindowDpi(state.hwnd);
+    const ThemeFonts& fonts = FontsAt(dpi);
+    HFONT hostFont = reinterpret_cast<HFONT>(SendMessageW(state.hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, hostFont ? hostFont : fonts.font);
+    TEXTMETRICW metrics;
+    const int textHeight = hostFont && GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : fonts.textHeight;
+    ContentPlaces places = PlaceButtonContent(face, SizeOf(image), textHeight, !caption.empty(), SpacingAt(dpi));
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
     if (!caption.empty()) {
-        HGDIOBJ oldFont = SelectObject(dc, theme.font);
         int oldMode = SetBkMode(dc, TRANSPARENT);
         COLORREF oldColour = SetTextColor(dc, colours.text);
         UINT format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER |
@@ -58,8 +65,8 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &places.text, format);
         SetTextColor(dc, oldColour);
         SetBkMode(dc, oldMode);
-        SelectObject(dc, oldFont);
     }
+    SelectObject(dc, oldFont);
     if ((buttonState & BST_FOCUS) != 0 && !disabled) {
         RECT focus = client;
         InflateRect(&focus, -2, -2);

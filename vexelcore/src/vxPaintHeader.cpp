@@ -2,17 +2,19 @@
 #include "vxPainters.h"
 #include "vxSkinLayout.h"
 #include "vxTheme.h"
+#include "vxWindowDpi.h"
 
 namespace vxcore {
 
-const int kHeaderLineHeight = 2;
+const int kHeaderLineHeight = 2; // at 96 DPI, as the indent
 const int kHeaderIndent = 6;
 
 void PaintHeader(HDC dc, const RECT& client, const WindowState& state)
 {
     const Theme& theme = CurrentTheme();
+    const int dpi = WindowDpi(state.hwnd);
     RECT band = client;
-    band.bottom -= kHeaderLineHeight;
+    band.bottom -= ScaleToDpi(kHeaderLineHeight, dpi);
     if (band.bottom < band.top)
         band.bottom = band.top;
     RECT line = {client.left, band.bottom, client.right, client.bottom};
@@ -20,13 +22,13 @@ void PaintHeader(HDC dc, const RECT& client, const WindowState& state)
     FillSolid(dc, line, theme.headerLine);
 
     const Image* image = WindowImage(state);
-    ContentPlaces places = PlaceRowContent(band, SizeOf(image), kHeaderIndent);
+    ContentPlaces places = PlaceRowContent(band, SizeOf(image), ScaleToDpi(kHeaderIndent, dpi), SpacingAt(dpi));
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
     std::wstring title = WindowText(state.hwnd);
     if (title.empty())
         return;
-    HGDIOBJ oldFont = SelectObject(dc, theme.titleFont);
+    HGDIOBJ oldFont = SelectObject(dc, FontsAt(dpi).titleFont);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour =
         SetTextColor(dc, IsWindowEnabled(state.hwnd) ? theme.headerText : theme.textDisabled);

@@ -6,11 +6,12 @@
 #include "vxPainters.h"
 #include "vxSkinLayout.h"
 #include "vxTheme.h"
+#include "vxWindowDpi.h"
 
 namespace vxcore {
 namespace {
 
-const int kRowIndent = 3;
+const int kRowIndent = 3; // at 96 DPI
 
 const wchar_t* EntryText(const WindowState& state, int index)
 {
@@ -50,7 +51,10 @@ bool IsEntrySelected(HWND list, int index, LRESULT current)
 int ListItemHeight(HWND list)
 {
     LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-    return (height == LB_ERR || height <= 0) ? CurrentTheme().textHeight + 4 : static_cast<int>(height);
+    if (height != LB_ERR && height > 0)
+        return static_cast<int>(height);
+    const int dpi = WindowDpi(list);
+    return FontsAt(dpi).textHeight + ScaleToDpi(4, dpi);
 }
 
 void PaintList(HDC dc, const RECT& client, const WindowState& state)
@@ -71,7 +75,10 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
 
     // A list with a font of its own (WM_SETFONT) is drawn in it, as the system's list box is.
     HFONT ownFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, ownFont ? ownFont : theme.font);
+    const int dpi = WindowDpi(list);
+    const Spacing spacing = SpacingAt(dpi);
+    const int indent = ScaleToDpi(kRowIndent, dpi);
+    HGDIOBJ oldFont = SelectObject(dc, ownFont ? ownFont : FontsAt(dpi).font);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     for (int index = static_cast<int>(top); index <= last; ++index) {
         RECT row = ListRowRect(index, static_cast<int>(top), height, width);
@@ -82,8 +89,8 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
         else if (index == state.hotRow && enabled)
             FillSolid(dc, row, theme.rowHot);
 
-        const Image* image = FindImage(EntryImageName(state, index));
-        ContentPlaces places = PlaceRowContent(row, SizeOf(image), kRowIndent);
+        const Image* image = FindImage(EntryImageName(state, index), dpi);
+        ContentPlaces places = PlaceRowContent(row, SizeOf(image), indent, spacing);
         if (image)
             DrawImage(dc, *image, places.image.left, places.image.top);
         const wchar_t* itemText = EntryText(state, index);

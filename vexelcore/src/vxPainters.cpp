@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "vxSkinLayout.h"
+#include "vxWindowDpi.h"
 
 namespace vxcore {
 
@@ -23,7 +24,7 @@ Painter PainterOf(int kind)
 
 const Image* WindowImage(const WindowState& state)
 {
-    return state.imageVisible ? FindImage(state.Item("image.default")) : nullptr;
+    return state.imageVisible ? FindImage(state.Item("image.default"), WindowDpi(state.hwnd)) : nullptr;
 }
 
 std::wstring WindowText(HWND hwnd)
@@ -46,7 +47,8 @@ void PaintImageOverlay(HDC dc, const RECT& client, const WindowState& state)
     const Image* image = WindowImage(state);
     if (!image)
         return;
-    ContentPlaces places = PlaceRowContent(client, image->size, 2);
+    const int dpi = WindowDpi(state.hwnd);
+    ContentPlaces places = PlaceRowContent(client, image->size, ScaleToDpi(2, dpi), SpacingAt(dpi));
     DrawImage(dc, *image, places.image.left, places.image.top);
 }
 

@@ -5,8 +5,23 @@
 
 namespace vxcore {
 
-const int kContentPadding = 3; // between a face's edge and its content
-const int kImageGap = 3;       // between an image and its text
+// The engine's sizes are given for 96 DPI and scaled to the DPI a window is painted at,
+// rounded as MulDiv rounds.
+inline int ScaleToDpi(int pixels, int dpi)
+{
+    return (pixels * dpi + 48) / 96;
+}
+
+struct Spacing {
+    int padding; // between a face's edge and its content
+    int gap;     // between an image and its text
+};
+
+inline Spacing SpacingAt(int dpi)
+{
+    Spacing spacing = {ScaleToDpi(3, dpi), ScaleToDpi(3, dpi)};
+    return spacing;
+}
 
 struct ContentPlaces {
     RECT image; // empty (all zero) when there is no image
@@ -24,24 +39,24 @@ inline RECT MakeRect(int left, int top, int right, int bottom)
 // gets a tile (image centred above the centred caption); otherwise the image sits at the left,
 // vertically centred, and the caption takes the rest.
 inline ContentPlaces PlaceButtonContent(const RECT& face, SIZE image, int textHeight,
-                                        bool hasText)
+                                        bool hasText, const Spacing& spacing)
 {
     ContentPlaces places = {};
-    RECT inner = MakeRect(face.left + kContentPadding, face.top + kContentPadding,
-                          face.right - kContentPadding, face.bottom - kContentPadding);
+    const int padding = spacing.padding;
+    RECT inner = MakeRect(face.left + padding, face.top + padding, face.right - padding, face.bottom - padding);
     int innerHeight = inner.bottom - inner.top;
     int innerWidth = inner.right - inner.left;
     if (image.cx <= 0 || image.cy <= 0) {
         places.text = inner;
         return places;
     }
-    int tileHeight = image.cy + (hasText ? kImageGap + textHeight : 0);
+    int tileHeight = image.cy + (hasText ? spacing.gap + textHeight : 0);
     if (!hasText || tileHeight <= innerHeight) {
         // Tile: the block of image and text is centred both ways.
         int top = inner.top + (innerHeight - tileHeight) / 2;
         int left = inner.left + (innerWidth - image.cx) / 2;
         places.image = MakeRect(left, top, left + image.cx, top + image.cy);
-        int textTop = top + image.cy + kImageGap;
+        int textTop = top + image.cy + spacing.gap;
         places.text = MakeRect(inner.left, textTop, inner.right, hasText ? textTop + textHeight : textTop);
         places.stacked = true;
         return places;
@@ -49,20 +64,20 @@ inline ContentPlaces PlaceButtonContent(const RECT& face, SIZE image, int textHe
     // Side by side: image at the left, vertically centred.
     int top = inner.top + (innerHeight - image.cy) / 2;
     places.image = MakeRect(inner.left, top, inner.left + image.cx, top + image.cy);
-    places.text = MakeRect(places.image.right + kImageGap, inner.top, inner.right, inner.bottom);
+    places.text = MakeRect(places.image.right + spacing.gap, inner.top, inner.right, inner.bottom);
     return places;
 }
 
 // Image and text of one row (a list entry, a header band): image at the left edge plus the
 // indent, vertically centred; the text after it.
-inline ContentPlaces PlaceRowContent(const RECT& row, SIZE image, int indent)
+inline ContentPlaces PlaceRowContent(const RECT& row, SIZE image, int indent, const Spacing& spacing)
 {
     ContentPlaces places = {};
     int left = row.left + indent;
     if (image.cx > 0 && image.cy > 0) {
         int top = row.top + ((row.bottom - row.top) - image.cy) / 2;
         places.image = MakeRect(left, top, left + image.cx, top + image.cy);
-        left = places.image.right + kImageGap;
+        left = places.image.right + spacing.gap;
     }
     places.text = MakeRect(left, row.top, row.right - indent, row.bottom);
     return places;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "vxWindowDpi.h"
+
 namespace vxcore {
 namespace {
 
@@ -23,20 +25,22 @@ Theme g_theme = {
     RGB(0xFF, 0xFF, 0xFF), // listBack
     RGB(0xE1, 0xEC, 0xF9), // rowHot
     RGB(0x3D, 0x86, 0xD9), // rowSelected
-    nullptr,
-    nullptr,
-    13,
 };
-bool g_fontsMade = false;
 
-// 8-point Tahoma at the screen's resolution; bold for titles.
-void DescribeDefaultFont(LOGFONTA& font, bool bold)
+// Fonts at the last few DPIs asked for; a desk rarely has more than two.
+struct FontsEntry {
+    int dpi;                // 0: free
+    ThemeFonts fonts;
+};
+const int kFontSlots = 4;
+FontsEntry g_fonts[kFontSlots] = {};
+int g_nextSlot = 0;
+const ThemeFonts kStockFonts = {nullptr, nullptr, 13};
+
+// 8-point Tahoma at a DPI; bold for titles.
+void DescribeDefaultFont(LOGFONTA& font, bool bold, int dpi)
 {
     std::memset(&font, 0, sizeof(font));
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
     font.lfHeight = -MulDiv(8, dpi, 72);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -47,17 +51,43 @@ void DescribeDefaultFont(LOGFONTA& font, bool bold)
     std::strcpy(font.lfFaceName, "Tahoma");
 }
 
-int LineHeightOf(HFONT font)
+int LineHeightOf(HFONT font, int fallback)
 {
     HDC screen = GetDC(nullptr);
     if (!screen)
-        return g_theme.textHeight;
+        return fallback;
     HGDIOBJ old = SelectObject(screen, font);
     TEXTMETRICA metrics;
-    int height = GetTextMetricsA(screen, &metrics) ? metrics.tmHeight : g_theme.textHeight;
+    int height = GetTextMetricsA(screen, &metrics) ? metrics.tmHeight : fallback;
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     return height;
+}
+
+void FreeFonts(ThemeFonts& fonts)
+{
+    if (fonts.titleFont != fonts.font)
+        DeleteObject(fonts.titleFont);
+    DeleteObject(fonts.font);
+    fonts = ThemeFonts{};
+}
+
+// Both fonts, or false and none when either cannot be made.
+bool MakeFonts(int dpi, ThemeFonts& fonts)
+{
+    LOGFONTA font;
+    DescribeDefaultFont(font, false, dpi);
+    fonts.font = CreateFontIndirectA(&font);
+    DescribeDefaultFont(font, true, dpi);
+    fonts.titleFont = fonts.font ? CreateFontIndirectA(&font) : nullptr;
+    if (!fonts.titleFont) {
+        if (fonts.font)
+            DeleteObject(fonts.font);
+        fonts = ThemeFonts{};
+        return false;
+    }
+    fonts.textHeight = LineHeightOf(fonts.font, MulDiv(kStockFonts.textHeight, dpi, 96));
+    return true;
 }
 
 } // namespace
@@ -67,11 +97,11 @@ bool DescribeFont(const char* name, LOGFONTA& font)
     if (!name)
         return false;
     if (std::strcmp(name, "default") == 0) {
-        DescribeDefaultFont(font, false);
+        DescribeDefaultFont(font, false, SystemDpi());
         return true;
     }
     if (std::strcmp(name, "title") == 0) {
-        DescribeDefaultFont(font, true);
+        DescribeDefaultFont(font, true, SystemDpi());
         return true;
     }
     return false;
@@ -79,32 +109,39 @@ bool DescribeFont(const char* name, LOGFONTA& font)
 
 const Theme& CurrentTheme()
 {
-    if (!g_fontsMade) {
-        LOGFONTA font;
-        DescribeDefaultFont(font, false);
-        g_theme.font = CreateFontIndirectA(&font);
-        DescribeDefaultFont(font, true);
-        g_theme.titleFont = CreateFontIndirectA(&font);
-        if (!g_theme.font)
-            g_theme.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        if (!g_theme.titleFont)
-            g_theme.titleFont = g_theme.font;
-        g_theme.textHeight = LineHeightOf(g_theme.font);
-        g_fontsMade = true;
-    }
     return g_theme;
+}
+
+const ThemeFonts& FontsAt(int dpi)
+{
+    for (const FontsEntry& entry : g_fonts) {
+        if (entry.dpi == dpi)
+            return entry.fonts;
+    }
+    ThemeFonts made;
+    if (!MakeFonts(dpi, made)) {
+        // Painted in the system's GUI font this time; the next paint tries again.
+        static ThemeFonts stock = kStockFonts;
+        stock.font = stock.titleFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        return stock;
+    }
+    FontsEntry& slot = g_fonts[g_nextSlot];
+    g_nextSlot = (g_nextSlot + 1) % kFontSlots;
+    if (slot.dpi != 0)
+        FreeFonts(slot.fonts);
+    slot.dpi = dpi;
+    slot.fonts = made;
+    return slot.fonts;
 }
 
 void ReleaseTheme()
 {
-    if (!g_fontsMade)
-        return;
-    // Stock objects are not deleted; DeleteObject ignores them anyway.
-    if (g_theme.titleFont != g_theme.font)
-        DeleteObject(g_theme.titleFont);
-    DeleteObject(g_theme.font);
-    g_theme.font = g_theme.titleFont = nullptr;
-    g_fontsMade = false;
+    for (FontsEntry& entry : g_fonts) {
+        if (entry.dpi != 0)
+            FreeFonts(entry.fonts);
+        entry.dpi = 0;
+    }
+    g_nextSlot = 0;
 }
 
 COLORREF ThemeColour(const char* role)

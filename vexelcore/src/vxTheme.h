@@ -1,5 +1,6 @@
-// The flat theme: colours and fonts shared by every painter. The fonts are created on first
-// use and freed when the library detaches.
+// The flat theme: colours shared by every painter, and its fonts at each DPI windows are
+// painted at. Fonts are made on first use at a DPI, kept for a few DPIs at a time, and freed
+// when the library detaches.
 #pragma once
 
 #include <windows.h>
@@ -28,17 +29,22 @@ struct Theme {
     COLORREF listBack;
     COLORREF rowHot;
     COLORREF rowSelected;
-    // fonts
+};
+
+struct ThemeFonts {
     HFONT font;             // "default"
     HFONT titleFont;        // "title": bold, for headers
     int textHeight;         // line height of the default font, pixels
 };
 
-// The theme, its fonts created on the first call.
 const Theme& CurrentTheme();
+// The fonts at a DPI, made on the first call for it. Valid until the next call for another
+// DPI: painters select them only while they paint.
+const ThemeFonts& FontsAt(int dpi);
 // Frees the theme's fonts (library detach).
 void ReleaseTheme();
-// Description of a named engine font ("default", "title"); false for other names.
+// Description of a named engine font ("default", "title") at the system's DPI; false for
+// other names.
 bool DescribeFont(const char* name, LOGFONTA& font);
 
 // A theme colour by role name; CLR_INVALID for unknown or null names.
