@@ -40,6 +40,7 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
     ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_DPICHANGED, &rvToolTip::OnDpiChanged)
+    ON_MESSAGE(WM_DISPLAYCHANGE, &rvToolTip::OnDisplayChange)
     ON_MESSAGE(WM_GETOBJECT, &rvToolTip::OnGetObject)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
@@ -54,7 +55,7 @@ rvToolTip::rvToolTip()
       m_nArrowWidth(VX_BALLOON_METRICS.nArrowWidth), m_nArrowHeight(VX_BALLOON_METRICS.nArrowHeight),
       m_nIconGap(VX_BALLOON_METRICS.nIconGap), m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL),
       m_hPendingTool(NULL), m_pAliveWatches(NULL), m_nLinkLineHeight(VX_BALLOON_LINK_LINE_HEIGHT),
-      m_pAccessible(NULL)
+      m_pAccessible(NULL), m_nDpi(96), m_ptTip(0, 0), m_nStem(0), m_hDpiFont(NULL), m_hDpiFontSource(NULL)
 {
     m_mapTools.InitHashTable(17);
     m_nShowDelay = m_nDefShowDelay;
@@ -68,6 +69,8 @@ rvToolTip::~rvToolTip()
     if (m_hWnd != NULL)
         DestroyWindow();
     delete m_pAccessible;
+    if (m_hDpiFont != NULL)
+        ::DeleteObject(m_hDpiFont);
 }
 
 LRESULT rvToolTip::OnGetObject(WPARAM wParam, LPARAM lParam)
@@ -87,13 +90,18 @@ int rvToolTip::Create(CWnd* pParentWnd)
     LPCTSTR pszClass = AfxRegisterWndClass(0);
     if (!CreateEx(0, pszClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL, NULL))
         return FALSE;
-    ScaleToDpi();
+    ScaleToDpi(vxDpiOf(m_hWnd));
     return TRUE;
 }
 
-void rvToolTip::ScaleToDpi()
+void rvToolTip::ScaleToDpi(int nDpi)
 {
-    const int nDpi = vxDpiOf(m_hWnd);
+    // A copy of the text font made for the previous DPI goes with it.
+    if (nDpi != m_nDpi && m_hDpiFont != NULL) {
+        ::DeleteObject(m_hDpiFont);
+        m_hDpiFont = m_hDpiFontSource = NULL;
+    }
+    m_nDpi = nDpi;
     m_nMarginX = vxScaleToDpi(VX_BALLOON_METRICS.nMarginX, nDpi);
     m_nMarginY = vxScaleToDpi(VX_BALLOON_METRICS.nMarginY, nDpi);
     m_nArrowWidth = vxScaleToDpi(VX_BALLOON_METRICS.nArrowWidth, nDpi);
@@ -102,10 +110,23 @@ void rvToolTip::ScaleToDpi()
     m_nLinkLineHeight = vxScaleToDpi(VX_BALLOON_LINK_LINE_HEIGHT, nDpi);
 }
 
-LRESULT rvToolTip::OnDpiChanged(WPARAM, LPARAM)
+LRESULT rvToolTip::OnDpiChanged(WPARAM wParam, LPARAM)
 {
-    // Sizes of the next show; a balloon shown now keeps its shape until then.
-    ScaleToDpi();
+    // A shown balloon is measured and placed again at its new DPI; the rectangle Windows
+    // suggests is not the balloon's, whose tip must stay on its point.
+    if (HIWORD(wParam) == m_nDpi)
+        return 0;
+    if (IsWindowVisible())
+        PlaceBalloon();
+    else
+        ScaleToDpi(HIWORD(wParam));
+    return 0;
+}
+
+LRESULT rvToolTip::OnDisplayChange(WPARAM, LPARAM)
+{
+    if (IsWindowVisible())
+        PlaceBalloon();
     return 0;
 }
 
@@ -205,16 +226,11 @@ void rvToolTip::Show(CString strText, CPoint* pPoint, CString /*strOther*/)
     else
         ::GetCursorPos(&m_ptLast);
     m_strText = strText;
-
-    CSize size;
-    HRGN hRgn = NULL;
-    if (!MeasureBalloon(&size, &hRgn))
+    m_ptTip = m_ptLast;
+    if (!PlaceBalloon())
         return;
-    SetWindowRgn(hRgn, TRUE);        // the window owns the region from here on
-    PlaceAt(m_ptLast, size);
     // From now on the hide check compares with where the pointer is, not with the tip.
     ::GetCursorPos(&m_ptLast);
-    m_sizeWnd = size;
     if (m_bAutoHide)
         SetActiveWindow();
 }
@@ -255,7 +271,8 @@ void rvToolTip::SetTipText(LPCTSTR lpszText, CPoint* pPoint)
     CRect rcText = TextRect();
     if (pPoint != NULL && *pPoint != m_ptLast) {
         m_ptLast = *pPoint;
-        PlaceAt(m_ptLast, m_sizeWnd);
+        m_ptTip = *pPoint;
+        PlaceBalloon();
     }
     RedrawWindow(rcText, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
@@ -428,8 +445,34 @@ BOOL rvToolTip::MeasureBalloon(CSize* pSize, HRGN* phRgn)
     return TRUE;
 }
 
+BOOL rvToolTip::PlaceBalloon()
+{
+    ScaleToDpi(vxDpiAtPoint(m_ptTip));
+    CSize size;
+    m_nStem = 0;
+    if (!MeasureBalloon(&size, NULL))
+        return FALSE;
+    const POINT ptTip = m_ptTip;
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfo(::MonitorFromPoint(ptTip, MONITOR_DEFAULTTONEAREST), &info))
+        m_nStem = vxBalloonStemFor(ptTip, size, Metrics(), info.rcMonitor);
+    HRGN hRgn = NULL;
+    if (!MeasureBalloon(&size, &hRgn))
+        return FALSE;
+    SetWindowRgn(hRgn, TRUE);        // the window owns the region from here on
+    m_sizeWnd = size;
+    PlaceAt(m_ptTip, size);
+    return TRUE;
+}
+
+int rvToolTip::BodyTop() const
+{
+    return (m_nStem & VX_BALLOON_STEM_UP) != 0 ? m_nArrowHeight : 0;
+}
+
 void rvToolTip::PlaceAt(const CPoint& ptTip, const CSize& size)
 {
-    POINT pos = vxBalloonWindowPos(ptTip, size, Metrics());
+    POINT pos = vxBalloonWindowPos(ptTip, size, Metrics(), m_nStem);
     SetWindowPos(&wndTop, pos.x, pos.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }

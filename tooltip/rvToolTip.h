@@ -134,10 +134,20 @@ protected:
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
     int m_nLinkLineHeight;           ///< least line pitch of link mode at the window's DPI
     rvToolTipAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
+    int m_nDpi;                      ///< the DPI the sizes are scaled for
+    CPoint m_ptTip;                  ///< screen: where the shown balloon's stem points
+    UINT m_nStem;                    ///< VX_BALLOON_STEM_* of the shown balloon
+    HFONT m_hDpiFont;                ///< owned: the text font remade at m_nDpi, or null; freed at a new DPI
+    HFONT m_hDpiFontSource;          ///< the font m_hDpiFont was made from
 
 private:
-    void ScaleToDpi();               ///< margins, stem, icon gap and link pitch at the window's DPI
+    void ScaleToDpi(int nDpi);       ///< margins, stem, icon gap and link pitch at a DPI
     afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDisplayChange(WPARAM wParam, LPARAM lParam);
+    /// Measures the balloon at the DPI of its tip's monitor, turns its stem to keep it on that
+    /// monitor, and shows it there; FALSE when it cannot be measured.
+    BOOL PlaceBalloon();
+    int BodyTop() const;             ///< top of the body in the window: below a rising stem
     void KillPendingTimer();
     void StartTimer(UINT_PTR nID, UINT nElapse);   ///< the pending show or hide timer
     void HideNow();
@@ -145,6 +155,7 @@ private:
     /// Balloon size for m_strText, with the region when phRgn is given; FALSE without a DC.
     BOOL MeasureBalloon(CSize* pSize, HRGN* phRgn);
     void PlaceAt(const CPoint& ptTip, const CSize& size);  ///< top-most, tip on the point
+    HFONT FontAtOwnDpi(HFONT hSource); ///< hSource, or a copy made at the balloon's DPI
     CRect TextRect();                ///< client rectangle less margins and icon
     vxBalloonMetrics Metrics() const;
 };

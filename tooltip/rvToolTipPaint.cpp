@@ -4,6 +4,7 @@
 #include "vxTextWrap.h"
 
 #include "vxAnsiText.h"
+#include "vxDpi.h"
 
 namespace {
 
@@ -58,17 +59,42 @@ vxBalloonMetrics rvToolTip::Metrics() const
 HFONT rvToolTip::TextFont()
 {
     if (m_hFont != NULL)
-        return m_hFont;
+        return FontAtOwnDpi(m_hFont);
     HWND hParent = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
     if (hParent == NULL)
         return NULL;
-    return reinterpret_cast<HFONT>(::SendMessage(hParent, WM_GETFONT, 0, 0));
+    return FontAtOwnDpi(reinterpret_cast<HFONT>(::SendMessage(hParent, WM_GETFONT, 0, 0)));
+}
+
+HFONT rvToolTip::FontAtOwnDpi(HFONT hSource)
+{
+    // The parent's font is made for the parent's DPI; on a monitor of another one the
+    // balloon draws in a copy at its own.
+    const int nSourceDpi = vxDpiOf(::GetParent(m_hWnd));
+    if (hSource == NULL || nSourceDpi == m_nDpi)
+        return hSource;
+    if (m_hDpiFont != NULL && m_hDpiFontSource == hSource)
+        return m_hDpiFont;
+    LOGFONT lf = {};
+    if (!::GetObject(hSource, sizeof(lf), &lf))
+        return hSource;
+    lf.lfHeight = ::MulDiv(lf.lfHeight, m_nDpi, nSourceDpi);
+    lf.lfWidth = ::MulDiv(lf.lfWidth, m_nDpi, nSourceDpi);
+    const HFONT hMade = ::CreateFontIndirect(&lf);
+    if (hMade == NULL)
+        return hSource;
+    if (m_hDpiFont != NULL)
+        ::DeleteObject(m_hDpiFont);
+    m_hDpiFont = hMade;
+    m_hDpiFontSource = hSource;
+    return m_hDpiFont;
 }
 
 CRect rvToolTip::TextRect()
 {
     CRect rcClient;
     GetClientRect(&rcClient);
+    rcClient.top += BodyTop();
     SIZE sizeIcon = m_hIcon != NULL ? m_sizeIcon : CSize(0, 0);
     return CRect(vxBalloonTextRect(rcClient, sizeIcon, Metrics()));
 }
@@ -95,10 +121,10 @@ int rvToolTip::GetWindowRegion(CDC* pDC, HRGN* phRgn, CSize* pSize)
         ::SelectObject(hDC, hOldFont);
 
     SIZE sizeIcon = m_hIcon != NULL ? m_sizeIcon : CSize(0, 0);
-    vxBalloonShape shape = vxCalcBalloonShape(rc.Size(), sizeIcon, sizeLine.cy, Metrics());
+    vxBalloonShape shape = vxCalcBalloonShape(rc.Size(), sizeIcon, sizeLine.cy, Metrics(), m_nStem);
     const int w = shape.sizeBody.cx;
     const int h = shape.sizeBody.cy;
-    HRGN hBody = ::CreateRoundRectRgn(0, 0, w, h, m_nMarginX, m_nMarginY);
+    HRGN hBody = ::CreateRoundRectRgn(0, shape.yBody, w, shape.yBody + h, m_nMarginX, m_nMarginY);
     HRGN hStem = ::CreatePolygonRgn(shape.ptStem, 3, ALTERNATE);
     *phRgn = ::CreateRectRgn(0, 0, shape.sizeWnd.cx, shape.sizeWnd.cy);
     ::CombineRgn(*phRgn, hBody, hStem, RGN_OR);
@@ -192,7 +218,7 @@ void rvToolTip::OnPaint()
 
     // The icon's bottom on the first line's bottom.
     if (m_hIcon != NULL) {
-        int y = vxBalloonIconTop(sizeSample.cy, m_sizeIcon.cy, Metrics());
+        int y = BodyTop() + vxBalloonIconTop(sizeSample.cy, m_sizeIcon.cy, Metrics());
         ::DrawIconEx(hDC, m_nMarginX, y, m_hIcon, m_sizeIcon.cx, m_sizeIcon.cy, 0, NULL,
                      DI_NORMAL);
     }

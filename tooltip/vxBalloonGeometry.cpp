@@ -1,6 +1,7 @@
 #include "vxBalloonGeometry.h"
 
-vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight, const vxBalloonMetrics& m)
+vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight, const vxBalloonMetrics& m,
+                                  UINT nStem)
 {
     // Text extent grown by the margins on every side, widened by the icon and its gap.
     int w = sizeText.cx + 2 * m.nMarginX;
@@ -15,21 +16,42 @@ vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight,
             h = nIconBottom + m.nMarginY;
     }
 
+    // The turned shapes are the usual one mirrored in the window.
+    const BOOL bUp = (nStem & VX_BALLOON_STEM_UP) != 0;
+    const BOOL bLeft = (nStem & VX_BALLOON_STEM_LEFT) != 0;
+    const int cyWnd = h + m.nArrowHeight;
+    const auto mirrored = [&](int x, int y) {
+        return POINT{bLeft ? w - x : x, bUp ? cyWnd - y : y};
+    };
     vxBalloonShape s;
+    s.yBody = bUp ? m.nArrowHeight : 0;
     s.sizeBody = {w, h};
-    s.sizeWnd = {w, h + m.nArrowHeight};
+    s.sizeWnd = {w, cyWnd};
     const int stemX = w - m.nMarginX;
     const int stemY = h - m.nMarginY;
-    s.ptStem[0] = {stemX, stemY};
-    s.ptStem[1] = {stemX, stemY + m.nArrowHeight};
-    s.ptStem[2] = {stemX - m.nArrowWidth, stemY};
+    s.ptStem[0] = mirrored(stemX, stemY);
+    s.ptStem[1] = mirrored(stemX, stemY + m.nArrowHeight);
+    s.ptStem[2] = mirrored(stemX - m.nArrowWidth, stemY);
     s.ptTip = s.ptStem[1];
     return s;
 }
 
-POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m)
+POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m, UINT nStem)
 {
-    return {ptTip.x - sizeWnd.cx + m.nMarginX, ptTip.y - sizeWnd.cy + m.nMarginY};
+    const int x = (nStem & VX_BALLOON_STEM_LEFT) != 0 ? ptTip.x - m.nMarginX : ptTip.x - sizeWnd.cx + m.nMarginX;
+    const int y = (nStem & VX_BALLOON_STEM_UP) != 0 ? ptTip.y - m.nMarginY : ptTip.y - sizeWnd.cy + m.nMarginY;
+    return {x, y};
+}
+
+UINT vxBalloonStemFor(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m, const RECT& rcMonitor)
+{
+    const POINT pos = vxBalloonWindowPos(ptTip, sizeWnd, m);
+    UINT nStem = 0;
+    if (pos.y < rcMonitor.top)
+        nStem |= VX_BALLOON_STEM_UP;
+    if (pos.x < rcMonitor.left)
+        nStem |= VX_BALLOON_STEM_LEFT;
+    return nStem;
 }
 
 RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m)

@@ -1,6 +1,8 @@
 // Shape of the balloon tooltip: a rounded body around the text (and icon) with a right-angled
-// stem below its right end whose tip touches the point the balloon is shown at. Plain
-// integer geometry, free of window calls.
+// stem below its right end whose tip touches the point the balloon is shown at. Near a
+// monitor's top or left edge the balloon turns to the other side of its point: the stem
+// then rises from the body's top, or stands at its left end. Plain integer geometry, free of
+// window calls.
 #pragma once
 
 #include <afxwin.h>
@@ -19,9 +21,14 @@ struct vxBalloonMetrics
 const vxBalloonMetrics VX_BALLOON_METRICS = {13, 13, 25, 25, 5};
 const int VX_BALLOON_LINK_LINE_HEIGHT = 18;
 
+// Where the stem stands; 0 is below the body's right end.
+const UINT VX_BALLOON_STEM_UP = 0x1;   // above the body: the balloon hangs below its point
+const UINT VX_BALLOON_STEM_LEFT = 0x2; // at the body's left end: the balloon is right of it
+
 // The balloon in window coordinates (origin at the window's top-left corner).
 struct vxBalloonShape
 {
+    int yBody;                       // top of the body: 0, or the stem's height when it rises
     SIZE sizeBody;                   // rounded body: W x H
     SIZE sizeWnd;                    // whole window: W x (H + stem height)
     POINT ptStem[3];                 // stem triangle: upright side's top, the tip, top side's end
@@ -32,11 +39,16 @@ struct vxBalloonShape
 // (sizeIcon 0 x 0 for none) drawn as vxBalloonIconTop places it for the first line's
 // height, with the bottom margin below it.
 vxBalloonShape vxCalcBalloonShape(SIZE sizeText, SIZE sizeIcon, int nLineHeight,
-                                              const vxBalloonMetrics& m);
+                                  const vxBalloonMetrics& m, UINT nStem = 0);
 
 // Top-left corner of a balloon window of sizeWnd whose tip lies on ptTip (screen
-// coordinates): the balloon stands above and to the left of the point, unclamped.
-POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m);
+// coordinates): the balloon stands above and to the left of the point (below or to the right
+// as nStem says), unclamped.
+POINT vxBalloonWindowPos(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m, UINT nStem = 0);
+
+// The stem that keeps a balloon of sizeWnd for ptTip on the monitor: turned down from the
+// top edge, turned right from the left edge.
+UINT vxBalloonStemFor(POINT ptTip, SIZE sizeWnd, const vxBalloonMetrics& m, const RECT& rcMonitor);
 
 // Where the text starts inside the client rectangle: past the margins and the icon.
 RECT vxBalloonTextRect(const RECT& rcClient, SIZE sizeIcon, const vxBalloonMetrics& m);

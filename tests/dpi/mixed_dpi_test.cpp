@@ -3,6 +3,7 @@
 // library takes from the system or the skin engine follows the window's DPI.
 #include "vxCtrlComboBox.h"
 #include "vxCtrlStackWnd.h"
+#include "rvToolTip.h"
 #include "vxDpi.h"
 #include "vexelcore.h"
 #include "fake_dpi.h"
@@ -188,6 +189,51 @@ TEST_F(MixedDpi, StackWindowKeepsItsAutomaticWidth)
     RECT rc;
     ::GetWindowRect(stack.GetItemButton(0)->m_hWnd, &rc);
     EXPECT_EQ(rc.bottom - rc.top, Scaled(20, kHigh));
+}
+
+// The balloon's region in screen coordinates.
+struct BalloonOnScreen {
+    RECT window;
+    RECT shown; // the region's bounding box
+    bool bTipInStem; // the stem holds the pixel just above and left of the point
+};
+
+BalloonOnScreen BalloonAt(HWND hTip, POINT pt)
+{
+    BalloonOnScreen b = {};
+    ::GetWindowRect(hTip, &b.window);
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetWindowRgn(hTip, hRgn);
+    ::OffsetRgn(hRgn, b.window.left, b.window.top);
+    ::GetRgnBox(hRgn, &b.shown);
+    b.bTipInStem = ::PtInRegion(hRgn, pt.x - 1, pt.y - 3) != FALSE;
+    ::DeleteObject(hRgn);
+    return b;
+}
+
+// A shown balloon whose DPI changes is measured and shaped again at the new one, on its point.
+TEST_F(MixedDpi, ShownBalloonTakesANewDpi)
+{
+    fake.SetPrimaryMonitorDpi(kLow);
+    rvToolTip tip;
+    ASSERT_TRUE(tip.Create(Wnd(low)));
+    CPoint pt(600, 500);
+    tip.Show(_T("A balloon on two monitors"), &pt, CString());
+    vxtest::PumpMessages();
+    const BalloonOnScreen before = BalloonAt(tip.m_hWnd, pt);
+    EXPECT_TRUE(before.bTipInStem);
+
+    fake.SetPrimaryMonitorDpi(kHigh);
+    vxtest::FakeDpi::TellDpiChanged(tip.m_hWnd, kLow, kHigh);
+    vxtest::PumpMessages();
+    const BalloonOnScreen after = BalloonAt(tip.m_hWnd, pt);
+    EXPECT_TRUE(after.bTipInStem);
+    // Margins and stem grew by half (51 pixels of height at 96 DPI), and the region is the
+    // whole new window: no frame cut off, no unpainted strip.
+    EXPECT_GE((after.window.bottom - after.window.top) - (before.window.bottom - before.window.top), 25);
+    EXPECT_EQ(after.shown.left - after.window.left, before.shown.left - before.window.left);
+    EXPECT_EQ(after.shown.right - after.window.right, before.shown.right - before.window.right);
+    EXPECT_EQ(after.shown.top - after.window.top, before.shown.top - before.window.top);
 }
 
 } // namespace

@@ -150,6 +150,25 @@ TEST_F(TwoMonitors, BalloonStandsAboveLeftOfItsPointOnTheSecondMonitor)
     EXPECT_GT(rc.left, second.left);
     EXPECT_EQ(::MonitorFromRect(&rc, MONITOR_DEFAULTTONULL),
               ::MonitorFromPoint(pt, MONITOR_DEFAULTTONULL));
+
+    // Near the top-left corner of either monitor it turns below and right of the point and
+    // stays on that monitor, the stem still on the point.
+    for (const RECT& monitor : {kPrimaryMonitor, second}) {
+        CPoint corner(monitor.left + 20, monitor.top + 10);
+        tip.Show("In the corner", &corner, "");
+        vxtest::PumpMessages();
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(::GetWindowRgn(tip.GetSafeHwnd(), hRgn), ERROR);
+        tip.GetWindowRect(&rc);
+        ::OffsetRgn(hRgn, rc.left, rc.top);
+        RECT shown;
+        ::GetRgnBox(hRgn, &shown);
+        RECT within;
+        EXPECT_TRUE(::IntersectRect(&within, &shown, &monitor) && ::EqualRect(&within, &shown))
+            << vxtest::Show(shown);
+        EXPECT_TRUE(::PtInRegion(hRgn, corner.x + 1, corner.y + 3));
+        ::DeleteObject(hRgn);
+    }
     tip.Hide(0);
 }
 

@@ -74,6 +74,43 @@ TEST(BalloonGeometry, WindowIsPlacedSoThatTheTipTouchesThePoint)
     EXPECT_EQ(pos.y, -46);
 }
 
+// Near a monitor's top or left edge the balloon turns to the other side of its point; the
+// window's tip still lies on the point, and the body stays clear of the edge.
+TEST(BalloonGeometry, TurnsAwayFromTheTopAndLeftEdges)
+{
+    const RECT monitor = {-1024, 0, 0, 768};
+    const SIZE sizeWnd = vxCalcBalloonShape({15, 13}, {0, 0}, 13, kMetrics).sizeWnd; // 41 x 64
+    const struct {
+        POINT ptTip;
+        UINT nStem;
+    } cases[] = {
+        {{-500, 400}, 0},
+        {{-500, 63}, 0},                                         // the window's top at 12
+        {{-500, 50}, VX_BALLOON_STEM_UP},
+        {{-996, 400}, 0},                                        // its left at -1024
+        {{-997, 400}, VX_BALLOON_STEM_LEFT},
+        {{-1010, 5}, VX_BALLOON_STEM_UP | VX_BALLOON_STEM_LEFT},
+    };
+    for (const auto& c : cases) {
+        const UINT nStem = vxBalloonStemFor(c.ptTip, sizeWnd, kMetrics, monitor);
+        EXPECT_EQ(nStem, c.nStem) << c.ptTip.x << "," << c.ptTip.y;
+        const vxBalloonShape s = vxCalcBalloonShape({15, 13}, {0, 0}, 13, kMetrics, nStem);
+        const POINT pos = vxBalloonWindowPos(c.ptTip, s.sizeWnd, kMetrics, nStem);
+        EXPECT_EQ(pos.x + s.ptTip.x, c.ptTip.x);
+        EXPECT_EQ(pos.y + s.ptTip.y, c.ptTip.y);
+        EXPECT_GE(pos.y + s.yBody, monitor.top);
+    }
+    // The turned stem: upright side from the tip into the body, top side to the right.
+    const vxBalloonShape up = vxCalcBalloonShape({15, 13}, {0, 0}, 13, kMetrics, VX_BALLOON_STEM_UP | VX_BALLOON_STEM_LEFT);
+    EXPECT_EQ(up.yBody, 25);
+    EXPECT_EQ(up.sizeWnd.cy, 64);
+    EXPECT_EQ(up.ptTip.x, 13);
+    EXPECT_EQ(up.ptTip.y, 13);
+    EXPECT_EQ(up.ptStem[0].y, 38);
+    EXPECT_EQ(up.ptStem[2].x, 38);
+    EXPECT_EQ(up.ptStem[2].y, 38);
+}
+
 TEST(BalloonGeometry, TextRectangleAndIconPlace)
 {
     RECT rc = vxBalloonTextRect({0, 0, 41, 64}, {0, 0}, kMetrics);

@@ -109,12 +109,21 @@ TEST_F(TooltipShape, ShownBalloonTouchesThePointWithItsTip)
     EXPECT_NE(::GetPixel(screen, 500 + 3, 400 - 6), ::GetSysColor(COLOR_WINDOW));
     ::ReleaseDC(nullptr, screen);
 
-    // Not clamped to the screen.
-    CPoint corner(5, 5);
+    // Near the screen's top-left corner it turns below and right of the point: all of it on
+    // the screen, the tip still on the point (inside the stem just below and right of it).
+    CPoint corner(20, 10);
     tip.Show("Corner", &corner, "");
-    EXPECT_LT(WindowRect(tip.GetSafeHwnd()).left, 0);
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, 5);
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, 5);
+    rgn = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(tip.GetSafeHwnd(), rgn), ERROR);
+    rc = WindowRect(tip.GetSafeHwnd());
+    ::OffsetRgn(rgn, rc.left, rc.top);
+    RECT shown;
+    ::GetRgnBox(rgn, &shown);
+    EXPECT_GE(shown.left, 0);
+    EXPECT_NEAR(shown.top, 10, 1);
+    EXPECT_TRUE(::PtInRegion(rgn, 21, 13));
+    EXPECT_FALSE(::PtInRegion(rgn, 18, 8));
+    ::DeleteObject(rgn);
 }
 
 TEST_F(TooltipShape, IconsWidenTheBodyAndSetItsLeastHeight)
