@@ -4,7 +4,7 @@
 #include "vxTipsPlacement.h"
 
 vxSlideHelper::vxSlideHelper()
-    : m_hWnd(NULL), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000), m_nStep(TIPS_SLIDE_STEP)
+    : m_hWnd(NULL), m_nPhase(Idle), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000), m_nStep(TIPS_SLIDE_STEP)
 {
     ::SetRectEmpty(&m_rcWnd);
 }
@@ -21,6 +21,7 @@ void vxSlideHelper::Start(const _tagstSysTips& tips, const RECT& rcWnd)
     m_rcWnd = rcWnd;
     m_nStayTime = tips.nStayTime;
     m_nStep = vxScaleToDpi(TIPS_SLIDE_STEP, vxDpiOf(m_hWnd));
+    m_nPhase = SlidingIn;
     ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_IN, TIPS_SLIDE_IN_INTERVAL, NULL);
 }
 
@@ -28,7 +29,8 @@ void vxSlideHelper::MoveRestingPlace(int x, int y)
 {
     m_rcWnd.left = x;
     m_rcWnd.top = y;
-    m_nTargetY = y;
+    if (m_nPhase != SlidingOut)
+        m_nTargetY = y;
 }
 
 void vxSlideHelper::Stop()
@@ -39,6 +41,7 @@ void vxSlideHelper::Stop()
         ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY);
     }
     m_hWnd = NULL;
+    m_nPhase = Idle;
 }
 
 void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -52,6 +55,7 @@ void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             MoveTo(m_rcWnd.left, m_nCurY);
         } else {
             MoveTo(m_rcWnd.left, m_rcWnd.top);
+            m_nPhase = Staying;
             ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_IN);
             ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY, m_nStayTime, NULL);
         }
@@ -66,6 +70,7 @@ void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             MoveTo(m_rcWnd.left, m_nCurY);
         } else {
             ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT);
+            m_nPhase = Idle;
             ::ShowWindow(m_hWnd, SW_HIDE);
             ::PostMessage(m_hWnd, WM_CLOSE, 0, 0);
         }
@@ -81,6 +86,7 @@ void vxSlideHelper::BeginSlideOut()
     const RECT rcWork = vxMonitorOf(m_hWnd).rcWork;
     m_nTargetY = rcWork.bottom;
     m_nCurY = rcWnd.top;
+    m_nPhase = SlidingOut;
     ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT, vxSlideOutInterval(rcWork.bottom - rcWnd.top, m_nStep), NULL);
 }
 

@@ -25,22 +25,27 @@ public:
 
 // Attributes
     HWND GetWnd() const { return m_hWnd; }
+    BOOL IsMoving() const { return m_nPhase == SlidingIn || m_nPhase == SlidingOut; }
 
 // Operations
     void Attach(HWND hWnd);
     // At the first placement: rcWnd is the resting place in screen coordinates.
     void Start(const _tagstSysTips& tips, const RECT& rcWnd);
-    // A later placement moved the resting place; a running slide-in heads there.
+    // A later placement moved the resting place; a running slide-in heads there, a running
+    // slide-out keeps sinking, now below the new place.
     void MoveRestingPlace(int x, int y);
     void Stop();                             // kills the timers and forgets the window
     // Observes one message of the window; never swallows it.
     void OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    enum Phase { Idle, SlidingIn, Staying, SlidingOut };
+
     void BeginSlideOut();
     void MoveTo(int x, int y);
 
     HWND m_hWnd;
+    Phase m_nPhase;
     int m_nTargetY;                          // screen y where the current slide ends
     int m_nCurY;                             // screen y of the window's top edge
     RECT m_rcWnd;                            // resting place; left and top are used

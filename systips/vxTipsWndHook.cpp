@@ -5,7 +5,7 @@
 #include "vxTipsPlacement.h"
 #include "vxTipsWndAdmin.h"
 
-vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1), m_pAliveWatches(NULL)
+vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1), m_bPlacing(FALSE), m_pAliveWatches(NULL)
 {
     ::ZeroMemory(&m_stTips, sizeof(m_stTips));
 }
@@ -35,24 +35,32 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     const RECT rcWork = m_pAdmin->GetWorkArea();
     if (!::IsWindow(m_hTipWnd))
         return FALSE;
-    nSlotHeight = vxScaleToDpi(nSlotHeight, vxDpiOf(m_hTipWnd));
+    // Sized for where the tip goes, so that the move there needs no second placement.
+    nSlotHeight = vxScaleToDpi(nSlotHeight, vxDpiOfMonitor(::MonitorFromRect(&rcWork, MONITOR_DEFAULTTONEAREST)));
     RECT rcWnd;
     ::GetWindowRect(m_hTipWnd, &rcWnd);
     const int cx = rcWnd.right - rcWnd.left;
     const int cy = rcWnd.bottom - rcWnd.top;
     const POINT pt = vxTipsSlotOrigin(rcWork, nIndex, nSlotHeight, nCount, cx);
 
+    if (!m_bFirstPlace && IsSliding() && m_slide.IsMoving()) {
+        m_slide.MoveRestingPlace(pt.x, pt.y);
+        return TRUE;
+    }
     // The tip's window is the host's: a move may remove this tip and delete the hook.
     vxAliveWatch watch(m_pAliveWatches);
     if (!m_bFirstPlace) {
+        m_bPlacing = TRUE;
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
         if (!watch.IsAlive())
             return TRUE;
+        m_bPlacing = FALSE;
         if (IsSliding())
             m_slide.MoveRestingPlace(pt.x, pt.y);
         return TRUE;
     }
     // First placement: the helper shows the tip its own way; a plain tip just appears.
+    m_bPlacing = TRUE;
     if (IsFading()) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
         if (!watch.IsAlive())
@@ -69,6 +77,7 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     }
     if (!watch.IsAlive())
         return TRUE;
+    m_bPlacing = FALSE;
     m_bFirstPlace = 0;
     // A screen reader announces the tip as it comes.
     ::NotifyWinEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_CLIENT, CHILDID_SELF);
@@ -92,7 +101,7 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // the tips are the manager's only ones: the first tip told moves them all into their slots.
     const BOOL bMoved = (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) ||
                         message == WM_DISPLAYCHANGE || message == WM_DPICHANGED;
-    if (!bMoved)
+    if (!bMoved || (m_bPlacing && message == WM_DPICHANGED))
         return Default();
     vxTipsWndAdmin* pAdmin = m_pAdmin;
     vxAliveWatch watch(m_pAliveWatches);

@@ -32,7 +32,8 @@ public:
     // 0 when the record's window does not exist; otherwise hooks it and answers 1.
     BOOL Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin);
     // Puts the tip into slot nIndex of nCount, slots nSlotHeight apart at 96 DPI and as much
-    // more at the tip window's DPI; 0 without a window.
+    // more at the DPI of the work area's monitor; 0 without a window. A sliding tip is not
+    // moved: its slide heads for the new slot.
     BOOL PlaceAt(int nIndex, int nSlotHeight, int nCount);
     // Lets go of the window without closing it: unhooks it and kills this library's timers.
     void Release();
@@ -51,6 +52,7 @@ private:
     HWND m_hTipWnd;
     vxTipsWndAdmin* m_pAdmin;                // owner, not owned
     int m_bFirstPlace;                       // 1 until the first placement
+    BOOL m_bPlacing;                         // its own move is under way: a new DPI it brings is no news
     vxSetLayerHelper m_layer;
     vxSlideHelper m_slide;
     vxAliveWatch* m_pAliveWatches;           // placements on the stack that call the host

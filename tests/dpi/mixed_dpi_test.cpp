@@ -3,6 +3,7 @@
 // library takes from the system or the skin engine follows the window's DPI.
 #include "vxCtrlComboBox.h"
 #include "vxCtrlStackWnd.h"
+#include "vxCtrlSysTips.h"
 #include "rvToolTip.h"
 #include "vxDpi.h"
 #include "vexelcore.h"
@@ -10,6 +11,8 @@
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -234,6 +237,69 @@ TEST_F(MixedDpi, ShownBalloonTakesANewDpi)
     EXPECT_EQ(after.shown.left - after.window.left, before.shown.left - before.window.left);
     EXPECT_EQ(after.shown.right - after.window.right, before.shown.right - before.window.right);
     EXPECT_EQ(after.shown.top - after.window.top, before.shown.top - before.window.top);
+}
+
+// A tip window made on a monitor at 96 DPI that Windows tells of its new DPI once a move puts
+// it on the work area's monitor at 144, as it would on a real desk.
+vxtest::FakeDpi* g_pFake = nullptr;
+std::vector<int> g_tipTops;
+int g_nAlerts = 0;
+
+LRESULT CALLBACK MovingTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED) {
+        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOMOVE))
+            g_tipTops.push_back(pos->y);
+        if (vxDpiOf(hwnd) != kHigh) {
+            g_pFake->SetWindowDpi(hwnd, kHigh);
+            vxtest::FakeDpi::TellDpiChanged(hwnd, kLow, kHigh);
+        }
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void CALLBACK CountAlerts(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    ++g_nAlerts;
+}
+
+TEST_F(MixedDpi, TipWhoseMoveChangesItsDpiIsPlacedOnce)
+{
+    fake.SetPrimaryMonitorDpi(kHigh);
+    g_pFake = &fake;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MovingTipProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "MovingDpiTip";
+    ::RegisterClassA(&wc);
+    HWND hTip = ::CreateWindowExA(0, "MovingDpiTip", "tip", WS_POPUP, 0, 0, 300, 40, NULL, NULL,
+                                  ::GetModuleHandleA(NULL), NULL);
+    fake.SetWindowDpi(hTip, kLow);
+    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, NULL, CountAlerts,
+                                            ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    vxCtrlSysTips* pTips = new vxCtrlSysTips;
+    ASSERT_EQ(pTips->Init(), 1);
+    _tagstSysTips record = {};
+    record.hWnd = hTip;
+    record.nShowMode = TIPS_SHOW_SLIDE;
+    record.nStayTime = 60000;
+    ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // Its slot is the one at 144 DPI from the start, and the slide lands there.
+    const int rest = work.bottom - Scaled(175, kHigh);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return g_tipTops.size() > 2 && g_tipTops.back() == rest; }));
+    vxtest::PumpFor(100);
+    EXPECT_EQ(g_tipTops.back(), rest);
+    EXPECT_EQ(g_tipTops.front(), rest);
+    EXPECT_EQ(g_nAlerts, 1);
+    ::UnhookWinEvent(hHook);
+    pTips->Uninit();
+    pTips->DestroyWindow();
+    ::DestroyWindow(hTip);
+    vxtest::PumpMessages();
+    g_pFake = nullptr;
 }
 
 } // namespace

@@ -125,6 +125,8 @@ LRESULT CALLBACK TipWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         break;
     }
     case WM_WINDOWPOSCHANGED:
+        if (!(reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOMOVE))
+            log->moveTops.push_back(reinterpret_cast<const WINDOWPOS*>(lParam)->y);
         if (log->onMoved)
             log->onMoved();
         break;

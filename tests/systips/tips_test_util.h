@@ -24,6 +24,7 @@ struct TipLog {
     std::vector<int> fadeTimers;     // ids of the fade ticks, in order
     std::vector<int> slideTops;      // window top after every slide tick (timers 10 and 11)
     std::vector<int> slideTimers;
+    std::vector<int> moveTops;       // window top after every move, whoever made it
     std::vector<DWORD> timerTimes;   // GetTickCount of every library timer tick
     int timerTicks = 0;              // ticks of any library timer
     int closes = 0;                  // WM_CLOSE received

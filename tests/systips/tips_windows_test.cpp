@@ -152,6 +152,27 @@ TEST_F(TipsWindows, SlideRisesIntoPlaceAndSinksOutOfTheWorkArea)
     EXPECT_EQ(t.Log().closes, 1);
 }
 
+TEST_F(TipsWindows, RelayoutDuringTheRiseRedirectsTheSlide)
+{
+    tips = NewManager(1);
+    TipWindow t(300, 40);
+    _tagstSysTips r = t.Record(TIPS_SHOW_SLIDE, 0, 60000);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().slideTops.size() >= 2; }, kLong));
+    // The slot rises by 100 pixels while the tip is on its way: it keeps rising to the new
+    // one, never put there at once and then back below.
+    const RECT smaller = {work.left, work.top, work.right, work.bottom - 100};
+    WorkAreaChange change(smaller);
+    const int rest = smaller.bottom - 175;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return !t.Log().slideTops.empty() && t.Log().slideTops.back() == rest; }, kLong));
+    const std::vector<int>& tops = t.Log().moveTops;
+    const auto firstRise = std::find_if(tops.begin(), tops.end(), [&](int top) { return top > work.bottom - 175; });
+    ASSERT_NE(firstRise, tops.end());
+    for (auto it = firstRise + 1; it != tops.end(); ++it)
+        EXPECT_LE(*it, *(it - 1)) << "a jump at move " << (it - tops.begin());
+    EXPECT_EQ(tops.back(), rest);
+}
+
 TEST_F(TipsWindows, SlideOutWithoutAWholeStepEndsAtTheNextTick)
 {
     tips = NewManager(1);
