@@ -5,12 +5,14 @@
 #include "vxCtrlComboBox.h"
 #include "vxComboItemRules.h"
 #include "vxComboGeometry.h"
+#include "vxAnsiText.h"
 #include "vxDpi.h"
 #include "vxDropListBox.h"
 
 #include <string.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -39,7 +41,9 @@ LRESULT vxCtrlComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return m_pEdit->SendMessage(WM_GETTEXT, wParam, lParam);
         if (wParam == 0 || lParam == 0)
             return 0;
-        const int nCopied = std::min(static_cast<int>(wParam) - 1, m_strText.GetLength());
+        // A short buffer gets whole characters only, never the first byte of a pair.
+        const int nCopied = vxWholeCharUnits(static_cast<LPCTSTR>(m_strText), m_strText.GetLength(),
+                                             static_cast<int>(std::min<WPARAM>(wParam - 1, INT_MAX)));
         LPTSTR pszBuffer = reinterpret_cast<LPTSTR>(lParam);
         memcpy(pszBuffer, static_cast<LPCTSTR>(m_strText), nCopied * sizeof(TCHAR));
         pszBuffer[nCopied] = _T('\0');

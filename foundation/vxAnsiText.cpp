@@ -80,6 +80,33 @@ int vxCharUnits(const wchar_t* psz, int nAvailable)
     return nAvailable >= 2 && IS_HIGH_SURROGATE(psz[0]) && IS_LOW_SURROGATE(psz[1]) ? 2 : 1;
 }
 
+namespace {
+
+template <class Char>
+int WholeCharUnits(const Char* psz, int nLength, int nRoom)
+{
+    int nUnits = 0;
+    while (nUnits < nLength) {
+        const int nChar = vxCharUnits(psz + nUnits, nLength - nUnits);
+        if (nChar <= 0 || nUnits + nChar > nRoom)
+            break;
+        nUnits += nChar;
+    }
+    return nUnits;
+}
+
+} // namespace
+
+int vxWholeCharUnits(const char* psz, int nLength, int nRoom)
+{
+    return WholeCharUnits(psz, nLength, nRoom);
+}
+
+int vxWholeCharUnits(const wchar_t* psz, int nLength, int nRoom)
+{
+    return WholeCharUnits(psz, nLength, nRoom);
+}
+
 bool vxBeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t nUnits)
 {
     if (pszText == NULL || pszPrefix == NULL)

@@ -24,6 +24,9 @@ bool vxUtf8BeginsWithNoCase(const char* pszText, const char* pszPrefix, size_t n
 // there, in the process's ANSI code page for narrow text; 0 when nAvailable is not positive.
 int vxCharUnits(const char* psz, int nAvailable);
 int vxCharUnits(const wchar_t* psz, int nAvailable);
+// The most units of the nLength-unit text, at most nRoom, that end with a whole character.
+int vxWholeCharUnits(const char* psz, int nLength, int nRoom);
+int vxWholeCharUnits(const wchar_t* psz, int nLength, int nRoom);
 
 // Whether pszText begins with the first nUnits of pszPrefix, letters compared without their
 // case: multibyte-aware in the ANSI code page, or ordinally in UTF-16 (CompareStringOrdinal).

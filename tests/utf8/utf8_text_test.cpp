@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 using namespace combotest;
@@ -118,6 +120,22 @@ TEST(Utf8Text, FilteredListShowsTheItemsBeginningWithTheTypedCharacters)
     EXPECT_EQ(::SendMessageA(c.ListHwnd(), LB_GETCOUNT, 0, 0), 1);
     Key(VK_ESCAPE);
     WaitClosed(c);
+}
+
+// A buffer too short for the drop-list combo's text gets whole characters only.
+TEST(Utf8Text, ShortBufferGetsWholeCharacters)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    f.Combo().AddString(CString(kGrin));
+    f.Combo().SetCurSel(0);
+    const int nCharUnits = static_cast<int>(CString(kGrin).GetLength()) - 6; // the emoji alone
+    for (int nRoom = 0; nRoom <= nCharUnits + 1; ++nRoom) {
+        TCHAR buffer[16];
+        std::fill(std::begin(buffer), std::end(buffer), _T('#'));
+        const LRESULT nCopied = f.Combo().SendMessage(WM_GETTEXT, nRoom + 1, reinterpret_cast<LPARAM>(buffer));
+        EXPECT_EQ(nCopied, nRoom < nCharUnits ? 0 : nRoom == nCharUnits ? nCharUnits : nCharUnits + 1) << nRoom;
+        EXPECT_EQ(buffer[nCopied], _T('\0')) << nRoom;
+    }
 }
 
 TEST(Utf8Text, TooltipLinesNeverSplitACharacter)
