@@ -120,6 +120,8 @@ function(vx_add_library)
   target_link_libraries(VexelControl PUBLIC vxframework vexelcore)
   # Active Accessibility for screen readers.
   target_link_libraries(VexelControl PRIVATE oleacc oleaut32 ole32 uuid)
+  # Input method contexts of the combo's edit (imm32 is on every Windows since 2000).
+  target_link_libraries(VexelControl PRIVATE imm32)
 endfunction()
 
 # Libraries every test program links, in dependency order, where they exist.
@@ -173,7 +175,7 @@ function(vx_add_test_program label)
     target_include_directories(test_${label} PRIVATE ${folder})
   endforeach()
   target_compile_definitions(test_${label} PRIVATE ${bind_internal})
-  target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus)
+  target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus imm32)
   gtest_discover_tests(test_${label} EXTRA_ARGS --gtest_color=no DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${label} TIMEOUT 300)
 endfunction()

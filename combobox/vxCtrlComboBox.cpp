@@ -8,6 +8,7 @@
 #include "vxDpi.h"
 #include "vxDropWnd.h"
 
+#include <imm.h>
 #include <vexelcore.h>
 
 namespace {
@@ -186,6 +187,7 @@ void vxCtrlComboBox::PreSubclassWindow()
     CreateFontA();
     if (!m_bCreatedByCreate)
         CreateEdit();
+    DisableInputMethodIfDropList();
     CWnd::PreSubclassWindow();
 }
 
@@ -196,7 +198,15 @@ int vxCtrlComboBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ScaleToDpi();
     AdoptWindowText();
     CreateFontA();
+    DisableInputMethodIfDropList();
     return 0;
+}
+
+void vxCtrlComboBox::DisableInputMethodIfDropList()
+{
+    // Nothing is typed into a drop-list combo, as into the system's.
+    if (IsDropListStyle())
+        ::ImmAssociateContext(m_hWnd, NULL);
 }
 
 void vxCtrlComboBox::ScaleToDpi()

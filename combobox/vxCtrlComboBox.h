@@ -264,6 +264,8 @@ private:
     void MoveDropListSelection(int nStep); ///< keyboard moves in the open list
     BOOL OnRightKey(MSG* pMsg);          ///< completion key at the end of the text
     BOOL CompleteTypedText(const CString& strTyped); ///< FALSE once the combo is gone
+    BOOL IsEditComposing() const;    ///< an input method composes in the edit: its text is not typed yet
+    void DisableInputMethodIfDropList();
     BOOL FilterDropList(const CString& strTyped);    ///< FALSE once the combo is gone
     BOOL WriteEditText(const CString& strText);      ///< no typing aid; FALSE once gone
     BOOL SelNextItem();                  ///< FALSE once the combo is gone

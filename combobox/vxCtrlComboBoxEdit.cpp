@@ -5,6 +5,8 @@
 #include "vxAliveWatch.h"
 #include "vxAnsiText.h"
 
+#include <imm.h>
+
 #include <string.h>
 
 namespace {
@@ -58,8 +60,9 @@ void vxCtrlComboBox::OnUpdateEdit()
     CString strTyped;
     m_pEdit->GetWindowText(strTyped);
 
-    // Texts set by the program get no typing aid.
-    const BOOL bTyping = ::GetFocus() == m_pEdit->GetSafeHwnd() && !s_bCompleting;
+    // Texts set by the program get no typing aid, nor the steps of an input method's
+    // composition: only the text it commits is typed.
+    const BOOL bTyping = ::GetFocus() == m_pEdit->GetSafeHwnd() && !s_bCompleting && !IsEditComposing();
     if (bTyping && (m_dwCBStyle & VXCB_AUTOCOMPLETE) && m_bAutoComplete) {
         if (strTyped.IsEmpty())
             return;
@@ -77,6 +80,17 @@ void vxCtrlComboBox::OnUpdateEdit()
     }
     if (m_pDropWnd == NULL)
         Notify(CBN_EDITUPDATE);
+}
+
+BOOL vxCtrlComboBox::IsEditComposing() const
+{
+    const HWND hEdit = m_pEdit->GetSafeHwnd();
+    const HIMC hImc = ::ImmGetContext(hEdit);
+    if (hImc == NULL)
+        return FALSE;
+    const LONG nComposing = ::ImmGetCompositionString(hImc, GCS_COMPSTR, NULL, 0);
+    ::ImmReleaseContext(hEdit, hImc);
+    return nComposing > 0;
 }
 
 BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)

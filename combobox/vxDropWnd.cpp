@@ -44,7 +44,8 @@ vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwC
       m_pCombo(pCombo),
       m_nListItemHeight(vxDropRowHeight(nItemHeight)),
       m_rows(items.begin(), items.end()),
-      m_dwCBStyle(dwCBStyle)
+      m_dwCBStyle(dwCBStyle),
+      m_hInputMethodPress(NULL)
 {
 }
 
@@ -173,6 +174,10 @@ void vxDropWnd::FillList()
 
 void vxDropWnd::OnMouseMove(UINT nFlags, CPoint point)
 {
+    if (m_hInputMethodPress != NULL) {
+        ForwardToInputMethod(WM_MOUSEMOVE, nFlags, point);
+        return;
+    }
     if (m_pListBox == NULL || !::IsWindow(m_pListBox->GetSafeHwnd())) {
         CWnd::OnMouseMove(nFlags, point);
         return;
@@ -192,10 +197,35 @@ void vxDropWnd::OnMouseMove(UINT nFlags, CPoint point)
     CWnd::OnMouseMove(nFlags, point);
 }
 
+namespace {
+
+// A window of an input method (its candidate or composition window), or one it owns: their
+// classes are registered with CS_IME.
+BOOL IsInputMethodWindow(HWND hWnd)
+{
+    for (; hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_OWNER)) {
+        if ((::GetClassLongPtr(hWnd, GCL_STYLE) & CS_IME) != 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
 void vxDropWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
+    // A click on the input method's candidates while the user types into a filtered list is
+    // the input method's: the press is handed on until its release, and the list stays open.
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    const HWND hUnder = ::WindowFromPoint(ptScreen);
+    if (!rcClient.PtInRect(point) && IsInputMethodWindow(hUnder)) {
+        m_hInputMethodPress = hUnder;
+        ForwardToInputMethod(WM_LBUTTONDOWN, nFlags, point);
+        return;
+    }
     if (!rcClient.PtInRect(point)) {
         ::ReleaseCapture();
         m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_hWnd);
@@ -235,7 +265,21 @@ void vxDropWnd::OnPaint()
 
 void vxDropWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (m_hInputMethodPress != NULL) {
+        ForwardToInputMethod(WM_LBUTTONUP, nFlags, point);
+        m_hInputMethodPress = NULL;
+        return;
+    }
     CWnd::OnLButtonUp(nFlags, point);
+}
+
+void vxDropWnd::ForwardToInputMethod(UINT message, UINT nFlags, CPoint point)
+{
+    if (!::IsWindow(m_hInputMethodPress))
+        return;
+    ClientToScreen(&point);
+    ::ScreenToClient(m_hInputMethodPress, &point);
+    ::PostMessage(m_hInputMethodPress, message, nFlags, MAKELPARAM(point.x, point.y));
 }
 
 void vxDropWnd::OnShowWindow(BOOL bShow, UINT nStatus)

@@ -72,4 +72,6 @@ private:
     int m_nListItemHeight;
     std::vector<_tagListboxItem> m_rows; // copies of the items to show, by row
     DWORD m_dwCBStyle;                   // the combo's option bits, kept only
+    HWND m_hInputMethodPress;            // an input method's window pressed on: gets the mouse until release
+    void ForwardToInputMethod(UINT message, UINT nFlags, CPoint point);
 };

@@ -6,6 +6,8 @@
 
 #include <vexelcore.h>
 
+#include <imm.h>
+
 using namespace combotest;
 
 namespace {
@@ -263,6 +265,104 @@ TEST(ComboTyping, FocusNoticesOfTheEdit)
     vxtest::Click(vxtest::CentreOf(c.Edit()->GetSafeHwnd()));
     PumpTranslatedFor(30);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SETFOCUS}));
+}
+
+// Text that an input method composes, set the way an input method sets it.
+void Compose(HWND hEdit, const TCHAR* pszText)
+{
+    HIMC hImc = ::ImmGetContext(hEdit);
+    ASSERT_NE(hImc, nullptr);
+    ::ImmSetCompositionString(hImc, SCS_SETSTR, const_cast<TCHAR*>(pszText),
+                              static_cast<DWORD>(lstrlen(pszText) * sizeof(TCHAR)), NULL, 0);
+    ::ImmReleaseContext(hEdit, hImc);
+    PumpTranslatedFor(50);
+}
+
+void CommitComposition(HWND hEdit)
+{
+    HIMC hImc = ::ImmGetContext(hEdit);
+    ASSERT_NE(hImc, nullptr);
+    ::ImmNotifyIME(hImc, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    ::ImmReleaseContext(hEdit, hImc);
+    PumpTranslated();
+}
+
+// Through an input method the steps of a composition are not typed text: completion and the
+// filtered list act once, on the text it commits.
+TEST(ComboTyping, InputMethodCompositionIsTypedWhenCommitted)
+{
+    for (const DWORD dwOption : {VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST}) {
+        TypingFixture f(dwOption, {"apple", "banana", "blueberry"});
+        HWND hEdit = f.Combo().Edit()->GetSafeHwnd();
+        // Wine's input method context takes each string one call late.
+        Compose(hEdit, _T("b"));
+        Compose(hEdit, _T("bl"));
+        EXPECT_STREQ(f.Text(), _T("b")) << dwOption;
+        EXPECT_EQ(f.Combo().DropWnd(), nullptr) << dwOption;
+        CommitComposition(hEdit);
+        if (dwOption == VXCB_AUTOCOMPLETE) {
+            EXPECT_STREQ(f.Text(), _T("banana"));
+        } else {
+            ASSERT_TRUE(PumpTranslatedUntil([&] { return f.Combo().ListHwnd() != NULL; }));
+            EXPECT_EQ(f.Rows(), std::vector<std::string>({"banana", "blueberry"}));
+        }
+    }
+}
+
+// The drop-list style takes no input method, as the system's does; the edit of the drop-down
+// style keeps its own.
+TEST(ComboTyping, DropListStyleHasNoInputMethod)
+{
+    ComboFixture list(CBS_DROPDOWNLIST);
+    EXPECT_EQ(::ImmGetContext(list.Hwnd()), static_cast<HIMC>(NULL));
+    ComboFixture drop(CBS_DROPDOWN);
+    HIMC hImc = ::ImmGetContext(drop.Combo().Edit()->GetSafeHwnd());
+    EXPECT_NE(hImc, static_cast<HIMC>(NULL));
+    ::ImmReleaseContext(drop.Combo().Edit()->GetSafeHwnd(), hImc);
+}
+
+// A stand-in for an input method's candidate window: its class is an input method's.
+int g_nCandidateClicks = 0;
+
+LRESULT CALLBACK CandidateProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONDOWN)
+        ++g_nCandidateClicks;
+    if (message == WM_MOUSEACTIVATE)
+        return MA_NOACTIVATE;
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+// Picking a candidate of the input method while the filtered list is open: the click is the
+// input method's, and the list stays open for the text it commits.
+TEST(ComboTyping, FilteredListLeavesClicksOnCandidatesToTheInputMethod)
+{
+    TypingFixture f(VXCB_FILTEREDLIST, {"apple", "banana"});
+    WNDCLASSA wc = {};
+    wc.style = CS_IME;
+    wc.lpfnWndProc = CandidateProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "TestCandidates";
+    ::RegisterClassA(&wc);
+    const POINT at = vxtest::ScreenPoint(f.Host().Hwnd(), 500, 200);
+    HWND hCandidates = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "TestCandidates", "",
+                                         WS_POPUP, at.x, at.y, 120, 80, NULL, NULL,
+                                         ::GetModuleHandleA(NULL), NULL);
+    Type("a");
+    ASSERT_TRUE(PumpTranslatedUntil([&] { return f.Combo().ListHwnd() != NULL; }));
+    ::SetWindowPos(hCandidates, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PumpTranslated();
+    ASSERT_NE(f.Combo().ListHwnd(), static_cast<HWND>(NULL));
+    g_nCandidateClicks = 0;
+    vxtest::Click(vxtest::CentreOf(hCandidates));
+    PumpTranslatedFor(50);
+    EXPECT_EQ(g_nCandidateClicks, 1);
+    EXPECT_NE(f.Combo().ListHwnd(), static_cast<HWND>(NULL));
+    EXPECT_EQ(::GetFocus(), f.Combo().Edit()->GetSafeHwnd());
+    // Elsewhere a click still closes the list.
+    vxtest::Click(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 400));
+    EXPECT_TRUE(WaitClosed(f.Combo()));
+    ::DestroyWindow(hCandidates);
 }
 
 } // namespace
