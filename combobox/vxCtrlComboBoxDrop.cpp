@@ -7,6 +7,7 @@
 #include "vxDropPlacement.h"
 #include "vxDropWnd.h"
 #include "vxDpi.h"
+#include "vxMirror.h"
 #include "vxMonitors.h"
 
 #include <vexelcore.h>
@@ -85,7 +86,10 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
     CRect rc;
     GetWindowRect(&rc);
     rc.top = rc.bottom;
-    rc.right = rc.left + GetDroppedWidth();
+    if (vxIsMirrored(m_hWnd))
+        rc.left = rc.right - GetDroppedWidth();
+    else
+        rc.right = rc.left + GetDroppedWidth();
     const CRect rcWork = vxMonitorOf(m_hWnd).rcWork;
     if (rc.bottom >= rcWork.bottom)
         rc.bottom = rcWork.bottom;

@@ -5,6 +5,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxDpi.h"
 #include "vxDropListBox.h"
+#include "vxMirror.h"
 #include "vxMonitors.h"
 #include "vxDropPlacement.h"
 
@@ -62,6 +63,9 @@ BOOL vxDropWnd::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 BOOL vxDropWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
+    // The list reads in its combo's direction; as a child of the desktop it inherits none.
+    if (vxIsMirrored(m_pCombo->GetSafeHwnd()))
+        cs.dwExStyle |= WS_EX_LAYOUTRTL;
     return CWnd::PreCreateWindow(cs);
 }
 
@@ -146,9 +150,10 @@ vxDropPlacement vxDropWnd::PlacementFor(vxCtrlComboBox* pCombo, int nRows, int n
     CRect rcCombo;
     pCombo->GetWindowRect(&rcCombo);
     vxDropPlacementInput in;
-    in.x = rcCombo.left;
-    in.y = rcCombo.bottom;
     in.cx = pCombo->GetDroppedWidth();
+    // Aligned with the combo's leading edge: its right one when it reads right to left.
+    in.x = vxIsMirrored(pCombo->GetSafeHwnd()) ? rcCombo.right - in.cx : rcCombo.left;
+    in.y = rcCombo.bottom;
     in.cyCombo = rcCombo.Height();
     in.nRowHeight = nRowHeight;
     in.nRows = nRows;

@@ -1,6 +1,7 @@
 #include "vxBarKeys.h"
 
 #include "vxDpi.h"
+#include "vxMirror.h"
 
 namespace {
 
@@ -12,6 +13,8 @@ const int kCtrlKeyStep = 32;
 
 int vxBarKeyStep(HWND hBar, UINT nChar, BOOL bHorizontal)
 {
+    // The bar moves in its parent's client coordinates, the way the arrow points.
+    nChar = vxArrowInClientTerms(::GetParent(hBar), nChar);
     const UINT nBack = bHorizontal ? VK_UP : VK_LEFT;
     const UINT nOn = bHorizontal ? VK_DOWN : VK_RIGHT;
     if (nChar != nBack && nChar != nOn)

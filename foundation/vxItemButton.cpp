@@ -1,6 +1,7 @@
 #include "vxItemButton.h"
 
 #include "vxAccessible.h"
+#include "vxMirror.h"
 
 BEGIN_MESSAGE_MAP(vxItemButton, CButton)
     ON_MESSAGE(WM_GETDLGCODE, &vxItemButton::OnGetDlgCode)
@@ -37,7 +38,9 @@ void vxItemButton::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_RIGHT:
     case VK_UP:
     case VK_DOWN:
-        GetParent()->SendMessage(WM_VX_FOCUSNEIGHBOUR, nChar, reinterpret_cast<LPARAM>(m_hWnd));
+        // The neighbour the arrow points at on the screen, in the parent's coordinates.
+        GetParent()->SendMessage(WM_VX_FOCUSNEIGHBOUR, vxArrowInClientTerms(::GetParent(m_hWnd), nChar),
+                                 reinterpret_cast<LPARAM>(m_hWnd));
         return;
     case VK_RETURN:
         // Posted: the click reaches the host, which may delete the control.

@@ -5,6 +5,7 @@
 #include "vxBarAccessible.h"
 #include "vxSizerBarBounds.h"
 #include "vxSizerBarCursors.h"
+#include "vxMirror.h"
 
 IMPLEMENT_DYNCREATE(vxSizerBar, CStatic)
 
@@ -165,8 +166,8 @@ void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 
     CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
     HWND hParent = ::GetParent(m_hWnd);
-    ::ClientToScreen(hParent, reinterpret_cast<POINT*>(&range.left));
-    ::ClientToScreen(hParent, reinterpret_cast<POINT*>(&range.right));
+    // As a rectangle: in a mirrored parent its sides change places on the screen.
+    ::MapWindowPoints(hParent, NULL, reinterpret_cast<POINT*>(&range), 2);
     CRect bar;
     GetWindowRect(&bar);
     const CRect clip = vxSizerCursorClip(range, bar, point, IsHorizontal());
@@ -181,7 +182,7 @@ void vxSizerBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
     ClientToScreen(&point);
     if (point != m_ptLast) {
         vxAliveWatch watch(m_pAliveWatches);
-        NotifyMoved(CPoint(point - m_ptLast));
+        NotifyMoved(vxOffsetInClientTerms(::GetParent(m_hWnd), CPoint(point - m_ptLast)));
         if (!watch.IsAlive())
             return;
         m_ptLast = point;
@@ -193,7 +194,7 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     if (!m_bDragging)
         return;
     ClientToScreen(&point);
-    const CPoint offset(point - m_ptLast);
+    const CPoint offset(vxOffsetInClientTerms(::GetParent(m_hWnd), CPoint(point - m_ptLast)));
     // The focus given back is the host's to react to, also by deleting the bar.
     vxAliveWatch watch(m_pAliveWatches);
     CancelDrag();

@@ -447,6 +447,10 @@ BOOL rvToolTip::MeasureBalloon(CSize* pSize, HRGN* phRgn)
 
 BOOL rvToolTip::PlaceBalloon()
 {
+    // Shaped and placed in screen coordinates: a balloon mirrored (by a right-to-left process)
+    // would have its region mirrored and its stem a whole width away from its point.
+    if ((GetExStyle() & WS_EX_LAYOUTRTL) != 0)
+        ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
     ScaleToDpi(vxDpiAtPoint(m_ptTip));
     CSize size;
     m_nStem = 0;

@@ -151,9 +151,18 @@ void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
         HDC memory = CreateCompatibleDC(dc);
         HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr;
         if (bitmap) {
+            // A mirrored window (right to left) gets its face as painted left to right, texts
+            // and images the right way round: the bitmap is painted unmirrored and copied
+            // pixel for pixel through the window's DC, unmirrored for the copy.
+            const DWORD layout = GetLayout(dc);
             HGDIOBJ old = SelectObject(memory, bitmap);
+            SetLayout(memory, 0);
             painter(memory, client, state);
+            if (layout & LAYOUT_RTL)
+                SetLayout(dc, 0);
             BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+            if (layout & LAYOUT_RTL)
+                SetLayout(dc, layout);
             SelectObject(memory, old);
             DeleteObject(bitmap);
         } else {
