@@ -46,7 +46,7 @@ BOOL GalleryPage::CreatePage(CWnd* pHost, const CRect& rc, UINT nID)
 {
     LPCTSTR pszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!CreateEx(WS_EX_CONTROLPARENT, pszClass, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc,
+    if (!CreateEx(WS_EX_CONTROLPARENT | GetPageExStyle(), pszClass, _T(""), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rc,
                   pHost, nID))
         return FALSE;
     m_font.CreatePointFont(90, _T("Tahoma"));

@@ -20,6 +20,7 @@ public:
 protected:
 // Overridables
     virtual void Build() = 0;        // create the page's controls as children of this window
+    virtual DWORD GetPageExStyle() const { return 0; } // WS_EX_LAYOUTRTL: a right-to-left page
     virtual void PostNcDestroy();    // deletes the page
 
 public:

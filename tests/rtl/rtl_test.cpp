@@ -97,6 +97,28 @@ TEST(RightToLeft, SkinnedCaptionReadsTheRightWayRound)
     EXPECT_EQ(columns[1], columns[0]) << "the mirrored window's caption is a mirror image";
 }
 
+// A skinned header's title starts at the leading edge: the right one in a mirrored window,
+// its letters still the right way round.
+TEST(RightToLeft, SkinnedTitleStartsAtTheRightEdge)
+{
+    const COLORREF title = RGB(0xFF, 0xFF, 0xFF);
+    std::vector<int> columns[2];
+    for (int mirrored = 0; mirrored < 2; ++mirrored) {
+        Host host(mirrored != 0);
+        HWND hHeader = ::CreateWindowExA(0, "STATIC", "Fig", WS_CHILD | WS_VISIBLE, 20, 20, 200, 24, host.Hwnd(),
+                                         NULL, ::GetModuleHandleA(NULL), NULL);
+        ASSERT_EQ(vxSkinWindow(hHeader, 106, "test.header", 0), 1);
+        ::InvalidateRect(hHeader, NULL, TRUE);
+        vxtest::PumpMessages();
+        columns[mirrored] = ColumnsWithColour(hHeader, title);
+    }
+    const auto first = [](const std::vector<int>& c) { return std::find_if(c.begin(), c.end(), [](int n) { return n != 0; }) - c.begin(); };
+    const auto last = [](const std::vector<int>& c) { return std::find_if(c.rbegin(), c.rend(), [](int n) { return n != 0; }) - c.rbegin(); };
+    EXPECT_LT(first(columns[0]), 12);
+    EXPECT_LT(last(columns[1]), 12) << "the mirrored title ends at the right edge";
+    EXPECT_EQ(Trimmed(columns[1]), Trimmed(columns[0]));
+}
+
 // The sizer rig in a mirrored host: its fixed first item stands at the right, the bar left of
 // it, and dragging the bar to the left widens that item.
 TEST(RightToLeft, SizerBarFollowsThePointerAndTheArrows)

@@ -55,13 +55,16 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
     TEXTMETRICW metrics;
     const int textHeight = hostFont && GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : fonts.textHeight;
     ContentPlaces places = PlaceButtonContent(face, SizeOf(image), textHeight, !caption.empty(), SpacingAt(dpi));
+    const bool rightToLeft = RightToLeft(state.hwnd);
+    if (rightToLeft)
+        MirrorPlaces(places, face);
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
     if (!caption.empty()) {
         int oldMode = SetBkMode(dc, TRANSPARENT);
         COLORREF oldColour = SetTextColor(dc, colours.text);
         UINT format = DT_SINGLELINE | DT_END_ELLIPSIS | DT_VCENTER |
-                      (places.stacked || !image ? DT_CENTER : DT_LEFT);
+                      (places.stacked || !image ? DT_CENTER : LeadingAlignment(rightToLeft));
         DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &places.text, format);
         SetTextColor(dc, oldColour);
         SetBkMode(dc, oldMode);

@@ -23,6 +23,9 @@ void PaintHeader(HDC dc, const RECT& client, const WindowState& state)
 
     const Image* image = WindowImage(state);
     ContentPlaces places = PlaceRowContent(band, SizeOf(image), ScaleToDpi(kHeaderIndent, dpi), SpacingAt(dpi));
+    const bool rightToLeft = RightToLeft(state.hwnd);
+    if (rightToLeft)
+        MirrorPlaces(places, band);
     if (image)
         DrawImage(dc, *image, places.image.left, places.image.top);
     std::wstring title = WindowText(state.hwnd);
@@ -33,7 +36,7 @@ void PaintHeader(HDC dc, const RECT& client, const WindowState& state)
     COLORREF oldColour =
         SetTextColor(dc, IsWindowEnabled(state.hwnd) ? theme.headerText : theme.textDisabled);
     DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &places.text,
-              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+              DT_SINGLELINE | DT_VCENTER | LeadingAlignment(rightToLeft) | DT_END_ELLIPSIS | DT_NOPREFIX);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);

@@ -78,6 +78,7 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
     const int dpi = WindowDpi(list);
     const Spacing spacing = SpacingAt(dpi);
     const int indent = ScaleToDpi(kRowIndent, dpi);
+    const bool rightToLeft = RightToLeft(list);
     HGDIOBJ oldFont = SelectObject(dc, ownFont ? ownFont : FontsAt(dpi).font);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     for (int index = static_cast<int>(top); index <= last; ++index) {
@@ -91,6 +92,8 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
 
         const Image* image = FindImage(EntryImageName(state, index), dpi);
         ContentPlaces places = PlaceRowContent(row, SizeOf(image), indent, spacing);
+        if (rightToLeft)
+            MirrorPlaces(places, row);
         if (image)
             DrawImage(dc, *image, places.image.left, places.image.top);
         const wchar_t* itemText = EntryText(state, index);
@@ -99,7 +102,7 @@ void PaintList(HDC dc, const RECT& client, const WindowState& state)
             continue;
         SetTextColor(dc, !enabled ? theme.textDisabled : selected ? theme.textOnAccent : theme.text);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &places.text,
-                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+                  DT_SINGLELINE | DT_VCENTER | LeadingAlignment(rightToLeft) | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);

@@ -37,6 +37,16 @@ std::wstring WindowText(HWND hwnd)
     return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
+bool RightToLeft(HWND hwnd)
+{
+    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+}
+
+UINT LeadingAlignment(bool rightToLeft)
+{
+    return rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
+}
+
 SIZE SizeOf(const Image* image)
 {
     return image ? image->size : SIZE{0, 0};
@@ -49,6 +59,8 @@ void PaintImageOverlay(HDC dc, const RECT& client, const WindowState& state)
         return;
     const int dpi = WindowDpi(state.hwnd);
     ContentPlaces places = PlaceRowContent(client, image->size, ScaleToDpi(2, dpi), SpacingAt(dpi));
+    if (RightToLeft(state.hwnd))
+        MirrorPlaces(places, client);
     DrawImage(dc, *image, places.image.left, places.image.top);
 }
 

@@ -31,6 +31,11 @@ void PaintImageOverlay(HDC dc, const RECT& client, const WindowState& state);
 const Image* WindowImage(const WindowState& state);
 std::wstring WindowText(HWND hwnd);
 SIZE SizeOf(const Image* image);
+// Whether the window reads right to left (mirrored). The painters paint into unmirrored DCs
+// and mirror their places themselves, so that texts and images stay the right way round.
+bool RightToLeft(HWND hwnd);
+// DrawText's alignment for a text that starts at the leading edge.
+UINT LeadingAlignment(bool rightToLeft);
 // Row height of a list box: its item height, or a text line when it reports none.
 int ListItemHeight(HWND list);
 

@@ -83,6 +83,20 @@ inline ContentPlaces PlaceRowContent(const RECT& row, SIZE image, int indent, co
     return places;
 }
 
+// The places of a right-to-left window: mirrored across the area they were placed in, so that
+// the image stands at the right and the text runs leftward from it.
+inline RECT MirroredIn(const RECT& r, const RECT& area)
+{
+    return MakeRect(area.left + area.right - r.right, r.top, area.left + area.right - r.left, r.bottom);
+}
+
+inline void MirrorPlaces(ContentPlaces& places, const RECT& area)
+{
+    if (places.image.right > places.image.left)
+        places.image = MirroredIn(places.image, area);
+    places.text = MirroredIn(places.text, area);
+}
+
 // The rectangle of entry `index` of a list whose entries are `itemHeight` high and whose first
 // shown entry is `topIndex`; rows above the top index lie above the client area.
 inline RECT ListRowRect(int index, int topIndex, int itemHeight, int clientWidth)

@@ -147,22 +147,19 @@ void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
         return;
     RECT client;
     GetClientRect(hwnd, &client);
+    // A mirrored window (right to left) is painted through its DC unmirrored: the painters
+    // mirror their places themselves, and texts and images stay the right way round.
+    const DWORD layout = GetLayout(dc);
+    if (layout & LAYOUT_RTL)
+        SetLayout(dc, 0);
     if (client.right > 0 && client.bottom > 0) {
         HDC memory = CreateCompatibleDC(dc);
         HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr;
         if (bitmap) {
-            // A mirrored window (right to left) gets its face as painted left to right, texts
-            // and images the right way round: the bitmap is painted unmirrored and copied
-            // pixel for pixel through the window's DC, unmirrored for the copy.
-            const DWORD layout = GetLayout(dc);
             HGDIOBJ old = SelectObject(memory, bitmap);
             SetLayout(memory, 0);
             painter(memory, client, state);
-            if (layout & LAYOUT_RTL)
-                SetLayout(dc, 0);
             BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-            if (layout & LAYOUT_RTL)
-                SetLayout(dc, layout);
             SelectObject(memory, old);
             DeleteObject(bitmap);
         } else {
@@ -171,6 +168,8 @@ void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
         if (memory)
             DeleteDC(memory);
     }
+    if (layout & LAYOUT_RTL)
+        SetLayout(dc, layout);
     EndPaint(hwnd, &paint);
 }
 
@@ -181,6 +180,7 @@ void PaintOverlay(HWND hwnd, const WindowState& state)
         return;
     RECT client;
     GetClientRect(hwnd, &client);
+    SetLayout(dc, 0); // as PaintBuffered: the overlay mirrors its own place
     PaintImageOverlay(dc, client, state);
     ReleaseDC(hwnd, dc);
 }
