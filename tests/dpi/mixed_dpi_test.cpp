@@ -218,6 +218,17 @@ BalloonOnScreen BalloonAt(HWND hTip, POINT pt)
 TEST_F(MixedDpi, ShownBalloonTakesANewDpi)
 {
     fake.SetPrimaryMonitorDpi(kLow);
+    // The owner's font, made for its 96 DPI: the balloon draws in a copy at its own DPI.
+    LOGFONT lf = {};
+    lf.lfHeight = -12;
+    lstrcpy(lf.lfFaceName, _T("Tahoma"));
+    HFONT hOwnerFont = ::CreateFontIndirect(&lf);
+    low.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& lResult) {
+        if (message != WM_GETFONT)
+            return false;
+        lResult = reinterpret_cast<LRESULT>(hOwnerFont);
+        return true;
+    });
     rvToolTip tip;
     ASSERT_TRUE(tip.Create(Wnd(low)));
     CPoint pt(600, 500);
@@ -231,12 +242,50 @@ TEST_F(MixedDpi, ShownBalloonTakesANewDpi)
     vxtest::PumpMessages();
     const BalloonOnScreen after = BalloonAt(tip.m_hWnd, pt);
     EXPECT_TRUE(after.bTipInStem);
-    // Margins and stem grew by half (51 pixels of height at 96 DPI), and the region is the
-    // whole new window: no frame cut off, no unpainted strip.
-    EXPECT_GE((after.window.bottom - after.window.top) - (before.window.bottom - before.window.top), 25);
+    // The region is the whole new window: no frame cut off, no unpainted strip.
+    // Margins and stem grew by half (51 pixels of height at 96 DPI), the text by half too.
+    EXPECT_GE((after.window.bottom - after.window.top) - (before.window.bottom - before.window.top), 25 + 5);
     EXPECT_EQ(after.shown.left - after.window.left, before.shown.left - before.window.left);
     EXPECT_EQ(after.shown.right - after.window.right, before.shown.right - before.window.right);
     EXPECT_EQ(after.shown.top - after.window.top, before.shown.top - before.window.top);
+    tip.DestroyWindow();
+    low.SetHandler(nullptr);
+    ::DeleteObject(hOwnerFont);
+}
+
+// New monitors or a new monitor layout: the open drop list is placed under its combo again,
+// and a shown balloon measured again for its monitor.
+TEST_F(MixedDpi, DisplayChangePlacesDropListAndBalloonAgain)
+{
+    vxCtrlComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(20, 20, 220, 44), Wnd(low), 100));
+    combo.AddString(_T("one"));
+    combo.ShowDropDown(TRUE);
+    vxtest::PumpMessages();
+    RECT frame;
+    combo.GetDroppedControlRect(&frame);
+    HWND hFrame = ::GetAncestor(::WindowFromPoint({(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2}), GA_ROOT);
+    ASSERT_NE(hFrame, low.Hwnd());
+    ::SetWindowPos(low.Hwnd(), NULL, 160, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessage(hFrame, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    RECT rcCombo;
+    ::GetWindowRect(combo.m_hWnd, &rcCombo);
+    ::GetWindowRect(hFrame, &frame);
+    EXPECT_EQ(frame.left, rcCombo.left);
+    EXPECT_EQ(frame.top, rcCombo.bottom);
+    combo.ShowDropDown(FALSE);
+
+    fake.SetPrimaryMonitorDpi(kLow);
+    rvToolTip tip;
+    ASSERT_TRUE(tip.Create(Wnd(low)));
+    CPoint pt(600, 500);
+    tip.Show(_T("A balloon"), &pt, CString());
+    const RECT before = BalloonAt(tip.m_hWnd, pt).window;
+    fake.SetPrimaryMonitorDpi(kHigh);
+    tip.SendMessage(WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    const BalloonOnScreen after = BalloonAt(tip.m_hWnd, pt);
+    EXPECT_GE((after.window.bottom - after.window.top) - (before.bottom - before.top), 25);
+    EXPECT_TRUE(after.bTipInStem);
 }
 
 // A tip window made on a monitor at 96 DPI that Windows tells of its new DPI once a move puts

@@ -3,6 +3,7 @@
 // pointer and the arrows the way they point, the drop list opens under its combo's right
 // edge in the combo's direction, and the balloon's stem stays on its point.
 #include "vxCtrlComboBox.h"
+#include "vxCtrlListView.h"
 #include "rvToolTip.h"
 #include "sizer_rig.h"
 #include "vexelcore.h"
@@ -153,6 +154,30 @@ TEST(RightToLeft, SizerBarFollowsThePointerAndTheArrows)
     vxtest::KeyPress(VK_RIGHT);
     vxtest::PumpMessages();
     EXPECT_EQ(ScreenRect(rig.bar.m_hWnd).left, before + 4);
+}
+
+// List view items flow from the right; the arrows move the focus the way they point.
+TEST(RightToLeft, ArrowsMoveTheFocusTheWayTheyPoint)
+{
+    Host host(true);
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 410, 310), host.Wnd(), 1));
+    const int nGroup = list.AddGroup(_T("Group"), NULL, FALSE);
+    for (LPCTSTR caption : {_T("first"), _T("second"), _T("third")})
+        list.AddItem(nGroup, NULL, caption, NULL);
+    vxtest::PumpMessages();
+    HWND hFirst = ::FindWindowExA(list.m_hWnd, NULL, "Button", "first");
+    HWND hSecond = ::FindWindowExA(list.m_hWnd, NULL, "Button", "second");
+    ASSERT_NE(hFirst, nullptr);
+    ASSERT_NE(hSecond, nullptr);
+    ASSERT_GT(ScreenRect(hFirst).left, ScreenRect(hSecond).left) << "the first item stands at the right";
+    ::SetFocus(hFirst);
+    vxtest::KeyPress(VK_LEFT);
+    vxtest::PumpMessages();
+    EXPECT_EQ(::GetFocus(), hSecond);
+    vxtest::KeyPress(VK_RIGHT);
+    vxtest::PumpMessages();
+    EXPECT_EQ(::GetFocus(), hFirst);
 }
 
 TEST(RightToLeft, DropListOpensUnderTheCombosRightEdgeInItsDirection)
