@@ -29,8 +29,13 @@ class rvToolTipAccessible;
 /// (auto-hide) the loss of activation. In link mode the text is wrapped, drawn as a link while
 /// the pointer is over the balloon, and a click is sent to the notify window.
 ///
-/// The tooltip owns its window, its tool records and the underlined font it makes while
-/// painting; icons, the font given to SetFont, the cursor and the notify window stay the host's.
+/// A balloon is measured and shaped at the DPI of the monitor its point is on, again when its
+/// DPI or the display changes while it is shown; near that monitor's top or left edge it
+/// stands below or right of its point instead, its stem still on the point.
+///
+/// The tooltip owns its window, its tool records, the underlined font it makes while
+/// painting and the copy of the text font it makes for another DPI; icons, the font given to
+/// SetFont, the cursor and the notify window stay the host's.
 class AFX_EXT_CLASS rvToolTip : public CWnd
 {
     DECLARE_DYNAMIC(rvToolTip)
