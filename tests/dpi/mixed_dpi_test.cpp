@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -142,6 +143,72 @@ TEST_F(MixedDpi, SkinEngineFontsFollowEachWindowsDpi)
     ::DestroyWindow(hLow);
     ::DestroyWindow(hHigh);
     ::DeleteObject(hHost);
+}
+
+// A red 16 x 16 icon file in the temporary folder; its path.
+std::string WriteRedIconFile()
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "vx_mixed_dpi.ico";
+    std::vector<BYTE> file;
+    const auto put = [&](DWORD value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<BYTE>(value >> (8 * i)));
+    };
+    const DWORD cbImage = 40 + 16 * 16 * 4 + 16 * 4;
+    put(0, 2), put(1, 2), put(1, 2);                                           // icon directory
+    put(16, 1), put(16, 1), put(0, 1), put(0, 1), put(1, 2), put(32, 2), put(cbImage, 4), put(22, 4);
+    put(40, 4), put(16, 4), put(32, 4), put(1, 2), put(32, 2);                 // BITMAPINFOHEADER
+    for (int i = 0; i < 6; ++i)
+        put(0, 4);
+    for (int i = 0; i < 16 * 16; ++i)
+        put(0xFFFF0000, 4);                                                    // opaque red
+    for (int i = 0; i < 16; ++i)
+        put(0, 4);                                                             // AND mask
+    HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD cbWritten = 0;
+    ::WriteFile(hFile, file.data(), static_cast<DWORD>(file.size()), &cbWritten, NULL);
+    ::CloseHandle(hFile);
+    return path;
+}
+
+// Columns of a window that hold a pixel of the colour.
+int ColumnsWithColour(HWND hWnd, COLORREF colour)
+{
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    HDC hdc = ::GetDC(hWnd);
+    int nColumns = 0;
+    for (int x = rc.left; x < rc.right; ++x) {
+        bool bFound = false;
+        for (int y = rc.top; y < rc.bottom && !bFound; ++y)
+            bFound = ::GetPixel(hdc, x, y) == colour;
+        nColumns += bFound ? 1 : 0;
+    }
+    ::ReleaseDC(hWnd, hdc);
+    return nColumns;
+}
+
+// An icon file is drawn at the icon size of each window's DPI.
+TEST_F(MixedDpi, IconFilesAtTheIconSizeOfEachDpi)
+{
+    const std::string path = WriteRedIconFile();
+    int nColumns[2] = {};
+    HWND hosts[2] = {low.Hwnd(), high.Hwnd()};
+    for (int i = 0; i < 2; ++i) {
+        HWND hHeader = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 80, hosts[i], NULL,
+                                         ::GetModuleHandleA(NULL), NULL);
+        vxSkinWindow(hHeader, 106, "test.header", 0);
+        vxSetDrawItemValue(hHeader, "image.default", path.c_str(), 0);
+        ::InvalidateRect(hHeader, NULL, TRUE);
+        vxtest::PumpMessages();
+        nColumns[i] = ColumnsWithColour(hHeader, RGB(255, 0, 0));
+        ::DestroyWindow(hHeader);
+    }
+    ASSERT_GE(nColumns[0], 16);
+    EXPECT_EQ(nColumns[1], Scaled(nColumns[0], kHigh));
+    ::DeleteFileA(path.c_str());
 }
 
 // The open drop list across a DPI change of its combo and a host's font: it always draws in
