@@ -64,6 +64,8 @@ private:
     BOOL CreateListBox();
     void PlaceOnScreen();
     void FillList();
+    // Posts a mouse message of this window's client point to m_hInputMethodPress.
+    void ForwardToInputMethod(UINT message, UINT nFlags, CPoint point);
 
     vxDropListBox* m_pListBox;           // owned; none before creation
     CRect m_rcList;                      // list rectangle, client coordinates
@@ -73,5 +75,4 @@ private:
     std::vector<_tagListboxItem> m_rows; // copies of the items to show, by row
     DWORD m_dwCBStyle;                   // the combo's option bits, kept only
     HWND m_hInputMethodPress;            // an input method's window pressed on: gets the mouse until release
-    void ForwardToInputMethod(UINT message, UINT nFlags, CPoint point);
 };

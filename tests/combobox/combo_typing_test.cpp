@@ -294,17 +294,21 @@ TEST(ComboTyping, InputMethodCompositionIsTypedWhenCommitted)
     for (const DWORD dwOption : {VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST}) {
         TypingFixture f(dwOption, {"apple", "banana", "blueberry"});
         HWND hEdit = f.Combo().Edit()->GetSafeHwnd();
-        // Wine's input method context takes each string one call late.
+        // Wine's narrow input method functions take each string one call late, its wide
+        // ones at once: the edit shows "b" or "bl", but never a completion.
         Compose(hEdit, _T("b"));
         Compose(hEdit, _T("bl"));
-        EXPECT_STREQ(f.Text(), _T("b")) << dwOption;
+        const CString composed = f.Text();
+        EXPECT_TRUE(composed == _T("b") || composed == _T("bl")) << vxtest::Narrow(composed) << dwOption;
         EXPECT_EQ(f.Combo().DropWnd(), nullptr) << dwOption;
         CommitComposition(hEdit);
+        const bool bOne = composed == _T("b");
         if (dwOption == VXCB_AUTOCOMPLETE) {
-            EXPECT_STREQ(f.Text(), _T("banana"));
+            EXPECT_STREQ(f.Text(), bOne ? _T("banana") : _T("blueberry"));
         } else {
             ASSERT_TRUE(PumpTranslatedUntil([&] { return f.Combo().ListHwnd() != NULL; }));
-            EXPECT_EQ(f.Rows(), std::vector<std::string>({"banana", "blueberry"}));
+            EXPECT_EQ(f.Rows(), bOne ? std::vector<std::string>({"banana", "blueberry"})
+                                     : std::vector<std::string>({"blueberry"}));
         }
     }
 }

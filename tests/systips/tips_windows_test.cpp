@@ -173,6 +173,31 @@ TEST_F(TipsWindows, RelayoutDuringTheRiseRedirectsTheSlide)
     EXPECT_EQ(tops.back(), rest);
 }
 
+TEST_F(TipsWindows, RelayoutDuringTheSlideOutLetsItSinkOn)
+{
+    tips = NewManager(1);
+    TipWindow t(300, 40);
+    _tagstSysTips r = t.Record(TIPS_SHOW_SLIDE, 0, 100);
+    ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+    const int rest = work.bottom - 175;
+    // Two sinking ticks, then the slot moves up: the tip goes on sinking, tick by tick.
+    ASSERT_TRUE(vxtest::PumpUntil([&] {
+        const std::vector<int>& timers = t.Log().slideTimers;
+        return std::count(timers.begin(), timers.end(), 11) >= 2;
+    }, kLong));
+    const size_t sunk = t.Log().slideTops.size();
+    {
+        const RECT smaller = {work.left, work.top, work.right, work.bottom - 100};
+        WorkAreaChange change(smaller);
+        ASSERT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+    }
+    const std::vector<int>& tops = t.Log().slideTops;
+    EXPECT_GT(tops.size(), sunk + 5) << "the slide-out ended early";
+    for (size_t i = sunk; i < tops.size(); ++i)
+        EXPECT_GT(tops[i], rest) << i;
+    EXPECT_EQ(t.Log().closes, 1);
+}
+
 TEST_F(TipsWindows, SlideOutWithoutAWholeStepEndsAtTheNextTick)
 {
     tips = NewManager(1);
