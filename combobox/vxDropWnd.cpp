@@ -221,17 +221,18 @@ void vxDropWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    // A click on the input method's candidates while the user types into a filtered list is
-    // the input method's: the press is handed on until its release, and the list stays open.
-    CPoint ptScreen = point;
-    ClientToScreen(&ptScreen);
-    const HWND hUnder = ::WindowFromPoint(ptScreen);
-    if (!rcClient.PtInRect(point) && IsInputMethodWindow(hUnder)) {
-        m_hInputMethodPress = hUnder;
-        ForwardToInputMethod(WM_LBUTTONDOWN, nFlags, point);
-        return;
-    }
     if (!rcClient.PtInRect(point)) {
+        // A click on the input method's candidates while the user types into a filtered list
+        // is the input method's: the press is handed on until its release, and the list stays
+        // open.
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        const HWND hUnder = ::WindowFromPoint(ptScreen);
+        if (IsInputMethodWindow(hUnder)) {
+            m_hInputMethodPress = hUnder;
+            ForwardToInputMethod(WM_LBUTTONDOWN, nFlags, point);
+            return;
+        }
         ::ReleaseCapture();
         m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)m_hWnd);
     }

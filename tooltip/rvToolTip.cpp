@@ -453,17 +453,24 @@ BOOL rvToolTip::PlaceBalloon()
         ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
     ScaleToDpi(vxDpiAtPoint(m_ptTip));
     CSize size;
+    HRGN hRgn = NULL;
     m_nStem = 0;
-    if (!MeasureBalloon(&size, NULL))
+    if (!MeasureBalloon(&size, &hRgn))
         return FALSE;
+    // The window's size is the same whichever way the stem stands; only a turned one needs
+    // its region made again.
     const POINT ptTip = m_ptTip;
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     if (::GetMonitorInfo(::MonitorFromPoint(ptTip, MONITOR_DEFAULTTONEAREST), &info))
         m_nStem = vxBalloonStemFor(ptTip, size, Metrics(), info.rcMonitor);
-    HRGN hRgn = NULL;
-    if (!MeasureBalloon(&size, &hRgn))
-        return FALSE;
+    if (m_nStem != 0) {
+        if (hRgn != NULL)
+            ::DeleteObject(hRgn);
+        hRgn = NULL;
+        if (!MeasureBalloon(&size, &hRgn))
+            return FALSE;
+    }
     SetWindowRgn(hRgn, TRUE);        // the window owns the region from here on
     m_sizeWnd = size;
     PlaceAt(m_ptTip, size);

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -94,21 +95,22 @@ TEST_F(MixedDpi, ComboButtonPaintedAsWideAsItsStripAllows)
     }
 }
 
-// Rows of a window's client area that hold a pixel of the colour.
-int RowsWithColour(HWND hWnd, COLORREF colour)
+// Columns (cx) and rows (cy) of a window's client area that hold a pixel of the colour.
+SIZE LinesWithColour(HWND hWnd, COLORREF colour)
 {
     RECT rc;
     ::GetClientRect(hWnd, &rc);
+    std::vector<bool> columns(rc.right), rows(rc.bottom);
     HDC hdc = ::GetDC(hWnd);
-    int nRows = 0;
-    for (int y = rc.top; y < rc.bottom; ++y) {
-        bool bFound = false;
-        for (int x = rc.left; x < rc.right && !bFound; ++x)
-            bFound = ::GetPixel(hdc, x, y) == colour;
-        nRows += bFound ? 1 : 0;
+    for (int y = 0; y < rc.bottom; ++y) {
+        for (int x = 0; x < rc.right; ++x) {
+            if (::GetPixel(hdc, x, y) == colour)
+                columns[x] = rows[y] = true;
+        }
     }
     ::ReleaseDC(hWnd, hdc);
-    return nRows;
+    return {static_cast<LONG>(std::count(columns.begin(), columns.end(), true)),
+            static_cast<LONG>(std::count(rows.begin(), rows.end(), true))};
 }
 
 HWND SkinnedButton(HWND hParent, int cx, int cy)
@@ -128,8 +130,8 @@ TEST_F(MixedDpi, SkinEngineFontsFollowEachWindowsDpi)
     const COLORREF text = RGB(0x1E, 0x24, 0x2B);
     HWND hLow = SkinnedButton(low.Hwnd(), 80, 30);
     HWND hHigh = SkinnedButton(high.Hwnd(), 120, 45);
-    const int nLow = RowsWithColour(hLow, text);
-    const int nHigh = RowsWithColour(hHigh, text);
+    const int nLow = LinesWithColour(hLow, text).cy;
+    const int nHigh = LinesWithColour(hHigh, text).cy;
     ASSERT_GT(nLow, 5);
     EXPECT_NEAR(nHigh, Scaled(nLow, kHigh), 2);
     // A host's font wins, at either DPI.
@@ -139,7 +141,7 @@ TEST_F(MixedDpi, SkinEngineFontsFollowEachWindowsDpi)
     HFONT hHost = ::CreateFontIndirectA(&lf);
     ::SendMessageA(hLow, WM_SETFONT, reinterpret_cast<WPARAM>(hHost), TRUE);
     vxtest::PumpMessages();
-    EXPECT_GT(RowsWithColour(hLow, text), nHigh);
+    EXPECT_GT(LinesWithColour(hLow, text).cy, nHigh);
     ::DestroyWindow(hLow);
     ::DestroyWindow(hHigh);
     ::DeleteObject(hHost);
@@ -173,23 +175,6 @@ std::string WriteRedIconFile()
     return path;
 }
 
-// Columns of a window that hold a pixel of the colour.
-int ColumnsWithColour(HWND hWnd, COLORREF colour)
-{
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    HDC hdc = ::GetDC(hWnd);
-    int nColumns = 0;
-    for (int x = rc.left; x < rc.right; ++x) {
-        bool bFound = false;
-        for (int y = rc.top; y < rc.bottom && !bFound; ++y)
-            bFound = ::GetPixel(hdc, x, y) == colour;
-        nColumns += bFound ? 1 : 0;
-    }
-    ::ReleaseDC(hWnd, hdc);
-    return nColumns;
-}
-
 // An icon file is drawn at the icon size of each window's DPI.
 TEST_F(MixedDpi, IconFilesAtTheIconSizeOfEachDpi)
 {
@@ -203,7 +188,7 @@ TEST_F(MixedDpi, IconFilesAtTheIconSizeOfEachDpi)
         vxSetDrawItemValue(hHeader, "image.default", path.c_str(), 0);
         ::InvalidateRect(hHeader, NULL, TRUE);
         vxtest::PumpMessages();
-        nColumns[i] = ColumnsWithColour(hHeader, RGB(255, 0, 0));
+        nColumns[i] = LinesWithColour(hHeader, RGB(255, 0, 0)).cx;
         ::DestroyWindow(hHeader);
     }
     ASSERT_GE(nColumns[0], 16);
