@@ -147,7 +147,7 @@ private:
     void ScrollIntoView(const CRect& rc); ///< the least scroll that shows the client rectangle
     void ScrollContents(int dy);     ///< moves the children by dy and repaints them
     void PlaceFarWindows(int dy);    ///< windows the platform could not move by dy
-    void ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar); ///< one scroll command's move
+    void ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar, int nRepeat = 1); ///< a scroll command's move, repeated
     long SyncScrollBar();            ///< bar in line with client and content; returns the delta
     void UpdateScrollBar(int nBar, int nWindow, int nDisplay, long& nPage, long& nPos, long& nDelta);
     int Get32BitScrollPos(int nBar, CScrollBar* pScrollBar);

@@ -262,12 +262,12 @@ void vxCtrlListView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     CWnd::OnVScroll(nSBCode, nPos, pScrollBar);
 }
 
-void vxCtrlListView::ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar)
+void vxCtrlListView::ScrollByCode(UINT nSBCode, CScrollBar* pScrollBar, int nRepeat)
 {
     // The thumb's 32-bit tracking position, not the message's 16-bit one.
     const bool bThumb = nSBCode == SB_THUMBPOSITION || nSBCode == SB_THUMBTRACK;
     const long nTrack = bThumb ? Get32BitScrollPos(SB_VERT, pScrollBar) : 0;
-    const long d = vxScrollDelta(nSBCode, nTrack, m_scrollPos.cy, m_pageSize.cy, m_displaySize.cy, m_nLineStep);
+    const long d = vxScrollDelta(nSBCode, nTrack, m_scrollPos.cy, m_pageSize.cy, m_displaySize.cy, m_nLineStep, nRepeat);
     if (d != 0) {
         m_scrollPos.cy += d;
         SetScrollPos(SB_VERT, (int)m_scrollPos.cy, TRUE);
@@ -288,8 +288,9 @@ BOOL vxCtrlListView::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     const vxWheelScroll wheel =
         vxWheelToScroll(m_nWheelRemainder, zDelta, nLines, m_displaySize.cy / m_nLineStep + 1);
     // Scrolled here, not through OnVScroll, whose default processing would hand the wheel
-    // message on: the parent hears nothing of a wheel the list view used.
-    for (int i = 0; i < wheel.nSteps; ++i)
-        ScrollByCode(wheel.nCode, NULL);
+    // message on: the parent hears nothing of a wheel the list view used. The steps are
+    // summed into one move, so a message costs one placement whatever its delta.
+    if (wheel.nSteps > 0)
+        ScrollByCode(wheel.nCode, NULL, wheel.nSteps);
     return 1;
 }

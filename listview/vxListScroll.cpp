@@ -22,26 +22,28 @@ int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nP
     return nDisplay - 1;
 }
 
-long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay, long nLineStep)
+long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay, long nLineStep,
+                   int nRepeat)
 {
-    long d;
+    // Summed in 64 bits: many repeats of a long step must not wrap before the limit applies.
+    long long d;
     switch (nCode) {
-    case SB_LINEUP: d = -nLineStep; break;
-    case SB_LINEDOWN: d = nLineStep; break;
-    case SB_PAGEUP: d = -nPage; break;
-    case SB_PAGEDOWN: d = nPage; break;
+    case SB_LINEUP: d = -(long long)nLineStep * nRepeat; break;
+    case SB_LINEDOWN: d = (long long)nLineStep * nRepeat; break;
+    case SB_PAGEUP: d = -(long long)nPage * nRepeat; break;
+    case SB_PAGEDOWN: d = (long long)nPage * nRepeat; break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: d = nTrackPos - nPos; break;
+    case SB_THUMBTRACK: d = (long long)nTrackPos - nPos; break;
     default: return 0;
     }
     // Without a page the bar is hidden: the top is the only position.
     const long limit = nPage > 0 ? nDisplay - nPage : 0;
-    const long t = nPos + d;
+    const long long t = nPos + d;
     if (t < 0)
         d = -nPos;
     if (t > limit)
         d = limit - nPos;
-    return d;
+    return (long)d;
 }
 
 vxWheelScroll vxWheelToScroll(int& nRemainder, int zDelta, UINT nLines, int nMaxSteps)

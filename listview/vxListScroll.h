@@ -19,11 +19,11 @@ enum
 int vxFitScrollBar(int nWindow, int nDisplay, int nBarPos, long& nPage, long& nPos,
                                long& nDelta);
 
-// Movement in pixels for a scroll code (SB_LINEUP ... SB_THUMBTRACK; 0 for any other), a
-// line being nLineStep pixels, limited so the position stays within 0 and nDisplay - nPage.
-// With nPage 0 the content fits and nothing scrolls.
+// Movement in pixels for a scroll code (SB_LINEUP ... SB_THUMBTRACK; 0 for any other)
+// applied nRepeat times, a line being nLineStep pixels, limited so the position stays within
+// 0 and nDisplay - nPage. With nPage 0 the content fits and nothing scrolls.
 long vxScrollDelta(UINT nCode, long nTrackPos, long nPos, long nPage, long nDisplay,
-                   long nLineStep);
+                   long nLineStep, int nRepeat = 1);
 
 // Whether a child window coordinate is one the platform keeps (signed 16 bits).
 inline bool vxFitsSixteenBits(int y)

@@ -247,6 +247,17 @@ TEST_F(ListScrollTest, WheelFollowsTheSystemLinesSetting)
     vxtest::PumpFor(50);
     EXPECT_EQ(host.Recorder().Count(WM_MOUSEWHEEL), 0);
 
+    // The greatest delta moves each window once, to the end, not once per line step.
+    SetWheelLines(9);
+    ScrollTo(0);
+    MoveCounter moves;
+    for (int i = 0; i < 20; ++i)
+        moves.Watch(Child("i" + std::to_string(i)));
+    WheelAt(SHRT_MIN);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ScrollPos() == 2000 - 300; }));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(moves.Moves(i), 1) << "item " << i;
+
     // The message's results: 1 when used.
     SetWheelLines(WHEEL_PAGESCROLL);
     ScrollTo(0);
