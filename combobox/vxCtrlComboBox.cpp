@@ -88,10 +88,7 @@ BEGIN_MESSAGE_MAP(vxCtrlComboBox, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlComboBox::vxCtrlComboBox(int n)
-    : m_pItems(new vxComboItemStore),
-      m_lstItems(m_pItems->items),
-      m_pItemIndex(&m_pItems->index),
-      m_nCurSel(-1),
+    : m_nCurSel(-1),
       m_nEditHeight(-1),
       m_nItemHeight(VXCB_ROW_HEIGHT),
       m_nDefaultVisibleItems(-1),
@@ -114,6 +111,9 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_bHover(FALSE),
       m_bHoverTimer(FALSE),
       m_nWheelDelta(0),
+      m_pItems(new vxComboItemStore),
+      m_lstItems(m_pItems->items),
+      m_pItemIndex(&m_pItems->index),
       m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_nDpi(0), m_bEditMarginGiven(FALSE),
       m_bExtendedUI(FALSE),
       m_nDroppedWidth(0),

@@ -151,6 +151,11 @@ public:
     /// Copies the shown text with its zero into pszText (large enough); returns its length.
     int GetText(LPTSTR pszText);
 
+// Operations for derived classes
+protected:
+    /// The record of the item at nIndex, or NULL: its fields may change, its place may not.
+    _tagListboxItem* GetItemRecord(int nIndex);
+
 // Overridables
 protected:
     virtual void PreSubclassWindow();
@@ -278,9 +283,6 @@ private:
 
 protected:
 // Item list (shared with the drop-down and the edit handling)
-    vxComboItemStore* m_pItems;          ///< the items and their index; owned
-    vxListboxItemList& m_lstItems;       ///< the items in order (in m_pItems)
-    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index (in m_pItems)
     int m_nCurSel;                       ///< may name no item
     CString m_strText;                   ///< text of the selection field
     int m_nEditHeight;                   ///< -1: between the margins
@@ -310,6 +312,11 @@ protected:
     int m_nWheelDelta;
 
 private:
+    // Reached only through the operations that keep the index in step with the list: a
+    // list reordered behind the index's back would leave it naming freed items.
+    vxComboItemStore* m_pItems;          ///< the items and their index; owned
+    vxListboxItemList& m_lstItems;       ///< the items in order (in m_pItems)
+    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index (in m_pItems)
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
     BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI

@@ -137,6 +137,12 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
     return nSelect;
 }
 
+_tagListboxItem* vxCtrlComboBox::GetItemRecord(int nIndex)
+{
+    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    return it == m_lstItems.end() ? NULL : &*it;
+}
+
 DWORD_PTR vxCtrlComboBox::GetItemData(int nIndex)
 {
     vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
@@ -346,14 +352,18 @@ LRESULT vxCtrlComboBox::OnCbLimitText(WPARAM wParam, LPARAM)
 
 LRESULT vxCtrlComboBox::OnCbGetEditSel(WPARAM wParam, LPARAM lParam)
 {
-    const DWORD dwSel = GetEditSel();
-    if (dwSel == static_cast<DWORD>(-1))
+    if (!IsDropDownStyle() || !HasEdit())
         return CB_ERR;
+    // The edit's full positions for the pointers; the packed answer holds 16 bits each and
+    // is -1 past them, as the system's edit answers.
+    DWORD dwStart = 0, dwEnd = 0;
+    const LRESULT nPacked = m_pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                                                 reinterpret_cast<LPARAM>(&dwEnd));
     if (wParam != 0)
-        *reinterpret_cast<DWORD*>(wParam) = LOWORD(dwSel);
+        *reinterpret_cast<DWORD*>(wParam) = dwStart;
     if (lParam != 0)
-        *reinterpret_cast<DWORD*>(lParam) = HIWORD(dwSel);
-    return dwSel;
+        *reinterpret_cast<DWORD*>(lParam) = dwEnd;
+    return nPacked;
 }
 
 LRESULT vxCtrlComboBox::OnCbSetEditSel(WPARAM, LPARAM lParam)

@@ -119,6 +119,12 @@ LRESULT vxDropListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return sizeof(ULONG_PTR);
     case LB_SETITEMDATA:
         return LB_ERR;               // the rows are copies of the combo's items
+    case LB_SETCOUNT:
+        // The count is the frame's rows; any other would have the skin engine keep room
+        // for rows that do not exist.
+        if (wParam != (m_pRows != NULL ? m_pRows->size() : 0))
+            return LB_ERR;
+        break;
     case WM_GETOBJECT:
         // Rows without strings: the list names them for screen readers.
         if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam,
@@ -213,13 +219,34 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
         SetCapture();
 }
 
+namespace {
+
+// Whether lParam names the "close" element. The name comes from the skin engine, which names
+// elements in ASCII and narrow whatever the host's character set. Any process may post the
+// message, so the address is not trusted: the name is copied by a read that fails instead of
+// faulting.
+bool NamesCloseElement(LPARAM lParam)
+{
+    if (lParam == 0)
+        return false;
+    static const char kClose[] = "close";
+    char szName[sizeof(kClose)] = {};
+    SIZE_T nRead = 0;
+    return ::ReadProcessMemory(::GetCurrentProcess(), reinterpret_cast<LPCVOID>(lParam), szName,
+                               sizeof(szName), &nRead) &&
+           nRead == sizeof(szName) && memcmp(szName, kClose, sizeof(kClose)) == 0;
+}
+
+} // namespace
+
 LRESULT vxDropListBox::OnElementClick(WPARAM wParam, LPARAM lParam)
 {
+    // The host's click handling runs on this thread: a send from another thread, perhaps of
+    // another process, is none of it.
+    if (::InSendMessageEx(NULL) != ISMEX_NOSEND)
+        return 0;
     m_bElementClicked = TRUE;
-    // The element's name comes from the skin engine, which names elements in ASCII and
-    // narrow whatever the host's character set.
-    const char* pszElement = reinterpret_cast<const char*>(lParam);
-    if (pszElement != NULL && strcmp(pszElement, "close") == 0 && m_pCombo != NULL) {
+    if (NamesCloseElement(lParam) && m_pCombo != NULL) {
         CWnd* pParent = m_pCombo->GetParent();
         if (pParent != NULL)
             pParent->PostMessage(WM_COMBO_ITEMCLOSE, wParam);

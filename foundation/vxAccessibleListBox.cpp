@@ -65,7 +65,15 @@ long vxListBoxAccessible::AccChildAt(POINT ptScreen)
     POINT pt = ptScreen;
     ::ScreenToClient(Hwnd(), &pt);
     const LRESULT nHit = ::SendMessage(Hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
-    return HIWORD(nHit) != 0 ? CHILDID_SELF : static_cast<long>(LOWORD(nHit)) + 1;
+    if (HIWORD(nHit) != 0)
+        return CHILDID_SELF;
+    // The answer holds the row's low 16 bits only; the rows in view lie within 65,536 of the
+    // top row, which makes the low bits name one row.
+    const LRESULT nTop = ::SendMessage(Hwnd(), LB_GETTOPINDEX, 0, 0);
+    if (nTop < 0)
+        return CHILDID_SELF;
+    const long nRow = static_cast<long>(nTop) + static_cast<WORD>(LOWORD(nHit) - static_cast<WORD>(nTop));
+    return nRow < ::SendMessage(Hwnd(), LB_GETCOUNT, 0, 0) ? nRow + 1 : CHILDID_SELF;
 }
 
 long vxListBoxAccessible::AccFocus()

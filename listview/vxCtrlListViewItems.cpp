@@ -5,6 +5,8 @@
 
 #include <vexelcore.h>
 
+#include <memory>
+
 enum
 {
     HEADER_ID = 0xFFFF,              // every group header
@@ -47,14 +49,16 @@ int vxCtrlListView::AddGroup(LPCTSTR pszTitle, LPCTSTR pszSkin, int bShowHeader)
     // Without a window there is nothing to show a group in: refused, as items are.
     if (GetSafeHwnd() == NULL)
         return -1;
-    vxListGroup* pGroup = new vxListGroup(this, pszTitle, pszSkin, bShowHeader);
+    // Owned here until the array holds it: an array that cannot grow leaves nothing made.
+    std::unique_ptr<vxListGroup> pGroup(new vxListGroup(this, pszTitle, pszSkin, bShowHeader));
     if (bShowHeader) {
         pGroup->m_wndHeader.Create(pGroup->m_strTitle, HEADER_STYLE, CRect(0, 0, 0, 0), this,
                                    HEADER_ID);
         if (!pGroup->m_strSkin.IsEmpty() && pGroup->LiveHeaderHwnd())
             vxSkinWindow(pGroup->LiveHeaderHwnd(), SKIN_KIND_HEADER, pGroup->m_strSkin, 0);
     }
-    const int nIndex = (int)m_arrGroups.Add(pGroup);
+    const int nIndex = (int)m_arrGroups.Add(pGroup.get());
+    pGroup.release();
     RelayoutIfUpdating();
     return nIndex;
 }
@@ -72,7 +76,7 @@ int vxCtrlListView::AddItem(int nGroup, LPCTSTR pszSkin, LPCTSTR pszCaption,
 
     // A failed creation leaves a record without a window; it still counts as an item.
     const BOOL bPush = m_itemMode == ModeButton;
-    vxListItem* pItem = new vxListItem;
+    std::unique_ptr<vxListItem> pItem(new vxListItem);
     pItem->m_wndButton.Create(pszCaption ? pszCaption : _T(""), bPush ? ITEM_STYLE_PUSH : ITEM_STYLE_RADIO,
                               CRect(0, 0, 0, 0), this, ITEM_ID);
     HWND hItem = pItem->LiveHwnd();
@@ -82,7 +86,8 @@ int vxCtrlListView::AddItem(int nGroup, LPCTSTR pszSkin, LPCTSTR pszCaption,
         vxSetDrawItemValue(hItem, IMAGE_DRAW_ITEM, pszImage, 0);
 
     pItem->m_rcItem.SetRectEmpty();
-    const int nIndex = (int)m_arrGroups[nGroup]->m_arrItems.Add(pItem);
+    const int nIndex = (int)m_arrGroups[nGroup]->m_arrItems.Add(pItem.get());
+    pItem.release();
     RelayoutIfUpdating();
     return nIndex;
 }
@@ -93,9 +98,11 @@ BOOL vxCtrlListView::DeleteItem(int nGroup, int nItem)
         return 0;
     vxListGroup* pGroup = m_arrGroups[nGroup];
     vxListItem* pItem = pGroup->GetItem(nItem);
+    // Unlinked before it goes: destroying its window may bring messages (a focus lost) whose
+    // handlers walk the items.
     if (pItem) {
-        delete pItem;
         pGroup->m_arrItems.RemoveAt(nItem);
+        delete pItem;
     }
     RelayoutIfUpdating();
     return pItem != NULL;
@@ -105,8 +112,9 @@ BOOL vxCtrlListView::DeleteGroup(int nGroup)
 {
     if (!IsGroupValid(nGroup))
         return 0;
-    delete m_arrGroups[nGroup];
-    m_arrGroups.RemoveAt(nGroup);
+    vxListGroup* pGroup = m_arrGroups[nGroup];
+    m_arrGroups.RemoveAt(nGroup);   // unlinked first, as an item is
+    delete pGroup;
     RelayoutIfUpdating();
     return 1;
 }

@@ -30,11 +30,12 @@ vxListGroup::vxListGroup(vxCtrlListView* pOwner, LPCTSTR pszTitle, LPCTSTR pszSk
 
 vxListGroup::~vxListGroup()
 {
-    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
-        delete m_arrItems[i];
-        m_arrItems[i] = NULL;
+    // Each item is unlinked before it goes, as a deleted item is.
+    while (m_arrItems.GetSize() > 0) {
+        vxListItem* pItem = m_arrItems[m_arrItems.GetSize() - 1];
+        m_arrItems.RemoveAt(m_arrItems.GetSize() - 1);
+        delete pItem;
     }
-    m_arrItems.RemoveAll();
     if (LiveHeaderHwnd())
         m_wndHeader.DestroyWindow();
 }

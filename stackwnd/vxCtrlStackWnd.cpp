@@ -115,18 +115,39 @@ void vxCtrlStackWnd::OnDestroy()
 
 void vxCtrlStackWnd::ReleaseItems()
 {
-    for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i) {
-        stItemInfo* pItem = m_arrItems[i];
-        pItem->pButton->DestroyWindow();
-        delete pItem->pButton;
-        if (pItem->pContent != NULL) {
-            pItem->pContent->DestroyWindow();
-            delete pItem->pContent;
-        }
+    // Each item is unlinked before its windows go: their last messages (a focus lost) reach
+    // handlers that walk the items.
+    while (m_arrItems.GetSize() > 0) {
+        const INT_PTR nLast = m_arrItems.GetSize() - 1;
+        stItemInfo* pItem = m_arrItems[nLast];
+        m_arrItems.RemoveAt(nLast);
+        DestroyItemWindows(pItem->pButton, pItem->pContent);
         delete pItem;
-        m_arrItems[i] = NULL;
     }
-    m_arrItems.RemoveAll();
+}
+
+void vxCtrlStackWnd::DestroyItemWindows(CButton* pButton, CWnd* pContent)
+{
+    pButton->DestroyWindow();
+    delete pButton;
+    if (pContent != NULL) {
+        pContent->DestroyWindow();
+        delete pContent;
+    }
+}
+
+void vxCtrlStackWnd::AppendItem(CButton* pButton, CWnd* pList, HWND hContent)
+{
+    // Out of memory, the item's windows go with it: no half item stays behind.
+    stItemInfo* pItem = NULL;
+    try {
+        pItem = NewItem(pButton, pList, hContent);
+        m_arrItems.Add(pItem);
+    } catch (...) {
+        delete pItem;
+        DestroyItemWindows(pButton, pList);
+        throw;
+    }
 }
 
 BOOL vxCtrlStackWnd::IsValid(int nItem)
@@ -167,11 +188,16 @@ int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR p
         vxSkinWindow(pButton->GetSafeHwnd(), SKIN_KIND_BUTTON, pszButtonSkin, 0);
 
     // A list that cannot be made takes its button with it: no half item stays behind.
-    CVexelListBox* pList = new CVexelListBox;
+    CVexelListBox* pList = NULL;
+    try {
+        pList = new CVexelListBox;
+    } catch (...) {
+        DestroyItemWindows(pButton, NULL);
+        throw;
+    }
     if (!pList->Create(LIST_STYLE, CRect(0, 0, m_szItem.cx, 0), this, nIndex + LIST_ID_BASE)) {
         delete pList;
-        pButton->DestroyWindow();
-        delete pButton;
+        DestroyItemWindows(pButton, NULL);
         return -1;
     }
     pList->SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(m_nSubItemHeight, 0));
@@ -179,7 +205,7 @@ int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR p
     if (pszListSkin)
         vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
 
-    m_arrItems.Add(NewItem(pButton, pList, pList->GetSafeHwnd()));
+    AppendItem(pButton, pList, pList->GetSafeHwnd());
     ReLayout();
     return nIndex;
 }
@@ -194,7 +220,7 @@ int vxCtrlStackWnd::AddCustomItem(LPCTSTR pszCaption, CWnd* pContent)
     CButton* pButton = CreateButton(pszCaption, nIndex);
     if (!pButton)
         return -1;
-    m_arrItems.Add(NewItem(pButton, NULL, hContent));
+    AppendItem(pButton, NULL, hContent);
     ReLayout();
     return nIndex;
 }

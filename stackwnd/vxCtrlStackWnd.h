@@ -96,6 +96,8 @@ protected:
 private:
     BOOL IsValid(int nItem);
     stItemInfo* NewItem(CButton* pButton, CWnd* pList, HWND hContent);
+    void AppendItem(CButton* pButton, CWnd* pList, HWND hContent); ///< the windows go if it cannot
+    static void DestroyItemWindows(CButton* pButton, CWnd* pContent);
     CButton* CreateButton(LPCTSTR pszCaption, UINT nID);     ///< NULL when it fails
     void ReleaseItems();
     void OpenAlone(int nItem);       ///< opens one item, closes every other; relayouts on change

@@ -1,4 +1,5 @@
 #include "vxSetLayerHelper.h"
+#include "vxTipsClose.h"
 
 #include <commctrl.h>
 
@@ -13,7 +14,7 @@ const UINT kDefaultStayTime = 4000;
 } // namespace
 
 vxSetLayerHelper::vxSetLayerHelper()
-    : m_hWnd(NULL), m_dwVersion(0), m_bLayered(0), m_nAlpha(kAlphaStart), m_bFadingOut(0),
+    : m_hWnd(NULL), m_nCloseTicket(0), m_dwVersion(0), m_bLayered(0), m_nAlpha(kAlphaStart), m_bFadingOut(0),
       m_bTracking(0), m_bActive(0), m_nStayTime(kDefaultStayTime)
 {
 }
@@ -22,12 +23,13 @@ vxSetLayerHelper::~vxSetLayerHelper()
 {
 }
 
-BOOL vxSetLayerHelper::Attach(HWND hWnd)
+BOOL vxSetLayerHelper::Attach(HWND hWnd, UINT_PTR nCloseTicket)
 {
     if (!::IsWindow(hWnd))
         return FALSE;
     m_dwVersion = ::GetVersion();
     m_hWnd = hWnd;
+    m_nCloseTicket = nCloseTicket;
     return TRUE;
 }
 
@@ -122,7 +124,7 @@ void vxSetLayerHelper::OnTimer(UINT_PTR nIDEvent)
     case TIPS_TIMER_FADE_OUT:
         if (!HasLayers() || m_nAlpha < kAlphaClose) {
             ::KillTimer(m_hWnd, TIPS_TIMER_FADE_OUT);
-            ::PostMessage(m_hWnd, WM_CLOSE, 0, 0);
+            vxPostTipsClose(m_hWnd, m_nCloseTicket);
         } else {
             m_nAlpha -= kAlphaStep;
             ApplyAlpha(m_nAlpha);

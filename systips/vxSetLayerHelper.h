@@ -30,7 +30,8 @@ public:
     HWND GetWnd() const { return m_hWnd; }
 
 // Operations
-    BOOL Attach(HWND hWnd);                  // 0 when hWnd is not a window
+    // 0 when hWnd is not a window; its end closes the tip for the hook of nCloseTicket.
+    BOOL Attach(HWND hWnd, UINT_PTR nCloseTicket);
     void Start(const _tagstSysTips& tips);   // at the first placement
     void Stop();                             // kills the timers and forgets the window
     // Observes one message of the window; never swallows it.
@@ -44,6 +45,7 @@ private:
     void OnPointerLeft();
 
     HWND m_hWnd;
+    UINT_PTR m_nCloseTicket;                 // of the hook this helper works for
     DWORD m_dwVersion;                       // GetVersion at attachment; high bit: no layers
     int m_bLayered;                          // WS_EX_LAYERED set by this helper
     int m_nAlpha;

@@ -1,17 +1,19 @@
 #include "vxSlideHelper.h"
 #include "vxDpi.h"
 #include "vxMonitors.h"
+#include "vxTipsClose.h"
 #include "vxTipsPlacement.h"
 
 vxSlideHelper::vxSlideHelper()
-    : m_hWnd(NULL), m_nPhase(Idle), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000), m_nStep(TIPS_SLIDE_STEP)
+    : m_hWnd(NULL), m_nCloseTicket(0), m_nPhase(Idle), m_nTargetY(0), m_nCurY(0), m_nStayTime(4000), m_nStep(TIPS_SLIDE_STEP)
 {
     ::SetRectEmpty(&m_rcWnd);
 }
 
-void vxSlideHelper::Attach(HWND hWnd)
+void vxSlideHelper::Attach(HWND hWnd, UINT_PTR nCloseTicket)
 {
     m_hWnd = hWnd;
+    m_nCloseTicket = nCloseTicket;
 }
 
 void vxSlideHelper::Start(const _tagstSysTips& tips, const RECT& rcWnd)
@@ -72,7 +74,7 @@ void vxSlideHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ::KillTimer(m_hWnd, TIPS_TIMER_SLIDE_OUT);
             m_nPhase = Idle;
             ::ShowWindow(m_hWnd, SW_HIDE);
-            ::PostMessage(m_hWnd, WM_CLOSE, 0, 0);
+            vxPostTipsClose(m_hWnd, m_nCloseTicket);
         }
         break;
     }

@@ -28,7 +28,7 @@ public:
     BOOL IsMoving() const { return m_nPhase == SlidingIn || m_nPhase == SlidingOut; }
 
 // Operations
-    void Attach(HWND hWnd);
+    void Attach(HWND hWnd, UINT_PTR nCloseTicket); ///< its end closes the tip for that hook
     // At the first placement: rcWnd is the resting place in screen coordinates.
     void Start(const _tagstSysTips& tips, const RECT& rcWnd);
     // A later placement moved the resting place; a running slide-in heads there, a running
@@ -45,6 +45,7 @@ private:
     void MoveTo(int x, int y);
 
     HWND m_hWnd;
+    UINT_PTR m_nCloseTicket;                 // of the hook this helper works for
     Phase m_nPhase;
     int m_nTargetY;                          // screen y where the current slide ends
     int m_nCurY;                             // screen y of the window's top edge

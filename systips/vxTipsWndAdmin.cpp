@@ -2,6 +2,7 @@
 
 #include "vxAliveWatch.h"
 #include "vxMonitors.h"
+#include "vxTipsClose.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndHook.h"
 
@@ -67,7 +68,7 @@ int vxTipsWndAdmin::CloseFirstNormal()
     for (POSITION pos = m_lstHooks.GetHeadPosition(); pos != NULL;) {
         vxTipsWndHook* pHook = m_lstHooks.GetNext(pos);
         if (pHook->GetTips().priority == TIPS_PRIORITY_NORMAL) {
-            ::PostMessage(pHook->GetTipWnd(), WM_CLOSE, 0, 0);
+            vxPostTipsClose(pHook->GetTipWnd(), pHook->GetCloseTicket());
             return 1;
         }
     }

@@ -2,10 +2,12 @@
 
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
+#include "vxTipsClose.h"
 #include "vxTipsPlacement.h"
 #include "vxTipsWndAdmin.h"
 
-vxTipsWndHook::vxTipsWndHook() : m_hTipWnd(NULL), m_pAdmin(NULL), m_bFirstPlace(1), m_bPlacing(FALSE), m_pAliveWatches(NULL)
+vxTipsWndHook::vxTipsWndHook()
+    : m_hTipWnd(NULL), m_nCloseTicket(vxNewTipsTicket()), m_pAdmin(NULL), m_bFirstPlace(1), m_bPlacing(FALSE), m_pAliveWatches(NULL)
 {
     ::ZeroMemory(&m_stTips, sizeof(m_stTips));
 }
@@ -24,9 +26,9 @@ BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
     m_pAdmin = pAdmin;
     ::SetWindowLongPtr(m_hTipWnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     if (m_stTips.nShowMode == TIPS_SHOW_FADE)
-        m_layer.Attach(m_hTipWnd);
+        m_layer.Attach(m_hTipWnd, m_nCloseTicket);
     else if (m_stTips.nShowMode == TIPS_SHOW_SLIDE)
-        m_slide.Attach(m_hTipWnd);
+        m_slide.Attach(m_hTipWnd, m_nCloseTicket);
     return HookWindow(m_hTipWnd);
 }
 
@@ -92,6 +94,10 @@ void vxTipsWndHook::Release()
 
 LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A close asked for by this hook's helpers or its manager; one asked for by an earlier
+    // hook of the window closes nothing.
+    if (message == vxTipsCloseMessage() && message != 0)
+        return wParam == m_nCloseTicket ? ::SendMessage(m_hTipWnd, WM_CLOSE, 0, 0) : 0;
     // The helpers observe; the message always goes on.
     if (IsFading())
         m_layer.OnMessage(message, wParam, lParam);

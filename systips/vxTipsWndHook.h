@@ -2,9 +2,10 @@
 // notices its closing.
 //
 // Attach hooks the window and picks the helper by the record's show mode; the first PlaceAt
-// starts the helper (or simply shows a plain tip, which keeps no timer). A WM_CLOSE, from the
-// helper's end of animation, from the manager or from the host, reaches OnHookedClose after
-// the chain is down: the tip is hidden, its timers killed, and the administrator drops and
+// starts the helper (or simply shows a plain tip, which keeps no timer). A WM_CLOSE from the
+// host, or the one this hook sends itself when the close its helper's end of animation or the
+// manager posted comes back with its ticket (vxTipsClose.h), reaches OnHookedClose after the
+// chain is down: the tip is hidden, its timers killed, and the administrator drops and
 // deletes this hook. A tip destroyed without WM_CLOSE (DestroyWindow, a dialog ending, its
 // owner going) leaves the same way through OnHookedDestroy. The hook belongs to the
 // administrator; the window to the host.
@@ -27,6 +28,7 @@ public:
 // Attributes
     const _tagstSysTips& GetTips() const { return m_stTips; }
     HWND GetTipWnd() const { return m_hTipWnd; }
+    UINT_PTR GetCloseTicket() const { return m_nCloseTicket; } ///< see vxPostTipsClose
 
 // Operations
     // 0 when the record's window does not exist; otherwise hooks it and answers 1.
@@ -50,6 +52,7 @@ private:
 
     _tagstSysTips m_stTips;                  // own copy of the record
     HWND m_hTipWnd;
+    UINT_PTR m_nCloseTicket;                 // this hook's, in the closes it posts
     vxTipsWndAdmin* m_pAdmin;                // owner, not owned
     int m_bFirstPlace;                       // 1 until the first placement
     BOOL m_bPlacing;                         // its own move is under way: a new DPI it brings is no news

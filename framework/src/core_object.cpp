@@ -122,7 +122,10 @@ BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT p
 
 void AFXAPI AfxThrowMemoryException()
 {
-    throw new CMemoryException;
+    // One object that needs no allocation and that its catcher's Delete() keeps: out of
+    // memory there may be no room for an exception object.
+    static CMemoryException s_memoryException(FALSE);
+    throw &s_memoryException;
 }
 
 void AFXAPI AfxThrowResourceException()

@@ -3,6 +3,8 @@
 // CharNextA/IsDBCSLeadByte. The character-set specific calls are the overloads below.
 #include <afx.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -26,6 +28,14 @@ inline unsigned char* Bytes(char* psz) { return reinterpret_cast<unsigned char*>
 
 inline int Length(const char* psz) { return psz == NULL ? 0 : (int)std::strlen(psz); }
 inline int Length(const wchar_t* psz) { return psz == NULL ? 0 : (int)std::wcslen(psz); }
+// The length of psz, but no more than nMax: a count may be longer than the string it names.
+template <typename Char> int LengthUpTo(const Char* psz, int nMax)
+{
+    int n = 0;
+    while (n < nMax && psz[n] != 0)
+        ++n;
+    return n;
+}
 inline int CompareText(const char* a, const char* b) { return _mbscmp(Bytes(a), Bytes(b)); }
 inline int CompareText(const wchar_t* a, const wchar_t* b) { return std::wcscmp(a, b); }
 inline int CompareTextNoCase(const char* a, const char* b) { return _mbsicmp(Bytes(a), Bytes(b)); }
@@ -102,7 +112,11 @@ CString::Data* CString::Allocate(int nLength)
 {
     if (nLength < 0)
         AfxThrowInvalidArgException();
-    void* p = ::operator new(sizeof(Data) + (nLength + 1) * sizeof(TCHAR), std::nothrow);
+    // Counted in size_t and refused before it could wrap (a 32-bit size_t holds no 2^31
+    // wide characters).
+    if (static_cast<size_t>(nLength) >= (SIZE_MAX - sizeof(Data)) / sizeof(TCHAR))
+        AfxThrowMemoryException();
+    void* p = ::operator new(sizeof(Data) + (static_cast<size_t>(nLength) + 1) * sizeof(TCHAR), std::nothrow);
     if (p == NULL)
         AfxThrowMemoryException();
     Data* pData = static_cast<Data*>(p);
@@ -196,8 +210,8 @@ void CString::PrepareWrite(int nLength)
     if (!IsShared(pOld->nRefs) && pOld != EmptyData() && pOld->nAllocLength >= nLength)
         return;
     int nAlloc = nLength;
-    if (nAlloc > pOld->nAllocLength && pOld->nAllocLength > 0)
-        nAlloc = nLength + nLength / 2; // grow geometrically for repeated appends
+    if (nAlloc > pOld->nAllocLength && pOld->nAllocLength > 0) // grow geometrically for repeated appends
+        nAlloc = nLength <= INT_MAX / 3 * 2 ? nLength + nLength / 2 : INT_MAX;
     Data* pNew = Allocate(nAlloc);
     const int nKeep = pOld->nDataLength < nLength ? pOld->nDataLength : nLength;
     std::memcpy(pNew->chars(), pOld->chars(), nKeep * sizeof(TCHAR));
@@ -286,7 +300,10 @@ void CString::Append(LPCTSTR lpsz, int nLength)
 {
     if (lpsz == NULL || nLength <= 0)
         return;
+    nLength = LengthUpTo(lpsz, nLength);
     const int nOld = GetLength();
+    if (nLength > INT_MAX - nOld)
+        AfxThrowMemoryException();
     if (lpsz >= m_pszData && lpsz <= m_pszData + nOld) {
         CString copy(lpsz, nLength); // appending a part of itself
         Append(copy, nLength);
@@ -622,6 +639,8 @@ void CString::AppendFormatV(LPCTSTR lpszFormat, va_list argList)
     if (n <= 0)
         return;
     const int nOld = GetLength();
+    if (n > INT_MAX - nOld)
+        AfxThrowMemoryException();
     PrepareWrite(nOld + n);
     FormatInto(m_pszData + nOld, n + 1, lpszFormat, argList);
     SetLength(nOld + n);
@@ -663,11 +682,26 @@ BOOL CString::LoadString(UINT nID)
 
 BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 {
-    TCHAR buffer[1024];
-    const int n = LoadText(hInstance, nID, buffer, _countof(buffer));
+    // A string resource holds up to 65,535 characters: the buffer doubles while the text
+    // fills it.
+    TCHAR buffer[256];
+    int n = LoadText(hInstance, nID, buffer, _countof(buffer));
     if (n <= 0)
         return FALSE;
-    Assign(buffer, n);
+    if (n < static_cast<int>(_countof(buffer)) - 1) {
+        Assign(buffer, n);
+        return TRUE;
+    }
+    CString strLong;
+    for (int nRoom = 512; ; nRoom *= 2) {
+        n = LoadText(hInstance, nID, strLong.GetBuffer(nRoom), nRoom + 1);
+        if (n < nRoom || nRoom >= 0x20000)
+            break;
+    }
+    strLong.ReleaseBuffer(n > 0 ? n : 0);
+    if (n <= 0)
+        return FALSE;
+    *this = strLong;
     return TRUE;
 }
 

@@ -11,12 +11,20 @@ END_MESSAGE_MAP()
 
 // Dialog procedure: only WM_INITDIALOG needs the object; everything else is the window
 // procedure's (the dialog is bound like any framework window).
-INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != WM_INITDIALOG)
         return FALSE;
-    CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
-    return pDlg != NULL ? pDlg->OnInitDialog() : TRUE;
+    // No C++ exception goes back into the system's dialog code.
+    const MSG msg = {hWnd, message, wParam, lParam, 0, {0, 0}};
+    try {
+        CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+        return pDlg != NULL ? pDlg->OnInitDialog() : TRUE;
+    } catch (CException* e) {
+        return AfxProcessException(e, msg);
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 CDialog::CDialog()

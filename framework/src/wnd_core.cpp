@@ -53,10 +53,11 @@ class CWndBinding
 public:
     // A temporary object of the same handle stays until the idle pass: whoever asked
     // FromHandle for it may still hold it, and the permanent object is found first.
+    // The map entry first: when it cannot be made, the object is left as it was.
     static void Bind(CWnd* pWnd, HWND hWnd)
     {
-        pWnd->m_hWnd = hWnd;
         Maps().permanent[hWnd] = pWnd;
+        pWnd->m_hWnd = hWnd;
     }
     static void Unbind(CWnd* pWnd)
     {
@@ -160,9 +161,7 @@ HWND CWnd::Detach()
 }
 
 // --- the framework's window procedure ------------------------------------------------
-namespace {
-
-LRESULT ProcessException(CException* e, const MSG& msg)
+LRESULT AfxProcessException(CException* e, const MSG& msg)
 {
     CWinThread* pThread = AfxGetApp();
     LRESULT lResult = msg.message == WM_CREATE ? -1 : 0;
@@ -177,8 +176,6 @@ LRESULT ProcessException(CException* e, const MSG& msg)
     return lResult;
 }
 
-} // namespace
-
 // Calls the object's WindowProc. No C++ exception leaves here into the system: a framework
 // exception goes to the application's ProcessWndProcException, a failed allocation as a
 // CMemoryException, anything else ends the message as a failure.
@@ -188,10 +185,10 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     try {
         return pWnd->WindowProc(nMsg, wParam, lParam);
     } catch (CException* e) {
-        return ProcessException(e, msg);
+        return AfxProcessException(e, msg);
     } catch (const std::bad_alloc&) {
         static CMemoryException s_outOfMemory(FALSE);
-        return ProcessException(&s_outOfMemory, msg);
+        return AfxProcessException(&s_outOfMemory, msg);
     } catch (...) {
         return nMsg == WM_CREATE ? -1 : 0;
     }
@@ -237,10 +234,16 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL && !IsImeWindow((HWND)wParam)) {
         CWnd* pWnd = pState->m_pWndInit;
         HWND hWnd = (HWND)wParam;
+        try {
+            CWndBinding::Bind(pWnd, hWnd);
+        } catch (...) {
+            // No room to bind: the creation is refused, and the object hears of it as of a
+            // window that could not be made.
+            return 1;
+        }
         // The first window created is ours; later ones (children made during creation)
         // are not.
         pState->m_pWndInit = NULL;
-        CWndBinding::Bind(pWnd, hWnd);
         CWndBinding::HookProc(pWnd, hWnd);
     }
     return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
@@ -295,9 +298,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                  cs.lpCreateParams);
-    // Never bound (no such class, say): the object hears of its end as a window's would.
-    if (!AfxUnhookWindowCreate())
+    // Never bound (no such class, no hook, no room to bind): a window made all the same is
+    // not kept half-made, and the object hears of its end as a window's would.
+    if (!AfxUnhookWindowCreate()) {
+        if (hWnd != NULL)
+            ::DestroyWindow(hWnd);
         PostNcDestroy();
+        return FALSE;
+    }
     // Refused creation went through WM_NCDESTROY, which unbound the object and called
     // PostNcDestroy; an object that deleted itself there must not be touched again.
     return hWnd != NULL;
@@ -323,9 +331,16 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == NULL)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1));
+    // A class that cannot be registered fails the creation, as MFC's deferred registration does.
+    if (cs.lpszClass == NULL) {
+        try {
+            cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                                               (HBRUSH)(COLOR_WINDOW + 1));
+        } catch (CResourceException* e) {
+            e->Delete();
+            return FALSE;
+        }
+    }
     return TRUE;
 }
 

@@ -172,42 +172,9 @@ Reader Reader::Child(long child) const
 
 std::string ReadFromAnotherProcess(HWND hwnd)
 {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string command = path;
-    command = "\"" + command.substr(0, command.find_last_of("\\/") + 1) + "a11y_remote_reader.exe\" ";
     char handle[32];
     std::snprintf(handle, sizeof(handle), "%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
-    command += handle;
-
-    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), NULL, TRUE};
-    HANDLE readEnd = NULL, writeEnd = NULL;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return std::string();
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process = {};
-    const BOOL started = ::CreateProcessA(NULL, &command[0], NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process);
-    ::CloseHandle(writeEnd);
-    std::string output;
-    if (started) {
-        // The reader's questions arrive as messages to this thread.
-        vxtest::PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 30000);
-        char buffer[512];
-        DWORD got = 0;
-        while (::ReadFile(readEnd, buffer, sizeof(buffer), &got, NULL) && got > 0)
-            output.append(buffer, got);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(readEnd);
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
-        output.pop_back();
-    return output;
+    return vxtest::RunProgramBesideThis("a11y_remote_reader.exe", handle);
 }
 
 EventLog* EventLog::s_current = NULL;

@@ -161,3 +161,28 @@ TEST_F(ComboAccessible, DefaultActionOpensAndClosesTheList)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ComboAccessible, HitTestNamesRowsPastSixteenBits)
+{
+    // The list box answers a point with the row's low 16 bits only.
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    const int kRows = 70000;
+    for (int i = 0; i < kRows; ++i)
+        fixture.Combo().AddString(_T("row"));
+    fixture.Combo().ShowDropDown(TRUE);
+    ASSERT_TRUE(fixture.Combo().Dropped());
+    HWND hList = ListOf(fixture.Combo());
+    ASSERT_EQ(fixture.Combo().SetTopIndex(68000), 0);
+    a11y::Reader list(hList);
+    const long top = static_cast<long>(::SendMessage(hList, LB_GETTOPINDEX, 0, 0));
+    ASSERT_GE(top, 65536);
+    for (long row : {top, top + 2}) {
+        const RECT rc = list.Location(row + 1);
+        EXPECT_EQ(list.HitTest({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}), row + 1) << "row " << row;
+    }
+    fixture.Combo().ShowDropDown(FALSE);
+}
+
+} // namespace

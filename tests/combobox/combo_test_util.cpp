@@ -10,9 +10,7 @@ namespace combotest {
 
 void ProbeCombo::DisableItem(int nIndex)
 {
-    vxListboxItemList::iterator it = m_lstItems.begin();
-    std::advance(it, nIndex);
-    it->bDisabled = TRUE;
+    GetItemRecord(nIndex)->bDisabled = TRUE;
 }
 
 HWND ProbeCombo::FrameHwnd() const

@@ -118,6 +118,17 @@ std::string ToString(const GuiCounts& counts);
 // Bytes in use on every heap of the process; for checks that objects were freed.
 size_t HeapBytesInUse();
 
+// --- another process ----------------------------------------------------------------------
+// Runs a program of the folder this one is in with the arguments and returns what it printed,
+// pumping this thread's messages until it ends (its questions to our windows arrive as
+// messages); exitCode gets its exit code, or -1 when it did not start or end in time.
+std::string RunProgramBesideThis(const std::string& program, const std::string& arguments,
+                                 int* exitCode = nullptr, DWORD timeoutMs = 30000);
+// Sends or posts a message to hwnd from a second process, as any program on the desktop
+// may; true when it went out (and, for a send, the answer is in *result).
+bool SendFromAnotherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
+bool PostFromAnotherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // --- host window --------------------------------------------------------------------------
 // A visible top-level window at (100,100) with an 800x600 client area (by default) that
 // records every message it receives (WM_COMMAND notifications of children among them) and

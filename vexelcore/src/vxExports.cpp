@@ -1,5 +1,6 @@
 // The exported functions: each skin call is journaled first, then checked and applied. The
-// narrow and the wide form of a call share one implementation over wide values.
+// narrow and the wide form of a call share one implementation over wide values. No C++
+// exception crosses this C interface: a call that runs out of memory answers its failure.
 #include "vexelcore.h"
 
 #include "vxImages.h"
@@ -129,148 +130,240 @@ extern "C" {
 
 VXCORE_API int vxSkinWindow(HWND hwnd, int kind, const char* skin, int reserved)
 {
-    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
-    return SkinWindow(hwnd, kind, WideArg(skin).get());
+    try {
+        JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
+        return SkinWindow(hwnd, kind, WideArg(skin).get());
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSkinWindowW(HWND hwnd, int kind, const wchar_t* skin, int reserved)
 {
-    JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
-    return SkinWindow(hwnd, kind, skin);
+    try {
+        JournalCall("vxSkinWindow").Handle(hwnd).Number(kind).Text(skin).Number(reserved).Record();
+        return SkinWindow(hwnd, kind, skin);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetDrawItemValue(HWND hwnd, const char* name, const char* value, int reserved)
 {
-    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
-    return SetDrawItemValue(hwnd, name, WideArg(value).get());
+    try {
+        JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
+        return SetDrawItemValue(hwnd, name, WideArg(value).get());
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetDrawItemValueW(HWND hwnd, const wchar_t* name, const wchar_t* value, int reserved)
 {
-    JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
-    return SetDrawItemValue(hwnd, NarrowArg(name).get(), value);
+    try {
+        JournalCall("vxSetDrawItemValue").Handle(hwnd).Text(name).Text(value).Number(reserved).Record();
+        return SetDrawItemValue(hwnd, NarrowArg(name).get(), value);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetDrawItemValueEx(HWND hwnd, int index, int reserved1, const char* name,
                                     const char* value, int reserved2)
 {
-    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
-        .Text(name).Text(value).Number(reserved2).Record();
-    return SetDrawItemValueEx(hwnd, index, name, value);
+    try {
+        JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
+            .Text(name).Text(value).Number(reserved2).Record();
+        return SetDrawItemValueEx(hwnd, index, name, value);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetDrawItemValueExW(HWND hwnd, int index, int reserved1, const wchar_t* name,
                                      const wchar_t* value, int reserved2)
 {
-    JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
-        .Text(name).Text(value).Number(reserved2).Record();
-    return SetDrawItemValueEx(hwnd, index, NarrowArg(name).get(), value);
+    try {
+        JournalCall("vxSetDrawItemValueEx").Handle(hwnd).Number(index).Number(reserved1)
+            .Text(name).Text(value).Number(reserved2).Record();
+        return SetDrawItemValueEx(hwnd, index, NarrowArg(name).get(), value);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetDrawItemVisible(HWND hwnd, int element, int part, int visible, int reserved)
 {
-    JournalCall("vxSetDrawItemVisible").Handle(hwnd).Number(element).Number(part)
-        .Number(visible).Number(reserved).Record();
-    WindowState* state = SkinnedState(hwnd);
-    if (!state || element != VXCORE_ELEMENT_IMAGE || part != VXCORE_PART_ALL)
+    try {
+        JournalCall("vxSetDrawItemVisible").Handle(hwnd).Number(element).Number(part)
+            .Number(visible).Number(reserved).Record();
+        WindowState* state = SkinnedState(hwnd);
+        if (!state || element != VXCORE_ELEMENT_IMAGE || part != VXCORE_PART_ALL)
+            return 0;
+        state->imageVisible = visible != 0;
+        Repaint(*state, false);
+        return 1;
+    } catch (...) {
         return 0;
-    state->imageVisible = visible != 0;
-    Repaint(*state, false);
-    return 1;
+    }
 }
 
 VXCORE_API int vxLockState(HWND hwnd, int lock)
 {
-    JournalCall("vxLockState").Handle(hwnd).Number(lock).Record();
-    WindowState* state = SkinnedState(hwnd);
-    if (!state)
+    try {
+        JournalCall("vxLockState").Handle(hwnd).Number(lock).Record();
+        WindowState* state = SkinnedState(hwnd);
+        if (!state)
+            return 0;
+        state->locked = lock != 0;
+        Repaint(*state, false);
+        return 1;
+    } catch (...) {
         return 0;
-    state->locked = lock != 0;
-    Repaint(*state, false);
-    return 1;
+    }
 }
 
 VXCORE_API HFONT vxGetFont(const char* name)
 {
-    JournalCall("vxGetFont").Text(name).Record();
-    return GetFont(name);
+    try {
+        JournalCall("vxGetFont").Text(name).Record();
+        return GetFont(name);
+    } catch (...) {
+        return NULL;
+    }
 }
 
 VXCORE_API HFONT vxGetFontW(const wchar_t* name)
 {
-    JournalCall("vxGetFont").Text(name).Record();
-    return GetFont(NarrowArg(name).get());
+    try {
+        JournalCall("vxGetFont").Text(name).Record();
+        return GetFont(NarrowArg(name).get());
+    } catch (...) {
+        return NULL;
+    }
 }
 
 VXCORE_API int vxSetToolTips(HWND hwnd, const char* text)
 {
-    JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
-    return SetToolTips(hwnd, WideArg(text).get());
+    try {
+        JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
+        return SetToolTips(hwnd, WideArg(text).get());
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxSetToolTipsW(HWND hwnd, const wchar_t* text)
 {
-    JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
-    return SetToolTips(hwnd, text);
+    try {
+        JournalCall("vxSetToolTips").Handle(hwnd).Text(text).Record();
+        return SetToolTips(hwnd, text);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API BOOL vxRegisterImage(const char* name, HBITMAP bitmap)
 {
-    return RegisterBitmap(WideArg(name).get(), bitmap) ? TRUE : FALSE;
+    try {
+        return RegisterBitmap(WideArg(name).get(), bitmap) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 VXCORE_API BOOL vxRegisterImageW(const wchar_t* name, HBITMAP bitmap)
 {
-    return RegisterBitmap(name, bitmap) ? TRUE : FALSE;
+    try {
+        return RegisterBitmap(name, bitmap) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 VXCORE_API BOOL vxRegisterIcon(const char* name, HICON icon)
 {
-    return RegisterIcon(WideArg(name).get(), icon) ? TRUE : FALSE;
+    try {
+        return RegisterIcon(WideArg(name).get(), icon) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 VXCORE_API BOOL vxRegisterIconW(const wchar_t* name, HICON icon)
 {
-    return RegisterIcon(name, icon) ? TRUE : FALSE;
+    try {
+        return RegisterIcon(name, icon) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 VXCORE_API int vxIsSkinned(HWND hwnd)
 {
-    WindowState* state = SkinnedState(hwnd);
-    return state ? (state->kind != 0 ? state->kind : -1) : 0;
+    try {
+        WindowState* state = SkinnedState(hwnd);
+        return state ? (state->kind != 0 ? state->kind : -1) : 0;
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API const char* vxGetSkinName(HWND hwnd)
 {
-    static std::string kept;
-    return Answer(kept, SkinName(hwnd));
+    try {
+        static std::string kept;
+        return Answer(kept, SkinName(hwnd));
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API const wchar_t* vxGetSkinNameW(HWND hwnd)
 {
-    return SkinName(hwnd);
+    try {
+        return SkinName(hwnd);
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API const char* vxGetDrawItemValue(HWND hwnd, int index, const char* name)
 {
-    static std::string kept;
-    return Answer(kept, DrawItemValue(hwnd, index, name));
+    try {
+        static std::string kept;
+        return Answer(kept, DrawItemValue(hwnd, index, name));
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API const wchar_t* vxGetDrawItemValueW(HWND hwnd, int index, const wchar_t* name)
 {
-    return DrawItemValue(hwnd, index, NarrowArg(name).get());
+    try {
+        return DrawItemValue(hwnd, index, NarrowArg(name).get());
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API const char* vxGetToolTips(HWND hwnd)
 {
-    static std::string kept;
-    return Answer(kept, ToolTips(hwnd));
+    try {
+        static std::string kept;
+        return Answer(kept, ToolTips(hwnd));
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API const wchar_t* vxGetToolTipsW(HWND hwnd)
 {
-    return ToolTips(hwnd);
+    try {
+        return ToolTips(hwnd);
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API COLORREF vxGetSkinColour(const char* role)
@@ -285,32 +378,56 @@ VXCORE_API COLORREF vxGetSkinColourW(const wchar_t* role)
 
 VXCORE_API int vxWindowStateCount(void)
 {
-    return StateCount();
+    try {
+        return StateCount();
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API int vxJournalCount(void)
 {
-    return JournalCount();
+    try {
+        return JournalCount();
+    } catch (...) {
+        return 0;
+    }
 }
 
 VXCORE_API const char* vxJournalGet(int i)
 {
-    return JournalLine(i);
+    try {
+        return JournalLine(i);
+    } catch (...) {
+        return nullptr;
+    }
 }
 
 VXCORE_API void vxJournalClear(void)
 {
-    JournalClear();
+    try {
+        JournalClear();
+    } catch (...) {
+        return;
+    }
 }
 
 VXCORE_API void vxJournalEnable(int on)
 {
-    JournalEnable(on != 0);
+    try {
+        JournalEnable(on != 0);
+    } catch (...) {
+        return;
+    }
 }
 
 VXCORE_API void vxSetGetFontFails(int fails)
 {
-    g_getFontFails = fails != 0;
+    try {
+        g_getFontFails = fails != 0;
+    } catch (...) {
+        return;
+    }
 }
 
 } // extern "C"

@@ -54,11 +54,19 @@ SIZE IconSize(HICON icon)
     return size;
 }
 
+// Takes the image, which is freed when the table has no room for it.
 void Store(const wchar_t* name, const Image& image)
 {
-    Image& slot = Images()[name];
-    Free(slot);
-    slot = image;
+    Image* pSlot = nullptr;
+    try {
+        pSlot = &Images()[name];
+    } catch (...) {
+        Image lost = image;
+        Free(lost);
+        throw;
+    }
+    Free(*pSlot);
+    *pSlot = image;
 }
 
 bool EndsWith(const wchar_t* text, const wchar_t* suffix)
@@ -123,14 +131,20 @@ const Image* FindImage(const wchar_t* name, int dpi)
         return nullptr;
     std::map<std::wstring, Image>& images = Images();
     auto found = images.find(name);
-    if (found == images.end())
-        found = images.emplace(name, LoadFromFile(name, SystemDpi())).first;
+    // The entry is made before the file is loaded into it: a table without room leaves no
+    // image loaded.
+    if (found == images.end()) {
+        found = images.emplace(name, Image()).first;
+        found->second = LoadFromFile(name, SystemDpi());
+    }
     // An icon file is loaded once more for each other DPI, under a name no path can have.
     if (found->second.icon && found->second.fromFile && dpi != SystemDpi()) {
         const std::wstring key = std::wstring(name) + L"|" + std::to_wstring(dpi);
         auto scaled = images.find(key);
-        if (scaled == images.end())
-            scaled = images.emplace(key, LoadFromFile(name, dpi)).first;
+        if (scaled == images.end()) {
+            scaled = images.emplace(key, Image()).first;
+            scaled->second = LoadFromFile(name, dpi);
+        }
         found = scaled;
     }
     const Image& image = found->second;

@@ -25,10 +25,21 @@ void JournalEnable(bool on)
 
 JournalCall::JournalCall(const char* function) : m_on(g_on)
 {
-    if (!m_on)
-        return;
-    m_line = function;
-    m_line += '(';
+    try {
+        if (!m_on)
+            return;
+        m_line = function;
+        m_line += '(';
+    } catch (...) {
+        Drop();
+    }
+}
+
+// Out of memory, the call goes unrecorded rather than failing the call it records.
+void JournalCall::Drop()
+{
+    m_on = false;
+    m_line.clear();
 }
 
 void JournalCall::Separate()
@@ -40,67 +51,91 @@ void JournalCall::Separate()
 
 JournalCall& JournalCall::Handle(HWND hwnd)
 {
-    if (!m_on)
+    try {
+        if (!m_on)
+            return *this;
+        char buffer[24];
+        Separate();
+        m_line += vxFormatHandle(hwnd, buffer, sizeof(buffer));
         return *this;
-    char buffer[24];
-    Separate();
-    m_line += vxFormatHandle(hwnd, buffer, sizeof(buffer));
-    return *this;
+    } catch (...) {
+        Drop();
+        return *this;
+    }
 }
 
 JournalCall& JournalCall::Number(int value)
 {
-    if (!m_on)
+    try {
+        if (!m_on)
+            return *this;
+        Separate();
+        m_line += std::to_string(value);
         return *this;
-    Separate();
-    m_line += std::to_string(value);
-    return *this;
+    } catch (...) {
+        Drop();
+        return *this;
+    }
 }
 
 JournalCall& JournalCall::Text(const char* text)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    if (!m_on)
-        return *this;
-    Separate();
-    if (!text) {
-        m_line += "null";
-        return *this;
-    }
-    m_line += '"';
-    for (const char* p = text; *p; ++p) {
-        unsigned char c = static_cast<unsigned char>(*p);
-        if (c == '"' || c == '\\') {
-            m_line += '\\';
-            m_line += static_cast<char>(c);
-        } else if (c < 0x20) {
-            m_line += "\\x";
-            m_line += digits[c >> 4];
-            m_line += digits[c & 0xF];
-        } else {
-            m_line += static_cast<char>(c);
+    try {
+        static const char digits[] = "0123456789ABCDEF";
+        if (!m_on)
+            return *this;
+        Separate();
+        if (!text) {
+            m_line += "null";
+            return *this;
         }
+        m_line += '"';
+        for (const char* p = text; *p; ++p) {
+            unsigned char c = static_cast<unsigned char>(*p);
+            if (c == '"' || c == '\\') {
+                m_line += '\\';
+                m_line += static_cast<char>(c);
+            } else if (c < 0x20) {
+                m_line += "\\x";
+                m_line += digits[c >> 4];
+                m_line += digits[c & 0xF];
+            } else {
+                m_line += static_cast<char>(c);
+            }
+        }
+        m_line += '"';
+        return *this;
+    } catch (...) {
+        Drop();
+        return *this;
     }
-    m_line += '"';
-    return *this;
 }
 
 JournalCall& JournalCall::Text(const wchar_t* text)
 {
-    if (!m_on)
+    try {
+        if (!m_on)
+            return *this;
+        return Text(NarrowArg(text).get());
+    } catch (...) {
+        Drop();
         return *this;
-    return Text(NarrowArg(text).get());
+    }
 }
 
 void JournalCall::Record()
 {
-    if (!m_on)
-        return;
-    m_line += ')';
-    std::deque<std::string>& lines = Lines();
-    if (lines.size() >= VXCORE_JOURNAL_LIMIT)
-        lines.pop_front();
-    lines.push_back(std::move(m_line));
+    try {
+        if (!m_on)
+            return;
+        m_line += ')';
+        std::deque<std::string>& lines = Lines();
+        if (lines.size() >= VXCORE_JOURNAL_LIMIT)
+            lines.pop_front();
+        lines.push_back(std::move(m_line));
+    } catch (...) {
+        Drop();
+    }
 }
 
 int JournalCount()

@@ -19,6 +19,7 @@ public:
 
 private:
     void Separate();
+    void Drop();                      // out of memory: nothing is recorded
     bool m_on;
     std::string m_line;
     bool m_first = true;

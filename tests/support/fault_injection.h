@@ -1,0 +1,42 @@
+// Makes the library's requests for resources fail on purpose, in this process only: the
+// import tables of the control DLL, the skin engine and the framework are patched so that
+// allocation (malloc, calloc, realloc, and operator new where a module imports it), window
+// creation, GDI objects (fonts, DCs, bitmaps, brushes, pens, regions), timers, window class
+// registration, hooks and GetDC pass through a counter. The N-th request from the start of
+// the injector fails, once or from then on; the rest go to the system.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vxtest {
+
+enum class Request { Allocation, Window, Gdi, Timer, ClassRegistration, Hook, DeviceContext, Kinds };
+const char* RequestName(Request kind);
+
+class FaultInjector
+{
+public:
+    FaultInjector();
+    ~FaultInjector();
+    FaultInjector(const FaultInjector&) = delete;
+    FaultInjector& operator=(const FaultInjector&) = delete;
+
+    // Request number n (from 1, counted over every kind) fails, and with fromThenOn every
+    // later one too; 0 fails none.
+    void FailAt(long n, bool fromThenOn);
+    void Stop() { FailAt(0, false); } // nothing fails any more; counting goes on
+    long Requests() const;            // made so far
+    long Count(Request kind) const;   // made so far of one kind
+    bool Failed() const;              // the chosen request has come and failed
+    Request FailedKind() const;       // its kind, once Failed()
+    std::string FailedCaller() const; // "module+offset" of the code that asked for it
+
+private:
+    std::vector<std::unique_ptr<class ImportPatch>> m_patches;
+};
+
+} // namespace vxtest
