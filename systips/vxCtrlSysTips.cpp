@@ -34,7 +34,7 @@ BEGIN_MESSAGE_MAP(vxCtrlSysTips, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlSysTips::vxCtrlSysTips()
-    : m_lstWaiting(10), m_lstWaitingHigh(10), m_nMaxCount(1), m_pAliveWatches(NULL)
+    : m_lstWaiting(10), m_lstWaitingHigh(10), m_nMaxCount(1), m_pAliveWatches(NULL), m_bCreatingWnd(FALSE)
 {
 }
 
@@ -48,7 +48,9 @@ vxCtrlSysTips::~vxCtrlSysTips()
 int vxCtrlSysTips::Init()
 {
     if (m_hWnd == NULL || !::IsWindow(m_hWnd)) {
-        // A window that cannot be made ends the object (it deletes itself with its window).
+        // A window that cannot be made leaves the manager without one: the host holds the
+        // object still, and it goes on working, only without the notice that shows the next
+        // waiting tip.
         vxAliveWatch watch(m_pAliveWatches);
         HWND hWnd = CreateWnd();
         if (watch.IsAlive())
@@ -126,7 +128,9 @@ void vxCtrlSysTips::OnDestroy()
 void vxCtrlSysTips::PostNcDestroy()
 {
     CWnd::PostNcDestroy();
-    delete this;
+    // The end of a window Init failed to make is not the end of the object.
+    if (!m_bCreatingWnd)
+        delete this;
 }
 
 int vxCtrlSysTips::TriggerEvent()
@@ -188,8 +192,9 @@ int vxCtrlSysTips::RemoveTipsFromShowList(_tagenumTipsSrc /*src*/, HWND hWnd)
 
 HWND vxCtrlSysTips::CreateWnd()
 {
-    if (!CreateEx(0, NULL, kWindowName, WS_CHILD, CRect(0, 0, 0, 0), CWnd::GetDesktopWindow(),
-                  kWindowId, NULL))
-        return NULL;
-    return m_hWnd;
+    m_bCreatingWnd = TRUE;
+    const BOOL bCreated = CreateEx(0, NULL, kWindowName, WS_CHILD, CRect(0, 0, 0, 0), CWnd::GetDesktopWindow(),
+                                   kWindowId, NULL);
+    m_bCreatingWnd = FALSE;
+    return bCreated ? m_hWnd : NULL;
 }

@@ -68,4 +68,5 @@ protected:
     vxTipsWndAdmin m_admin;                  ///< the shown tips
     int m_nMaxCount;                         ///< limit on shown tips of priority 0 and 1
     vxAliveWatch* m_pAliveWatches;           ///< picks on the stack that call the host
+    BOOL m_bCreatingWnd;                     ///< Init's creation under way: a failure keeps the object
 };

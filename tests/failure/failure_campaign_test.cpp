@@ -113,16 +113,24 @@ bool StackScenario(HWND host)
     return right;
 }
 
-HWND Pane(HWND host)
-{
-    return ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host, NULL,
-                            ::GetModuleHandle(NULL), NULL);
-}
+// A window of the host's, destroyed when the scenario ends, by an exception too.
+struct Pane {
+    explicit Pane(HWND host)
+        : hwnd(::CreateWindowEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host, NULL,
+                                ::GetModuleHandle(NULL), NULL))
+    {
+    }
+    ~Pane() { ::DestroyWindow(hwnd); }
+    Pane(const Pane&) = delete;
+    Pane& operator=(const Pane&) = delete;
+    operator HWND() const { return hwnd; }
+    HWND hwnd;
+};
 
 bool SplitterScenario(HWND host)
 {
     bool right = true;
-    HWND bar = Pane(host), innerBar = Pane(host), pane0 = Pane(host), pane1 = Pane(host), pane2 = Pane(host);
+    Pane bar(host), innerBar(host), pane0(host), pane1(host), pane2(host);
     {
         vxCtrlSplitter outer, inner;
         right &= outer.CreateSplitter(bar, 1, 1, 1) == 1;
@@ -142,8 +150,6 @@ bool SplitterScenario(HWND host)
         outer.GetPaneRect(0, &after);
         right &= after.right - after.left == before.right - before.left + 20;
     }
-    for (HWND hwnd : {bar, innerBar, pane0, pane1, pane2})
-        ::DestroyWindow(hwnd);
     return right;
 }
 
@@ -186,11 +192,20 @@ bool TipsScenario(HWND host)
         s_class = ::RegisterClass(&wc);
     }
     bool right = true;
+    struct TipWindows {
+        HWND hwnd[3] = {};
+        ~TipWindows()
+        {
+            for (HWND h : hwnd)
+                if (::IsWindow(h))
+                    ::DestroyWindow(h);
+        }
+    } tipWindows;
+    HWND* windows = tipWindows.hwnd;
     vxCtrlSysTips* pTips = new vxCtrlSysTips;
     right &= pTips->Init() == 1;
     pTips->SetTipsMaxCount(3);
     const int modes[] = {TIPS_SHOW_FADE, TIPS_SHOW_SLIDE, 0};
-    HWND windows[3];
     for (int i = 0; i < 3; ++i) {
         windows[i] = ::CreateWindowEx(WS_EX_TOOLWINDOW, _T("vxtest.FaultTip"), _T(""), WS_POPUP, 0, 0, 200, 60, host,
                                       NULL, ::GetModuleHandle(NULL), NULL);
@@ -202,20 +217,19 @@ bool TipsScenario(HWND host)
     }
     vxtest::PumpFor(600);
     right &= pTips->RemoveTips(_tagenumTipsSrc(), windows[2]) == 1;
+    // Destroying the window deletes the manager; one whose window could not be made is
+    // the host's to delete.
     if (pTips->GetSafeHwnd() != NULL)
-        pTips->DestroyWindow();      // deletes the manager
+        pTips->DestroyWindow();
     else
         delete pTips;
-    for (HWND hwnd : windows)
-        if (::IsWindow(hwnd))
-            ::DestroyWindow(hwnd);
     return right;
 }
 
 bool ToolTipScenario(HWND host)
 {
     bool right = true;
-    HWND tool = Pane(host);
+    Pane tool(host);
     {
         rvToolTip tip;
         right &= tip.Create(CWnd::FromHandle(host)) != 0;
@@ -232,7 +246,6 @@ bool ToolTipScenario(HWND host)
         right &= tip.GetSafeHwnd() != NULL;
         tip.DestroyWindow();
     }
-    ::DestroyWindow(tool);
     return right;
 }
 
@@ -285,6 +298,10 @@ RunReport RunHere(const std::string& name, long failAt, bool fromThenOn)
                 right &= firstRight;
         } catch (CMemoryException* e) {
             e->Delete();             // the framework's exception may reach the host
+        } catch (CException* e) {
+            std::printf("\nTHROWN to the host: %s\n", e->GetRuntimeClass()->m_lpszClassName);
+            e->Delete();
+            right = false;
         } catch (const std::exception& e) {
             std::printf("\nTHROWN to the host: %s\n", e.what());
             right = false;
@@ -372,9 +389,9 @@ void Campaign(const std::string& name, int nRuns)
             if (exitCode != 0)
                 continue;
             EXPECT_TRUE(r.ok) << what << ": a later use answered wrong\n" << output;
-            EXPECT_LE(r.gdi, clean.gdi) << what << ": GDI objects left";
-            EXPECT_LE(r.windows, clean.windows) << what << ": windows left";
-            EXPECT_LE(r.heap, clean.heap + 64 * 1024) << what << ": heap left";
+            EXPECT_LE(r.gdi, clean.gdi) << what << ": GDI objects left\n" << output;
+            EXPECT_LE(r.windows, clean.windows) << what << ": windows left\n" << output;
+            EXPECT_LE(r.heap, clean.heap + 64 * 1024) << what << ": heap left\n" << output;
             ++runsByKind[r.failedKind];
         }
     }

@@ -138,6 +138,17 @@ bool TrackPointer(WindowState& state, UINT message, LPARAM lParam)
     return changed;
 }
 
+// Runs a painter; out of memory halfway, the face is left as far as it got, and the DCs and
+// bitmaps around the painter are still freed and the paint ended.
+template <typename Paint>
+void PaintOrStop(Paint paint)
+{
+    try {
+        paint();
+    } catch (...) {
+    }
+}
+
 // Paints through an off-screen bitmap so the face never shows half drawn.
 void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
 {
@@ -158,12 +169,12 @@ void PaintBuffered(HWND hwnd, const WindowState& state, Painter painter)
         if (bitmap) {
             HGDIOBJ old = SelectObject(memory, bitmap);
             SetLayout(memory, 0);
-            painter(memory, client, state);
+            PaintOrStop([&] { painter(memory, client, state); });
             BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
             SelectObject(memory, old);
             DeleteObject(bitmap);
         } else {
-            painter(dc, client, state);
+            PaintOrStop([&] { painter(dc, client, state); });
         }
         if (memory)
             DeleteDC(memory);
@@ -181,7 +192,7 @@ void PaintOverlay(HWND hwnd, const WindowState& state)
     RECT client;
     GetClientRect(hwnd, &client);
     SetLayout(dc, 0); // as PaintBuffered: the overlay mirrors its own place
-    PaintImageOverlay(dc, client, state);
+    PaintOrStop([&] { PaintImageOverlay(dc, client, state); });
     ReleaseDC(hwnd, dc);
 }
 
