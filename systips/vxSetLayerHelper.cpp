@@ -42,7 +42,12 @@ void vxSetLayerHelper::Start(const _tagstSysTips& tips)
         m_bLayered = 1;
         ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
         ApplyAlpha(0);
-        ::SetTimer(m_hWnd, TIPS_TIMER_FADE_IN, kFadeInterval, NULL);
+        if (!::SetTimer(m_hWnd, TIPS_TIMER_FADE_IN, kFadeInterval, NULL)) {
+            // No timer to fade by: the tip shows at once, and its stay begins.
+            m_nAlpha = 255;
+            ApplyAlpha(255);
+            ::SetTimer(m_hWnd, TIPS_TIMER_FADE_STAY, m_nStayTime, NULL);
+        }
     } else {
         ::SetTimer(m_hWnd, TIPS_TIMER_FADE_STAY, m_nStayTime, NULL);
     }

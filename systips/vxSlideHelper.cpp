@@ -24,7 +24,12 @@ void vxSlideHelper::Start(const _tagstSysTips& tips, const RECT& rcWnd)
     m_nStayTime = tips.nStayTime;
     m_nStep = vxScaleToDpi(TIPS_SLIDE_STEP, vxDpiOf(m_hWnd));
     m_nPhase = SlidingIn;
-    ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_IN, TIPS_SLIDE_IN_INTERVAL, NULL);
+    if (!::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_IN, TIPS_SLIDE_IN_INTERVAL, NULL)) {
+        // No timer to slide by: the tip shows in its place at once, and its stay begins.
+        MoveTo(m_rcWnd.left, m_rcWnd.top);
+        m_nPhase = Staying;
+        ::SetTimer(m_hWnd, TIPS_TIMER_SLIDE_STAY, m_nStayTime, NULL);
+    }
 }
 
 void vxSlideHelper::MoveRestingPlace(int x, int y)

@@ -87,7 +87,14 @@ void rvToolTip::OnNcDestroy()
 
 int rvToolTip::Create(CWnd* pParentWnd)
 {
-    LPCTSTR pszClass = AfxRegisterWndClass(0);
+    // A class the system refuses (MFC throws for it) is a creation that failed.
+    LPCTSTR pszClass = NULL;
+    try {
+        pszClass = AfxRegisterWndClass(0);
+    } catch (CResourceException* e) {
+        e->Delete();
+        return FALSE;
+    }
     if (!CreateEx(0, pszClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL, NULL))
         return FALSE;
     ScaleToDpi(vxDpiOf(m_hWnd));

@@ -160,11 +160,45 @@ int rvToolTip::WrapTextLines(CDC* pDC, CString strText, CRect rcText, BOOL bCalc
     return vxWrapText(pszText, strText.GetLength(), rcText.Width(), measure, charUnits, draw);
 }
 
+namespace {
+
+// What a paint makes, freed however it ends: out of memory while the text is wrapped, the
+// region and the link font do not outlive the paint.
+struct PaintObjects {
+    explicit PaintObjects(HDC hdc) : hDC(hdc) {}
+    ~PaintObjects()
+    {
+        ReleaseFont();
+        if (hRgn != NULL)
+            ::DeleteObject(hRgn);
+    }
+    PaintObjects(const PaintObjects&) = delete;
+    PaintObjects& operator=(const PaintObjects&) = delete;
+    // The DC's font back, and the link font deleted.
+    void ReleaseFont()
+    {
+        if (hOldFont != NULL)
+            ::SelectObject(hDC, hOldFont);
+        hOldFont = NULL;
+        if (hLinkFont != NULL)
+            ::DeleteObject(hLinkFont);
+        hLinkFont = NULL;
+    }
+
+    HDC hDC;
+    HRGN hRgn = NULL;
+    HFONT hLinkFont = NULL;
+    HGDIOBJ hOldFont = NULL;                  // selected out by the text font
+};
+
+} // namespace
+
 void rvToolTip::OnPaint()
 {
     CPaintDC dc(this);
     HDC hDC = dc.GetSafeHdc();
-    HRGN hRgn = NULL;
+    PaintObjects objects(hDC);
+    HRGN& hRgn = objects.hRgn;
     if (!GetWindowRegion(&dc, &hRgn, NULL))
         return;
 
@@ -183,7 +217,7 @@ void rvToolTip::OnPaint()
 
     // A hovered link is drawn underlined in blue, in an underlined copy of the text font.
     HFONT hFont = TextFont();
-    HFONT hLinkFont = NULL;
+    HFONT& hLinkFont = objects.hLinkFont;
     COLORREF clrOld = CLR_INVALID;
     if (m_bLink && m_bHover) {
         LOGFONT lf = {};
@@ -197,7 +231,7 @@ void rvToolTip::OnPaint()
             clrOld = ::SetTextColor(hDC, kLinkColour);
         }
     }
-    HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;
+    objects.hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;
     ::SetBkMode(hDC, TRANSPARENT);
 
     if (m_bLink) {
@@ -209,12 +243,9 @@ void rvToolTip::OnPaint()
     SIZE sizeSample = {};
     ::GetTextExtentPoint32(hDC, kLineHeightSample, 1, &sizeSample);
 
-    if (hOldFont != NULL)
-        ::SelectObject(hDC, hOldFont);
     if (clrOld != CLR_INVALID)
         ::SetTextColor(hDC, clrOld);
-    if (hLinkFont != NULL)
-        ::DeleteObject(hLinkFont);
+    objects.ReleaseFont();
 
     // The icon's bottom on the first line's bottom.
     if (m_hIcon != NULL) {
@@ -222,7 +253,6 @@ void rvToolTip::OnPaint()
         ::DrawIconEx(hDC, m_nMarginX, y, m_hIcon, m_sizeIcon.cx, m_sizeIcon.cy, 0, NULL,
                      DI_NORMAL);
     }
-    ::DeleteObject(hRgn);
 }
 
 void rvToolTip::SetIcon(HICON hIcon)

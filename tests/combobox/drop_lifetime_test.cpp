@@ -1,8 +1,12 @@
 // Clean-up: a host that deletes the combo or destroys its parent from each notification, the
-// application closing while the list is open, and repeated opening without growth.
+// application closing while the list is open, repeated opening without growth, and a drop
+// list that cannot be made.
 #include "combo_test_util.h"
+#include "fault_injection.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <vexelcore.h>
 
@@ -277,6 +281,48 @@ TEST(ComboLifetime, ReCreatedOnTheSameObjectWorksLikeANewOne)
         EXPECT_FALSE(combo.HoverTimer());
         vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 300));
         PumpTranslated();
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(ComboLifetime, DropListThatCannotBeMadeOpensNothingAndClosesWhatItAnnounced)
+{
+    // The frame, its list, or memory for either refused: the host hears CBN_DROPDOWN and
+    // CBN_CLOSEUP in pairs, nothing stays open, and the next opening works.
+    for (vxtest::Request kind : {vxtest::Request::Window, vxtest::Request::Allocation}) {
+        for (int skip = 0; skip < 2; ++skip) {
+            SCOPED_TRACE(testing::Message() << vxtest::RequestName(kind) << " " << skip);
+            ComboFixture f(CBS_DROPDOWNLIST);
+            f.Fill({"one", "two", "three"});
+            const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+            {
+                vxtest::FaultInjector injector;
+                if (skip == 0)
+                    injector.FailNextOf(kind);
+                else
+                    injector.FailAt(2, false);
+                try {
+                    f.Combo().ShowDropDown(TRUE);
+                } catch (CMemoryException* e) {
+                    e->Delete();
+                }
+                PumpTranslatedFor(30);
+            }
+            const std::vector<UINT> codes = f.Codes();
+            const long opened = std::count(codes.begin(), codes.end(), (UINT)CBN_DROPDOWN);
+            EXPECT_EQ(std::count(codes.begin(), codes.end(), (UINT)CBN_CLOSEUP), f.Combo().Dropped() ? opened - 1 : opened);
+            if (!f.Combo().Dropped()) {
+                EXPECT_EQ(vxtest::GuiCounts::Now().windows, before.windows);
+            }
+            f.Combo().ShowDropDown(FALSE);
+            PumpTranslatedFor(10);
+            f.Combo().ShowDropDown(TRUE);
+            EXPECT_TRUE(f.Combo().Dropped());
+            f.Combo().ShowDropDown(FALSE);
+        }
     }
 }
 

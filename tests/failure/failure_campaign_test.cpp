@@ -30,12 +30,30 @@
 namespace {
 
 // A scenario: the host's use of one control, true when every answer was right (asked only
-// of a run without failures).
-using Scenario = std::function<bool(HWND host)>;
+// of a run without failures). What must hold under any failure goes into `broken`.
+using Scenario = std::function<bool(HWND host, std::string& broken)>;
 
-bool ComboScenario(HWND host)
+// WM_COMMAND notifications with one code that the host heard.
+class CodeCounter
+{
+public:
+    explicit CodeCounter(HWND host) : m_recorder(host) {}
+    int Count(UINT code) const
+    {
+        int n = 0;
+        for (const vxtest::RecordedMessage& m : m_recorder.Filter(WM_COMMAND))
+            n += HIWORD(m.wParam) == code;
+        return n;
+    }
+
+private:
+    vxtest::MessageRecorder m_recorder;
+};
+
+bool ComboScenario(HWND host, std::string& broken)
 {
     bool right = true;
+    CodeCounter codes(host);
     vxCtrlComboBox combo;
     right &= combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(10, 10, 210, 34), CWnd::FromHandle(host), 300) != 0;
     combo.ModifyCBStyle(0, VXCB_AUTOCOMPLETE | VXCB_FILTEREDLIST);
@@ -66,10 +84,14 @@ bool ComboScenario(HWND host)
     combo.ResetContent();
     right &= combo.GetCount() == 0;
     combo.DestroyWindow();
+    // Every list announced as opening was announced as closed.
+    if (codes.Count(CBN_DROPDOWN) != codes.Count(CBN_CLOSEUP))
+        broken += "CBN_DROPDOWN " + std::to_string(codes.Count(CBN_DROPDOWN)) + " times, CBN_CLOSEUP " +
+                  std::to_string(codes.Count(CBN_CLOSEUP)) + " times; ";
     return right;
 }
 
-bool ListViewScenario(HWND host)
+bool ListViewScenario(HWND host, std::string&)
 {
     bool right = true;
     vxCtrlListView list;
@@ -93,7 +115,7 @@ bool ListViewScenario(HWND host)
     return right;
 }
 
-bool StackScenario(HWND host)
+bool StackScenario(HWND host, std::string&)
 {
     bool right = true;
     vxCtrlStackWnd stack;
@@ -127,7 +149,7 @@ struct Pane {
     HWND hwnd;
 };
 
-bool SplitterScenario(HWND host)
+bool SplitterScenario(HWND host, std::string&)
 {
     bool right = true;
     Pane bar(host), innerBar(host), pane0(host), pane1(host), pane2(host);
@@ -153,7 +175,7 @@ bool SplitterScenario(HWND host)
     return right;
 }
 
-bool LayoutScenario(HWND host)
+bool LayoutScenario(HWND host, std::string&)
 {
     bool right = true;
     {
@@ -180,7 +202,7 @@ LRESULT CALLBACK TipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-bool TipsScenario(HWND host)
+bool TipsScenario(HWND host, std::string&)
 {
     static ATOM s_class = 0;
     if (s_class == 0) {
@@ -202,7 +224,19 @@ bool TipsScenario(HWND host)
         }
     } tipWindows;
     HWND* windows = tipWindows.hwnd;
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
+    // Destroying the window deletes the manager; one whose window could not be made is the
+    // host's to delete. Done on the way out, by an exception too.
+    struct Manager {
+        vxCtrlSysTips* p = new vxCtrlSysTips;
+        ~Manager()
+        {
+            if (p->GetSafeHwnd() != NULL)
+                p->DestroyWindow();
+            else
+                delete p;
+        }
+    } manager;
+    vxCtrlSysTips* pTips = manager.p;
     right &= pTips->Init() == 1;
     pTips->SetTipsMaxCount(3);
     const int modes[] = {TIPS_SHOW_FADE, TIPS_SHOW_SLIDE, 0};
@@ -217,16 +251,10 @@ bool TipsScenario(HWND host)
     }
     vxtest::PumpFor(600);
     right &= pTips->RemoveTips(_tagenumTipsSrc(), windows[2]) == 1;
-    // Destroying the window deletes the manager; one whose window could not be made is
-    // the host's to delete.
-    if (pTips->GetSafeHwnd() != NULL)
-        pTips->DestroyWindow();
-    else
-        delete pTips;
     return right;
 }
 
-bool ToolTipScenario(HWND host)
+bool ToolTipScenario(HWND host, std::string&)
 {
     bool right = true;
     Pane tool(host);
@@ -265,6 +293,7 @@ struct RunReport {
     long gdi = 0, windows = 0;
     long long heap = 0;
     std::string failedKind;
+    std::string broken;              // what did not hold, in any run
 };
 
 // The skin engine keeps the fonts it paints with for the life of the process, made at its
@@ -293,7 +322,7 @@ RunReport RunHere(const std::string& name, long failAt, bool fromThenOn)
         vxtest::FaultInjector injector;
         injector.FailAt(failAt, fromThenOn);
         try {
-            const bool firstRight = Scenarios().at(name)(host.Hwnd());
+            const bool firstRight = Scenarios().at(name)(host.Hwnd(), report.broken);
             if (failAt == 0)
                 right &= firstRight;
         } catch (CMemoryException* e) {
@@ -317,7 +346,7 @@ RunReport RunHere(const std::string& name, long failAt, bool fromThenOn)
         injector.Stop();
         vxtest::PumpFor(20);
         // Everything works again once the resources are there.
-        right &= Scenarios().at(name)(host.Hwnd());
+        right &= Scenarios().at(name)(host.Hwnd(), report.broken);
     }
     vxtest::PumpFor(50);
     const vxtest::GuiCounts after = vxtest::GuiCounts::Now();
@@ -336,6 +365,8 @@ TEST(FaultRun, DISABLED_OneRun)
     const long failAt = std::atol(std::getenv("VX_FAULT_AT") ? std::getenv("VX_FAULT_AT") : "0");
     const bool fromThenOn = std::getenv("VX_FAULT_ON") != nullptr;
     const RunReport r = RunHere(name, failAt, fromThenOn);
+    if (!r.broken.empty())
+        std::printf("\nBROKEN %s\n", r.broken.c_str());
     std::printf("\nREPORT ok=%d requests=%ld gdi=%ld windows=%ld heap=%lld kind=%s\n", r.ok ? 1 : 0, r.requests,
                 r.gdi, r.windows, r.heap, r.failedKind.empty() ? "-" : r.failedKind.c_str());
     std::fflush(stdout);
@@ -389,6 +420,7 @@ void Campaign(const std::string& name, int nRuns)
             if (exitCode != 0)
                 continue;
             EXPECT_TRUE(r.ok) << what << ": a later use answered wrong\n" << output;
+            EXPECT_EQ(output.find("BROKEN"), std::string::npos) << what << "\n" << output;
             EXPECT_LE(r.gdi, clean.gdi) << what << ": GDI objects left\n" << output;
             EXPECT_LE(r.windows, clean.windows) << what << ": windows left\n" << output;
             EXPECT_LE(r.heap, clean.heap + 64 * 1024) << what << ": heap left\n" << output;

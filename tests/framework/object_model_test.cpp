@@ -248,10 +248,44 @@ TEST(FrameworkObjectModel, FailedNewThrowsAMemoryException)
         e->Delete();
     }
     EXPECT_TRUE(caught);
+    // Out of memory there may be no room for an exception object: the one thrown is made
+    // beforehand, and its catcher's Delete() keeps it for the next failure.
+    CMemoryException* pFirst = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        try {
+            AfxThrowMemoryException();
+        } catch (CMemoryException* e) {
+            EXPECT_TRUE(pFirst == nullptr || e == pFirst);
+            pFirst = e;
+            e->Delete();
+        }
+    }
     // The nothrow form answers null.
     volatile size_t huge = SIZE_MAX / 4;
     g_sink = new (std::nothrow) char[huge];
     EXPECT_EQ(g_sink, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FrameworkStrings, AppendTakesNoMoreThanTheSourceHoldsAndLongResourcesLoadWhole)
+{
+    // A count longer than the string stops at its end, as MFC's Append does.
+    CString s(_T("ab"));
+    s.Append(_T("xyz"), 100);
+    EXPECT_EQ(s, CString(_T("abxyz")));
+    s.Append(_T("!"), INT_MAX);
+    EXPECT_EQ(s, CString(_T("abxyz!")));
+    s.Append(_T("tail"), 2);
+    EXPECT_EQ(s, CString(_T("abxyz!ta")));
+
+    CString text;
+    ASSERT_TRUE(text.LoadString(::GetModuleHandle(NULL), 9001));
+    EXPECT_EQ(text.GetLength(), 1500);
+    EXPECT_EQ(text.Right(10), CString(_T("0123456789")));
+    EXPECT_FALSE(text.LoadString(::GetModuleHandle(NULL), 9002));
 }
 
 } // namespace

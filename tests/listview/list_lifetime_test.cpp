@@ -5,7 +5,12 @@
 
 #include <vexelcore.h>
 
+#include <commctrl.h>
+
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -151,6 +156,56 @@ TEST(ListViewHostUnkind, ParentDeletesOrDestroysFromEachItemNotification)
             std::string report;
             EXPECT_TRUE(vxtest::RoundLeavesNothing(round, 16 * 1024, &report)) << report;
         }
+}
+
+} // namespace
+
+namespace {
+
+// Calls back from the window's WM_DESTROY, as a handler reached during its end would run.
+void OnDestroyOf(HWND hwnd, std::function<void()>* pCallback)
+{
+    ::SetWindowSubclass(
+        hwnd,
+        [](HWND h, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) -> LRESULT {
+            if (message == WM_DESTROY)
+                (*reinterpret_cast<std::function<void()>*>(data))();
+            return ::DefSubclassProc(h, message, wParam, lParam);
+        },
+        1, reinterpret_cast<DWORD_PTR>(pCallback));
+}
+
+std::vector<HWND> ItemWindows(HWND list)
+{
+    std::vector<HWND> found;
+    for (HWND h = ::GetWindow(list, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        char name[16] = {};
+        ::GetClassNameA(h, name, sizeof(name));
+        if (lstrcmpiA(name, "Button") == 0)
+            found.push_back(h);
+    }
+    return found;
+}
+
+TEST_F(ListLifetimeTest, RecordsAreUnlinkedBeforeTheirWindowsGo)
+{
+    // Whatever runs while an item's window goes (its lost focus, a screen reader) finds the
+    // lists without it.
+    auto list = MakeFilled(2, 3);
+    std::vector<std::string> seen;
+    std::function<void()> look = [&] {
+        seen.push_back(std::to_string(list->GetGroupCount()) + ":" + std::to_string(list->GetItemCount(0)));
+    };
+    std::vector<HWND> items = ItemWindows(list->GetSafeHwnd());
+    ASSERT_EQ(items.size(), 6u);
+    for (HWND h : items)
+        OnDestroyOf(h, &look);
+    EXPECT_TRUE(list->DeleteItem(0, 1));
+    EXPECT_EQ(seen, std::vector<std::string>({"2:2"}));
+    seen.clear();
+    EXPECT_TRUE(list->DeleteGroup(0));
+    EXPECT_EQ(seen, std::vector<std::string>({"1:3", "1:3"}));
 }
 
 } // namespace

@@ -4,7 +4,11 @@
 // host's. A large stack made and destroyed again and again leaks no GDI or USER object.
 #include "stack_fixture.h"
 
+#include <commctrl.h>
+
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -295,6 +299,36 @@ TEST(StackHostUnkind, HostWindowsThatDeleteTheStackOrGoAway)
         EXPECT_EQ(::SendMessage(stack.GetItemContent(0)->GetSafeHwnd(), LB_GETCURSEL, 0, 0), 1);
         EXPECT_EQ(host.Recorder().Count(WM_STACKWND_SUBITEMSEL), 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StackLifetimeTest, ItemsAreUnlinkedBeforeTheirButtonsGo)
+{
+    // A handler run while a button goes (its lost focus, a screen reader) finds only the
+    // items still there, never an emptied slot.
+    vxtest::HostWindow host;
+    auto stack = MakeFilled(host.Hwnd(), 3, 2);
+    std::vector<int> reachable;
+    std::function<void()> look = [&] {
+        int n = 0;
+        while (n < 8 && stack->GetItemButton(n) != NULL)
+            ++n;
+        reachable.push_back(n);
+    };
+    for (int i = 0; i < 3; ++i)
+        ::SetWindowSubclass(
+            stack->GetItemButton(i)->GetSafeHwnd(),
+            [](HWND h, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) -> LRESULT {
+                if (message == WM_DESTROY)
+                    (*reinterpret_cast<std::function<void()>*>(data))();
+                return ::DefSubclassProc(h, message, wParam, lParam);
+            },
+            1, reinterpret_cast<DWORD_PTR>(&look));
+    stack->DestroyWindow();
+    EXPECT_EQ(reachable, std::vector<int>({2, 1, 0}));
 }
 
 } // namespace

@@ -14,9 +14,13 @@ struct State {
     volatile LONG counts[static_cast<int>(Request::Kinds)] = {};
     long failAt = 0;
     bool fromThenOn = false;
+    bool failNextOfKind = false;
+    Request nextKind = Request::Allocation;
     volatile LONG failed = 0;
     Request failedKind = Request::Allocation;
     void* failedCaller = nullptr;
+    void* failedStack[8] = {};       // the calls that led to it, innermost first
+    USHORT failedDepth = 0;
 };
 State g_state;
 
@@ -26,10 +30,15 @@ bool FailsFor(Request kind, void* caller)
 {
     const long n = ::InterlockedIncrement(&g_state.requests);
     ::InterlockedIncrement(&g_state.counts[static_cast<int>(kind)]);
-    const bool fail = g_state.failAt != 0 && (n == g_state.failAt || (g_state.fromThenOn && n > g_state.failAt));
+    bool fail = g_state.failAt != 0 && (n == g_state.failAt || (g_state.fromThenOn && n > g_state.failAt));
+    if (g_state.failNextOfKind && kind == g_state.nextKind) {
+        g_state.failNextOfKind = false;
+        fail = true;
+    }
     if (fail && ::InterlockedExchange(&g_state.failed, 1) == 0) {
         g_state.failedKind = kind;
         g_state.failedCaller = caller;
+        g_state.failedDepth = ::RtlCaptureStackBackTrace(2, 8, g_state.failedStack, NULL);
     }
     return fail;
 }
@@ -173,6 +182,18 @@ void FaultInjector::FailAt(long n, bool fromThenOn)
     g_state.fromThenOn = fromThenOn;
 }
 
+void FaultInjector::FailNextOf(Request kind)
+{
+    g_state.nextKind = kind;
+    g_state.failNextOfKind = true;
+}
+
+void FaultInjector::Stop()
+{
+    FailAt(0, false);
+    g_state.failNextOfKind = false;
+}
+
 long FaultInjector::Requests() const
 {
     return g_state.requests;
@@ -193,12 +214,14 @@ Request FaultInjector::FailedKind() const
     return g_state.failedKind;
 }
 
-std::string FaultInjector::FailedCaller() const
+namespace {
+
+std::string PlaceOf(void* address)
 {
     HMODULE hModule = NULL;
-    if (g_state.failedCaller == nullptr ||
+    if (address == nullptr ||
         !::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                              static_cast<LPCSTR>(g_state.failedCaller), &hModule))
+                              static_cast<LPCSTR>(address), &hModule))
         return "-";
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(hModule, path, MAX_PATH);
@@ -206,8 +229,18 @@ std::string FaultInjector::FailedCaller() const
     name = name.substr(name.find_last_of("\\/") + 1);
     char offset[32];
     std::snprintf(offset, sizeof(offset), "+0x%llx",
-                  static_cast<unsigned long long>(static_cast<BYTE*>(g_state.failedCaller) - reinterpret_cast<BYTE*>(hModule)));
+                  static_cast<unsigned long long>(static_cast<BYTE*>(address) - reinterpret_cast<BYTE*>(hModule)));
     return name + offset;
+}
+
+} // namespace
+
+std::string FaultInjector::FailedCaller() const
+{
+    std::string places = PlaceOf(g_state.failedCaller);
+    for (USHORT i = 0; i < g_state.failedDepth; ++i)
+        places += " < " + PlaceOf(g_state.failedStack[i]);
+    return places;
 }
 
 } // namespace vxtest

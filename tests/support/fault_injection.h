@@ -3,7 +3,8 @@
 // allocation (malloc, calloc, realloc, and operator new where a module imports it), window
 // creation, GDI objects (fonts, DCs, bitmaps, brushes, pens, regions), timers, window class
 // registration, hooks and GetDC pass through a counter. The N-th request from the start of
-// the injector fails, once or from then on; the rest go to the system.
+// the injector fails, once or from then on, or the next one of a kind; the rest go to the
+// system.
 #pragma once
 
 #include <windows.h>
@@ -28,12 +29,14 @@ public:
     // Request number n (from 1, counted over every kind) fails, and with fromThenOn every
     // later one too; 0 fails none.
     void FailAt(long n, bool fromThenOn);
-    void Stop() { FailAt(0, false); } // nothing fails any more; counting goes on
+    // The next request of one kind fails, once.
+    void FailNextOf(Request kind);
+    void Stop();                      // nothing fails any more; counting goes on
     long Requests() const;            // made so far
     long Count(Request kind) const;   // made so far of one kind
     bool Failed() const;              // the chosen request has come and failed
     Request FailedKind() const;       // its kind, once Failed()
-    std::string FailedCaller() const; // "module+offset" of the code that asked for it
+    std::string FailedCaller() const; // "module+offset" of the code that asked, and its callers
 
 private:
     std::vector<std::unique_ptr<class ImportPatch>> m_patches;

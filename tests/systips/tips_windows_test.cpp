@@ -2,6 +2,7 @@
 // positions, hovering a fading tip, and closing by the host.
 #include "tips_test_util.h"
 
+#include "fault_injection.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,29 @@ TEST_F(TipsWindows, SlideRisesIntoPlaceAndSinksOutOfTheWorkArea)
     EXPECT_EQ(t.Log().slideTops, expected);
     EXPECT_EQ(t.Log().slideTimers, timers);
     EXPECT_EQ(t.Log().closes, 1);
+}
+
+TEST_F(TipsWindows, TipWhoseAnimationTimerIsRefusedShowsAtOnceAndStillLeaves)
+{
+    tips = NewManager(2);
+    const int rest = work.bottom - 175;
+    for (int mode : {(int)TIPS_SHOW_FADE, (int)TIPS_SHOW_SLIDE}) {
+        SCOPED_TRACE(testing::Message() << "show mode " << mode);
+        TipWindow t(300, 40);
+        _tagstSysTips r = t.Record(mode, 0, 100);
+        {
+            vxtest::FaultInjector injector;
+            injector.FailNextOf(vxtest::Request::Timer);
+            ASSERT_EQ(tips->AddTips(kSrc1, &r), 1);
+            EXPECT_TRUE(injector.Failed());
+        }
+        EXPECT_TRUE(t.Visible());
+        EXPECT_EQ(t.Alpha(), 255);
+        EXPECT_EQ(t.Rect().top, rest);
+        // Its stay still ends it, the animated way.
+        EXPECT_TRUE(vxtest::PumpUntil([&] { return t.Log().destroyed; }, kLong));
+        EXPECT_EQ(t.Log().closes, 1);
+    }
 }
 
 TEST_F(TipsWindows, RelayoutDuringTheRiseRedirectsTheSlide)
