@@ -357,13 +357,12 @@ LRESULT vxCtrlComboBox::OnCbGetEditSel(WPARAM wParam, LPARAM lParam)
     // The edit's full positions for the pointers; the packed answer holds 16 bits each and
     // is -1 past them, as the system's edit answers.
     DWORD dwStart = 0, dwEnd = 0;
-    const LRESULT nPacked = m_pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
-                                                 reinterpret_cast<LPARAM>(&dwEnd));
+    m_pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
     if (wParam != 0)
         *reinterpret_cast<DWORD*>(wParam) = dwStart;
     if (lParam != 0)
         *reinterpret_cast<DWORD*>(lParam) = dwEnd;
-    return nPacked;
+    return dwStart > 0xFFFF || dwEnd > 0xFFFF ? -1 : MAKELONG(dwStart, dwEnd);
 }
 
 LRESULT vxCtrlComboBox::OnCbSetEditSel(WPARAM, LPARAM lParam)

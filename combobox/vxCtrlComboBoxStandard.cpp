@@ -37,8 +37,12 @@ LRESULT vxCtrlComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return m_pEdit->SendMessage(WM_GETTEXTLENGTH);
         return m_strText.GetLength();
     case WM_GETTEXT: {
-        if (HasEdit())
-            return m_pEdit->SendMessage(WM_GETTEXT, wParam, lParam);
+        // The edit is asked for no more than its text and zero: a size near the top of the
+        // range is a count of what the buffer holds, not one to compute with.
+        if (HasEdit()) {
+            const WPARAM nNeeded = static_cast<WPARAM>(m_pEdit->SendMessage(WM_GETTEXTLENGTH)) + 1;
+            return m_pEdit->SendMessage(WM_GETTEXT, std::min(wParam, nNeeded), lParam);
+        }
         if (wParam == 0 || lParam == 0)
             return 0;
         // A short buffer gets whole characters only, never the first byte of a pair.
