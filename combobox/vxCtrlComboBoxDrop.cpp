@@ -94,17 +94,26 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
     if (rc.bottom >= rcWork.bottom)
         rc.bottom = rcWork.bottom;
 
+    // Out of memory anywhere here, nothing stays made and nothing was announced: the frame
+    // is the combo's from its creation on (its list asks for it), and goes again unopened.
+    CWnd* pDesktop = CWnd::FromHandle(::GetDesktopWindow());
     vxDropWnd* pDrop = new vxDropWnd(this, items, m_dwCBStyle, m_nItemHeight);
     m_pDropWnd = pDrop;
-    if (!pDrop->Create(kFrameStyle, rc, CWnd::FromHandle(::GetDesktopWindow()), kFrameId)) {
-        m_pDropWnd = NULL;
-        delete pDrop;
-        return TRUE;
+    try {
+        if (!pDrop->Create(kFrameStyle, rc, pDesktop, kFrameId)) {
+            m_pDropWnd = NULL;
+            delete pDrop;
+            return TRUE;
+        }
+        vxDropListBox* pList = pDrop->GetListBox();
+        pList->SelectItem(nRow);
+        pList->SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(-1), vxDropRowHeight(m_nItemHeight));
+        pDrop->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
+    } catch (...) {
+        if (m_pDropWnd == pDrop)
+            DiscardDropDown();
+        throw;
     }
-    vxDropListBox* pList = pDrop->GetListBox();
-    pList->SelectItem(nRow);
-    pList->SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(-1), vxDropRowHeight(m_nItemHeight));
-    pDrop->SendMessage(WM_SETFONT, (WPARAM)m_hFont, TRUE);
     return Notify(CBN_DROPDOWN);
 }
 
