@@ -119,19 +119,20 @@ public:
 // IAccessible
     STDMETHODIMP get_accParent(IDispatch** ppdispParent) override
     {
-        return Guarded([&] { return m_pStandard->get_accParent(ppdispParent); });
+        return Guarded([&] { return m_pStandard->get_accParent(ppdispParent); }, ppdispParent);
     }
     STDMETHODIMP get_accChildCount(long* pcountChildren) override
     {
-        return Guarded([&] {
-            *pcountChildren = m_pProvider->AccChildCount();
-            return S_OK;
-        });
+        return Guarded(
+            [&] {
+                *pcountChildren = m_pProvider->AccChildCount();
+                return S_OK;
+            },
+            pcountChildren);
     }
     STDMETHODIMP get_accChild(VARIANT varChild, IDispatch** ppdispChild) override
     {
         return Guarded([&]() -> HRESULT {
-            *ppdispChild = NULL;
             long nChild = 0;
             if (!ChildOf(varChild, &nChild) || nChild == CHILDID_SELF)
                 return E_INVALIDARG;
@@ -142,7 +143,7 @@ public:
                 return S_OK;
             *ppdispChild = NULL;
             return S_FALSE;
-        });
+        }, ppdispChild);
     }
     STDMETHODIMP get_accName(VARIANT varChild, BSTR* pszName) override
     {
@@ -190,7 +191,7 @@ public:
             }
             SetChild(pvarChild, nFocus);
             return S_OK;
-        });
+        }, pvarChild);
     }
     STDMETHODIMP get_accSelection(VARIANT* pvarChildren) override
     {
@@ -202,7 +203,7 @@ public:
             }
             SetChild(pvarChildren, nSelected);
             return S_OK;
-        });
+        }, pvarChildren);
     }
     STDMETHODIMP get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override
     {
@@ -237,7 +238,7 @@ public:
             *pcxWidth = rc.right - rc.left;
             *pcyHeight = rc.bottom - rc.top;
             return S_OK;
-        });
+        }, pxLeft, pyTop, pcxWidth, pcyHeight);
     }
     STDMETHODIMP accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt) override
     {
@@ -265,7 +266,7 @@ public:
             }
             SetChild(pvarEndUpAt, nEnd);
             return S_OK;
-        });
+        }, pvarEndUpAt);
     }
     STDMETHODIMP accHitTest(long xLeft, long yTop, VARIANT* pvarChild) override
     {
@@ -283,7 +284,7 @@ public:
             }
             SetChild(pvarChild, CHILDID_SELF);
             return S_OK;
-        });
+        }, pvarChild);
     }
     STDMETHODIMP accDoDefaultAction(VARIANT varChild) override
     {
@@ -304,10 +305,21 @@ private:
     typedef BOOL (vxAccessibleProvider::*TextFn)(long, CString&);
     typedef HRESULT (STDMETHODCALLTYPE IAccessible::*StandardTextFn)(VARIANT, BSTR*);
 
-    // A call into a live control; no C++ exception leaves it for the client's side.
-    template <class Fn>
-    HRESULT Guarded(Fn fn)
+    // Out-parameters are cleared before anything is asked, so that a failure leaves none
+    // holding garbage.
+    static void Clear(VARIANT* p) { ::VariantInit(p); }
+    static void Clear(BSTR* p) { *p = NULL; }
+    static void Clear(long* p) { *p = 0; }
+    static void Clear(IDispatch** p) { *p = NULL; }
+
+    // A call into a live control with its out-parameters, none of which may be null; no C++
+    // exception leaves it for the client's side.
+    template <class Fn, class... Outs>
+    HRESULT Guarded(Fn fn, Outs*... outs)
     {
+        if (!((outs != NULL) && ...))
+            return E_POINTER;
+        (Clear(outs), ...);
         if (m_pProvider == NULL || m_pStandard == NULL || !::IsWindow(m_hWnd))
             return RPC_E_DISCONNECTED;
         try {
@@ -334,13 +346,12 @@ private:
                 return E_INVALIDARG;
             SetChild(pvar, (m_pProvider->*fn)(nChild));
             return S_OK;
-        });
+        }, pvar);
     }
 
     HRESULT Text(VARIANT varChild, BSTR* pbstr, TextFn fnOwn, StandardTextFn fnStandard)
     {
         return Guarded([&]() -> HRESULT {
-            *pbstr = NULL;
             long nChild = 0;
             if (!ChildOf(varChild, &nChild))
                 return E_INVALIDARG;
@@ -350,18 +361,17 @@ private:
                 return *pbstr != NULL ? S_OK : E_OUTOFMEMORY;
             }
             return nChild == CHILDID_SELF ? (m_pStandard->*fnStandard)(varChild, pbstr) : S_FALSE;
-        });
+        }, pbstr);
     }
 
     HRESULT Standard(VARIANT varChild, BSTR* pbstr, StandardTextFn fnStandard)
     {
         return Guarded([&]() -> HRESULT {
-            *pbstr = NULL;
             long nChild = 0;
             if (!ChildOf(varChild, &nChild))
                 return E_INVALIDARG;
             return nChild == CHILDID_SELF ? (m_pStandard->*fnStandard)(varChild, pbstr) : S_FALSE;
-        });
+        }, pbstr);
     }
 
     LONG m_nRefs;

@@ -30,6 +30,7 @@ public:
     Reader& operator=(const Reader&) = delete;
 
     bool Ok() const { return m_acc != NULL; }
+    IAccessible* Object() const { return m_acc; } // for calls the reader does not wrap
     std::string Name(long child = 0) const;
     std::string Value(long child = 0) const;
     std::string DefaultAction(long child = 0) const;

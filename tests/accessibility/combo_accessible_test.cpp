@@ -186,3 +186,39 @@ TEST_F(ComboAccessible, HitTestNamesRowsPastSixteenBits)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ComboAccessible, NullOutParametersAreRefusedAndOthersCleared)
+{
+    ComboFixture fixture(CBS_DROPDOWNLIST);
+    fixture.Fill({"Small", "Large"});
+    a11y::Reader reader(fixture.Hwnd());
+    ASSERT_TRUE(reader.Ok());
+    IAccessible* acc = reader.Object();
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    long x = 7, y = 7, cx = 7;
+    EXPECT_EQ(acc->get_accName(self, NULL), E_POINTER);
+    EXPECT_EQ(acc->get_accRole(self, NULL), E_POINTER);
+    EXPECT_EQ(acc->get_accChildCount(NULL), E_POINTER);
+    EXPECT_EQ(acc->get_accFocus(NULL), E_POINTER);
+    EXPECT_EQ(acc->accHitTest(0, 0, NULL), E_POINTER);
+    EXPECT_EQ(acc->accNavigate(NAVDIR_FIRSTCHILD, self, NULL), E_POINTER);
+    EXPECT_EQ(acc->accLocation(&x, &y, &cx, NULL, self), E_POINTER);
+    // A refused child number leaves its out-parameter empty, not as the caller had it.
+    VARIANT bad;
+    bad.vt = VT_I4;
+    bad.lVal = 99;
+    BSTR name = reinterpret_cast<BSTR>(&x);
+    EXPECT_EQ(acc->get_accName(bad, &name), E_INVALIDARG);
+    EXPECT_EQ(name, (BSTR)NULL);
+    VARIANT role;
+    role.vt = VT_I4;
+    role.lVal = 5;
+    EXPECT_EQ(acc->get_accRole(bad, &role), E_INVALIDARG);
+    EXPECT_EQ(role.vt, VT_EMPTY);
+}
+
+} // namespace
