@@ -6,13 +6,6 @@
 
 namespace {
 
-// An own copy of a system cursor, so that the splitter may destroy it.
-HCURSOR CopySystemCursor(LPCTSTR id)
-{
-    HCURSOR shared = ::LoadCursor(NULL, id);
-    return shared != NULL ? static_cast<HCURSOR>(::CopyIcon(shared)) : NULL;
-}
-
 const int kBarSize = 4;              // the bar's thickness for 96 DPI, unless the host sets one
 
 } // namespace
@@ -29,7 +22,6 @@ vxCtrlSplitter::vxCtrlSplitter()
 vxCtrlSplitter::~vxCtrlSplitter()
 {
     vxAliveWatch::EndAll(m_pAliveWatches);
-    ReleaseCursors();
     delete m_pBarHook;               // unhooks the bar if it still exists
 }
 
@@ -37,11 +29,11 @@ int vxCtrlSplitter::CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical,
 {
     if (!::IsWindow(hBarWnd))
         return 0;
-    // A second creation replaces the cursors of the first.
-    ReleaseCursors();
-    m_hCursorNS = CopySystemCursor(IDC_SIZENS);
-    m_hCursorWE = CopySystemCursor(IDC_SIZEWE);
-    m_hCursorArrow = CopySystemCursor(IDC_ARROW);
+    // The system's shared cursors, never destroyed: a copy of its own for each splitter
+    // would be a cursor for the window system to make anew at every splitter.
+    m_hCursorNS = ::LoadCursor(NULL, IDC_SIZENS);
+    m_hCursorWE = ::LoadCursor(NULL, IDC_SIZEWE);
+    m_hCursorArrow = ::LoadCursor(NULL, IDC_ARROW);
     m_hBkWnd = hBarWnd;
     m_bFirstFixed = bFirstFixed;
     m_bVertical = bVertical;
@@ -52,20 +44,6 @@ int vxCtrlSplitter::CreateSplitter(HWND hBarWnd, int bFirstFixed, int bVertical,
     m_pBarHook->HookWindow(hBarWnd);
     ::SetWindowLongPtr(hBarWnd, GWL_STYLE, ::GetWindowLongPtr(hBarWnd, GWL_STYLE) | WS_TABSTOP);
     return 1;
-}
-
-void vxCtrlSplitter::ReleaseCursors()
-{
-    HCURSOR* owned[] = {&m_hCursorNS, &m_hCursorWE, &m_hCursorArrow};
-    for (HCURSOR* cursor : owned) {
-        if (*cursor == NULL)
-            continue;
-        // Never leave a destroyed cursor on the screen.
-        if (::GetCursor() == *cursor)
-            ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
-        ::DestroyCursor(*cursor);
-        *cursor = NULL;
-    }
 }
 
 vxSplitterPane* vxCtrlSplitter::Pane(int nPane)

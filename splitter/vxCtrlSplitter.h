@@ -34,8 +34,9 @@ struct vxSplitterShape
 /// Not a window: the host keeps it as a member, calls Layout from its size handling and
 /// forwards the mouse (HitTest, the cursor operations, Track). Each pane can carry a window
 /// and a nested splitter, so splitters build a tree; a bar window given at creation is moved
-/// over the bar after each layout and draws it. The splitter owns only its cursors: pane
-/// windows, nested splitters and the bar window belong to the host.
+/// over the bar after each layout and draws it. The splitter owns nothing: pane windows,
+/// nested splitters and the bar window belong to the host, and its cursors are the system's
+/// shared ones.
 ///
 /// Keyboard: the bar window becomes a tab stop. While it has the focus the arrow keys along
 /// the splitter's axis move the bar (MoveBar) 4 pixels at 96 DPI, 32 with Ctrl, and Escape
@@ -53,9 +54,9 @@ class AFX_EXT_CLASS vxCtrlSplitter
 public:
     /// A splitter of two visible panes side by side, not yet created.
     vxCtrlSplitter();
-    /// Frees the cursors; pane windows and nested splitters stay the host's.
+    /// Lets go of the bar window; pane windows and nested splitters stay the host's.
     virtual ~vxCtrlSplitter();
-    /// The cursors are the splitter's own: two splitters must not share them.
+    /// Not copyable: the hook on the bar window is the splitter's own.
     vxCtrlSplitter(const vxCtrlSplitter&) = delete;
     vxCtrlSplitter& operator=(const vxCtrlSplitter&) = delete;
 
@@ -122,7 +123,6 @@ private:
     /// Panes moved by d along the shape's axis and the bar to rcBar (host client), as a drag
     /// or a key ends; 0 once the splitter is gone.
     int ApplyMove(const vxSplitterShape& shape, int d, HWND hHost, const CRect& rcBar);
-    void ReleaseCursors();
     bool Holds(const vxCtrlSplitter* pSplitter) const; ///< this or a splitter nested in it
     /// Layout was last given this area, and nothing it was made from has changed since.
     bool IsLaidOutAs(const CRect& rcArea) const;
@@ -135,9 +135,9 @@ private:
     int m_bMovable;
     int m_bVertical;
     vxSplitterPane m_panes[2];
-    HCURSOR m_hCursorNS;                           ///< lying bar; a copy owned by the splitter
-    HCURSOR m_hCursorWE;                           ///< upright bar; owned copy
-    HCURSOR m_hCursorArrow;                        ///< owned copy
+    HCURSOR m_hCursorNS;                           ///< lying bar; the system's shared cursor
+    HCURSOR m_hCursorWE;                           ///< upright bar; shared
+    HCURSOR m_hCursorArrow;                        ///< shared
     HWND m_hBkWnd;                                 ///< bar window, not owned
     int m_bUseCursor;
     vxAliveWatch* m_pAliveWatches;                 ///< drags on the stack, ended if deleted

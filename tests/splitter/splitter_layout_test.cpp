@@ -33,7 +33,7 @@ struct SplitterLayout : ::testing::Test {
     }
 };
 
-TEST_F(SplitterLayout, CreationNeedsAWindowAndLoadsOwnCursors)
+TEST_F(SplitterLayout, CreationNeedsAWindowAndUsesTheSystemCursors)
 {
     // Not a window: refused, no cursors, the bar window is not known.
     EXPECT_EQ(splitter.CreateSplitter(nullptr, 0, 1, 1), 0);
@@ -51,8 +51,7 @@ TEST_F(SplitterLayout, CreationNeedsAWindowAndLoadsOwnCursors)
     ASSERT_EQ(splitter.CreateSplitter(bar, 0, 1, 1), 1);
     HCURSOR sizing = splitter.GetCursor();
     ASSERT_NE(sizing, nullptr);
-    // Own copies, not the shared system cursors.
-    EXPECT_NE(sizing, ::LoadCursor(nullptr, IDC_SIZEWE));
+    EXPECT_EQ(sizing, ::LoadCursor(nullptr, IDC_SIZEWE));
     splitter.ShowCursor(1);
     EXPECT_EQ(::GetCursor(), sizing);
     splitter.SetUseCursor(0);
@@ -77,25 +76,18 @@ TEST_F(SplitterLayout, CreationNeedsAWindowAndLoadsOwnCursors)
     EXPECT_EQ(after, rc);
 }
 
-TEST_F(SplitterLayout, CursorsAreFreedOnceAndSystemCursorsSurvive)
+TEST_F(SplitterLayout, SystemCursorsSurviveTheSplittersThatShowedThem)
 {
-    HCURSOR copies[3] = {};
     {
         auto a = std::make_unique<vxCtrlSplitter>();
         ASSERT_EQ(a->CreateSplitter(bar, 0, 1, 1), 1);
-        HCURSOR first = a->GetCursor();
-        // A second creation replaces (and frees) the first cursors.
+        // A second creation takes the other orientation's cursor.
         ASSERT_EQ(a->CreateSplitter(bar, 0, 0, 1), 1);
-        copies[0] = first;
-        copies[1] = a->GetCursor();
-        a->ShowCursor(1);                                // current cursor is ours ...
-        a.reset();                                       // ... and goes with the splitter
-        copies[2] = ::GetCursor();
-    }
+        EXPECT_EQ(a->GetCursor(), ::LoadCursor(nullptr, IDC_SIZENS));
+        a->ShowCursor(1);                                // the pointer shows it ...
+    }                                                    // ... past the splitter's end
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(nullptr, IDC_SIZENS));
     ICONINFO info = {};
-    EXPECT_FALSE(::GetIconInfo(copies[1], &info));
-    EXPECT_NE(copies[2], copies[1]);
-    // The shared system cursors are still intact.
     for (LPCTSTR id : {IDC_SIZEWE, IDC_SIZENS, IDC_ARROW}) {
         ASSERT_TRUE(::GetIconInfo(::LoadCursor(nullptr, id), &info));
         ::DeleteObject(info.hbmMask);
@@ -107,6 +99,8 @@ TEST_F(SplitterLayout, CursorsAreFreedOnceAndSystemCursorsSurvive)
     for (int i = 0; i < 50; ++i) {
         vxCtrlSplitter s;
         s.CreateSplitter(bar, i & 1, 1, 1);
+        s.ShowCursor(1);
+        s.ShowCursor(0);
     }
     EXPECT_EQ(vxtest::GuiCounts::Now(), start) << vxtest::ToString(vxtest::GuiCounts::Now());
 }
