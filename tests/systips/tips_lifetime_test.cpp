@@ -150,14 +150,14 @@ namespace {
 
 TEST_F(TipsHostUnkind, CloseStillQueuedWhenTheHostTakesTheTipBackClosesNothing)
 {
-    // A high tip arriving at a full stack has the first normal one closed by a posted
+    // A normal tip arriving at a full stack has the oldest normal one closed by a posted
     // message; the host takes that tip back before the message arrives.
     tips = NewManager(1);
-    TipWindow normal, high;
-    _tagstSysTips rNormal = normal.Record(0, 0, 60000), rHigh = high.Record(0, 1, 60000);
+    TipWindow normal, next;
+    _tagstSysTips rNormal = normal.Record(0, 0, 60000), rNext = next.Record(0, 0, 60000);
     ASSERT_EQ(tips->AddTips(kSrc1, &rNormal), 1);
     ASSERT_EQ(tips->Shown(), 1);
-    ASSERT_EQ(tips->AddTips(kSrc1, &rHigh), 1);
+    ASSERT_EQ(tips->AddTips(kSrc1, &rNext), 1);
     EXPECT_EQ(tips->RemoveTips(kSrc1, normal.Hwnd()), 1);
     vxtest::PumpFor(100);
     EXPECT_TRUE(::IsWindow(normal.Hwnd()));
