@@ -12,6 +12,7 @@
 #include "vxCtrlSysTips.h"
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -50,56 +51,50 @@ vxbench::Comparison Against(std::shared_ptr<Host> host, int cx, int cy, vxbench:
 
 } // namespace
 
+// kCycles controls made by create (false: not made) and destroyed.
+template <class Control, class Create>
+vxbench::Work MadeAndDestroyed(const char* what, Create create)
+{
+    return [what, create] {
+        for (int i = 0; i < kCycles; ++i) {
+            Control control;
+            if (!create(control))
+                vxbench::Fail(std::string("no ") + what);
+            control.DestroyWindow();
+        }
+    };
+}
+
 VXBENCH_FIGURE(lifecycle_combo)
 {
     auto host = std::make_shared<Host>();
-    return Against(host, 200, 24, [host] {
-        for (int i = 0; i < kCycles; ++i) {
-            vxCtrlComboBox combo;
-            if (!combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 200, 24), host->Wnd(), 1))
-                vxbench::Fail("no combo");
-            combo.DestroyWindow();
-        }
-    });
+    return Against(host, 200, 24, MadeAndDestroyed<vxCtrlComboBox>("combo", [host](vxCtrlComboBox& combo) {
+        return combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(0, 0, 200, 24), host->Wnd(), 1) != 0;
+    }));
 }
 
 VXBENCH_FIGURE(lifecycle_listview)
 {
     auto host = std::make_shared<Host>();
-    return Against(host, 200, 150, [host] {
-        for (int i = 0; i < kCycles; ++i) {
-            vxCtrlListView list;
-            if (!list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150), host->Wnd(), 1))
-                vxbench::Fail("no list view");
-            list.DestroyWindow();
-        }
-    });
+    return Against(host, 200, 150, MadeAndDestroyed<vxCtrlListView>("list view", [host](vxCtrlListView& list) {
+        return list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150), host->Wnd(), 1) != 0;
+    }));
 }
 
 VXBENCH_FIGURE(lifecycle_stackwnd)
 {
     auto host = std::make_shared<Host>();
-    return Against(host, 200, 300, [host] {
-        for (int i = 0; i < kCycles; ++i) {
-            vxCtrlStackWnd stack;
-            if (!stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), host->Wnd(), 1))
-                vxbench::Fail("no stack window");
-            stack.DestroyWindow();
-        }
-    });
+    return Against(host, 200, 300, MadeAndDestroyed<vxCtrlStackWnd>("stack window", [host](vxCtrlStackWnd& stack) {
+        return stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), host->Wnd(), 1) != 0;
+    }));
 }
 
 VXBENCH_FIGURE(lifecycle_tooltip)
 {
     auto host = std::make_shared<Host>();
-    return Against(host, 100, 40, [host] {
-        for (int i = 0; i < kCycles; ++i) {
-            rvToolTip tip;
-            if (!tip.Create(host->Wnd()))
-                vxbench::Fail("no tooltip");
-            tip.DestroyWindow();
-        }
-    });
+    return Against(host, 100, 40, MadeAndDestroyed<rvToolTip>("tooltip", [host](rvToolTip& tip) {
+        return tip.Create(host->Wnd()) != 0;
+    }));
 }
 
 // A nested pair over two host windows and their bars, laid out once, the cursor shown and

@@ -138,15 +138,6 @@ const Replacement kReplacements[] = {
 };
 #undef VX_SYSTEM
 
-HMODULE FrameworkModule()
-{
-#ifdef UNICODE
-    return ::GetModuleHandleA("vxframeworkU.dll");
-#else
-    return ::GetModuleHandleA("vxframework.dll");
-#endif
-}
-
 } // namespace
 
 const char* RequestName(Request kind)

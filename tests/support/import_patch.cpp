@@ -64,13 +64,21 @@ void ImportPatch::Write(void* pfn)
     ::VirtualProtect(m_ppSlot, sizeof(void*), dwOld, &dwOld);
 }
 
+// The suffix a build's DLLs carry for its character set.
+#ifdef UNICODE
+#define VX_CHARSET_SUFFIX TEXT("U")
+#else
+#define VX_CHARSET_SUFFIX TEXT("")
+#endif
+
 HMODULE ControlModule()
 {
-#ifdef UNICODE
-    return ::GetModuleHandleA("VexelControlU.dll");
-#else
-    return ::GetModuleHandleA("VexelControl.dll");
-#endif
+    return ::GetModuleHandle(TEXT("VexelControl") VX_CHARSET_SUFFIX TEXT(".dll"));
+}
+
+HMODULE FrameworkModule()
+{
+    return ::GetModuleHandle(TEXT("vxframework") VX_CHARSET_SUFFIX TEXT(".dll"));
 }
 
 HMODULE SkinEngineModule()

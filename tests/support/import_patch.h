@@ -27,9 +27,10 @@ private:
     void* m_pfnOriginal = nullptr;
 };
 
-// The library's modules as loaded in this process: the control DLL of this character set,
-// the skin engine and the test program itself.
+// The library's modules as loaded in this process: the control DLL and the framework of this
+// character set, and the skin engine.
 HMODULE ControlModule();
+HMODULE FrameworkModule();
 HMODULE SkinEngineModule();
 
 } // namespace vxtest
