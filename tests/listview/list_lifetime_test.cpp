@@ -5,8 +5,6 @@
 
 #include <vexelcore.h>
 
-#include <commctrl.h>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -162,19 +160,6 @@ TEST(ListViewHostUnkind, ParentDeletesOrDestroysFromEachItemNotification)
 
 namespace {
 
-// Calls back from the window's WM_DESTROY, as a handler reached during its end would run.
-void OnDestroyOf(HWND hwnd, std::function<void()>* pCallback)
-{
-    ::SetWindowSubclass(
-        hwnd,
-        [](HWND h, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) -> LRESULT {
-            if (message == WM_DESTROY)
-                (*reinterpret_cast<std::function<void()>*>(data))();
-            return ::DefSubclassProc(h, message, wParam, lParam);
-        },
-        1, reinterpret_cast<DWORD_PTR>(pCallback));
-}
-
 std::vector<HWND> ItemWindows(HWND list)
 {
     std::vector<HWND> found;
@@ -200,7 +185,7 @@ TEST_F(ListLifetimeTest, RecordsAreUnlinkedBeforeTheirWindowsGo)
     std::vector<HWND> items = ItemWindows(list->GetSafeHwnd());
     ASSERT_EQ(items.size(), 6u);
     for (HWND h : items)
-        OnDestroyOf(h, &look);
+        vxtest::CallOnDestroy(h, &look);
     EXPECT_TRUE(list->DeleteItem(0, 1));
     EXPECT_EQ(seen, std::vector<std::string>({"2:2"}));
     seen.clear();

@@ -4,8 +4,6 @@
 // host's. A large stack made and destroyed again and again leaks no GDI or USER object.
 #include "stack_fixture.h"
 
-#include <commctrl.h>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -319,14 +317,7 @@ TEST_F(StackLifetimeTest, ItemsAreUnlinkedBeforeTheirButtonsGo)
         reachable.push_back(n);
     };
     for (int i = 0; i < 3; ++i)
-        ::SetWindowSubclass(
-            stack->GetItemButton(i)->GetSafeHwnd(),
-            [](HWND h, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) -> LRESULT {
-                if (message == WM_DESTROY)
-                    (*reinterpret_cast<std::function<void()>*>(data))();
-                return ::DefSubclassProc(h, message, wParam, lParam);
-            },
-            1, reinterpret_cast<DWORD_PTR>(&look));
+        vxtest::CallOnDestroy(stack->GetItemButton(i)->GetSafeHwnd(), &look);
     stack->DestroyWindow();
     EXPECT_EQ(reachable, std::vector<int>({2, 1, 0}));
 }

@@ -118,6 +118,11 @@ std::string ToString(const GuiCounts& counts);
 // Bytes in use on every heap of the process; for checks that objects were freed.
 size_t HeapBytesInUse();
 
+// --- a window's end -------------------------------------------------------------------------
+// Runs callback from the window's WM_DESTROY, as a handler reached during its end runs; the
+// callback must outlive the window.
+void CallOnDestroy(HWND hwnd, const std::function<void()>* callback);
+
 // --- another process ----------------------------------------------------------------------
 // Runs a program of the folder this one is in with the arguments and returns what it printed,
 // pumping this thread's messages until it ends (its questions to our windows arrive as
