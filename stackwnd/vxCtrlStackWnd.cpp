@@ -9,6 +9,8 @@
 
 #include <vexelcore.h>
 
+#include <memory>
+
 enum
 {
     BUTTON_ID_BASE = 100,            // button of an item with a sub-item list
@@ -181,6 +183,8 @@ vxCtrlStackWnd::stItemInfo* vxCtrlStackWnd::NewItem(CButton* pButton, CWnd* pLis
 int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR pszListSkin)
 {
     const int nIndex = (int)m_arrItems.GetSize();
+    // The list's object is made first: out of memory, no window has been made yet.
+    std::unique_ptr<CVexelListBox> pList(new CVexelListBox);
     CButton* pButton = CreateButton(pszCaption, nIndex + BUTTON_ID_BASE);
     if (!pButton)
         return -1;
@@ -188,15 +192,7 @@ int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR p
         vxSkinWindow(pButton->GetSafeHwnd(), SKIN_KIND_BUTTON, pszButtonSkin, 0);
 
     // A list that cannot be made takes its button with it: no half item stays behind.
-    CVexelListBox* pList = NULL;
-    try {
-        pList = new CVexelListBox;
-    } catch (...) {
-        DestroyItemWindows(pButton, NULL);
-        throw;
-    }
     if (!pList->Create(LIST_STYLE, CRect(0, 0, m_szItem.cx, 0), this, nIndex + LIST_ID_BASE)) {
-        delete pList;
         DestroyItemWindows(pButton, NULL);
         return -1;
     }
@@ -205,7 +201,8 @@ int vxCtrlStackWnd::AddItem(LPCTSTR pszCaption, LPCTSTR pszButtonSkin, LPCTSTR p
     if (pszListSkin)
         vxSkinWindow(pList->GetSafeHwnd(), SKIN_KIND_LIST, pszListSkin, 0);
 
-    AppendItem(pButton, pList, pList->GetSafeHwnd());
+    const HWND hList = pList->GetSafeHwnd();
+    AppendItem(pButton, pList.release(), hList);
     ReLayout();
     return nIndex;
 }
