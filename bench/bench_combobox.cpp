@@ -423,3 +423,105 @@ VXBENCH_FIGURE(combo_keystroke_filter_10k_of_100k)
     c.targetSubject = 16;
     return c;
 }
+
+// A key typed while the filtered list is open: the list shows the 10,000 items (of 100,000)
+// that still match, in the frame already open. The runs type a character and take it back
+// in turn, each a keystroke with 10,000 matches.
+struct OpenFilterPair {
+    std::shared_ptr<TypingPair> pair;
+    std::shared_ptr<std::vector<vxbench::tstring>> matches;
+    std::shared_ptr<bool> typed = std::make_shared<bool>(false);
+
+    OpenFilterPair()
+    {
+        std::vector<vxbench::tstring> texts = Numbered(_T("Item %06d"), kItems);
+        for (int i = 0; i < kItems; i += 10)
+            texts[i][0] = _T('K');                   // every tenth item begins with K
+        pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
+        matches = std::make_shared<std::vector<vxbench::tstring>>();
+        for (const vxbench::tstring& text : texts) {
+            if (text[0] == _T('K'))
+                matches->push_back(text);
+        }
+        pair->PrepareOurs(_T(""));
+        ::SendMessage(pair->hEdit, WM_CHAR, 'K', 0);
+    }
+    vxbench::Work TypeIntoOurs() const
+    {
+        std::shared_ptr<TypingPair> p = pair;
+        std::shared_ptr<bool> t = typed;
+        return [p, t] {
+            ::SendMessage(p->hEdit, WM_CHAR, *t ? VK_BACK : 't', 0);
+            *t = !*t;
+            if (!p->combo.HasDropDown() || p->combo.GetDroppedState())
+                vxbench::Fail("the filtered list is not open");
+            RECT rc = {};
+            p->combo.GetDroppedControlRect(&rc);
+            ::UpdateWindow(::WindowFromPoint(CPoint(rc.left + 5, rc.top + 5)));
+        };
+    }
+    vxbench::Work Close() const
+    {
+        std::shared_ptr<TypingPair> p = pair;
+        return [p] {
+            p->combo.SendMessage(WM_COMBO_DESTROYDROPDOWN);
+            ::SendMessage(p->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+        };
+    }
+};
+
+// Against the system combo's refill of the previous figure: the character in its edit, the
+// 10,000 matches added anew, shown and closed.
+VXBENCH_FIGURE(combo_keystroke_filter_open_10k_of_100k)
+{
+    OpenFilterPair open;
+    std::shared_ptr<TypingPair> pair = open.pair;
+    std::shared_ptr<std::vector<vxbench::tstring>> matches = open.matches;
+    vxbench::Comparison c;
+    c.baseline = "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
+    c.runBaseline = [pair, matches] {
+        pair->PrepareSystem(_T(""));
+        ::SendMessage(pair->hSystemEdit, WM_CHAR, 'K', 0);
+        ::SendMessage(pair->hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessage(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
+        for (const vxbench::tstring& text : *matches)
+            ::SendMessage(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+        ::UpdateWindow(pair->hSystemList);
+        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+    };
+    c.runSubject = open.TypeIntoOurs();
+    c.cleanup = open.Close();
+    c.targetRatio = 0.1;
+    c.targetSubject = 8;
+    return c;
+}
+
+// The same keystroke against the system combo whose list stays open while it is refilled
+// with its redraw off, as an application refilling a shown list would do it.
+VXBENCH_FIGURE(combo_keystroke_filter_open_vs_open_system_list)
+{
+    OpenFilterPair open;
+    std::shared_ptr<TypingPair> pair = open.pair;
+    std::shared_ptr<std::vector<vxbench::tstring>> matches = open.matches;
+    pair->PrepareSystem(_T("K"));
+    ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+    vxbench::Comparison c;
+    c.baseline = "system combo box with its list open, WM_CHAR into its edit, the list refilled "
+                 "with 10,000 matches with its redraw off, then painted";
+    c.runBaseline = [pair, matches] {
+        ::SendMessage(pair->hSystemEdit, WM_CHAR, 't', 0);
+        ::SendMessage(pair->hSystemList, WM_SETREDRAW, FALSE, 0);
+        ::SendMessage(pair->hSystem, CB_RESETCONTENT, 0, 0);
+        ::SendMessage(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
+        for (const vxbench::tstring& text : *matches)
+            ::SendMessage(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessage(pair->hSystemList, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(pair->hSystemList, NULL, TRUE);
+        ::UpdateWindow(pair->hSystemList);
+        pair->PrepareSystem(_T("K"));
+    };
+    c.runSubject = open.TypeIntoOurs();
+    c.cleanup = open.Close();
+    return c;
+}

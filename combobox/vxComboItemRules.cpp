@@ -116,6 +116,11 @@ int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index, int nSta
     });
 }
 
+BOOL vxComboTextEquals(const CString& strText, LPCTSTR pszText)
+{
+    return pszText != NULL && vxTextEquals(strText, pszText);
+}
+
 BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix)
 {
     return pszPrefix != NULL && vxBeginsWith(strText, pszPrefix, _tcslen(pszPrefix));

@@ -114,7 +114,7 @@ vxCtrlComboBox::vxCtrlComboBox(int n)
       m_pItems(new vxComboItemStore),
       m_lstItems(m_pItems->items),
       m_pItemIndex(&m_pItems->index),
-      m_pAliveWatches(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_nDpi(0), m_bEditMarginGiven(FALSE),
+      m_pAliveWatches(NULL), m_pKeptDrop(NULL), m_hFont(NULL), m_bItemHeightGiven(FALSE), m_nDpi(0), m_bEditMarginGiven(FALSE),
       m_bExtendedUI(FALSE),
       m_nDroppedWidth(0),
       m_nHorizontalExtent(0),

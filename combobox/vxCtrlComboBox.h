@@ -7,6 +7,8 @@
 #include "vxListboxItem.h"
 #include "vxComboMessages.h"
 
+#include <vector>
+
 class vxAliveWatch;
 class vxComboAccessible;
 class vxComboItemIndex;
@@ -26,11 +28,13 @@ struct vxComboPaintLayout;
 /// Drop-down: closed (no frame) -> open by the button, F4, Alt+Up/Down or ShowDropDown: a new
 /// top-most frame with the list is built from a copy of the items (CBN_DROPDOWN), then shown
 /// (m_bDropped). Typing with the filtered option opens a frame on the matching items with
-/// m_bDropped clear. Open -> closed: a choice (CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE) or a
-/// close without one (CBN_SELENDCANCEL, CBN_CLOSEUP). The frame and the list never close
-/// themselves: they post the choice and the close to the combo, which destroys them outside
-/// their handlers; the focus loss posts its close too.
-/// The combo owns its font, its edit child and the open drop-down, and deletes them.
+/// m_bDropped clear; each further keystroke closes it to the host and shows the new matches
+/// in the same frame, which m_pKeptDrop holds while the host hears the close. Open -> closed:
+/// a choice (CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE) or a close without one
+/// (CBN_SELENDCANCEL, CBN_CLOSEUP). The frame and the list never close themselves: they post
+/// the choice and the close to the combo, which destroys them outside their handlers; the
+/// focus loss posts its close too.
+/// The combo owns its font, its edit child and the open (or kept) drop-down, and deletes them.
 class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlComboBox)
@@ -257,10 +261,13 @@ private:
     BOOL IsDropDownStyle() const;        ///< edit child, button strip at the right
     BOOL IsDropListStyle() const;        ///< painted text, the whole client is the button
     BOOL HasEdit() const;
-    /// A frame on the rows, nRow highlighted (-1: none); FALSE once the combo is gone.
-    BOOL CreateDropList(vxListboxItemList& items, int nRow);
+    /// A frame on the rows (taken from rows), nRow highlighted (-1: none); FALSE once the
+    /// combo is gone.
+    BOOL CreateDropList(std::vector<_tagListboxItem>& rows, int nRow);
     BOOL IsStaleDropRequest(LPARAM lParam) const; ///< posted for a frame no longer open
     BOOL CloseDropDown();                ///< FALSE once the combo is gone
+    BOOL AnnounceClosed();               ///< CBN_SELENDCANCEL unless chosen, CBN_CLOSEUP
+    void KeepDropDownForRefill();        ///< the open frame closed for the host, kept hidden from it
     void DiscardDropDown();              ///< closes without notifications (window going)
     void SetDropListVisible(BOOL bVisible);
     BOOL IsDropListVisible() const { return m_bDropped; }
@@ -318,6 +325,7 @@ private:
     vxListboxItemList& m_lstItems;       ///< the items in order (in m_pItems)
     vxComboItemIndex* m_pItemIndex;      ///< position of each item by index (in m_pItems)
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
+    vxDropWnd* m_pKeptDrop;              ///< a filtered frame closed for the host, to show the next matches; owned
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT
     BOOL m_bItemHeightGiven;             ///< the host set the rows' height: kept at any DPI
     int m_nDpi;                          ///< the DPI its own sizes were last scaled for

@@ -69,8 +69,11 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
     if (!(GetStyle() & CBS_DROPDOWN))
         return 1;
     // A filtered list already open becomes the shown list.
-    if (m_pDropWnd == NULL && !CreateDropList(m_lstItems, m_nCurSel))
-        return 1;
+    if (m_pDropWnd == NULL) {
+        std::vector<_tagListboxItem> rows(m_lstItems.begin(), m_lstItems.end());
+        if (!CreateDropList(rows, m_nCurSel))
+            return 1;
+    }
     if (m_pDropWnd != NULL) {
         m_pDropWnd->ShowWindow(SW_SHOW);
         SetDropListVisible(TRUE);
@@ -78,9 +81,10 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
     return 1;
 }
 
-BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
+BOOL vxCtrlComboBox::CreateDropList(std::vector<_tagListboxItem>& rows, int nRow)
 {
-    if (items.empty())
+    DiscardDropDown();
+    if (rows.empty())
         return TRUE;
     // Zero height at the combo's bottom edge, kept within the work area of its monitor.
     CRect rc;
@@ -97,7 +101,7 @@ BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& items, int nRow)
     // Out of memory anywhere here, nothing stays made and nothing was announced: the frame
     // is the combo's from its creation on (its list asks for it), and goes again unopened.
     CWnd* pDesktop = CWnd::FromHandle(::GetDesktopWindow());
-    vxDropWnd* pDrop = new vxDropWnd(this, items, m_dwCBStyle, m_nItemHeight);
+    vxDropWnd* pDrop = new vxDropWnd(this, rows, m_dwCBStyle, m_nItemHeight);
     m_pDropWnd = pDrop;
     try {
         if (!pDrop->Create(kFrameStyle, rc, pDesktop, kFrameId)) {
@@ -191,6 +195,11 @@ BOOL vxCtrlComboBox::CloseDropDown()
     if (m_pDropWnd == NULL)
         return TRUE;
     DiscardDropDown();
+    return AnnounceClosed();
+}
+
+BOOL vxCtrlComboBox::AnnounceClosed()
+{
     InvalidateRect(&m_rcButton, TRUE);
     if (!m_bSelEndOk) {
         if (!Notify(CBN_SELENDCANCEL))
@@ -201,14 +210,28 @@ BOOL vxCtrlComboBox::CloseDropDown()
     return Notify(CBN_CLOSEUP);
 }
 
+void vxCtrlComboBox::KeepDropDownForRefill()
+{
+    // Closed as the host sees it; the capture comes back with the new rows.
+    m_pKeptDrop = m_pDropWnd;
+    m_pDropWnd = NULL;
+    ::ReleaseCapture();
+}
+
 void vxCtrlComboBox::DiscardDropDown()
 {
+    // Both forgotten first: destroying the windows may call back into the combo.
+    vxDropWnd* pKept = m_pKeptDrop;
+    m_pKeptDrop = NULL;
+    if (pKept != NULL) {
+        pKept->DestroyWindow();
+        delete pKept;
+    }
     vxDropWnd* pDrop = m_pDropWnd;
     if (pDrop == NULL)
         return;
     pDrop->ShowWindow(SW_HIDE);
     SetDropListVisible(FALSE);
-    // Forgotten first: destroying the windows may call back into the combo.
     m_pDropWnd = NULL;
     pDrop->DestroyWindow();
     delete pDrop;

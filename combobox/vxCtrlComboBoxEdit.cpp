@@ -4,6 +4,7 @@
 #include "vxComboItemRules.h"
 #include "vxAliveWatch.h"
 #include "vxAnsiText.h"
+#include "vxDropWnd.h"
 
 #include <imm.h>
 
@@ -114,19 +115,41 @@ BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)
 
 BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
 {
-    // The items beginning with the text as typed, before any completion, in list order.
-    vxListboxItemList matches;
+    // The items beginning with the text as typed, before any completion, in list order,
+    // collected before the close: running out of memory here changes nothing.
+    std::vector<_tagListboxItem> rows;
     for (vxListboxItemList::const_iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it) {
         if (vxComboBeginsWith(it->strText, strTyped))
-            matches.push_back(*it);
+            rows.push_back(*it);
     }
-    if (!CloseDropDown())
+    // A filtered list open while typing shows the new matches in the same frame: making the
+    // top-level frame anew would be most of a keystroke's time. The host hears the close and
+    // the open all the same, and while it hears them no frame is open.
+    if (m_pDropWnd != NULL && !m_bDropped && !rows.empty()) {
+        KeepDropDownForRefill();
+        if (!AnnounceClosed())
+            return FALSE;
+    } else if (!CloseDropDown()) {
         return FALSE;
-    // The row shown highlighted is the match of the text as it now stands, or none.
-    CString strShown;
-    m_pEdit->GetWindowText(strShown);
-    vxComboItemIndex index;
-    return CreateDropList(matches, vxComboFindExact(matches, index, -1, strShown));
+    }
+    try {
+        // The row shown highlighted is the match of the text as it now stands, or none.
+        CString strShown;
+        m_pEdit->GetWindowText(strShown);
+        const int nRow = vxComboFirstExact(rows, strShown);
+        // The host opened a list of its own while it heard the close: that one stays.
+        if (m_pDropWnd != NULL)
+            return TRUE;
+        if (m_pKeptDrop == NULL)
+            return CreateDropList(rows, nRow);
+        m_pDropWnd = m_pKeptDrop;
+        m_pKeptDrop = NULL;
+        m_pDropWnd->ShowRows(rows, nRow);
+    } catch (...) {
+        DiscardDropDown();
+        throw;
+    }
+    return Notify(CBN_DROPDOWN);
 }
 
 BOOL vxCtrlComboBox::WriteEditText(const CString& strText)

@@ -23,7 +23,7 @@ BEGIN_MESSAGE_MAP(vxDropListBox, CListBox)
 END_MESSAGE_MAP()
 
 vxDropListBox::vxDropListBox(vxCtrlComboBox* pCombo)
-    : m_pCombo(pCombo), m_pRows(NULL), m_bElementClicked(FALSE), m_pAccessible(NULL)
+    : m_pCombo(pCombo), m_pRows(NULL), m_nImageRowsEnd(0), m_bElementClicked(FALSE), m_pAccessible(NULL)
 {
 }
 
@@ -80,14 +80,21 @@ int vxDropListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void vxDropListBox::SetRows(const std::vector<_tagListboxItem>& rows)
 {
     // One message for the count, then the draw items; nothing is painted until the end.
+    // Rows shown before may have had images the new rows at their places lack.
+    const int nImageRowsBefore = m_nImageRowsEnd;
+    m_nImageRowsEnd = 0;
     m_pRows = &rows;
     SetRedraw(FALSE);
     SendMessage(LB_SETCOUNT, rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         const int nIndex = static_cast<int>(i);
         vxSetDrawItemValueEx(m_hWnd, nIndex, 0, _T("text.default"), rows[i].strText, 0);
-        if (!rows[i].strImage.IsEmpty())
+        if (!rows[i].strImage.IsEmpty()) {
             vxSetDrawItemValueEx(m_hWnd, nIndex, 0, _T("image.default"), rows[i].strImage, 0);
+            m_nImageRowsEnd = nIndex + 1;
+        } else if (nIndex < nImageRowsBefore) {
+            vxSetDrawItemValueEx(m_hWnd, nIndex, 0, _T("image.default"), NULL, 0);
+        }
     }
     SetRedraw(TRUE);
     Invalidate(TRUE);

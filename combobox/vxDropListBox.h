@@ -56,6 +56,7 @@ private:
 
     vxCtrlComboBox* m_pCombo;
     const std::vector<_tagListboxItem>* m_pRows; // the frame's; none before SetRows
+    int m_nImageRowsEnd;                 // no row from this one on was given an image
     BOOL m_bElementClicked;              // a named element was clicked since the last button-up
     vxDropListAccessible* m_pAccessible; // what screen readers read; owned, made on demand
 };

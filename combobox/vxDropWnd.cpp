@@ -37,17 +37,17 @@ BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
     ON_MESSAGE(WM_SETFONT, &vxDropWnd::OnSetFont)
 END_MESSAGE_MAP()
 
-vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwCBStyle,
+vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, std::vector<_tagListboxItem>& rows, DWORD dwCBStyle,
                      int nItemHeight)
     : m_pListBox(NULL),
       m_rcList(0, 0, 0, 0),
       m_rcGrip(0, 0, 0, 0),
       m_pCombo(pCombo),
       m_nListItemHeight(vxDropRowHeight(nItemHeight)),
-      m_rows(items.begin(), items.end()),
       m_dwCBStyle(dwCBStyle),
       m_hInputMethodPress(NULL)
 {
+    m_rows.swap(rows);
 }
 
 vxDropWnd::~vxDropWnd()
@@ -117,6 +117,19 @@ void vxDropWnd::FollowRowHeight(int nItemHeight)
         return;
     m_pListBox->SendMessage(LB_SETITEMHEIGHT, 0, m_nListItemHeight);
     PlaceOnScreen();
+}
+
+void vxDropWnd::ShowRows(std::vector<_tagListboxItem>& rows, int nRow)
+{
+    // As a new frame starts: nothing highlighted, the first row at the top.
+    m_pListBox->SetCurSel(-1);
+    m_rows.swap(rows);
+    FillList();
+    m_pListBox->SetTopIndex(0);
+    m_pListBox->SelectItem(nRow);
+    PlaceOnScreen();
+    ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_pListBox->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+    SetCapture();
 }
 
 LRESULT vxDropWnd::OnDpiChanged(WPARAM, LPARAM)

@@ -1,5 +1,6 @@
 // The combo's drop-down: a top-most pop-up frame, a child of the desktop, that holds its own
-// copy of the items to show and the drop list. It exists only while the list is open.
+// copy of the items to show and the drop list. It exists only while the list is open; a
+// filtered list keeps it over the keystrokes that refill it.
 //
 // Capture: the frame takes the mouse capture when it is created and hands it to the list
 // when the pointer enters the list; the list hands it back when the pointer leaves. A click
@@ -22,7 +23,8 @@ class vxDropWnd : public CWnd
     DECLARE_DYNAMIC(vxDropWnd)
 
 public:
-    vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& items, DWORD dwCBStyle, int nItemHeight);
+    // Takes the rows to show from rows.
+    vxDropWnd(vxCtrlComboBox* pCombo, std::vector<_tagListboxItem>& rows, DWORD dwCBStyle, int nItemHeight);
     virtual ~vxDropWnd();
 
 // Attributes
@@ -31,6 +33,9 @@ public:
 
 // Operations
     void FollowRowHeight(int nItemHeight); // rows of the combo's new height, placed again
+    // Shows these rows instead (taken from rows, which gets the old ones), nRow highlighted,
+    // placed for their count, and takes the capture again.
+    void ShowRows(std::vector<_tagListboxItem>& rows, int nRow);
     // Where a list of nRows rows of the combo would drop, on the combo's monitor.
     static vxDropPlacement PlacementFor(vxCtrlComboBox* pCombo, int nRows, int nRowHeight);
 

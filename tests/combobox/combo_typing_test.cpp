@@ -154,6 +154,84 @@ TEST(ComboTyping, FilteredListFollowsEveryKey)
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP}));
 }
 
+// Each key shows its matches in the frame already open; the host hears the same close and
+// open as for a new one, and a host that opens or ends the list while it hears the close gets
+// one list, or none.
+TEST(ComboTyping, FilteredListShowsEachKeysMatchesInTheFrameOpen)
+{
+    TypingFixture f(VXCB_FILTEREDLIST, {});
+    ProbeCombo& c = f.Combo();
+    c.AddString(_T("apple"), _T("apple.png"));
+    c.AddString(_T("apricot"));
+    c.AddString(_T("avocado"));
+    Type("a");
+    const HWND hFrame = c.FrameHwnd();
+    ASSERT_TRUE(hFrame != NULL);
+    CRect rcThree;
+    ::GetWindowRect(hFrame, &rcThree);
+    Type("pr");
+    EXPECT_EQ(c.FrameHwnd(), hFrame);
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apricot"}));
+    // Apple's image went with its row; the frame fits the one row left.
+    const char* pszImage = vxGetDrawItemValue(c.ListHwnd(), 0, "image.default");
+    EXPECT_TRUE(pszImage == NULL || *pszImage == 0) << pszImage;
+    CRect rcOne;
+    ::GetWindowRect(hFrame, &rcOne);
+    EXPECT_EQ(rcOne.TopLeft(), rcThree.TopLeft());
+    EXPECT_EQ(rcThree.Height() - rcOne.Height(), 2 * c.GetItemHeight(0));
+    // The refilled frame has the mouse again: a click on its row chooses it.
+    HWND hList = c.ListHwnd();
+    vxtest::MouseMove(RowPoint(hList, 0));
+    PumpTranslatedFor(50);
+    f.ClearCodes();
+    vxtest::Click(RowPoint(hList, 0));
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_STREQ(f.Text(), _T("apricot"));
+
+    // A host opening the full list from the close: that list stays, the only one open.
+    const int nWindows = vxtest::GuiCounts::Now().windows;
+    c.SetEditSel(0, -1);
+    Type("a");
+    bool bOpened = false;
+    f.Host().SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP && !bOpened) {
+            bOpened = true;
+            c.ShowDropDown(TRUE);
+        }
+        return false;
+    });
+    f.ClearCodes();
+    Type("p");
+    f.Host().SetHandler(nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_DROPDOWN}));
+    EXPECT_TRUE(c.GetDroppedState());
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"apple", "apricot", "avocado"}));
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, nWindows + 2);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, nWindows);
+
+    // A host closing the list from the close hears no second close, and the key's list opens.
+    c.SetEditSel(0, -1);
+    Type("a");
+    bool bClosed = false;
+    f.Host().SetHandler([&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP && !bClosed) {
+            bClosed = true;
+            c.SendMessage(WM_COMBO_DESTROYDROPDOWN);
+        }
+        return false;
+    });
+    f.ClearCodes();
+    Type("v");
+    f.Host().SetHandler(nullptr);
+    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_DROPDOWN}));
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"avocado"}));
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, nWindows + 2);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(vxtest::GuiCounts::Now().windows, nWindows);
+}
+
 TEST(ComboTyping, ChoosingFromTheFilteredList)
 {
     TypingFixture f(VXCB_FILTEREDLIST, {"banana", "apple", "apricot"});

@@ -46,8 +46,13 @@ void DriveCombo(ComboFixture& f, ProbeCombo* pCombo, Drive drive, bool& bDeleted
         f.FocusAway();
         break;
     case Drive::Typing:
-    case Drive::FilterTyping:
         Type("b");
+        break;
+    case Drive::FilterTyping:
+        // The second key shows its matches in the frame the first one opened.
+        Type("b");
+        if (!bDeleted)
+            Type("e");
         break;
     }
     PumpTranslatedFor(60);
@@ -69,6 +74,8 @@ TEST(ComboLifetime, HostDeletesTheComboOrDestroysItsParentFromEachNotification)
         {CBN_EDITUPDATE, CBS_DROPDOWN, Drive::Typing},
         {CBN_EDITCHANGE, CBS_DROPDOWN, Drive::Typing},
         {CBN_DROPDOWN, CBS_DROPDOWN, Drive::FilterTyping},
+        {CBN_SELENDCANCEL, CBS_DROPDOWN, Drive::FilterTyping},
+        {CBN_CLOSEUP, CBS_DROPDOWN, Drive::FilterTyping},
     };
     const int windowsBefore = vxtest::GuiCounts::Now().windows;
     for (vxtest::HostAct act : {vxtest::HostAct::DeleteControl, vxtest::HostAct::DestroyParent})

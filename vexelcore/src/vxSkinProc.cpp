@@ -282,8 +282,10 @@ LRESULT HandleSkinned(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (!(look == state->look) || MakesControlPaint(message))
         changed = true;
     state->look = look;
+    // Redraw turned back on paints with the next update, together with what the owner
+    // invalidates then, not once now and again for the owner.
     if (changed)
-        Repaint(*state, true);
+        Repaint(*state, message != WM_SETREDRAW);
     return result;
 }
 
