@@ -1,6 +1,8 @@
 // GDI object wrappers and the thread's temporary wrappers for foreign handles.
 #include <afxwin.h>
 
+#include "wnd_internal.h"
+
 #include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CGdiObject, CObject)
@@ -35,8 +37,7 @@ struct TempGdiMap {
 
 TempGdiMap& TempMap()
 {
-    static thread_local TempGdiMap map;
-    return map;
+    return AfxPerThread<TempGdiMap>();
 }
 
 CGdiObject* NewWrapperFor(HGDIOBJ hObject)

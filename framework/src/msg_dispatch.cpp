@@ -3,6 +3,8 @@
 // and the message, so repeated messages cost one hash probe.
 #include <afxwin.h>
 
+#include "wnd_internal.h"
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
@@ -27,10 +29,13 @@ struct CacheSlot {
 
 const UINT kCacheSlots = 1024; // a power of two
 
+struct MessageCache {
+    CacheSlot slots[kCacheSlots];
+};
+
 CacheSlot* Cache()
 {
-    static thread_local CacheSlot slots[kCacheSlots] = {};
-    return slots;
+    return AfxPerThread<MessageCache>().slots;
 }
 
 bool Matches(const AFX_MSGMAP_ENTRY& e, UINT nMsg, UINT nCode, UINT nID)

@@ -17,6 +17,10 @@ namespace {
 struct HandleMaps {
     std::unordered_map<HWND, CWnd*> permanent;
     std::unordered_map<HWND, CWnd*> temporary;
+    // The permanent entry found last: a window's messages come in runs. Bind and Unbind
+    // forget it.
+    HWND hLastFound = NULL;
+    CWnd* pLastFound = NULL;
     ~HandleMaps() { DeleteTemporary(); }
     void DeleteTemporary()
     {
@@ -30,16 +34,14 @@ struct HandleMaps {
 
 HandleMaps& Maps()
 {
-    static thread_local HandleMaps maps;
-    return maps;
+    return AfxPerThread<HandleMaps>();
 }
 
 } // namespace
 
 _AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 {
-    static thread_local _AFX_THREAD_STATE state = {};
-    return &state;
+    return &AfxPerThread<_AFX_THREAD_STATE>();
 }
 
 WNDPROC AFXAPI AfxGetAfxWndProc()
@@ -56,12 +58,16 @@ public:
     // The map entry first: when it cannot be made, the object is left as it was.
     static void Bind(CWnd* pWnd, HWND hWnd)
     {
-        Maps().permanent[hWnd] = pWnd;
+        HandleMaps& maps = Maps();
+        maps.hLastFound = NULL;
+        maps.permanent[hWnd] = pWnd;
         pWnd->m_hWnd = hWnd;
     }
     static void Unbind(CWnd* pWnd)
     {
-        Maps().permanent.erase(pWnd->m_hWnd);
+        HandleMaps& maps = Maps();
+        maps.hLastFound = NULL;
+        maps.permanent.erase(pWnd->m_hWnd);
         pWnd->m_hWnd = NULL;
     }
     // Replaces the window procedure with the framework's, keeping the old one to call.
@@ -87,8 +93,15 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
     if (hWnd == NULL)
         return NULL;
-    auto found = Maps().permanent.find(hWnd);
-    return found == Maps().permanent.end() ? NULL : found->second;
+    HandleMaps& maps = Maps();
+    if (hWnd == maps.hLastFound)
+        return maps.pLastFound;
+    auto found = maps.permanent.find(hWnd);
+    if (found == maps.permanent.end())
+        return NULL;
+    maps.hLastFound = hWnd;
+    maps.pLastFound = found->second;
+    return found->second;
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
@@ -181,13 +194,14 @@ LRESULT AfxProcessException(CException* e, const MSG& msg)
 // CMemoryException, anything else ends the message as a failure.
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    const MSG msg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
     try {
         return pWnd->WindowProc(nMsg, wParam, lParam);
     } catch (CException* e) {
+        const MSG msg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
         return AfxProcessException(e, msg);
     } catch (const std::bad_alloc&) {
         static CMemoryException s_outOfMemory(FALSE);
+        const MSG msg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
         return AfxProcessException(&s_outOfMemory, msg);
     } catch (...) {
         return nMsg == WM_CREATE ? -1 : 0;
