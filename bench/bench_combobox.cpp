@@ -211,7 +211,7 @@ VXBENCH_FIGURE(combo_memory_per_item_100k)
         for (HWND hCombo : *keptSystem)
             ::DestroyWindow(hCombo);
     };
-    c.targetRatio = 1.5;
+    c.targetRatio = 1.2;
     return c;
 }
 
@@ -321,7 +321,7 @@ VXBENCH_FIGURE(combo_open_list_100k)
         pair->combo.ShowDropDown(FALSE);
     };
     c.cleanup = [pair] {};
-    c.targetRatio = 3;
+    c.targetRatio = 1;
     return c;
 }
 
