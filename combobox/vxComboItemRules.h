@@ -7,53 +7,22 @@
 
 #include <vector>
 
-// The position of every item by its index, so that reaching an item by index costs one
-// look-up. The rules below patch it on each change; a list changed behind its back (its size
-// no longer matches) is walked once again. Results are the same as walking from the front.
-class vxComboItemIndex
-{
-public:
-    // The item at nIndex, or items.end() when nIndex designates no item.
-    vxListboxItemList::iterator Find(vxListboxItemList& items, int nIndex);
-    void Appended(vxListboxItemList& items);   // the list's last item is new
-    void Reserve(vxListboxItemList& items, size_t nItems); // room for nItems in all
-    void Forget();
-
-private:
-    friend int vxComboInsertItem(vxListboxItemList&, vxComboItemIndex&, int&, int,
-                                 const _tagListboxItem&);
-    friend int vxComboDeleteItem(vxListboxItemList&, vxComboItemIndex&, unsigned int);
-    bool IsCurrent(const vxListboxItemList& items) const
-    {
-        return m_positions.size() == items.size();
-    }
-
-    std::vector<vxListboxItemList::iterator> m_positions;
-};
-
-// The combo box's items and their index, made as one record.
-struct vxComboItemStore
-{
-    vxListboxItemList items;
-    vxComboItemIndex index;
-};
+// The item at nIndex, or items.end() when nIndex designates no item.
+vxListboxItemList::iterator vxComboItemAt(vxListboxItemList& items, int nIndex);
 
 // Inserts item at nIndex: -1 or past the count appends, the count itself inserts nothing.
 // Moves nCurSel up when the item goes in at or before it. Returns the new index or -1.
-int vxComboInsertItem(vxListboxItemList& items, vxComboItemIndex& index,
-                                  int& nCurSel, int nIndex, const _tagListboxItem& item);
+int vxComboInsertItem(vxListboxItemList& items, int& nCurSel, int nIndex,
+                      const _tagListboxItem& item);
 // Removes the item at nIndex; the selection stays. Returns the count left, or -1.
-int vxComboDeleteItem(vxListboxItemList& items, vxComboItemIndex& index,
-                                  unsigned int nIndex);
+int vxComboDeleteItem(vxListboxItemList& items, unsigned int nIndex);
 
 // First index from nStart (-1: from 0) to the end whose text begins with pszText,
 // compared case-insensitively and multibyte-aware; -1 without a match or a null text.
-int vxComboFindPrefixNoCase(vxListboxItemList& items, vxComboItemIndex& index,
-                                        int nStart, LPCTSTR pszText);
+int vxComboFindPrefixNoCase(vxListboxItemList& items, int nStart, LPCTSTR pszText);
 // First index from nStart (-1: from 0) to the end whose text equals pszText exactly
 // (case-sensitive, multibyte-aware); -1 without a match, a null text or a start past the count.
-int vxComboFindExact(vxListboxItemList& items, vxComboItemIndex& index,
-                                 int nStart, LPCTSTR pszText);
+int vxComboFindExact(vxListboxItemList& items, int nStart, LPCTSTR pszText);
 
 // Whether strText begins with pszPrefix, case-sensitively and multibyte-aware (typing aids).
 BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix);

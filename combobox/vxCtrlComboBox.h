@@ -11,8 +11,6 @@
 
 class vxAliveWatch;
 class vxComboAccessible;
-class vxComboItemIndex;
-struct vxComboItemStore;
 class vxDropWnd;
 class vxDropListBox;
 struct vxComboPaintLayout;
@@ -158,6 +156,7 @@ public:
 // Operations for derived classes
 protected:
     /// The record of the item at nIndex, or NULL: its fields may change, its place may not.
+    /// Valid until an item is inserted or deleted.
     _tagListboxItem* GetItemRecord(int nIndex);
 
 // Overridables
@@ -319,11 +318,9 @@ protected:
     int m_nWheelDelta;
 
 private:
-    // Reached only through the operations that keep the index in step with the list: a
-    // list reordered behind the index's back would leave it naming freed items.
-    vxComboItemStore* m_pItems;          ///< the items and their index; owned
-    vxListboxItemList& m_lstItems;       ///< the items in order (in m_pItems)
-    vxComboItemIndex* m_pItemIndex;      ///< position of each item by index (in m_pItems)
+    // Reached only through the operations that keep the selection in step with the list.
+    vxListboxItemList* m_pItems;         ///< the items in order; owned
+    vxListboxItemList& m_lstItems;       ///< *m_pItems
     vxAliveWatch* m_pAliveWatches;       ///< handlers on the stack that call out to the host
     vxDropWnd* m_pKeptDrop;              ///< a filtered frame closed for the host, to show the next matches; owned
     HFONT m_hFont;                       ///< in use: m_pFont's, or the host's from WM_SETFONT

@@ -26,7 +26,7 @@ void vxCtrlComboBox::OnPaint()
     // The field shows the selected item's text, when the selection names one; the first
     // paint with a selection also fills the edit.
     if (m_nCurSel != -1) {
-        vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, m_nCurSel);
+        vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, m_nCurSel);
         if (it != m_lstItems.end())
             SetFieldText(it->strText);
         if (m_bSyncEdit && HasEdit()) {
@@ -373,7 +373,7 @@ BOOL vxCtrlComboBox::SelNextItem()
     const int nFrom = m_nCurSel;
     // The next enabled item after the current one; a selection naming no item takes none.
     int nIndex = nFrom + 1;
-    for (vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    for (vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
          it != m_lstItems.end(); ++it, ++nIndex) {
         if (!it->bDisabled) {
             if (!TakeItem(nIndex, it->strText))
@@ -392,10 +392,10 @@ BOOL vxCtrlComboBox::SelPrevItem()
         m_nCurSel = 0;
     const int nFrom = m_nCurSel;
     // The nearest enabled item before the current one, which must exist.
-    if (m_pItemIndex->Find(m_lstItems, nFrom) == m_lstItems.end())
+    if (vxComboItemAt(m_lstItems, nFrom) == m_lstItems.end())
         return TRUE;
     int nIndex = nFrom - 1;
-    for (vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    for (vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
          it != m_lstItems.end(); --nIndex) {
         if (!it->bDisabled) {
             if (!TakeItem(nIndex, it->strText))
@@ -453,7 +453,7 @@ BOOL vxCtrlComboBox::SelectByCharacter(const CString& strChar)
     const int nIndex = vxComboNextByPrefix(m_lstItems, nFrom, strChar);
     if (nIndex == -1 || nIndex == nFrom)
         return TRUE;
-    if (!TakeItem(nIndex, m_pItemIndex->Find(m_lstItems, nIndex)->strText))
+    if (!TakeItem(nIndex, vxComboItemAt(m_lstItems, nIndex)->strText))
         return FALSE;
     return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
 }

@@ -29,7 +29,6 @@ int vxCtrlComboBox::AddString(LPCTSTR pszText)
 int vxCtrlComboBox::AddString(LPCTSTR pszText, LPCTSTR pszImage)
 {
     m_lstItems.push_back(MakeItem(pszText, pszImage));
-    m_pItemIndex->Appended(m_lstItems);
     return static_cast<int>(m_lstItems.size()) - 1;
 }
 
@@ -46,18 +45,17 @@ int vxCtrlComboBox::InsertString(int nIndex, LPCTSTR pszText, LPCTSTR pszImage)
 
 int vxCtrlComboBox::InsertString(int nIndex, _tagListboxItem& item)
 {
-    return vxComboInsertItem(m_lstItems, *m_pItemIndex, m_nCurSel, nIndex, item);
+    return vxComboInsertItem(m_lstItems, m_nCurSel, nIndex, item);
 }
 
 int vxCtrlComboBox::DeleteString(unsigned int nIndex)
 {
-    return vxComboDeleteItem(m_lstItems, *m_pItemIndex, nIndex);
+    return vxComboDeleteItem(m_lstItems, nIndex);
 }
 
 void vxCtrlComboBox::ResetContent()
 {
     m_lstItems.clear();
-    m_pItemIndex->Forget();
     SetFieldText(CString());
 }
 
@@ -68,12 +66,12 @@ int vxCtrlComboBox::GetCount() const
 
 int vxCtrlComboBox::FindString(int nStartAfter, LPCTSTR pszText)
 {
-    return vxComboFindPrefixNoCase(m_lstItems, *m_pItemIndex, nStartAfter, pszText);
+    return vxComboFindPrefixNoCase(m_lstItems, nStartAfter, pszText);
 }
 
 int vxCtrlComboBox::FindStringExact(int nIndexStart, LPCTSTR pszText)
 {
-    return vxComboFindExact(m_lstItems, *m_pItemIndex, nIndexStart, pszText);
+    return vxComboFindExact(m_lstItems, nIndexStart, pszText);
 }
 
 int vxCtrlComboBox::SelectString(int nStartAfter, LPCTSTR pszText)
@@ -84,7 +82,7 @@ int vxCtrlComboBox::SelectString(int nStartAfter, LPCTSTR pszText)
     if (nFound == -1)
         return -1;
     m_nCurSel = nFound;
-    SetFieldText(m_pItemIndex->Find(m_lstItems, nFound)->strText);
+    SetFieldText(vxComboItemAt(m_lstItems, nFound)->strText);
     InvalidateIfShown();
     return nFound;
 }
@@ -115,7 +113,7 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
         m_nCurSel = nSelect;
         return -1;
     }
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nSelect);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nSelect);
     if (it == m_lstItems.end())
         return -1;
 
@@ -139,19 +137,19 @@ int vxCtrlComboBox::SetCurSel(int nSelect)
 
 _tagListboxItem* vxCtrlComboBox::GetItemRecord(int nIndex)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     return it == m_lstItems.end() ? NULL : &*it;
 }
 
 DWORD_PTR vxCtrlComboBox::GetItemData(int nIndex)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     return it == m_lstItems.end() ? static_cast<DWORD_PTR>(-1) : it->dwItemData;
 }
 
 int vxCtrlComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     if (it == m_lstItems.end())
         return -1;
     it->dwItemData = dwItemData;
@@ -170,13 +168,13 @@ int vxCtrlComboBox::SetItemDataPtr(int nIndex, void* pData)
 
 int vxCtrlComboBox::GetLBTextLen(int nIndex)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     return it == m_lstItems.end() ? -1 : it->strText.GetLength() + 1;
 }
 
 int vxCtrlComboBox::GetLBText(int nIndex, LPTSTR pszText)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     // Without an item, or without a buffer, nothing is written.
     if (it == m_lstItems.end() || pszText == NULL)
         return -1;
@@ -187,7 +185,7 @@ int vxCtrlComboBox::GetLBText(int nIndex, LPTSTR pszText)
 
 void vxCtrlComboBox::GetLBText(int nIndex, CString& strText)
 {
-    vxListboxItemList::iterator it = m_pItemIndex->Find(m_lstItems, nIndex);
+    vxListboxItemList::iterator it = vxComboItemAt(m_lstItems, nIndex);
     if (it == m_lstItems.end())
         strText.Empty();
     else
@@ -261,7 +259,6 @@ LRESULT vxCtrlComboBox::OnCbGetLBTextLen(WPARAM wParam, LPARAM)
 LRESULT vxCtrlComboBox::OnCbResetContent(WPARAM, LPARAM)
 {
     m_lstItems.clear();
-    m_pItemIndex->Forget();
     SetFieldText(CString());
     m_nCurSel = -1;
     if (HasEdit()) {

@@ -219,15 +219,9 @@ int vxCtrlComboBox::InitStorage(int nItems, UINT)
 {
     if (nItems < 0)
         return CB_ERRSPACE;
+    // The list takes its memory in small blocks as items come: nothing is set aside, and a
+    // count the list could never hold gets no room.
     const size_t nWanted = m_lstItems.size() + static_cast<size_t>(nItems);
-    try {
-        m_pItemIndex->Reserve(m_lstItems, nWanted);
-    } catch (CMemoryException* e) {
-        e->Delete();
-        return CB_ERRSPACE;
-    } catch (const std::exception&) {
-        return CB_ERRSPACE;
-    }
     return nWanted > static_cast<size_t>(INT_MAX) ? CB_ERRSPACE : static_cast<int>(nWanted);
 }
 

@@ -1,11 +1,12 @@
-// The combo box's item list: the records in order, their nodes from the item node pool.
+// The combo box's item list: the records in order. A deque keeps them in blocks of its own
+// (an item costs its record's size, with no links), reaches any index at once, and moves only
+// the records of the shorter side at an insertion or deletion.
 #pragma once
 
-#include <list>
+#include <deque>
 
-#include "vxItemNodePool.h"
 #include "vxListboxItem.h"
 
-class vxListboxItemList : public std::list<_tagListboxItem, vxItemNodeAllocator<_tagListboxItem>>
+class vxListboxItemList : public std::deque<_tagListboxItem>
 {
 };
