@@ -384,33 +384,54 @@ VXBENCH_FIGURE(combo_keystroke_completion_100k)
     return c;
 }
 
+// 100,000 items of which every tenth begins with K, in a system combo and one of ours with
+// the filtered list on; the 10,000 matches.
+struct FilterPair {
+    std::shared_ptr<TypingPair> pair;
+    std::shared_ptr<std::vector<vxbench::tstring>> matches =
+        std::make_shared<std::vector<vxbench::tstring>>();
+
+    FilterPair()
+    {
+        std::vector<vxbench::tstring> texts = Numbered(_T("Item %06d"), kItems);
+        for (int i = 0; i < kItems; i += 10)
+            texts[i][0] = _T('K');
+        pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
+        for (const vxbench::tstring& text : texts) {
+            if (text[0] == _T('K'))
+                matches->push_back(text);
+        }
+    }
+    // The system combo's refill: K typed into its edit, the matches added anew, shown, closed.
+    vxbench::Work RefillSystem() const
+    {
+        std::shared_ptr<TypingPair> p = pair;
+        std::shared_ptr<std::vector<vxbench::tstring>> m = matches;
+        return [p, m] {
+            p->PrepareSystem(_T(""));
+            ::SendMessage(p->hSystemEdit, WM_CHAR, 'K', 0);
+            ::SendMessage(p->hSystem, CB_RESETCONTENT, 0, 0);
+            ::SendMessage(p->hSystem, CB_INITSTORAGE, m->size(), m->size() * 16);
+            for (const vxbench::tstring& text : *m)
+                ::SendMessage(p->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            ::SendMessage(p->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
+            ::UpdateWindow(p->hSystemList);
+            ::SendMessage(p->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
+        };
+    }
+    static constexpr const char* kRefillSystem =
+        "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
+};
+
 // One typed character that opens a filtered list of the 10,000 items (of 100,000) that
-// begin with it, and the close; against the same character in the system combo's edit and
-// a system combo filled with the same 10,000 texts, shown and closed.
+// begin with it, and the close, against the system combo's refill.
 VXBENCH_FIGURE(combo_keystroke_filter_10k_of_100k)
 {
-    std::vector<vxbench::tstring> texts = Numbered(_T("Item %06d"), kItems);
-    for (int i = 0; i < kItems; i += 10)
-        texts[i][0] = _T('K');                       // every tenth item begins with K
-    auto pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
-    auto matches = std::make_shared<std::vector<vxbench::tstring>>();
-    for (const vxbench::tstring& text : texts) {
-        if (text[0] == _T('K'))
-            matches->push_back(text);
-    }
+    FilterPair filter;
+    std::shared_ptr<TypingPair> pair = filter.pair;
     vxbench::Comparison c;
-    c.baseline = "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
-    c.runBaseline = [pair, matches] {
-        pair->PrepareSystem(_T(""));
-        ::SendMessage(pair->hSystemEdit, WM_CHAR, 'K', 0);
-        ::SendMessage(pair->hSystem, CB_RESETCONTENT, 0, 0);
-        ::SendMessage(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
-        for (const vxbench::tstring& text : *matches)
-            ::SendMessage(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
-        ::UpdateWindow(pair->hSystemList);
-        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
-    };
+    c.baseline = FilterPair::kRefillSystem;
+    c.runBaseline = filter.RefillSystem();
     c.runSubject = [pair] {
         pair->PrepareOurs(_T(""));
         ::SendMessage(pair->hEdit, WM_CHAR, 'K', 0);
@@ -427,22 +448,11 @@ VXBENCH_FIGURE(combo_keystroke_filter_10k_of_100k)
 // A key typed while the filtered list is open: the list shows the 10,000 items (of 100,000)
 // that still match, in the frame already open. The runs type a character and take it back
 // in turn, each a keystroke with 10,000 matches.
-struct OpenFilterPair {
-    std::shared_ptr<TypingPair> pair;
-    std::shared_ptr<std::vector<vxbench::tstring>> matches;
+struct OpenFilterPair : FilterPair {
     std::shared_ptr<bool> typed = std::make_shared<bool>(false);
 
     OpenFilterPair()
     {
-        std::vector<vxbench::tstring> texts = Numbered(_T("Item %06d"), kItems);
-        for (int i = 0; i < kItems; i += 10)
-            texts[i][0] = _T('K');                   // every tenth item begins with K
-        pair = std::make_shared<TypingPair>(VXCB_FILTEREDLIST, texts);
-        matches = std::make_shared<std::vector<vxbench::tstring>>();
-        for (const vxbench::tstring& text : texts) {
-            if (text[0] == _T('K'))
-                matches->push_back(text);
-        }
         pair->PrepareOurs(_T(""));
         ::SendMessage(pair->hEdit, WM_CHAR, 'K', 0);
     }
@@ -470,26 +480,13 @@ struct OpenFilterPair {
     }
 };
 
-// Against the system combo's refill of the previous figure: the character in its edit, the
-// 10,000 matches added anew, shown and closed.
+// Against the system combo's refill.
 VXBENCH_FIGURE(combo_keystroke_filter_open_10k_of_100k)
 {
     OpenFilterPair open;
-    std::shared_ptr<TypingPair> pair = open.pair;
-    std::shared_ptr<std::vector<vxbench::tstring>> matches = open.matches;
     vxbench::Comparison c;
-    c.baseline = "system combo box, WM_CHAR into its edit, 10,000 matches added anew, shown, closed";
-    c.runBaseline = [pair, matches] {
-        pair->PrepareSystem(_T(""));
-        ::SendMessage(pair->hSystemEdit, WM_CHAR, 'K', 0);
-        ::SendMessage(pair->hSystem, CB_RESETCONTENT, 0, 0);
-        ::SendMessage(pair->hSystem, CB_INITSTORAGE, matches->size(), matches->size() * 16);
-        for (const vxbench::tstring& text : *matches)
-            ::SendMessage(pair->hSystem, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, TRUE, 0);
-        ::UpdateWindow(pair->hSystemList);
-        ::SendMessage(pair->hSystem, CB_SHOWDROPDOWN, FALSE, 0);
-    };
+    c.baseline = FilterPair::kRefillSystem;
+    c.runBaseline = open.RefillSystem();
     c.runSubject = open.TypeIntoOurs();
     c.cleanup = open.Close();
     c.targetRatio = 0.1;

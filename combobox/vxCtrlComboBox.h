@@ -102,8 +102,9 @@ public:
     int GetMinVisibleItems() const { return m_nMinVisibleItems; } ///< see SetMinVisibleItems
     /// Height of the selection field (nIndex -1) or of the drop list's rows (any other).
     int GetItemHeight(int nIndex) const;
-    /// Makes room for nItems more items; the number the list then holds without growing,
-    /// or CB_ERRSPACE. nBytes (for their texts) is not needed.
+    /// The number of items the list holds with nItems more, or CB_ERRSPACE past INT_MAX.
+    /// Nothing is set aside: the list takes its memory in small blocks as items come, and
+    /// nBytes (for their texts) is not needed.
     int InitStorage(int nItems, UINT nBytes);
     /// Appends the names of the files matching lpszWildCard with the DDL_ attributes attr
     /// (directories as [name], drives as [-x-]); the index of the last one added, or CB_ERR.
