@@ -4,7 +4,6 @@
 
 #include <tchar.h>
 
-
 vxListboxItemList::iterator vxComboItemAt(vxListboxItemList& items, int nIndex)
 {
     if (nIndex < 0 || nIndex >= static_cast<int>(items.size()))
@@ -79,11 +78,6 @@ int vxComboFindExact(vxListboxItemList& items, int nStart, LPCTSTR pszText)
     return FindFrom(items, nStart, [&](const CString& strText) {
         return vxTextEquals(strText, pszText);
     });
-}
-
-BOOL vxComboTextEquals(const CString& strText, LPCTSTR pszText)
-{
-    return pszText != NULL && vxTextEquals(strText, pszText);
 }
 
 BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix)

@@ -5,8 +5,6 @@
 
 #include "vxListboxItemList.h"
 
-#include <vector>
-
 // The item at nIndex, or items.end() when nIndex designates no item.
 vxListboxItemList::iterator vxComboItemAt(vxListboxItemList& items, int nIndex);
 
@@ -28,20 +26,6 @@ int vxComboFindExact(vxListboxItemList& items, int nStart, LPCTSTR pszText);
 BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix);
 // The same ignoring case (searches).
 BOOL vxComboBeginsWithNoCase(const CString& strText, LPCTSTR pszPrefix);
-// Whether the texts are equal, case included, multibyte-aware (exact searches).
-BOOL vxComboTextEquals(const CString& strText, LPCTSTR pszText);
-
-// The index of the first row whose text equals pszText, case included; -1 when none.
-template <class Rows>
-int vxComboFirstExact(const Rows& rows, LPCTSTR pszText)
-{
-    int nIndex = 0;
-    for (typename Rows::const_iterator it = rows.begin(); it != rows.end(); ++it, ++nIndex) {
-        if (vxComboTextEquals(it->strText, pszText))
-            return nIndex;
-    }
-    return -1;
-}
 
 // The index of the first enabled item after nFrom whose text begins with pszPrefix, ignoring
 // case; the search goes round to the front and ends at nFrom itself. -1 when none. A letter

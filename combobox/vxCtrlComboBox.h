@@ -7,8 +7,6 @@
 #include "vxListboxItem.h"
 #include "vxComboMessages.h"
 
-#include <vector>
-
 class vxAliveWatch;
 class vxComboAccessible;
 class vxDropWnd;
@@ -263,7 +261,7 @@ private:
     BOOL HasEdit() const;
     /// A frame on the rows (taken from rows), nRow highlighted (-1: none); FALSE once the
     /// combo is gone.
-    BOOL CreateDropList(std::vector<_tagListboxItem>& rows, int nRow);
+    BOOL CreateDropList(vxListboxItemList& rows, int nRow);
     BOOL IsStaleDropRequest(LPARAM lParam) const; ///< posted for a frame no longer open
     BOOL CloseDropDown();                ///< FALSE once the combo is gone
     BOOL AnnounceClosed();               ///< CBN_SELENDCANCEL unless chosen, CBN_CLOSEUP

@@ -70,7 +70,7 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
         return 1;
     // A filtered list already open becomes the shown list.
     if (m_pDropWnd == NULL) {
-        std::vector<_tagListboxItem> rows(m_lstItems.begin(), m_lstItems.end());
+        vxListboxItemList rows(m_lstItems);
         if (!CreateDropList(rows, m_nCurSel))
             return 1;
     }
@@ -81,8 +81,9 @@ LRESULT vxCtrlComboBox::OnDropdownButton(WPARAM, LPARAM)
     return 1;
 }
 
-BOOL vxCtrlComboBox::CreateDropList(std::vector<_tagListboxItem>& rows, int nRow)
+BOOL vxCtrlComboBox::CreateDropList(vxListboxItemList& rows, int nRow)
 {
+    // A frame kept for a refill (the host opening the list while it hears the close) goes.
     DiscardDropDown();
     if (rows.empty())
         return TRUE;
@@ -145,7 +146,7 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
 {
     if (m_pDropWnd == NULL || IsStaleDropRequest(lParam))
         return 1;
-    const std::vector<_tagListboxItem>& rows = m_pDropWnd->GetRows();
+    const vxListboxItemList& rows = m_pDropWnd->GetRows();
     const int nRow = static_cast<int>(wParam);
     if (nRow < 0 || nRow >= static_cast<int>(rows.size()))
         return 1;

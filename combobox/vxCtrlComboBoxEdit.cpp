@@ -117,7 +117,7 @@ BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
 {
     // The items beginning with the text as typed, before any completion, in list order,
     // collected before the close: running out of memory here changes nothing.
-    std::vector<_tagListboxItem> rows;
+    vxListboxItemList rows;
     for (vxListboxItemList::const_iterator it = m_lstItems.begin(); it != m_lstItems.end(); ++it) {
         if (vxComboBeginsWith(it->strText, strTyped))
             rows.push_back(*it);
@@ -136,7 +136,7 @@ BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
         // The row shown highlighted is the match of the text as it now stands, or none.
         CString strShown;
         m_pEdit->GetWindowText(strShown);
-        const int nRow = vxComboFirstExact(rows, strShown);
+        const int nRow = vxComboFindExact(rows, -1, strShown);
         // The host opened a list of its own while it heard the close: that one stays.
         if (m_pDropWnd != NULL)
             return TRUE;

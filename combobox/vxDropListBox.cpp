@@ -77,7 +77,7 @@ int vxDropListBox::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-void vxDropListBox::SetRows(const std::vector<_tagListboxItem>& rows)
+void vxDropListBox::SetRows(const vxListboxItemList& rows)
 {
     // One message for the count, then the draw items; nothing is painted until the end.
     // Rows shown before may have had images the new rows at their places lack.

@@ -9,7 +9,6 @@
 
 #include "vxListboxItemList.h"
 
-#include <vector>
 
 class vxCtrlComboBox;
 class vxDropListAccessible;
@@ -24,7 +23,7 @@ public:
 
 // Operations
     // Shows these rows, which must outlive the list, and gives each its draw items.
-    void SetRows(const std::vector<_tagListboxItem>& rows);
+    void SetRows(const vxListboxItemList& rows);
     int SelectItem(int nSelect);         // passes over disabled rows towards nSelect's side
     void SetTopIndexTracked(int nIndex);
     // The row's item, or none for an index outside the list.
@@ -55,7 +54,7 @@ private:
     void HandCaptureToFrame(CPoint point);
 
     vxCtrlComboBox* m_pCombo;
-    const std::vector<_tagListboxItem>* m_pRows; // the frame's; none before SetRows
+    const vxListboxItemList* m_pRows; // the frame's; none before SetRows
     int m_nImageRowsEnd;                 // no row from this one on was given an image
     BOOL m_bElementClicked;              // a named element was clicked since the last button-up
     vxDropListAccessible* m_pAccessible; // what screen readers read; owned, made on demand

@@ -37,7 +37,7 @@ BEGIN_MESSAGE_MAP(vxDropWnd, CWnd)
     ON_MESSAGE(WM_SETFONT, &vxDropWnd::OnSetFont)
 END_MESSAGE_MAP()
 
-vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, std::vector<_tagListboxItem>& rows, DWORD dwCBStyle,
+vxDropWnd::vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& rows, DWORD dwCBStyle,
                      int nItemHeight)
     : m_pListBox(NULL),
       m_rcList(0, 0, 0, 0),
@@ -119,7 +119,7 @@ void vxDropWnd::FollowRowHeight(int nItemHeight)
     PlaceOnScreen();
 }
 
-void vxDropWnd::ShowRows(std::vector<_tagListboxItem>& rows, int nRow)
+void vxDropWnd::ShowRows(vxListboxItemList& rows, int nRow)
 {
     // As a new frame starts: nothing highlighted, the first row at the top.
     m_pListBox->SetCurSel(-1);

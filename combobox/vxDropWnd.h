@@ -13,7 +13,6 @@
 #include "vxDropPlacement.h"
 #include "vxListboxItemList.h"
 
-#include <vector>
 
 class vxCtrlComboBox;
 class vxDropListBox;
@@ -24,18 +23,18 @@ class vxDropWnd : public CWnd
 
 public:
     // Takes the rows to show from rows.
-    vxDropWnd(vxCtrlComboBox* pCombo, std::vector<_tagListboxItem>& rows, DWORD dwCBStyle, int nItemHeight);
+    vxDropWnd(vxCtrlComboBox* pCombo, vxListboxItemList& rows, DWORD dwCBStyle, int nItemHeight);
     virtual ~vxDropWnd();
 
 // Attributes
     vxDropListBox* GetListBox() { return m_pListBox; }
-    const std::vector<_tagListboxItem>& GetRows() const { return m_rows; }
+    const vxListboxItemList& GetRows() const { return m_rows; }
 
 // Operations
     void FollowRowHeight(int nItemHeight); // rows of the combo's new height, placed again
     // Shows these rows instead (taken from rows, which gets the old ones), nRow highlighted,
     // placed for their count, and takes the capture again.
-    void ShowRows(std::vector<_tagListboxItem>& rows, int nRow);
+    void ShowRows(vxListboxItemList& rows, int nRow);
     // Where a list of nRows rows of the combo would drop, on the combo's monitor.
     static vxDropPlacement PlacementFor(vxCtrlComboBox* pCombo, int nRows, int nRowHeight);
 
@@ -77,7 +76,7 @@ private:
     CRect m_rcGrip;                      // never set: the list covers the client area
     vxCtrlComboBox* m_pCombo;            // receives the posted choice and close
     int m_nListItemHeight;
-    std::vector<_tagListboxItem> m_rows; // copies of the items to show, by row
+    vxListboxItemList m_rows;            // copies of the items to show, by row
     DWORD m_dwCBStyle;                   // the combo's option bits, kept only
     HWND m_hInputMethodPress;            // an input method's window pressed on: gets the mouse until release
 };
