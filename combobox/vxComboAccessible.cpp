@@ -11,16 +11,12 @@ BOOL WindowOnScreen(HWND hWnd, RECT& rcScreen)
     return hWnd != NULL && ::GetWindowRect(hWnd, &rcScreen);
 }
 
-// The combo's name: its dialog label, else its window text.
-CString NameOfCombo(vxCtrlComboBox* pCombo)
-{
-    CString strName = vxAccessibleLabelOf(pCombo->GetSafeHwnd());
-    if (strName.IsEmpty())
-        pCombo->GetWindowText(strName);
-    return strName;
-}
-
 } // namespace
+
+CString vxComboAccessibleName(HWND hCombo)
+{
+    return vxAccessibleLabelOf(hCombo);
+}
 
 vxComboAccessible::vxComboAccessible(vxCtrlComboBox* pCombo)
     : vxAccessibleProvider(pCombo->GetSafeHwnd()), m_pCombo(pCombo)
@@ -34,51 +30,56 @@ HWND vxComboAccessible::EditHwnd() const
 
 HWND vxComboAccessible::ListHwnd() const
 {
-    vxDropListBox* pList = m_pCombo->m_bDropped ? m_pCombo->GetDropListBox() : NULL;
+    vxDropListBox* pList = m_pCombo->GetDropListBox();
     return pList != NULL ? pList->GetSafeHwnd() : NULL;
-}
-
-long vxComboAccessible::AccChildCount()
-{
-    return (EditHwnd() != NULL ? 1 : 0) + (ListHwnd() != NULL ? 1 : 0);
 }
 
 HWND vxComboAccessible::AccChildWindow(long nChild)
 {
-    HWND hEdit = EditHwnd();
-    if (hEdit != NULL && nChild == 1)
-        return hEdit;
-    return nChild == (hEdit != NULL ? 2 : 1) ? ListHwnd() : NULL;
+    return nChild == kField ? EditHwnd() : (nChild == kList ? ListHwnd() : NULL);
 }
 
 long vxComboAccessible::AccRole(long nChild)
 {
-    if (nChild == CHILDID_SELF)
-        return ROLE_SYSTEM_COMBOBOX;
-    return AccChildWindow(nChild) == EditHwnd() ? ROLE_SYSTEM_TEXT : ROLE_SYSTEM_LIST;
+    switch (nChild) {
+    case CHILDID_SELF: return ROLE_SYSTEM_COMBOBOX;
+    case kField: return EditHwnd() != NULL ? ROLE_SYSTEM_TEXT : ROLE_SYSTEM_STATICTEXT;
+    case kList: return ROLE_SYSTEM_LIST;
+    default: return ROLE_SYSTEM_PUSHBUTTON;
+    }
 }
 
 long vxComboAccessible::AccState(long nChild)
 {
-    if (nChild != CHILDID_SELF)
-        return vxAccessibleWindowState(AccChildWindow(nChild));
-    long nState = vxAccessibleWindowState(Hwnd()) | STATE_SYSTEM_HASPOPUP;
+    const BOOL bShown = ListHwnd() != NULL;
+    if (nChild == kList)
+        return bShown ? vxAccessibleWindowState(ListHwnd()) : STATE_SYSTEM_INVISIBLE;
+    if (nChild == kField && EditHwnd() != NULL)
+        return vxAccessibleWindowState(EditHwnd());
+    long nState = vxAccessibleWindowState(Hwnd());
+    if (nChild == kField)
+        return (nState & ~STATE_SYSTEM_FOCUSABLE) | STATE_SYSTEM_READONLY;
+    if (nChild == kButton)
+        return (nState & ~(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED)) | (bShown ? STATE_SYSTEM_PRESSED : 0);
+    nState |= STATE_SYSTEM_HASPOPUP;
     if (AccFocus() >= 0)
         nState |= STATE_SYSTEM_FOCUSED;
-    nState |= m_pCombo->m_bDropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
-    return nState;
+    return nState | (bShown ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
 }
 
-BOOL vxComboAccessible::AccName(long, CString& strName)
+BOOL vxComboAccessible::AccName(long nChild, CString& strName)
 {
-    // The edit and the list are named as the combo, as the system names its own.
-    strName = NameOfCombo(m_pCombo);
+    // The button is named by what it does; the other parts as the combo, as the system names
+    // its own.
+    if (nChild == kButton)
+        return AccDefaultAction(CHILDID_SELF, strName);
+    strName = vxComboAccessibleName(Hwnd());
     return TRUE;
 }
 
 BOOL vxComboAccessible::AccValue(long nChild, CString& strValue)
 {
-    if (nChild != CHILDID_SELF && AccChildWindow(nChild) != EditHwnd())
+    if (nChild != CHILDID_SELF && nChild != kField)
         return FALSE;
     m_pCombo->GetText(strValue);
     return TRUE;
@@ -86,15 +87,15 @@ BOOL vxComboAccessible::AccValue(long nChild, CString& strValue)
 
 BOOL vxComboAccessible::AccDefaultAction(long nChild, CString& strAction)
 {
-    if (nChild != CHILDID_SELF)
+    if (nChild != CHILDID_SELF && nChild != kButton)
         return FALSE;
-    strAction = m_pCombo->m_bDropped ? _T("Close") : _T("Open");
+    strAction = ListHwnd() != NULL ? _T("Close") : _T("Open");
     return TRUE;
 }
 
 BOOL vxComboAccessible::AccDoDefaultAction(long nChild)
 {
-    if (nChild != CHILDID_SELF || !::IsWindowEnabled(Hwnd()))
+    if ((nChild != CHILDID_SELF && nChild != kButton) || !::IsWindowEnabled(Hwnd()))
         return FALSE;
     // The button's toggle, posted: its notifications may end the combo.
     return ::PostMessage(Hwnd(), WM_COMBO_DROPDOWNBUTTON, 0, 0);
@@ -102,7 +103,16 @@ BOOL vxComboAccessible::AccDoDefaultAction(long nChild)
 
 BOOL vxComboAccessible::AccLocation(long nChild, RECT& rcScreen)
 {
-    return nChild != CHILDID_SELF && WindowOnScreen(AccChildWindow(nChild), rcScreen);
+    if (nChild == CHILDID_SELF)
+        return FALSE;
+    if (HWND hChild = AccChildWindow(nChild))
+        return WindowOnScreen(hChild, rcScreen);
+    if (nChild == kList)
+        return FALSE;
+    CRect rc = nChild == kButton ? m_pCombo->m_rcButton : m_pCombo->RecalcEditArea();
+    m_pCombo->ClientToScreen(&rc);
+    rcScreen = rc;
+    return !rc.IsRectEmpty();
 }
 
 long vxComboAccessible::AccFocus()
@@ -112,7 +122,27 @@ long vxComboAccessible::AccFocus()
         return -1;
     if (hFocus == Hwnd())
         return CHILDID_SELF;
-    return hFocus == EditHwnd() ? 1 : -1;
+    return hFocus == EditHwnd() ? kField : -1;
+}
+
+long vxComboEditAccessible::AccState(long)
+{
+    long nState = vxAccessibleWindowState(Hwnd());
+    if (::GetWindowLong(Hwnd(), GWL_STYLE) & ES_READONLY)
+        nState |= STATE_SYSTEM_READONLY;
+    return nState;
+}
+
+BOOL vxComboEditAccessible::AccName(long, CString& strName)
+{
+    strName = vxComboAccessibleName(m_hCombo);
+    return TRUE;
+}
+
+BOOL vxComboEditAccessible::AccValue(long, CString& strValue)
+{
+    strValue = vxWindowText(Hwnd());
+    return TRUE;
 }
 
 vxDropListAccessible::vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox* pCombo)
@@ -120,9 +150,14 @@ vxDropListAccessible::vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox*
 {
 }
 
+HWND vxDropListAccessible::AccParentWindow()
+{
+    return m_pCombo != NULL ? m_pCombo->GetSafeHwnd() : NULL;
+}
+
 CString vxDropListAccessible::ListName()
 {
-    return NameOfCombo(m_pCombo);
+    return vxComboAccessibleName(m_pCombo->GetSafeHwnd());
 }
 
 CString vxDropListAccessible::RowName(int nRow)

@@ -1,9 +1,13 @@
-// What a screen reader reads of the combo box and of its drop list.
-// The combo: a combo box named by its dialog label (else its window text), valued by its shown
-// text, expanded while its list is shown, with the edit (drop-down style) and the shown list as
-// children; its default action opens or closes the list.
-// The drop list: a list named as its combo, whose rows are list items named by their text; the
-// highlighted row is the selected and focused one, disabled rows are unavailable.
+// What a screen reader reads of the combo box, its edit and its drop list.
+// The combo: a combo box named by its dialog label (nothing else: its window text is its value),
+// valued by its shown text, expanded while its list is shown (the drop-down list or the
+// filtered one), with the system combo box's three children: the edit (drop-down style, a
+// window of its own) or the shown item, the list (the shown list's window, else an invisible
+// list), and the button, whose default action opens or closes the list as the combo's does.
+// The edit: a text named as its combo, whose parent is the combo.
+// The drop list: a list named as its combo, whose parent is the combo and whose rows are list
+// items named by their text; the highlighted row is the selected and focused one, disabled
+// rows are unavailable.
 #pragma once
 
 #include "vxAccessible.h"
@@ -17,7 +21,9 @@ class vxComboAccessible : public vxAccessibleProvider
 public:
     explicit vxComboAccessible(vxCtrlComboBox* pCombo);
 
-    long AccChildCount() override;
+    enum { kField = 1, kList = 2, kButton = 3 }; // the children, as the system numbers them
+
+    long AccChildCount() override { return kButton; }
     long AccRole(long nChild) override;
     long AccState(long nChild) override;
     BOOL AccName(long nChild, CString& strName) override;
@@ -35,10 +41,27 @@ private:
     vxCtrlComboBox* m_pCombo;            // the owner
 };
 
+class vxComboEditAccessible : public vxAccessibleProvider
+{
+public:
+    vxComboEditAccessible(HWND hEdit, HWND hCombo) : vxAccessibleProvider(hEdit), m_hCombo(hCombo) {}
+
+    long AccRole(long) override { return ROLE_SYSTEM_TEXT; }
+    long AccState(long nChild) override;
+    BOOL AccName(long nChild, CString& strName) override;
+    BOOL AccValue(long nChild, CString& strValue) override;
+    HWND AccParentWindow() override { return m_hCombo; }
+
+private:
+    HWND m_hCombo;                       // the edit's combo, its parent window
+};
+
 class vxDropListAccessible : public vxListBoxAccessible
 {
 public:
     vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox* pCombo);
+
+    HWND AccParentWindow() override;
 
 protected:
     CString ListName() override;
@@ -51,3 +74,6 @@ private:
     vxDropListBox* m_pList;              // the owner
     vxCtrlComboBox* m_pCombo;            // the list's combo, which outlives it
 };
+
+// The name a combo's parts share: the combo's dialog label, else nothing.
+CString vxComboAccessibleName(HWND hCombo);

@@ -84,3 +84,21 @@ BOOL vxComboBeginsWith(const CString& strText, LPCTSTR pszPrefix)
 {
     return pszPrefix != NULL && vxBeginsWith(strText, pszPrefix, _tcslen(pszPrefix));
 }
+
+int vxComboKeyTarget(const vxListboxItemList& items, int nFrom, int nTarget)
+{
+    const int nCount = static_cast<int>(items.size());
+    if (nCount == 0)
+        return -1;
+    nTarget = nTarget < 0 ? 0 : (nTarget >= nCount ? nCount - 1 : nTarget);
+    const int nAway = nTarget >= nFrom ? 1 : -1;
+    for (int i = nTarget; i >= 0 && i < nCount; i += nAway) {
+        if (!items[static_cast<size_t>(i)].bDisabled)
+            return i == nFrom ? -1 : i;
+    }
+    for (int i = nTarget - nAway; i != nFrom && i >= 0 && i < nCount; i -= nAway) {
+        if (!items[static_cast<size_t>(i)].bDisabled)
+            return i;
+    }
+    return -1;
+}

@@ -45,3 +45,9 @@ int vxComboNextByPrefix(const Items& items, int nFrom, LPCTSTR pszPrefix)
     }
     return nFirst;
 }
+
+// The enabled item a key that moves from nFrom to nTarget lands on (Home, End, a page): the
+// first enabled one from nTarget on, away from nFrom (towards the end when nTarget is nFrom),
+// else the nearest between nTarget and nFrom; nTarget is held within the items. -1 when no
+// enabled item but nFrom itself lies on the way.
+int vxComboKeyTarget(const vxListboxItemList& items, int nFrom, int nTarget);

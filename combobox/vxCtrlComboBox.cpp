@@ -2,6 +2,7 @@
 #include "vxCtrlComboBox.h"
 #include "vxComboClass.h"
 #include "vxComboAccessible.h"
+#include "vxComboEdit.h"
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxComboItemRules.h"
@@ -375,7 +376,7 @@ void vxCtrlComboBox::CreateEdit()
     DWORD dwEditStyle = WS_CHILD | WS_VISIBLE;
     if (GetStyle() & CBS_AUTOHSCROLL)
         dwEditStyle |= ES_AUTOHSCROLL;
-    CEdit* pEdit = new CEdit;
+    CEdit* pEdit = new vxComboEdit;
     if (!pEdit->Create(dwEditStyle, RecalcEditArea(), this, VXCB_EDIT_ID)) {
         delete pEdit;
         return;

@@ -35,6 +35,7 @@ class AFX_EXT_CLASS vxCtrlComboBox : public CWnd
 {
     DECLARE_DYNAMIC(vxCtrlComboBox)
     friend class vxComboAccessible;
+    friend class vxDropListBox;          // asks whether it is the list shown
 
 public:
     /// A combo without a window. The window class "RavuComboBoxCtrl" is registered when the
@@ -273,6 +274,7 @@ private:
     void ScrollDropList(int nTopIndex);
     void MoveDropListSelection(int nStep); ///< keyboard moves in the open list
     BOOL OnRightKey(MSG* pMsg);          ///< completion key at the end of the text
+    BOOL OnJumpKey(MSG* pMsg);           ///< Home, End, Page Up and Page Down
     BOOL CompleteTypedText(const CString& strTyped); ///< FALSE once the combo is gone
     BOOL IsEditComposing() const;    ///< an input method composes in the edit: its text is not typed yet
     void DisableInputMethodIfDropList();

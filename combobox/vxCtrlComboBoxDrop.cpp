@@ -323,7 +323,7 @@ void vxCtrlComboBox::MoveDropListSelection(int nStep)
     const int nCur = pList->GetCurSel();
     // Down from no row selects row 0; Up stops at row 0. SelectItem passes over disabled rows.
     if (nStep > 0 && nCur < pList->GetCount())
-        pList->SelectItem(nCur + 1);
+        pList->SelectItem(nCur + 1, TRUE);
     else if (nStep < 0 && nCur >= 1)
-        pList->SelectItem(nCur - 1);
+        pList->SelectItem(nCur - 1, TRUE);
 }

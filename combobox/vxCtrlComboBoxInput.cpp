@@ -5,9 +5,11 @@
 #include "vxAliveWatch.h"
 #include "vxComboGeometry.h"
 #include "vxDropListBox.h"
+#include "vxDropPlacement.h"
 #include "vxDropWnd.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -325,9 +327,47 @@ BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
         return CWnd::PreTranslateMessage(pMsg);
     case VK_RIGHT:
         return OnRightKey(pMsg);
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+        return OnJumpKey(pMsg);
     default:
         return CWnd::PreTranslateMessage(pMsg);
     }
+}
+
+BOOL vxCtrlComboBox::OnJumpKey(MSG* pMsg)
+{
+    const UINT nKey = static_cast<UINT>(pMsg->wParam);
+    // Home and End move an edit's caret, as in the system's combo box.
+    if ((nKey == VK_HOME || nKey == VK_END) && HasEdit())
+        return CWnd::PreTranslateMessage(pMsg);
+    // A page is the rows the open list shows (less one, so that a row stays in view), or the
+    // rows it would show.
+    vxDropListBox* pList = GetDropListBox();
+    int nPage = m_nDefaultVisibleItems > 0 ? m_nDefaultVisibleItems : 1;
+    if (pList != NULL) {
+        CRect rcList;
+        pList->GetClientRect(&rcList);
+        nPage = rcList.Height() / vxDropRowHeight(pList->GetItemHeight(0)) - 1;
+    }
+    nPage = nPage > 1 ? nPage : 1;
+    const int nFrom = pList != NULL ? pList->GetCurSel() : m_nCurSel;
+    const int nTarget = nKey == VK_HOME ? 0
+                        : nKey == VK_END ? INT_MAX
+                        : nKey == VK_NEXT ? (nFrom < 0 ? 0 : nFrom) + nPage
+                                          : (nFrom < 0 ? 0 : nFrom) - nPage;
+    if (pList != NULL) {
+        const int nRow = vxComboKeyTarget(m_pDropWnd->GetRows(), nFrom, nTarget);
+        if (nRow >= 0)
+            pList->SelectItem(nRow, TRUE);
+        return TRUE;
+    }
+    const int nItem = vxComboKeyTarget(m_lstItems, nFrom, nTarget);
+    if (nItem >= 0 && TakeItem(nItem, vxComboItemAt(m_lstItems, nItem)->strText) && Notify(CBN_SELENDOK))
+        Notify(CBN_SELCHANGE);
+    return TRUE;
 }
 
 BOOL vxCtrlComboBox::OnRightKey(MSG* pMsg)
@@ -446,7 +486,7 @@ BOOL vxCtrlComboBox::SelectByCharacter(const CString& strChar)
     if (pList != NULL) {
         const int nRow = vxComboNextByPrefix(m_pDropWnd->GetRows(), pList->GetCurSel(), strChar);
         if (nRow != -1)
-            pList->SelectItem(nRow);
+            pList->SelectItem(nRow, TRUE);
         return TRUE;
     }
     const int nFrom = m_nCurSel;

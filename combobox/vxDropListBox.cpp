@@ -148,7 +148,7 @@ BOOL vxDropListBox::IsRowDisabled(int nIndex) const
     return pItem != NULL && pItem->bDisabled;
 }
 
-int vxDropListBox::SelectItem(int nSelect)
+int vxDropListBox::SelectItem(int nSelect, BOOL bByUser)
 {
     const int nCur = GetCurSel();
     // Towards the side of the move, the first enabled row from nSelect on; a walk that runs
@@ -164,8 +164,10 @@ int vxDropListBox::SelectItem(int nSelect)
     }
     if (!IsRowDisabled(nSelect) && nSelect != nCur) {
         SetCurSel(nSelect);
-        // The row a screen reader follows while the list is open as the combo's.
-        if (nSelect >= 0 && m_pCombo != NULL && m_pCombo->GetDroppedState()) {
+        // The row a screen reader follows while the list is open as the combo's, and in the
+        // filtered list as the user moves through it (not as typing refills it).
+        if (nSelect >= 0 && m_pCombo != NULL && m_pCombo->GetDropListBox() == this &&
+            (bByUser || m_pCombo->m_bDropped)) {
             ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, nSelect + 1);
             ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, nSelect + 1);
         }
@@ -200,7 +202,7 @@ void vxDropListBox::OnMouseMove(UINT nFlags, CPoint point)
     // Hot-tracking: the row under the pointer, unless it is disabled.
     const int nRow = RowAt(point);
     if (nRow != -1 && nRow != GetCurSel() && !IsRowDisabled(nRow))
-        SelectItem(nRow);
+        SelectItem(nRow, TRUE);
     CListBox::OnMouseMove(nFlags, point);
 }
 

@@ -24,7 +24,8 @@ public:
 // Operations
     // Shows these rows, which must outlive the list, and gives each its draw items.
     void SetRows(const vxListboxItemList& rows);
-    int SelectItem(int nSelect);         // passes over disabled rows towards nSelect's side
+    // Passes over disabled rows towards nSelect's side; bByUser: a key or the pointer moved it.
+    int SelectItem(int nSelect, BOOL bByUser = FALSE);
     void SetTopIndexTracked(int nIndex);
     // The row's item, or none for an index outside the list.
     const _tagListboxItem* RowItem(int nIndex) const;

@@ -5,14 +5,22 @@
 // of the window for the rest (the parent, the navigation out of the control, the window's own
 // place and keyboard shortcut).
 //
-// Ownership: the control owns its provider, which holds one reference to the object. Clients
-// may hold the object longer than the window lives: deleting the provider disconnects it, and
-// from then on every call fails with RPC_E_DISCONNECTED and touches nothing of the control.
+// A part of a control that is no window but holds children of its own (a list view's group) is
+// a provider too, a part: its object is a child of the window's object, which is its parent.
+// A child that is an object of its own (a window, a part) is handed out as that object, by
+// get_accChild, the focus, the hit test, the navigation and the enumeration of children.
+//
+// Ownership: the control owns its provider and the records owning parts own theirs; each
+// provider holds one reference to its object. Clients may hold an object longer than its
+// window or part lives: deleting the provider disconnects it, and from then on every call
+// fails with RPC_E_DISCONNECTED and touches nothing of the control.
 #pragma once
 
 #include <afx.h>
 
 #include <oleacc.h>
+
+#include "vxAccessibleThread.h"
 
 class vxAccessibleObject;
 
@@ -26,6 +34,8 @@ public:
 
     // The answer to WM_GETOBJECT: the object for OBJID_CLIENT, else 0 (the default answer).
     LRESULT Answer(WPARAM wParam, LPARAM lParam);
+    // The object, with a reference for the caller; S_FALSE and NULL when it cannot be made.
+    HRESULT QueryObject(IDispatch** ppdisp);
 
 // What the control knows
     virtual long AccChildCount() { return 0; }
@@ -44,13 +54,22 @@ public:
     virtual long AccFocus();                         // child with the focus, 0: itself, -1: none
     virtual long AccSelection() { return 0; }        // the one selected child, 0: none
     virtual HWND AccChildWindow(long) { return NULL; } // a child that is a window of its own
+    virtual vxAccessibleProvider* AccChildPart(long) { return NULL; } // a child that is a part
+    // The window whose client object is the parent; NULL: the window's own parent (a part's
+    // parent is its window's object).
+    virtual HWND AccParentWindow() { return m_bPart ? m_hWnd : NULL; }
+
+    BOOL IsPart() const { return m_bPart; }
 
 protected:
-    explicit vxAccessibleProvider(HWND hWnd) : m_hWnd(hWnd), m_pObject(NULL) {}
+    explicit vxAccessibleProvider(HWND hWnd, BOOL bPart = FALSE) : m_hWnd(hWnd), m_bPart(bPart), m_pObject(NULL) {}
     HWND Hwnd() const { return m_hWnd; }
 
 private:
-    HWND m_hWnd;                                     // the control's window
+    vxAccessibleObject* Object();                    // made on demand; NULL when it cannot be
+
+    HWND m_hWnd;                                     // the control's window (a part's: its control's)
+    BOOL m_bPart;                                    // a part of the window, not the window itself
     vxAccessibleObject* m_pObject;                   // one reference held; made on demand
 };
 
@@ -59,6 +78,8 @@ private:
 template <class Provider, class Make>
 LRESULT vxAnswerGetObject(Provider*& pProvider, WPARAM wParam, LPARAM lParam, Make make)
 {
+    if (vxIsAccessibleCall(wParam, lParam))
+        return 1;
     if (pProvider == NULL)
         pProvider = make();
     return pProvider != NULL ? pProvider->Answer(wParam, lParam) : 0;

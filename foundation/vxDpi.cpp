@@ -1,5 +1,7 @@
 #include "vxDpi.h"
 
+#include "vxRuntimeImport.h"
+
 #include <tchar.h>
 
 namespace {
@@ -12,25 +14,15 @@ typedef int(WINAPI* MetricsForDpiFn)(int, UINT);
 typedef HRESULT(WINAPI* DpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
 const int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
-// GetProcAddress takes narrow names only.
-template <class Fn>
-Fn FunctionOf(HMODULE hModule, const char* pszName)
-{
-    return hModule != NULL ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)))
-                           : NULL;
-}
-
 template <class Fn>
 Fn User32Function(const char* pszName)
 {
-    return FunctionOf<Fn>(::GetModuleHandle(_T("user32.dll")), pszName);
+    return vxFunctionOf<Fn>(::GetModuleHandle(_T("user32.dll")), pszName);
 }
 
-// shcore.dll from the system folder only; Windows 7 has none (and may refuse the flag).
 DpiForMonitorFn LoadDpiForMonitor()
 {
-    HMODULE hShcore = ::LoadLibraryEx(_T("shcore.dll"), NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return FunctionOf<DpiForMonitorFn>(hShcore, "GetDpiForMonitor");
+    return vxFunctionOf<DpiForMonitorFn>(vxSystemLibrary(_T("shcore.dll")), "GetDpiForMonitor");
 }
 
 int DpiOrDesign(int nDpi)

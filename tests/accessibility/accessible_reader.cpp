@@ -120,37 +120,71 @@ RECT Reader::Location(long child) const
     return RECT{x, y, x + cx, y + cy};
 }
 
-long Reader::Focus() const
+namespace {
+
+// An answer naming a child: its number, kObject for a child handed out as an object of its
+// own (kept in *object when asked for), fail when there was none.
+long ChildAnswer(HRESULT hr, VARIANT& var, long fail, Reader* object)
 {
-    VARIANT var;
-    ::VariantInit(&var);
-    if (m_acc == NULL || m_acc->get_accFocus(&var) != S_OK)
-        return -1;
-    const long child = var.vt == VT_I4 ? var.lVal : -1;
+    long child = fail;
+    if (hr == S_OK && var.vt == VT_I4) {
+        child = var.lVal;
+    } else if (hr == S_OK && var.vt == VT_DISPATCH && var.pdispVal != NULL) {
+        child = kObject;
+        IAccessible* acc = NULL;
+        if (object != NULL && var.pdispVal->QueryInterface(kIID_IAccessible, reinterpret_cast<void**>(&acc)) == S_OK)
+            *object = Reader(acc);
+    }
     ::VariantClear(&var);
     return child;
 }
 
-long Reader::Selection() const
+} // namespace
+
+long Reader::Focus(Reader* object) const
 {
     VARIANT var;
     ::VariantInit(&var);
-    if (m_acc == NULL || m_acc->get_accSelection(&var) != S_OK)
-        return 0;
-    const long child = var.vt == VT_I4 ? var.lVal : 0;
-    ::VariantClear(&var);
-    return child;
+    return m_acc != NULL ? ChildAnswer(m_acc->get_accFocus(&var), var, -1, object) : -1;
 }
 
-long Reader::HitTest(POINT screen) const
+long Reader::Selection(Reader* object) const
 {
     VARIANT var;
     ::VariantInit(&var);
-    if (m_acc == NULL || m_acc->accHitTest(screen.x, screen.y, &var) != S_OK)
-        return -1;
-    const long child = var.vt == VT_I4 ? var.lVal : -1;
-    ::VariantClear(&var);
-    return child;
+    return m_acc != NULL ? ChildAnswer(m_acc->get_accSelection(&var), var, 0, object) : 0;
+}
+
+long Reader::HitTest(POINT screen, Reader* object) const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    return m_acc != NULL ? ChildAnswer(m_acc->accHitTest(screen.x, screen.y, &var), var, -1, object) : -1;
+}
+
+long Reader::Navigate(long direction, long start, Reader* object) const
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    return m_acc != NULL ? ChildAnswer(m_acc->accNavigate(direction, ChildVar(start), &var), var, -1, object) : -1;
+}
+
+HWND Reader::Window() const
+{
+    HWND hwnd = NULL;
+    return m_acc != NULL && ::WindowFromAccessibleObject(m_acc, &hwnd) == S_OK ? hwnd : NULL;
+}
+
+Reader Reader::Parent() const
+{
+    IDispatch* disp = NULL;
+    IAccessible* acc = NULL;
+    if (m_acc != NULL && m_acc->get_accParent(&disp) == S_OK && disp != NULL) {
+        if (disp->QueryInterface(kIID_IAccessible, reinterpret_cast<void**>(&acc)) != S_OK)
+            acc = NULL;
+        disp->Release();
+    }
+    return Reader(acc);
 }
 
 HRESULT Reader::DoDefaultAction(long child) const

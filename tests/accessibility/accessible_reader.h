@@ -6,9 +6,12 @@
 #include <oleacc.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace a11y {
+
+const long kObject = -2; // a child handed out as an object of its own
 
 // COM for the test thread, as a screen reader's own thread has it.
 class ComScope
@@ -25,6 +28,11 @@ public:
     explicit Reader(HWND hwnd, LONG objectId = OBJID_CLIENT);
     explicit Reader(IAccessible* acc) : m_acc(acc) {}  // takes the reference
     Reader(Reader&& other) : m_acc(other.m_acc) { other.m_acc = NULL; }
+    Reader& operator=(Reader&& other)
+    {
+        std::swap(m_acc, other.m_acc);
+        return *this;
+    }
     ~Reader();
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
@@ -38,9 +46,14 @@ public:
     long State(long child = 0) const;        // -1 when it fails
     long ChildCount() const;                 // -1 when it fails
     RECT Location(long child = 0) const;     // empty when it fails
-    long Focus() const;                      // the focused child, 0: itself, -1: none
-    long Selection() const;                  // the selected child, 0: none
-    long HitTest(POINT screen) const;        // the child there, 0: itself, -1: outside
+    // Answers that name a child give its number, or kObject for a child that is an object of
+    // its own, which they then keep in *object when asked.
+    long Focus(Reader* object = NULL) const; // the focused child, 0: itself, -1: none
+    long Selection(Reader* object = NULL) const; // the selected child, 0: none
+    long HitTest(POINT screen, Reader* object = NULL) const; // the child there, 0: itself, -1: outside
+    long Navigate(long direction, long start, Reader* object = NULL) const; // -1: none
+    HWND Window() const;                     // the window the object belongs to
+    Reader Parent() const;
     HRESULT DoDefaultAction(long child = 0) const;
     Reader Child(long child) const;          // a child that is an object of its own
     HRESULT NameResult(long child = 0) const; // what get_accName answers

@@ -40,27 +40,43 @@ TEST_F(ComboAccessible, NameRoleValueStatesAndChildren)
     EXPECT_EQ(combo.DefaultAction(), "Open");
     fixture.Combo().SetCurSel(1);
     EXPECT_EQ(combo.Value(), "Green");
-    // The edit is its one child while the list is closed, named as the combo.
-    ASSERT_EQ(combo.ChildCount(), 1);
+    // The system combo box's three children: the edit (named as the combo), the list (hidden
+    // while closed) and the button, named by what it does.
+    ASSERT_EQ(combo.ChildCount(), 3);
     EXPECT_EQ(combo.Role(1), ROLE_SYSTEM_TEXT);
     EXPECT_EQ(combo.Name(1), "Colour:");
     EXPECT_EQ(combo.Value(1), "Green");
     EXPECT_TRUE(combo.Child(1).Ok());
+    EXPECT_EQ(combo.Role(2), ROLE_SYSTEM_LIST);
+    EXPECT_EQ(combo.State(2), STATE_SYSTEM_INVISIBLE);
+    EXPECT_FALSE(combo.Child(2).Ok());
+    EXPECT_EQ(combo.Role(3), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(combo.Name(3), "Open");
+    EXPECT_EQ(combo.DefaultAction(3), "Open");
+    RECT button = combo.Location(3), whole;
+    ::GetWindowRect(fixture.Hwnd(), &whole);
+    RECT inside;
+    EXPECT_TRUE(::IntersectRect(&inside, &button, &whole) && ::EqualRect(&inside, &button));
+    EXPECT_GT(button.left, (whole.left + whole.right) / 2); // the trailing end
 
     // Disabled: unavailable.
     fixture.Combo().EnableWindow(FALSE);
     EXPECT_EQ(combo.State() & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);
 }
 
-TEST_F(ComboAccessible, WithoutALabelTheWindowTextNamesADropList)
+TEST_F(ComboAccessible, WithoutALabelTheNameIsEmptyNeverTheValue)
 {
     ComboFixture fixture(CBS_DROPDOWNLIST);
     fixture.Fill({"Small", "Large"});
     fixture.Combo().SetCurSel(1);
     a11y::Reader combo(fixture.Hwnd());
-    EXPECT_EQ(combo.Name(), "Large");
+    EXPECT_EQ(combo.Name(), "");
     EXPECT_EQ(combo.Value(), "Large");
-    EXPECT_EQ(combo.ChildCount(), 0);
+    ASSERT_EQ(combo.ChildCount(), 3);
+    EXPECT_EQ(combo.Role(1), ROLE_SYSTEM_STATICTEXT); // the shown item
+    EXPECT_EQ(combo.Name(1), "");
+    EXPECT_EQ(combo.Value(1), "Large");
+    EXPECT_FALSE(combo.Child(1).Ok());
 }
 
 TEST_F(ComboAccessible, ValueFollowsTypingAndChoosingAndTheListIsReadRowByRow)
@@ -74,17 +90,28 @@ TEST_F(ComboAccessible, ValueFollowsTypingAndChoosingAndTheListIsReadRowByRow)
     combotest::Type("Be");
     EXPECT_EQ(combo.Value(), "Be");
     EXPECT_EQ(combo.State() & STATE_SYSTEM_FOCUSED, STATE_SYSTEM_FOCUSED);
-    EXPECT_EQ(combo.Focus(), 1);                 // the edit
+    // The focus is the edit, handed out as its own object: a text named as the combo, whose
+    // parent is the combo.
+    a11y::Reader edit(static_cast<IAccessible*>(NULL));
+    ASSERT_EQ(combo.Focus(&edit), a11y::kObject);
+    EXPECT_EQ(edit.Window(), fixture.Combo().Edit()->GetSafeHwnd());
+    a11y::Reader editDirect(fixture.Combo().Edit()->GetSafeHwnd());
+    EXPECT_EQ(editDirect.Role(), ROLE_SYSTEM_TEXT);
+    EXPECT_EQ(editDirect.Name(), "City:");
+    EXPECT_EQ(editDirect.Value(), "Be");
+    EXPECT_EQ(editDirect.Parent().Window(), fixture.Hwnd());
 
     combotest::AltKey(VK_DOWN);
     ASSERT_TRUE(fixture.Combo().Dropped());
     EXPECT_EQ(combo.State() & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_EXPANDED);
     EXPECT_EQ(combo.DefaultAction(), "Close");
-    ASSERT_EQ(combo.ChildCount(), 2);
+    ASSERT_EQ(combo.ChildCount(), 3);
     EXPECT_EQ(combo.Role(2), ROLE_SYSTEM_LIST);
+    EXPECT_EQ(combo.Name(3), "Close");
     a11y::Reader list = combo.Child(2);
     ASSERT_TRUE(list.Ok());
     a11y::Reader listDirect(ListOf(fixture.Combo()));
+    EXPECT_EQ(listDirect.Parent().Window(), fixture.Hwnd()); // not the desktop
     EXPECT_EQ(listDirect.Role(), ROLE_SYSTEM_LIST);
     EXPECT_EQ(listDirect.Name(), "City:");
     ASSERT_EQ(listDirect.ChildCount(), 4);
@@ -107,7 +134,7 @@ TEST_F(ComboAccessible, ValueFollowsTypingAndChoosingAndTheListIsReadRowByRow)
     ASSERT_TRUE(combotest::WaitClosed(fixture.Combo()));
     EXPECT_EQ(combo.Value(), chosenName);
     EXPECT_EQ(combo.State() & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED), STATE_SYSTEM_COLLAPSED);
-    EXPECT_EQ(combo.ChildCount(), 1);
+    EXPECT_FALSE(combo.Child(2).Ok());
     // The list's object outlived its window: it answers nothing more.
     EXPECT_EQ(listDirect.NameResult(1), RPC_E_DISCONNECTED);
 }
@@ -136,6 +163,32 @@ TEST_F(ComboAccessible, EventsWhenAListOpensARowIsChosenAndItCloses)
     EXPECT_EQ(log.Lines({{fixture.Hwnd(), "combo"}, {list, "list"}}), expected);
 }
 
+TEST_F(ComboAccessible, TheFilteredListTellsEachRowTheArrowsReach)
+{
+    ComboFixture fixture(CBS_DROPDOWN);
+    fixture.Combo().ModifyCBStyle(VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST);
+    fixture.Fill({"Bern", "Berlin", "Bergen", "Rome"});
+    a11y::Reader combo(fixture.Hwnd());
+    vxtest::Click(vxtest::CentreOf(fixture.Combo().Edit()->GetSafeHwnd()));
+    combotest::Type("Ber");
+    ASSERT_TRUE(combotest::PumpTranslatedUntil([&] { return ListOf(fixture.Combo()) != NULL; }));
+    EXPECT_EQ(combo.State() & STATE_SYSTEM_EXPANDED, STATE_SYSTEM_EXPANDED);
+    EXPECT_TRUE(combo.Child(2).Ok());
+    HWND hList = ListOf(fixture.Combo());
+    a11y::Reader list(hList);
+    EXPECT_EQ(list.ChildCount(), 3);
+
+    a11y::EventLog log;
+    combotest::Key(VK_DOWN);
+    combotest::Key(VK_DOWN);
+    vxtest::PumpMessages();
+    const std::vector<std::string> expected = {"focus list 1", "selection list 1", "focus list 2", "selection list 2"};
+    EXPECT_EQ(log.Lines({{hList, "list"}}), expected);
+    EXPECT_EQ(list.Name(list.Selection()), "Berlin");
+    combotest::Key(VK_ESCAPE);
+    EXPECT_TRUE(combotest::WaitClosed(fixture.Combo()));
+}
+
 TEST_F(ComboAccessible, AScreenReaderInAnotherProcessReadsTheCombo)
 {
     ComboFixture fixture(CBS_DROPDOWNLIST);
@@ -143,7 +196,7 @@ TEST_F(ComboAccessible, AScreenReaderInAnotherProcessReadsTheCombo)
     fixture.Fill({"Small", "Large"});
     fixture.Combo().SetCurSel(1);
     EXPECT_EQ(a11y::ReadFromAnotherProcess(fixture.Hwnd()),
-              "Size:|" + std::to_string(ROLE_SYSTEM_COMBOBOX) + "|Large|0");
+              "Size:|" + std::to_string(ROLE_SYSTEM_COMBOBOX) + "|Large|3");
 }
 
 TEST_F(ComboAccessible, DefaultActionOpensAndClosesTheList)

@@ -76,6 +76,77 @@ TEST(ComboKeys, DisabledItemsArePassedOver)
     EXPECT_EQ(f.Codes(), kSelection);
 }
 
+TEST(ComboKeys, HomeEndAndPagesMoveTheSelectionOrTheHighlight)
+{
+    ComboFixture f(CBS_DROPDOWNLIST);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"r0", "r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10", "r11", "r12", "r13", "r14",
+            "r15", "r16", "r17", "r18", "r19"});
+    c.DisableItem(0);
+    c.SetDefaultVisibleItems(5);
+    c.SetCurSel(3);
+    ::SetFocus(f.Hwnd());
+    PumpTranslated();
+
+    // Closed: each key selects, with the notifications of a selection.
+    struct Step
+    {
+        WORD key;
+        int expected;
+    } const closed[] = {{VK_NEXT, 8}, {VK_NEXT, 13}, {VK_END, 19}, {VK_PRIOR, 14}, {VK_HOME, 1}};
+    for (const Step& step : closed) {
+        f.ClearCodes();
+        Key(step.key);
+        EXPECT_EQ(c.CurSelIndex(), step.expected) << step.key;
+        EXPECT_EQ(f.Codes(), kSelection) << step.key;
+    }
+    f.ClearCodes();
+    Key(VK_HOME);                                // already at the first enabled item
+    EXPECT_TRUE(f.Codes().empty());
+
+    // Open: the highlight moves by the rows shown less one, and Enter takes it.
+    AltKey(VK_DOWN);
+    ASSERT_TRUE(c.Dropped());
+    HWND list = c.ListHwnd();
+    RECT client;
+    ::GetClientRect(list, &client);
+    const int page = client.bottom / static_cast<int>(::SendMessage(list, LB_GETITEMHEIGHT, 0, 0)) - 1;
+    ASSERT_GT(page, 1);
+    Key(VK_NEXT);
+    EXPECT_EQ(::SendMessage(list, LB_GETCURSEL, 0, 0), 1 + page);
+    Key(VK_END);
+    EXPECT_EQ(::SendMessage(list, LB_GETCURSEL, 0, 0), 19);
+    Key(VK_PRIOR);
+    EXPECT_EQ(::SendMessage(list, LB_GETCURSEL, 0, 0), 19 - page);
+    Key(VK_HOME);
+    EXPECT_EQ(::SendMessage(list, LB_GETCURSEL, 0, 0), 1);
+    Key(VK_END);
+    Key(VK_RETURN);
+    ASSERT_TRUE(WaitClosed(c));
+    EXPECT_EQ(c.CurSelIndex(), 19);
+}
+
+TEST(ComboKeys, HomeAndEndMoveTheCaretOfTheEdit)
+{
+    ComboFixture f(CBS_DROPDOWN);
+    ProbeCombo& c = f.Combo();
+    f.Fill({"alpha", "beta", "gamma"});
+    c.SetCurSel(1);
+    vxtest::Click(vxtest::CentreOf(c.Edit()->GetSafeHwnd()));
+    PumpTranslated();
+    f.ClearCodes();
+    Key(VK_HOME);
+    EXPECT_EQ(c.Edit()->GetSel(), MAKELONG(0, 0));
+    Key(VK_END);
+    EXPECT_EQ(c.Edit()->GetSel(), MAKELONG(4, 4));
+    EXPECT_EQ(c.CurSelIndex(), 1);
+    EXPECT_TRUE(f.Codes().empty());
+    // Page Down still selects.
+    Key(VK_NEXT);
+    EXPECT_EQ(c.CurSelIndex(), 2);
+    EXPECT_STREQ(EditText(c), _T("gamma"));
+}
+
 TEST(ComboKeys, SingleItemSelectsSilently)
 {
     ComboFixture f(CBS_DROPDOWN);

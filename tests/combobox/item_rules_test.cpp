@@ -231,3 +231,36 @@ TEST(ComboItemRules, ManyInsertionsAndDeletionsKeepTheOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ComboItemRules, KeyTargetsLandOnTheNearestEnabledItem)
+{
+    // Items 0..5; 0, 3 and 5 disabled.
+    vxListboxItemList items = MakeList({"a", "b", "c", "d", "e", "f"});
+    for (int i : {0, 3, 5})
+        items[i].bDisabled = TRUE;
+    struct Case
+    {
+        int from, target, expected;
+    } const cases[] = {
+        {4, 0, 1},                   // Home: the first enabled one from the top
+        {-1, 0, 1},                  // Home without a selection
+        {1, 0, -1},                  // Home at the first enabled one: no move
+        {1, 99, 4},                  // End past the items: the last enabled one
+        {4, 5, -1},                  // End at the last enabled one
+        {1, 3, 4},                   // a page down onto a disabled item goes on down
+        {1, 5, 4},                   // nothing enabled beyond: back towards the start
+        {4, 3, 2},                   // a page up onto a disabled item goes on up
+        {2, -7, 1},                  // a page up past the top
+        {-1, 2, 2},                  // a page down from no selection
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(vxComboKeyTarget(items, c.from, c.target), c.expected) << c.from << " -> " << c.target;
+    EXPECT_EQ(vxComboKeyTarget(vxListboxItemList(), -1, 0), -1);
+    vxListboxItemList allDisabled = MakeList({"x", "y"});
+    allDisabled[0].bDisabled = allDisabled[1].bDisabled = TRUE;
+    EXPECT_EQ(vxComboKeyTarget(allDisabled, -1, 1), -1);
+}
+
+} // namespace
