@@ -24,9 +24,10 @@ LRESULT vxItemButton::OnGetDlgCode(WPARAM, LPARAM lParam)
     LRESULT nCode = Default();
     if (!(nCode & DLGC_RADIOBUTTON))
         nCode |= DLGC_WANTARROWS;
-    // Enter presses the item, not the dialog's default button.
+    // Enter presses a push item, not the dialog's default button; on a radio item it is the
+    // dialog's, as on the system's radio buttons.
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+    if (!(nCode & DLGC_RADIOBUTTON) && pMsg != NULL && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
         nCode |= DLGC_WANTMESSAGE;
     return nCode;
 }

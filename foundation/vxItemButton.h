@@ -1,8 +1,9 @@
 // The button of an item that a control lays out (a list view item, a stack window item).
 // Besides what the system button does, it takes the keyboard inside its control: the arrow
-// keys ask the parent to move the focus to a neighbour, and Enter presses it as Space does
-// (radio buttons keep the code the system gives them, by which the platform tells radio
-// buttons: in a dialog they move and check as a radio group does). It answers screen readers
+// keys ask the parent to move the focus to a neighbour, and Enter presses a push button as
+// Space does (radio buttons keep the code the system gives them, by which the platform tells
+// radio buttons: in a dialog they move and check as a radio group does, and Enter presses the
+// dialog's default button). It answers screen readers
 // through a provider that its control's kind of item makes.
 #pragma once
 

@@ -143,7 +143,14 @@ LRESULT vxCtrlListView::OnFocusNeighbour(WPARAM wParam, LPARAM lParam)
 
 int vxCtrlListView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
-    SetFocus();
+    // A click on an item gives the item the focus itself: the list view taking it first
+    // would tell screen readers of a focus that never stays.
+    CPoint pt(::GetMessagePos());
+    ScreenToClient(&pt);
+    int nGroup = 0, nItem = 0;
+    HWND hHit = ::ChildWindowFromPointEx(m_hWnd, pt, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    if (hHit == NULL || !GetItemByHwnd(hHit, nGroup, nItem))
+        SetFocus();
     return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
@@ -152,6 +159,8 @@ BOOL vxCtrlListView::OnCommand(WPARAM wParam, LPARAM lParam)
     HWND hSender = (HWND)lParam;
     int nGroup = 0, nItem = 0;
     if (hSender && GetItemByHwnd(hSender, nGroup, nItem)) {
+        if (HIWORD(wParam) == BN_SETFOCUS)
+            OnItemFocused(m_arrGroups[nGroup]->m_arrItems[nItem]);
         UINT message = 0;
         switch (HIWORD(wParam)) {
         case BN_CLICKED: message = WM_LISTVIEW_ITEMCLICK; break;
@@ -172,6 +181,41 @@ BOOL vxCtrlListView::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+void vxCtrlListView::OnItemFocused(vxListItem* pFocused)
+{
+    // However the focus came (Tab, an arrow, a click), the item is shown and is the one tab
+    // stop of the list view, as in the system's list view.
+    ScrollIntoView(pFocused->m_rcItem);
+    SetTabStopItem(pFocused->LiveHwnd());
+}
+
+void vxCtrlListView::SetTabStopItem(HWND hStop)
+{
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        for (INT_PTR i = 0; i < m_arrGroups[g]->m_arrItems.GetSize(); ++i) {
+            HWND hItem = m_arrGroups[g]->m_arrItems[i]->LiveHwnd();
+            if (hStop == NULL)
+                hStop = hItem;
+            const LONG lStyle = hItem != NULL ? ::GetWindowLong(hItem, GWL_STYLE) : 0;
+            const LONG lWanted = hItem == hStop ? (lStyle | WS_TABSTOP) : (lStyle & ~WS_TABSTOP);
+            if (hItem != NULL && lWanted != lStyle)
+                ::SetWindowLong(hItem, GWL_STYLE, lWanted);
+        }
+    }
+}
+
+BOOL vxCtrlListView::HasTabStopItem()
+{
+    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
+        for (INT_PTR i = 0; i < m_arrGroups[g]->m_arrItems.GetSize(); ++i) {
+            HWND hItem = m_arrGroups[g]->m_arrItems[i]->LiveHwnd();
+            if (hItem != NULL && (::GetWindowLong(hItem, GWL_STYLE) & WS_TABSTOP))
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+
 int vxCtrlListView::GetItemByHwnd(HWND hWnd, int& nGroup, int& nItem)
 {
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
@@ -190,9 +234,12 @@ int vxCtrlListView::GetItemByHwnd(HWND hWnd, int& nGroup, int& nItem)
 
 void vxCtrlListView::DeleteAllGroups()
 {
-    for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
-        delete m_arrGroups[g];
-        m_arrGroups[g] = NULL;
+    // Each group is unlinked before it goes, as a deleted group is: the focus its windows
+    // lose and their destruction reach screen readers that walk the groups meanwhile.
+    while (m_arrGroups.GetSize() > 0) {
+        const INT_PTR nLast = m_arrGroups.GetSize() - 1;
+        vxListGroup* pGroup = m_arrGroups[nLast];
+        m_arrGroups.RemoveAt(nLast);
+        delete pGroup;
     }
-    m_arrGroups.RemoveAll();
 }

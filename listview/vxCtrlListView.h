@@ -124,6 +124,9 @@ private:
     vxListItem* FindItem(int nGroup, int nItem);      ///< NULL when group or item is not valid
     int GetItemByHwnd(HWND hWnd, int& nGroup, int& nItem);
     void DeleteAllGroups();
+    void OnItemFocused(vxListItem* pFocused); ///< shown, and the one tab stop
+    void SetTabStopItem(HWND hStop);     ///< hStop alone a tab stop (NULL: the first item)
+    BOOL HasTabStopItem();
 
 // Layout and placement
     void RelayoutIfUpdating();

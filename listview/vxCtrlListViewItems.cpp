@@ -18,8 +18,9 @@ enum
 
 // Push buttons and radio buttons both report double-clicks (BS_NOTIFY); without it neither
 // style sends BN_DOUBLECLICKED and a double-click arrives as clicks only.
-static const DWORD ITEM_STYLE_PUSH = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOTIFY;
-static const DWORD ITEM_STYLE_RADIO = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY;
+// One item at a time is a tab stop (SetTabStopItem); the arrows move among them.
+static const DWORD ITEM_STYLE_PUSH = WS_CHILD | WS_VISIBLE | BS_NOTIFY;
+static const DWORD ITEM_STYLE_RADIO = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_NOTIFY;
 static const DWORD HEADER_STYLE = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
 
 static const TCHAR IMAGE_DRAW_ITEM[] = _T("image.default");
@@ -88,6 +89,8 @@ int vxCtrlListView::AddItem(int nGroup, LPCTSTR pszSkin, LPCTSTR pszCaption,
     pItem->m_rcItem.SetRectEmpty();
     const int nIndex = (int)m_arrGroups[nGroup]->m_arrItems.Add(pItem.get());
     pItem.release();
+    if (!HasTabStopItem())
+        SetTabStopItem(NULL);
     RelayoutIfUpdating();
     return nIndex;
 }
@@ -103,6 +106,8 @@ BOOL vxCtrlListView::DeleteItem(int nGroup, int nItem)
     if (pItem) {
         pGroup->m_arrItems.RemoveAt(nItem);
         delete pItem;
+        if (!HasTabStopItem())
+            SetTabStopItem(NULL);
     }
     RelayoutIfUpdating();
     return pItem != NULL;
@@ -115,6 +120,8 @@ BOOL vxCtrlListView::DeleteGroup(int nGroup)
     vxListGroup* pGroup = m_arrGroups[nGroup];
     m_arrGroups.RemoveAt(nGroup);   // unlinked first, as an item is
     delete pGroup;
+    if (!HasTabStopItem())
+        SetTabStopItem(NULL);
     RelayoutIfUpdating();
     return 1;
 }

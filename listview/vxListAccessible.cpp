@@ -54,80 +54,52 @@ vxListViewAccessible::vxListViewAccessible(vxCtrlListView* pList)
 
 long vxListViewAccessible::AccChildCount()
 {
-    long nCount = 0;
-    for (INT_PTR g = 0; g < m_pList->m_arrGroups.GetSize(); ++g)
-        nCount += 1 + static_cast<long>(m_pList->m_arrGroups[g]->m_arrItems.GetSize());
-    return nCount;
+    return static_cast<long>(m_pList->m_arrGroups.GetSize());
 }
 
-BOOL vxListViewAccessible::Resolve(long nChild, int& nGroup, int& nItem) const
+vxListGroup* vxListViewAccessible::GroupOf(long nChild) const
 {
-    long nFirst = 1;                     // the group's own number; its items follow it
-    for (INT_PTR g = 0; g < m_pList->m_arrGroups.GetSize(); ++g) {
-        const long nItems = static_cast<long>(m_pList->m_arrGroups[g]->m_arrItems.GetSize());
-        if (nChild >= nFirst && nChild <= nFirst + nItems) {
-            nGroup = static_cast<int>(g);
-            nItem = static_cast<int>(nChild - nFirst) - 1;
-            return TRUE;
-        }
-        nFirst += 1 + nItems;
-    }
-    return FALSE;
+    return nChild >= 1 && nChild <= m_pList->m_arrGroups.GetSize() ? m_pList->m_arrGroups[nChild - 1] : NULL;
 }
 
-HWND vxListViewAccessible::AccChildWindow(long nChild)
+vxAccessibleProvider* vxListViewAccessible::AccChildPart(long nChild)
 {
-    int nGroup = 0, nItem = 0;
-    if (!Resolve(nChild, nGroup, nItem) || nItem < 0)
+    vxListGroup* pGroup = GroupOf(nChild);
+    if (pGroup == NULL)
         return NULL;
-    return m_pList->m_arrGroups[nGroup]->m_arrItems[nItem]->LiveHwnd();
+    if (pGroup->m_pAccessible == NULL)
+        pGroup->m_pAccessible = new vxListGroupAccessible(Hwnd(), pGroup);
+    return pGroup->m_pAccessible;
 }
 
 long vxListViewAccessible::AccRole(long nChild)
 {
-    if (nChild == CHILDID_SELF)
-        return ROLE_SYSTEM_PANE;
-    HWND hItem = AccChildWindow(nChild);
-    return hItem != NULL ? ItemRole(hItem) : ROLE_SYSTEM_GROUPING;
+    return nChild == CHILDID_SELF ? ROLE_SYSTEM_PANE : ROLE_SYSTEM_GROUPING;
 }
 
 long vxListViewAccessible::AccState(long nChild)
 {
     if (nChild == CHILDID_SELF)
         return vxAccessibleWindowState(Hwnd()) & ~STATE_SYSTEM_FOCUSABLE;
-    int nGroup = 0, nItem = 0;
-    if (!Resolve(nChild, nGroup, nItem))
-        return 0;
-    if (nItem >= 0) {
-        HWND hItem = AccChildWindow(nChild);
-        return hItem != NULL ? ItemState(hItem) : STATE_SYSTEM_UNAVAILABLE;
-    }
-    return m_pList->m_arrGroups[nGroup]->m_bShowHeader ? 0 : STATE_SYSTEM_INVISIBLE;
+    return AccChildPart(nChild) != NULL ? AccChildPart(nChild)->AccState(CHILDID_SELF) : 0;
 }
 
 BOOL vxListViewAccessible::AccName(long nChild, CString& strName)
 {
-    int nGroup = 0, nItem = 0;
-    if (nChild == CHILDID_SELF || !Resolve(nChild, nGroup, nItem))
-        return FALSE;
-    HWND hItem = AccChildWindow(nChild);
-    strName = nItem >= 0 ? (hItem != NULL ? ItemName(hItem) : CString())
-                         : m_pList->m_arrGroups[nGroup]->m_strTitle;
+    if (nChild == CHILDID_SELF) {
+        // Its dialog label, else what the system says of the window (its text).
+        strName = vxAccessibleLabelOf(Hwnd());
+        return !strName.IsEmpty();
+    }
+    vxListGroup* pGroup = GroupOf(nChild);
+    strName = pGroup != NULL ? pGroup->m_strTitle : CString();
     return TRUE;
 }
 
 BOOL vxListViewAccessible::AccLocation(long nChild, RECT& rcScreen)
 {
-    int nGroup = 0, nItem = 0;
-    if (nChild == CHILDID_SELF || !Resolve(nChild, nGroup, nItem))
-        return FALSE;
-    const vxListGroup* pGroup = m_pList->m_arrGroups[nGroup];
-    CRect rc = nItem >= 0 ? pGroup->m_arrItems[nItem]->m_rcItem : pGroup->m_rcHeader;
-    if (rc.IsRectEmpty())
-        return FALSE;
-    m_pList->ClientToScreen(&rc);
-    rcScreen = rc;
-    return TRUE;
+    vxAccessibleProvider* pPart = AccChildPart(nChild);
+    return pPart != NULL && static_cast<vxListGroupAccessible*>(pPart)->Place(rcScreen);
 }
 
 long vxListViewAccessible::AccFocus()
@@ -138,11 +110,79 @@ long vxListViewAccessible::AccFocus()
     int nGroup = 0, nItem = 0;
     if (hFocus == NULL || !m_pList->GetItemByHwnd(hFocus, nGroup, nItem))
         return -1;
-    // Each group before it counts itself and its items; then the group and the items before.
-    long nChild = 1;
-    for (int g = 0; g < nGroup; ++g)
-        nChild += 1 + static_cast<long>(m_pList->m_arrGroups[g]->m_arrItems.GetSize());
-    return nChild + 1 + nItem;
+    return nGroup + 1;
+}
+
+vxListGroupAccessible::vxListGroupAccessible(HWND hList, vxListGroup* pGroup)
+    : vxAccessibleProvider(hList, TRUE), m_pGroup(pGroup)
+{
+}
+
+long vxListGroupAccessible::AccChildCount()
+{
+    return static_cast<long>(m_pGroup->m_arrItems.GetSize());
+}
+
+HWND vxListGroupAccessible::AccChildWindow(long nChild)
+{
+    const vxListItem* pItem = m_pGroup->GetItem(static_cast<int>(nChild - 1));
+    return pItem != NULL ? pItem->LiveHwnd() : NULL;
+}
+
+long vxListGroupAccessible::AccRole(long nChild)
+{
+    HWND hItem = nChild != CHILDID_SELF ? AccChildWindow(nChild) : NULL;
+    return hItem != NULL ? ItemRole(hItem) : (nChild == CHILDID_SELF ? ROLE_SYSTEM_GROUPING : ROLE_SYSTEM_PUSHBUTTON);
+}
+
+long vxListGroupAccessible::AccState(long nChild)
+{
+    if (nChild == CHILDID_SELF)
+        return ::IsWindowVisible(Hwnd()) ? 0 : STATE_SYSTEM_INVISIBLE;
+    HWND hItem = AccChildWindow(nChild);
+    return hItem != NULL ? ItemState(hItem) : STATE_SYSTEM_UNAVAILABLE;
+}
+
+BOOL vxListGroupAccessible::AccName(long nChild, CString& strName)
+{
+    HWND hItem = nChild != CHILDID_SELF ? AccChildWindow(nChild) : NULL;
+    strName = nChild == CHILDID_SELF ? m_pGroup->m_strTitle : (hItem != NULL ? ItemName(hItem) : CString());
+    return TRUE;
+}
+
+BOOL vxListGroupAccessible::Place(RECT& rcScreen) const
+{
+    CRect rc = m_pGroup->m_bShowHeader ? m_pGroup->m_rcHeader : CRect(0, 0, 0, 0);
+    for (INT_PTR i = 0; i < m_pGroup->m_arrItems.GetSize(); ++i)
+        rc.UnionRect(&rc, &m_pGroup->m_arrItems[i]->m_rcItem);
+    if (rc.IsRectEmpty())
+        return FALSE;
+    ::MapWindowPoints(Hwnd(), NULL, reinterpret_cast<POINT*>(&rc), 2);
+    rcScreen = rc;
+    return TRUE;
+}
+
+BOOL vxListGroupAccessible::AccLocation(long nChild, RECT& rcScreen)
+{
+    if (nChild == CHILDID_SELF)
+        return Place(rcScreen);
+    const vxListItem* pItem = m_pGroup->GetItem(static_cast<int>(nChild - 1));
+    if (pItem == NULL || pItem->m_rcItem.IsRectEmpty())
+        return FALSE;
+    CRect rc = pItem->m_rcItem;
+    ::MapWindowPoints(Hwnd(), NULL, reinterpret_cast<POINT*>(&rc), 2);
+    rcScreen = rc;
+    return TRUE;
+}
+
+long vxListGroupAccessible::AccFocus()
+{
+    HWND hFocus = ::GetFocus();
+    for (INT_PTR i = 0; hFocus != NULL && i < m_pGroup->m_arrItems.GetSize(); ++i) {
+        if (m_pGroup->m_arrItems[i]->LiveHwnd() == hFocus)
+            return static_cast<long>(i) + 1;
+    }
+    return -1;
 }
 
 vxListItemAccessible::vxListItemAccessible(HWND hItem) : vxAccessibleProvider(hItem)

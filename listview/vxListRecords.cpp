@@ -1,5 +1,7 @@
 #include "vxListRecords.h"
 
+#include "vxListAccessible.h"
+
 static HWND LiveHwndOf(const CWnd& wnd)
 {
     HWND hwnd = wnd.GetSafeHwnd();
@@ -24,12 +26,14 @@ HWND vxListItem::LiveHwnd() const
 vxListGroup::vxListGroup(vxCtrlListView* pOwner, LPCTSTR pszTitle, LPCTSTR pszSkin,
                          BOOL bShowHeader)
     : m_strTitle(pszTitle ? pszTitle : _T("")), m_strSkin(pszSkin ? pszSkin : _T("")), m_pOwner(pOwner),
-      m_rcHeader(0, 0, 0, 0), m_bShowHeader(bShowHeader)
+      m_rcHeader(0, 0, 0, 0), m_bShowHeader(bShowHeader), m_pAccessible(NULL)
 {
 }
 
 vxListGroup::~vxListGroup()
 {
+    // Screen readers holding the group's object find it gone before its items go.
+    vxDisconnect(m_pAccessible);
     // Each item is unlinked before it goes, as a deleted item is.
     while (m_arrItems.GetSize() > 0) {
         vxListItem* pItem = m_arrItems[m_arrItems.GetSize() - 1];

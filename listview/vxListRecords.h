@@ -10,6 +10,7 @@
 #include "vxListItemButton.h"
 
 class vxCtrlListView;
+class vxListGroupAccessible;
 
 // Where a layout pass last put a window, so that the next pass moves only the windows whose
 // rectangle changed.
@@ -52,4 +53,5 @@ public:
     vxPlacement m_headerPlaced;      // where the header window stands
     BOOL m_bShowHeader;
     CArray<vxListItem*, vxListItem*> m_arrItems;
+    vxListGroupAccessible* m_pAccessible; // the group's object for screen readers; owned, made on demand
 };

@@ -22,7 +22,8 @@ enum
 // Hidden until the layout shows it; a tab stop of the dialog the stack window stands in.
 static const DWORD BUTTON_STYLE = WS_CHILD | WS_TABSTOP;
 // No LBS_HASSTRINGS: an entry keeps the text pointer as its data; the skin engine paints it.
-static const DWORD LIST_STYLE = WS_CHILD | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
+// A shown list is a tab stop after its button: the keyboard reaches its entries.
+static const DWORD LIST_STYLE = WS_CHILD | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
 // The stack window's own sizes for 96 DPI, unless the host sets others.
 static const CSize kItemSize(150, 20);
 static const int kSubItemHeight = 23;

@@ -54,6 +54,7 @@ public:
         m_stack.AddItem(_T("Tasks"), NULL, NULL);
         m_stack.AddSubItem(0, _T("Inbox"), NULL);
         m_stack.AddSubItem(1, _T("Today"), NULL);
+        m_stack.ExpandItem(0);
         // A layout of two edits and a sizer bar over (180, 140, 400, 200).
         m_left.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(0, 0, 10, 10), this, 405);
         m_pLayout = new vxHorizLayout(this);
@@ -135,9 +136,12 @@ struct DialogWalk : ::testing::Test {
 TEST_F(DialogWalk, TabReachesEveryControlAndItemInOrder)
 {
     ASSERT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, kNameId));
+    // The list view is one stop (its items are reached by the arrows); an open stack item's
+    // list follows its button.
     const std::vector<HWND> order = {
-        dlg.m_combo.m_hWnd, dlg.ListItem("Open"), dlg.ListItem("Save"),
-        dlg.m_stack.GetItemButton(0)->m_hWnd, dlg.m_stack.GetItemButton(1)->m_hWnd,
+        dlg.m_combo.m_hWnd, dlg.ListItem("Open"),
+        dlg.m_stack.GetItemButton(0)->m_hWnd, dlg.m_stack.GetItemContent(0)->m_hWnd,
+        dlg.m_stack.GetItemButton(1)->m_hWnd,
         dlg.m_left.m_hWnd, dlg.m_sizer.m_hWnd, dlg.m_right.m_hWnd, dlg.m_splitBar.m_hWnd,
         dlg.m_ok.m_hWnd, dlg.m_cancel.m_hWnd, ::GetDlgItem(dlg.m_hWnd, kNameId)};
     for (size_t i = 0; i < order.size(); ++i) {
@@ -172,6 +176,11 @@ TEST_F(DialogWalk, KeysDoWhatTheMouseWouldAtEachStop)
     Key(VK_RETURN);
     EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return ::IsWindowVisible(dlg.m_stack.GetItemContent(1)->m_hWnd) != FALSE; }));
     EXPECT_EQ(dlg.m_nOk, 0);                     // Enter was the button's, not the dialog's
+    // Its list follows it; Down chooses the entry, which the host hears.
+    Key(VK_TAB);
+    EXPECT_EQ(::GetFocus(), dlg.m_stack.GetItemContent(1)->m_hWnd);
+    Key(VK_DOWN);
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return dlg.m_recorder.Count(WM_STACKWND_SUBITEMSEL) == 1; }));
     // The sizer bar: Right moves the edge 4 pixels, Ctrl+Left as far as the minimum allows,
     // Escape puts it back and leaves the dialog open.
     Key(VK_TAB);

@@ -48,22 +48,46 @@ TEST_F(ListAccessible, GroupsAndItemsAsAScreenReaderReadsThem)
 
     a11y::Reader reader(list.m_hWnd);
     ASSERT_TRUE(reader.Ok());
-    ASSERT_EQ(reader.ChildCount(), 5);           // a group, its two items, a group, its item
+    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_PANE);
+    ASSERT_EQ(reader.ChildCount(), 2);           // the groups, which hold their items
     EXPECT_EQ(reader.Role(1), ROLE_SYSTEM_GROUPING);
     EXPECT_EQ(reader.Name(1), "Documents");
-    EXPECT_EQ(reader.Role(2), ROLE_SYSTEM_PUSHBUTTON);
-    EXPECT_EQ(reader.Name(2), "Report");
-    EXPECT_EQ(reader.Name(3), "Budget");         // an image only: its tooltip
-    EXPECT_EQ(reader.Name(4), "Tools");
-    EXPECT_EQ(reader.State(4) & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE); // no header shown
-    EXPECT_EQ(reader.Name(5), "Search");
+    EXPECT_EQ(reader.Name(2), "Tools");
+    a11y::Reader documents = reader.Child(1);
+    ASSERT_TRUE(documents.Ok());
+    EXPECT_EQ(documents.Parent().Window(), list.m_hWnd);
+    EXPECT_EQ(documents.Role(), ROLE_SYSTEM_GROUPING);
+    EXPECT_EQ(documents.Name(), "Documents");
+    ASSERT_EQ(documents.ChildCount(), 2);
+    EXPECT_EQ(documents.Role(1), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(documents.Name(1), "Report");
+    EXPECT_EQ(documents.Name(2), "Budget");      // an image only: its tooltip
+    a11y::Reader tools = reader.Child(2);
+    EXPECT_EQ(tools.State() & STATE_SYSTEM_INVISIBLE, 0); // no header shown, its items are
+    EXPECT_EQ(tools.Name(1), "Search");
     RECT place;
     ::GetWindowRect(Item("Report"), &place);
-    const RECT read = reader.Location(2);
+    const RECT read = documents.Location(1);
     EXPECT_TRUE(::EqualRect(&read, &place));
+    // A group's place holds its items; the hit test goes down through it.
+    const RECT group = documents.Location();
+    RECT both;
+    EXPECT_TRUE(::UnionRect(&both, &group, &read) && ::EqualRect(&both, &group));
+    a11y::Reader hit(static_cast<IAccessible*>(NULL));
+    const POINT centre = {(read.left + read.right) / 2, (read.top + read.bottom) / 2};
+    EXPECT_EQ(reader.HitTest(centre, &hit), a11y::kObject);
+    EXPECT_EQ(hit.Name(), "Documents");
+    EXPECT_EQ(hit.HitTest(centre, &hit), a11y::kObject);
+    EXPECT_EQ(hit.Window(), Item("Report"));
+
+    // A deleted group's object answers nothing more.
+    a11y::Reader held = reader.Child(2);
+    EXPECT_TRUE(list.DeleteGroup(1));
+    EXPECT_EQ(held.NameResult(), RPC_E_DISCONNECTED);
+    EXPECT_EQ(reader.ChildCount(), 1);
 
     // The item's own object, which a screen reader reads when the item takes the focus.
-    a11y::Reader imageOnly = reader.Child(3);
+    a11y::Reader imageOnly = documents.Child(2);
     ASSERT_TRUE(imageOnly.Ok());
     a11y::Reader item(::GetWindow(Item("Report"), GW_HWNDNEXT));
     EXPECT_EQ(item.Role(), ROLE_SYSTEM_PUSHBUTTON);
@@ -78,11 +102,11 @@ TEST_F(ListAccessible, RadioItemsAreCheckedWhenChosen)
     list.AddGroup(_T("View"), NULL, 1);
     list.AddItem(0, NULL, _T("Large"), NULL);
     list.AddItem(0, NULL, _T("Small"), NULL);
-    a11y::Reader reader(list.m_hWnd);
-    EXPECT_EQ(reader.Role(2), ROLE_SYSTEM_RADIOBUTTON);
-    EXPECT_EQ(reader.State(3) & STATE_SYSTEM_CHECKED, 0);
+    a11y::Reader reader = a11y::Reader(list.m_hWnd).Child(1);
+    EXPECT_EQ(reader.Role(1), ROLE_SYSTEM_RADIOBUTTON);
+    EXPECT_EQ(reader.State(2) & STATE_SYSTEM_CHECKED, 0);
     vxtest::Click(vxtest::CentreOf(Item("Small")));
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return (reader.State(3) & STATE_SYSTEM_CHECKED) != 0; }));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return (reader.State(2) & STATE_SYSTEM_CHECKED) != 0; }));
     EXPECT_EQ(a11y::Reader(Item("Small")).State() & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
     EXPECT_EQ(a11y::Reader(Item("Small")).DefaultAction(), "Check");
 }
@@ -98,7 +122,7 @@ TEST_F(ListAccessible, NamesOutsideTheAnsiCodePageReadWhole)
     list.AddItem(0, NULL, CString(L"\x65E5\x672C \xD83D\xDE00"), NULL);
     a11y::Reader reader(list.m_hWnd);
     EXPECT_EQ(reader.Name(1), "\xCE\xA9mega");
-    EXPECT_EQ(reader.Name(2), "\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+    EXPECT_EQ(reader.Child(1).Name(1), "\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
 }
 
 TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
