@@ -126,7 +126,11 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     const int d = drag.Offset();
     if (d == 0)
         return 0;
-    return ApplyMove(shape, d, hHost, drag.Outline());
+    const int nMoved = ApplyMove(shape, d, hHost, drag.Outline());
+    // Screen readers hear the bar's new place, as after a move by the keys.
+    if (nMoved && ::IsWindow(m_hBkWnd))
+        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hBkWnd, OBJID_CLIENT, CHILDID_SELF);
+    return nMoved;
 }
 
 int vxCtrlSplitter::MoveBar(int nStep)

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 namespace {
@@ -84,6 +86,16 @@ public:
         m_cancel.Create(_T("Cancel"), WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(320, 270, 390, 294), this, IDCANCEL);
         m_recorder.Attach(m_hWnd);
         return CDialog::OnInitDialog();
+    }
+    // As a host does: a press on the splitter bar (a static, whose clicks come here) drags it.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        RECT rcBar;
+        m_splitter.GetSplitterRect(&rcBar);
+        const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (message == WM_LBUTTONDOWN && ::PtInRect(&rcBar, pt))
+            return m_splitter.Track(&m_splitBar, CPoint(pt.x - rcBar.left, pt.y - rcBar.top));
+        return CDialog::WindowProc(message, wParam, lParam);
     }
     virtual void OnOK() { ++m_nOk; }
     virtual void OnCancel() { ++m_nCancel; }
@@ -231,6 +243,15 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     EXPECT_EQ(bar.Value(), "284");
     const std::vector<std::string> lines = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
     EXPECT_NE(std::find(lines.begin(), lines.end(), "value bar 0"), lines.end());
+
+    // So does a drag with the mouse.
+    log.Clear();
+    const POINT from = vxtest::CentreOf(dlg.m_splitBar.m_hWnd);
+    vxtest::MouseDrag(from, {from.x + 20, from.y});
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return bar.Value() != "284"; }));
+    vxtest::PumpMessages();
+    const std::vector<std::string> dragged = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
+    EXPECT_EQ(std::count(dragged.begin(), dragged.end(), "value bar 0"), 1);
 }
 
 } // namespace
