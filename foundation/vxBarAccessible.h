@@ -1,16 +1,37 @@
-// What a screen reader reads of a sizer bar or a splitter bar: a separator whose value is the
-// position of its leading edge (the edge it moves) in its parent's client coordinates.
+// What a screen reader reads of a sizer bar or a splitter bar: a separator named by its window
+// text, else its dialog label, else the names of the two windows it divides; valued by where
+// its leading edge stands within the positions a drag may give it, in percent.
 #pragma once
 
 #include "vxAccessible.h"
 
+#include <functional>
+
+// What the bar's owner tells of it, asked at each read (it may change with every layout).
+struct vxBarPlace
+{
+    int nPos;                        // the leading edge, parent client coordinates
+    int nLow, nHigh;                 // the positions a drag may give it
+    HWND hBefore, hAfter;            // the windows either side, or NULL
+};
+
 class vxBarAccessible : public vxAccessibleProvider
 {
 public:
-    explicit vxBarAccessible(HWND hBar) : vxAccessibleProvider(hBar) {}
+    // place fills a vxBarPlace; FALSE when the bar cannot move now (no neighbours, no room).
+    vxBarAccessible(HWND hBar, std::function<BOOL(vxBarPlace&)> place)
+        : vxAccessibleProvider(hBar), m_place(std::move(place))
+    {
+    }
 
     long AccRole(long nChild) override;
     long AccState(long nChild) override;
     BOOL AccName(long nChild, CString& strName) override;
     BOOL AccValue(long nChild, CString& strValue) override;
+
+private:
+    std::function<BOOL(vxBarPlace&)> m_place;
 };
+
+// The share of the way from nLow to nHigh that nPos stands at, in percent (0 without room).
+int vxBarPercent(int nPos, int nLow, int nHigh);

@@ -279,6 +279,25 @@ BOOL vxSizerBar::MoveByKey(int nStep)
     return TRUE;
 }
 
+BOOL vxSizerBar::GetBarPlace(vxBarPlace& place)
+{
+    vxLayoutItem* pItem = FindDraggableItem();
+    if (pItem == NULL)
+        return FALSE;
+    // The positions a drag lets the bar's leading edge take, as the keys move it.
+    const CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    CRect bar;
+    GetWindowRect(&bar);
+    ::MapWindowPoints(NULL, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&bar), 2);
+    const BOOL bHorizontal = IsHorizontal();
+    place.nPos = bHorizontal ? bar.top : bar.left;
+    place.nLow = bHorizontal ? range.top : range.left;
+    place.nHigh = bHorizontal ? range.bottom - bar.Height() : range.right - bar.Width();
+    place.hBefore = pItem->m_pPrev->m_hWnd;
+    place.hAfter = pItem->m_pNext->m_hWnd;
+    return place.nHigh >= place.nLow;
+}
+
 void vxSizerBar::OnSetFocus(CWnd* pOldWnd)
 {
     CStatic::OnSetFocus(pOldWnd);
@@ -295,7 +314,9 @@ void vxSizerBar::OnKillFocus(CWnd* pNewWnd)
 
 LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] { return new vxBarAccessible(m_hWnd); });
+    const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] {
+        return new vxBarAccessible(m_hWnd, [this](vxBarPlace& place) { return GetBarPlace(place); });
+    });
     return lResult != 0 ? lResult : Default();
 }
 

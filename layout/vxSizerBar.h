@@ -4,6 +4,7 @@
 
 class vxAliveWatch;
 class vxBarAccessible;
+struct vxBarPlace;
 
 /// A thin bar that the user drags to move the edge between two elements of a layout: two
 /// items of one group, or two groups.
@@ -87,6 +88,7 @@ private:
     void ForgetLayout(const vxLayout* pLayout);
     /// The bar's layout item when it can be dragged (both neighbours set), else null.
     vxLayoutItem* FindDraggableItem();
+    BOOL GetBarPlace(vxBarPlace& place); ///< where screen readers read it stands; FALSE: no room
     /// One keyboard step along the bar's axis, cut to the limits; FALSE once the bar is gone.
     BOOL MoveByKey(int nStep);
 };

@@ -8,6 +8,8 @@ class vxSplitterBarHook;
 
 /// One pane of a splitter. Sizes along the splitting axis are widths for a vertical splitter
 /// (panes side by side) and heights otherwise.
+struct vxBarPlace;
+
 struct vxSplitterPane
 {
     int nMinSize;                    ///< smallest size along the axis a drag may leave
@@ -117,6 +119,8 @@ protected:
     void OnInvertTracker(CDC* pDC, const CRect& rect);
 
 private:
+    friend class vxSplitterBarHook;                ///< reads the bar's place for screen readers
+    BOOL GetBarPlace(vxBarPlace& place);           ///< FALSE when the bar cannot move
     vxSplitterPane* Pane(int nPane);               ///< null for an index that names no pane
     vxSplitterShape Shape() const;
     int TrackAlongAxis(CWnd* pWnd, int bVertical); ///< the loop both Track variants share

@@ -1,6 +1,8 @@
 // The modal drag of a splitter's bar: its own message loop, the inverted outline, and the
 // re-layout once the drag is applied. The decisions themselves are vxSplitterDragState's.
 #include "vxCtrlSplitter.h"
+
+#include "vxBarAccessible.h"
 #include "vxSplitterDrag.h"
 #include "vxAliveWatch.h"
 
@@ -131,6 +133,19 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     if (nMoved && ::IsWindow(m_hBkWnd))
         ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hBkWnd, OBJID_CLIENT, CHILDID_SELF);
     return nMoved;
+}
+
+BOOL vxCtrlSplitter::GetBarPlace(vxBarPlace& place)
+{
+    vxDragLimits limits;
+    if (!m_bMovable || !IsSplitterVisible() || !vxDragLimitsFor(m_panes, Shape(), &limits))
+        return FALSE;
+    place.nPos = m_bVertical ? m_rcSplitter.left : m_rcSplitter.top;
+    place.nLow = limits.low;
+    place.nHigh = limits.high;
+    place.hBefore = m_panes[0].hWnd;
+    place.hAfter = m_panes[1].hWnd;
+    return TRUE;
 }
 
 int vxCtrlSplitter::MoveBar(int nStep)

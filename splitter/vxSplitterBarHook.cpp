@@ -43,8 +43,9 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         return lResult;
     }
     case WM_GETOBJECT:
-        if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam,
-                                                      [this] { return new vxBarAccessible(m_hWnd); }))
+        if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] {
+                return new vxBarAccessible(m_hWnd, [this](vxBarPlace& place) { return m_pSplitter->GetBarPlace(place); });
+            }))
             return lResult;
         break;
     }

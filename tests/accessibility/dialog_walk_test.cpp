@@ -2,7 +2,8 @@
 // each item of the list view and the stack window, in order; the arrows, Space and Enter do
 // what a mouse would, checked by focus and by what the host hears; a sizer bar and a splitter
 // bar move by the arrows within their limits and go back with Escape, which otherwise still
-// cancels the dialog. Screen readers read both bars as separators valued by their position.
+// cancels the dialog. Screen readers read both bars as separators valued by their position
+// within the limits a drag has, and named by the panes they divide.
 #include "accessible_reader.h"
 #include "combo_test_util.h"
 #include "vxCtrlListView.h"
@@ -73,9 +74,9 @@ public:
         m_pLayout->SetSplitterWnd(0, 1, 0, 2);
         m_pLayout->CalcLayout(CRect(180, 140, 400, 200), this);
         // A splitter over (180, 210, 400, 260).
-        m_pane0.Create(_T(""), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 408);
+        m_pane0.Create(_T("Tree"), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 408);
         m_splitBar.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 4, 50), this, 409);
-        m_pane1.Create(_T(""), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 410);
+        m_pane1.Create(_T("Details"), WS_CHILD | WS_VISIBLE | SS_GRAYRECT, CRect(0, 0, 10, 10), this, 410);
         m_splitter.CreateSplitter(m_splitBar.m_hWnd, 1, 1, 1);
         m_splitter.AttachWnd(0, m_pane0.m_hWnd);
         m_splitter.AttachWnd(1, m_pane1.m_hWnd);
@@ -227,12 +228,16 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     a11y::Reader sizer(dlg.m_sizer.m_hWnd);
     ASSERT_TRUE(sizer.Ok());
     EXPECT_EQ(sizer.Role(), ROLE_SYSTEM_SEPARATOR);
-    EXPECT_EQ(sizer.Value(), "280");             // the layout's left edge plus the left edit
+    // The left edit (90 at least) and the right one (20 at least) let the bar's leading edge
+    // go from 270 to 374: at 280 it stands 9 % of the way.
+    EXPECT_EQ(sizer.Value(), "9%");
     EXPECT_EQ(sizer.State() & STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSABLE);
     a11y::Reader bar(dlg.m_splitBar.m_hWnd);
     ASSERT_TRUE(bar.Ok());
     EXPECT_EQ(bar.Role(), ROLE_SYSTEM_SEPARATOR);
-    EXPECT_EQ(bar.Value(), "280");
+    // Panes of 30 at least either side of a one-pixel bar: 211 to 369, 280 is 43 % of it.
+    EXPECT_EQ(bar.Value(), "43%");
+    EXPECT_EQ(bar.Name(), "Tree, Details");      // the panes it divides
 
     // A keyboard move changes the value and says so.
     a11y::EventLog log;
@@ -240,7 +245,7 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
         Key(VK_TAB);
     ASSERT_EQ(::GetFocus(), dlg.m_splitBar.m_hWnd);
     Key(VK_RIGHT);
-    EXPECT_EQ(bar.Value(), "284");
+    EXPECT_EQ(bar.Value(), "46%");
     const std::vector<std::string> lines = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
     EXPECT_NE(std::find(lines.begin(), lines.end(), "value bar 0"), lines.end());
 
@@ -248,7 +253,7 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     log.Clear();
     const POINT from = vxtest::CentreOf(dlg.m_splitBar.m_hWnd);
     vxtest::MouseDrag(from, {from.x + 20, from.y});
-    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return bar.Value() != "284"; }));
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return bar.Value() != "46%"; }));
     vxtest::PumpMessages();
     const std::vector<std::string> dragged = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
     EXPECT_EQ(std::count(dragged.begin(), dragged.end(), "value bar 0"), 1);
