@@ -37,7 +37,7 @@ vxAccessibleObject* vxAccessibleProvider::Object()
 
 LRESULT vxAccessibleProvider::Answer(WPARAM wParam, LPARAM lParam)
 {
-    if (static_cast<LONG>(static_cast<DWORD>(lParam)) != OBJID_CLIENT || m_bPart || Object() == NULL)
+    if (static_cast<LONG>(static_cast<DWORD>(lParam)) != AccObjectId() || m_bPart || Object() == NULL)
         return 0;
     return vxResultFromObject(vxAccessibleObject::InterfaceId(), wParam, static_cast<IAccessible*>(m_pObject));
 }
@@ -91,4 +91,23 @@ long vxAccessibleWindowState(HWND hWnd)
     if (::GetFocus() == hWnd)
         nState |= STATE_SYSTEM_FOCUSED;
     return nState;
+}
+
+CString vxAccessibleNameOf(HWND hWnd)
+{
+    CString strName;
+    IAccessible* pAcc = NULL;
+    if (hWnd == NULL || ::AccessibleObjectFromWindow(hWnd, OBJID_CLIENT, vxAccessibleObject::InterfaceId(),
+                                                     reinterpret_cast<void**>(&pAcc)) != S_OK)
+        return strName;
+    VARIANT self;
+    ::VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR bstr = NULL;
+    if (pAcc->get_accName(self, &bstr) == S_OK && bstr != NULL)
+        strName = CString(bstr);
+    ::SysFreeString(bstr);
+    pAcc->Release();
+    return strName;
 }

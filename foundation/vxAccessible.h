@@ -58,6 +58,8 @@ public:
     // The window whose client object is the parent; NULL: the window's own parent (a part's
     // parent is its window's object).
     virtual HWND AccParentWindow() { return m_bPart ? m_hWnd : NULL; }
+    // The object number of the window it answers WM_GETOBJECT for.
+    virtual LONG AccObjectId() { return OBJID_CLIENT; }
 
     BOOL IsPart() const { return m_bPart; }
 
@@ -95,6 +97,9 @@ void vxDisconnect(Provider*& pProvider)
 
 // A window's text, by handle (no framework object is made for the window).
 CString vxWindowText(HWND hWnd);
+
+// The name a screen reader reads of a window: its client object's (empty for none).
+CString vxAccessibleNameOf(HWND hWnd);
 
 // The label a dialog gives a control: the nearest static text before it in the tab order,
 // as the system names its own controls; empty when there is none.

@@ -1,31 +1,5 @@
 #include "vxBarAccessible.h"
 
-#include "vxAccessibleObject.h"
-
-namespace {
-
-// The name a screen reader gives a window: its accessible object's.
-CString AccessibleNameOf(HWND hWnd)
-{
-    CString strName;
-    IAccessible* pAcc = NULL;
-    if (hWnd == NULL || ::AccessibleObjectFromWindow(hWnd, OBJID_CLIENT, vxAccessibleObject::InterfaceId(),
-                                                     reinterpret_cast<void**>(&pAcc)) != S_OK)
-        return strName;
-    VARIANT self;
-    ::VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR bstr = NULL;
-    if (pAcc->get_accName(self, &bstr) == S_OK && bstr != NULL)
-        strName = CString(bstr);
-    ::SysFreeString(bstr);
-    pAcc->Release();
-    return strName;
-}
-
-} // namespace
-
 int vxBarPercent(int nPos, int nLow, int nHigh)
 {
     if (nHigh <= nLow)
@@ -51,8 +25,8 @@ BOOL vxBarAccessible::AccName(long, CString& strName)
         strName = vxAccessibleLabelOf(Hwnd());
     vxBarPlace place = {};
     if (strName.IsEmpty() && m_place(place)) {
-        const CString strBefore = AccessibleNameOf(place.hBefore);
-        const CString strAfter = AccessibleNameOf(place.hAfter);
+        const CString strBefore = vxAccessibleNameOf(place.hBefore);
+        const CString strAfter = vxAccessibleNameOf(place.hAfter);
         strName = strBefore;
         if (!strBefore.IsEmpty() && !strAfter.IsEmpty())
             strName += _T(", ");

@@ -1,5 +1,7 @@
 #include "vxTipsWndHook.h"
 
+#include "vxTipAlertAccessible.h"
+
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
 #include "vxTipsClose.h"
@@ -7,7 +9,8 @@
 #include "vxTipsWndAdmin.h"
 
 vxTipsWndHook::vxTipsWndHook()
-    : m_hTipWnd(NULL), m_nCloseTicket(vxNewTipsTicket()), m_pAdmin(NULL), m_bFirstPlace(1), m_bPlacing(FALSE), m_pAliveWatches(NULL)
+    : m_hTipWnd(NULL), m_nCloseTicket(vxNewTipsTicket()), m_pAdmin(NULL), m_bFirstPlace(1), m_bPlacing(FALSE), m_pAliveWatches(NULL),
+      m_pAlert(NULL), m_bAnnounce(FALSE)
 {
     ::ZeroMemory(&m_stTips, sizeof(m_stTips));
 }
@@ -15,6 +18,7 @@ vxTipsWndHook::vxTipsWndHook()
 vxTipsWndHook::~vxTipsWndHook()
 {
     vxAliveWatch::EndAll(m_pAliveWatches);
+    vxDisconnect(m_pAlert);
 }
 
 BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
@@ -81,15 +85,25 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
         return TRUE;
     m_bPlacing = FALSE;
     m_bFirstPlace = 0;
-    // A screen reader announces the tip as it comes.
-    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_CLIENT, CHILDID_SELF);
+    // A screen reader announces the tip once it is shown: a fading or sliding tip is shown by
+    // its helper.
+    m_bAnnounce = TRUE;
+    if (::IsWindowVisible(m_hTipWnd))
+        Announce();
     return TRUE;
+}
+
+void vxTipsWndHook::Announce()
+{
+    m_bAnnounce = FALSE;
+    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_ALERT, CHILDID_SELF);
 }
 
 void vxTipsWndHook::Release()
 {
     StopHelpers();
     HookWindow(NULL);
+    vxDisconnect(m_pAlert);
 }
 
 LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -98,6 +112,11 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // hook of the window closes nothing.
     if (message == vxTipsCloseMessage() && message != 0)
         return wParam == m_nCloseTicket ? ::SendMessage(m_hTipWnd, WM_CLOSE, 0, 0) : 0;
+    if (message == WM_GETOBJECT) {
+        const LRESULT lResult = vxAnswerGetObject(m_pAlert, wParam, lParam, [this] { return new vxTipAlertAccessible(m_hTipWnd); });
+        if (lResult != 0)
+            return lResult;
+    }
     // The helpers observe; the message always goes on.
     if (IsFading())
         m_layer.OnMessage(message, wParam, lParam);
@@ -107,6 +126,14 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // the tips are the manager's only ones: the first tip told moves them all into their slots.
     const BOOL bMoved = (message == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) ||
                         message == WM_DISPLAYCHANGE || message == WM_DPICHANGED;
+    const BOOL bShown = (message == WM_SHOWWINDOW && wParam) ||
+                        (message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW));
+    if (m_bAnnounce && bShown) {
+        const LRESULT lResult = Default();
+        if (m_bAnnounce && ::IsWindowVisible(m_hTipWnd))
+            Announce();
+        return lResult;
+    }
     if (!bMoved || (m_bPlacing && message == WM_DPICHANGED))
         return Default();
     vxTipsWndAdmin* pAdmin = m_pAdmin;

@@ -18,6 +18,7 @@
 
 class vxAliveWatch;
 class vxTipsWndAdmin;
+class vxTipAlertAccessible;
 
 class vxTipsWndHook : public CSubclassWnd
 {
@@ -49,6 +50,7 @@ private:
     BOOL IsFading() const;                   // the fade helper has a live window
     BOOL IsSliding() const;                  // the slide helper has a live window
     void StopHelpers();
+    void Announce();                         // the alert event of a tip now shown
 
     _tagstSysTips m_stTips;                  // own copy of the record
     HWND m_hTipWnd;
@@ -59,4 +61,6 @@ private:
     vxSetLayerHelper m_layer;
     vxSlideHelper m_slide;
     vxAliveWatch* m_pAliveWatches;           // placements on the stack that call the host
+    vxTipAlertAccessible* m_pAlert;          // the window's alert object; owned, made on demand
+    BOOL m_bAnnounce;                        // placed, its alert waits for it to be shown
 };

@@ -239,7 +239,7 @@ std::vector<std::string> EventLog::Lines(const std::vector<std::pair<HWND, std::
     std::vector<std::string> lines;
     for (const Event& e : m_events) {
         const char* name = EventName(e.event);
-        if (name == NULL || e.object != OBJID_CLIENT)
+        if (name == NULL || (e.object != OBJID_CLIENT && e.object != OBJID_ALERT))
             continue;
         for (const auto& window : windows) {
             if (window.first == e.hwnd)

@@ -85,8 +85,9 @@ public:
     EventLog& operator=(const EventLog&) = delete;
 
     void Clear() { m_events.clear(); }
-    // The events of the given kinds, in order, as "name hwnd-tag child" lines; windows are
-    // tagged by the names given to them, others are left out.
+    // The events of the given kinds on client and alert objects, in order, as
+    // "name hwnd-tag child" lines; windows are tagged by the names given to them, others are
+    // left out.
     std::vector<std::string> Lines(const std::vector<std::pair<HWND, std::string>>& windows) const;
     const std::vector<Event>& Events() const { return m_events; }
 

@@ -27,7 +27,16 @@ TEST(BalloonAndTips, TheBalloonIsATooltipNamedByItsText)
     EXPECT_EQ(balloon.State() & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
 }
 
-TEST(BalloonAndTips, AShownTipIsAnnouncedAsAnAlert)
+// Whether each alert event found its window shown: asked inside the event, as an in-context
+// hook is called.
+std::vector<std::pair<HWND, bool>> s_alerts;
+void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_ALERT)
+        s_alerts.push_back({hwnd, ::IsWindowVisible(hwnd) != FALSE});
+}
+
+TEST(BalloonAndTips, AShownTipIsAnnouncedAsAnAlertOnceItIsShown)
 {
     vxCtrlSysTips* pTips = new vxCtrlSysTips;
     ASSERT_EQ(pTips->Init(), 1);
@@ -36,28 +45,33 @@ TEST(BalloonAndTips, AShownTipIsAnnouncedAsAnAlert)
                                    ::GetModuleHandleA(NULL), NULL);
     HWND second = ::CreateWindowExA(0, "STATIC", "Mail arrived", WS_POPUP, 0, 0, 300, 100, NULL, NULL,
                                     ::GetModuleHandleA(NULL), NULL);
-    a11y::EventLog log;
-    const std::vector<std::pair<HWND, std::string>> tips = {{first, "first"}, {second, "second"}};
-    auto alerts = [&] {
-        std::vector<std::string> lines;
-        for (const std::string& line : log.Lines(tips))
-            if (line.compare(0, 5, "alert") == 0)
-                lines.push_back(line);
-        return lines;
-    };
+    s_alerts.clear();
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, ::GetModuleHandleA(NULL), OnAlert,
+                                           ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    ASSERT_TRUE(hook != NULL);
+    // A fading tip first, then a sliding one taking the only place.
     _tagstSysTips record = {};
     record.hWnd = first;
+    record.nShowMode = TIPS_SHOW_FADE;
     ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
-    ASSERT_TRUE(vxtest::PumpUntil([&] { return alerts().size() == 1; }));
-    EXPECT_EQ(alerts(), std::vector<std::string>({"alert first 0"}));
-    // The next one takes the only place and is announced in its turn.
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return s_alerts.size() == 1; }));
     record.hWnd = second;
+    record.nShowMode = TIPS_SHOW_SLIDE;
     ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
-    ASSERT_TRUE(vxtest::PumpUntil([&] { return alerts().size() == 2; }));
-    EXPECT_EQ(alerts(), std::vector<std::string>({"alert first 0", "alert second 0"}));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return s_alerts.size() == 2; }));
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(s_alerts, (std::vector<std::pair<HWND, bool>>{{first, true}, {second, true}}));
+
+    // The alert is an object of its own, named as the tip window is.
+    a11y::Reader alert(second, OBJID_ALERT);
+    ASSERT_TRUE(alert.Ok());
+    EXPECT_EQ(alert.Role(), ROLE_SYSTEM_ALERT);
+    EXPECT_EQ(alert.Name(), "Mail arrived");
+    EXPECT_EQ(alert.State() & STATE_SYSTEM_FOCUSABLE, 0);
     pTips->Uninit();
     pTips->DestroyWindow();
     vxtest::PumpMessages();
+    EXPECT_EQ(alert.NameResult(), RPC_E_DISCONNECTED);
 }
 
 } // namespace
