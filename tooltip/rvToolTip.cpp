@@ -2,6 +2,7 @@
 #include "rvToolTip.h"
 #include "vxBalloonGeometry.h"
 #include "rvToolTipAccessible.h"
+#include "vxBalloonDismiss.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
 
@@ -35,6 +36,8 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_ACTIVATE()
+    ON_WM_ACTIVATEAPP()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
@@ -238,7 +241,15 @@ void rvToolTip::Show(CString strText, CPoint* pPoint, CString /*strOther*/)
         return;
     // From now on the hide check compares with where the pointer is, not with the tip.
     ::GetCursorPos(&m_ptLast);
-    if (m_bAutoHide)
+    ArmAutoHide();
+}
+
+void rvToolTip::ArmAutoHide()
+{
+    // A press elsewhere hides an auto-hide balloon, which so leaves the focus where the user
+    // has it; only where that cannot be watched is the balloon made the active window, whose
+    // losing the activation hides it.
+    if (m_bAutoHide && !vxWatchBalloon(m_hWnd, TRUE))
         SetActiveWindow();
 }
 
@@ -272,8 +283,10 @@ void rvToolTip::SetTipText(LPCTSTR lpszText, CPoint* pPoint)
         return;
     }
     // Same size: the window stays where it is (unless a new point is given), only the text
-    // is repainted.
-    if (!IsWindowVisible())
+    // is repainted, and screen readers hear the new text of a balloon already shown.
+    if (IsWindowVisible())
+        ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    else
         ShowWindow(SW_SHOWNOACTIVATE);
     CRect rcText = TextRect();
     if (pPoint != NULL && *pPoint != m_ptLast) {
@@ -350,8 +363,8 @@ void rvToolTip::OnTimer(UINT_PTR nIDEvent)
     case kAutoHideTimer:
         m_bAutoHide = m_bAutoHidePending;
         KillTimer(kAutoHideTimer);
-        // An invisible balloon does not take the activation from the host.
-        if (IsWindowVisible())
+        // An invisible balloon is armed when it is shown.
+        if (IsWindowVisible() && !vxWatchBalloon(m_hWnd, m_bAutoHide) && m_bAutoHide)
             SetActiveWindow();
         break;
     default:
@@ -362,10 +375,30 @@ void rvToolTip::OnTimer(UINT_PTR nIDEvent)
 
 void rvToolTip::OnDestroy()
 {
+    vxUnwatchBalloon(m_hWnd);
     KillPendingTimer();
     KillTimer(kAutoHideTimer);
     m_bHover = FALSE;
     CWnd::OnDestroy();
+}
+
+void rvToolTip::OnActivateApp(BOOL bActive, DWORD dwThreadID)
+{
+    CWnd::OnActivateApp(bActive, dwThreadID);
+    // Another application taking the activation hides an auto-hide balloon, as the balloon's
+    // own losing it does.
+    if (!bActive && IsWindowVisible() && m_bAutoHide)
+        HideNow();
+}
+
+void rvToolTip::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    // A shown balloon can be dismissed by Escape (and, auto-hiding, by a press elsewhere).
+    if (lpwndpos->flags & SWP_SHOWWINDOW)
+        vxWatchBalloon(m_hWnd, m_bAutoHide);
+    else if (lpwndpos->flags & SWP_HIDEWINDOW)
+        vxUnwatchBalloon(m_hWnd);
 }
 
 void rvToolTip::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)

@@ -103,6 +103,8 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
@@ -156,6 +158,7 @@ private:
     void KillPendingTimer();
     void StartTimer(UINT_PTR nID, UINT nElapse);   ///< the pending show or hide timer
     void HideNow();
+    void ArmAutoHide();              ///< a shown auto-hide balloon hides at a press elsewhere
     HFONT TextFont();                ///< the font measured and drawn with, or null for the DC's
     /// Balloon size for m_strText, with the region when phRgn is given; FALSE without a DC.
     BOOL MeasureBalloon(CSize* pSize, HRGN* phRgn);

@@ -39,6 +39,7 @@ const char* EventName(DWORD event)
     case EVENT_OBJECT_SELECTION: return "selection";
     case EVENT_OBJECT_STATECHANGE: return "state";
     case EVENT_OBJECT_VALUECHANGE: return "value";
+    case EVENT_OBJECT_NAMECHANGE: return "name";
     case EVENT_OBJECT_SHOW: return "show";
     case EVENT_OBJECT_HIDE: return "hide";
     case EVENT_SYSTEM_ALERT: return "alert";

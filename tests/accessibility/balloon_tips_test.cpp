@@ -1,4 +1,5 @@
-// The balloon reads as a tooltip named by its text; a tip the manager shows is announced.
+// The balloon reads as a tooltip named by its text, whose new text is heard; a tip the manager
+// shows is announced once it is visible, as an alert.
 #include "accessible_reader.h"
 #include "rvToolTip.h"
 #include "vxCtrlSysTips.h"
@@ -15,13 +16,19 @@ TEST(BalloonAndTips, TheBalloonIsATooltipNamedByItsText)
     rvToolTip tip;
     ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
     CPoint pt(300, 300);
-    tip.Show("Disk D: is almost full", &pt, "");
+    tip.Show("Disk D: 91% full", &pt, "");
     vxtest::PumpMessages();
     a11y::Reader balloon(tip.m_hWnd);
     ASSERT_TRUE(balloon.Ok());
     EXPECT_EQ(balloon.Role(), ROLE_SYSTEM_TOOLTIP);
-    EXPECT_EQ(balloon.Name(), "Disk D: is almost full");
+    EXPECT_EQ(balloon.Name(), "Disk D: 91% full");
     EXPECT_EQ(balloon.State() & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE), 0);
+    // New text in the balloon shown is heard (digits are as wide: the balloon stays as it is).
+    a11y::EventLog log;
+    tip.SetTipText("Disk D: 97% full", &pt);
+    vxtest::PumpMessages();
+    EXPECT_EQ(log.Lines({{tip.m_hWnd, "balloon"}}), std::vector<std::string>({"name balloon 0"}));
+    EXPECT_EQ(balloon.Name(), "Disk D: 97% full");
     tip.Hide(0);
     vxtest::PumpMessages();
     EXPECT_EQ(balloon.State() & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);

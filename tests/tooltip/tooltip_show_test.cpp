@@ -92,41 +92,51 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     EXPECT_EQ(tip.m_strText, "");
 }
 
-TEST_F(TooltipShow, AutoHideHidesOnDeactivation)
+TEST_F(TooltipShow, AutoHideHidesAtAPressElsewhereAndEscapeHidesAnyBalloon)
 {
-    // Off: activating the host leaves the balloon up.
+    // Off: activating the host and a press on it leave the balloon up.
     CPoint pt = At(400, 300);
     tip.Show("Stays", &pt, "");
     ::SetActiveWindow(host.Hwnd());
+    vxtest::Click(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
     vxtest::PumpFor(30);
     EXPECT_TRUE(Visible());
-    tip.Hide(0);
+    // Escape hides it, and goes no further.
+    host.Recorder().Clear();
+    vxtest::KeyPress(VK_ESCAPE);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
+    EXPECT_EQ(host.Recorder().Count(WM_KEYDOWN), 0);
 
-    // On: the balloon becomes the active window; clicking the host hides it.
+    // On: the focus and the activation stay with the host; a press on the balloon leaves it,
+    // a press on the host hides it.
     tip.SetAutoHide(TRUE, 0);
     EXPECT_TRUE(tip.m_bAutoHide);
+    ::SetFocus(host.Hwnd());
     tip.Show("Goes", &pt, "");
-    EXPECT_EQ(::GetActiveWindow(), tip.GetSafeHwnd());
+    vxtest::PumpFor(30);
+    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+    EXPECT_EQ(::GetFocus(), host.Hwnd());
+    vxtest::Click(vxtest::CentreOf(tip.GetSafeHwnd()));
+    vxtest::PumpFor(30);
+    EXPECT_TRUE(Visible());
     vxtest::Click(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
     EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
     EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
 
-    // With a delay the setting takes effect when its timer fires; a visible balloon is then
-    // activated, so that the next deactivation hides it.
+    // With a delay the setting takes effect when its timer fires, on a balloon already shown.
     tip.SetAutoHide(FALSE, 0);
     tip.Show("Later", &pt, "");
-    ::SetActiveWindow(host.Hwnd());
     tip.SetAutoHide(TRUE, 100);
     EXPECT_FALSE(tip.m_bAutoHide);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return tip.m_bAutoHide != FALSE; }));
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetActiveWindow() == tip.GetSafeHwnd(); }));
-    ::SetActiveWindow(host.Hwnd());
+    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+    vxtest::Click(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
     EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
 
-    // A hidden balloon does not take the activation when the timer fires.
-    tip.SetAutoHide(TRUE, 50);
-    vxtest::PumpFor(200);
-    EXPECT_EQ(::GetActiveWindow(), host.Hwnd());
+    // Hidden, nothing is watched: Escape is the host's again.
+    host.Recorder().Clear();
+    vxtest::KeyPress(VK_ESCAPE);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_KEYDOWN) == 1; }));
 }
 
 TEST_F(TooltipShow, ClickIsSentToTheNotifyWindow)
