@@ -1,7 +1,9 @@
 // The list view as a screen reader reads it and as the keyboard alone drives it: groups named
 // by their headers, items as buttons named by caption or tooltip, checked radio items; the
-// arrows moving the focus row by row and scrolling it into view, Enter and Space pressing.
+// arrows moving the focus row by row and scrolling it into view, Enter and Space pressing; one
+// tab stop for the whole list; readers inside the events of deletions.
 #include "accessible_reader.h"
+#include "combo_test_util.h"
 #include "vxCtrlListView.h"
 #include "vxtest.h"
 
@@ -167,6 +169,137 @@ TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
     EXPECT_EQ(host.Recorder().Filter(WM_LISTVIEW_ITEMCLICK)[0].lParam, 1);
     vxtest::KeyPress(VK_SPACE);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 2; }));
+}
+
+// A screen reader's in-context hook reads the whole list inside every event the deletions
+// bring (focus lost, windows destroyed): it must find each group whole or gone.
+a11y::Reader* s_walked = nullptr;
+int s_walks = 0;
+std::vector<std::string> s_halfGone;         // groups read without their name
+void CALLBACK WalkOnEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    if (s_walked == nullptr)
+        return;
+    ++s_walks;
+    const long groups = s_walked->ChildCount();
+    for (long g = 1; g <= groups; ++g) {
+        const std::string name = s_walked->Name(g);
+        if (name != "One" && name != "Two" && name != "Three")
+            s_halfGone.push_back("group " + std::to_string(g) + " of " + std::to_string(groups) + ": '" + name + "'");
+        a11y::Reader group = s_walked->Child(g);
+        for (long i = 1; i <= group.ChildCount(); ++i) {
+            group.Name(i);
+            group.Location(i);
+        }
+    }
+}
+
+TEST_F(ListAccessible, AReaderInsideTheEventsOfDeletionsFindsNoHalfGoneGroup)
+{
+    Make(CRect(10, 10, 310, 410));
+    for (LPCTSTR title : {_T("One"), _T("Two"), _T("Three")}) {
+        const int g = list.AddGroup(title, NULL, 1);
+        list.AddItem(g, NULL, _T("x"), NULL);
+        list.AddItem(g, NULL, _T("y"), NULL);
+    }
+    vxtest::PumpMessages();
+    a11y::Reader reader(list.m_hWnd);
+    s_walked = &reader;
+    s_walks = 0;
+    s_halfGone.clear();
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_MIN, EVENT_MAX, ::GetModuleHandleA(NULL), WalkOnEvent,
+                                           ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    ASSERT_TRUE(hook != NULL);
+    // The focus in the last group: its loss comes when the last group goes.
+    HWND last = NULL;
+    for (HWND h = ::FindWindowExA(list.m_hWnd, NULL, "Button", "y"); h != NULL; h = ::FindWindowExA(list.m_hWnd, h, "Button", "y"))
+        last = h;
+    vxtest::Click(vxtest::CentreOf(last));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == last; }));
+    EXPECT_TRUE(list.DeleteGroup(1));
+    EXPECT_TRUE(list.DeleteItem(0, 0));
+    const int before = s_walks;
+    list.DestroyWindow();                        // the rest, group by group
+    EXPECT_GT(s_walks, before);
+    EXPECT_EQ(s_halfGone, std::vector<std::string>());
+    ::UnhookWinEvent(hook);
+    s_walked = nullptr;
+    EXPECT_EQ(reader.NameResult(), RPC_E_DISCONNECTED);
+}
+
+// A dialog of an edit and a list view whose third row lies below its view.
+class ListDialog : public CDialog
+{
+public:
+    vxCtrlListView m_list;
+    virtual BOOL OnInitDialog()
+    {
+        m_list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(10, 40, 180, 140), this, 7);
+        m_list.AddGroup(_T("Apps"), NULL, 0);
+        for (LPCTSTR name : {_T("a"), _T("b"), _T("c"), _T("d"), _T("e"), _T("f"), _T("g"), _T("h"), _T("i")})
+            m_list.AddItem(0, NULL, name, NULL);
+        return CDialog::OnInitDialog();
+    }
+};
+
+TEST(ListKeyboard, OneTabStopArrowsInsideAndTheFocusedItemShown)
+{
+    vxtest::PreTranslateFn plainPump = vxtest::SetPreTranslate(AfxPreTranslateMessage);
+    vxtest::DialogTemplate tpl{200, 100};
+    tpl.Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 7, 5, 100, 12, 401);
+    ListDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
+    ASSERT_TRUE(combotest::PumpTranslatedUntil([&] {
+        ::SetForegroundWindow(dlg.m_hWnd);
+        return ::GetForegroundWindow() == dlg.m_hWnd;
+    }));
+    HWND edit = ::GetDlgItem(dlg.m_hWnd, 401);
+    auto item = [&](const char* caption) { return ::FindWindowExA(dlg.m_list.m_hWnd, NULL, "Button", caption); };
+    auto stops = [&] {
+        std::string out;
+        for (HWND h = ::GetWindow(dlg.m_list.m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
+            char text[8] = {};
+            ::GetWindowTextA(h, text, sizeof(text));
+            if (::GetWindowLong(h, GWL_STYLE) & WS_TABSTOP)
+                out += text;
+        }
+        return out;
+    };
+    auto shown = [&](HWND h) {
+        RECT rc, client;
+        ::GetWindowRect(h, &rc);
+        ::MapWindowPoints(NULL, dlg.m_list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        ::GetClientRect(dlg.m_list.m_hWnd, &client);
+        return rc.top >= 0 && rc.bottom <= client.bottom;
+    };
+    ASSERT_EQ(::GetFocus(), edit);
+    EXPECT_EQ(stops(), "a");                     // one tab stop, the first item
+
+    // Tab into the list, the arrows inside it: the item reached is the tab stop.
+    combotest::Key(VK_TAB);
+    EXPECT_EQ(::GetFocus(), item("a"));
+    combotest::Key(VK_DOWN);
+    combotest::Key(VK_DOWN);
+    EXPECT_EQ(::GetFocus(), item("g"));
+    EXPECT_EQ(stops(), "g");
+    // Scrolled away by the wheel, then Tab out and back: the item is shown again.
+    vxtest::MouseMove(vxtest::CentreOf(dlg.m_list.m_hWnd));
+    for (int i = 0; i < 3; ++i)
+        vxtest::Wheel(WHEEL_DELTA);
+    combotest::PumpTranslated();
+    ASSERT_FALSE(shown(item("g")));
+    combotest::ChordKey(VK_SHIFT, VK_TAB);
+    EXPECT_EQ(::GetFocus(), edit);
+    combotest::Key(VK_TAB);
+    EXPECT_EQ(::GetFocus(), item("g"));
+    EXPECT_TRUE(shown(item("g")));
+
+    // A deleted tab stop hands the part on.
+    EXPECT_TRUE(dlg.m_list.DeleteItem(0, 6));
+    EXPECT_EQ(stops(), "a");
+    dlg.DestroyWindow();
+    combotest::PumpTranslated();
+    vxtest::SetPreTranslate(plainPump);
 }
 
 } // namespace
