@@ -38,6 +38,9 @@ BEGIN_MESSAGE_MAP(rvToolTip, CWnd)
     ON_WM_ACTIVATE()
     ON_WM_ACTIVATEAPP()
     ON_WM_WINDOWPOSCHANGED()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_KEYDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_MOUSELEAVE, &rvToolTip::OnMouseLeave)
@@ -58,7 +61,7 @@ rvToolTip::rvToolTip()
       m_nArrowWidth(VX_BALLOON_METRICS.nArrowWidth), m_nArrowHeight(VX_BALLOON_METRICS.nArrowHeight),
       m_nIconGap(VX_BALLOON_METRICS.nIconGap), m_nDefShowDelay(500), m_nDefHideDelay(500), m_hFont(NULL),
       m_hPendingTool(NULL), m_pAliveWatches(NULL), m_nLinkLineHeight(VX_BALLOON_LINK_LINE_HEIGHT),
-      m_pAccessible(NULL), m_nDpi(96), m_ptTip(0, 0), m_nStem(0), m_hDpiFont(NULL), m_hDpiFontSource(NULL)
+      m_pAccessible(NULL), m_hFocusBefore(NULL), m_nDpi(96), m_ptTip(0, 0), m_nStem(0), m_hDpiFont(NULL), m_hDpiFontSource(NULL)
 {
     m_mapTools.InitHashTable(17);
     m_nShowDelay = m_nDefShowDelay;
@@ -249,7 +252,7 @@ void rvToolTip::ArmAutoHide()
     // A press elsewhere hides an auto-hide balloon, which so leaves the focus where the user
     // has it; only where that cannot be watched is the balloon made the active window, whose
     // losing the activation hides it.
-    if (m_bAutoHide && !vxWatchBalloon(m_hWnd, TRUE))
+    if (m_bAutoHide && !vxWatchBalloon(m_hWnd, TRUE, m_bLink))
         SetActiveWindow();
 }
 
@@ -364,7 +367,7 @@ void rvToolTip::OnTimer(UINT_PTR nIDEvent)
         m_bAutoHide = m_bAutoHidePending;
         KillTimer(kAutoHideTimer);
         // An invisible balloon is armed when it is shown.
-        if (IsWindowVisible() && !vxWatchBalloon(m_hWnd, m_bAutoHide) && m_bAutoHide)
+        if (IsWindowVisible() && !vxWatchBalloon(m_hWnd, m_bAutoHide, m_bLink) && m_bAutoHide)
             SetActiveWindow();
         break;
     default:
@@ -394,11 +397,49 @@ void rvToolTip::OnActivateApp(BOOL bActive, DWORD dwThreadID)
 void rvToolTip::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
     CWnd::OnWindowPosChanged(lpwndpos);
-    // A shown balloon can be dismissed by Escape (and, auto-hiding, by a press elsewhere).
-    if (lpwndpos->flags & SWP_SHOWWINDOW)
-        vxWatchBalloon(m_hWnd, m_bAutoHide);
-    else if (lpwndpos->flags & SWP_HIDEWINDOW)
+    // A shown balloon can be dismissed by Escape (and, auto-hiding, by a press elsewhere);
+    // one hidden with the focus gives it back.
+    if (lpwndpos->flags & SWP_SHOWWINDOW) {
+        vxWatchBalloon(m_hWnd, m_bAutoHide, m_bLink);
+    } else if (lpwndpos->flags & SWP_HIDEWINDOW) {
         vxUnwatchBalloon(m_hWnd);
+        if (::GetFocus() == m_hWnd)
+            ReturnFocus();
+    }
+}
+
+void rvToolTip::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    // Only Tab brings the focus here, to a link: the link shows it has it.
+    m_hFocusBefore = pOldWnd->GetSafeHwnd();
+    Invalidate(TRUE);
+}
+
+void rvToolTip::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    Invalidate(TRUE);
+}
+
+void rvToolTip::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_RETURN || nChar == VK_SPACE) {
+        ClickLink();
+        return;
+    }
+    if (nChar == VK_TAB) {
+        ReturnFocus();
+        return;
+    }
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void rvToolTip::ReturnFocus()
+{
+    if (::IsWindow(m_hFocusBefore))
+        ::SetFocus(m_hFocusBefore);
+    m_hFocusBefore = NULL;
 }
 
 void rvToolTip::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
@@ -438,15 +479,19 @@ LRESULT rvToolTip::OnMouseLeave(WPARAM /*wParam*/, LPARAM /*lParam*/)
 
 void rvToolTip::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (::IsWindow(m_hNotifyWnd)) {
-        HWND hWnd = m_hWnd;
-        vxAliveWatch watch(m_pAliveWatches);
-        ::SendMessage(m_hNotifyWnd, WM_TOOLTIP_CLICK, 0, 0);
-        // The notified window may have deleted the tooltip or destroyed its window.
-        if (!watch.IsAlive() || !::IsWindow(hWnd))
-            return;
-    }
-    CWnd::OnLButtonDown(nFlags, point);
+    if (ClickLink())
+        CWnd::OnLButtonDown(nFlags, point);
+}
+
+BOOL rvToolTip::ClickLink()
+{
+    if (!::IsWindow(m_hNotifyWnd))
+        return TRUE;
+    HWND hWnd = m_hWnd;
+    vxAliveWatch watch(m_pAliveWatches);
+    ::SendMessage(m_hNotifyWnd, WM_TOOLTIP_CLICK, 0, 0);
+    // The notified window may have deleted the tooltip or destroyed its window.
+    return watch.IsAlive() && ::IsWindow(hWnd);
 }
 
 // --- internal helpers --------------------------------------------------------------------

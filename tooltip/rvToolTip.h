@@ -105,6 +105,9 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
@@ -141,6 +144,7 @@ protected:
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the host
     int m_nLinkLineHeight;           ///< least line pitch of link mode at the window's DPI
     rvToolTipAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
+    HWND m_hFocusBefore;             ///< where Tab took the focus from to the link; the host's, tested before use
     int m_nDpi;                      ///< the DPI the sizes are scaled for
     CPoint m_ptTip;                  ///< screen: where the shown balloon's stem points
     UINT m_nStem;                    ///< VX_BALLOON_STEM_* of the shown balloon
@@ -159,6 +163,8 @@ private:
     void StartTimer(UINT_PTR nID, UINT nElapse);   ///< the pending show or hide timer
     void HideNow();
     void ArmAutoHide();              ///< a shown auto-hide balloon hides at a press elsewhere
+    BOOL ClickLink();                ///< WM_TOOLTIP_CLICK; FALSE once the tooltip is gone
+    void ReturnFocus();              ///< to where Tab took it from
     HFONT TextFont();                ///< the font measured and drawn with, or null for the DC's
     /// Balloon size for m_strText, with the region when phRgn is given; FALSE without a DC.
     BOOL MeasureBalloon(CSize* pSize, HRGN* phRgn);

@@ -14,8 +14,11 @@ long rvToolTipAccessible::AccRole(long)
 
 long rvToolTipAccessible::AccState(long)
 {
-    // The balloon never takes the focus.
-    return vxAccessibleWindowState(Hwnd()) & ~(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
+    // Only a link takes the focus, by Tab.
+    const long nState = vxAccessibleWindowState(Hwnd());
+    if (m_pTip->m_bLink)
+        return nState | STATE_SYSTEM_LINKED;
+    return nState & ~(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED);
 }
 
 BOOL rvToolTipAccessible::AccName(long, CString& strName)

@@ -215,11 +215,13 @@ void rvToolTip::OnPaint()
 
     CRect rcText = TextRect();
 
-    // A hovered link is drawn underlined in blue, in an underlined copy of the text font.
+    // A link hovered or focused is drawn underlined in blue, in an underlined copy of the text
+    // font; focused, it is framed by a focus rectangle too.
+    const BOOL bFocused = ::GetFocus() == m_hWnd;
     HFONT hFont = TextFont();
     HFONT& hLinkFont = objects.hLinkFont;
     COLORREF clrOld = CLR_INVALID;
-    if (m_bLink && m_bHover) {
+    if (m_bLink && (m_bHover || bFocused)) {
         LOGFONT lf = {};
         HGDIOBJ hBase = hFont != NULL ? hFont : ::GetCurrentObject(hDC, OBJ_FONT);
         if (::GetObject(hBase, sizeof(lf), &lf)) {
@@ -237,6 +239,8 @@ void rvToolTip::OnPaint()
     if (m_bLink) {
         rcText.right -= m_nMarginX;
         WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, LinkLineHeight(hDC, m_nLinkLineHeight));
+        if (bFocused)
+            ::DrawFocusRect(hDC, &rcText);
     } else {
         ::DrawText(hDC, m_strText, m_strText.GetLength(), &rcText, DT_EXTERNALLEADING);
     }

@@ -9,6 +9,7 @@ struct Watched
 {
     HWND hBalloon;
     BOOL bAutoHide;
+    BOOL bLink;
 };
 
 // The hooks and the balloons of one thread.
@@ -59,12 +60,33 @@ LRESULT InHook(Work work)
     return lResult;
 }
 
+// The shown link balloon that Tab takes the focus to, unless the focus is in a balloon already.
+HWND LinkBalloonForTab()
+{
+    HWND hFocus = ::GetFocus();
+    HWND hLink = NULL;
+    for (const Watched& w : t_watch.balloons) {
+        if (w.hBalloon == hFocus)
+            return NULL;
+        if (w.bLink && hLink == NULL && ::IsWindow(w.hBalloon) && ::IsWindowVisible(w.hBalloon))
+            hLink = w.hBalloon;
+    }
+    return hLink;
+}
+
 LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     return InHook([&]() -> LRESULT {
         const BOOL bDown = (lParam & 0x80000000) == 0;
-        if (nCode == HC_ACTION && wParam == VK_ESCAPE && bDown && HideWhere([](const Watched&) { return true; }))
+        if (nCode == HC_ACTION && bDown && wParam == VK_ESCAPE && HideWhere([](const Watched&) { return true; }))
             return 1;
+        if (nCode == HC_ACTION && bDown && wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
+            ::GetKeyState(VK_MENU) >= 0) {
+            if (HWND hLink = LinkBalloonForTab()) {
+                ::SetFocus(hLink);
+                return 1;
+            }
+        }
         return ::CallNextHookEx(t_watch.hKeyboard, nCode, wParam, lParam);
     });
 }
@@ -94,7 +116,7 @@ LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-BOOL vxWatchBalloon(HWND hBalloon, BOOL bAutoHide)
+BOOL vxWatchBalloon(HWND hBalloon, BOOL bAutoHide, BOOL bLink)
 {
     if (t_watch.hKeyboard == NULL)
         t_watch.hKeyboard = ::SetWindowsHookEx(WH_KEYBOARD, KeyboardHook, NULL, ::GetCurrentThreadId());
@@ -108,9 +130,9 @@ BOOL vxWatchBalloon(HWND hBalloon, BOOL bAutoHide)
                            [hBalloon](const Watched& w) { return w.hBalloon == hBalloon; });
     try {
         if (it == t_watch.balloons.end())
-            t_watch.balloons.push_back({hBalloon, bAutoHide});
+            t_watch.balloons.push_back({hBalloon, bAutoHide, bLink});
         else
-            it->bAutoHide = bAutoHide;
+            *it = {hBalloon, bAutoHide, bLink};
     } catch (...) {
         RemoveHooksIfIdle();
         return FALSE;

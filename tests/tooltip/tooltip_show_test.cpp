@@ -92,6 +92,38 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     EXPECT_EQ(tip.m_strText, "");
 }
 
+TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
+{
+    tip.SetbLink(TRUE);
+    tip.SetNotifyWnd(CWnd::FromHandle(host.Hwnd()));
+    CPoint pt = At(400, 300);
+    ::SetFocus(host.Hwnd());
+    tip.Show("Open the build log", &pt, "");
+    vxtest::PumpFor(30);
+    EXPECT_EQ(::GetFocus(), host.Hwnd());        // shown, it leaves the focus alone
+
+    // Tab goes to the link, Enter follows it, Tab gives the focus back.
+    host.Recorder().Clear();
+    vxtest::KeyPress(VK_TAB);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == tip.GetSafeHwnd(); }));
+    EXPECT_EQ(host.Recorder().Count(WM_KEYDOWN), 0);
+    vxtest::KeyPress(VK_RETURN);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_TOOLTIP_CLICK) == 1; }));
+    vxtest::KeyPress(VK_TAB);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == host.Hwnd(); }));
+    EXPECT_TRUE(Visible());
+    // Escape with the focus on the link hides the balloon and gives the focus back.
+    vxtest::KeyPress(VK_TAB);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == tip.GetSafeHwnd(); }));
+    vxtest::KeyPress(VK_ESCAPE);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
+    EXPECT_EQ(::GetFocus(), host.Hwnd());
+    // Hidden, Tab is the host's again.
+    host.Recorder().Clear();
+    vxtest::KeyPress(VK_TAB);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_KEYDOWN) == 1; }));
+}
+
 TEST_F(TooltipShow, AutoHideHidesAtAPressElsewhereAndEscapeHidesAnyBalloon)
 {
     // Off: activating the host and a press on it leave the balloon up.
