@@ -3,6 +3,7 @@
 #include "vxAliveWatch.h"
 #include "vxBarKeys.h"
 #include "vxBarAccessible.h"
+#include "vxFocusCue.h"
 #include "vxSizerBarBounds.h"
 #include "vxSizerBarCursors.h"
 #include "vxMirror.h"
@@ -26,6 +27,7 @@ BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_MESSAGE(WM_GETOBJECT, &vxSizerBar::OnGetObject)
+    ON_MESSAGE(WM_UPDATEUISTATE, &vxSizerBar::OnUpdateUIState)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
@@ -124,7 +126,7 @@ void vxSizerBar::OnPaint()
     dc.Draw3dRect(&rc, ::GetSysColor(COLOR_3DHILIGHT), ::GetSysColor(COLOR_3DSHADOW));
     // The keyboard's focus, not a drag's.
     if (::GetFocus() == m_hWnd && !m_bDragging)
-        dc.DrawFocusRect(&rc);
+        vxDrawFocusCue(m_hWnd, dc.GetSafeHdc(), rc);
 }
 
 int vxSizerBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -310,6 +312,14 @@ void vxSizerBar::OnKillFocus(CWnd* pNewWnd)
     CStatic::OnKillFocus(pNewWnd);
     m_nKeyMoved = 0;
     Invalidate(FALSE);
+}
+
+LRESULT vxSizerBar::OnUpdateUIState(WPARAM, LPARAM)
+{
+    // The focus cue shown or hidden.
+    const LRESULT lResult = Default();
+    Invalidate(FALSE);
+    return lResult;
 }
 
 LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)

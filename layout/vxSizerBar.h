@@ -68,6 +68,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUpdateUIState(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 

@@ -1,5 +1,7 @@
 #include "vxSplitterBarHook.h"
 
+#include "vxFocusCue.h"
+
 #include "vxAliveWatch.h"
 #include "vxBarAccessible.h"
 #include "vxCtrlSplitter.h"
@@ -31,6 +33,10 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
         if (OnKeyDown(static_cast<UINT>(wParam)))
             return 0;
+        break;
+    case WM_UPDATEUISTATE:
+        // The focus cue shown or hidden.
+        ::InvalidateRect(m_hWnd, NULL, TRUE);
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -90,6 +96,6 @@ void vxSplitterBarHook::PaintFocus()
         return;
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
-    ::DrawFocusRect(hdc, &rc);
+    vxDrawFocusCue(m_hWnd, hdc, rc);
     ::ReleaseDC(m_hWnd, hdc);
 }

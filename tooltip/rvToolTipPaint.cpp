@@ -1,5 +1,6 @@
 // rvToolTip: measuring, the balloon region, line wrapping, painting and the icon.
 #include "rvToolTip.h"
+#include "vxFocusCue.h"
 #include "vxBalloonGeometry.h"
 #include "vxTextWrap.h"
 
@@ -240,7 +241,7 @@ void rvToolTip::OnPaint()
         rcText.right -= m_nMarginX;
         WrapTextLines(&dc, JoinedLines(m_strText), rcText, FALSE, LinkLineHeight(hDC, m_nLinkLineHeight));
         if (bFocused)
-            ::DrawFocusRect(hDC, &rcText);
+            vxDrawFocusCue(m_hWnd, hDC, rcText, TRUE);   // only Tab brings the focus here
     } else {
         ::DrawText(hDC, m_strText, m_strText.GetLength(), &rcText, DT_EXTERNALLEADING);
     }

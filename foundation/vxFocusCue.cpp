@@ -1,0 +1,25 @@
+#include "vxFocusCue.h"
+
+#include "vxDpi.h"
+
+int vxFocusCueThickness(int nBorder, int nDpi, int nSystemDpi)
+{
+    const int nThickness = nSystemDpi > 0 ? ::MulDiv(nBorder, nDpi, nSystemDpi) : nBorder;
+    return nThickness > 1 ? nThickness : 1;
+}
+
+void vxDrawFocusCue(HWND hWnd, HDC hdc, const RECT& rc, BOOL bAlways)
+{
+    if (!bAlways && (::SendMessage(hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        return;
+    UINT nBorder = 1;
+    if (!::SystemParametersInfo(SPI_GETFOCUSBORDERHEIGHT, 0, &nBorder, 0))
+        nBorder = 1;
+    const int nThickness = vxFocusCueThickness(static_cast<int>(nBorder), vxDpiOf(hWnd), vxSystemDpi());
+    // The dotted rectangle drawn once per pixel of thickness, each inside the last.
+    RECT rcCue = rc;
+    for (int i = 0; i < nThickness && rcCue.right > rcCue.left && rcCue.bottom > rcCue.top; ++i) {
+        ::DrawFocusRect(hdc, &rcCue);
+        ::InflateRect(&rcCue, -1, -1);
+    }
+}

@@ -1,0 +1,13 @@
+// The focus rectangle the library's controls draw, as the system's controls draw theirs:
+// hidden while the window's UI state hides focus cues (until the keyboard is used), and as
+// thick as the system's focus border, scaled to the window's DPI.
+#pragma once
+
+#include <windows.h>
+
+// Draws the cue inside rc, unless the window's UI state hides it (bAlways: focus the keyboard
+// gave, shown whatever the state says).
+void vxDrawFocusCue(HWND hWnd, HDC hdc, const RECT& rc, BOOL bAlways = FALSE);
+
+// The cue's thickness in pixels at nDpi for a focus border of nBorder pixels at the system's DPI.
+int vxFocusCueThickness(int nBorder, int nDpi, int nSystemDpi);

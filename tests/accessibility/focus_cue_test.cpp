@@ -1,0 +1,101 @@
+// Focus cues as the system's controls draw them: hidden while the window's UI state hides them
+// (the focus came by the mouse), shown once the keyboard is used, as thick as the system's
+// focus border at the window's DPI. Wine keeps no UI state (every window answers 0), so the
+// windows here answer WM_QUERYUISTATE as Windows would, by a subclass of the test's.
+#include "vxCtrlListView.h"
+#include "vxFocusCue.h"
+#include "vxtest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+LRESULT s_uiState = 0;
+WNDPROC s_previous = NULL;
+LRESULT CALLBACK AnswerUiState(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUERYUISTATE)
+        return s_uiState;
+    return ::CallWindowProc(s_previous, hwnd, message, wParam, lParam);
+}
+
+// Pixels of the row two inside the window's top edge (where a cue drawn two pixels in runs)
+// that differ from the face four pixels in on the row below.
+int MarkedPixels(HWND hwnd)
+{
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    HDC dc = ::GetDC(hwnd);
+    const COLORREF face = ::GetPixel(dc, rc.left + 4, rc.top + 3);
+    int marked = 0;
+    for (int x = rc.left + 4; x < rc.right - 4; ++x)
+        marked += ::GetPixel(dc, x, rc.top + 2) != face ? 1 : 0;
+    ::ReleaseDC(hwnd, dc);
+    return marked;
+}
+
+TEST(FocusCues, TheLibrarysCueFollowsTheUiState)
+{
+    vxtest::HostWindow host;
+    HWND pane = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 10, 10, 120, 40, host.Hwnd(),
+                                  NULL, ::GetModuleHandleA(NULL), NULL);
+    s_previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerUiState)));
+    vxtest::PumpMessages();
+    HDC dc = ::GetDC(pane);
+    RECT rc = {0, 0, 120, 40};                   // the cue two pixels in, as a button draws it
+    ::InflateRect(&rc, -2, -2);
+    auto cueDrawn = [&](BOOL always) {
+        ::InvalidateRect(pane, NULL, TRUE);
+        ::UpdateWindow(pane);
+        vxDrawFocusCue(pane, dc, rc, always);
+        return MarkedPixels(pane);
+    };
+    s_uiState = UISF_HIDEFOCUS;
+    EXPECT_EQ(cueDrawn(FALSE), 0);
+    EXPECT_GT(cueDrawn(TRUE), 0);                // focus the keyboard gave, whatever the state
+    s_uiState = 0;
+    EXPECT_GT(cueDrawn(FALSE), 0);
+    ::ReleaseDC(pane, dc);
+    ::SetWindowLongPtr(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_previous));
+    ::DestroyWindow(pane);
+}
+
+TEST(FocusCues, ASkinnedItemHidesItsCueWhileTheUiStateDoes)
+{
+    vxtest::HostWindow host;
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 110), CWnd::FromHandle(host.Hwnd()), 7));
+    list.AddGroup(_T("Apps"), NULL, 0);
+    list.AddItem(0, _T("listview.item"), _T("One"), NULL);
+    vxtest::PumpMessages();
+    HWND item = ::FindWindowExA(list.m_hWnd, NULL, "Button", "One");
+    s_previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(item, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerUiState)));
+    s_uiState = UISF_HIDEFOCUS;
+    vxtest::Click(vxtest::CentreOf(item));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == item; }));
+    vxtest::MouseMove({5, 5});                   // the face not hot
+    vxtest::PumpMessages();
+    ::RedrawWindow(item, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(MarkedPixels(item), 0);
+    // The keyboard used: the state clears, and the window is told.
+    s_uiState = 0;
+    ::SendMessage(item, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    vxtest::PumpMessages();
+    ::UpdateWindow(item);
+    EXPECT_GT(MarkedPixels(item), 10);           // the dotted cue, every other pixel
+    ::SetWindowLongPtr(item, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_previous));
+}
+
+TEST(FocusCues, AsThickAsTheSystemsFocusBorderAtTheWindowsDpi)
+{
+    struct Case
+    {
+        int border, dpi, systemDpi, expected;
+    } const cases[] = {{1, 96, 96, 1}, {1, 144, 96, 2}, {1, 192, 96, 2}, {2, 96, 96, 2}, {1, 96, 144, 1},
+                       {2, 144, 144, 2}, {0, 96, 96, 1}, {1, 120, 0, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(vxFocusCueThickness(c.border, c.dpi, c.systemDpi), c.expected)
+            << c.border << " " << c.dpi << " " << c.systemDpi;
+}
+
+} // namespace
