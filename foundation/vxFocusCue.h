@@ -1,6 +1,7 @@
 // The focus rectangle the library's controls draw, as the system's controls draw theirs:
 // hidden while the window's UI state hides focus cues (until the keyboard is used), and as
-// thick as the system's focus border, scaled to the window's DPI.
+// thick as the system's focus border, scaled to the window's DPI; under high contrast always
+// shown and two pixels thick at least.
 #pragma once
 
 #include <windows.h>

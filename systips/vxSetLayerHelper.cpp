@@ -1,4 +1,6 @@
 #include "vxSetLayerHelper.h"
+
+#include "vxHighContrast.h"
 #include "vxTipsClose.h"
 
 #include <commctrl.h>
@@ -88,6 +90,10 @@ void vxSetLayerHelper::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void vxSetLayerHelper::ApplyAlpha(int nRequested)
 {
+    // Under high contrast the tip stays opaque, its text readable throughout; the fade keeps
+    // its timing, so the tip still leaves when it would have.
+    if (vxIsHighContrast())
+        nRequested = 255;
     if (!m_bLayered && nRequested < 255) {
         ::SetWindowLongPtr(m_hWnd, GWL_EXSTYLE,
                            ::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);

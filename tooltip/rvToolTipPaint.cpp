@@ -1,6 +1,7 @@
 // rvToolTip: measuring, the balloon region, line wrapping, painting and the icon.
 #include "rvToolTip.h"
 #include "vxFocusCue.h"
+#include "vxHighContrast.h"
 #include "vxBalloonGeometry.h"
 #include "vxTextWrap.h"
 
@@ -203,10 +204,12 @@ void rvToolTip::OnPaint()
     if (!GetWindowRegion(&dc, &hRgn, NULL))
         return;
 
-    // Fill, then a three-pixel inner frame whose outermost pixel the outer frame covers.
-    HBRUSH hBk = ::CreateSolidBrush(m_clrBk);
-    HBRUSH hInner = ::CreateSolidBrush(m_clrInnerFrame);
-    HBRUSH hFrame = ::CreateSolidBrush(m_clrFrame);
+    // Fill, then a three-pixel inner frame whose outermost pixel the outer frame covers. Under
+    // high contrast the user's colours replace the host's: the window's, framed in its text's.
+    const BOOL bContrast = vxIsHighContrast();
+    HBRUSH hBk = ::CreateSolidBrush(bContrast ? ::GetSysColor(COLOR_WINDOW) : m_clrBk);
+    HBRUSH hInner = ::CreateSolidBrush(bContrast ? ::GetSysColor(COLOR_WINDOWTEXT) : m_clrInnerFrame);
+    HBRUSH hFrame = ::CreateSolidBrush(bContrast ? ::GetSysColor(COLOR_WINDOWTEXT) : m_clrFrame);
     ::FillRgn(hDC, hRgn, hBk);
     ::FrameRgn(hDC, hRgn, hInner, 3, 3);
     ::FrameRgn(hDC, hRgn, hFrame, 1, 1);
@@ -221,7 +224,7 @@ void rvToolTip::OnPaint()
     const BOOL bFocused = ::GetFocus() == m_hWnd;
     HFONT hFont = TextFont();
     HFONT& hLinkFont = objects.hLinkFont;
-    COLORREF clrOld = CLR_INVALID;
+    COLORREF clrOld = bContrast ? ::SetTextColor(hDC, ::GetSysColor(COLOR_WINDOWTEXT)) : CLR_INVALID;
     if (m_bLink && (m_bHover || bFocused)) {
         LOGFONT lf = {};
         HGDIOBJ hBase = hFont != NULL ? hFont : ::GetCurrentObject(hDC, OBJ_FONT);
@@ -231,7 +234,10 @@ void rvToolTip::OnPaint()
         }
         if (hLinkFont != NULL) {
             hFont = hLinkFont;
-            clrOld = ::SetTextColor(hDC, kLinkColour);
+            const COLORREF clrLink = bContrast ? ::GetSysColor(COLOR_HOTLIGHT) : kLinkColour;
+            const COLORREF clrBefore = ::SetTextColor(hDC, clrLink);
+            if (clrOld == CLR_INVALID)
+                clrOld = clrBefore;
         }
     }
     objects.hOldFont = hFont != NULL ? ::SelectObject(hDC, hFont) : NULL;

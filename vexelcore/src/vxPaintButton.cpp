@@ -73,13 +73,15 @@ void PaintButton(HDC dc, const RECT& client, const WindowState& state)
     }
     SelectObject(dc, oldFont);
     // The focus cue as the system's buttons draw it: hidden until the keyboard is used, as
-    // thick as the system's focus border at the window's DPI.
-    const bool cueHidden = (SendMessageA(state.hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    // thick as the system's focus border at the window's DPI; under high contrast always
+    // shown, two pixels at least.
+    const bool contrast = IsHighContrast();
+    const bool cueHidden = !contrast && (SendMessageA(state.hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
     if ((buttonState & BST_FOCUS) != 0 && !disabled && !cueHidden) {
         UINT border = 1;
         if (!SystemParametersInfoA(SPI_GETFOCUSBORDERHEIGHT, 0, &border, 0))
             border = 1;
-        const int thickness = std::max(1, MulDiv(static_cast<int>(border), WindowDpi(state.hwnd), SystemDpi()));
+        const int thickness = std::max(contrast ? 2 : 1, MulDiv(static_cast<int>(border), WindowDpi(state.hwnd), SystemDpi()));
         RECT focus = client;
         InflateRect(&focus, -2, -2);
         for (int i = 0; i < thickness && focus.right > focus.left && focus.bottom > focus.top; ++i) {

@@ -47,6 +47,7 @@ bool MakesControlPaint(UINT message)
     switch (message) {
     case WM_SETTEXT: case WM_ENABLE: case WM_SETFONT: case WM_SETFOCUS: case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: case WM_SIZE: case WM_CAPTURECHANGED: case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: case WM_SETTINGCHANGE:  // a high-contrast setting turned on or off
     case BM_SETSTATE: case BM_SETCHECK: case BM_SETSTYLE: case BM_SETIMAGE:
     case LB_SETITEMHEIGHT: case LB_SETCOLUMNWIDTH: case LB_SETHORIZONTALEXTENT:
     case WM_SETREDRAW:

@@ -107,9 +107,28 @@ bool DescribeFont(const char* name, LOGFONTA& font)
     return false;
 }
 
+bool IsHighContrast()
+{
+    HIGHCONTRASTA hc = {sizeof(hc), 0, nullptr};
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(hc), &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 const Theme& CurrentTheme()
 {
-    return g_theme;
+    if (!IsHighContrast())
+        return g_theme;
+    // The user's high-contrast colours, read at each paint: faces as buttons (a hot one told
+    // by its border), the pressed, checked and selected looks as the selection with its text,
+    // borders and texts in the window's text colour; only the system's colours appear.
+    static thread_local Theme contrast;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF accent = GetSysColor(COLOR_HIGHLIGHT);
+    contrast = Theme{face, face, accent, accent, face, text, accent, text,
+                     text, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_GRAYTEXT),
+                     face, text, text,
+                     GetSysColor(COLOR_WINDOW), accent, accent};
+    return contrast;
 }
 
 const ThemeFonts& FontsAt(int dpi)
@@ -166,7 +185,7 @@ COLORREF ThemeColour(const char* role)
         return CLR_INVALID;
     for (const auto& entry : roles) {
         if (std::strcmp(entry.name, role) == 0)
-            return g_theme.*entry.colour;
+            return CurrentTheme().*entry.colour;
     }
     return CLR_INVALID;
 }

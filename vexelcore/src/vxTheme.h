@@ -37,7 +37,12 @@ struct ThemeFonts {
     int textHeight;         // line height of the default font, pixels
 };
 
+// The flat theme, or under a high-contrast setting the user's system colours: the one place
+// that decides which colours the engine paints with.
 const Theme& CurrentTheme();
+// Whether the user has a high-contrast setting on (focus cues then always show, two pixels
+// at least).
+bool IsHighContrast();
 // The fonts at a DPI, made on the first call for it. Valid until the next call for another
 // DPI: painters select them only while they paint.
 const ThemeFonts& FontsAt(int dpi);

@@ -1,0 +1,157 @@
+// Under a high-contrast setting every painted part uses the user's system colours: the skinned
+// items and headers, the drop list's rows, the balloon; focus cues show always and two pixels
+// wide. Wine keeps no high-contrast setting (SPI_SETHIGHCONTRAST fails there), so the
+// library's modules are told it is on as Windows tells them, and the system colours are set
+// for the session as a high-contrast scheme sets them.
+#include "combo_test_util.h"
+#include "import_patch.h"
+#include "rvToolTip.h"
+#include "screenshot.h"
+#include "vxCtrlListView.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+typedef BOOL(WINAPI* SpiAFn)(UINT, UINT, PVOID, UINT);
+SpiAFn s_spiA = NULL;
+SpiAFn s_spiW = NULL;
+
+BOOL Answer(SpiAFn original, UINT action, UINT param, PVOID pv, UINT flags)
+{
+    if (action == SPI_GETHIGHCONTRAST && pv != NULL) {
+        static_cast<HIGHCONTRASTA*>(pv)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
+        return TRUE;
+    }
+    return original(action, param, pv, flags);
+}
+BOOL WINAPI ContrastSpiA(UINT action, UINT param, PVOID pv, UINT flags) { return Answer(s_spiA, action, param, pv, flags); }
+BOOL WINAPI ContrastSpiW(UINT action, UINT param, PVOID pv, UINT flags) { return Answer(s_spiW, action, param, pv, flags); }
+
+// A high-contrast scheme (white on black) for the test's lifetime, restored after.
+class HighContrastDesk
+{
+public:
+    HighContrastDesk()
+    {
+        for (size_t i = 0; i < m_indices.size(); ++i)
+            m_saved.push_back(::GetSysColor(m_indices[i]));
+        ::SetSysColors(static_cast<int>(m_indices.size()), m_indices.data(), m_scheme.data());
+        s_spiA = reinterpret_cast<SpiAFn>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SystemParametersInfoA"));
+        s_spiW = reinterpret_cast<SpiAFn>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
+        for (HMODULE module : {vxtest::ControlModule(), vxtest::SkinEngineModule()}) {
+            m_patches.emplace_back(new vxtest::ImportPatch(module, "user32.dll", "SystemParametersInfoA",
+                                                           reinterpret_cast<void*>(&ContrastSpiA)));
+            m_patches.emplace_back(new vxtest::ImportPatch(module, "user32.dll", "SystemParametersInfoW",
+                                                           reinterpret_cast<void*>(&ContrastSpiW)));
+        }
+    }
+    ~HighContrastDesk()
+    {
+        m_patches.clear();
+        ::SetSysColors(static_cast<int>(m_indices.size()), m_indices.data(), m_saved.data());
+    }
+    HighContrastDesk(const HighContrastDesk&) = delete;
+    HighContrastDesk& operator=(const HighContrastDesk&) = delete;
+
+private:
+    std::vector<int> m_indices = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                                  COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_HOTLIGHT};
+    std::vector<COLORREF> m_scheme = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x1A, 0xEB, 0xFF), RGB(0, 0, 0),
+                                      RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x3F, 0xF2, 0x3F), RGB(255, 255, 0)};
+    std::vector<COLORREF> m_saved;
+    std::vector<std::unique_ptr<vxtest::ImportPatch>> m_patches;
+};
+
+COLORREF PixelOf(HWND hwnd, int x, int y)
+{
+    HDC dc = ::GetDC(hwnd);
+    const COLORREF colour = ::GetPixel(dc, x, y);
+    ::ReleaseDC(hwnd, dc);
+    return colour;
+}
+
+// Whether any pixel of the client rectangle has the colour.
+bool Shows(HWND hwnd, const RECT& rc, COLORREF colour)
+{
+    HDC dc = ::GetDC(hwnd);
+    bool found = false;
+    for (int y = rc.top; y < rc.bottom && !found; ++y)
+        for (int x = rc.left; x < rc.right && !found; ++x)
+            found = ::GetPixel(dc, x, y) == colour;
+    ::ReleaseDC(hwnd, dc);
+    return found;
+}
+
+TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
+{
+    HighContrastDesk desk;
+    vxtest::HostWindow host(520, 320);
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 200), CWnd::FromHandle(host.Hwnd()), 7));
+    list.AddGroup(_T("Documents"), _T("listview.header"), 1);
+    list.AddItem(0, _T("listview.item"), _T("Report"), NULL);
+    list.AddItem(0, _T("listview.item"), _T("Budget"), NULL);
+    vxtest::PumpMessages();
+    HWND report = ::FindWindowExA(list.m_hWnd, NULL, "Button", "Report");
+    HWND budget = ::FindWindowExA(list.m_hWnd, NULL, "Button", "Budget");
+    ::RedrawWindow(list.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    // A skinned item: the face in the button face colour, framed and lettered in the text's.
+    RECT rc;
+    ::GetClientRect(budget, &rc);
+    EXPECT_EQ(PixelOf(budget, 2, 4), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PixelOf(budget, 0, rc.bottom / 2), ::GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_TRUE(Shows(budget, rc, ::GetSysColor(COLOR_WINDOWTEXT)));
+    // The focused item: the cue shows, two pixels wide, whatever the UI state.
+    vxtest::Click(vxtest::CentreOf(report));
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == report; }));
+    vxtest::MouseMove({5, 5});
+    vxtest::PumpMessages();
+    ::RedrawWindow(report, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    ::GetClientRect(report, &rc);
+    for (int row : {2, 3}) {
+        int marked = 0;
+        for (int x = 6; x < rc.right - 6; ++x)
+            marked += PixelOf(report, x, row) != ::GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+        EXPECT_GT(marked, 10) << "row " << row;
+    }
+
+    // The drop list: rows on the window colour, the highlighted one in the selection's.
+    combotest::ProbeCombo combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(270, 10, 470, 34), CWnd::FromHandle(host.Hwnd()), 9));
+    for (LPCTSTR colour : {_T("Red"), _T("Green"), _T("Blue")})
+        combo.AddString(colour);
+    combo.SetCurSel(1);
+    combo.ShowDropDown(TRUE);
+    ASSERT_TRUE(combo.Dropped());
+    HWND rows = combo.ListHwnd();
+    ::RedrawWindow(rows, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT row0, row1;
+    ::SendMessage(rows, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row0));
+    ::SendMessage(rows, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row1));
+    EXPECT_EQ(PixelOf(rows, row0.right - 3, (row0.top + row0.bottom) / 2), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelOf(rows, row1.right - 3, (row1.top + row1.bottom) / 2), ::GetSysColor(COLOR_HIGHLIGHT));
+
+    // The balloon: the window colour framed in the text colour, whatever colours the host set.
+    rvToolTip tip;
+    ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
+    tip.SetBkColor(RGB(255, 255, 225));
+    CPoint pt(vxtest::ScreenPoint(host.Hwnd(), 380, 200));
+    tip.Show("Saved to D:\\Reports", &pt, "");
+    vxtest::PumpMessages();
+    ::UpdateWindow(tip.m_hWnd);
+    RECT body;
+    ::GetClientRect(tip.m_hWnd, &body);
+    EXPECT_TRUE(Shows(tip.m_hWnd, body, ::GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_FALSE(Shows(tip.m_hWnd, body, RGB(255, 255, 225)));
+
+    // What a user sees, for a person to look at.
+    SaveWindowScreenshot(host.Hwnd(), _T("high_contrast.png"));
+    combo.ShowDropDown(FALSE);
+}
+
+} // namespace
