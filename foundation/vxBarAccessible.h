@@ -32,6 +32,3 @@ public:
 private:
     std::function<BOOL(vxBarPlace&)> m_place;
 };
-
-// The share of the way from nLow to nHigh that nPos stands at, in percent (0 without room).
-int vxBarPercent(int nPos, int nLow, int nHigh);

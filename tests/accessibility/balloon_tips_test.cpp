@@ -25,7 +25,7 @@ TEST(BalloonAndTips, TheBalloonIsATooltipNamedByItsText)
     EXPECT_EQ(balloon.State() & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE), 0);
     // New text in the balloon shown is heard (digits are as wide: the balloon stays as it is).
     a11y::EventLog log;
-    tip.SetTipText("Disk D: 97% full", &pt);
+    tip.SetTipText(_T("Disk D: 97% full"), &pt);
     vxtest::PumpMessages();
     EXPECT_EQ(log.Lines({{tip.m_hWnd, "balloon"}}), std::vector<std::string>({"name balloon 0"}));
     EXPECT_EQ(balloon.Name(), "Disk D: 97% full");

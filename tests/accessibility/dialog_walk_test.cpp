@@ -8,6 +8,7 @@
 #include "combo_test_util.h"
 #include "vxCtrlListView.h"
 #include "vxCtrlSplitter.h"
+#include "vxBarValue.h"
 #include "vxCtrlStackWnd.h"
 #include "vxHorizLayout.h"
 #include "vxSizerBar.h"
@@ -257,6 +258,18 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     vxtest::PumpMessages();
     const std::vector<std::string> dragged = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
     EXPECT_EQ(std::count(dragged.begin(), dragged.end(), "value bar 0"), 1);
+}
+
+TEST(BarValue, PercentOfTheDragRangeHeldWithinIt)
+{
+    struct Case
+    {
+        int pos, low, high, expected;
+    } const cases[] = {{270, 270, 374, 0}, {374, 270, 374, 100}, {280, 270, 374, 9}, {322, 270, 374, 50},
+                       {200, 270, 374, 0},  {500, 270, 374, 100}, {5, 5, 5, 0},      {-10, -20, 0, 50},
+                       {2000000000, -2000000000, 2100000000, 97}};
+    for (const Case& c : cases)
+        EXPECT_EQ(vxBarPercent(c.pos, c.low, c.high), c.expected) << c.pos << " in " << c.low << ".." << c.high;
 }
 
 } // namespace

@@ -66,26 +66,6 @@ private:
     std::vector<std::unique_ptr<vxtest::ImportPatch>> m_patches;
 };
 
-COLORREF PixelOf(HWND hwnd, int x, int y)
-{
-    HDC dc = ::GetDC(hwnd);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::ReleaseDC(hwnd, dc);
-    return colour;
-}
-
-// Whether any pixel of the client rectangle has the colour.
-bool Shows(HWND hwnd, const RECT& rc, COLORREF colour)
-{
-    HDC dc = ::GetDC(hwnd);
-    bool found = false;
-    for (int y = rc.top; y < rc.bottom && !found; ++y)
-        for (int x = rc.left; x < rc.right && !found; ++x)
-            found = ::GetPixel(dc, x, y) == colour;
-    ::ReleaseDC(hwnd, dc);
-    return found;
-}
-
 TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
 {
     HighContrastDesk desk;
@@ -103,9 +83,9 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
     // A skinned item: the face in the button face colour, framed and lettered in the text's.
     RECT rc;
     ::GetClientRect(budget, &rc);
-    EXPECT_EQ(PixelOf(budget, 2, 4), ::GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(PixelOf(budget, 0, rc.bottom / 2), ::GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_TRUE(Shows(budget, rc, ::GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_EQ(combotest::PixelAt(budget, 2, 4), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(combotest::PixelAt(budget, 0, rc.bottom / 2), ::GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_TRUE(combotest::AnyPixel(budget, rc, ::GetSysColor(COLOR_WINDOWTEXT)));
     // The focused item: the cue shows, two pixels wide, whatever the UI state.
     vxtest::Click(vxtest::CentreOf(report));
     ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == report; }));
@@ -116,7 +96,7 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
     for (int row : {2, 3}) {
         int marked = 0;
         for (int x = 6; x < rc.right - 6; ++x)
-            marked += PixelOf(report, x, row) != ::GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+            marked += combotest::PixelAt(report, x, row) != ::GetSysColor(COLOR_BTNFACE) ? 1 : 0;
         EXPECT_GT(marked, 10) << "row " << row;
     }
 
@@ -133,8 +113,8 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
     RECT row0, row1;
     ::SendMessage(rows, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row0));
     ::SendMessage(rows, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row1));
-    EXPECT_EQ(PixelOf(rows, row0.right - 3, (row0.top + row0.bottom) / 2), ::GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(PixelOf(rows, row1.right - 3, (row1.top + row1.bottom) / 2), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(combotest::PixelAt(rows, row0.right - 3, (row0.top + row0.bottom) / 2), ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(combotest::PixelAt(rows, row1.right - 3, (row1.top + row1.bottom) / 2), ::GetSysColor(COLOR_HIGHLIGHT));
 
     // The balloon: the window colour framed in the text colour, whatever colours the host set.
     rvToolTip tip;
@@ -146,8 +126,8 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
     ::UpdateWindow(tip.m_hWnd);
     RECT body;
     ::GetClientRect(tip.m_hWnd, &body);
-    EXPECT_TRUE(Shows(tip.m_hWnd, body, ::GetSysColor(COLOR_WINDOWTEXT)));
-    EXPECT_FALSE(Shows(tip.m_hWnd, body, RGB(255, 255, 225)));
+    EXPECT_TRUE(combotest::AnyPixel(tip.m_hWnd, body, ::GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_FALSE(combotest::AnyPixel(tip.m_hWnd, body, RGB(255, 255, 225)));
 
     // What a user sees, for a person to look at.
     SaveWindowScreenshot(host.Hwnd(), _T("high_contrast.png"));
