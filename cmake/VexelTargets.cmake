@@ -85,7 +85,7 @@ set(VX_INTERNAL_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement
   vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
   vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
   vxTipsPlacement.cpp vxAnsiText.cpp vxMonitors.cpp vxDpi.cpp vxRuntimeImport.cpp vxFocusCue.cpp
-  vxHighContrast.cpp vxBarValue.cpp CSubclassWnd.cpp vxLayoutItem.cpp
+  vxHighContrast.cpp vxBarValue.cpp vxUia.cpp CSubclassWnd.cpp vxLayoutItem.cpp
   vxLayoutWindowOps.cpp vxLayout.cpp vxLayoutCalc.cpp vxHorizLayout.cpp vxVertLayout.cpp)
 function(vx_add_library)
   set(src)

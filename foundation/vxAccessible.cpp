@@ -1,6 +1,7 @@
 #include "vxAccessible.h"
 
 #include "vxAccessibleObject.h"
+#include "vxUiaElement.h"
 
 #include <new>
 
@@ -22,10 +23,34 @@ long vxAccessibleProvider::AccFocus()
 
 vxAccessibleProvider::~vxAccessibleProvider()
 {
+    // UI Automation forgets the window's element; the objects clients hold answer no more.
+    if (m_pUiaRoot != NULL) {
+        vxUiaDisconnectProvider(static_cast<IRawElementProviderSimple*>(m_pUiaRoot));
+        static_cast<IRawElementProviderSimple*>(m_pUiaRoot)->Release();
+    }
     if (m_pObject == NULL)
         return;
     m_pObject->Disconnect();
     m_pObject->Release();
+}
+
+long vxAccessibleProvider::UiaControlType(long nChild)
+{
+    switch (AccRole(nChild)) {
+    case ROLE_SYSTEM_PUSHBUTTON: return vxUiaButtonControl;
+    case ROLE_SYSTEM_RADIOBUTTON: return vxUiaRadioButtonControl;
+    case ROLE_SYSTEM_COMBOBOX: return vxUiaComboBoxControl;
+    case ROLE_SYSTEM_TEXT: return vxUiaEditControl;
+    case ROLE_SYSTEM_STATICTEXT: return vxUiaTextControl;
+    case ROLE_SYSTEM_LIST: return vxUiaListControl;
+    case ROLE_SYSTEM_LISTITEM: return vxUiaListItemControl;
+    case ROLE_SYSTEM_LINK: return vxUiaHyperlinkControl;
+    case ROLE_SYSTEM_TOOLTIP: return vxUiaToolTipControl;
+    case ROLE_SYSTEM_GROUPING: return vxUiaGroupControl;
+    case ROLE_SYSTEM_SEPARATOR: return vxUiaSeparatorControl;
+    case ROLE_SYSTEM_PANE: return vxUiaPaneControl;
+    default: return vxUiaCustomControl;
+    }
 }
 
 vxAccessibleObject* vxAccessibleProvider::Object()
@@ -37,9 +62,24 @@ vxAccessibleObject* vxAccessibleProvider::Object()
 
 LRESULT vxAccessibleProvider::Answer(WPARAM wParam, LPARAM lParam)
 {
+    if (static_cast<LONG>(static_cast<DWORD>(lParam)) == vxUiaRootObjectId)
+        return AnswerUia(wParam, lParam);
     if (static_cast<LONG>(static_cast<DWORD>(lParam)) != AccObjectId() || m_bPart || Object() == NULL)
         return 0;
     return vxResultFromObject(vxAccessibleObject::InterfaceId(), wParam, static_cast<IAccessible*>(m_pObject));
+}
+
+LRESULT vxAccessibleProvider::AnswerUia(WPARAM wParam, LPARAM lParam)
+{
+    // A window's own provider only: a part has no window, another object number's window is
+    // the host's.
+    if (m_bPart || AccObjectId() != OBJID_CLIENT)
+        return 0;
+    if (m_pUiaRoot == NULL && Object() != NULL)
+        m_pUiaRoot = new (std::nothrow) vxUiaElement(m_pObject, CHILDID_SELF);
+    if (m_pUiaRoot == NULL)
+        return 0;
+    return vxUiaReturnRawElementProvider(m_hWnd, wParam, lParam, static_cast<IRawElementProviderSimple*>(m_pUiaRoot));
 }
 
 HRESULT vxAccessibleProvider::QueryObject(IDispatch** ppdisp)

@@ -23,6 +23,7 @@
 #include "vxAccessibleThread.h"
 
 class vxAccessibleObject;
+class vxUiaElement;
 
 // Children are numbered from 1; CHILDID_SELF (0) is the control itself.
 class vxAccessibleProvider
@@ -61,18 +62,33 @@ public:
     // The object number of the window it answers WM_GETOBJECT for.
     virtual LONG AccObjectId() { return OBJID_CLIENT; }
 
+// What UI Automation asks beyond that
+    // The control type (a UIA_...ControlTypeId); by default the one that fits the role.
+    virtual long UiaControlType(long nChild);
+    // Where a child that moves along a range stands, and its range; FALSE: it has none.
+    virtual BOOL UiaRange(long, int&, int&, int&) { return FALSE; }
+    // Moves it to nPos within its range (carried out after the call returns where the move
+    // reaches the host); FALSE when it cannot move.
+    virtual BOOL UiaSetRange(long, int) { return FALSE; }
+
     BOOL IsPart() const { return m_bPart; }
 
 protected:
-    explicit vxAccessibleProvider(HWND hWnd, BOOL bPart = FALSE) : m_hWnd(hWnd), m_bPart(bPart), m_pObject(NULL) {}
+    explicit vxAccessibleProvider(HWND hWnd, BOOL bPart = FALSE)
+        : m_hWnd(hWnd), m_bPart(bPart), m_pObject(NULL), m_pUiaRoot(NULL)
+    {
+    }
     HWND Hwnd() const { return m_hWnd; }
 
 private:
+    friend class vxUiaElement;
     vxAccessibleObject* Object();                    // made on demand; NULL when it cannot be
+    LRESULT AnswerUia(WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd;                                     // the control's window (a part's: its control's)
     BOOL m_bPart;                                    // a part of the window, not the window itself
     vxAccessibleObject* m_pObject;                   // one reference held; made on demand
+    vxUiaElement* m_pUiaRoot;                        // the window's UI Automation element; one reference held
 };
 
 // A control's answer to WM_GETOBJECT from the provider it keeps in pProvider, made by make()

@@ -1,5 +1,7 @@
 #include "vxAccessibleObject.h"
 
+#include "vxUiaElement.h"
+
 #include <new>
 
 namespace {
@@ -106,6 +108,11 @@ HRESULT vxAccessibleObject::Guarded(Fn fn, Outs*... outs)
     if (!vxRunOnWindowThread(m_hWnd, &CallBody<decltype(body)>, &body, hr))
         return RPC_E_DISCONNECTED;
     return hr;
+}
+
+HRESULT vxAccessibleObject::WithProvider(const std::function<HRESULT(vxAccessibleProvider&)>& fn)
+{
+    return Guarded([&] { return fn(*m_pProvider); });
 }
 
 // A child number that names the object itself or one of its children.
@@ -549,6 +556,15 @@ STDMETHODIMP vxAccessibleObject::QueryService(REFGUID guidService, REFIID riid, 
         return E_POINTER;
     *ppv = NULL;
     return Guarded([&]() -> HRESULT {
+        // UI Automation's bridge: the element of the window's provider.
+        if (guidService == vxIID_IAccessibleEx && !IsPart()) {
+            vxUiaElement* pElement = new (std::nothrow) vxUiaElement(this, CHILDID_SELF);
+            if (pElement == NULL)
+                return E_OUTOFMEMORY;
+            const HRESULT hr = static_cast<IAccessibleEx*>(pElement)->QueryInterface(riid, ppv);
+            static_cast<IAccessibleEx*>(pElement)->Release();
+            return hr;
+        }
         // A part is no window: the window's identity is not its own.
         IServiceProvider* pServices = NULL;
         if (IsPart() || FAILED(m_pStandard->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&pServices))))

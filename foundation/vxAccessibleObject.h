@@ -9,6 +9,8 @@
 #include <oleacc.h>
 #include <servprov.h>
 
+#include <functional>
+
 class vxAccessibleObject final : public IAccessible, public IEnumVARIANT, public IOleWindow, public IServiceProvider
 {
 public:
@@ -16,6 +18,10 @@ public:
     void Disconnect();
 
     static const IID& InterfaceId();  // IAccessible's own GUID
+
+    // Runs fn with the provider on the window's thread; RPC_E_DISCONNECTED once it has gone.
+    HRESULT WithProvider(const std::function<HRESULT(vxAccessibleProvider&)>& fn);
+    HWND Window() const { return m_hWnd; }
 
 // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;

@@ -1,6 +1,7 @@
 #include "vxBarAccessible.h"
 
 #include "vxBarValue.h"
+#include "vxUia.h"
 
 long vxBarAccessible::AccRole(long)
 {
@@ -36,5 +37,31 @@ BOOL vxBarAccessible::AccValue(long, CString& strValue)
     if (!m_place(place))
         return FALSE;
     strValue.Format(_T("%d%%"), vxBarPercent(place.nPos, place.nLow, place.nHigh));
+    return TRUE;
+}
+
+long vxBarAccessible::UiaControlType(long)
+{
+    return vxUiaThumbControl;
+}
+
+BOOL vxBarAccessible::UiaRange(long, int& nPos, int& nLow, int& nHigh)
+{
+    vxBarPlace place = {};
+    if (!m_place(place))
+        return FALSE;
+    nPos = place.nPos;
+    nLow = place.nLow;
+    nHigh = place.nHigh;
+    return TRUE;
+}
+
+BOOL vxBarAccessible::UiaSetRange(long, int nPos)
+{
+    vxBarPlace place = {};
+    if (!m_place(place))
+        return FALSE;
+    // As the keys move it: the bar's owner holds it within the drag's limits.
+    m_move(nPos - place.nPos);
     return TRUE;
 }

@@ -1,6 +1,8 @@
 // What a screen reader reads of a sizer bar or a splitter bar: a separator named by its window
 // text, else its dialog label, else the names of the two windows it divides; valued by where
-// its leading edge stands within the positions a drag may give it, in percent.
+// its leading edge stands within the positions a drag may give it, in percent. UI Automation
+// reads it as a thumb whose range value is that position, within those positions, and which
+// moves there when the value is set.
 #pragma once
 
 #include "vxAccessible.h"
@@ -18,9 +20,10 @@ struct vxBarPlace
 class vxBarAccessible : public vxAccessibleProvider
 {
 public:
-    // place fills a vxBarPlace; FALSE when the bar cannot move now (no neighbours, no room).
-    vxBarAccessible(HWND hBar, std::function<BOOL(vxBarPlace&)> place)
-        : vxAccessibleProvider(hBar), m_place(std::move(place))
+    // place fills a vxBarPlace, FALSE when the bar cannot move now (no neighbours, no room);
+    // move moves it by a step, as a key does.
+    vxBarAccessible(HWND hBar, std::function<BOOL(vxBarPlace&)> place, std::function<void(int)> move)
+        : vxAccessibleProvider(hBar), m_place(std::move(place)), m_move(std::move(move))
     {
     }
 
@@ -28,7 +31,11 @@ public:
     long AccState(long nChild) override;
     BOOL AccName(long nChild, CString& strName) override;
     BOOL AccValue(long nChild, CString& strValue) override;
+    long UiaControlType(long) override;
+    BOOL UiaRange(long nChild, int& nPos, int& nLow, int& nHigh) override;
+    BOOL UiaSetRange(long nChild, int nPos) override;
 
 private:
     std::function<BOOL(vxBarPlace&)> m_place;
+    std::function<void(int)> m_move;
 };

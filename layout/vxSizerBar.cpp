@@ -325,7 +325,8 @@ LRESULT vxSizerBar::OnUpdateUIState(WPARAM, LPARAM)
 LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] {
-        return new vxBarAccessible(m_hWnd, [this](vxBarPlace& place) { return GetBarPlace(place); });
+        return new vxBarAccessible(
+            m_hWnd, [this](vxBarPlace& place) { return GetBarPlace(place); }, [this](int nStep) { MoveByKey(nStep); });
     });
     return lResult != 0 ? lResult : Default();
 }

@@ -50,7 +50,9 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_GETOBJECT:
         if (const LRESULT lResult = vxAnswerGetObject(m_pAccessible, wParam, lParam, [this] {
-                return new vxBarAccessible(m_hWnd, [this](vxBarPlace& place) { return m_pSplitter->GetBarPlace(place); });
+                return new vxBarAccessible(
+                    m_hWnd, [this](vxBarPlace& place) { return m_pSplitter->GetBarPlace(place); },
+                    [this](int nStep) { Move(nStep); });
             }))
             return lResult;
         break;

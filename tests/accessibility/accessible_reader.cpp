@@ -6,6 +6,17 @@
 
 namespace a11y {
 
+std::string Utf8(const wchar_t* text)
+{
+    if (text == NULL)
+        return std::string();
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, NULL, 0, NULL, NULL);
+    std::string out(bytes > 0 ? bytes - 1 : 0, '\0');
+    if (bytes > 1)
+        ::WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], bytes, NULL, NULL);
+    return out;
+}
+
 namespace {
 
 // The interface's own GUID: MinGW's import library may hand a wrong one.
@@ -22,12 +33,7 @@ VARIANT ChildVar(long child)
 
 std::string Narrow(BSTR bstr)
 {
-    if (bstr == NULL)
-        return std::string();
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, bstr, -1, NULL, 0, NULL, NULL);
-    std::string text(bytes > 0 ? bytes - 1 : 0, '\0');
-    if (bytes > 1)
-        ::WideCharToMultiByte(CP_UTF8, 0, bstr, -1, &text[0], bytes, NULL, NULL);
+    const std::string text = Utf8(bstr);
     ::SysFreeString(bstr);
     return text;
 }

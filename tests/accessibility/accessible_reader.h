@@ -13,6 +13,9 @@ namespace a11y {
 
 const long kObject = -2; // a child handed out as an object of its own
 
+// Wide text as UTF-8 (empty for none).
+std::string Utf8(const wchar_t* text);
+
 // COM for the test thread, as a screen reader's own thread has it.
 class ComScope
 {

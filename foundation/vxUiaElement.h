@@ -1,0 +1,98 @@
+// The UI Automation element of a provider's window or of one of its simple children: the COM
+// side of what vxAccessible.h describes, for UI Automation clients. It reads the same provider
+// as the Active Accessibility object, through that object: each call is carried out on the
+// window's thread, and once the provider has gone every call fails with
+// UIA_E_ELEMENTNOTAVAILABLE. The window's element is the root of its fragment; children that
+// are windows of their own are left to the system, which finds them as the window's children.
+//
+// Patterns follow from what the provider tells: Invoke for buttons and links with a default
+// action, ExpandCollapse for what is expanded or collapsed, Value for combo boxes and texts
+// with a value (read only), RangeValue where the provider gives a range, SelectionItem for list
+// items and radio buttons.
+#pragma once
+
+#include "vxUia.h"
+
+class vxAccessibleObject;
+
+class vxUiaElement final : public IAccessibleEx,
+                           public IRawElementProviderSimple,
+                           public IRawElementProviderFragment,
+                           public IRawElementProviderFragmentRoot,
+                           public vxInvokePattern,
+                           public vxExpandCollapsePattern,
+                           public vxValuePattern,
+                           public vxRangeValuePattern,
+                           public vxSelectionItemPattern
+{
+public:
+    vxUiaElement(vxAccessibleObject* pObject, long nChild); // takes a reference to pObject
+
+// IUnknown
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+// IAccessibleEx: the bridge from the Active Accessibility object, by which clients of that
+// object reach the element (its GetRuntimeId is the fragment's)
+    STDMETHODIMP GetObjectForChild(long idChild, IAccessibleEx** pRetVal) override;
+    STDMETHODIMP GetIAccessiblePair(IAccessible** ppAcc, long* pidChild) override;
+    STDMETHODIMP ConvertReturnedElement(IRawElementProviderSimple* pIn, IAccessibleEx** ppRetValOut) override;
+
+// IRawElementProviderSimple
+    STDMETHODIMP get_ProviderOptions(ProviderOptions* pRetVal) override;
+    STDMETHODIMP GetPatternProvider(PATTERNID patternId, IUnknown** pRetVal) override;
+    STDMETHODIMP GetPropertyValue(PROPERTYID propertyId, VARIANT* pRetVal) override;
+    STDMETHODIMP get_HostRawElementProvider(IRawElementProviderSimple** pRetVal) override;
+
+// IRawElementProviderFragment
+    STDMETHODIMP Navigate(NavigateDirection direction, IRawElementProviderFragment** pRetVal) override;
+    STDMETHODIMP GetRuntimeId(SAFEARRAY** pRetVal) override;
+    STDMETHODIMP get_BoundingRectangle(UiaRect* pRetVal) override;
+    STDMETHODIMP GetEmbeddedFragmentRoots(SAFEARRAY** pRetVal) override;
+    STDMETHODIMP SetFocus() override;
+    STDMETHODIMP get_FragmentRoot(IRawElementProviderFragmentRoot** pRetVal) override;
+
+// IRawElementProviderFragmentRoot (the window's element)
+    STDMETHODIMP ElementProviderFromPoint(double x, double y, IRawElementProviderFragment** pRetVal) override;
+    STDMETHODIMP GetFocus(IRawElementProviderFragment** pRetVal) override;
+
+// vxInvokePattern
+    STDMETHODIMP Invoke() override;
+
+// vxExpandCollapsePattern
+    STDMETHODIMP Expand() override;
+    STDMETHODIMP Collapse() override;
+    STDMETHODIMP get_ExpandCollapseState(int* pRetVal) override;
+
+// vxValuePattern
+    STDMETHODIMP SetValue(LPCWSTR val) override;
+    STDMETHODIMP get_Value(BSTR* pRetVal) override;
+    STDMETHODIMP get_IsReadOnly(BOOL* pRetVal) override;
+
+// vxRangeValuePattern (get_IsReadOnly is shared with the value pattern: an element with a
+// range is not read only, one with a value is)
+    STDMETHODIMP SetValue(double val) override;
+    STDMETHODIMP get_Value(double* pRetVal) override;
+    STDMETHODIMP get_Maximum(double* pRetVal) override;
+    STDMETHODIMP get_Minimum(double* pRetVal) override;
+    STDMETHODIMP get_LargeChange(double* pRetVal) override;
+    STDMETHODIMP get_SmallChange(double* pRetVal) override;
+
+// vxSelectionItemPattern
+    STDMETHODIMP Select() override;
+    STDMETHODIMP AddToSelection() override;
+    STDMETHODIMP RemoveFromSelection() override;
+    STDMETHODIMP get_IsSelected(BOOL* pRetVal) override;
+    STDMETHODIMP get_SelectionContainer(IRawElementProviderSimple** pRetVal) override;
+
+private:
+    ~vxUiaElement();
+
+    template <class Fn>
+    HRESULT Call(Fn fn);
+
+    LONG m_nRefs;
+    vxAccessibleObject* m_pObject;       // one reference held: the connection to the provider
+    long m_nChild;                       // CHILDID_SELF: the window's element
+};
