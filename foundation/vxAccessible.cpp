@@ -5,6 +5,30 @@
 
 #include <new>
 
+namespace {
+
+// The text as a BSTR: narrow text converted from the ANSI code page, wide text copied.
+inline BSTR ToBstr(const char* psz, int nLength)
+{
+    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, NULL, 0);
+    BSTR bstr = ::SysAllocStringLen(NULL, nChars);
+    if (bstr != NULL && nChars > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, bstr, nChars);
+    return bstr;
+}
+
+inline BSTR ToBstr(const wchar_t* psz, int nLength)
+{
+    return ::SysAllocStringLen(psz, static_cast<UINT>(nLength));
+}
+
+} // namespace
+
+BSTR vxToBstr(const CString& str)
+{
+    return ToBstr(static_cast<LPCTSTR>(str), str.GetLength());
+}
+
 long vxAccessibleProvider::AccChildAt(POINT ptScreen)
 {
     const long nCount = AccChildCount();

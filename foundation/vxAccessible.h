@@ -111,6 +111,9 @@ void vxDisconnect(Provider*& pProvider)
     pProvider = NULL;
 }
 
+// The text as a BSTR for a client (narrow text from the ANSI code page); NULL out of memory.
+BSTR vxToBstr(const CString& str);
+
 // A window's text, by handle (no framework object is made for the window).
 CString vxWindowText(HWND hWnd);
 

@@ -10,26 +10,6 @@ namespace {
 const IID kIID_IAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 const GUID kLIBID_Accessibility = {0x1ea4dbf0, 0x3c3b, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-// The text as a BSTR: narrow text converted from the ANSI code page, wide text copied.
-inline BSTR ToBstr(const char* psz, int nLength)
-{
-    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, NULL, 0);
-    BSTR bstr = ::SysAllocStringLen(NULL, nChars);
-    if (bstr != NULL && nChars > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, psz, nLength, bstr, nChars);
-    return bstr;
-}
-
-inline BSTR ToBstr(const wchar_t* psz, int nLength)
-{
-    return ::SysAllocStringLen(psz, static_cast<UINT>(nLength));
-}
-
-BSTR ToBstr(const CString& str)
-{
-    return ToBstr(static_cast<LPCTSTR>(str), str.GetLength());
-}
-
 void SetChild(VARIANT* pVar, long nChild)
 {
     ::VariantInit(pVar);
@@ -469,7 +449,7 @@ HRESULT vxAccessibleObject::Text(VARIANT varChild, BSTR* pbstr, TextFn fnOwn, St
             return E_INVALIDARG;
         CString str;
         if ((m_pProvider->*fnOwn)(nChild, str)) {
-            *pbstr = ToBstr(str);
+            *pbstr = vxToBstr(str);
             return *pbstr != NULL ? S_OK : E_OUTOFMEMORY;
         }
         return nChild == CHILDID_SELF && !IsPart() ? (m_pStandard->*fnStandard)(varChild, pbstr) : S_FALSE;

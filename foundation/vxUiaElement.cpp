@@ -24,18 +24,6 @@ void SetBool(VARIANT* pVar, bool bValue)
     pVar->boolVal = bValue ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
-BSTR ToBstr(const CString& str)
-{
-#ifdef _UNICODE
-    return ::SysAllocStringLen(str, static_cast<UINT>(str.GetLength()));
-#else
-    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, str, str.GetLength(), NULL, 0);
-    BSTR bstr = ::SysAllocStringLen(NULL, static_cast<UINT>(nChars));
-    if (bstr != NULL && nChars > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, str, str.GetLength(), bstr, nChars);
-    return bstr;
-#endif
-}
 
 bool Supports(vxAccessibleProvider& provider, long nChild, PATTERNID patternId)
 {
@@ -204,7 +192,7 @@ STDMETHODIMP vxUiaElement::GetPropertyValue(PROPERTYID propertyId, VARIANT* pRet
             // Nothing of its own: the window's element leaves its name to the system's.
             if (provider.AccName(m_nChild, strName)) {
                 pRetVal->vt = VT_BSTR;
-                pRetVal->bstrVal = ToBstr(strName);
+                pRetVal->bstrVal = vxToBstr(strName);
                 if (pRetVal->bstrVal == NULL)
                     return E_OUTOFMEMORY;
             }
@@ -449,7 +437,7 @@ STDMETHODIMP vxUiaElement::get_Value(BSTR* pRetVal)
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
         CString strValue;
         provider.AccValue(m_nChild, strValue);
-        *pRetVal = ToBstr(strValue);
+        *pRetVal = vxToBstr(strValue);
         return *pRetVal != NULL ? S_OK : E_OUTOFMEMORY;
     });
 }
@@ -478,43 +466,33 @@ STDMETHODIMP vxUiaElement::SetValue(double val)
     });
 }
 
-STDMETHODIMP vxUiaElement::get_Value(double* pRetVal)
+// One of the range's three numbers; 0 for an element without a range.
+HRESULT vxUiaElement::RangeField(RangeNumber nWhich, double* pRetVal)
 {
     if (pRetVal == NULL)
         return E_POINTER;
     *pRetVal = 0;
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nPos = 0, nLow = 0, nHigh = 0;
-        if (provider.UiaRange(m_nChild, nPos, nLow, nHigh))
-            *pRetVal = nPos;
+        int nNumbers[3] = {};
+        if (provider.UiaRange(m_nChild, nNumbers[kRangePos], nNumbers[kRangeLow], nNumbers[kRangeHigh]))
+            *pRetVal = nNumbers[nWhich];
         return S_OK;
     });
+}
+
+STDMETHODIMP vxUiaElement::get_Value(double* pRetVal)
+{
+    return RangeField(kRangePos, pRetVal);
 }
 
 STDMETHODIMP vxUiaElement::get_Maximum(double* pRetVal)
 {
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 0;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nPos = 0, nLow = 0, nHigh = 0;
-        if (provider.UiaRange(m_nChild, nPos, nLow, nHigh))
-            *pRetVal = nHigh;
-        return S_OK;
-    });
+    return RangeField(kRangeHigh, pRetVal);
 }
 
 STDMETHODIMP vxUiaElement::get_Minimum(double* pRetVal)
 {
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 0;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nPos = 0, nLow = 0, nHigh = 0;
-        if (provider.UiaRange(m_nChild, nPos, nLow, nHigh))
-            *pRetVal = nLow;
-        return S_OK;
-    });
+    return RangeField(kRangeLow, pRetVal);
 }
 
 STDMETHODIMP vxUiaElement::get_LargeChange(double* pRetVal)

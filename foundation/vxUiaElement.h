@@ -91,6 +91,8 @@ private:
 
     template <class Fn>
     HRESULT Call(Fn fn);
+    enum RangeNumber { kRangePos, kRangeLow, kRangeHigh };
+    HRESULT RangeField(RangeNumber nWhich, double* pRetVal);
 
     LONG m_nRefs;
     vxAccessibleObject* m_pObject;       // one reference held: the connection to the provider
