@@ -150,6 +150,16 @@ STDMETHODIMP vxUiaElement::ConvertReturnedElement(IRawElementProviderSimple* pIn
     return pIn->QueryInterface(vxIID_IAccessibleEx, reinterpret_cast<void**>(ppRetValOut));
 }
 
+// Another element of the same provider: the child nChild, or the window's.
+HRESULT vxUiaElement::ElementFor(long nChild, IRawElementProviderFragment** ppElement)
+{
+    vxUiaElement* pElement = new (std::nothrow) vxUiaElement(m_pObject, nChild);
+    if (pElement == NULL)
+        return E_OUTOFMEMORY;
+    *ppElement = static_cast<IRawElementProviderFragment*>(pElement);
+    return S_OK;
+}
+
 // IRawElementProviderSimple
 
 STDMETHODIMP vxUiaElement::get_ProviderOptions(ProviderOptions* pRetVal)
@@ -265,11 +275,7 @@ STDMETHODIMP vxUiaElement::Navigate(NavigateDirection direction, IRawElementProv
         }
         if (nTarget < 0)
             return S_OK;
-        vxUiaElement* pTarget = new (std::nothrow) vxUiaElement(m_pObject, nTarget);
-        if (pTarget == NULL)
-            return E_OUTOFMEMORY;
-        *pRetVal = static_cast<IRawElementProviderFragment*>(pTarget);
-        return S_OK;
+        return ElementFor(nTarget, pRetVal);
     });
 }
 
@@ -354,11 +360,7 @@ STDMETHODIMP vxUiaElement::ElementProviderFromPoint(double x, double y, IRawElem
         const long nChild = provider.AccChildAt(pt);
         if (nChild <= 0 || !IsSimpleChild(provider, nChild))
             return S_OK;
-        vxUiaElement* pChild = new (std::nothrow) vxUiaElement(m_pObject, nChild);
-        if (pChild == NULL)
-            return E_OUTOFMEMORY;
-        *pRetVal = static_cast<IRawElementProviderFragment*>(pChild);
-        return S_OK;
+        return ElementFor(nChild, pRetVal);
     });
 }
 
@@ -371,11 +373,7 @@ STDMETHODIMP vxUiaElement::GetFocus(IRawElementProviderFragment** pRetVal)
         const long nChild = provider.AccFocus();
         if (nChild <= 0 || !IsSimpleChild(provider, nChild))
             return S_OK;
-        vxUiaElement* pChild = new (std::nothrow) vxUiaElement(m_pObject, nChild);
-        if (pChild == NULL)
-            return E_OUTOFMEMORY;
-        *pRetVal = static_cast<IRawElementProviderFragment*>(pChild);
-        return S_OK;
+        return ElementFor(nChild, pRetVal);
     });
 }
 

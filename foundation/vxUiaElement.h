@@ -93,6 +93,7 @@ private:
     HRESULT Call(Fn fn);
     enum RangeNumber { kRangePos, kRangeLow, kRangeHigh };
     HRESULT RangeField(RangeNumber nWhich, double* pRetVal);
+    HRESULT ElementFor(long nChild, IRawElementProviderFragment** ppElement);
 
     LONG m_nRefs;
     vxAccessibleObject* m_pObject;       // one reference held: the connection to the provider
