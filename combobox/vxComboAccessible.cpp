@@ -39,6 +39,14 @@ HWND vxComboAccessible::AccChildWindow(long nChild)
     return nChild == kField ? EditHwnd() : (nChild == kList ? ListHwnd() : NULL);
 }
 
+long vxComboAccessible::UiaSelection()
+{
+    // The open list's row, else the field that shows the chosen item.
+    if (ListHwnd() != NULL)
+        return kList;
+    return m_pCombo->GetCurSel() >= 0 ? kField : 0;
+}
+
 long vxComboAccessible::AccRole(long nChild)
 {
     switch (nChild) {
@@ -153,6 +161,11 @@ vxDropListAccessible::vxDropListAccessible(vxDropListBox* pList, vxCtrlComboBox*
 HWND vxDropListAccessible::AccParentWindow()
 {
     return m_pCombo != NULL ? m_pCombo->GetSafeHwnd() : NULL;
+}
+
+BOOL vxDropListAccessible::ChooseRow(int nRow)
+{
+    return m_pList->ChooseRow(nRow);
 }
 
 CString vxDropListAccessible::ListName()

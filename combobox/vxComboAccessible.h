@@ -33,6 +33,7 @@ public:
     BOOL AccLocation(long nChild, RECT& rcScreen) override;
     long AccFocus() override;
     HWND AccChildWindow(long nChild) override;
+    long UiaSelection() override;
 
 private:
     HWND EditHwnd() const;               // the edit child, or none
@@ -67,6 +68,7 @@ protected:
     CString ListName() override;
     CString RowName(int nRow) override;
     BOOL IsRowDisabled(int nRow) override;
+    BOOL ChooseRow(int nRow) override;
     // The list never takes the focus; while it is open the current row stands for it.
     BOOL HasFocus() override { return TRUE; }
 

@@ -1,5 +1,6 @@
 // Construction, creation, window class, font, edit child and the window options.
 #include "vxCtrlComboBox.h"
+#include "vxAccessibleEvent.h"
 #include "vxComboClass.h"
 #include "vxComboAccessible.h"
 #include "vxComboEdit.h"
@@ -299,7 +300,7 @@ void vxCtrlComboBox::SetFieldText(const CString& strText)
 void vxCtrlComboBox::AnnounceValue()
 {
     if (m_hWnd != NULL)
-        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxCtrlComboBox::InvalidateIfShown()

@@ -1,5 +1,6 @@
 // The combo's side of the drop-down: toggling, opening, choosing and closing.
 #include "vxCtrlComboBox.h"
+#include "vxAccessibleEvent.h"
 #include "vxAliveWatch.h"
 #include "vxComboAccessible.h"
 #include "vxComboGeometry.h"
@@ -131,10 +132,10 @@ void vxCtrlComboBox::SetDropListVisible(BOOL bVisible)
     if (!bChanged || m_hWnd == NULL)
         return;
     // Expanded or collapsed; an opened list hands the screen reader's focus to its row.
-    ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     vxDropListBox* pList = bVisible ? GetDropListBox() : NULL;
     if (pList != NULL && pList->GetCurSel() >= 0)
-        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, pList->GetSafeHwnd(), OBJID_CLIENT, pList->GetCurSel() + 1);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_FOCUS, pList->GetSafeHwnd(), OBJID_CLIENT, pList->GetCurSel() + 1);
 }
 
 BOOL vxCtrlComboBox::IsStaleDropRequest(LPARAM lParam) const

@@ -1,6 +1,7 @@
 // The drop list: rows with their item copies, selection with skips, hot-tracking, choosing.
 #include "vxDropListBox.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxComboAccessible.h"
 #include "vxComboMessages.h"
 #include "vxCtrlComboBox.h"
@@ -168,8 +169,8 @@ int vxDropListBox::SelectItem(int nSelect, BOOL bByUser)
         // filtered list as the user moves through it (not as typing refills it).
         if (nSelect >= 0 && m_pCombo != NULL && m_pCombo->GetDropListBox() == this &&
             (bByUser || m_pCombo->m_bDropped)) {
-            ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, nSelect + 1);
-            ::NotifyWinEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, nSelect + 1);
+            vxNotifyAccessibleEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_CLIENT, nSelect + 1);
+            vxNotifyAccessibleEvent(EVENT_OBJECT_SELECTION, m_hWnd, OBJID_CLIENT, nSelect + 1);
         }
     }
     return nSelect;
@@ -206,6 +207,23 @@ void vxDropListBox::OnMouseMove(UINT nFlags, CPoint point)
     CListBox::OnMouseMove(nFlags, point);
 }
 
+void vxDropListBox::PostChoice(int nRow)
+{
+    if (nRow != -1)
+        m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nRow, (LPARAM)::GetParent(m_hWnd));
+    ::ReleaseCapture();
+    m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)::GetParent(m_hWnd));
+}
+
+BOOL vxDropListBox::ChooseRow(int nRow)
+{
+    if (RowItem(nRow) == NULL || IsRowDisabled(nRow))
+        return FALSE;
+    SelectItem(nRow, TRUE);
+    PostChoice(nRow);
+    return TRUE;
+}
+
 void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
 {
     HandCaptureToFrame(point);
@@ -213,13 +231,9 @@ void vxDropListBox::OnLButtonUp(UINT nFlags, CPoint point)
     const int nCur = GetCurSel();
     // Disabled rows choose nothing and close nothing.
     const bool bCloses = !(nRow != -1 && IsRowDisabled(nRow)) && !(nCur != -1 && IsRowDisabled(nCur));
-    if (bCloses) {
-        // The choice is the hot-tracked row; an element click only closes.
-        if (nCur != -1 && !m_bElementClicked)
-            m_pCombo->PostMessage(WM_COMBO_SELECTEDITEM, nCur, (LPARAM)::GetParent(m_hWnd));
-        ::ReleaseCapture();
-        m_pCombo->PostMessage(WM_COMBO_DESTROYDROPDOWN, 0, (LPARAM)::GetParent(m_hWnd));
-    }
+    // The choice is the hot-tracked row; an element click only closes.
+    if (bCloses)
+        PostChoice(m_bElementClicked ? -1 : nCur);
     m_bElementClicked = FALSE;
     CListBox::OnLButtonUp(nFlags, point);
     // The list box's own button-up lets the capture go; a list that stays open takes it

@@ -26,6 +26,9 @@ public:
     void SetRows(const vxListboxItemList& rows);
     // Passes over disabled rows towards nSelect's side; bByUser: a key or the pointer moved it.
     int SelectItem(int nSelect, BOOL bByUser = FALSE);
+    // Chooses the row and closes the list, as a click on it does (posted to the combo);
+    // FALSE for a disabled row or none.
+    BOOL ChooseRow(int nRow);
     void SetTopIndexTracked(int nIndex);
     // The row's item, or none for an index outside the list.
     const _tagListboxItem* RowItem(int nIndex) const;
@@ -51,6 +54,7 @@ protected:
 // Internal helpers
 private:
     BOOL IsRowDisabled(int nIndex) const; // FALSE for rows outside the list
+    void PostChoice(int nRow);            // -1: closes choosing nothing
     int RowAt(CPoint point) const;       // row under a client point, or -1
     void HandCaptureToFrame(CPoint point);
 

@@ -1,6 +1,7 @@
 // The drop-down frame: creation, placement, filling and the capture hand-off.
 #include "vxDropWnd.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxComboMessages.h"
 #include "vxCtrlComboBox.h"
 #include "vxDpi.h"
@@ -128,7 +129,7 @@ void vxDropWnd::ShowRows(vxListboxItemList& rows, int nRow)
     m_pListBox->SetTopIndex(0);
     m_pListBox->SelectItem(nRow);
     PlaceOnScreen();
-    ::NotifyWinEvent(EVENT_OBJECT_REORDER, m_pListBox->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_OBJECT_REORDER, m_pListBox->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
     SetCapture();
 }
 

@@ -86,6 +86,8 @@ vxAccessibleObject* vxAccessibleProvider::Object()
 
 LRESULT vxAccessibleProvider::Answer(WPARAM wParam, LPARAM lParam)
 {
+    if (vxIsProviderCall(wParam, lParam, *this))
+        return 1;
     if (static_cast<LONG>(static_cast<DWORD>(lParam)) == vxUiaRootObjectId)
         return AnswerUia(wParam, lParam);
     if (static_cast<LONG>(static_cast<DWORD>(lParam)) != AccObjectId() || m_bPart || Object() == NULL)
@@ -99,11 +101,16 @@ LRESULT vxAccessibleProvider::AnswerUia(WPARAM wParam, LPARAM lParam)
     // the host's.
     if (m_bPart || AccObjectId() != OBJID_CLIENT)
         return 0;
-    if (m_pUiaRoot == NULL && Object() != NULL)
-        m_pUiaRoot = new (std::nothrow) vxUiaElement(m_pObject, CHILDID_SELF);
-    if (m_pUiaRoot == NULL)
+    if (UiaRoot() == NULL)
         return 0;
     return vxUiaReturnRawElementProvider(m_hWnd, wParam, lParam, static_cast<IRawElementProviderSimple*>(m_pUiaRoot));
+}
+
+vxUiaElement* vxAccessibleProvider::UiaRoot()
+{
+    if (m_pUiaRoot == NULL && !m_bPart && Object() != NULL)
+        m_pUiaRoot = new (std::nothrow) vxUiaElement(m_pObject, CHILDID_SELF);
+    return m_pUiaRoot;
 }
 
 HRESULT vxAccessibleProvider::QueryObject(IDispatch** ppdisp)

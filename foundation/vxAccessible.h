@@ -70,6 +70,14 @@ public:
     // Moves it to nPos within its range (carried out after the call returns where the move
     // reaches the host); FALSE when it cannot move.
     virtual BOOL UiaSetRange(long, int) { return FALSE; }
+    // The child UI Automation reads as selected (for a window child: what that window has
+    // selected), 0: none.
+    virtual long UiaSelection() { return AccSelection(); }
+    // Chooses a child as a user does (carried out after the call returns where the choice
+    // reaches the host); by default its default action. FALSE when it cannot be chosen.
+    virtual BOOL UiaSelect(long nChild) { return AccDoDefaultAction(nChild); }
+    // Scrolls a child into view; FALSE when it cannot be scrolled.
+    virtual BOOL UiaScrollIntoView(long) { return FALSE; }
 
     BOOL IsPart() const { return m_bPart; }
 
@@ -83,6 +91,7 @@ protected:
 private:
     friend class vxUiaElement;
     vxAccessibleObject* Object();                    // made on demand; NULL when it cannot be
+    vxUiaElement* UiaRoot();                         // the window's element, made on demand
     LRESULT AnswerUia(WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd;                                     // the control's window (a part's: its control's)
@@ -101,6 +110,16 @@ LRESULT vxAnswerGetObject(Provider*& pProvider, WPARAM wParam, LPARAM lParam, Ma
     if (pProvider == NULL)
         pProvider = make();
     return pProvider != NULL ? pProvider->Answer(wParam, lParam) : 0;
+}
+
+// Runs fn(provider) with the provider that answers the window's WM_GETOBJECT, on the window's
+// thread; E_FAIL when the window has none.
+template <class Fn>
+HRESULT vxWithWindowProvider(HWND hWnd, Fn fn)
+{
+    HRESULT hr = E_FAIL;
+    auto call = [](vxAccessibleProvider& provider, void* pFn) -> HRESULT { return (*static_cast<Fn*>(pFn))(provider); };
+    return vxCallWindowProvider(hWnd, call, &fn, hr) ? hr : E_FAIL;
 }
 
 // The window is going: its provider goes, and clients still holding its object find it dead.

@@ -88,3 +88,26 @@ long vxListBoxAccessible::AccSelection()
 {
     return CurrentRow(Hwnd()) + 1;
 }
+
+BOOL vxListBoxAccessible::UiaSelect(long nChild)
+{
+    return nChild >= 1 && nChild <= AccChildCount() && !IsRowDisabled(static_cast<int>(nChild - 1)) &&
+           ChooseRow(static_cast<int>(nChild - 1));
+}
+
+BOOL vxListBoxAccessible::UiaScrollIntoView(long nChild)
+{
+    // The fewest rows scrolled that show the whole row, as the list's own keys scroll.
+    const int nRow = static_cast<int>(nChild - 1);
+    RECT rcRow = {}, rcClient = {};
+    if (nChild < 1 || nChild > AccChildCount() ||
+        ::SendMessage(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rcRow)) == LB_ERR)
+        return FALSE;
+    ::GetClientRect(Hwnd(), &rcClient);
+    const int nTop = static_cast<int>(::SendMessage(Hwnd(), LB_GETTOPINDEX, 0, 0));
+    if (rcRow.top < rcClient.top)
+        ::SendMessage(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(nRow), 0);
+    else if (rcRow.bottom > rcClient.bottom && rcRow.bottom > rcRow.top)
+        ::SendMessage(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(nTop + (rcRow.bottom - rcClient.bottom + rcRow.bottom - rcRow.top - 1) / (rcRow.bottom - rcRow.top)), 0);
+    return TRUE;
+}

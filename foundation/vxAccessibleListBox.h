@@ -17,6 +17,8 @@ public:
     long AccChildAt(POINT ptScreen) override;
     long AccFocus() override;
     long AccSelection() override;
+    BOOL UiaSelect(long nChild) override;
+    BOOL UiaScrollIntoView(long nChild) override;
 
 protected:
     explicit vxListBoxAccessible(HWND hList) : vxAccessibleProvider(hList) {}
@@ -24,6 +26,8 @@ protected:
     virtual CString ListName() = 0;
     virtual CString RowName(int nRow) = 0;
     virtual BOOL IsRowDisabled(int) { return FALSE; }
+    // Chooses the row as a click on it does; FALSE when it cannot be chosen.
+    virtual BOOL ChooseRow(int nRow) = 0;
     // Whether the current row counts as focused now.
     virtual BOOL HasFocus() { return ::GetFocus() == Hwnd(); }
 };

@@ -42,7 +42,7 @@ HRESULT CallBody(void* pContext)
 } // namespace
 
 vxAccessibleObject::vxAccessibleObject(HWND hWnd, vxAccessibleProvider* pProvider)
-    : m_nRefs(1), m_hWnd(hWnd), m_pProvider(pProvider), m_pStandard(NULL), m_pTypeInfo(NULL), m_nCursor(1)
+    : m_nRefs(1), m_hWnd(hWnd), m_bPart(pProvider->IsPart()), m_pProvider(pProvider), m_pStandard(NULL), m_pTypeInfo(NULL), m_nCursor(1)
 {
     ::CreateStdAccessibleObject(hWnd, OBJID_CLIENT, kIID_IAccessible, reinterpret_cast<void**>(&m_pStandard));
 }
@@ -536,8 +536,8 @@ STDMETHODIMP vxAccessibleObject::QueryService(REFGUID guidService, REFIID riid, 
         return E_POINTER;
     *ppv = NULL;
     return Guarded([&]() -> HRESULT {
-        // UI Automation's bridge: the element of the window's provider.
-        if (guidService == vxIID_IAccessibleEx && !IsPart()) {
+        // UI Automation's bridge: the element of the window's or the part's provider.
+        if (guidService == vxIID_IAccessibleEx) {
             vxUiaElement* pElement = new (std::nothrow) vxUiaElement(this, CHILDID_SELF);
             if (pElement == NULL)
                 return E_OUTOFMEMORY;

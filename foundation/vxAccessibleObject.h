@@ -22,6 +22,7 @@ public:
     // Runs fn with the provider on the window's thread; RPC_E_DISCONNECTED once it has gone.
     HRESULT WithProvider(const std::function<HRESULT(vxAccessibleProvider&)>& fn);
     HWND Window() const { return m_hWnd; }
+    BOOL IsPart() const { return m_bPart; }
 
 // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
@@ -87,10 +88,10 @@ private:
     HRESULT Number(VARIANT varChild, VARIANT* pvar, NumberFn fn);
     HRESULT Text(VARIANT varChild, BSTR* pbstr, TextFn fnOwn, StandardTextFn fnStandard);
     HRESULT Standard(VARIANT varChild, BSTR* pbstr, StandardTextFn fnStandard);
-    BOOL IsPart() const { return m_pProvider->IsPart(); }
 
     LONG m_nRefs;
     HWND m_hWnd;
+    BOOL m_bPart;                        // the object of a part, not of the window
     vxAccessibleProvider* m_pProvider;   // none once disconnected
     IAccessible* m_pStandard;            // the system's object of the window's client area
     ITypeInfo* m_pTypeInfo;              // loaded at the first dispatch call

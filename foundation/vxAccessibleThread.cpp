@@ -7,8 +7,10 @@
 
 namespace {
 
-// An application's own object number (positive numbers are the application's).
+// An application's own object numbers (positive numbers are the application's): a call to be
+// carried out on the window's thread, and one for the window's provider.
 const LONG kObjidCall = 0x56584331;
+const LONG kObjidProviderCall = 0x56584332;
 
 // A call waiting for the window's thread. It lives on the sender's stack while the sender is
 // blocked in SendMessage; the window's thread runs only calls it finds in the list, so a
@@ -16,7 +18,8 @@ const LONG kObjidCall = 0x56584331;
 struct PendingCall
 {
     PendingCall* pNext;
-    vxAccessibleCallFn pfn;
+    vxAccessibleCallFn pfn;             // a call for the thread, or
+    vxProviderCallFn pfnProvider;       // one for the window's provider
     void* pContext;
     HRESULT hr;
 };
@@ -84,9 +87,19 @@ BOOL vxRunOnWindowThread(HWND hWnd, vxAccessibleCallFn pfn, void* pContext, HRES
         hr = pfn(pContext);
         return TRUE;
     }
-    PendingCall call = {NULL, pfn, pContext, E_FAIL};
+    PendingCall call = {NULL, pfn, NULL, pContext, E_FAIL};
     Register(&call);
     const LRESULT lResult = ::SendMessage(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&call), kObjidCall);
+    Unregister(&call);
+    hr = call.hr;
+    return lResult == 1;
+}
+
+BOOL vxCallWindowProvider(HWND hWnd, vxProviderCallFn pfn, void* pContext, HRESULT& hr)
+{
+    PendingCall call = {NULL, NULL, pfn, pContext, E_FAIL};
+    Register(&call);
+    const LRESULT lResult = ::SendMessage(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&call), kObjidProviderCall);
     Unregister(&call);
     hr = call.hr;
     return lResult == 1;
@@ -98,6 +111,15 @@ BOOL vxIsAccessibleCall(WPARAM wParam, LPARAM lParam)
         return FALSE;
     PendingCall* pCall = reinterpret_cast<PendingCall*>(wParam);
     pCall->hr = pCall->pfn(pCall->pContext);
+    return TRUE;
+}
+
+BOOL vxIsProviderCall(WPARAM wParam, LPARAM lParam, vxAccessibleProvider& provider)
+{
+    if (static_cast<LONG>(static_cast<DWORD>(lParam)) != kObjidProviderCall || !IsPending(reinterpret_cast<void*>(wParam)))
+        return FALSE;
+    PendingCall* pCall = reinterpret_cast<PendingCall*>(wParam);
+    pCall->hr = pCall->pfnProvider(provider, pCall->pContext);
     return TRUE;
 }
 

@@ -13,6 +13,9 @@ const IID vxIID_IExpandCollapseProvider = {0xd847d3a5, 0xcab0, 0x4a98, {0x8c, 0x
 const IID vxIID_IValueProvider = {0xc7935180, 0x6fb3, 0x4201, {0xb1, 0x74, 0x7d, 0xf7, 0x3a, 0xdb, 0xf6, 0x4a}};
 const IID vxIID_IRangeValueProvider = {0x36dc7aef, 0x33e6, 0x4691, {0xaf, 0xe1, 0x2b, 0xe7, 0x27, 0x4b, 0x3d, 0x33}};
 const IID vxIID_ISelectionItemProvider = {0x2acad808, 0xb2d4, 0x452d, {0xa4, 0x07, 0x91, 0xff, 0x1a, 0xd1, 0x67, 0xb2}};
+const IID vxIID_ISelectionProvider = {0xfb8b03af, 0x3bdf, 0x48d4, {0xbd, 0x36, 0x1a, 0x65, 0x79, 0x3b, 0xe1, 0x68}};
+const IID vxIID_IScrollItemProvider = {0x2360c714, 0x4bf1, 0x4b26, {0xba, 0x65, 0x9b, 0x21, 0x31, 0x61, 0x27, 0xeb}};
+const IID vxIID_IRawElementProviderHwndOverride = {0x1d5df27c, 0x8947, 0x4425, {0xb8, 0xd9, 0x79, 0x78, 0x7b, 0xb4, 0x60, 0xb8}};
 
 namespace {
 
@@ -50,4 +53,39 @@ HRESULT vxUiaDisconnectProvider(IRawElementProviderSimple* pProvider)
     typedef HRESULT(WINAPI * Fn)(IRawElementProviderSimple*);
     static const Fn s_pfn = CoreFunction<Fn>("UiaDisconnectProvider");
     return s_pfn != NULL ? s_pfn(pProvider) : E_NOTIMPL;
+}
+
+BOOL vxUiaClientsAreListening()
+{
+    typedef BOOL(WINAPI * Fn)();
+    static const Fn s_pfn = CoreFunction<Fn>("UiaClientsAreListening");
+    return s_pfn != NULL && s_pfn();
+}
+
+HRESULT vxUiaRaiseAutomationEvent(IRawElementProviderSimple* pProvider, EVENTID id)
+{
+    typedef HRESULT(WINAPI * Fn)(IRawElementProviderSimple*, EVENTID);
+    static const Fn s_pfn = CoreFunction<Fn>("UiaRaiseAutomationEvent");
+    return s_pfn != NULL ? s_pfn(pProvider, id) : E_NOTIMPL;
+}
+
+HRESULT vxUiaRaisePropertyChangedEvent(IRawElementProviderSimple* pProvider, PROPERTYID id, VARIANT oldValue, VARIANT newValue)
+{
+    typedef HRESULT(WINAPI * Fn)(IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT);
+    static const Fn s_pfn = CoreFunction<Fn>("UiaRaiseAutomationPropertyChangedEvent");
+    return s_pfn != NULL ? s_pfn(pProvider, id, oldValue, newValue) : E_NOTIMPL;
+}
+
+HRESULT vxUiaRaiseStructureChangedEvent(IRawElementProviderSimple* pProvider, int nChangeType, int* pRuntimeId, int nIds)
+{
+    typedef HRESULT(WINAPI * Fn)(IRawElementProviderSimple*, int, int*, int);
+    static const Fn s_pfn = CoreFunction<Fn>("UiaRaiseStructureChangedEvent");
+    return s_pfn != NULL ? s_pfn(pProvider, nChangeType, pRuntimeId, nIds) : E_NOTIMPL;
+}
+
+HRESULT vxUiaRaiseNotificationEvent(IRawElementProviderSimple* pProvider, int nKind, int nProcessing, BSTR bstrText, BSTR bstrActivity)
+{
+    typedef HRESULT(WINAPI * Fn)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+    static const Fn s_pfn = CoreFunction<Fn>("UiaRaiseNotificationEvent");
+    return s_pfn != NULL ? s_pfn(pProvider, nKind, nProcessing, bstrText, bstrActivity) : E_NOTIMPL;
 }

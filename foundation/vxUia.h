@@ -11,6 +11,10 @@
 // Object number of WM_GETOBJECT that asks for a window's UI Automation provider.
 const LONG vxUiaRootObjectId = -25;
 
+// What a provider's element answers once its provider has gone, and for what it cannot do.
+const HRESULT vxUiaElementNotAvailable = static_cast<HRESULT>(0x80040201); // UIA_E_ELEMENTNOTAVAILABLE
+const HRESULT vxUiaNotSupported = static_cast<HRESULT>(0x80040204);        // UIA_E_NOTSUPPORTED
+
 // Property, pattern and control type identifiers.
 enum : PROPERTYID
 {
@@ -22,16 +26,34 @@ enum : PROPERTYID
     vxUiaIsKeyboardFocusableProperty = 30009,
     vxUiaIsEnabledProperty = 30010,
     vxUiaIsOffscreenProperty = 30022,
+    vxUiaValueValueProperty = 30045,
+    vxUiaRangeValueValueProperty = 30047,
+    vxUiaExpandCollapseStateProperty = 30070,
 };
 
 enum : PATTERNID
 {
     vxUiaInvokePattern = 10000,
+    vxUiaSelectionPattern = 10001,
     vxUiaValuePattern = 10002,
     vxUiaRangeValuePattern = 10003,
     vxUiaExpandCollapsePattern = 10005,
     vxUiaSelectionItemPattern = 10010,
+    vxUiaScrollItemPattern = 10017,
 };
+
+enum : EVENTID
+{
+    vxUiaFocusChangedEvent = 20005,
+    vxUiaElementSelectedEvent = 20012,
+    vxUiaSystemAlertEvent = 20023,
+};
+
+// Structure changes (StructureChangeType) and notifications (NotificationKind,
+// NotificationProcessing) as the library raises them.
+const int vxUiaChildrenReordered = 5;
+const int vxUiaNotificationOther = 4;
+const int vxUiaNotificationImportantAll = 0;
 
 enum : long
 {
@@ -99,6 +121,25 @@ struct vxSelectionItemPattern : public IUnknown
     virtual HRESULT STDMETHODCALLTYPE get_SelectionContainer(IRawElementProviderSimple** pRetVal) = 0;
 };
 
+struct vxSelectionPattern : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** pRetVal) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_CanSelectMultiple(BOOL* pRetVal) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsSelectionRequired(BOOL* pRetVal) = 0;
+};
+
+struct vxScrollItemPattern : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE ScrollIntoView() = 0;
+};
+
+// What a fragment root gives for a window it shows elsewhere in its tree than the window's
+// place among its siblings.
+struct vxHwndOverride : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE GetOverrideProviderForHwnd(HWND hwnd, IRawElementProviderSimple** pRetVal) = 0;
+};
+
 // The interfaces' identifiers.
 extern const IID vxIID_IAccessibleEx;
 extern const IID vxIID_IRawElementProviderSimple;
@@ -109,8 +150,19 @@ extern const IID vxIID_IExpandCollapseProvider;
 extern const IID vxIID_IValueProvider;
 extern const IID vxIID_IRangeValueProvider;
 extern const IID vxIID_ISelectionItemProvider;
+extern const IID vxIID_ISelectionProvider;
+extern const IID vxIID_IScrollItemProvider;
+extern const IID vxIID_IRawElementProviderHwndOverride;
 
 // uiautomationcore.dll's entry points; each answers as a failure where the DLL is missing.
 LRESULT vxUiaReturnRawElementProvider(HWND hWnd, WPARAM wParam, LPARAM lParam, IRawElementProviderSimple* pProvider);
 HRESULT vxUiaHostProviderFromHwnd(HWND hWnd, IRawElementProviderSimple** ppProvider);
 HRESULT vxUiaDisconnectProvider(IRawElementProviderSimple* pProvider);
+// Events reach UI Automation only while some client listens; each raise is then a failure
+// where the DLL is missing, and the notification (Windows 10 1709 and later) E_NOTIMPL where
+// it lacks that one.
+BOOL vxUiaClientsAreListening();
+HRESULT vxUiaRaiseAutomationEvent(IRawElementProviderSimple* pProvider, EVENTID id);
+HRESULT vxUiaRaisePropertyChangedEvent(IRawElementProviderSimple* pProvider, PROPERTYID id, VARIANT oldValue, VARIANT newValue);
+HRESULT vxUiaRaiseStructureChangedEvent(IRawElementProviderSimple* pProvider, int nChangeType, int* pRuntimeId, int nIds);
+HRESULT vxUiaRaiseNotificationEvent(IRawElementProviderSimple* pProvider, int nKind, int nProcessing, BSTR bstrText, BSTR bstrActivity);

@@ -7,9 +7,7 @@
 
 namespace {
 
-const HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201); // UIA_E_ELEMENTNOTAVAILABLE
-const HRESULT kNotSupported = static_cast<HRESULT>(0x80040204);        // UIA_E_NOTSUPPORTED
-const int kAppendRuntimeId = 3;                                        // UiaAppendRuntimeId
+const int kAppendRuntimeId = 3; // UiaAppendRuntimeId
 
 // Whether the child may be found through the element tree: neither a window of its own
 // (the system finds those) nor a part (which has its own provider).
@@ -24,28 +22,24 @@ void SetBool(VARIANT* pVar, bool bValue)
     pVar->boolVal = bValue ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
-
-bool Supports(vxAccessibleProvider& provider, long nChild, PATTERNID patternId)
+// A part's number in runtime ids: taken from where its provider lives, so that it stays the
+// same while the part lives whatever its siblings do; negative, apart from children's numbers.
+int PartKey(const vxAccessibleProvider& part)
 {
-    const long nType = provider.UiaControlType(nChild);
-    const long nState = provider.AccState(nChild);
-    CString str;
-    int nPos = 0, nLow = 0, nHigh = 0;
-    switch (patternId) {
-    case vxUiaInvokePattern:
-        return (nType == vxUiaButtonControl || nType == vxUiaHyperlinkControl) &&
-               !(nState & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED)) && provider.AccDefaultAction(nChild, str);
-    case vxUiaExpandCollapsePattern:
-        return (nState & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED)) != 0 && provider.AccDefaultAction(nChild, str);
-    case vxUiaValuePattern:
-        return (nType == vxUiaComboBoxControl || nType == vxUiaEditControl) && provider.AccValue(nChild, str);
-    case vxUiaRangeValuePattern:
-        return provider.UiaRange(nChild, nPos, nLow, nHigh) != FALSE;
-    case vxUiaSelectionItemPattern:
-        return nType == vxUiaListItemControl || nType == vxUiaRadioButtonControl;
-    default:
-        return false;
+    return -static_cast<int>((reinterpret_cast<UINT_PTR>(&part) >> 4) & 0x3fffffff) - 1;
+}
+
+HRESULT NewRuntimeId(const int* pnIds, int nIds, SAFEARRAY** ppIds)
+{
+    SAFEARRAY* pIds = ::SafeArrayCreateVector(VT_I4, 0, static_cast<ULONG>(nIds));
+    if (pIds == NULL)
+        return E_OUTOFMEMORY;
+    for (LONG nIndex = 0; nIndex < nIds; ++nIndex) {
+        int nValue = pnIds[nIndex];
+        ::SafeArrayPutElement(pIds, &nIndex, &nValue);
     }
+    *ppIds = pIds;
+    return S_OK;
 }
 
 } // namespace
@@ -67,14 +61,17 @@ STDMETHODIMP vxUiaElement::QueryInterface(REFIID riid, void** ppv)
     if (ppv == NULL)
         return E_POINTER;
     *ppv = NULL;
+    const bool bRoot = m_nChild == CHILDID_SELF && !m_pObject->IsPart();
     if (riid == IID_IUnknown || riid == vxIID_IRawElementProviderSimple)
         *ppv = static_cast<IRawElementProviderSimple*>(this);
     else if (riid == vxIID_IAccessibleEx)
         *ppv = static_cast<IAccessibleEx*>(this);
     else if (riid == vxIID_IRawElementProviderFragment)
         *ppv = static_cast<IRawElementProviderFragment*>(this);
-    else if (riid == vxIID_IRawElementProviderFragmentRoot && m_nChild == CHILDID_SELF)
+    else if (riid == vxIID_IRawElementProviderFragmentRoot && bRoot)
         *ppv = static_cast<IRawElementProviderFragmentRoot*>(this);
+    else if (riid == vxIID_IRawElementProviderHwndOverride && bRoot)
+        *ppv = static_cast<vxHwndOverride*>(this);
     else if (riid == vxIID_IInvokeProvider)
         *ppv = static_cast<vxInvokePattern*>(this);
     else if (riid == vxIID_IExpandCollapseProvider)
@@ -85,6 +82,10 @@ STDMETHODIMP vxUiaElement::QueryInterface(REFIID riid, void** ppv)
         *ppv = static_cast<vxRangeValuePattern*>(this);
     else if (riid == vxIID_ISelectionItemProvider)
         *ppv = static_cast<vxSelectionItemPattern*>(this);
+    else if (riid == vxIID_ISelectionProvider)
+        *ppv = static_cast<vxSelectionPattern*>(this);
+    else if (riid == vxIID_IScrollItemProvider)
+        *ppv = static_cast<vxScrollItemPattern*>(this);
     if (*ppv == NULL)
         return E_NOINTERFACE;
     AddRef();
@@ -105,11 +106,80 @@ STDMETHODIMP_(ULONG) vxUiaElement::Release()
 }
 
 // A call into the provider on the window's thread; the element of a provider gone is no more.
-template <class Fn>
-HRESULT vxUiaElement::Call(Fn fn)
+HRESULT vxUiaElement::Call(const std::function<HRESULT(vxAccessibleProvider&)>& fn)
 {
     const HRESULT hr = m_pObject->WithProvider(fn);
-    return hr == RPC_E_DISCONNECTED ? kElementNotAvailable : hr;
+    return hr == RPC_E_DISCONNECTED ? vxUiaElementNotAvailable : hr;
+}
+
+vxUiaElement::Kind vxUiaElement::KindOf(vxAccessibleProvider& provider) const
+{
+    if (m_nChild == CHILDID_SELF)
+        return provider.IsPart() ? kPart : kWindow;
+    return provider.AccChildWindow(m_nChild) != NULL ? kPlaceholder : kChild;
+}
+
+// The fragment
+
+HRESULT vxUiaElement::NewElement(vxAccessibleObject* pObject, long nChild, IRawElementProviderFragment** ppElement)
+{
+    if (pObject == NULL)
+        return E_OUTOFMEMORY;
+    vxUiaElement* pElement = new (std::nothrow) vxUiaElement(pObject, nChild);
+    if (pElement == NULL)
+        return E_OUTOFMEMORY;
+    *ppElement = static_cast<IRawElementProviderFragment*>(pElement);
+    return S_OK;
+}
+
+// Whether the fragment holds the child: a simple child, a part, or a window inside a part.
+bool vxUiaElement::IsHeld(vxAccessibleProvider& parent, long nChild)
+{
+    return parent.IsPart() || parent.AccChildPart(nChild) != NULL || parent.AccChildWindow(nChild) == NULL;
+}
+
+long vxUiaElement::HeldChild(vxAccessibleProvider& parent, long nFrom, long nStep)
+{
+    const long nCount = parent.AccChildCount();
+    for (long nChild = nFrom; nChild >= 1 && nChild <= nCount; nChild += nStep) {
+        if (IsHeld(parent, nChild))
+            return nChild;
+    }
+    return -1;
+}
+
+HRESULT vxUiaElement::ChildElement(vxAccessibleProvider& parent, long nChild, IRawElementProviderFragment** ppElement)
+{
+    if (nChild <= 0 || !IsHeld(parent, nChild))
+        return S_OK;
+    if (vxAccessibleProvider* pPart = parent.AccChildPart(nChild))
+        return NewElement(pPart->Object(), CHILDID_SELF, ppElement);
+    return NewElement(parent.Object(), nChild, ppElement);
+}
+
+// The element of the window a part belongs to, from the window's own provider.
+HRESULT vxUiaElement::WindowElement(HWND hWnd, IRawElementProviderFragment** ppElement)
+{
+    return vxWithWindowProvider(hWnd, [&](vxAccessibleProvider& window) {
+        return NewElement(window.Object(), CHILDID_SELF, ppElement);
+    });
+}
+
+HRESULT vxUiaElement::ElementOf(vxAccessibleProvider& provider, long nChild, IRawElementProviderSimple** ppElement)
+{
+    *ppElement = NULL;
+    if (nChild == CHILDID_SELF && !provider.IsPart()) {
+        vxUiaElement* pRoot = provider.UiaRoot();
+        if (pRoot == NULL)
+            return E_OUTOFMEMORY;
+        pRoot->AddRef();
+        *ppElement = static_cast<IRawElementProviderSimple*>(pRoot);
+        return S_OK;
+    }
+    IRawElementProviderFragment* pElement = NULL;
+    const HRESULT hr = NewElement(provider.Object(), nChild, &pElement);
+    *ppElement = static_cast<vxUiaElement*>(pElement);
+    return hr;
 }
 
 // IAccessibleEx
@@ -120,16 +190,15 @@ STDMETHODIMP vxUiaElement::GetObjectForChild(long idChild, IAccessibleEx** pRetV
         return E_POINTER;
     *pRetVal = NULL;
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        // Only the window's element has children; one that is an object of its own answers
-        // for itself.
+        // Only the window's and the parts' elements have children; one that is an object of its
+        // own answers for itself.
         if (m_nChild != CHILDID_SELF || idChild <= 0 || idChild > provider.AccChildCount() ||
             !IsSimpleChild(provider, idChild))
             return S_OK;
-        vxUiaElement* pChild = new (std::nothrow) vxUiaElement(m_pObject, idChild);
-        if (pChild == NULL)
-            return E_OUTOFMEMORY;
-        *pRetVal = static_cast<IAccessibleEx*>(pChild);
-        return S_OK;
+        IRawElementProviderFragment* pChild = NULL;
+        const HRESULT hr = NewElement(m_pObject, idChild, &pChild);
+        *pRetVal = static_cast<vxUiaElement*>(pChild);
+        return hr;
     });
 }
 
@@ -150,16 +219,6 @@ STDMETHODIMP vxUiaElement::ConvertReturnedElement(IRawElementProviderSimple* pIn
     return pIn->QueryInterface(vxIID_IAccessibleEx, reinterpret_cast<void**>(ppRetValOut));
 }
 
-// Another element of the same provider: the child nChild, or the window's.
-HRESULT vxUiaElement::ElementFor(long nChild, IRawElementProviderFragment** ppElement)
-{
-    vxUiaElement* pElement = new (std::nothrow) vxUiaElement(m_pObject, nChild);
-    if (pElement == NULL)
-        return E_OUTOFMEMORY;
-    *ppElement = static_cast<IRawElementProviderFragment*>(pElement);
-    return S_OK;
-}
-
 // IRawElementProviderSimple
 
 STDMETHODIMP vxUiaElement::get_ProviderOptions(ProviderOptions* pRetVal)
@@ -171,26 +230,15 @@ STDMETHODIMP vxUiaElement::get_ProviderOptions(ProviderOptions* pRetVal)
     return S_OK;
 }
 
-STDMETHODIMP vxUiaElement::GetPatternProvider(PATTERNID patternId, IUnknown** pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = NULL;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        if (!Supports(provider, m_nChild, patternId))
-            return S_OK;
-        *pRetVal = static_cast<IRawElementProviderSimple*>(this);
-        AddRef();
-        return S_OK;
-    });
-}
-
 STDMETHODIMP vxUiaElement::GetPropertyValue(PROPERTYID propertyId, VARIANT* pRetVal)
 {
     if (pRetVal == NULL)
         return E_POINTER;
     ::VariantInit(pRetVal);
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        // A placeholder leaves everything to the window it stands for.
+        if (KindOf(provider) == kPlaceholder)
+            return S_OK;
         const long nState = provider.AccState(m_nChild);
         CString strName;
         switch (propertyId) {
@@ -217,7 +265,7 @@ STDMETHODIMP vxUiaElement::GetPropertyValue(PROPERTYID propertyId, VARIANT* pRet
             SetBool(pRetVal, (nState & STATE_SYSTEM_FOCUSABLE) != 0);
             break;
         case vxUiaIsOffscreenProperty:
-            if (m_nChild != CHILDID_SELF)
+            if (KindOf(provider) != kWindow)
                 SetBool(pRetVal, (nState & (STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE)) != 0);
             break;
         }
@@ -231,11 +279,17 @@ STDMETHODIMP vxUiaElement::get_HostRawElementProvider(IRawElementProviderSimple*
         return E_POINTER;
     *pRetVal = NULL;
     // The window's element stands on the system's provider of the window (its place, its
-    // parent, its handle); a child has none.
-    if (m_nChild != CHILDID_SELF)
+    // parent, its handle), a placeholder on its child window's; the others have none.
+    HWND hHost = NULL;
+    const HRESULT hr = Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        const Kind kind = KindOf(provider);
+        hHost = kind == kWindow ? m_pObject->Window() : (kind == kPlaceholder ? provider.AccChildWindow(m_nChild) : NULL);
         return S_OK;
-    const HRESULT hr = vxUiaHostProviderFromHwnd(m_pObject->Window(), pRetVal);
-    return SUCCEEDED(hr) || hr == E_NOTIMPL ? S_OK : hr;
+    });
+    if (FAILED(hr) || hHost == NULL)
+        return hr;
+    const HRESULT hrHost = vxUiaHostProviderFromHwnd(hHost, pRetVal);
+    return SUCCEEDED(hrHost) || hrHost == E_NOTIMPL ? S_OK : hrHost;
 }
 
 // IRawElementProviderFragment
@@ -246,36 +300,34 @@ STDMETHODIMP vxUiaElement::Navigate(NavigateDirection direction, IRawElementProv
         return E_POINTER;
     *pRetVal = NULL;
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        const long nCount = provider.AccChildCount();
-        long nTarget = -1;
-        auto simpleFrom = [&](long nFrom, long nStep) {
-            for (long n = nFrom; n >= 1 && n <= nCount; n += nStep) {
-                if (IsSimpleChild(provider, n))
-                    return n;
-            }
-            return -1L;
-        };
+        const long nStep = direction == NavigateDirection_NextSibling || direction == NavigateDirection_FirstChild ? 1 : -1;
         switch (direction) {
         case NavigateDirection_Parent:
             // The window's element: its parent is the system's to tell.
-            nTarget = m_nChild != CHILDID_SELF ? CHILDID_SELF : -1;
-            break;
+            if (m_nChild != CHILDID_SELF)
+                return NewElement(m_pObject, CHILDID_SELF, pRetVal);
+            return provider.IsPart() ? WindowElement(m_pObject->Window(), pRetVal) : S_OK;
         case NavigateDirection_FirstChild:
-            nTarget = m_nChild == CHILDID_SELF ? simpleFrom(1, 1) : -1;
-            break;
         case NavigateDirection_LastChild:
-            nTarget = m_nChild == CHILDID_SELF ? simpleFrom(nCount, -1) : -1;
-            break;
+            if (m_nChild != CHILDID_SELF)
+                return S_OK;
+            return ChildElement(provider, HeldChild(provider, nStep > 0 ? 1 : provider.AccChildCount(), nStep), pRetVal);
         case NavigateDirection_NextSibling:
-            nTarget = m_nChild != CHILDID_SELF ? simpleFrom(m_nChild + 1, 1) : -1;
-            break;
         case NavigateDirection_PreviousSibling:
-            nTarget = m_nChild != CHILDID_SELF ? simpleFrom(m_nChild - 1, -1) : -1;
-            break;
+            if (m_nChild != CHILDID_SELF)
+                return ChildElement(provider, HeldChild(provider, m_nChild + nStep, nStep), pRetVal);
+            if (!provider.IsPart())
+                return S_OK;
+            // A part's siblings are its window's other children.
+            return vxWithWindowProvider(m_pObject->Window(), [&](vxAccessibleProvider& window) -> HRESULT {
+                for (long nChild = 1; nChild <= window.AccChildCount(); ++nChild) {
+                    if (window.AccChildPart(nChild) == &provider)
+                        return ChildElement(window, HeldChild(window, nChild + nStep, nStep), pRetVal);
+                }
+                return S_OK;
+            });
         }
-        if (nTarget < 0)
-            return S_OK;
-        return ElementFor(nTarget, pRetVal);
+        return S_OK;
     });
 }
 
@@ -284,20 +336,27 @@ STDMETHODIMP vxUiaElement::GetRuntimeId(SAFEARRAY** pRetVal)
     if (pRetVal == NULL)
         return E_POINTER;
     *pRetVal = NULL;
-    // The window's element takes the system's id of the window; a child's is appended to it.
-    if (m_nChild == CHILDID_SELF)
-        return S_OK;
-    SAFEARRAY* pIds = ::SafeArrayCreateVector(VT_I4, 0, 2);
-    if (pIds == NULL)
-        return E_OUTOFMEMORY;
-    LONG nIndex = 0;
-    int nValue = kAppendRuntimeId;
-    ::SafeArrayPutElement(pIds, &nIndex, &nValue);
-    nIndex = 1;
-    nValue = static_cast<int>(m_nChild);
-    ::SafeArrayPutElement(pIds, &nIndex, &nValue);
-    *pRetVal = pIds;
-    return S_OK;
+    // The window's element and a placeholder take the system's id of their window; the others'
+    // are appended to their window's.
+    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        const int nChild = static_cast<int>(m_nChild);
+        switch (KindOf(provider)) {
+        case kPart: {
+            const int nIds[] = {kAppendRuntimeId, PartKey(provider)};
+            return NewRuntimeId(nIds, 2, pRetVal);
+        }
+        case kChild:
+            if (provider.IsPart()) {
+                const int nIds[] = {kAppendRuntimeId, PartKey(provider), nChild};
+                return NewRuntimeId(nIds, 3, pRetVal);
+            } else {
+                const int nIds[] = {kAppendRuntimeId, nChild};
+                return NewRuntimeId(nIds, 2, pRetVal);
+            }
+        default:
+            return S_OK;
+        }
+    });
 }
 
 STDMETHODIMP vxUiaElement::get_BoundingRectangle(UiaRect* pRetVal)
@@ -305,12 +364,11 @@ STDMETHODIMP vxUiaElement::get_BoundingRectangle(UiaRect* pRetVal)
     if (pRetVal == NULL)
         return E_POINTER;
     *pRetVal = UiaRect{0, 0, 0, 0};
-    // The window's place is the system's to tell.
-    if (m_nChild == CHILDID_SELF)
-        return S_OK;
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        // A window's place is the system's to tell.
+        const Kind kind = KindOf(provider);
         RECT rc;
-        if (provider.AccLocation(m_nChild, rc))
+        if ((kind == kPart || kind == kChild) && provider.AccLocation(m_nChild, rc))
             *pRetVal = UiaRect{double(rc.left), double(rc.top), double(rc.right - rc.left), double(rc.bottom - rc.top)};
         return S_OK;
     });
@@ -327,9 +385,12 @@ STDMETHODIMP vxUiaElement::GetEmbeddedFragmentRoots(SAFEARRAY** pRetVal)
 STDMETHODIMP vxUiaElement::SetFocus()
 {
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        // The window takes the focus; a child that is no window has none of its own.
-        if (m_nChild == CHILDID_SELF)
+        // A window takes the focus; a child that is no window has none of its own.
+        const Kind kind = KindOf(provider);
+        if (kind == kWindow)
             ::SetFocus(m_pObject->Window());
+        else if (kind == kPlaceholder)
+            ::SetFocus(provider.AccChildWindow(m_nChild));
         return S_OK;
     });
 }
@@ -339,16 +400,22 @@ STDMETHODIMP vxUiaElement::get_FragmentRoot(IRawElementProviderFragmentRoot** pR
     if (pRetVal == NULL)
         return E_POINTER;
     *pRetVal = NULL;
-    vxUiaElement* pRoot = m_nChild == CHILDID_SELF ? this : new (std::nothrow) vxUiaElement(m_pObject, CHILDID_SELF);
-    if (pRoot == NULL)
-        return E_OUTOFMEMORY;
-    if (pRoot == this)
+    IRawElementProviderFragment* pRoot = NULL;
+    const HRESULT hr = Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        if (provider.IsPart())
+            return WindowElement(m_pObject->Window(), &pRoot);
+        if (m_nChild != CHILDID_SELF)
+            return NewElement(m_pObject, CHILDID_SELF, &pRoot);
         AddRef();
-    *pRetVal = static_cast<IRawElementProviderFragmentRoot*>(pRoot);
-    return S_OK;
+        pRoot = static_cast<IRawElementProviderFragment*>(this);
+        return S_OK;
+    });
+    *pRetVal = static_cast<vxUiaElement*>(pRoot);
+    return hr;
 }
 
-// IRawElementProviderFragmentRoot
+// IRawElementProviderFragmentRoot: the window's descendants at a point or with the focus, one
+// level into a part.
 
 STDMETHODIMP vxUiaElement::ElementProviderFromPoint(double x, double y, IRawElementProviderFragment** pRetVal)
 {
@@ -358,9 +425,9 @@ STDMETHODIMP vxUiaElement::ElementProviderFromPoint(double x, double y, IRawElem
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
         const POINT pt = {static_cast<LONG>(x), static_cast<LONG>(y)};
         const long nChild = provider.AccChildAt(pt);
-        if (nChild <= 0 || !IsSimpleChild(provider, nChild))
-            return S_OK;
-        return ElementFor(nChild, pRetVal);
+        vxAccessibleProvider* pPart = nChild > 0 ? provider.AccChildPart(nChild) : NULL;
+        const long nInPart = pPart != NULL ? pPart->AccChildAt(pt) : 0;
+        return nInPart > 0 ? ChildElement(*pPart, nInPart, pRetVal) : ChildElement(provider, nChild, pRetVal);
     });
 }
 
@@ -371,187 +438,30 @@ STDMETHODIMP vxUiaElement::GetFocus(IRawElementProviderFragment** pRetVal)
     *pRetVal = NULL;
     return Call([&](vxAccessibleProvider& provider) -> HRESULT {
         const long nChild = provider.AccFocus();
-        if (nChild <= 0 || !IsSimpleChild(provider, nChild))
-            return S_OK;
-        return ElementFor(nChild, pRetVal);
+        vxAccessibleProvider* pPart = nChild > 0 ? provider.AccChildPart(nChild) : NULL;
+        const long nInPart = pPart != NULL ? pPart->AccFocus() : 0;
+        return nInPart > 0 ? ChildElement(*pPart, nInPart, pRetVal) : ChildElement(provider, nChild, pRetVal);
     });
 }
 
-// Patterns
+// vxHwndOverride: a window inside one of the parts is shown there, by its placeholder.
 
-STDMETHODIMP vxUiaElement::Invoke()
-{
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        if (!provider.AccDoDefaultAction(m_nChild))
-            return kNotSupported;
-        return S_OK;
-    });
-}
-
-STDMETHODIMP vxUiaElement::Expand()
-{
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        if (provider.AccState(m_nChild) & STATE_SYSTEM_EXPANDED)
-            return S_OK;
-        return provider.AccDoDefaultAction(m_nChild) ? S_OK : kNotSupported;
-    });
-}
-
-STDMETHODIMP vxUiaElement::Collapse()
-{
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        if (!(provider.AccState(m_nChild) & STATE_SYSTEM_EXPANDED))
-            return S_OK;
-        return provider.AccDoDefaultAction(m_nChild) ? S_OK : kNotSupported;
-    });
-}
-
-STDMETHODIMP vxUiaElement::get_ExpandCollapseState(int* pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = vxExpandCollapseLeafNode;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        const long nState = provider.AccState(m_nChild);
-        if (nState & STATE_SYSTEM_EXPANDED)
-            *pRetVal = vxExpandCollapseExpanded;
-        else if (nState & STATE_SYSTEM_COLLAPSED)
-            *pRetVal = vxExpandCollapseCollapsed;
-        return S_OK;
-    });
-}
-
-STDMETHODIMP vxUiaElement::SetValue(LPCWSTR)
-{
-    // The value is the control's to set; screen readers read it.
-    return kNotSupported;
-}
-
-STDMETHODIMP vxUiaElement::get_Value(BSTR* pRetVal)
+STDMETHODIMP vxUiaElement::GetOverrideProviderForHwnd(HWND hwnd, IRawElementProviderSimple** pRetVal)
 {
     if (pRetVal == NULL)
         return E_POINTER;
     *pRetVal = NULL;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        CString strValue;
-        provider.AccValue(m_nChild, strValue);
-        *pRetVal = vxToBstr(strValue);
-        return *pRetVal != NULL ? S_OK : E_OUTOFMEMORY;
-    });
-}
-
-STDMETHODIMP vxUiaElement::get_IsReadOnly(BOOL* pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = TRUE;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nPos = 0, nLow = 0, nHigh = 0;
-        *pRetVal = provider.UiaRange(m_nChild, nPos, nLow, nHigh) ? FALSE : TRUE;
+    IRawElementProviderFragment* pPlaceholder = NULL;
+    const HRESULT hr = Call([&](vxAccessibleProvider& provider) -> HRESULT {
+        for (long nChild = 1; nChild <= provider.AccChildCount(); ++nChild) {
+            vxAccessibleProvider* pPart = provider.AccChildPart(nChild);
+            for (long nInPart = 1; pPart != NULL && nInPart <= pPart->AccChildCount(); ++nInPart) {
+                if (pPart->AccChildWindow(nInPart) == hwnd)
+                    return NewElement(pPart->Object(), nInPart, &pPlaceholder);
+            }
+        }
         return S_OK;
     });
-}
-
-STDMETHODIMP vxUiaElement::SetValue(double val)
-{
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nPos = 0, nLow = 0, nHigh = 0;
-        if (!provider.UiaRange(m_nChild, nPos, nLow, nHigh))
-            return kNotSupported;
-        if (val < nLow || val > nHigh)
-            return E_INVALIDARG;
-        return provider.UiaSetRange(m_nChild, static_cast<int>(val)) ? S_OK : kNotSupported;
-    });
-}
-
-// One of the range's three numbers; 0 for an element without a range.
-HRESULT vxUiaElement::RangeField(RangeNumber nWhich, double* pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 0;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        int nNumbers[3] = {};
-        if (provider.UiaRange(m_nChild, nNumbers[kRangePos], nNumbers[kRangeLow], nNumbers[kRangeHigh]))
-            *pRetVal = nNumbers[nWhich];
-        return S_OK;
-    });
-}
-
-STDMETHODIMP vxUiaElement::get_Value(double* pRetVal)
-{
-    return RangeField(kRangePos, pRetVal);
-}
-
-STDMETHODIMP vxUiaElement::get_Maximum(double* pRetVal)
-{
-    return RangeField(kRangeHigh, pRetVal);
-}
-
-STDMETHODIMP vxUiaElement::get_Minimum(double* pRetVal)
-{
-    return RangeField(kRangeLow, pRetVal);
-}
-
-STDMETHODIMP vxUiaElement::get_LargeChange(double* pRetVal)
-{
-    // As far as Ctrl with an arrow moves a bar at 96 DPI.
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 32;
-    return S_OK;
-}
-
-STDMETHODIMP vxUiaElement::get_SmallChange(double* pRetVal)
-{
-    // As far as an arrow moves a bar at 96 DPI.
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 4;
-    return S_OK;
-}
-
-STDMETHODIMP vxUiaElement::Select()
-{
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        if (provider.AccState(m_nChild) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED))
-            return S_OK;
-        return provider.AccDoDefaultAction(m_nChild) ? S_OK : kNotSupported;
-    });
-}
-
-STDMETHODIMP vxUiaElement::AddToSelection()
-{
-    return Select();
-}
-
-STDMETHODIMP vxUiaElement::RemoveFromSelection()
-{
-    // One item is always chosen: none can be taken away alone.
-    return kNotSupported;
-}
-
-STDMETHODIMP vxUiaElement::get_IsSelected(BOOL* pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = FALSE;
-    return Call([&](vxAccessibleProvider& provider) -> HRESULT {
-        *pRetVal = (provider.AccState(m_nChild) & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_CHECKED)) != 0;
-        return S_OK;
-    });
-}
-
-STDMETHODIMP vxUiaElement::get_SelectionContainer(IRawElementProviderSimple** pRetVal)
-{
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = NULL;
-    if (m_nChild == CHILDID_SELF)
-        return S_OK;
-    vxUiaElement* pRoot = new (std::nothrow) vxUiaElement(m_pObject, CHILDID_SELF);
-    if (pRoot == NULL)
-        return E_OUTOFMEMORY;
-    *pRetVal = static_cast<IRawElementProviderSimple*>(pRoot);
-    return S_OK;
+    *pRetVal = static_cast<vxUiaElement*>(pPlaceholder);
+    return hr;
 }

@@ -2,18 +2,27 @@
 // side of what vxAccessible.h describes, for UI Automation clients. It reads the same provider
 // as the Active Accessibility object, through that object: each call is carried out on the
 // window's thread, and once the provider has gone every call fails with
-// UIA_E_ELEMENTNOTAVAILABLE. The window's element is the root of its fragment; children that
-// are windows of their own are left to the system, which finds them as the window's children.
+// UIA_E_ELEMENTNOTAVAILABLE.
+//
+// The window's element is the root of its fragment. Its children are its simple children and
+// its parts, each part an element over the part's own object. Children that are windows of
+// their own are left to the system, which finds them as the window's children, except inside a
+// part: there each stands in the part's place by a placeholder, whose host is the child window's
+// and which tells nothing of its own; the root names it for that window when the system asks
+// where to show the window (IRawElementProviderHwndOverride).
 //
 // Patterns follow from what the provider tells: Invoke for buttons and links with a default
 // action, ExpandCollapse for what is expanded or collapsed, Value for combo boxes and texts
-// with a value (read only), RangeValue where the provider gives a range, SelectionItem for list
-// items and radio buttons.
+// with a value (read only), RangeValue where the provider gives a range, Selection for lists
+// and combo boxes, SelectionItem for list items and radio buttons, ScrollItem for list items.
 #pragma once
 
 #include "vxUia.h"
 
+#include <functional>
+
 class vxAccessibleObject;
+class vxAccessibleProvider;
 
 class vxUiaElement final : public IAccessibleEx,
                            public IRawElementProviderSimple,
@@ -23,7 +32,10 @@ class vxUiaElement final : public IAccessibleEx,
                            public vxExpandCollapsePattern,
                            public vxValuePattern,
                            public vxRangeValuePattern,
-                           public vxSelectionItemPattern
+                           public vxSelectionItemPattern,
+                           public vxSelectionPattern,
+                           public vxScrollItemPattern,
+                           public vxHwndOverride
 {
 public:
     vxUiaElement(vxAccessibleObject* pObject, long nChild); // takes a reference to pObject
@@ -86,16 +98,38 @@ public:
     STDMETHODIMP get_IsSelected(BOOL* pRetVal) override;
     STDMETHODIMP get_SelectionContainer(IRawElementProviderSimple** pRetVal) override;
 
+// vxSelectionPattern
+    STDMETHODIMP GetSelection(SAFEARRAY** pRetVal) override;
+    STDMETHODIMP get_CanSelectMultiple(BOOL* pRetVal) override;
+    STDMETHODIMP get_IsSelectionRequired(BOOL* pRetVal) override;
+
+// vxScrollItemPattern
+    STDMETHODIMP ScrollIntoView() override;
+
+// vxHwndOverride (the window's element)
+    STDMETHODIMP GetOverrideProviderForHwnd(HWND hwnd, IRawElementProviderSimple** pRetVal) override;
+
+// Raising events: the element of the provider's child nChild, where UI Automation holds one
+    static HRESULT ElementOf(vxAccessibleProvider& provider, long nChild, IRawElementProviderSimple** ppElement);
+
 private:
     ~vxUiaElement();
 
-    template <class Fn>
-    HRESULT Call(Fn fn);
+    enum Kind { kWindow, kPart, kChild, kPlaceholder };
+    Kind KindOf(vxAccessibleProvider& provider) const;
+    HRESULT Call(const std::function<HRESULT(vxAccessibleProvider&)>& fn);
     enum RangeNumber { kRangePos, kRangeLow, kRangeHigh };
     HRESULT RangeField(RangeNumber nWhich, double* pRetVal);
-    HRESULT ElementFor(long nChild, IRawElementProviderFragment** ppElement);
+    HRESULT SelectedElement(vxAccessibleProvider& provider, IRawElementProviderSimple** ppElement);
+
+    // The elements of the fragment, each made for its caller with one reference.
+    static HRESULT NewElement(vxAccessibleObject* pObject, long nChild, IRawElementProviderFragment** ppElement);
+    static bool IsHeld(vxAccessibleProvider& parent, long nChild);
+    static long HeldChild(vxAccessibleProvider& parent, long nFrom, long nStep); // -1: none
+    static HRESULT ChildElement(vxAccessibleProvider& parent, long nChild, IRawElementProviderFragment** ppElement);
+    static HRESULT WindowElement(HWND hWnd, IRawElementProviderFragment** ppElement);
 
     LONG m_nRefs;
     vxAccessibleObject* m_pObject;       // one reference held: the connection to the provider
-    long m_nChild;                       // CHILDID_SELF: the window's element
+    long m_nChild;                       // CHILDID_SELF: the window's or the part's element
 };

@@ -1,5 +1,6 @@
 #include "vxSizerBar.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxAliveWatch.h"
 #include "vxBarKeys.h"
 #include "vxBarAccessible.h"
@@ -206,7 +207,7 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     HWND hWnd = m_hWnd;
     NotifyMoved(offset);
     if (watch.IsAlive() && ::IsWindow(hWnd))
-        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxSizerBar::OnCancelMode()
@@ -277,7 +278,7 @@ BOOL vxSizerBar::MoveByKey(int nStep)
     if (!watch.IsAlive() || !::IsWindow(hWnd))
         return FALSE;
     m_nKeyMoved += nMove;
-    ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
     return TRUE;
 }
 

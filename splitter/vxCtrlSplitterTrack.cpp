@@ -2,6 +2,7 @@
 // re-layout once the drag is applied. The decisions themselves are vxSplitterDragState's.
 #include "vxCtrlSplitter.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxBarAccessible.h"
 #include "vxSplitterDrag.h"
 #include "vxAliveWatch.h"
@@ -131,7 +132,7 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     const int nMoved = ApplyMove(shape, d, hHost, drag.Outline());
     // Screen readers hear the bar's new place, as after a move by the keys.
     if (nMoved && ::IsWindow(m_hBkWnd))
-        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_hBkWnd, OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hBkWnd, OBJID_CLIENT, CHILDID_SELF);
     return nMoved;
 }
 

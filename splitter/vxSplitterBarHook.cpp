@@ -1,5 +1,6 @@
 #include "vxSplitterBarHook.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxFocusCue.h"
 
 #include "vxAliveWatch.h"
@@ -86,7 +87,7 @@ void vxSplitterBarHook::Move(int nStep)
     m_pSplitter->GetSplitterRect(&rcAfter);
     m_nKeyMoved += m_pSplitter->IsVertical() ? rcAfter.left - rcBefore.left : rcAfter.top - rcBefore.top;
     if (::IsWindow(hWnd))
-        ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxSplitterBarHook::PaintFocus()

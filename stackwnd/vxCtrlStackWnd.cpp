@@ -2,6 +2,7 @@
 // sub-items, opening, the command handling and the release of what was made here.
 #include "vxCtrlStackWnd.h"
 #include "CVexelListBox.h"
+#include "vxAccessibleEvent.h"
 #include "vxStackItemButton.h"
 #include "vxAliveWatch.h"
 #include "vxDpi.h"
@@ -256,7 +257,7 @@ void vxCtrlStackWnd::SetExpanded(stItemInfo* pItem, BOOL bExpanded)
         return;
     pItem->bExpanded = bExpanded;
     if (pItem->pButton->GetSafeHwnd() != NULL)
-        ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, pItem->pButton->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, pItem->pButton->GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 LRESULT vxCtrlStackWnd::OnFocusNeighbour(WPARAM wParam, LPARAM lParam)

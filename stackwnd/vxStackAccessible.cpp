@@ -53,6 +53,15 @@ CString vxSubItemListAccessible::ListName()
     return vxWindowText(Hwnd());
 }
 
+BOOL vxSubItemListAccessible::ChooseRow(int nRow)
+{
+    // The list's own selection change, as a click makes it: posted, as the host hears of it.
+    if (m_pList->SetCurSel(nRow) == LB_ERR)
+        return FALSE;
+    return ::PostMessage(::GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(Hwnd()), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(Hwnd()));
+}
+
 CString vxSubItemListAccessible::RowName(int nRow)
 {
     return m_pList->EntryText(nRow);

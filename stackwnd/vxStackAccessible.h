@@ -32,6 +32,7 @@ public:
 protected:
     CString ListName() override;         // the window text: its item's caption
     CString RowName(int nRow) override;  // the entry's text, as the list keeps it
+    BOOL ChooseRow(int nRow) override;
 
 private:
     CVexelListBox* m_pList;              // the owner

@@ -1,5 +1,6 @@
 #include "vxTipsWndHook.h"
 
+#include "vxAccessibleEvent.h"
 #include "vxTipAlertAccessible.h"
 
 #include "vxAliveWatch.h"
@@ -96,7 +97,7 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
 void vxTipsWndHook::Announce()
 {
     m_bAnnounce = FALSE;
-    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_ALERT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_SYSTEM_ALERT, m_hTipWnd, OBJID_ALERT, CHILDID_SELF);
 }
 
 void vxTipsWndHook::Release()

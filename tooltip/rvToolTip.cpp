@@ -1,5 +1,6 @@
 // rvToolTip: tools, relay, timers, showing and the pointer over the balloon.
 #include "rvToolTip.h"
+#include "vxAccessibleEvent.h"
 #include "vxBalloonGeometry.h"
 #include "rvToolTipAccessible.h"
 #include "vxBalloonDismiss.h"
@@ -288,7 +289,7 @@ void rvToolTip::SetTipText(LPCTSTR lpszText, CPoint* pPoint)
     // Same size: the window stays where it is (unless a new point is given), only the text
     // is repainted, and screen readers hear the new text of a balloon already shown.
     if (IsWindowVisible())
-        ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+        vxNotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     else
         ShowWindow(SW_SHOWNOACTIVATE);
     CRect rcText = TextRect();

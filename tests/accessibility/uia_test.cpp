@@ -1,12 +1,13 @@
 // The controls as UI Automation reads them: control types, names and states through the client
-// side of the system's uiautomationcore; the patterns acting on the real control through the
-// elements themselves, reached by the Active Accessibility object's bridge (Wine's client side
-// has no pattern calls); an element whose window has gone.
+// side of the system's uiautomationcore; the fragment tree, its places and the patterns acting
+// on the real control through the elements themselves, reached by the Active Accessibility
+// object's bridge (Wine's client side has no pattern calls); an element whose window has gone.
 #include "accessible_reader.h"
 #include "combo_test_util.h"
 #include "rvToolTip.h"
 #include "vxCtrlListView.h"
 #include "vxCtrlSplitter.h"
+#include "vxCtrlStackWnd.h"
 #include "vxUia.h"
 
 #include <gtest/gtest.h>
@@ -92,11 +93,113 @@ Pattern* PatternOf(IRawElementProviderSimple* element, PATTERNID id)
                      : id == vxUiaExpandCollapsePattern ? vxIID_IExpandCollapseProvider
                      : id == vxUiaValuePattern          ? vxIID_IValueProvider
                      : id == vxUiaRangeValuePattern     ? vxIID_IRangeValueProvider
+                     : id == vxUiaSelectionPattern      ? vxIID_ISelectionProvider
+                     : id == vxUiaScrollItemPattern     ? vxIID_IScrollItemProvider
                                                         : vxIID_ISelectionItemProvider;
     unknown->QueryInterface(iid, reinterpret_cast<void**>(&asked));
     unknown->Release();
     pattern = reinterpret_cast<Pattern*>(asked);
     return pattern;
+}
+
+// One reference to a COM object, released at the end of the scope.
+template <class T>
+class Ref
+{
+public:
+    Ref(T* p = NULL) : m_p(p) {}
+    ~Ref() { if (m_p != NULL) m_p->Release(); }
+    Ref(const Ref&) = delete;
+    Ref& operator=(Ref&& other) { std::swap(m_p, other.m_p); return *this; }
+    Ref(Ref&& other) : m_p(other.m_p) { other.m_p = NULL; }
+    T* operator->() const { return m_p; }
+    T* Get() const { return m_p; }
+    T** Out() { return &m_p; }
+    explicit operator bool() const { return m_p != NULL; }
+
+private:
+    T* m_p;
+};
+
+Ref<IRawElementProviderFragment> FragmentOf(IUnknown* element)
+{
+    Ref<IRawElementProviderFragment> fragment;
+    if (element != NULL)
+        element->QueryInterface(vxIID_IRawElementProviderFragment, reinterpret_cast<void**>(fragment.Out()));
+    return fragment;
+}
+
+Ref<IRawElementProviderFragment> Go(IRawElementProviderFragment* from, NavigateDirection direction)
+{
+    Ref<IRawElementProviderFragment> to;
+    if (from != NULL)
+        from->Navigate(direction, to.Out());
+    return to;
+}
+
+// An element's property as the test compares it: "I4:50026", "BSTR:Files", "empty".
+std::string PropertyOf(IUnknown* element, PROPERTYID property)
+{
+    Ref<IRawElementProviderSimple> simple;
+    if (element == NULL || element->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(simple.Out())) != S_OK)
+        return "no element";
+    VARIANT value;
+    if (simple->GetPropertyValue(property, &value) != S_OK)
+        return "failed";
+    std::string text = value.vt == VT_EMPTY ? "empty"
+                       : value.vt == VT_I4  ? "I4:" + std::to_string(value.lVal)
+                       : value.vt == VT_BOOL ? std::string("BOOL:") + (value.boolVal ? "1" : "0")
+                       : value.vt == VT_BSTR ? "BSTR:" + a11y::Utf8(value.bstrVal)
+                                            : "vt " + std::to_string(value.vt);
+    ::VariantClear(&value);
+    return text;
+}
+
+std::string NameOf(IUnknown* element)
+{
+    return PropertyOf(element, vxUiaNameProperty);
+}
+
+// The window a placeholder or a window's element stands on, from its host provider.
+HWND HostWindowOf(IUnknown* element)
+{
+    Ref<IRawElementProviderSimple> simple, host;
+    if (element == NULL || element->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(simple.Out())) != S_OK ||
+        simple->get_HostRawElementProvider(host.Out()) != S_OK || !host)
+        return NULL;
+    VARIANT value;
+    if (host->GetPropertyValue(30020 /* NativeWindowHandle */, &value) != S_OK || value.vt != VT_I4)
+        return NULL;
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(value.lVal));
+}
+
+RECT PlaceOf(IRawElementProviderFragment* element)
+{
+    UiaRect rc = {};
+    element->get_BoundingRectangle(&rc);
+    return RECT{LONG(rc.left), LONG(rc.top), LONG(rc.left + rc.width), LONG(rc.top + rc.height)};
+}
+
+bool operator==(const RECT& a, const RECT& b)
+{
+    return ::EqualRect(&a, &b) != FALSE;
+}
+
+// The selection of a Selection pattern's element, by the names of the elements in it.
+std::vector<std::string> SelectionNames(vxSelectionPattern* selection)
+{
+    std::vector<std::string> names;
+    SAFEARRAY* array = NULL;
+    if (selection->GetSelection(&array) != S_OK || array == NULL)
+        return {"failed"};
+    for (LONG i = 0; i < LONG(array->rgsabound[0].cElements); ++i) {
+        IUnknown* element = NULL;
+        ::SafeArrayGetElement(array, &i, &element);
+        names.push_back(NameOf(element));
+        element->Release();
+    }
+    ::SafeArrayDestroy(array);
+    return names;
 }
 
 class UiAutomation : public ::testing::Test
@@ -263,6 +366,172 @@ TEST_F(UiAutomation, InvokeAndSelectionItemPressTheListViewsItems)
     EXPECT_TRUE(selected);
     item->Release();
     element->Release();
+}
+
+TEST_F(UiAutomation, ListViewGroupsHoldTheirItemsInTheFragmentWithScreenPlaces)
+{
+    vxtest::HostWindow host;
+    vxCtrlListView list;
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 250), CWnd::FromHandle(host.Hwnd()), 7));
+    list.AddGroup(_T("Files"), NULL, 1);
+    list.AddGroup(_T("Edit"), NULL, 1);
+    list.AddItem(0, NULL, _T("Open"), NULL);
+    list.AddItem(0, NULL, _T("Save"), NULL);
+    list.AddItem(1, NULL, _T("Undo"), NULL);
+    vxtest::PumpMessages();
+    HWND save = ::FindWindowExA(list.m_hWnd, NULL, "Button", "Save");
+    Ref<IRawElementProviderSimple> root(ElementOf(list.m_hWnd));
+    Ref<IRawElementProviderFragment> files = Go(FragmentOf(root.Get()).Get(), NavigateDirection_FirstChild);
+    ASSERT_TRUE(files);
+    EXPECT_EQ(PropertyOf(files.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaGroupControl));
+    EXPECT_EQ(NameOf(files.Get()), "BSTR:Files");
+    EXPECT_EQ(NameOf(Go(files.Get(), NavigateDirection_NextSibling).Get()), "BSTR:Edit");
+    EXPECT_EQ(NameOf(Go(Go(files.Get(), NavigateDirection_NextSibling).Get(), NavigateDirection_PreviousSibling).Get()), "BSTR:Files");
+    EXPECT_FALSE(Go(Go(files.Get(), NavigateDirection_NextSibling).Get(), NavigateDirection_NextSibling));
+    Ref<IRawElementProviderFragmentRoot> top;
+    EXPECT_EQ(Go(files.Get(), NavigateDirection_Parent)->QueryInterface(vxIID_IRawElementProviderFragmentRoot, reinterpret_cast<void**>(top.Out())), S_OK);
+
+    // Its place on the screen spans its items, as the accessible object's does.
+    a11y::Reader group = a11y::Reader(list.m_hWnd).Child(1);
+    const RECT place = group.Location();
+    EXPECT_TRUE(PlaceOf(files.Get()) == place);
+    RECT listOnScreen, inside;
+    ::GetWindowRect(list.m_hWnd, &listOnScreen);
+    EXPECT_TRUE(!::IsRectEmpty(&place) && ::IntersectRect(&inside, &listOnScreen, &place) && inside == place);
+
+    // The group holds its item windows, each by a placeholder that tells nothing of its own;
+    // the list view names it when the system asks where the item window goes.
+    Ref<IRawElementProviderFragment> open = Go(files.Get(), NavigateDirection_FirstChild);
+    Ref<IRawElementProviderFragment> second = Go(open.Get(), NavigateDirection_NextSibling);
+    EXPECT_EQ(HostWindowOf(second.Get()), save);
+    EXPECT_EQ(NameOf(second.Get()), "empty");
+    EXPECT_FALSE(Go(second.Get(), NavigateDirection_NextSibling));
+    Ref<vxHwndOverride> override_;
+    ASSERT_EQ(root->QueryInterface(vxIID_IRawElementProviderHwndOverride, reinterpret_cast<void**>(override_.Out())), S_OK);
+    Ref<IRawElementProviderSimple> placed;
+    ASSERT_EQ(override_->GetOverrideProviderForHwnd(save, placed.Out()), S_OK);
+    EXPECT_EQ(NameOf(Go(FragmentOf(placed.Get()).Get(), NavigateDirection_Parent).Get()), "BSTR:Files");
+    Ref<IRawElementProviderSimple> none;
+    EXPECT_EQ(override_->GetOverrideProviderForHwnd(host.Hwnd(), none.Out()), S_OK);
+    EXPECT_FALSE(none);
+
+    // The point over an item is its placeholder's.
+    Ref<IRawElementProviderFragmentRoot> rootOfFragment;
+    ASSERT_EQ(files->get_FragmentRoot(rootOfFragment.Out()), S_OK);
+    const POINT undo = vxtest::CentreOf(::FindWindowExA(list.m_hWnd, NULL, "Button", "Undo"));
+    Ref<IRawElementProviderFragment> atPoint;
+    ASSERT_EQ(rootOfFragment->ElementProviderFromPoint(undo.x, undo.y, atPoint.Out()), S_OK);
+    EXPECT_EQ(HostWindowOf(atPoint.Get()), ::FindWindowExA(list.m_hWnd, NULL, "Button", "Undo"));
+
+    // A deleted group's element answers no more.
+    ASSERT_TRUE(list.DeleteGroup(0));
+    EXPECT_EQ(NameOf(files.Get()), "failed");
+    EXPECT_EQ(NameOf(Go(FragmentOf(root.Get()).Get(), NavigateDirection_FirstChild).Get()), "BSTR:Edit");
+}
+
+TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
+{
+    combotest::ComboFixture fixture(CBS_DROPDOWNLIST);
+    fixture.Fill({"Small", "Large"});
+    for (int i = 2; i < 39; ++i)
+        fixture.Combo().AddString(_T("Row"));
+    fixture.Combo().AddString(_T("Last"));
+    fixture.Combo().SetCurSel(1);
+    Ref<IRawElementProviderSimple> element(ElementOf(fixture.Hwnd()));
+    Ref<vxSelectionPattern> selection(PatternOf<vxSelectionPattern>(element.Get(), vxUiaSelectionPattern));
+    ASSERT_TRUE(selection);
+    BOOL flag = TRUE;
+    EXPECT_EQ(selection->get_CanSelectMultiple(&flag), S_OK);
+    EXPECT_FALSE(flag);
+    // Closed, the field that shows the chosen item is the selection (named as the combo); open,
+    // the row.
+    EXPECT_EQ(SelectionNames(selection.Get()), std::vector<std::string>({"BSTR:"}));
+    // The button, a simple child, has its place on the screen.
+    Ref<IRawElementProviderFragment> button = Go(FragmentOf(element.Get()).Get(), NavigateDirection_LastChild);
+    const RECT buttonPlace = a11y::Reader(fixture.Hwnd()).Location(3);
+    EXPECT_TRUE(PlaceOf(button.Get()) == buttonPlace);
+    EXPECT_EQ(NameOf(button.Get()), "BSTR:Open");
+
+    vxtest::Click(POINT{(buttonPlace.left + buttonPlace.right) / 2, (buttonPlace.top + buttonPlace.bottom) / 2});
+    ASSERT_TRUE(combotest::PumpTranslatedUntil([&] { return fixture.Combo().Dropped() == TRUE; }));
+    SAFEARRAY* rows = NULL;
+    ASSERT_EQ(selection->GetSelection(&rows), S_OK);
+    IUnknown* large = NULL;
+    LONG first = 0;
+    ::SafeArrayGetElement(rows, &first, &large);
+    ::SafeArrayDestroy(rows);
+    EXPECT_EQ(PropertyOf(large, vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListItemControl));
+    EXPECT_EQ(NameOf(large), "BSTR:Large");
+    Ref<vxSelectionItemPattern> largeItem(PatternOf<vxSelectionItemPattern>(static_cast<IRawElementProviderSimple*>(static_cast<void*>(large)), vxUiaSelectionItemPattern));
+    large->Release();
+    ASSERT_TRUE(largeItem);
+    Ref<IRawElementProviderSimple> list;
+    ASSERT_EQ(largeItem->get_SelectionContainer(list.Out()), S_OK);
+    EXPECT_EQ(PropertyOf(list.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListControl));
+
+    // The last row, scrolled out, comes into view and is chosen as a click chooses it.
+    Ref<IAccessibleEx> bridge;
+    ASSERT_EQ(list->QueryInterface(vxIID_IAccessibleEx, reinterpret_cast<void**>(bridge.Out())), S_OK);
+    Ref<IAccessibleEx> lastRow;
+    ASSERT_EQ(bridge->GetObjectForChild(40, lastRow.Out()), S_OK);
+    EXPECT_EQ(PropertyOf(lastRow.Get(), vxUiaIsOffscreenProperty), "BOOL:1");
+    Ref<IRawElementProviderSimple> lastSimple;
+    lastRow->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(lastSimple.Out()));
+    Ref<vxScrollItemPattern> scroll(PatternOf<vxScrollItemPattern>(lastSimple.Get(), vxUiaScrollItemPattern));
+    ASSERT_TRUE(scroll);
+    ASSERT_EQ(scroll->ScrollIntoView(), S_OK);
+    EXPECT_EQ(PropertyOf(lastRow.Get(), vxUiaIsOffscreenProperty), "BOOL:0");
+    HWND listWindow = NULL;
+    Ref<IOleWindow> listObject;
+    ASSERT_EQ(a11y::Reader(fixture.Hwnd()).Child(2).Object()->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(listObject.Out())), S_OK);
+    listObject->GetWindow(&listWindow);
+    RECT listOnScreen, row = PlaceOf(FragmentOf(lastRow.Get()).Get()), inside;
+    ::GetClientRect(listWindow, &listOnScreen);
+    ::MapWindowPoints(listWindow, NULL, reinterpret_cast<POINT*>(&listOnScreen), 2);
+    EXPECT_TRUE(::IntersectRect(&inside, &listOnScreen, &row) && inside == row);
+    Ref<vxSelectionItemPattern> lastItem(PatternOf<vxSelectionItemPattern>(lastSimple.Get(), vxUiaSelectionItemPattern));
+    fixture.ClearCodes();
+    ASSERT_EQ(lastItem->Select(), S_OK);
+    EXPECT_TRUE(combotest::WaitClosed(fixture.Combo()));
+    EXPECT_EQ(fixture.Combo().GetCurSel(), 39);
+    EXPECT_EQ(fixture.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+}
+
+TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
+{
+    vxtest::HostWindow host;
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 310), CWnd::FromHandle(host.Hwnd()), 5));
+    stack.AddItem(_T("Messages"), NULL, NULL);
+    stack.AddItem(_T("Programs"), NULL, NULL);
+    stack.AddSubItem(1, _T("Editor"), NULL);
+    stack.AddSubItem(1, _T("Shell"), NULL);
+    vxtest::PumpMessages();
+    Ref<IRawElementProviderSimple> button(ElementOf(stack.GetItemButton(1)->m_hWnd));
+    Ref<vxExpandCollapsePattern> expand(PatternOf<vxExpandCollapsePattern>(button.Get(), vxUiaExpandCollapsePattern));
+    ASSERT_TRUE(expand);
+    EXPECT_EQ(PropertyOf(button.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaButtonControl));
+    ASSERT_EQ(expand->Expand(), S_OK);
+    int state = -1;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return expand->get_ExpandCollapseState(&state) == S_OK && state == vxExpandCollapseExpanded; }));
+
+    Ref<IRawElementProviderSimple> entries(ElementOf(stack.GetItemContent(1)->m_hWnd));
+    EXPECT_EQ(PropertyOf(entries.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListControl));
+    Ref<IRawElementProviderFragment> shell = Go(FragmentOf(entries.Get()).Get(), NavigateDirection_LastChild);
+    EXPECT_EQ(PropertyOf(shell.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListItemControl));
+    EXPECT_EQ(NameOf(shell.Get()), "BSTR:Shell");
+    Ref<IRawElementProviderSimple> shellSimple;
+    shell->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(shellSimple.Out()));
+    Ref<vxSelectionItemPattern> choose(PatternOf<vxSelectionItemPattern>(shellSimple.Get(), vxUiaSelectionItemPattern));
+    ASSERT_TRUE(choose);
+    host.Recorder().Clear();
+    ASSERT_EQ(choose->Select(), S_OK);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_STACKWND_SUBITEMSEL) == 1; }));
+    const vxtest::RecordedMessage chosen = host.Recorder().Filter(WM_STACKWND_SUBITEMSEL).front();
+    EXPECT_EQ(chosen.wParam, 1u);
+    EXPECT_EQ(chosen.lParam, 1);
+    Ref<vxSelectionPattern> selection(PatternOf<vxSelectionPattern>(entries.Get(), vxUiaSelectionPattern));
+    EXPECT_EQ(SelectionNames(selection.Get()), std::vector<std::string>({"BSTR:Shell"}));
 }
 
 } // namespace
