@@ -232,9 +232,10 @@ void vxCtrlComboBox::DiscardDropDown()
     vxDropWnd* pDrop = m_pDropWnd;
     if (pDrop == NULL)
         return;
+    // Forgotten before the collapse is told, so that a reader finds the combo collapsed.
     pDrop->ShowWindow(SW_HIDE);
-    SetDropListVisible(FALSE);
     m_pDropWnd = NULL;
+    SetDropListVisible(FALSE);
     pDrop->DestroyWindow();
     delete pDrop;
 }

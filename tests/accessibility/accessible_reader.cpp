@@ -1,5 +1,6 @@
 #include "accessible_reader.h"
 
+#include "vxUia.h"
 #include "vxtest.h"
 
 #include <cstdio>
@@ -254,6 +255,23 @@ std::vector<std::string> EventLog::Lines(const std::vector<std::pair<HWND, std::
         }
     }
     return lines;
+}
+
+// The element of a window's provider, reached as a client of its accessible object reaches it.
+IRawElementProviderSimple* ElementOf(HWND hwnd)
+{
+    a11y::Reader reader(hwnd);
+    IServiceProvider* services = NULL;
+    IRawElementProviderSimple* element = NULL;
+    if (reader.Ok() && reader.Object()->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)) == S_OK) {
+        IUnknown* bridge = NULL;
+        if (services->QueryService(vxIID_IAccessibleEx, vxIID_IAccessibleEx, reinterpret_cast<void**>(&bridge)) == S_OK) {
+            bridge->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(&element));
+            bridge->Release();
+        }
+        services->Release();
+    }
+    return element;
 }
 
 } // namespace a11y

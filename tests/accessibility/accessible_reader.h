@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
 #include <string>
 #include <utility>
@@ -101,5 +102,9 @@ private:
     std::vector<Event> m_events;
     static EventLog* s_current;
 };
+
+// The UI Automation element of a window's provider, reached as a client of its accessible
+// object reaches it (the object's bridge); NULL when it has none.
+IRawElementProviderSimple* ElementOf(HWND hwnd);
 
 } // namespace a11y

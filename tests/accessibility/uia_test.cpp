@@ -64,23 +64,6 @@ private:
     ReleaseFn m_release = NULL;
 };
 
-// The element of a window's provider, reached as a client of its accessible object reaches it.
-IRawElementProviderSimple* ElementOf(HWND hwnd)
-{
-    a11y::Reader reader(hwnd);
-    IServiceProvider* services = NULL;
-    IRawElementProviderSimple* element = NULL;
-    if (reader.Ok() && reader.Object()->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)) == S_OK) {
-        IUnknown* bridge = NULL;
-        if (services->QueryService(vxIID_IAccessibleEx, vxIID_IAccessibleEx, reinterpret_cast<void**>(&bridge)) == S_OK) {
-            bridge->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(&element));
-            bridge->Release();
-        }
-        services->Release();
-    }
-    return element;
-}
-
 template <class Pattern>
 Pattern* PatternOf(IRawElementProviderSimple* element, PATTERNID id)
 {
@@ -247,7 +230,7 @@ TEST_F(UiAutomation, ExpandCollapseAndValueActOnTheCombo)
     combotest::ComboFixture fixture(CBS_DROPDOWNLIST);
     fixture.Fill({"Small", "Large"});
     fixture.Combo().SetCurSel(1);
-    IRawElementProviderSimple* element = ElementOf(fixture.Hwnd());
+    IRawElementProviderSimple* element = a11y::ElementOf(fixture.Hwnd());
     ASSERT_TRUE(element != NULL);
     vxExpandCollapsePattern* expand = PatternOf<vxExpandCollapsePattern>(element, vxUiaExpandCollapsePattern);
     vxValuePattern* value = PatternOf<vxValuePattern>(element, vxUiaValuePattern);
@@ -300,7 +283,7 @@ TEST_F(UiAutomation, RangeValueMovesASplitterBarWithinItsLimits)
     splitter.SetPaneSize(0, 100, 30);
     splitter.SetPaneSize(1, -1, 30);
     splitter.Layout(0, 0, 300, 100);
-    IRawElementProviderSimple* element = ElementOf(bar);
+    IRawElementProviderSimple* element = a11y::ElementOf(bar);
     ASSERT_TRUE(element != NULL);
     VARIANT type;
     ASSERT_EQ(element->GetPropertyValue(vxUiaControlTypeProperty, &type), S_OK);
@@ -338,7 +321,7 @@ TEST_F(UiAutomation, InvokeAndSelectionItemPressTheListViewsItems)
     ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210), CWnd::FromHandle(host.Hwnd()), 7));
     list.AddGroup(_T("Files"), NULL, 1);
     list.AddItem(0, NULL, _T("Open"), NULL);
-    IRawElementProviderSimple* element = ElementOf(::FindWindowExA(list.m_hWnd, NULL, "Button", "Open"));
+    IRawElementProviderSimple* element = a11y::ElementOf(::FindWindowExA(list.m_hWnd, NULL, "Button", "Open"));
     ASSERT_TRUE(element != NULL);
     vxInvokePattern* invoke = PatternOf<vxInvokePattern>(element, vxUiaInvokePattern);
     ASSERT_TRUE(invoke != NULL);
@@ -354,7 +337,7 @@ TEST_F(UiAutomation, InvokeAndSelectionItemPressTheListViewsItems)
     radios.AddGroup(_T("View"), NULL, 1);
     radios.AddItem(0, NULL, _T("Large"), NULL);
     HWND large = ::FindWindowExA(radios.m_hWnd, NULL, "Button", "Large");
-    element = ElementOf(large);
+    element = a11y::ElementOf(large);
     vxSelectionItemPattern* item = PatternOf<vxSelectionItemPattern>(element, vxUiaSelectionItemPattern);
     ASSERT_TRUE(item != NULL);
     BOOL selected = TRUE;
@@ -380,7 +363,7 @@ TEST_F(UiAutomation, ListViewGroupsHoldTheirItemsInTheFragmentWithScreenPlaces)
     list.AddItem(1, NULL, _T("Undo"), NULL);
     vxtest::PumpMessages();
     HWND save = ::FindWindowExA(list.m_hWnd, NULL, "Button", "Save");
-    Ref<IRawElementProviderSimple> root(ElementOf(list.m_hWnd));
+    Ref<IRawElementProviderSimple> root(a11y::ElementOf(list.m_hWnd));
     Ref<IRawElementProviderFragment> files = Go(FragmentOf(root.Get()).Get(), NavigateDirection_FirstChild);
     ASSERT_TRUE(files);
     EXPECT_EQ(PropertyOf(files.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaGroupControl));
@@ -437,7 +420,7 @@ TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
         fixture.Combo().AddString(_T("Row"));
     fixture.Combo().AddString(_T("Last"));
     fixture.Combo().SetCurSel(1);
-    Ref<IRawElementProviderSimple> element(ElementOf(fixture.Hwnd()));
+    Ref<IRawElementProviderSimple> element(a11y::ElementOf(fixture.Hwnd()));
     Ref<vxSelectionPattern> selection(PatternOf<vxSelectionPattern>(element.Get(), vxUiaSelectionPattern));
     ASSERT_TRUE(selection);
     BOOL flag = TRUE;
@@ -507,7 +490,7 @@ TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
     stack.AddSubItem(1, _T("Editor"), NULL);
     stack.AddSubItem(1, _T("Shell"), NULL);
     vxtest::PumpMessages();
-    Ref<IRawElementProviderSimple> button(ElementOf(stack.GetItemButton(1)->m_hWnd));
+    Ref<IRawElementProviderSimple> button(a11y::ElementOf(stack.GetItemButton(1)->m_hWnd));
     Ref<vxExpandCollapsePattern> expand(PatternOf<vxExpandCollapsePattern>(button.Get(), vxUiaExpandCollapsePattern));
     ASSERT_TRUE(expand);
     EXPECT_EQ(PropertyOf(button.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaButtonControl));
@@ -515,7 +498,7 @@ TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
     int state = -1;
     ASSERT_TRUE(vxtest::PumpUntil([&] { return expand->get_ExpandCollapseState(&state) == S_OK && state == vxExpandCollapseExpanded; }));
 
-    Ref<IRawElementProviderSimple> entries(ElementOf(stack.GetItemContent(1)->m_hWnd));
+    Ref<IRawElementProviderSimple> entries(a11y::ElementOf(stack.GetItemContent(1)->m_hWnd));
     EXPECT_EQ(PropertyOf(entries.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListControl));
     Ref<IRawElementProviderFragment> shell = Go(FragmentOf(entries.Get()).Get(), NavigateDirection_LastChild);
     EXPECT_EQ(PropertyOf(shell.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListItemControl));
