@@ -64,6 +64,16 @@ BOOL IsPending(const void* p)
     return FALSE;
 }
 
+// Sends the call to the window, listed as pending while the window's thread may take it.
+BOOL SendCall(HWND hWnd, PendingCall& call, LONG nObjectId, HRESULT& hr)
+{
+    Register(&call);
+    const LRESULT lResult = ::SendMessage(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&call), nObjectId);
+    Unregister(&call);
+    hr = call.hr;
+    return lResult == 1;
+}
+
 // A thread without COM hands objects out through the process's multithreaded apartment,
 // which this keeps in being for the process once it is needed (Windows 8 and later).
 BOOL KeepMultithreadedApartment()
@@ -88,21 +98,13 @@ BOOL vxRunOnWindowThread(HWND hWnd, vxAccessibleCallFn pfn, void* pContext, HRES
         return TRUE;
     }
     PendingCall call = {NULL, pfn, NULL, pContext, E_FAIL};
-    Register(&call);
-    const LRESULT lResult = ::SendMessage(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&call), kObjidCall);
-    Unregister(&call);
-    hr = call.hr;
-    return lResult == 1;
+    return SendCall(hWnd, call, kObjidCall, hr);
 }
 
 BOOL vxCallWindowProvider(HWND hWnd, vxProviderCallFn pfn, void* pContext, HRESULT& hr)
 {
     PendingCall call = {NULL, NULL, pfn, pContext, E_FAIL};
-    Register(&call);
-    const LRESULT lResult = ::SendMessage(hWnd, WM_GETOBJECT, reinterpret_cast<WPARAM>(&call), kObjidProviderCall);
-    Unregister(&call);
-    hr = call.hr;
-    return lResult == 1;
+    return SendCall(hWnd, call, kObjidProviderCall, hr);
 }
 
 BOOL vxIsAccessibleCall(WPARAM wParam, LPARAM lParam)

@@ -35,6 +35,16 @@ bool Supports(vxAccessibleProvider& provider, long nChild, PATTERNID patternId)
     }
 }
 
+// An answer that is the same whatever the element.
+template <class T>
+HRESULT Constant(T* pRetVal, T value)
+{
+    if (pRetVal == NULL)
+        return E_POINTER;
+    *pRetVal = value;
+    return S_OK;
+}
+
 } // namespace
 
 STDMETHODIMP vxUiaElement::GetPatternProvider(PATTERNID patternId, IUnknown** pRetVal)
@@ -169,19 +179,13 @@ STDMETHODIMP vxUiaElement::get_Minimum(double* pRetVal)
 STDMETHODIMP vxUiaElement::get_LargeChange(double* pRetVal)
 {
     // As far as Ctrl with an arrow moves a bar at 96 DPI.
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 32;
-    return S_OK;
+    return Constant(pRetVal, 32.0);
 }
 
 STDMETHODIMP vxUiaElement::get_SmallChange(double* pRetVal)
 {
     // As far as an arrow moves a bar at 96 DPI.
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = 4;
-    return S_OK;
+    return Constant(pRetVal, 4.0);
 }
 
 STDMETHODIMP vxUiaElement::Select()
@@ -272,19 +276,13 @@ STDMETHODIMP vxUiaElement::GetSelection(SAFEARRAY** pRetVal)
 
 STDMETHODIMP vxUiaElement::get_CanSelectMultiple(BOOL* pRetVal)
 {
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = FALSE;
-    return S_OK;
+    return Constant(pRetVal, BOOL(FALSE));
 }
 
 STDMETHODIMP vxUiaElement::get_IsSelectionRequired(BOOL* pRetVal)
 {
     // A list or combo box may have no row chosen.
-    if (pRetVal == NULL)
-        return E_POINTER;
-    *pRetVal = FALSE;
-    return S_OK;
+    return Constant(pRetVal, BOOL(FALSE));
 }
 
 STDMETHODIMP vxUiaElement::ScrollIntoView()

@@ -7,7 +7,7 @@
 #include "combo_test_util.h"
 #include "import_patch.h"
 #include "rvToolTip.h"
-#include "vxCtrlSplitter.h"
+#include "split_rig.h"
 #include "vxCtrlSysTips.h"
 #include "vxUia.h"
 
@@ -166,17 +166,8 @@ TEST_F(UiaEvents, TheComboTheBarAndTheBalloonRaiseTheirChanges)
         EXPECT_TRUE(combotest::WaitClosed(filtered.Combo()));
     }
 
-    vxtest::HostWindow host(400, 200);
-    HWND pane0 = ::CreateWindowExA(0, "STATIC", "Tree", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host.Hwnd(), NULL, NULL, NULL);
-    HWND bar = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0, 4, 100, host.Hwnd(), NULL, NULL, NULL);
-    HWND pane1 = ::CreateWindowExA(0, "STATIC", "Details", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host.Hwnd(), NULL, NULL, NULL);
-    vxCtrlSplitter splitter;
-    splitter.CreateSplitter(bar, 1, 1, 1);
-    splitter.AttachWnd(0, pane0);
-    splitter.AttachWnd(1, pane1);
-    splitter.SetPaneSize(0, 100, 30);
-    splitter.SetPaneSize(1, -1, 30);
-    splitter.Layout(0, 0, 300, 100);
+    a11y::SplitRig rig;
+    HWND bar = rig.bar;
     vxtest::PumpMessages();
     s_raised.clear();
     IRawElementProviderSimple* element = a11y::ElementOf(bar);
@@ -191,7 +182,7 @@ TEST_F(UiaEvents, TheComboTheBarAndTheBalloonRaiseTheirChanges)
     element->Release();
 
     rvToolTip balloon;
-    ASSERT_TRUE(balloon.Create(CWnd::FromHandle(host.Hwnd())));
+    ASSERT_TRUE(balloon.Create(CWnd::FromHandle(rig.host.Hwnd())));
     CPoint pt(300, 300);
     balloon.Show("Disk D: 91% full", &pt, "");
     vxtest::PumpMessages();

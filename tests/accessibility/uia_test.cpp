@@ -5,8 +5,8 @@
 #include "accessible_reader.h"
 #include "combo_test_util.h"
 #include "rvToolTip.h"
+#include "split_rig.h"
 #include "vxCtrlListView.h"
-#include "vxCtrlSplitter.h"
 #include "vxCtrlStackWnd.h"
 #include "vxUia.h"
 
@@ -272,17 +272,8 @@ TEST_F(UiAutomation, ExpandCollapseAndValueActOnTheCombo)
 
 TEST_F(UiAutomation, RangeValueMovesASplitterBarWithinItsLimits)
 {
-    vxtest::HostWindow host(400, 200);
-    HWND pane0 = ::CreateWindowExA(0, "STATIC", "Tree", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host.Hwnd(), NULL, NULL, NULL);
-    HWND bar = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 4, 100, host.Hwnd(), NULL, NULL, NULL);
-    HWND pane1 = ::CreateWindowExA(0, "STATIC", "Details", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host.Hwnd(), NULL, NULL, NULL);
-    vxCtrlSplitter splitter;
-    splitter.CreateSplitter(bar, 1, 1, 1);
-    splitter.AttachWnd(0, pane0);
-    splitter.AttachWnd(1, pane1);
-    splitter.SetPaneSize(0, 100, 30);
-    splitter.SetPaneSize(1, -1, 30);
-    splitter.Layout(0, 0, 300, 100);
+    a11y::SplitRig rig;
+    HWND bar = rig.bar;
     IRawElementProviderSimple* element = a11y::ElementOf(bar);
     ASSERT_TRUE(element != NULL);
     VARIANT type;
@@ -304,11 +295,11 @@ TEST_F(UiAutomation, RangeValueMovesASplitterBarWithinItsLimits)
     // Set within the limits, the bar and its panes move; outside them, nothing moves.
     ASSERT_EQ(range->SetValue(150), S_OK);
     RECT rc;
-    splitter.GetSplitterRect(&rc);
+    rig.splitter.GetSplitterRect(&rc);
     EXPECT_EQ(rc.left, 150);
     EXPECT_EQ(range->SetValue(high + 1), E_INVALIDARG);
     EXPECT_EQ(range->SetValue(low - 1), E_INVALIDARG);
-    splitter.GetSplitterRect(&rc);
+    rig.splitter.GetSplitterRect(&rc);
     EXPECT_EQ(rc.left, 150);
     range->Release();
     element->Release();
