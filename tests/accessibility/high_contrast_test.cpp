@@ -1,74 +1,20 @@
 // Under a high-contrast setting every painted part uses the user's system colours: the skinned
 // items and headers, the drop list's rows, the balloon; focus cues show always and two pixels
-// wide. Wine keeps no high-contrast setting (SPI_SETHIGHCONTRAST fails there), so the
-// library's modules are told it is on as Windows tells them, and the system colours are set
-// for the session as a high-contrast scheme sets them.
+// wide. The desk is the gallery's: where the system keeps no high-contrast setting (Wine), the
+// library's modules are told it is on as Windows tells them.
 #include "combo_test_util.h"
-#include "import_patch.h"
+#include "contrast_desk.h"
 #include "rvToolTip.h"
 #include "screenshot.h"
 #include "vxCtrlListView.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
-
 namespace {
-
-typedef BOOL(WINAPI* SpiAFn)(UINT, UINT, PVOID, UINT);
-SpiAFn s_spiA = NULL;
-SpiAFn s_spiW = NULL;
-
-BOOL Answer(SpiAFn original, UINT action, UINT param, PVOID pv, UINT flags)
-{
-    if (action == SPI_GETHIGHCONTRAST && pv != NULL) {
-        static_cast<HIGHCONTRASTA*>(pv)->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
-        return TRUE;
-    }
-    return original(action, param, pv, flags);
-}
-BOOL WINAPI ContrastSpiA(UINT action, UINT param, PVOID pv, UINT flags) { return Answer(s_spiA, action, param, pv, flags); }
-BOOL WINAPI ContrastSpiW(UINT action, UINT param, PVOID pv, UINT flags) { return Answer(s_spiW, action, param, pv, flags); }
-
-// A high-contrast scheme (white on black) for the test's lifetime, restored after.
-class HighContrastDesk
-{
-public:
-    HighContrastDesk()
-    {
-        for (size_t i = 0; i < m_indices.size(); ++i)
-            m_saved.push_back(::GetSysColor(m_indices[i]));
-        ::SetSysColors(static_cast<int>(m_indices.size()), m_indices.data(), m_scheme.data());
-        s_spiA = reinterpret_cast<SpiAFn>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SystemParametersInfoA"));
-        s_spiW = reinterpret_cast<SpiAFn>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SystemParametersInfoW"));
-        for (HMODULE module : {vxtest::ControlModule(), vxtest::SkinEngineModule()}) {
-            m_patches.emplace_back(new vxtest::ImportPatch(module, "user32.dll", "SystemParametersInfoA",
-                                                           reinterpret_cast<void*>(&ContrastSpiA)));
-            m_patches.emplace_back(new vxtest::ImportPatch(module, "user32.dll", "SystemParametersInfoW",
-                                                           reinterpret_cast<void*>(&ContrastSpiW)));
-        }
-    }
-    ~HighContrastDesk()
-    {
-        m_patches.clear();
-        ::SetSysColors(static_cast<int>(m_indices.size()), m_indices.data(), m_saved.data());
-    }
-    HighContrastDesk(const HighContrastDesk&) = delete;
-    HighContrastDesk& operator=(const HighContrastDesk&) = delete;
-
-private:
-    std::vector<int> m_indices = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
-                                  COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT, COLOR_HOTLIGHT};
-    std::vector<COLORREF> m_scheme = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x1A, 0xEB, 0xFF), RGB(0, 0, 0),
-                                      RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x3F, 0xF2, 0x3F), RGB(255, 255, 0)};
-    std::vector<COLORREF> m_saved;
-    std::vector<std::unique_ptr<vxtest::ImportPatch>> m_patches;
-};
 
 TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
 {
-    HighContrastDesk desk;
+    ContrastDesk desk;
     vxtest::HostWindow host(520, 320);
     vxCtrlListView list;
     ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 200), CWnd::FromHandle(host.Hwnd()), 7));
