@@ -121,7 +121,12 @@ BOOL vxIsProviderCall(WPARAM wParam, LPARAM lParam, vxAccessibleProvider& provid
     if (static_cast<LONG>(static_cast<DWORD>(lParam)) != kObjidProviderCall || !IsPending(reinterpret_cast<void*>(wParam)))
         return FALSE;
     PendingCall* pCall = reinterpret_cast<PendingCall*>(wParam);
-    pCall->hr = pCall->pfnProvider(provider, pCall->pContext);
+    // Inside the window's procedure: nothing the call throws goes further.
+    try {
+        pCall->hr = pCall->pfnProvider(provider, pCall->pContext);
+    } catch (...) {
+        pCall->hr = E_OUTOFMEMORY;
+    }
     return TRUE;
 }
 
