@@ -465,13 +465,12 @@ BOOL vxCtrlComboBox::PointInWindow(CPoint ptScreen)
 
 BOOL vxCtrlComboBox::Notify(UINT nCode)
 {
-    HWND hWnd = m_hWnd;
     CWnd* pParent = GetParent();
     if (pParent == NULL)
         return TRUE;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID() & 0xFFFF, nCode),
-                         reinterpret_cast<LPARAM>(hWnd));
+                         reinterpret_cast<LPARAM>(m_hWnd));
     // The receiver may have destroyed the window or deleted the combo.
-    return watch.IsAlive() && ::IsWindow(hWnd);
+    return watch.IsAlive();
 }

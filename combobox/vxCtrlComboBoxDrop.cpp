@@ -24,15 +24,14 @@ const UINT kFrameId = 10;
 
 void vxCtrlComboBox::ShowDropDown(BOOL bShow)
 {
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     if (bShow && !m_bDropped)
         SendMessage(WM_COMBO_DROPDOWNBUTTON);
     else if (!bShow && m_bDropped)
         SendMessage(WM_COMBO_DESTROYDROPDOWN);
     else
         return;
-    if (watch.IsAlive() && ::IsWindow(hWnd))
+    if (watch.IsAlive())
         Invalidate(TRUE);
 }
 
@@ -157,9 +156,8 @@ LRESULT vxCtrlComboBox::OnSelectedItem(WPARAM wParam, LPARAM lParam)
     // A copy of the row: the notifications below may close the frame or end the combo.
     const _tagListboxItem item = rows[nRow];
 
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
-    auto gone = [&]() { return !watch.IsAlive() || !::IsWindow(hWnd); };
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
+    auto gone = [&]() { return !watch.IsAlive(); };
 
     SetFieldText(item.strText);
     m_nCurSel = FindStringExact(0, m_strText);

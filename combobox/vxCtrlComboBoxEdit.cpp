@@ -102,13 +102,12 @@ BOOL vxCtrlComboBox::CompleteTypedText(const CString& strTyped)
         // Only the first item beginning with the text is used; its tail is selected so
         // that typing on replaces it.
         const CString strCompleted = it->strText;
-        HWND hWnd = m_hWnd;
-        vxAliveWatch watch(m_pAliveWatches);
+        vxAliveWatch watch(m_pAliveWatches, m_hWnd);
         if (!WriteEditText(strCompleted) || !HasEdit())
             return FALSE;
         m_pEdit->SetSel(EditPosition(strCompleted, strTyped.GetLength()),
                         EditPosition(strCompleted, strCompleted.GetLength()), TRUE);
-        return watch.IsAlive() && ::IsWindow(hWnd);
+        return watch.IsAlive();
     }
     return TRUE;
 }
@@ -154,14 +153,13 @@ BOOL vxCtrlComboBox::FilterDropList(const CString& strTyped)
 
 BOOL vxCtrlComboBox::WriteEditText(const CString& strText)
 {
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     // The edit updates caused by this write run no typing aid (also when they nest).
     const BOOL bWasCompleting = s_bCompleting;
     s_bCompleting = TRUE;
     m_pEdit->SetWindowText(strText);
     s_bCompleting = bWasCompleting;
-    return watch.IsAlive() && ::IsWindow(hWnd);
+    return watch.IsAlive();
 }
 
 int vxCtrlComboBox::EditPosition(const CString& strText, int nBytes)

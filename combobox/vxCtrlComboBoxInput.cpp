@@ -162,11 +162,10 @@ void vxCtrlComboBox::OnTimer(UINT_PTR nIDEvent)
 
 void vxCtrlComboBox::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     if (::GetFocus() != m_hWnd)
         SetFocus();
-    if (!watch.IsAlive() || !::IsWindow(hWnd))
+    if (!watch.IsAlive())
         return;
     RecalcButtonArea();
     CRect rcClient;
@@ -175,7 +174,7 @@ void vxCtrlComboBox::OnLButtonDown(UINT nFlags, CPoint point)
                           (IsDropListStyle() && rcClient.PtInRect(point));
     if (bToggles) {
         SendMessage(WM_COMBO_DROPDOWNBUTTON);
-        if (!watch.IsAlive() || !::IsWindow(hWnd))
+        if (!watch.IsAlive())
             return;
         Invalidate(TRUE);
     }
@@ -208,10 +207,9 @@ void vxCtrlComboBox::OnSetFocus(CWnd* pOldWnd)
     CWnd::OnSetFocus(pOldWnd);
     m_bFocused = TRUE;
     if (IsDropDownStyle() && HasEdit()) {
-        HWND hWnd = m_hWnd;
-        vxAliveWatch watch(m_pAliveWatches);
+        vxAliveWatch watch(m_pAliveWatches, m_hWnd);
         m_pEdit->SetFocus();
-        if (!watch.IsAlive() || !::IsWindow(hWnd) || !HasEdit())
+        if (!watch.IsAlive() || !HasEdit())
             return;
         // The first focus the combo ever gets selects the whole text, as the system's does.
         if (!m_bBeenFocused) {
@@ -260,10 +258,9 @@ UINT vxCtrlComboBox::OnGetDlgCode()
 
 BOOL vxCtrlComboBox::PreTranslateMessage(MSG* pMsg)
 {
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     // The drop-down's notifications may end the combo: then the key is spent.
-    auto gone = [&]() { return !watch.IsAlive() || !::IsWindow(hWnd); };
+    auto gone = [&]() { return !watch.IsAlive(); };
 
     // Alt+Down and Alt+Up toggle the list.
     if (pMsg->message == WM_SYSKEYDOWN && (pMsg->wParam == VK_DOWN || pMsg->wParam == VK_UP)) {

@@ -2,8 +2,12 @@
 // posted or dispatched message, or a host virtual whose receiver may delete the control.
 // Watches stand on the stack in a chain headed by a member of the watched object; the
 // object's destructor calls EndAll, and a watch that has been ended touches the object no
-// more. Every control of the library keeps one such head and uses this one mechanism.
+// more. A watch given the object's window also ends when that window is destroyed, as a host
+// may destroy it and keep the object. Every control of the library keeps one such head and
+// uses this one mechanism.
 #pragma once
+
+#include <windows.h>
 
 // The head is a member that points at a stack object: the watch unlinks itself in its
 // destructor, which GCC's dangling-pointer analysis does not follow.
@@ -14,7 +18,8 @@
 class vxAliveWatch
 {
 public:
-    explicit vxAliveWatch(vxAliveWatch*& pHead) : m_ppHead(&pHead), m_pNext(pHead), m_bAlive(true)
+    explicit vxAliveWatch(vxAliveWatch*& pHead, HWND hWnd = NULL)
+        : m_ppHead(&pHead), m_pNext(pHead), m_hWnd(hWnd), m_bAlive(true)
     {
         pHead = this;
     }
@@ -26,7 +31,8 @@ public:
     vxAliveWatch(const vxAliveWatch&) = delete;
     vxAliveWatch& operator=(const vxAliveWatch&) = delete;
 
-    bool IsAlive() const { return m_bAlive; }
+    // The object lives, and the window given, if any, too.
+    bool IsAlive() const { return m_bAlive && (m_hWnd == NULL || ::IsWindow(m_hWnd)); }
 
     // The watched object is going: every watch on the stack learns it.
     static void EndAll(vxAliveWatch*& pHead)
@@ -39,6 +45,7 @@ public:
 private:
     vxAliveWatch** m_ppHead;
     vxAliveWatch* m_pNext;
+    HWND m_hWnd;                     // the object's window when the watch began, or NULL
     bool m_bAlive;
 };
 #if defined(__GNUC__) && __GNUC__ >= 12

@@ -150,13 +150,12 @@ void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 
     ClientToScreen(&point);
     m_ptLast = point;
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     SetCapture();
     m_hPrevFocus = ::SetFocus(m_hWnd);
     // The window losing the focus hears of it and may take the capture, or end the bar:
     // without the capture there is no drag, and the cursor stays free.
-    if (!watch.IsAlive() || !::IsWindow(hWnd))
+    if (!watch.IsAlive())
         return;
     // The layout is asked again: it may have gone meanwhile.
     vxLayoutItem* pItem = FindDraggableItem();
@@ -199,15 +198,14 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     ClientToScreen(&point);
     const CPoint offset(vxOffsetInClientTerms(::GetParent(m_hWnd), CPoint(point - m_ptLast)));
     // The focus given back is the host's to react to, also by deleting the bar.
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     CancelDrag();
     // Also for (0, 0): the bar's group is laid out again.
     if (!watch.IsAlive())
         return;
-    HWND hWnd = m_hWnd;
     NotifyMoved(offset);
-    if (watch.IsAlive() && ::IsWindow(hWnd))
-        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+    if (watch.IsAlive())
+        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxSizerBar::OnCancelMode()
@@ -272,13 +270,12 @@ BOOL vxSizerBar::MoveByKey(int nStep)
     if (nMove == 0)
         return TRUE;
     // The moved windows' owners may end the bar.
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     NotifyMoved(bHorizontal ? CPoint(0, nMove) : CPoint(nMove, 0));
-    if (!watch.IsAlive() || !::IsWindow(hWnd))
+    if (!watch.IsAlive())
         return FALSE;
     m_nKeyMoved += nMove;
-    vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
     return TRUE;
 }
 

@@ -167,12 +167,11 @@ BOOL vxCtrlListView::OnCommand(WPARAM wParam, LPARAM lParam)
         case BN_DOUBLECLICKED: message = WM_LISTVIEW_ITEMDBLCLK; break;
         }
         if (message) {
-            HWND hWnd = m_hWnd;
-            vxAliveWatch watch(m_pAliveWatches);
-            const BOOL bAnswer = (BOOL)::SendMessage(::GetParent(hWnd), message, (WPARAM)nGroup, (LPARAM)nItem);
+            vxAliveWatch watch(m_pAliveWatches, m_hWnd);
+            const BOOL bAnswer = (BOOL)::SendMessage(::GetParent(m_hWnd), message, (WPARAM)nGroup, (LPARAM)nItem);
             // A parent that deleted the list view or destroyed it has handled the command:
             // nothing may go on to the default procedure of a window or object that is gone.
-            if (!watch.IsAlive() || !::IsWindow(hWnd))
+            if (!watch.IsAlive())
                 return TRUE;
             return bAnswer;
         }

@@ -326,15 +326,14 @@ BOOL vxCtrlStackWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND hSender = (HWND)lParam;
     if (hSender) {
-        vxAliveWatch watch(m_pAliveWatches);
-        HWND hWnd = m_hWnd;
+        vxAliveWatch watch(m_pAliveWatches, m_hWnd);
         switch (HIWORD(wParam)) {
         case BN_CLICKED: OnItemButtonClicked(hSender); break;
         case LBN_SELCHANGE: OnSubItemSelChange(hSender); break;
         }
         // The receiver of a selection (or a content window moved by the relayout) may have
         // deleted the stack window or destroyed it: the command ends here.
-        if (!watch.IsAlive() || !::IsWindow(hWnd))
+        if (!watch.IsAlive())
             return TRUE;
     }
     return CWnd::OnCommand(wParam, lParam);

@@ -488,11 +488,10 @@ BOOL rvToolTip::ClickLink()
 {
     if (!::IsWindow(m_hNotifyWnd))
         return TRUE;
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     ::SendMessage(m_hNotifyWnd, WM_TOOLTIP_CLICK, 0, 0);
     // The notified window may have deleted the tooltip or destroyed its window.
-    return watch.IsAlive() && ::IsWindow(hWnd);
+    return watch.IsAlive();
 }
 
 // --- internal helpers --------------------------------------------------------------------
