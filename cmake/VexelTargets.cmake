@@ -1,4 +1,5 @@
-# Target definitions. Sources are found by folder, so adding a file needs no CMake change.
+# Target definitions. Sources are found by folder, so adding a file needs no CMake change,
+# unless the tests link it directly (VX_INTERNAL_SOURCES).
 
 set(VX_SYSTEM_LIBS user32 gdi32 comctl32 msimg32 kernel32)
 # The framework's operator new (failures throw CMemoryException*): compiled into every module

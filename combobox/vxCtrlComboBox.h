@@ -113,7 +113,7 @@ public:
     /// Changes the option bits (VXCB_FRAME, VXCB_AUTOCOMPLETE, VXCB_FILTEREDLIST).
     void ModifyCBStyle(DWORD dwRemove, DWORD dwAdd);
     DWORD GetCBStyle() const { return m_dwCBStyle; }   ///< the option bits
-    CRect& GetComboRect() { return m_rcWnd; }          ///< the rectangle given to Create
+    CRect& GetComboRect() { return m_rcWnd; }          ///< Create's rectangle, or the client rectangle once the pointer moved over a drop-list combo
     CFont* GetEditTextFont() { return m_pFont; }       ///< the font the combo made
     /// Insets of the edit within the combo (right: the button strip); moves the edit.
     void SetEditMargin(RECT* pMargins);
@@ -305,7 +305,7 @@ protected:
     CFont* m_pFont;                      ///< owned
     DWORD m_dwStyle;                     ///< style given to Create
     DWORD m_dwCBStyle;                   ///< VXCB_ option bits
-    CRect m_rcWnd;                       ///< Create's rectangle; drop-list hot area
+    CRect m_rcWnd;                       ///< Create's rectangle; the drop-list style keeps its client rectangle here for hover tests
     CRect m_rcEditMargin;                ///< right: width of the button strip
     CRect m_rcButton;
     BOOL m_bFocused;                     ///< the combo window itself has the focus

@@ -1,4 +1,4 @@
-// The monitor a window or point is on, with its rectangle and work area in virtual-screen
+// The monitor a window is on, with its rectangle and work area in virtual-screen
 // coordinates (a monitor left of or above the primary one has negative ones).
 #pragma once
 

@@ -1,6 +1,7 @@
 // Layout calculation: sharing a container's length among its children, placing groups and
 // items, applying sizer-bar drags, and moving exactly the windows whose rectangles changed.
-// Pure integer geometry; windows are reached only through vxLayoutWindowOps.
+// The arithmetic is integer and asks no window; the windows are read and moved only through
+// vxLayoutWindowOps.
 #include "vxLayout.h"
 
 #include "vxAliveWatch.h"

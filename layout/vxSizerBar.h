@@ -27,7 +27,8 @@ class AFX_EXT_CLASS vxSizerBar : public CStatic
 public:
     /// A bar object without a window; Create or SubclassDlgItem gives it one.
     vxSizerBar();
-    /// Destroys the window if it still exists.
+    /// Ends a drag in progress, letting the cursor go; a window that still exists is destroyed
+    /// as any window object's is.
     virtual ~vxSizerBar();
 
 // Operations

@@ -36,9 +36,9 @@ struct vxSplitterShape
 /// Not a window: the host keeps it as a member, calls Layout from its size handling and
 /// forwards the mouse (HitTest, the cursor operations, Track). Each pane can carry a window
 /// and a nested splitter, so splitters build a tree; a bar window given at creation is moved
-/// over the bar after each layout and draws it. The splitter owns nothing: pane windows,
-/// nested splitters and the bar window belong to the host, and its cursors are the system's
-/// shared ones.
+/// over the bar after each layout and draws it. The splitter owns only the hook it puts on the
+/// bar window (keys and screen readers): pane windows, nested splitters and the bar window
+/// belong to the host, and its cursors are the system's shared ones.
 ///
 /// Keyboard: the bar window becomes a tab stop. While it has the focus the arrow keys along
 /// the splitter's axis move the bar (MoveBar) 4 pixels at 96 DPI, 32 with Ctrl, and Escape
