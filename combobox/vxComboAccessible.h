@@ -11,7 +11,7 @@
 #pragma once
 
 #include "vxAccessible.h"
-#include "vxAccessibleListBox.h"
+#include "vxListBoxAccessible.h"
 
 class vxCtrlComboBox;
 class vxDropListBox;

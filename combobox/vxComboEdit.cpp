@@ -26,6 +26,6 @@ LRESULT vxComboEdit::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 void vxComboEdit::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CEdit::OnNcDestroy();
 }

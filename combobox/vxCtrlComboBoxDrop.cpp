@@ -296,7 +296,7 @@ void vxCtrlComboBox::OnNcDestroy()
     m_bBeenFocused = FALSE;
     m_bSizedByHost = FALSE;
     m_chLeadByte = 0;
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 

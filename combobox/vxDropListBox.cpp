@@ -35,7 +35,7 @@ vxDropListBox::~vxDropListBox()
 
 void vxDropListBox::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CListBox::OnNcDestroy();
 }
 

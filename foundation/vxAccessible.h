@@ -124,7 +124,7 @@ HRESULT vxWithWindowProvider(HWND hWnd, Fn fn)
 
 // The window is going: its provider goes, and clients still holding its object find it dead.
 template <class Provider>
-void vxDisconnect(Provider*& pProvider)
+void vxDeleteProvider(Provider*& pProvider)
 {
     delete pProvider;
     pProvider = NULL;

@@ -59,6 +59,6 @@ LRESULT vxItemButton::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 void vxItemButton::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CButton::OnNcDestroy();
 }

@@ -331,7 +331,7 @@ LRESULT vxSizerBar::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 void vxSizerBar::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CStatic::OnNcDestroy();
 }
 

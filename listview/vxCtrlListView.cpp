@@ -104,7 +104,7 @@ void vxCtrlListView::OnDestroy()
 
 void vxCtrlListView::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 

@@ -33,7 +33,7 @@ vxListGroup::vxListGroup(vxCtrlListView* pOwner, LPCTSTR pszTitle, LPCTSTR pszSk
 vxListGroup::~vxListGroup()
 {
     // Screen readers holding the group's object find it gone before its items go.
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     // Each item is unlinked before it goes, as a deleted item is.
     while (m_arrItems.GetSize() > 0) {
         vxListItem* pItem = m_arrItems[m_arrItems.GetSize() - 1];

@@ -23,7 +23,7 @@ vxSplitterBarHook::~vxSplitterBarHook()
 void vxSplitterBarHook::OnHookedDestroy()
 {
     // The bar window went.
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
 }
 
 LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,6 @@
 #include "vxSplitterGeometry.h"
 
-vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int bFirstFixed, int barSize)
+vxSplitSpans vxDivideSpan(int start, int length, int fixedSize, int bFirstFixed, int barSize)
 {
     vxSplitSpans s;
     if (bFirstFixed) {
@@ -44,7 +44,7 @@ void vxLayoutPanes(vxSplitterPane panes[2], RECT* prcBar, const vxSplitterShape&
         }
     }
     const vxSplitterPane& fixed = shape.bFirstFixed ? panes[0] : panes[1];
-    vxSplitSpans s = vxSplitSpan(v ? x : y, v ? w : h, fixed.nSize, shape.bFirstFixed,
+    vxSplitSpans s = vxDivideSpan(v ? x : y, v ? w : h, fixed.nSize, shape.bFirstFixed,
                                  shape.nBarSize);
     vxAxisPos(panes[0], v) = s.pane0.pos;
     vxAxisLen(panes[0], v) = s.pane0.len;

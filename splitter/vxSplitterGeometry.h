@@ -21,8 +21,7 @@ struct vxSplitSpans
 
 // Divides [start, start + length) with the fixed pane at its preferred size and the other
 // pane taking the rest; nothing is clamped, so the rest may be zero or negative.
-vxSplitSpans vxSplitSpan(int start, int length, int fixedSize, int bFirstFixed,
-                                     int barSize);
+vxSplitSpans vxDivideSpan(int start, int length, int fixedSize, int bFirstFixed, int barSize);
 
 // Lays the two panes and the bar out over (x, y, w, h). Both panes hidden: nothing changes.
 // One hidden: the other takes the whole area, the hidden pane and the bar keep their places.

@@ -65,6 +65,6 @@ LRESULT CVexelListBox::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 void CVexelListBox::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CListBox::OnNcDestroy();
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "vxAccessible.h"
-#include "vxAccessibleListBox.h"
+#include "vxListBoxAccessible.h"
 
 class CVexelListBox;
 class vxCtrlStackWnd;

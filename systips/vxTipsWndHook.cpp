@@ -19,7 +19,7 @@ vxTipsWndHook::vxTipsWndHook()
 vxTipsWndHook::~vxTipsWndHook()
 {
     vxAliveWatch::EndAll(m_pAliveWatches);
-    vxDisconnect(m_pAlert);
+    vxDeleteProvider(m_pAlert);
 }
 
 BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
@@ -104,7 +104,7 @@ void vxTipsWndHook::Release()
 {
     StopHelpers();
     HookWindow(NULL);
-    vxDisconnect(m_pAlert);
+    vxDeleteProvider(m_pAlert);
 }
 
 LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

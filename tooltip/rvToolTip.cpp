@@ -88,7 +88,7 @@ LRESULT rvToolTip::OnGetObject(WPARAM wParam, LPARAM lParam)
 
 void rvToolTip::OnNcDestroy()
 {
-    vxDisconnect(m_pAccessible);
+    vxDeleteProvider(m_pAccessible);
     CWnd::OnNcDestroy();
 }
 

@@ -114,9 +114,9 @@ TEST(SplitterGeometry, PreferredSizeLargerThanTheAreaIsNotClamped)
 
 TEST(SplitterGeometry, SpanArithmetic)
 {
-    vxSplitSpans s = vxSplitSpan(0, 0, 0, 1, 4);
+    vxSplitSpans s = vxDivideSpan(0, 0, 0, 1, 4);
     EXPECT_EQ(s.pane1.len, -4);
-    s = vxSplitSpan(-50, 100, 30, 0, 0);
+    s = vxDivideSpan(-50, 100, 30, 0, 0);
     EXPECT_EQ(s.pane0.pos, -50);
     EXPECT_EQ(s.pane0.len, 70);
     EXPECT_EQ(s.bar.pos, 20);

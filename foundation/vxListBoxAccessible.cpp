@@ -1,4 +1,4 @@
-#include "vxAccessibleListBox.h"
+#include "vxListBoxAccessible.h"
 
 namespace {
 
