@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -34,6 +35,10 @@ protected:
         const int system = ::GetDeviceCaps(screen, LOGPIXELSY);
         ::ReleaseDC(NULL, screen);
         ASSERT_EQ(dpi, system) << "the program is not DPI aware";
+        // The 144-DPI run says which DPI it set up.
+        if (const char* expected = std::getenv("VX_EXPECT_DPI")) {
+            ASSERT_EQ(dpi, std::atoi(expected));
+        }
     }
     // One of the library's own sizes, given for 96 DPI, at this display's DPI.
     int Scaled(int pixels) const { return ::MulDiv(pixels, dpi, 96); }
