@@ -6,12 +6,12 @@
 
 namespace {
 
-const int kBarSize = 4;              // the bar's thickness for 96 DPI, unless the host sets one
+const int VX_SPLITTER_BAR_SIZE = 4; // the bar's thickness for 96 DPI, unless the host sets one
 
 } // namespace
 
 vxCtrlSplitter::vxCtrlSplitter()
-    : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(kBarSize),
+    : m_rcSplitter(0, 0, 0, 0), m_rcLayout(0, 0, 0, 0), m_bFirstFixed(0), m_nSplitterSize(VX_SPLITTER_BAR_SIZE),
       m_bMovable(1), m_bVertical(1), m_panes(), m_hCursorNS(NULL), m_hCursorWE(NULL),
       m_hCursorArrow(NULL), m_hBkWnd(NULL), m_bUseCursor(1), m_pAliveWatches(NULL),
       m_bLaidOut(false), m_lastShape(), m_lastPanes(), m_rcLastBar(0, 0, 0, 0), m_hLastBkWnd(NULL),
@@ -186,7 +186,7 @@ void vxCtrlSplitter::Layout(int x, int y, int cx, int cy)
     const CRect rcArea(x, y, x + cx, y + cy);
     // The bar's own thickness follows the DPI its window is shown at.
     if (!m_bSplitterSizeGiven && m_hBkWnd != NULL)
-        m_nSplitterSize = vxScaleToDpi(kBarSize, vxDpiOf(m_hBkWnd));
+        m_nSplitterSize = vxScaleToDpi(VX_SPLITTER_BAR_SIZE, vxDpiOf(m_hBkWnd));
     if (IsLaidOutAs(rcArea)) {
         LayoutChild();
         return;

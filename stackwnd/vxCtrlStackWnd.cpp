@@ -26,8 +26,8 @@ static const DWORD BUTTON_STYLE = WS_CHILD | WS_TABSTOP;
 // A shown list is a tab stop after its button: the keyboard reaches its entries.
 static const DWORD LIST_STYLE = WS_CHILD | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
 // The stack window's own sizes for 96 DPI, unless the host sets others.
-static const CSize kItemSize(150, 20);
-static const int kSubItemHeight = 23;
+static const CSize VX_STACK_ITEM_SIZE(150, 20);
+static const int VX_STACK_SUBITEM_HEIGHT = 23;
 
 IMPLEMENT_DYNAMIC(vxCtrlStackWnd, CWnd)
 
@@ -41,8 +41,8 @@ BEGIN_MESSAGE_MAP(vxCtrlStackWnd, CWnd)
 END_MESSAGE_MAP()
 
 vxCtrlStackWnd::vxCtrlStackWnd()
-    : m_szItem(kItemSize), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
-      m_nSubItemHeight(kSubItemHeight), m_pAliveWatches(NULL), m_bItemSizeGiven(FALSE),
+    : m_szItem(VX_STACK_ITEM_SIZE), m_nSpace(0), m_rcPadding(0, 0, 0, 0), m_bAutoWidth(0), m_hNotifyWnd(NULL),
+      m_nSubItemHeight(VX_STACK_SUBITEM_HEIGHT), m_pAliveWatches(NULL), m_bItemSizeGiven(FALSE),
       m_bSubItemHeightGiven(FALSE), m_nDpi(0)
 {
 }
@@ -76,10 +76,10 @@ void vxCtrlStackWnd::ScaleToDpi()
     // An automatic width is the client's, at any DPI.
     if (!m_bItemSizeGiven)
         m_szItem.SetSize(m_bAutoWidth ? vxStackFillWidth(ClientWidth(), m_rcPadding.left, m_rcPadding.right)
-                                      : vxScaleToDpi(kItemSize.cx, nDpi),
-                         vxScaleToDpi(kItemSize.cy, nDpi));
+                                      : vxScaleToDpi(VX_STACK_ITEM_SIZE.cx, nDpi),
+                         vxScaleToDpi(VX_STACK_ITEM_SIZE.cy, nDpi));
     if (!m_bSubItemHeightGiven)
-        m_nSubItemHeight = vxScaleToDpi(kSubItemHeight, nDpi);
+        m_nSubItemHeight = vxScaleToDpi(VX_STACK_SUBITEM_HEIGHT, nDpi);
 }
 
 LRESULT vxCtrlStackWnd::OnDpiChangedAfterParent(WPARAM, LPARAM)
