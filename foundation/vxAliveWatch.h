@@ -18,8 +18,14 @@
 class vxAliveWatch
 {
 public:
-    explicit vxAliveWatch(vxAliveWatch*& pHead, HWND hWnd = NULL)
-        : m_ppHead(&pHead), m_pNext(pHead), m_hWnd(hWnd), m_bAlive(true)
+    explicit vxAliveWatch(vxAliveWatch*& pHead)
+        : m_ppHead(&pHead), m_pNext(pHead), m_hWnd(NULL), m_bWindow(false), m_bAlive(true)
+    {
+        pHead = this;
+    }
+    // Also watches the window (a NULL one counts as gone).
+    vxAliveWatch(vxAliveWatch*& pHead, HWND hWnd)
+        : m_ppHead(&pHead), m_pNext(pHead), m_hWnd(hWnd), m_bWindow(true), m_bAlive(true)
     {
         pHead = this;
     }
@@ -31,8 +37,8 @@ public:
     vxAliveWatch(const vxAliveWatch&) = delete;
     vxAliveWatch& operator=(const vxAliveWatch&) = delete;
 
-    // The object lives, and the window given, if any, too.
-    bool IsAlive() const { return m_bAlive && (m_hWnd == NULL || ::IsWindow(m_hWnd)); }
+    // The object lives, and the window watched, if any, too.
+    bool IsAlive() const { return m_bAlive && (!m_bWindow || ::IsWindow(m_hWnd)); }
 
     // The watched object is going: every watch on the stack learns it.
     static void EndAll(vxAliveWatch*& pHead)
@@ -45,7 +51,8 @@ public:
 private:
     vxAliveWatch** m_ppHead;
     vxAliveWatch* m_pNext;
-    HWND m_hWnd;                     // the object's window when the watch began, or NULL
+    HWND m_hWnd;                     // the object's window when the watch began
+    bool m_bWindow;                  // the window is watched too
     bool m_bAlive;
 };
 #if defined(__GNUC__) && __GNUC__ >= 12

@@ -198,13 +198,14 @@ void vxSizerBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     ClientToScreen(&point);
     const CPoint offset(vxOffsetInClientTerms(::GetParent(m_hWnd), CPoint(point - m_ptLast)));
     // The focus given back is the host's to react to, also by deleting the bar.
-    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
+    vxAliveWatch watch(m_pAliveWatches);
     CancelDrag();
     // Also for (0, 0): the bar's group is laid out again.
     if (!watch.IsAlive())
         return;
+    vxAliveWatch moved(m_pAliveWatches, m_hWnd);
     NotifyMoved(offset);
-    if (watch.IsAlive())
+    if (moved.IsAlive())
         vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
