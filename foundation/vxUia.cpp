@@ -57,6 +57,11 @@ HRESULT vxUiaDisconnectProvider(IRawElementProviderSimple* pProvider)
 
 BOOL vxUiaClientsAreListening()
 {
+    // Until a client has asked for an element the process has not loaded the core, and the
+    // client hears the accessible events through the system's bridge: the core is not loaded
+    // only to be asked.
+    if (::GetModuleHandle(_T("uiautomationcore.dll")) == NULL)
+        return FALSE;
     typedef BOOL(WINAPI * Fn)();
     static const Fn s_pfn = CoreFunction<Fn>("UiaClientsAreListening");
     return s_pfn != NULL && s_pfn();

@@ -158,7 +158,8 @@ extern const IID vxIID_IRawElementProviderHwndOverride;
 LRESULT vxUiaReturnRawElementProvider(HWND hWnd, WPARAM wParam, LPARAM lParam, IRawElementProviderSimple* pProvider);
 HRESULT vxUiaHostProviderFromHwnd(HWND hWnd, IRawElementProviderSimple** ppProvider);
 HRESULT vxUiaDisconnectProvider(IRawElementProviderSimple* pProvider);
-// Events reach UI Automation only while some client listens; each raise is then a failure
+// Events reach UI Automation only while some client listens (and has loaded the core into
+// this process by asking for an element); each raise is then a failure
 // where the DLL is missing, and the notification (Windows 10 1709 and later) E_NOTIMPL where
 // it lacks that one.
 BOOL vxUiaClientsAreListening();

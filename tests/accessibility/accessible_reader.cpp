@@ -274,4 +274,22 @@ IRawElementProviderSimple* ElementOf(HWND hwnd)
     return element;
 }
 
+IUnknown* PatternInterfaceOf(IRawElementProviderSimple* element, PATTERNID id)
+{
+    IUnknown* provider = NULL;
+    if (element == NULL || element->GetPatternProvider(id, &provider) != S_OK || provider == NULL)
+        return NULL;
+    const IID& iid = id == vxUiaInvokePattern           ? vxIID_IInvokeProvider
+                     : id == vxUiaExpandCollapsePattern ? vxIID_IExpandCollapseProvider
+                     : id == vxUiaValuePattern          ? vxIID_IValueProvider
+                     : id == vxUiaRangeValuePattern     ? vxIID_IRangeValueProvider
+                     : id == vxUiaSelectionPattern      ? vxIID_ISelectionProvider
+                     : id == vxUiaScrollItemPattern     ? vxIID_IScrollItemProvider
+                                                        : vxIID_ISelectionItemProvider;
+    IUnknown* pattern = NULL;
+    provider->QueryInterface(iid, reinterpret_cast<void**>(&pattern));
+    provider->Release();
+    return pattern;
+}
+
 } // namespace a11y

@@ -107,4 +107,13 @@ private:
 // object reaches it (the object's bridge); NULL when it has none.
 IRawElementProviderSimple* ElementOf(HWND hwnd);
 
+// The interface of one of the element's patterns (vxUiaInvokePattern and the others), with a
+// reference for the caller; NULL when the element does not support it.
+IUnknown* PatternInterfaceOf(IRawElementProviderSimple* element, PATTERNID id);
+template <class Pattern>
+Pattern* PatternOf(IRawElementProviderSimple* element, PATTERNID id)
+{
+    return reinterpret_cast<Pattern*>(PatternInterfaceOf(element, id));
+}
+
 } // namespace a11y

@@ -104,6 +104,8 @@ protected:
         s_raised.clear();
         s_lookup = &m_patch;
         ASSERT_TRUE(m_patch.Active());
+        // As a client that asked for an element has it loaded.
+        ASSERT_TRUE(::LoadLibraryA("uiautomationcore.dll") != NULL);
     }
     void TearDown() override { s_lookup = NULL; }
 
@@ -171,14 +173,11 @@ TEST_F(UiaEvents, TheComboTheBarAndTheBalloonRaiseTheirChanges)
     vxtest::PumpMessages();
     s_raised.clear();
     IRawElementProviderSimple* element = a11y::ElementOf(bar);
-    IUnknown* range = NULL;
-    ASSERT_EQ(element->GetPatternProvider(vxUiaRangeValuePattern, &range), S_OK);
-    vxRangeValuePattern* value = NULL;
-    ASSERT_EQ(range->QueryInterface(vxIID_IRangeValueProvider, reinterpret_cast<void**>(&value)), S_OK);
+    vxRangeValuePattern* value = a11y::PatternOf<vxRangeValuePattern>(element, vxUiaRangeValuePattern);
+    ASSERT_TRUE(value != NULL);
     ASSERT_EQ(value->SetValue(120), S_OK);
     EXPECT_EQ(s_raised, std::vector<std::string>({"property 30047=120 27 'Tree'"}));
     value->Release();
-    range->Release();
     element->Release();
 
     rvToolTip balloon;

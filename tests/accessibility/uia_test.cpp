@@ -64,27 +64,6 @@ private:
     ReleaseFn m_release = NULL;
 };
 
-template <class Pattern>
-Pattern* PatternOf(IRawElementProviderSimple* element, PATTERNID id)
-{
-    IUnknown* unknown = NULL;
-    if (element == NULL || element->GetPatternProvider(id, &unknown) != S_OK || unknown == NULL)
-        return NULL;
-    Pattern* pattern = reinterpret_cast<Pattern*>(unknown); // the element answers for each pattern itself
-    IUnknown* asked = NULL;
-    const IID& iid = id == vxUiaInvokePattern           ? vxIID_IInvokeProvider
-                     : id == vxUiaExpandCollapsePattern ? vxIID_IExpandCollapseProvider
-                     : id == vxUiaValuePattern          ? vxIID_IValueProvider
-                     : id == vxUiaRangeValuePattern     ? vxIID_IRangeValueProvider
-                     : id == vxUiaSelectionPattern      ? vxIID_ISelectionProvider
-                     : id == vxUiaScrollItemPattern     ? vxIID_IScrollItemProvider
-                                                        : vxIID_ISelectionItemProvider;
-    unknown->QueryInterface(iid, reinterpret_cast<void**>(&asked));
-    unknown->Release();
-    pattern = reinterpret_cast<Pattern*>(asked);
-    return pattern;
-}
-
 // One reference to a COM object, released at the end of the scope.
 template <class T>
 class Ref
@@ -232,11 +211,11 @@ TEST_F(UiAutomation, ExpandCollapseAndValueActOnTheCombo)
     fixture.Combo().SetCurSel(1);
     IRawElementProviderSimple* element = a11y::ElementOf(fixture.Hwnd());
     ASSERT_TRUE(element != NULL);
-    vxExpandCollapsePattern* expand = PatternOf<vxExpandCollapsePattern>(element, vxUiaExpandCollapsePattern);
-    vxValuePattern* value = PatternOf<vxValuePattern>(element, vxUiaValuePattern);
+    vxExpandCollapsePattern* expand = a11y::PatternOf<vxExpandCollapsePattern>(element, vxUiaExpandCollapsePattern);
+    vxValuePattern* value = a11y::PatternOf<vxValuePattern>(element, vxUiaValuePattern);
     ASSERT_TRUE(expand != NULL && value != NULL);
-    EXPECT_TRUE(PatternOf<vxRangeValuePattern>(element, vxUiaRangeValuePattern) == NULL);
-    EXPECT_TRUE(PatternOf<vxInvokePattern>(element, vxUiaInvokePattern) == NULL);
+    EXPECT_TRUE(a11y::PatternOf<vxRangeValuePattern>(element, vxUiaRangeValuePattern) == NULL);
+    EXPECT_TRUE(a11y::PatternOf<vxInvokePattern>(element, vxUiaInvokePattern) == NULL);
 
     BSTR text = NULL;
     ASSERT_EQ(value->get_Value(&text), S_OK);
@@ -279,7 +258,7 @@ TEST_F(UiAutomation, RangeValueMovesASplitterBarWithinItsLimits)
     VARIANT type;
     ASSERT_EQ(element->GetPropertyValue(vxUiaControlTypeProperty, &type), S_OK);
     EXPECT_EQ(type.lVal, vxUiaThumbControl);
-    vxRangeValuePattern* range = PatternOf<vxRangeValuePattern>(element, vxUiaRangeValuePattern);
+    vxRangeValuePattern* range = a11y::PatternOf<vxRangeValuePattern>(element, vxUiaRangeValuePattern);
     ASSERT_TRUE(range != NULL);
     double low = 0, high = 0, now = 0;
     EXPECT_EQ(range->get_Minimum(&low), S_OK);
@@ -305,31 +284,17 @@ TEST_F(UiAutomation, RangeValueMovesASplitterBarWithinItsLimits)
     element->Release();
 }
 
-TEST_F(UiAutomation, InvokeAndSelectionItemPressTheListViewsItems)
+TEST_F(UiAutomation, SelectionItemChecksARadioItem)
 {
     vxtest::HostWindow host;
-    vxCtrlListView list;
-    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210), CWnd::FromHandle(host.Hwnd()), 7));
-    list.AddGroup(_T("Files"), NULL, 1);
-    list.AddItem(0, NULL, _T("Open"), NULL);
-    IRawElementProviderSimple* element = a11y::ElementOf(::FindWindowExA(list.m_hWnd, NULL, "Button", "Open"));
-    ASSERT_TRUE(element != NULL);
-    vxInvokePattern* invoke = PatternOf<vxInvokePattern>(element, vxUiaInvokePattern);
-    ASSERT_TRUE(invoke != NULL);
-    host.Recorder().Clear();
-    ASSERT_EQ(invoke->Invoke(), S_OK);
-    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 1; }));
-    invoke->Release();
-    element->Release();
-
     vxCtrlListView radios;
     ASSERT_TRUE(radios.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(320, 10, 620, 210), CWnd::FromHandle(host.Hwnd()), 8));
     radios.SetItemMode(vxCtrlListView::ModeRadio);
     radios.AddGroup(_T("View"), NULL, 1);
     radios.AddItem(0, NULL, _T("Large"), NULL);
     HWND large = ::FindWindowExA(radios.m_hWnd, NULL, "Button", "Large");
-    element = a11y::ElementOf(large);
-    vxSelectionItemPattern* item = PatternOf<vxSelectionItemPattern>(element, vxUiaSelectionItemPattern);
+    IRawElementProviderSimple* element = a11y::ElementOf(large);
+    vxSelectionItemPattern* item = a11y::PatternOf<vxSelectionItemPattern>(element, vxUiaSelectionItemPattern);
     ASSERT_TRUE(item != NULL);
     BOOL selected = TRUE;
     EXPECT_EQ(item->get_IsSelected(&selected), S_OK);
@@ -397,6 +362,14 @@ TEST_F(UiAutomation, ListViewGroupsHoldTheirItemsInTheFragmentWithScreenPlaces)
     ASSERT_EQ(rootOfFragment->ElementProviderFromPoint(undo.x, undo.y, atPoint.Out()), S_OK);
     EXPECT_EQ(HostWindowOf(atPoint.Get()), ::FindWindowExA(list.m_hWnd, NULL, "Button", "Undo"));
 
+    // An item's own element presses it: the parent hears the click.
+    Ref<IRawElementProviderSimple> openItem(a11y::ElementOf(::FindWindowExA(list.m_hWnd, NULL, "Button", "Open")));
+    Ref<vxInvokePattern> invoke(a11y::PatternOf<vxInvokePattern>(openItem.Get(), vxUiaInvokePattern));
+    ASSERT_TRUE(invoke);
+    host.Recorder().Clear();
+    ASSERT_EQ(invoke->Invoke(), S_OK);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 1; }));
+
     // A deleted group's element answers no more.
     ASSERT_TRUE(list.DeleteGroup(0));
     EXPECT_EQ(NameOf(files.Get()), "failed");
@@ -412,7 +385,7 @@ TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
     fixture.Combo().AddString(_T("Last"));
     fixture.Combo().SetCurSel(1);
     Ref<IRawElementProviderSimple> element(a11y::ElementOf(fixture.Hwnd()));
-    Ref<vxSelectionPattern> selection(PatternOf<vxSelectionPattern>(element.Get(), vxUiaSelectionPattern));
+    Ref<vxSelectionPattern> selection(a11y::PatternOf<vxSelectionPattern>(element.Get(), vxUiaSelectionPattern));
     ASSERT_TRUE(selection);
     BOOL flag = TRUE;
     EXPECT_EQ(selection->get_CanSelectMultiple(&flag), S_OK);
@@ -436,7 +409,7 @@ TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
     ::SafeArrayDestroy(rows);
     EXPECT_EQ(PropertyOf(large, vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaListItemControl));
     EXPECT_EQ(NameOf(large), "BSTR:Large");
-    Ref<vxSelectionItemPattern> largeItem(PatternOf<vxSelectionItemPattern>(static_cast<IRawElementProviderSimple*>(static_cast<void*>(large)), vxUiaSelectionItemPattern));
+    Ref<vxSelectionItemPattern> largeItem(a11y::PatternOf<vxSelectionItemPattern>(static_cast<IRawElementProviderSimple*>(static_cast<void*>(large)), vxUiaSelectionItemPattern));
     large->Release();
     ASSERT_TRUE(largeItem);
     Ref<IRawElementProviderSimple> list;
@@ -451,7 +424,7 @@ TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
     EXPECT_EQ(PropertyOf(lastRow.Get(), vxUiaIsOffscreenProperty), "BOOL:1");
     Ref<IRawElementProviderSimple> lastSimple;
     lastRow->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(lastSimple.Out()));
-    Ref<vxScrollItemPattern> scroll(PatternOf<vxScrollItemPattern>(lastSimple.Get(), vxUiaScrollItemPattern));
+    Ref<vxScrollItemPattern> scroll(a11y::PatternOf<vxScrollItemPattern>(lastSimple.Get(), vxUiaScrollItemPattern));
     ASSERT_TRUE(scroll);
     ASSERT_EQ(scroll->ScrollIntoView(), S_OK);
     EXPECT_EQ(PropertyOf(lastRow.Get(), vxUiaIsOffscreenProperty), "BOOL:0");
@@ -463,7 +436,7 @@ TEST_F(UiAutomation, TheComboReadsItsSelectionAndItsRowsScrollAndChoose)
     ::GetClientRect(listWindow, &listOnScreen);
     ::MapWindowPoints(listWindow, NULL, reinterpret_cast<POINT*>(&listOnScreen), 2);
     EXPECT_TRUE(::IntersectRect(&inside, &listOnScreen, &row) && inside == row);
-    Ref<vxSelectionItemPattern> lastItem(PatternOf<vxSelectionItemPattern>(lastSimple.Get(), vxUiaSelectionItemPattern));
+    Ref<vxSelectionItemPattern> lastItem(a11y::PatternOf<vxSelectionItemPattern>(lastSimple.Get(), vxUiaSelectionItemPattern));
     fixture.ClearCodes();
     ASSERT_EQ(lastItem->Select(), S_OK);
     EXPECT_TRUE(combotest::WaitClosed(fixture.Combo()));
@@ -482,7 +455,7 @@ TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
     stack.AddSubItem(1, _T("Shell"), NULL);
     vxtest::PumpMessages();
     Ref<IRawElementProviderSimple> button(a11y::ElementOf(stack.GetItemButton(1)->m_hWnd));
-    Ref<vxExpandCollapsePattern> expand(PatternOf<vxExpandCollapsePattern>(button.Get(), vxUiaExpandCollapsePattern));
+    Ref<vxExpandCollapsePattern> expand(a11y::PatternOf<vxExpandCollapsePattern>(button.Get(), vxUiaExpandCollapsePattern));
     ASSERT_TRUE(expand);
     EXPECT_EQ(PropertyOf(button.Get(), vxUiaControlTypeProperty), "I4:" + std::to_string(vxUiaButtonControl));
     ASSERT_EQ(expand->Expand(), S_OK);
@@ -496,7 +469,7 @@ TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
     EXPECT_EQ(NameOf(shell.Get()), "BSTR:Shell");
     Ref<IRawElementProviderSimple> shellSimple;
     shell->QueryInterface(vxIID_IRawElementProviderSimple, reinterpret_cast<void**>(shellSimple.Out()));
-    Ref<vxSelectionItemPattern> choose(PatternOf<vxSelectionItemPattern>(shellSimple.Get(), vxUiaSelectionItemPattern));
+    Ref<vxSelectionItemPattern> choose(a11y::PatternOf<vxSelectionItemPattern>(shellSimple.Get(), vxUiaSelectionItemPattern));
     ASSERT_TRUE(choose);
     host.Recorder().Clear();
     ASSERT_EQ(choose->Select(), S_OK);
@@ -504,7 +477,7 @@ TEST_F(UiAutomation, StackItemsExpandAndTheirEntriesAreListItemsThatChoose)
     const vxtest::RecordedMessage chosen = host.Recorder().Filter(WM_STACKWND_SUBITEMSEL).front();
     EXPECT_EQ(chosen.wParam, 1u);
     EXPECT_EQ(chosen.lParam, 1);
-    Ref<vxSelectionPattern> selection(PatternOf<vxSelectionPattern>(entries.Get(), vxUiaSelectionPattern));
+    Ref<vxSelectionPattern> selection(a11y::PatternOf<vxSelectionPattern>(entries.Get(), vxUiaSelectionPattern));
     EXPECT_EQ(SelectionNames(selection.Get()), std::vector<std::string>({"BSTR:Shell"}));
 }
 
