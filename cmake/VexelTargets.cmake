@@ -80,14 +80,12 @@ endfunction()
 
 # VexelControl.dll: the controls, an extension DLL of the framework layer.
 # Parts the tests reach directly, not through the DLL's exports: the rules and geometry free
-# of windows, the window-subclassing chain, and the layout classes, which the layout's tests
-# run over a window seam of their own.
+# of windows, and the window-subclassing chain.
 set(VX_INTERNAL_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
   vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
   vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
   vxTipsPlacement.cpp vxAnsiText.cpp vxMonitors.cpp vxDpi.cpp vxRuntimeImport.cpp vxFocusCue.cpp
-  vxHighContrast.cpp vxBarValue.cpp vxUia.cpp CSubclassWnd.cpp vxLayoutItem.cpp
-  vxLayoutWindowOps.cpp vxLayout.cpp vxLayoutCalc.cpp vxHorizLayout.cpp vxVertLayout.cpp)
+  vxHighContrast.cpp vxBarValue.cpp vxUia.cpp CSubclassWnd.cpp vxLayoutGeometry.cpp)
 function(vx_add_library)
   set(src)
   set(VX_SUBSYSTEM_DIRS)
@@ -167,11 +165,6 @@ function(vx_add_test_program label)
   elseif(TARGET vxcontrol_internal)
     list(PREPEND libs vxcontrol_internal)
   endif()
-  if(label STREQUAL "layout")
-    # The layout's tests bind to the internal library's layout classes, not the DLL's, so
-    # that their window seam is the one those classes use.
-    set(bind_internal _AFXEXT)
-  endif()
   # Test programs are hosts: they allocate with the framework's operator new too.
   add_executable(test_${label} ${src} ${ARGN} ${VX_OPERATOR_NEW_SRC})
   target_include_directories(test_${label} PRIVATE ${CMAKE_SOURCE_DIR}/tests/${label})
@@ -179,7 +172,6 @@ function(vx_add_test_program label)
     get_filename_component(folder ${extra} DIRECTORY)
     target_include_directories(test_${label} PRIVATE ${folder})
   endforeach()
-  target_compile_definitions(test_${label} PRIVATE ${bind_internal})
   target_link_libraries(test_${label} PRIVATE vxtestsupport ${libs} gdiplus imm32)
   gtest_discover_tests(test_${label} EXTRA_ARGS --gtest_color=no DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${label} TIMEOUT 300)

@@ -1,13 +1,12 @@
 // Building a layout: groups, items, sizes, limits, margins and splitter neighbours.
 #include "vxLayout.h"
 
-#include "vxAliveWatch.h"
 #include "vxSizerBar.h"
 
 vxLayout::vxLayout(CWnd* pParent, Direction direction)
     : m_hParent(pParent->GetSafeHwnd()),
       m_pPendingParent(pParent != NULL && pParent->GetSafeHwnd() == NULL ? pParent : NULL),
-      m_direction(direction), m_margins(0, 0, 0, 0), m_pAliveWatches(NULL)
+      m_direction(direction), m_margins(0, 0, 0, 0)
 {
 }
 
@@ -22,7 +21,6 @@ HWND vxLayout::ParentWindow() const
 
 vxLayout::~vxLayout()
 {
-    vxAliveWatch::EndAll(m_pAliveWatches);
     // Sizer bars outlive their layout when the host deletes it first: they let go of it.
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items) {

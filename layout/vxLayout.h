@@ -2,8 +2,6 @@
 
 #include "vxLayoutItem.h"
 
-class vxAliveWatch;
-
 /// Places the child windows of one parent in groups (rows or columns) of fixed, stretching
 /// and spacer items, and moves exactly the windows whose places changed in one deferred batch.
 ///
@@ -67,7 +65,8 @@ public:
 // Calculation and placement
     /// Lays the tree out inside the rectangle (parent client coordinates) and moves the
     /// windows whose places changed, in one batch; the window argument plays no part. Call
-    /// it from the parent's WM_SIZE. The moved windows' owners may delete the layout meanwhile.
+    /// it from the parent's WM_SIZE. The moved windows' owners may delete the layout meanwhile:
+    /// it touches nothing once they move.
     void CalcLayout(CRect rect, CWnd* pWnd);
     /// Lays out inside (0, 0, nWidth, nHeight); the window argument plays no part.
     void CalcLayout(int nWidth, int nHeight, CWnd* pWnd);
@@ -101,13 +100,6 @@ private:
     Direction GetChildDirect(const vxLayoutGroup* pGroup) const;
     int AppendItem(int nGroup, ItemKind kind, LayoutStyle style, HWND hWnd, int nID);
     HWND FindChild(int nID) const;
-    /// Number of items with a window and a set dirty flag.
-    int CountWindows() const;
-    void PositionGroupRects(const CRect& inner);
-    void CalcGroupLayout();
     void LayOutGroup(vxLayoutGroup* pGroup);
     void MoveWindows();
-
-    vxAliveWatch* m_pAliveWatches;   ///< moves on the stack: the moved windows' owners may
-                                     ///< delete the layout
 };

@@ -1,41 +1,24 @@
-// Layout calculation: sharing a container's length among its children, placing groups and
-// items, applying sizer-bar drags, and moving exactly the windows whose rectangles changed.
-// The arithmetic is integer and asks no window; the windows are read and moved only through
-// vxLayoutWindowOps.
+// Layout calculation: the sizes and places the arithmetic gives are applied to the groups and
+// items, and exactly the windows whose rectangles changed are moved, in one batch.
 #include "vxLayout.h"
 
-#include "vxAliveWatch.h"
-#include "vxLayoutWindowOps.h"
+#include "vxLayoutGeometry.h"
+#include "vxWindowBatch.h"
 
 namespace {
 
-// Fixed children keep their sizes; stretch children share what is left by weight. The
-// quotient is truncated, and the pixels lost to it stay free at the end of the container.
-// Nothing is clamped: a negative remainder gives negative sizes.
+// Shares the container's length among the children and packs them along it.
 template <class Element>
-void ShareLength(const std::vector<Element*>& children, int nLength)
+void PlaceChildren(const std::vector<Element*>& children, const CRect& container, bool bAlongWidth)
 {
-    int nStretch = 0;
-    int nWeightSum = 0;
-    int nFixed = 0;
-    Element* pLastStretch = NULL;
-    for (Element* pChild : children) {
-        if (pChild->m_style == StyleStretch) {
-            ++nStretch;
-            nWeightSum += pChild->m_weight;
-            pLastStretch = pChild;
-        } else {
-            nFixed += pChild->GetSize();
-        }
-    }
-    const int nRemaining = nLength - nFixed;
-    if (nStretch == 1) {
-        pLastStretch->SetSize(nRemaining);
-    } else if (nStretch > 1 && nWeightSum != 0) {
-        for (Element* pChild : children)
-            if (pChild->m_style == StyleStretch)
-                pChild->SetSize(pChild->m_weight * nRemaining / nWeightSum);
-    }
+    std::vector<vxLayoutShare> shares;
+    shares.reserve(children.size());
+    for (Element* pChild : children)
+        shares.push_back({pChild->GetSize(), pChild->m_style == StyleStretch, pChild->m_weight});
+    const std::vector<int> sizes = vxShareLength(shares, bAlongWidth ? container.Width() : container.Height());
+    const std::vector<CRect> rects = vxPackSpans(container, sizes, bAlongWidth);
+    for (size_t i = 0; i < children.size(); ++i)
+        children[i]->SetRect(rects[i]);
 }
 
 } // namespace
@@ -44,9 +27,10 @@ void vxLayout::CalcLayout(CRect rect, CWnd* /*pWnd*/)
 {
     const CRect inner(rect.left + m_margins.left, rect.top + m_margins.top,
                       rect.right - m_margins.right, rect.bottom - m_margins.bottom);
-    ShareLength(m_groups, m_direction == DirHorizontal ? inner.Height() : inner.Width());
-    PositionGroupRects(inner);
-    CalcGroupLayout();
+    // Groups follow one another along the layout's axis and take its full extent across.
+    PlaceChildren(m_groups, inner, m_direction == DirVertical);
+    for (vxLayoutGroup* pGroup : m_groups)
+        LayOutGroup(pGroup);
     MoveWindows();
 }
 
@@ -58,32 +42,9 @@ void vxLayout::CalcLayout(int nWidth, int nHeight, CWnd* pWnd)
 void vxLayout::CalcLayout(CWnd* pWnd)
 {
     // Without a window there is no client area to lay out in.
-    CSize size;
-    if (pWnd != NULL && vxLayoutWindowOps::Get()->GetClientSize(pWnd->GetSafeHwnd(), size))
-        CalcLayout(CRect(0, 0, size.cx, size.cy), pWnd);
-}
-
-void vxLayout::PositionGroupRects(const CRect& inner)
-{
-    // Groups keep their sizes, are packed in order along the layout's axis and take the
-    // inner rectangle's full extent across it.
-    int nPos = m_direction == DirVertical ? inner.left : inner.top;
-    for (vxLayoutGroup* pGroup : m_groups) {
-        const CRect rc = pGroup->ReadRect();
-        if (m_direction == DirVertical) {
-            pGroup->SetRect(CRect(nPos, inner.top, nPos + rc.Width(), inner.bottom));
-            nPos += rc.Width();
-        } else {
-            pGroup->SetRect(CRect(inner.left, nPos, inner.right, nPos + rc.Height()));
-            nPos += rc.Height();
-        }
-    }
-}
-
-void vxLayout::CalcGroupLayout()
-{
-    for (vxLayoutGroup* pGroup : m_groups)
-        LayOutGroup(pGroup);
+    CRect rc;
+    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL && ::GetClientRect(pWnd->GetSafeHwnd(), &rc))
+        CalcLayout(rc, pWnd);
 }
 
 void vxLayout::LayOutGroup(vxLayoutGroup* pGroup)
@@ -92,58 +53,26 @@ void vxLayout::LayOutGroup(vxLayoutGroup* pGroup)
     if (!pGroup->m_bDirty)
         return;
     pGroup->m_bDirty = 0;
-    const CRect group = pGroup->m_rect;
-    const bool bRow = pGroup->m_direction == DirHorizontal;
-    ShareLength(pGroup->m_items, bRow ? group.Width() : group.Height());
-    int nPos = bRow ? group.left : group.top;
-    for (vxLayoutItem* pItem : pGroup->m_items) {
-        const CRect rc = pItem->ReadRect();
-        if (bRow) {
-            pItem->SetRect(CRect(nPos, group.top, nPos + rc.Width(), group.bottom));
-            nPos += rc.Width();
-        } else {
-            pItem->SetRect(CRect(group.left, nPos, group.right, nPos + rc.Height()));
-            nPos += rc.Height();
-        }
-    }
-}
-
-int vxLayout::CountWindows() const
-{
-    int nCount = 0;
-    for (const vxLayoutGroup* pGroup : m_groups)
-        for (const vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_hWnd != NULL && pItem->m_bDirty)
-                ++nCount;
-    return nCount;
+    PlaceChildren(pGroup->m_items, pGroup->m_rect, pGroup->m_direction == DirHorizontal);
 }
 
 void vxLayout::MoveWindows()
 {
-    const int nCount = CountWindows();
-    if (ParentWindow() == NULL || nCount < 1)
+    if (ParentWindow() == NULL)
         return;
-    vxLayoutWindowOps* pOps = vxLayoutWindowOps::Get();
-    HDWP hBatch = pOps->BeginMove(nCount);
-    if (hBatch == NULL)
-        return;
+    std::vector<vxWindowMove> moves;
     for (vxLayoutGroup* pGroup : m_groups)
         for (vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_hWnd != NULL && pItem->m_bDirty) {
-                hBatch = pOps->DeferMove(hBatch, pItem->m_hWnd, pItem->ReadRect());
-                // A lost batch moves nothing: every flag stays set for the next attempt.
-                if (hBatch == NULL)
-                    return;
-            }
-    // The moved windows' owners hear of the move and may delete this layout.
-    vxAliveWatch watch(m_pAliveWatches);
-    pOps->EndMove(hBatch);
-    if (!watch.IsAlive())
-        return;
-    for (vxLayoutGroup* pGroup : m_groups)
-        for (vxLayoutItem* pItem : pGroup->m_items)
-            if (pItem->m_hWnd != NULL)
-                pItem->m_bDirty = 0;
+            if (pItem->m_hWnd != NULL && pItem->m_bDirty)
+                moves.push_back({pItem->m_hWnd, pItem->ReadRect()});
+    // A lost batch moves nothing: every flag stays set for the next attempt. The flags are
+    // cleared before the windows move, as their owners may delete this layout meanwhile.
+    vxMoveInOneBatch(moves, [this] {
+        for (vxLayoutGroup* pGroup : m_groups)
+            for (vxLayoutItem* pItem : pGroup->m_items)
+                if (pItem->m_hWnd != NULL)
+                    pItem->m_bDirty = 0;
+    });
 }
 
 void vxLayout::MoveLayoutItems(vxLayoutItem* pSplitter, CPoint delta)
@@ -160,21 +89,12 @@ void vxLayout::MoveLayoutItems(vxLayoutItem* pSplitter, CPoint delta)
     if (pMoved == NULL)
         return;
 
-    CRect prev = pPrev->ReadRect();
-    CRect next = pNext->ReadRect();
-    if (pMoved->m_direction == DirVertical) {
-        delta.y = 0;
-        prev.right += delta.x;
-        next.left += delta.x;
-    } else {
-        delta.x = 0;
-        prev.bottom += delta.y;
-        next.top += delta.y;
-    }
-    pPrev->SetRect(prev);
-    pNext->SetRect(next);
+    const vxEdgeStep step = vxStepEdge(pPrev->ReadRect(), pNext->ReadRect(), delta,
+                                       pMoved->m_direction == DirVertical);
+    pPrev->SetRect(step.prev);
+    pNext->SetRect(step.next);
     CRect moved = pMoved->ReadRect();
-    moved.OffsetRect(delta);
+    moved.OffsetRect(step.offset);
     pMoved->SetRect(moved);
 
     // The bar's group is re-laid in any case; neighbour groups only when they changed.

@@ -1,8 +1,6 @@
 // Reading and setting an element's rectangle and size.
 #include "vxLayoutItem.h"
 
-#include "vxLayoutWindowOps.h"
-
 vxLayoutItem::vxLayoutItem(Direction direction, ItemKind kind, LayoutStyle style)
     : m_direction(direction), m_kind(kind), m_style(style), m_rect(0, 0, 0, 0),
       m_maxWidth(0x10000), m_maxHeight(0x10000), m_minWidth(0), m_minHeight(0), m_weight(1),
@@ -14,11 +12,10 @@ CRect vxLayoutItem::ReadRect()
 {
     // A window item starts with its window's client size. Without a window there is nothing
     // to measure and the item stays at size 0.
-    CSize size;
+    CRect client;
     if (m_kind == ItemWindow && m_hWnd != NULL && m_rect.left == 0 && m_rect.top == 0 &&
-        m_rect.right == 0 && m_rect.bottom == 0 &&
-        vxLayoutWindowOps::Get()->GetClientSize(m_hWnd, size))
-        SetRect(CRect(0, 0, size.cx, size.cy));
+        m_rect.right == 0 && m_rect.bottom == 0 && ::GetClientRect(m_hWnd, &client))
+        SetRect(client);
     return m_rect;
 }
 

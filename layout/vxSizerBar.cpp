@@ -9,6 +9,23 @@
 #include "vxSizerBarCursors.h"
 #include "vxMirror.h"
 
+namespace {
+
+vxSizerSide SideOf(vxLayoutItem& element)
+{
+    const bool bByWidth = element.m_direction == DirVertical;
+    return {element.ReadRect(), bByWidth ? element.m_minWidth : element.m_minHeight,
+            bByWidth ? element.m_maxWidth : element.m_maxHeight, bByWidth};
+}
+
+// Where the edge between the draggable item's neighbours may go.
+CRect EdgeRange(vxLayoutItem* pItem)
+{
+    return vxSizerEdgeRange(SideOf(*pItem->m_pPrev), SideOf(*pItem->m_pNext));
+}
+
+} // namespace
+
 IMPLEMENT_DYNCREATE(vxSizerBar, CStatic)
 
 BEGIN_MESSAGE_MAP(vxSizerBar, CStatic)
@@ -166,7 +183,7 @@ void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
         return;
     }
 
-    CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    CRect range = EdgeRange(pItem);
     HWND hParent = ::GetParent(m_hWnd);
     // As a rectangle: in a mirrored parent its sides change places on the screen.
     ::MapWindowPoints(hParent, NULL, reinterpret_cast<POINT*>(&range), 2);
@@ -262,7 +279,7 @@ BOOL vxSizerBar::MoveByKey(int nStep)
     if (pItem == NULL)
         return TRUE;
     const BOOL bHorizontal = IsHorizontal();
-    const CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    const CRect range = EdgeRange(pItem);
     CRect bar;
     GetWindowRect(&bar);
     ::MapWindowPoints(NULL, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&bar), 2);
@@ -286,7 +303,7 @@ BOOL vxSizerBar::GetBarPlace(vxBarPlace& place)
     if (pItem == NULL)
         return FALSE;
     // The positions a drag lets the bar's leading edge take, as the keys move it.
-    const CRect range = vxSizerEdgeRange(*pItem->m_pPrev, *pItem->m_pNext);
+    const CRect range = EdgeRange(pItem);
     CRect bar;
     GetWindowRect(&bar);
     ::MapWindowPoints(NULL, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&bar), 2);

@@ -4,13 +4,10 @@
 
 namespace {
 
-// An element's limits as sizes: its own direction's minimum or maximum, and its current
-// extent in the other dimension.
-CSize LimitSize(const vxLayoutItem& element, const CRect& rc, int nMinOrMaxWidth, int nMinOrMaxHeight)
+// A side's limits as sizes: its own dimension's limit, and its current extent across.
+CSize LimitSize(const vxSizerSide& side, int nLimit)
 {
-    if (element.m_direction == DirVertical)
-        return CSize(nMinOrMaxWidth, rc.Height());
-    return CSize(rc.Width(), nMinOrMaxHeight);
+    return side.bByWidth ? CSize(nLimit, side.rect.Height()) : CSize(side.rect.Width(), nLimit);
 }
 
 // a + b without overflow, held well inside the 32-bit range so that the range can still be
@@ -23,14 +20,14 @@ int SumWithin(int a, long long b)
 
 } // namespace
 
-CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next)
+CRect vxSizerEdgeRange(const vxSizerSide& prev, const vxSizerSide& next)
 {
-    const CRect p = prev.ReadRect();
-    const CRect n = next.ReadRect();
-    const CSize minP = LimitSize(prev, p, prev.m_minWidth, prev.m_minHeight);
-    const CSize maxP = LimitSize(prev, p, prev.m_maxWidth, prev.m_maxHeight);
-    const CSize minN = LimitSize(next, n, next.m_minWidth, next.m_minHeight);
-    const CSize maxN = LimitSize(next, n, next.m_maxWidth, next.m_maxHeight);
+    const CRect& p = prev.rect;
+    const CRect& n = next.rect;
+    const CSize minP = LimitSize(prev, prev.nMin);
+    const CSize maxP = LimitSize(prev, prev.nMax);
+    const CSize minN = LimitSize(next, next.nMin);
+    const CSize maxN = LimitSize(next, next.nMax);
     return CRect(std::max(SumWithin(p.left, minP.cx), SumWithin(n.right, -(long long)maxN.cx)),
                  std::max(SumWithin(p.top, minP.cy), SumWithin(n.bottom, -(long long)maxN.cy)),
                  std::min(SumWithin(p.left, maxP.cx), SumWithin(n.right, -(long long)minN.cx)),

@@ -1,11 +1,20 @@
 // Where a sizer bar lets the cursor go during a drag: pure integer geometry.
 #pragma once
 
-#include "vxLayoutItem.h"
+#include <afxwin.h>
+
+// A neighbour of a sizer bar as a drag sees it: its rectangle (parent client coordinates) and
+// the least and greatest size a drag leaves it, in the dimension its direction measures.
+struct vxSizerSide {
+    CRect rect;
+    int nMin;
+    int nMax;                        // INT_MAX: no limit
+    bool bByWidth;                   // sized by width (a column), else by height
+};
 
 // Positions the edge shared by two neighbours may take so that neither leaves its minimum
 // and maximum size (parent client coordinates; the bar's thickness is not counted).
-CRect vxSizerEdgeRange(vxLayoutItem& prev, vxLayoutItem& next);
+CRect vxSizerEdgeRange(const vxSizerSide& prev, const vxSizerSide& next);
 
 // Cursor bounds (screen) for a drag pressed at ptPress on a bar with window rectangle
 // rcBar: the edge range in screen coordinates, narrowed by the press offset within the bar

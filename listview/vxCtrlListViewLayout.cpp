@@ -4,6 +4,7 @@
 #include "vxListGeometry.h"
 #include "vxListRecords.h"
 #include "vxListScroll.h"
+#include "vxWindowBatch.h"
 
 #include <utility>
 #include <vector>
@@ -86,31 +87,26 @@ void vxCtrlListView::OffsetRects(int dy, BOOL bWindowsMoved)
 
 namespace {
 
-struct PendingMove {
-    HWND hWnd;
-    CRect rc;
-    vxPlacement* pPlaced;
-};
+// Windows to move and the records of where each stands, in step.
+struct PendingMoves {
+    std::vector<vxWindowMove> moves;
+    std::vector<vxPlacement*> places;
 
-// Moves the windows in one deferred batch and records where they stand. A batch that
-// failed moved nothing, and nothing is recorded.
-void PlaceInOneBatch(const std::vector<PendingMove>& moves)
-{
-    if (moves.empty())
-        return;
-    HDWP hdwp = ::BeginDeferWindowPos((int)moves.size());
-    for (const PendingMove& move : moves) {
-        if (hdwp != NULL)
-            hdwp = ::DeferWindowPos(hdwp, move.hWnd, NULL, move.rc.left, move.rc.top,
-                                    move.rc.Width(), move.rc.Height(), SWP_NOZORDER);
+    void Add(HWND hWnd, const CRect& rc, vxPlacement* pPlaced)
+    {
+        moves.push_back({hWnd, rc});
+        places.push_back(pPlaced);
     }
-    if (hdwp == NULL)
-        return;
-    // Recorded first: the windows hear of their moves, and the records are not touched after.
-    for (const PendingMove& move : moves)
-        move.pPlaced->Set(move.rc);
-    ::EndDeferWindowPos(hdwp);
-}
+    // One batch; a batch that failed moved nothing, and nothing is recorded. The records are
+    // set first: the windows hear of their moves, and the records are not touched after.
+    void Place()
+    {
+        vxMoveInOneBatch(moves, [this] {
+            for (size_t i = 0; i < moves.size(); ++i)
+                places[i]->Set(moves[i].rc);
+        });
+    }
+};
 
 } // namespace
 
@@ -118,19 +114,19 @@ void vxCtrlListView::MoveWindows()
 {
     // Only live windows whose rectangle changed are placed: a record whose window is gone
     // would make the whole batch fail, and an append moves only what really shifts.
-    std::vector<PendingMove> moves;
+    PendingMoves moves;
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
         vxListGroup* pGroup = m_arrGroups[g];
         if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd() &&
             pGroup->m_headerPlaced.Differs(pGroup->m_rcHeader))
-            moves.push_back({pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced});
+            moves.Add(pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced);
         for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
             vxListItem* pItem = pGroup->m_arrItems[i];
             if (pItem->LiveHwnd() && pItem->m_placed.Differs(pItem->m_rcItem))
-                moves.push_back({pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed});
+                moves.Add(pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed);
         }
     }
-    PlaceInOneBatch(moves);
+    moves.Place();
 }
 
 void vxCtrlListView::SetDisplaySize(int cx, int cy)
@@ -174,18 +170,18 @@ void vxCtrlListView::ScrollContents(int dy)
 void vxCtrlListView::PlaceFarWindows(int dy)
 {
     auto isFar = [dy](const CRect& rc) { return !vxFitsSixteenBits(rc.top) || !vxFitsSixteenBits(rc.top - dy); };
-    std::vector<PendingMove> stray;
+    PendingMoves stray;
     for (INT_PTR g = 0; g < m_arrGroups.GetSize(); ++g) {
         vxListGroup* pGroup = m_arrGroups[g];
         if (pGroup->m_bShowHeader && pGroup->LiveHeaderHwnd() && isFar(pGroup->m_rcHeader))
-            stray.push_back({pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced});
+            stray.Add(pGroup->LiveHeaderHwnd(), pGroup->m_rcHeader, &pGroup->m_headerPlaced);
         for (INT_PTR i = 0; i < pGroup->m_arrItems.GetSize(); ++i) {
             vxListItem* pItem = pGroup->m_arrItems[i];
             if (pItem->LiveHwnd() && isFar(pItem->m_rcItem))
-                stray.push_back({pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed});
+                stray.Add(pItem->LiveHwnd(), pItem->m_rcItem, &pItem->m_placed);
         }
     }
-    PlaceInOneBatch(stray);
+    stray.Place();
 }
 
 long vxCtrlListView::SyncScrollBar()

@@ -1,48 +1,11 @@
 // The layout with real windows under Wine: the deferred batch moves exactly the changed
-// windows once each, hidden ones too, nothing without a parent; and sizer bars dragged with
-// the mouse through SendInput, the message loop pumped.
-#include "vxHorizLayout.h"
+// windows once each, hidden ones too, nothing without a parent or when the batch is lost;
+// drag steps; and sizer bars dragged with the mouse through SendInput, the loop pumped.
+#include "fault_injection.h"
+#include "layout_windows.h"
 #include "vxSizerBar.h"
-#include "vxtest.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
 
 namespace {
-
-struct LayoutWindows : ::testing::Test {
-    vxtest::HostWindow host{800, 600};
-    CWnd parent;
-    std::vector<std::unique_ptr<CStatic>> children;
-
-    LayoutWindows() { parent.Attach(host.Hwnd()); }
-    ~LayoutWindows() override
-    {
-        for (auto& child : children)
-            child->DestroyWindow();
-        parent.Detach();
-    }
-    CStatic* MakeChild(UINT nID, bool bVisible = true)
-    {
-        children.push_back(std::make_unique<CStatic>());
-        const DWORD style = WS_CHILD | SS_GRAYRECT | (bVisible ? WS_VISIBLE : 0);
-        children.back()->Create(_T(""), style, CRect(0, 0, 10, 10), &parent, nID);
-        return children.back().get();
-    }
-    // The window's rectangle in the host's client coordinates.
-    CRect Place(CWnd* pWnd)
-    {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        ::MapWindowPoints(NULL, host.Hwnd(), reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
-    }
-    CPoint Screen(int x, int y) { return CPoint(vxtest::ScreenPoint(host.Hwnd(), x, y)); }
-};
-
-int Moves(const vxtest::MessageRecorder& recorder) { return recorder.Count(WM_WINDOWPOSCHANGED); }
 
 TEST_F(LayoutWindows, BatchMovesExactlyTheChangedWindowsOnce)
 {
@@ -127,6 +90,97 @@ TEST_F(LayoutWindows, ParentWhoseWindowComesAfterTheLayout)
     EXPECT_EQ(rc, CRect(0, 0, 300, 200));
     item.DestroyWindow();
     form.DestroyWindow();
+}
+
+TEST_F(LayoutWindows, ItemsStartAtTheirWindowsClientSizeWithinTheMargins)
+{
+    CStatic* pA = MakeChild(101, true, CSize(60, 20));
+    CStatic* pB = MakeChild(102, true, CSize(80, 30));
+    vxVertLayout layout(&parent);
+    layout.SetWidth(100);
+    layout.AddItem(pA, StyleFixed);
+    layout.AddSpacerItem();
+    layout.AddItem(123, StyleFixed); // no child 123: an item of size 0
+    layout.AddItem(pB, StyleFixed);
+    layout.CalcLayout(200, 300, NULL);
+    EXPECT_EQ(Place(pA), CRect(0, 0, 100, 20));
+    EXPECT_EQ(layout.GetItem(NULL)->m_rect, CRect(0, 20, 100, 270)); // the spacer
+    EXPECT_EQ(Place(pB), CRect(0, 270, 100, 300));
+
+    // Margins inset the rectangle of either overload; a window lays out in its client area.
+    layout.SetMargins(1, 2, 3, 4);
+    layout.CalcLayout(CRect(10, 20, 110, 220), NULL);
+    EXPECT_EQ(Place(pA), CRect(11, 22, 111, 42));
+    layout.CalcLayout(&parent);
+    EXPECT_EQ(Place(pB), CRect(1, 566, 101, 596));
+    // Without a window to measure there is nothing to lay out in.
+    CWnd none;
+    layout.CalcLayout(&none);
+    layout.CalcLayout(static_cast<CWnd*>(NULL));
+    EXPECT_EQ(Place(pB), CRect(1, 566, 101, 596));
+}
+
+TEST_F(LayoutWindows, ALostBatchMovesNothingAndKeepsEveryFlagForTheNextAttempt)
+{
+    CStatic* pA = MakeChild(101, true, CSize(40, 10));
+    CStatic* pB = MakeChild(102, true, CSize(40, 10));
+    vxHorizLayout layout(&parent);
+    layout.SetHeight(20);
+    layout.AddItem(pA, StyleFixed);
+    layout.AddItem(pB, StyleFixed);
+    vxtest::MessageRecorder a(pA->m_hWnd), b(pB->m_hWnd);
+    {
+        vxtest::FaultInjector injector;
+        injector.FailNextOf(vxtest::Request::WindowBatch);
+        layout.CalcLayout(800, 600, NULL);
+        EXPECT_TRUE(injector.Failed());
+    }
+    EXPECT_EQ(Moves(a) + Moves(b), 0);
+    EXPECT_EQ(layout.GetItem(pA)->m_bDirty, 1);
+    EXPECT_EQ(layout.GetItem(pB)->m_bDirty, 1);
+    layout.CalcLayout(800, 600, NULL);
+    EXPECT_EQ(Moves(a), 1);
+    EXPECT_EQ(Moves(b), 1);
+    EXPECT_EQ(Place(pB), CRect(40, 0, 80, 20));
+    EXPECT_EQ(layout.GetItem(pB)->m_bDirty, 0);
+}
+
+// A row of a fixed item, a 4-pixel bar and a second fixed item, as a host builds it for a bar.
+TEST_F(LayoutWindows, DragStepsMoveTheNeighboursEdgeAndNothingWithoutBothNeighbours)
+{
+    CStatic* pPrev = MakeChild(101);
+    CStatic* pBar = MakeChild(102);
+    CStatic* pNext = MakeChild(103);
+    vxHorizLayout layout(&parent);
+    layout.SetHeight(40);
+    layout.AddItem(pPrev, StyleFixed);
+    layout.SetItemSize(0, 0, 100);
+    layout.AddSplitterItem(0, 0, pBar);
+    layout.SetItemSize(0, 1, 4);
+    layout.AddItem(pNext, StyleFixed);
+    layout.SetItemSize(0, 2, 100);
+    ASSERT_EQ(layout.SetSplitterWnd(0, 1, 0, 2), 1);
+    layout.CalcLayout(300, 40, NULL);
+    vxtest::MessageRecorder prev(pPrev->m_hWnd), bar(pBar->m_hWnd), next(pNext->m_hWnd);
+    vxLayoutItem* pItem = layout.GetItem(pBar);
+
+    layout.MoveLayoutItems(pItem, CPoint(10, 3));
+    EXPECT_EQ(Place(pPrev), CRect(0, 0, 110, 40));
+    EXPECT_EQ(Place(pBar), CRect(110, 0, 114, 40));
+    EXPECT_EQ(Place(pNext), CRect(114, 0, 204, 40));
+    EXPECT_EQ(Moves(prev) + Moves(bar) + Moves(next), 3);
+    // The next calculation keeps the new sizes, and a zero step moves nothing.
+    layout.CalcLayout(300, 40, NULL);
+    layout.MoveLayoutItems(pItem, CPoint(0, 0));
+    // Without both neighbours there is no edge to move.
+    pItem->m_pNext = NULL;
+    layout.MoveLayoutItems(pItem, CPoint(10, 10));
+    pItem->m_pNext = layout.GetItem(pNext);
+    pItem->m_pPrev = NULL;
+    layout.MoveLayoutItems(pItem, CPoint(10, 10));
+    layout.MoveLayoutItems(NULL, CPoint(10, 10));
+    EXPECT_EQ(Moves(prev) + Moves(bar) + Moves(next), 3);
+    EXPECT_EQ(Place(pNext), CRect(114, 0, 204, 40));
 }
 
 // A row (items: left, bar, right) over a group holding a bar, over a stretching group.
@@ -245,6 +299,10 @@ TEST_F(SizerBarDrag, BarBetweenGroupsMovesTheGroups)
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
     ExpectReleased();
     EXPECT_EQ(Place(pBottom), CRect(0, 266, 800, 600));
+    // The next calculation keeps the fixed row's new height and shares the rest anew.
+    layout.CalcLayout(800, 700, NULL);
+    EXPECT_EQ(Place(pLeft).bottom, 260);
+    EXPECT_EQ(Place(pBottom), CRect(0, 266, 800, 700));
 }
 
 TEST_F(SizerBarDrag, PressesOnBarsWithNothingToMoveStartNoDrag)

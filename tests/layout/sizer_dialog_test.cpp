@@ -1,16 +1,12 @@
 // A sizer bar in a real dialog, driven by the mouse and keys: Escape in a drag ends the
 // drag and leaves the dialog open, a quick second press drags again without a double-click
-// notice, a window that takes the capture as it loses the focus leaves the cursor free, and
-// limits of INT_MAX mean no limit.
+// notice, and a window that takes the capture as it loses the focus leaves the cursor free.
 #include "dialog_template.h"
 #include "vxHorizLayout.h"
 #include "vxSizerBar.h"
-#include "vxSizerBarBounds.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
-
-#include <climits>
 
 namespace {
 
@@ -151,31 +147,6 @@ TEST_F(SizerBarInDialog, CaptureTakenByTheWindowLosingTheFocusLeavesTheCursorFre
     Pump(20);
     ::ReleaseCapture();
     ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)s_previous);
-}
-
-TEST(SizerBarBounds, IntMaxIsNoLimit)
-{
-    vxLayoutItem prev(DirVertical, ItemWindow, StyleFixed), next(DirVertical, ItemWindow, StyleStretch);
-    prev.SetRect(CRect(-500, 0, 100, 50));
-    next.SetRect(CRect(104, 0, 900, 50));
-    prev.m_maxWidth = INT_MAX;
-    next.m_maxWidth = INT_MAX;
-    prev.m_minWidth = 10;
-    next.m_minWidth = 20;
-    const CRect range = vxSizerEdgeRange(prev, next);
-    EXPECT_EQ(range.left, -490);
-    EXPECT_EQ(range.right, 880);
-    // Far edges stay inside the 32-bit range once moved to the screen.
-    prev.m_minWidth = 0;
-    next.m_minWidth = 0;
-    prev.SetRect(CRect(0, 0, 100, 50));
-    next.SetRect(CRect(104, 0, 200, 50));
-    const CRect open = vxSizerEdgeRange(prev, next);
-    EXPECT_EQ(open.left, 0);
-    EXPECT_EQ(open.right, 200);
-    CRect screen = open;
-    screen.OffsetRect(2000, 2000);
-    EXPECT_GT(screen.right, screen.left);
 }
 
 } // namespace

@@ -90,6 +90,7 @@ VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassExA, (const WND
 VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassExW, (const WNDCLASSEXW* a), (a))
 VX_FAULT(Request::Hook, (HHOOK)NULL, HHOOK, SetWindowsHookExA, (int a, HOOKPROC b, HINSTANCE c, DWORD d), (a, b, c, d))
 VX_FAULT(Request::Hook, (HHOOK)NULL, HHOOK, SetWindowsHookExW, (int a, HOOKPROC b, HINSTANCE c, DWORD d), (a, b, c, d))
+VX_FAULT(Request::WindowBatch, (HDWP)NULL, HDWP, BeginDeferWindowPos, (int a), (a))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetDC, (HWND a), (a))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetDCEx, (HWND a, HRGN b, DWORD c), (a, b, c))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetWindowDC, (HWND a), (a))
@@ -128,7 +129,8 @@ const Replacement kReplacements[] = {
     VX_SYSTEM("user32.dll", SetTimer), VX_SYSTEM("user32.dll", RegisterClassA),
     VX_SYSTEM("user32.dll", RegisterClassW), VX_SYSTEM("user32.dll", RegisterClassExA),
     VX_SYSTEM("user32.dll", RegisterClassExW), VX_SYSTEM("user32.dll", SetWindowsHookExA),
-    VX_SYSTEM("user32.dll", SetWindowsHookExW), VX_SYSTEM("user32.dll", GetDC),
+    VX_SYSTEM("user32.dll", SetWindowsHookExW), VX_SYSTEM("user32.dll", BeginDeferWindowPos),
+    VX_SYSTEM("user32.dll", GetDC),
     VX_SYSTEM("user32.dll", GetDCEx), VX_SYSTEM("user32.dll", GetWindowDC),
     {"msvcrt.dll", "malloc", reinterpret_cast<void*>(&FakeMalloc), nullptr},
     {"msvcrt.dll", "calloc", reinterpret_cast<void*>(&FakeCalloc), nullptr},
@@ -143,7 +145,7 @@ const Replacement kReplacements[] = {
 const char* RequestName(Request kind)
 {
     static const char* const kNames[] = {"allocation", "window", "gdi-object", "timer", "class-registration",
-                                         "hook", "device-context"};
+                                         "hook", "device-context", "window-batch"};
     return kNames[static_cast<int>(kind)];
 }
 

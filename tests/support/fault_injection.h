@@ -2,9 +2,9 @@
 // import tables of the control DLL, the skin engine and the framework are patched so that
 // allocation (malloc, calloc, realloc, and operator new where a module imports it), window
 // creation, GDI objects (fonts, DCs, bitmaps, brushes, pens, regions), timers, window class
-// registration, hooks and GetDC pass through a counter. The N-th request from the start of
-// the injector fails, once or from then on, or the next one of a kind; the rest go to the
-// system.
+// registration, hooks, GetDC and deferred window batches pass through a counter. The N-th
+// request from the start of the injector fails, once or from then on, or the next one of a
+// kind; the rest go to the system.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +15,7 @@
 
 namespace vxtest {
 
-enum class Request { Allocation, Window, Gdi, Timer, ClassRegistration, Hook, DeviceContext, Kinds };
+enum class Request { Allocation, Window, Gdi, Timer, ClassRegistration, Hook, DeviceContext, WindowBatch, Kinds };
 const char* RequestName(Request kind);
 
 class FaultInjector
