@@ -122,6 +122,29 @@ public:
     }
 };
 
+WNDPROC s_barProc = NULL;
+LRESULT CALLBACK HidingCues(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUERYUISTATE)
+        return UISF_HIDEFOCUS;
+    return ::CallWindowProc(s_barProc, hwnd, message, wParam, lParam);
+}
+
+// A window's pixels, row by row, as they stand after the waiting paints.
+std::vector<COLORREF> Pixels(HWND hwnd)
+{
+    PumpTranslated();
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    HDC dc = ::GetDC(hwnd);
+    std::vector<COLORREF> pixels;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            pixels.push_back(::GetPixel(dc, x, y));
+    ::ReleaseDC(hwnd, dc);
+    return pixels;
+}
+
 struct DialogWalk : ::testing::Test {
     a11y::ComScope com;
     vxtest::DialogTemplate tpl{280, 210};
@@ -240,24 +263,53 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     EXPECT_EQ(bar.Value(), "43%");
     EXPECT_EQ(bar.Name(), "Tree, Details");      // the panes it divides
 
-    // A keyboard move changes the value and says so.
+    // A keyboard move changes the value and says so; the focus shows on the bar meanwhile.
     a11y::EventLog log;
+    const HWND hBar = dlg.m_splitBar.m_hWnd;
+    const std::vector<COLORREF> unfocused = Pixels(hBar);
     for (int i = 0; i < 9; ++i)
         Key(VK_TAB);
-    ASSERT_EQ(::GetFocus(), dlg.m_splitBar.m_hWnd);
+    ASSERT_EQ(::GetFocus(), hBar);
+    EXPECT_NE(Pixels(hBar), unfocused);
+    // Told that cues are hidden (Wine keeps no UI state; the bar answers as Windows would),
+    // the bar redraws without its cue, and with it once they show again.
+    s_barProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HidingCues)));
+    ::SendMessage(hBar, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    EXPECT_EQ(Pixels(hBar), unfocused);
+    ::SetWindowLongPtr(hBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_barProc));
+    ::SendMessage(hBar, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_NE(Pixels(hBar), unfocused);
     Key(VK_RIGHT);
     EXPECT_EQ(bar.Value(), "46%");
-    const std::vector<std::string> lines = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
+    const std::vector<std::string> lines = log.Lines({{hBar, "bar"}});
     EXPECT_NE(std::find(lines.begin(), lines.end(), "value bar 0"), lines.end());
+    // Escape takes the keys' moves back, and does not cancel the dialog.
+    Key(VK_ESCAPE);
+    EXPECT_EQ(bar.Value(), "43%");
+    EXPECT_EQ(dlg.m_nCancel, 0);
+    // At the end of the range a key moves nothing and says nothing.
+    for (int i = 0; i < 3; ++i)
+        ChordKey(VK_CONTROL, VK_LEFT);
+    EXPECT_EQ(bar.Value(), "0%");
+    log.Clear();
+    Key(VK_LEFT);
+    EXPECT_TRUE(log.Lines({{hBar, "bar"}}).empty());
+    // The cue goes with the focus.
+    Key(VK_TAB);
+    EXPECT_EQ(Pixels(hBar), unfocused);
 
     // So does a drag with the mouse.
     log.Clear();
-    const POINT from = vxtest::CentreOf(dlg.m_splitBar.m_hWnd);
+    const POINT from = vxtest::CentreOf(hBar);
     vxtest::MouseDrag(from, {from.x + 20, from.y});
-    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return bar.Value() != "46%"; }));
+    EXPECT_TRUE(combotest::PumpTranslatedUntil([&] { return bar.Value() != "0%"; }));
     vxtest::PumpMessages();
-    const std::vector<std::string> dragged = log.Lines({{dlg.m_splitBar.m_hWnd, "bar"}});
+    const std::vector<std::string> dragged = log.Lines({{hBar, "bar"}});
     EXPECT_EQ(std::count(dragged.begin(), dragged.end(), "value bar 0"), 1);
+
+    // A bar window gone takes its object with it.
+    dlg.m_splitBar.DestroyWindow();
+    EXPECT_EQ(bar.NameResult(), RPC_E_DISCONNECTED);
 }
 
 TEST(BarValue, PercentOfTheDragRangeHeldWithinIt)

@@ -1,6 +1,7 @@
 // The host during a bar drag: a message dispatched by the drag's loop destroys the frame
 // that holds the splitter, deletes the splitter, takes the capture away or destroys the
-// capture window, and nothing else arrives; splitter trees that would loop are refused.
+// capture window, and nothing else arrives; the same for a key move that deletes the
+// splitter; splitter trees that would loop are refused.
 #include "splitter_windows.h"
 #include "vxCtrlSplitter.h"
 
@@ -142,6 +143,46 @@ TEST(SplitterHostUnkind, CaptureGoneEndsTheDragAtOnce)
         EXPECT_LT(afterMs, 1000u);
         EXPECT_EQ(::GetCapture(), nullptr);
     }
+}
+
+vxCtrlSplitter* s_pDoomed = NULL;
+WNDPROC s_barProc = NULL;
+int s_valueChanges = 0;
+
+// The bar's owner deletes the splitter when the bar window moves.
+LRESULT CALLBACK DeletesTheSplitterOnMove(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED && s_pDoomed != NULL) {
+        delete s_pDoomed;
+        s_pDoomed = NULL;
+    }
+    return ::CallWindowProc(s_barProc, hwnd, message, wParam, lParam);
+}
+
+void CALLBACK CountValueChanges(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    ++s_valueChanges;
+}
+
+TEST(SplitterHostUnkind, SplitterDeletedByAKeyMoveIsNotTouchedAgain)
+{
+    Frame frame;
+    s_pDoomed = new vxCtrlSplitter;
+    frame.Build(*s_pDoomed);
+    s_barProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtr(frame.bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DeletesTheSplitterOnMove)));
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, NULL,
+                                           CountValueChanges, ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    s_valueChanges = 0;
+    ::SetForegroundWindow(frame.host.Hwnd());
+    ::SetFocus(frame.bar);
+    vxtest::KeyPress(VK_RIGHT);
+    vxtest::PumpFor(50);
+    EXPECT_EQ(s_pDoomed, nullptr);
+    // Gone with the move: no value change is told of a bar nobody divides any more.
+    EXPECT_EQ(s_valueChanges, 0);
+    ::UnhookWinEvent(hook);
+    ::SetWindowLongPtr(frame.bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_barProc));
 }
 
 TEST(SplitterTree, AttachingASplitterIntoItselfIsRefused)

@@ -178,6 +178,7 @@ TEST_F(SplitterTrack, EscapeAndTheRightButtonCancel)
         {"right button", Post(bar, WM_RBUTTONDOWN, MK_RBUTTON)},
         {"typed Escape", Do([] { RawKey(VK_ESCAPE, false); RawKey(VK_ESCAPE, true); })},
     };
+    vxtest::GuiCounts afterFirst;
     for (const Ending& ending : endings) {
         SCOPED_TRACE(ending.name);
         DragScript script(host.Hwnd(), {
@@ -191,7 +192,11 @@ TEST_F(SplitterTrack, EscapeAndTheRightButtonCancel)
         EXPECT_EQ(Band(), before);
         ExpectUnchanged();
         vxtest::PumpFor(30);                              // the key's release, after the drag
+        if (&ending == &endings[0])
+            afterFirst = vxtest::GuiCounts::Now();
     }
+    // Each drag gave back the device contexts it drew the outline with.
+    EXPECT_EQ(vxtest::GuiCounts::Now(), afterFirst) << vxtest::ToString(afterFirst);
 }
 
 TEST_F(SplitterTrack, OtherKeysNeitherEndTheDragNorReachAWindow)
