@@ -21,18 +21,20 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # The sources of each subsystem and the ctest labels whose tests belong to it: its own, and
-# the screen reader and keyboard cases, which drive every control.
+# the cases that drive every control: screen readers and keyboard, mixed DPIs, right-to-left
+# and UTF-8 hosts.
+EVERY_CONTROL = "accessibility|dpi|rtl|utf8"
 SUBSYSTEMS = {
     "framework": (["framework/src"], "framework"),
-    "foundation": (["foundation"], "foundation|accessibility"),
-    "layout": (["layout"], "layout|accessibility"),
-    "splitter": (["splitter"], "splitter|accessibility"),
-    "combobox": (["combobox"], "combobox|accessibility"),
-    "listview": (["listview"], "listview|accessibility"),
-    "stackwnd": (["stackwnd"], "stackwnd|accessibility"),
-    "systips": (["systips"], "systips|accessibility"),
-    "tooltip": (["tooltip"], "tooltip|accessibility"),
-    "vexelcore": (["vexelcore/src"], "foundation|listview|stackwnd|accessibility"),
+    "foundation": (["foundation"], "foundation|" + EVERY_CONTROL),
+    "layout": (["layout"], "layout|" + EVERY_CONTROL),
+    "splitter": (["splitter"], "splitter|" + EVERY_CONTROL),
+    "combobox": (["combobox"], "combobox|" + EVERY_CONTROL),
+    "listview": (["listview"], "listview|" + EVERY_CONTROL),
+    "stackwnd": (["stackwnd"], "stackwnd|" + EVERY_CONTROL),
+    "systips": (["systips"], "systips|" + EVERY_CONTROL),
+    "tooltip": (["tooltip"], "tooltip|" + EVERY_CONTROL),
+    "vexelcore": (["vexelcore/src"], "foundation|listview|stackwnd|" + EVERY_CONTROL),
 }
 
 # (name, pattern, replacement): each match on a line is one candidate fault.

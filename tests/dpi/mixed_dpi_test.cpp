@@ -225,11 +225,21 @@ TEST_F(MixedDpi, OpenDropListKeepsALiveFont)
     combo.ShowDropDown(FALSE);
 }
 
+// Entry rows scale with the DPI unless the host set their height.
 TEST_F(MixedDpi, StackWindowKeepsItsAutomaticWidth)
 {
-    vxCtrlStackWnd stack;
+    vxCtrlStackWnd stack, given;
     ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 260, 200), Wnd(low), 1));
+    ASSERT_TRUE(given.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(270, 0, 470, 200), Wnd(low), 2));
     ASSERT_EQ(stack.AddItem(_T("First"), NULL, NULL), 0);
+    ASSERT_TRUE(stack.AddSubItem(0, _T("Entry"), NULL));
+    ASSERT_EQ(given.AddItem(_T("First"), NULL, NULL), 0);
+    ASSERT_TRUE(given.AddSubItem(0, _T("Entry"), NULL));
+    given.SetSubItemHeight(30);
+    const auto rowHeight = [](vxCtrlStackWnd& s) {
+        return static_cast<int>(s.GetItemContent(0)->SendMessage(LB_GETITEMHEIGHT, 0, 0));
+    };
+    const int nRowAt96 = rowHeight(stack);
     stack.SetAutoWidth(TRUE);
     const auto buttonWidth = [&] {
         RECT rc;
@@ -244,6 +254,8 @@ TEST_F(MixedDpi, StackWindowKeepsItsAutomaticWidth)
     RECT rc;
     ::GetWindowRect(stack.GetItemButton(0)->m_hWnd, &rc);
     EXPECT_EQ(rc.bottom - rc.top, Scaled(20, kHigh));
+    EXPECT_EQ(rowHeight(stack), Scaled(nRowAt96, kHigh));
+    EXPECT_EQ(rowHeight(given), 30);
 }
 
 // The balloon's region in screen coordinates.
@@ -432,4 +444,16 @@ TEST(MixedDpiOldSystems, Windows81MonitorDpiAndMovedChildren)
     vxtest::PumpMessages();
     EXPECT_EQ(200 - editRight(), 28);
     EXPECT_NEAR(PaintedButtonWidth(combo.m_hWnd), ::MulDiv(cxHigh, kLow, kHigh), 1);
+
+    // The stack window too takes the DPI it finds when moved.
+    fake.SetPrimaryMonitorDpi(kHigh);
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 100, 200, 240), CWnd::FromHandle(host.Hwnd()), 101));
+    ASSERT_EQ(stack.AddItem(_T("First"), NULL, NULL), 0);
+    fake.SetPrimaryMonitorDpi(kLow);
+    stack.MoveWindow(0, 100, 210, 140);
+    vxtest::PumpMessages();
+    RECT rc;
+    ::GetWindowRect(stack.GetItemButton(0)->m_hWnd, &rc);
+    EXPECT_EQ(rc.bottom - rc.top, 20);
 }

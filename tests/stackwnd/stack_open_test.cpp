@@ -1,6 +1,8 @@
 // Opening and closing items: real clicks on item buttons open one item and close the others,
 // ExpandItem leaves several open, SelectSubItem opens its item alone; clicks that come from
-// no item button (a custom content that is a button, a menu command) change nothing.
+// no item button (a custom content that is a button, a menu command) change nothing; in a
+// dialog, Tab reaches the item buttons of a stack made from the dialog's control.
+#include "dialog_template.h"
 #include "stack_fixture.h"
 
 namespace {
@@ -166,6 +168,32 @@ TEST_F(StrayClickTest, ClickOfAButtonElsewhereIsNoItemClick)
     stack.SendMessage(WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), (LPARAM)other);
     ExpectItemTwoStillOpen();
     ::DestroyWindow(other);
+}
+
+} // namespace
+
+namespace {
+
+// A stack made from a dialog's control: Tab goes on from the edit before it to its first item
+// button, as to the buttons of a stack the host created.
+TEST(StackInADialog, ASubclassedControlsItemButtonsAreTabStops)
+{
+    vxtest::DialogTemplate tpl(200, 150);
+    tpl.Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 5, 5, 100, 12, 100);
+    tpl.Item(vxtest::DialogTemplate::kStatic, 0, 5, 20, 150, 100, 101);
+    CDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
+    vxCtrlStackWnd stack;
+    ASSERT_TRUE(stack.SubclassDlgItem(101, &dlg));
+    ASSERT_EQ(stack.AddItem(_T("Mail"), NULL, NULL), 0);
+    const vxtest::PreTranslateFn plain = vxtest::SetPreTranslate(AfxPreTranslateMessage);
+    HWND hEdit = ::GetDlgItem(dlg.m_hWnd, 100);
+    vxtest::Click(vxtest::CentreOf(hEdit));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == hEdit; }));
+    vxtest::KeyPress(VK_TAB);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == stack.GetItemButton(0)->m_hWnd; }));
+    vxtest::SetPreTranslate(plain);
+    dlg.DestroyWindow();
 }
 
 } // namespace
