@@ -176,6 +176,18 @@ TEST_F(TipsManager, ClearingKeepsToTheSourceAndStopsTheTimers)
     tips->ClearTips(kSrc2);
     EXPECT_EQ(tips->Shown(), 0);
     EXPECT_TRUE(plain2.Visible());               // let go of, not hidden
+
+    // Cleared while fading out, a tip's fade timer stops too.
+    TipWindow fading;
+    _tagstSysTips rq = fading.Record(TIPS_SHOW_FADE, 0, 50, kSrc1);
+    tips->AddTips(kSrc1, &rq);
+    ASSERT_TRUE(vxtest::PumpUntil([&] {
+        return !fading.Log().fadeTimers.empty() && fading.Log().fadeTimers.back() == 3;
+    }, 5000));
+    tips->ClearTips(kSrc1);
+    const int fadingTicks = fading.Log().timerTicks;
+    vxtest::PumpFor(300);
+    EXPECT_EQ(fading.Log().timerTicks, fadingTicks);
 }
 
 TEST_F(TipsManager, RemovalStopsTheTimersAndShowsTheNext)
