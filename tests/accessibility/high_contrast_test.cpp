@@ -1,12 +1,13 @@
 // Under a high-contrast setting every painted part uses the user's system colours: the skinned
 // items and headers, the drop list's rows, the balloon; focus cues show always and two pixels
-// wide. The desk is the gallery's: where the system keeps no high-contrast setting (Wine), the
+// wide; fading tips stay opaque. The desk is the gallery's: where the system keeps no high-contrast setting (Wine), the
 // library's modules are told it is on as Windows tells them.
 #include "combo_test_util.h"
 #include "contrast_desk.h"
 #include "rvToolTip.h"
 #include "screenshot.h"
 #include "vxCtrlListView.h"
+#include "vxCtrlSysTips.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,47 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
     // What a user sees, for a person to look at.
     SaveWindowScreenshot(host.Hwnd(), _T("high_contrast.png"));
     combo.ShowDropDown(FALSE);
+}
+
+// A fading tip stays opaque under high contrast, its text readable throughout; one that began
+// to fade in before the setting came on turns opaque at its next step.
+TEST(HighContrast, FadingTipsStayOpaque)
+{
+    const auto layered = [](HWND hwnd) { return (::GetWindowLongPtr(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; };
+    const auto newTip = [](const char* text) {
+        return ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", text, WS_POPUP | WS_BORDER, 0, 0, 300, 150, NULL, NULL,
+                                 ::GetModuleHandleA(NULL), NULL);
+    };
+    const auto fading = [](HWND hwnd) {
+        _tagstSysTips r = {};
+        r.src = static_cast<_tagenumTipsSrc>(1);
+        r.nShowMode = TIPS_SHOW_FADE;
+        r.nStayTime = 5000;
+        r.hWnd = hwnd;
+        return r;
+    };
+    vxCtrlSysTips* pTips = new vxCtrlSysTips;
+    ASSERT_EQ(pTips->Init(), 1);
+    pTips->SetTipsMaxCount(2);
+    HWND early = newTip("Saved"), late = newTip("Sent");
+    _tagstSysTips first = fading(early), second = fading(late);
+    ASSERT_EQ(pTips->AddTips(first.src, &first), 1);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return layered(early); }));
+    {
+        ContrastDesk desk;
+        EXPECT_TRUE(vxtest::PumpUntil([&] { return !layered(early); }));
+        ASSERT_EQ(pTips->AddTips(second.src, &second), 1);
+        bool everLayered = false;
+        vxtest::PumpUntil([&] {
+            everLayered = everLayered || layered(late);
+            return false;
+        }, 400);
+        EXPECT_FALSE(everLayered);
+        EXPECT_TRUE(::IsWindowVisible(late));
+    }
+    ::DestroyWindow(pTips->GetSafeHwnd());
+    ::DestroyWindow(early);
+    ::DestroyWindow(late);
 }
 
 } // namespace
