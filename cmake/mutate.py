@@ -41,9 +41,10 @@ SUBSYSTEMS = {
 OPERATORS = [
     ("== to !=", r"(?<![=!<>])==(?!=)", "!="),
     ("!= to ==", r"!=", "=="),
-    ("< to <=", r"(?<![<>=\-])<(?![<=])(?=\s)", "<="),
+    # Spaced on both sides: a comparison, not a template's brackets or a shift.
+    ("< to <=", r"(?<=\s)<(?=\s)", "<="),
     ("<= to <", r"<=", "<"),
-    ("> to >=", r"(?<![<>=\-])>(?![>=])(?=\s)", ">="),
+    ("> to >=", r"(?<=\s)>(?=\s)", ">="),
     (">= to >", r">=", ">"),
     ("&& to ||", r"&&", "||"),
     ("|| to &&", r"\|\|", "&&"),
@@ -99,7 +100,9 @@ def candidates(path):
                     found.append((path, number, name, line, mutated))
         if CALL_LINE.match(code):
             kind = "notification not sent" if NOTIFY.search(code) else "statement removed"
-            found.append((path, number, kind, line, ""))
+            # An empty block, so that the body of an if without braces still compiles.
+            indent = line[:len(line) - len(line.lstrip())]
+            found.append((path, number, kind, line, indent + "{}"))
             if NOTIFY.search(code):
                 found.append((path, number, "notification sent twice", line, line + "\n" + line))
     return found
@@ -177,7 +180,7 @@ def main():
                 finally:
                     with open(os.path.join(ROOT, path), "w", encoding="utf-8") as f:
                         f.write(original)
-                change = line.strip() + "  ->  " + (mutated.strip().replace("\n", " / ") or "(removed)")
+                change = line.strip() + "  ->  " + mutated.strip().replace("\n", " / ")
                 print("%s:%d  %s  [%s]  %s" % (path, number, name, change, verdict), flush=True)
             scores[subsystem] = (killed, counted)
     finally:
