@@ -144,7 +144,7 @@ function(vx_add_test_support)
   endif()
   add_library(vxtestsupport STATIC ${src})
   target_include_directories(vxtestsupport PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
-  target_link_libraries(vxtestsupport PUBLIC gtest gmock ${VX_SYSTEM_LIBS})
+  target_link_libraries(vxtestsupport PUBLIC gtest gmock vxframework ${VX_SYSTEM_LIBS})
   # The second process that sends or posts messages to the tests' windows.
   add_executable(vx_remote_sender ${CMAKE_SOURCE_DIR}/tests/support/remote_sender.c)
   add_dependencies(vxtestsupport vx_remote_sender)

@@ -298,7 +298,7 @@ TEST_F(DialogWalk, BarsReadAsSeparatorsValuedByTheirPosition)
     Key(VK_TAB);
     EXPECT_EQ(Pixels(hBar), unfocused);
 
-    // So does a drag with the mouse.
+    // A drag with the mouse changes the value and says so too.
     log.Clear();
     const POINT from = vxtest::CentreOf(hBar);
     vxtest::MouseDrag(from, {from.x + 20, from.y});

@@ -192,13 +192,9 @@ public:
 TEST(FrameworkObjectModel, ExceptionsFromHandlersEndAtTheWindowProcedure)
 {
     HostWindow host;
-    RecordingApp* pApp = dynamic_cast<RecordingApp*>(AfxGetApp());
-    std::unique_ptr<RecordingApp> app;
-    if (AfxGetApp() == NULL) {
-        app = std::make_unique<RecordingApp>();
-        pApp = app.get();
-    }
-    ASSERT_TRUE(pApp != NULL);
+    // Takes the place of the test program's application for the rest of this process.
+    auto app = std::make_unique<RecordingApp>();
+    RecordingApp* pApp = app.get();
 
     ThrowingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 5, 5),

@@ -1,5 +1,8 @@
-// Entry point of every test program: common controls, then GoogleTest.
+// Entry point of every test program: common controls, the host's application object, then
+// GoogleTest.
 #include "vxtest.h"
+
+#include <afxwin.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -22,6 +25,22 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* pInfo)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+// The host's application. An exception that a handler lets go ends at the framework's window
+// procedure, which hands it here: a failed allocation may, as the design of resource failures
+// allows, but any other is a fault of the code that threw it (an index out of range, say), and
+// the running case fails.
+class TestApp : public CWinApp
+{
+public:
+    LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override
+    {
+        if (!e->IsKindOf(RUNTIME_CLASS(CMemoryException)))
+            ADD_FAILURE() << e->GetRuntimeClass()->m_lpszClassName << " reached the window procedure with "
+                          << vxtest::MessageName(pMsg->message);
+        return CWinApp::ProcessWndProcException(e, pMsg);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,6 +55,7 @@ int main(int argc, char** argv)
     if (HMODULE hEngine = ::GetModuleHandleA("vexelcore.dll"))
         if (auto enable = reinterpret_cast<JournalSwitch>(::GetProcAddress(hEngine, "vxJournalEnable")))
             enable(1);
+    TestApp app;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

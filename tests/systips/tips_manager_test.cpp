@@ -177,17 +177,21 @@ TEST_F(TipsManager, ClearingKeepsToTheSourceAndStopsTheTimers)
     EXPECT_EQ(tips->Shown(), 0);
     EXPECT_TRUE(plain2.Visible());               // let go of, not hidden
 
-    // Cleared while fading out, a tip's fade timer stops too.
-    TipWindow fading;
-    _tagstSysTips rq = fading.Record(TIPS_SHOW_FADE, 0, 50, kSrc1);
-    tips->AddTips(kSrc1, &rq);
-    ASSERT_TRUE(vxtest::PumpUntil([&] {
-        return !fading.Log().fadeTimers.empty() && fading.Log().fadeTimers.back() == 3;
-    }, 5000));
-    tips->ClearTips(kSrc1);
-    const int fadingTicks = fading.Log().timerTicks;
-    vxtest::PumpFor(300);
-    EXPECT_EQ(fading.Log().timerTicks, fadingTicks);
+    // Cleared while fading or sliding out, a tip's timers stop too.
+    for (const int mode : {TIPS_SHOW_FADE, TIPS_SHOW_SLIDE}) {
+        TipWindow leaving;
+        _tagstSysTips rl = leaving.Record(mode, 0, 50, kSrc1);
+        tips->AddTips(kSrc1, &rl);
+        const int nOutTimer = mode == TIPS_SHOW_FADE ? 3 : 11;
+        ASSERT_TRUE(vxtest::PumpUntil([&] {
+            const std::vector<int>& timers = mode == TIPS_SHOW_FADE ? leaving.Log().fadeTimers : leaving.Log().slideTimers;
+            return !timers.empty() && timers.back() == nOutTimer;
+        }, 5000)) << mode;
+        tips->ClearTips(kSrc1);
+        const int ticks = leaving.Log().timerTicks;
+        vxtest::PumpFor(300);
+        EXPECT_EQ(leaving.Log().timerTicks, ticks) << mode;
+    }
 }
 
 TEST_F(TipsManager, RemovalStopsTheTimersAndShowsTheNext)
