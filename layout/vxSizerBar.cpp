@@ -273,11 +273,11 @@ void vxSizerBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-BOOL vxSizerBar::MoveByKey(int nStep)
+void vxSizerBar::MoveByKey(int nStep)
 {
     vxLayoutItem* pItem = FindDraggableItem();
     if (pItem == NULL)
-        return TRUE;
+        return;
     const BOOL bHorizontal = IsHorizontal();
     const CRect range = EdgeRange(pItem);
     CRect bar;
@@ -286,15 +286,14 @@ BOOL vxSizerBar::MoveByKey(int nStep)
     const int nMove = bHorizontal ? vxSizerKeyMove(bar.top, bar.Height(), range.top, range.bottom, nStep)
                                   : vxSizerKeyMove(bar.left, bar.Width(), range.left, range.right, nStep);
     if (nMove == 0)
-        return TRUE;
+        return;
     // The moved windows' owners may end the bar.
     vxAliveWatch watch(m_pAliveWatches, m_hWnd);
     NotifyMoved(bHorizontal ? CPoint(0, nMove) : CPoint(nMove, 0));
     if (!watch.IsAlive())
-        return FALSE;
+        return;
     m_nKeyMoved += nMove;
     vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
-    return TRUE;
 }
 
 BOOL vxSizerBar::GetBarPlace(vxBarPlace& place)

@@ -91,6 +91,6 @@ private:
     /// The bar's layout item when it can be dragged (both neighbours set), else null.
     vxLayoutItem* FindDraggableItem();
     BOOL GetBarPlace(vxBarPlace& place); ///< where screen readers read it stands; FALSE: no room
-    /// One keyboard step along the bar's axis, cut to the limits; FALSE once the bar is gone.
-    BOOL MoveByKey(int nStep);
+    /// One keyboard step along the bar's axis, cut to the limits.
+    void MoveByKey(int nStep);
 };

@@ -1,6 +1,7 @@
 // A sizer bar in a real dialog, driven by the mouse and keys: Escape in a drag ends the
 // drag and leaves the dialog open, a quick second press drags again without a double-click
-// notice, and a window that takes the capture as it loses the focus leaves the cursor free.
+// notice, and a window that takes the capture or ends the layout as it loses the focus leaves
+// the cursor free.
 #include "dialog_template.h"
 #include "vxHorizLayout.h"
 #include "vxSizerBar.h"
@@ -126,27 +127,48 @@ TEST_F(SizerBarInDialog, QuickSecondPressDragsAgainWithoutADoubleClickNotice)
     EXPECT_TRUE(dblclk.empty());
 }
 
-TEST_F(SizerBarInDialog, CaptureTakenByTheWindowLosingTheFocusLeavesTheCursorFree)
+// The edit, losing the focus to a press on the bar, takes the capture (as some controls do)
+// or has its owner delete the layout: no drag begins, and the cursor is left free.
+BarDialog* s_pDialog = NULL;
+bool s_bDeleteLayout = false;
+WNDPROC s_editProc = NULL;
+LRESULT CALLBACK ActsOnLosingTheFocus(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The edit takes the capture when it loses the focus, as some controls do.
+    if (message == WM_KILLFOCUS) {
+        if (!s_bDeleteLayout) {
+            ::SetCapture(hwnd);
+        } else if (s_pDialog->m_pLayout != NULL) {
+            delete s_pDialog->m_pLayout;
+            s_pDialog->m_pLayout = NULL;
+        }
+    }
+    return ::CallWindowProcA(s_editProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(SizerBarInDialog, TheWindowLosingTheFocusTakesTheCaptureOrEndsTheLayout)
+{
     HWND hEdit = ::GetDlgItem(dlg.m_hWnd, kRightId);
-    static WNDPROC s_previous = NULL;
-    s_previous = (WNDPROC)::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_KILLFOCUS)
-            ::SetCapture(h);
-        return ::CallWindowProcA(s_previous, h, m, w, l);
-    });
-    ::SetFocus(hEdit);
-    Pump(20);
-    vxtest::MouseMove(OnBar());
-    vxtest::MouseDown();
-    Pump(50);
-    EXPECT_NE(::GetCapture(), dlg.m_bar.m_hWnd);
-    EXPECT_FALSE(Clipped());
-    vxtest::MouseUp();
-    Pump(20);
-    ::ReleaseCapture();
-    ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)s_previous);
+    s_pDialog = &dlg;
+    s_editProc = (WNDPROC)::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)ActsOnLosingTheFocus);
+    for (bool bDelete : {false, true}) {
+        SCOPED_TRACE(bDelete ? "layout deleted" : "capture taken");
+        s_bDeleteLayout = bDelete;
+        ::SetFocus(hEdit);
+        Pump(20);
+        vxtest::MouseMove(OnBar());
+        vxtest::MouseDown();
+        Pump(50);
+        EXPECT_NE(::GetCapture(), dlg.m_bar.m_hWnd);
+        EXPECT_FALSE(Clipped());
+        if (bDelete) {
+            EXPECT_EQ(::GetCapture(), (HWND)NULL);
+            EXPECT_EQ(::GetFocus(), hEdit);      // given back
+        }
+        vxtest::MouseUp();
+        Pump(20);
+        ::ReleaseCapture();
+    }
+    ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, (LONG_PTR)s_editProc);
 }
 
 } // namespace
