@@ -51,9 +51,8 @@ LRESULT CSubclassWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return ::CallWindowProc(m_pOldWndProc, m_hWnd, message, wParam, lParam);
 }
 
-BOOL CSubclassWnd::OnHookedClose()
+void CSubclassWnd::OnHookedClose()
 {
-    return TRUE;
 }
 
 void CSubclassWnd::OnHookedDestroy()

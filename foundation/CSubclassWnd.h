@@ -28,7 +28,7 @@ public:
 
 // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnHookedClose();        // once, when the window gets WM_CLOSE; may delete this
+    virtual void OnHookedClose();        // once, when the window gets WM_CLOSE; may delete this
     // Once, when the window is destroyed without WM_CLOSE; the chain is down; may delete this.
     virtual void OnHookedDestroy();
 

@@ -37,11 +37,11 @@ BOOL vxTipsWndHook::Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin)
     return HookWindow(m_hTipWnd);
 }
 
-BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
+void vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
 {
     const RECT rcWork = m_pAdmin->GetWorkArea();
     if (!::IsWindow(m_hTipWnd))
-        return FALSE;
+        return;
     // Sized for where the tip goes, so that the move there needs no second placement.
     nSlotHeight = vxScaleToDpi(nSlotHeight, vxDpiOfMonitor(::MonitorFromRect(&rcWork, MONITOR_DEFAULTTONEAREST)));
     RECT rcWnd;
@@ -52,7 +52,7 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
 
     if (!m_bFirstPlace && IsSliding() && m_slide.IsMoving()) {
         m_slide.MoveRestingPlace(pt.x, pt.y);
-        return TRUE;
+        return;
     }
     // The tip's window is the host's: a move may remove this tip and delete the hook.
     vxAliveWatch watch(m_pAliveWatches);
@@ -60,30 +60,30 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
         m_bPlacing = TRUE;
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
         if (!watch.IsAlive())
-            return TRUE;
+            return;
         m_bPlacing = FALSE;
         if (IsSliding())
             m_slide.MoveRestingPlace(pt.x, pt.y);
-        return TRUE;
+        return;
     }
     // First placement: the helper shows the tip its own way; a plain tip just appears.
     m_bPlacing = TRUE;
     if (IsFading()) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
         if (!watch.IsAlive())
-            return TRUE;
+            return;
         m_layer.Start(m_stTips);
     } else if (IsSliding()) {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE);
         if (!watch.IsAlive())
-            return TRUE;
+            return;
         const RECT rcRest = {pt.x, pt.y, pt.x + cx, pt.y + cy};
         m_slide.Start(m_stTips, rcRest);
     } else {
         ::SetWindowPos(m_hTipWnd, HWND_TOPMOST, pt.x, pt.y, cx, cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
     if (!watch.IsAlive())
-        return TRUE;
+        return;
     m_bPlacing = FALSE;
     m_bFirstPlace = 0;
     // A screen reader announces the tip once it is shown: a fading or sliding tip is shown by
@@ -91,7 +91,6 @@ BOOL vxTipsWndHook::PlaceAt(int nIndex, int nSlotHeight, int nCount)
     m_bAnnounce = TRUE;
     if (::IsWindowVisible(m_hTipWnd))
         Announce();
-    return TRUE;
 }
 
 void vxTipsWndHook::Announce()
@@ -145,13 +144,12 @@ LRESULT vxTipsWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return lResult;
 }
 
-BOOL vxTipsWndHook::OnHookedClose()
+void vxTipsWndHook::OnHookedClose()
 {
     ::ShowWindow(m_hTipWnd, SW_HIDE);
     StopHelpers();
     if (m_pAdmin != NULL)
         m_pAdmin->RemoveTipsByWnd(m_hTipWnd);   // deletes this
-    return TRUE;
 }
 
 void vxTipsWndHook::OnHookedDestroy()

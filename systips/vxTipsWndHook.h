@@ -35,15 +35,15 @@ public:
     // 0 when the record's window does not exist; otherwise hooks it and answers 1.
     BOOL Attach(const _tagstSysTips* pTips, vxTipsWndAdmin* pAdmin);
     // Puts the tip into slot nIndex of nCount, slots nSlotHeight apart at 96 DPI and as much
-    // more at the DPI of the work area's monitor; 0 without a window. A sliding tip is not
-    // moved: its slide heads for the new slot.
-    BOOL PlaceAt(int nIndex, int nSlotHeight, int nCount);
+    // more at the DPI of the work area's monitor; nothing without a window. A sliding tip is
+    // not moved: its slide heads for the new slot.
+    void PlaceAt(int nIndex, int nSlotHeight, int nCount);
     // Lets go of the window without closing it: unhooks it and kills this library's timers.
     void Release();
 
 // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnHookedClose();            // deletes this hook through the administrator
+    virtual void OnHookedClose();            // deletes this hook through the administrator
     virtual void OnHookedDestroy();          // the same, for a window destroyed unclosed
 
 private:

@@ -84,12 +84,11 @@ public:
             return lastDefault + 100;
         return lastDefault;
     }
-    virtual BOOL OnHookedClose()
+    virtual void OnHookedClose()
     {
         g_log.push_back(m_name + ":OnHookedClose");
         if (deleteOnClose)
             delete this;
-        return TRUE;
     }
 
 private:

@@ -1,6 +1,7 @@
-// The host against the tips manager: a shown tip destroyed without WM_CLOSE, the same window
-// given twice, a window of another thread, and tips removed, cleared or the whole manager
-// ended from inside a tip's own messages while the stack is placed.
+// The host against the tips manager: a shown tip closed but kept, or destroyed without
+// WM_CLOSE, the same window given twice, a window of another thread, and tips removed,
+// cleared or the whole manager ended from inside a tip's own messages while the stack is
+// placed.
 #include "tips_test_util.h"
 
 #include "rvSkinTools.h"
@@ -23,6 +24,25 @@ static_assert(std::has_virtual_destructor<rvSkinTools>::value && std::is_empty<r
               "a memberless class whose one operation is its virtual destructor");
 
 using TipsHostUnkind = TipsFixture;
+
+// The host closes a shown tip whose window stays (its procedure keeps it, as a host that
+// reuses its tip windows does): the tip leaves the stack, hidden.
+TEST_F(TipsHostUnkind, ATipTheHostClosesLeavesTheStackHiddenThoughItsWindowStays)
+{
+    tips = NewManager(2);
+    TipWindow kept, other;
+    kept.Log().keepOnClose = true;
+    _tagstSysTips rk = kept.Record(0, 0, 0), ro = other.Record(0, 0, 0);
+    ASSERT_EQ(tips->AddTips(kSrc1, &rk), 1);
+    ASSERT_EQ(tips->AddTips(kSrc1, &ro), 1);
+    ASSERT_TRUE(kept.Visible());
+    ::SendMessageA(kept.Hwnd(), WM_CLOSE, 0, 0);
+    vxtest::PumpMessages();
+    EXPECT_TRUE(::IsWindow(kept.Hwnd()));
+    EXPECT_FALSE(kept.Visible());
+    EXPECT_EQ(tips->Shown(), 1);
+    EXPECT_TRUE(kept.Unhooked());
+}
 
 TEST_F(TipsHostUnkind, ShownTipDestroyedWithoutCloseFreesItsSlot)
 {

@@ -39,6 +39,7 @@ TEST_F(TipsManager, HiddenWindowAndDynamicCreation)
     EXPECT_FALSE(::IsWindowVisible(hwnd));
     EXPECT_EQ(tips->Init(), 1);                  // a second Init keeps the window
     EXPECT_EQ(tips->GetSafeHwnd(), hwnd);
+    EXPECT_EQ(tips->NotifyWnd(), hwnd);
     EXPECT_EQ(tips->ShowNextTips(), 1);
 }
 

@@ -107,6 +107,8 @@ LRESULT CALLBACK TipWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_CLOSE:
         ++log->closes;
+        if (log->keepOnClose)
+            return 0;
         break;
     case WM_MOUSELEAVE:
     case WM_NCMOUSELEAVE:

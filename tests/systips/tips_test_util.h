@@ -28,6 +28,7 @@ struct TipLog {
     std::vector<DWORD> timerTimes;   // GetTickCount of every library timer tick
     int timerTicks = 0;              // ticks of any library timer
     int closes = 0;                  // WM_CLOSE received
+    bool keepOnClose = false;        // WM_CLOSE leaves the window as it is
     int mouseLeaves = 0;
     DWORD lastLeaveTime = 0;
     int shows = 0;                   // times the library took the window into its stack
@@ -36,7 +37,8 @@ struct TipLog {
     bool destroyed = false;
 };
 
-// A top-level pop-up tip window of the test's own class; WM_CLOSE destroys it.
+// A top-level pop-up tip window of the test's own class; WM_CLOSE destroys it unless its log
+// says to keep it.
 class TipWindow {
 public:
     explicit TipWindow(int cx = 300, int cy = 150, DWORD style = WS_POPUP | WS_BORDER);
