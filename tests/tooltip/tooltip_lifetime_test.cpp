@@ -1,5 +1,7 @@
 // The host in the balloon's click: the notify window deletes the tooltip, or destroys the
-// parent that owns the balloon, or is itself gone before the click; run-time class.
+// parent that owns the balloon, or is itself gone before the click; a balloon window that
+// cannot be made, and one made again on the same object; run-time class.
+#include "fault_injection.h"
 #include "rvToolTip.h"
 #include "tooltip_windows.h"
 
@@ -34,6 +36,27 @@ TEST(TooltipHostUnkind, NotifyWindowDeletesTheTooltipOrDestroysItsParentInTheCli
         std::string report;
         EXPECT_TRUE(vxtest::RoundLeavesNothing(round, 16 * 1024, &report)) << report;
     }
+}
+
+TEST(TooltipLifetime, AWindowThatCannotBeMadeFailsAndTheObjectMakesOneLater)
+{
+    vxtest::HostWindow host;
+    rvToolTip tip;
+    {
+        vxtest::FaultInjector injector;
+        injector.FailNextOf(vxtest::Request::Window);
+        EXPECT_FALSE(tip.Create(CWnd::FromHandle(host.Hwnd())));
+    }
+    EXPECT_EQ(tip.GetSafeHwnd(), (HWND)NULL);
+    // Made, destroyed, made again: the object lets go of each window at its end.
+    ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
+    ::DestroyWindow(tip.GetSafeHwnd());
+    EXPECT_EQ(tip.GetSafeHwnd(), (HWND)NULL);
+    ASSERT_TRUE(tip.Create(CWnd::FromHandle(host.Hwnd())));
+    CPoint pt(vxtest::ScreenPoint(host.Hwnd(), 400, 300));
+    tip.Show("Again", &pt, "");
+    vxtest::PumpFor(30);
+    EXPECT_TRUE(tip.IsWindowVisible());
 }
 
 TEST(TooltipHostUnkind, NotifyWindowGoneBeforeTheClickHearsNothing)

@@ -148,6 +148,15 @@ TEST_F(TooltipShape, IconsWidenTheBodyAndSetItsLeastHeight)
     EXPECT_EQ(CountColour(tip.GetSafeHwnd(), {0, 0, 60, 60}, RGB(255, 0, 0)), 16 * 16);
     EXPECT_GT(CountColour(tip.GetSafeHwnd(), {13, 1, 29, 29}, RGB(255, 0, 0)), 0);
 
+    // Measuring an icon again and again keeps no bitmap of it.
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+    for (int i = 0; i < 5; ++i) {
+        tip.SetIcon(i % 2 ? small : large);
+        Measure("Hi");
+    }
+    tip.SetIcon(small);
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+
     // No icon again: back to the plain size.
     tip.SetIcon(static_cast<HICON>(nullptr));
     EXPECT_EQ(tip.m_sizeIcon, CSize(0, 0));
