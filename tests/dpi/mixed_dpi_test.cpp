@@ -2,6 +2,7 @@
 // per-monitor aware host has them on a 150 % laptop beside a 100 % monitor. Every size the
 // library takes from the system or the skin engine follows the window's DPI.
 #include "vxCtrlComboBox.h"
+#include "vxCtrlListView.h"
 #include "vxCtrlStackWnd.h"
 #include "vxCtrlSysTips.h"
 #include "rvToolTip.h"
@@ -256,6 +257,29 @@ TEST_F(MixedDpi, StackWindowKeepsItsAutomaticWidth)
     EXPECT_EQ(rc.bottom - rc.top, Scaled(20, kHigh));
     EXPECT_EQ(rowHeight(stack), Scaled(nRowAt96, kHigh));
     EXPECT_EQ(rowHeight(given), 30);
+}
+
+// The list view's sizes follow a new DPI, but for those the host set.
+TEST_F(MixedDpi, ListViewSizesFollowANewDpiButTheHostsStay)
+{
+    vxCtrlListView list, given;
+    ASSERT_TRUE(list.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 240, 200), Wnd(low), 3));
+    ASSERT_TRUE(given.Create(NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(250, 0, 490, 200), Wnd(low), 4));
+    given.SetGroupHeight(10);
+    given.SetItemSize(20, 20);
+    given.SetItemRowSpace(1);
+    given.SetItemColumnSpace(3);
+    fake.SetWindowDpi(low.Hwnd(), kHigh);
+    vxtest::FakeDpi::TellDpiChanged(low.Hwnd(), kLow, kHigh);
+    vxtest::PumpMessages();
+    EXPECT_EQ(list.GetGroupHeight(), Scaled(30, kHigh));
+    EXPECT_EQ(list.GetItemSize(), CSize(Scaled(48, kHigh), Scaled(48, kHigh)));
+    EXPECT_EQ(list.GetItemRowSpace(), Scaled(2, kHigh));
+    EXPECT_EQ(list.GetItemColumnSpace(), Scaled(2, kHigh));
+    EXPECT_EQ(given.GetGroupHeight(), 10);
+    EXPECT_EQ(given.GetItemSize(), CSize(20, 20));
+    EXPECT_EQ(given.GetItemRowSpace(), 1);
+    EXPECT_EQ(given.GetItemColumnSpace(), 3);
 }
 
 // The balloon's region in screen coordinates.
