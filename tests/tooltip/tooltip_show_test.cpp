@@ -228,6 +228,17 @@ TEST_F(TooltipShow, LinkModePaintsUnderlinedBlueTextWhileHovered)
     vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
     EXPECT_TRUE(vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) == 0; }));
 
+    // Painted hovered again and again, it keeps no font.
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+    for (int i = 0; i < 4; ++i) {
+        vxtest::MouseMove({rc.left + 20 + i, rc.top + 15});
+        vxtest::PumpFor(20);
+        ::RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountColour(hwnd, text, blue) == 0; }));
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+
     // Without a cursor of its own a link still shows as one.
     tip.SetCursor(nullptr);
     vxtest::MouseMove({rc.left + 25, rc.top + 16});
