@@ -302,6 +302,63 @@ BalloonOnScreen BalloonAt(HWND hTip, POINT pt)
     return b;
 }
 
+// A balloon whose owner's font was made for 96 DPI, moved to 144 and then to 192, draws in a
+// copy at each DPI: it comes out as large as a balloon whose owner's font is made for that DPI.
+TEST_F(MixedDpi, ABalloonMovedOnDrawsAtEachNewDpiAsOneMadeThere)
+{
+    const auto fontOf = [](int nHeight) {
+        LOGFONT lf = {};
+        lf.lfHeight = nHeight;
+        lstrcpy(lf.lfFaceName, _T("Tahoma"));
+        return ::CreateFontIndirect(&lf);
+    };
+    HFONT hLowFont = fontOf(-12), hHighFont = fontOf(-18), hHigherFont = fontOf(-24);
+    HFONT hHighOwnerFont = hHighFont;
+    low.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& lResult) {
+        if (message != WM_GETFONT)
+            return false;
+        lResult = reinterpret_cast<LRESULT>(hLowFont);
+        return true;
+    });
+    high.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& lResult) {
+        if (message != WM_GETFONT)
+            return false;
+        lResult = reinterpret_cast<LRESULT>(hHighOwnerFont);
+        return true;
+    });
+    const auto sizeOf = [](const rvToolTip& tip) {
+        RECT rc;
+        ::GetWindowRect(tip.m_hWnd, &rc);
+        return CSize(rc.right - rc.left, rc.bottom - rc.top);
+    };
+    CPoint pt(600, 500);
+    const CString text = _T("A balloon on three monitors");
+    fake.SetPrimaryMonitorDpi(kLow);
+    rvToolTip moved;
+    ASSERT_TRUE(moved.Create(Wnd(low)));
+    moved.Show(text, &pt, CString());
+    vxtest::PumpMessages();
+    for (const int nDpi : {kHigh, 192}) {
+        SCOPED_TRACE(nDpi);
+        fake.SetPrimaryMonitorDpi(nDpi);
+        vxtest::FakeDpi::TellDpiChanged(moved.m_hWnd, nDpi == kHigh ? kLow : kHigh, nDpi);
+        vxtest::PumpMessages();
+        fake.SetWindowDpi(high.Hwnd(), nDpi);
+        hHighOwnerFont = nDpi == kHigh ? hHighFont : hHigherFont;
+        rvToolTip made;
+        ASSERT_TRUE(made.Create(Wnd(high)));
+        made.Show(text, &pt, CString());
+        vxtest::PumpMessages();
+        EXPECT_EQ(sizeOf(moved), sizeOf(made));
+        made.DestroyWindow();
+    }
+    moved.DestroyWindow();
+    low.SetHandler(nullptr);
+    high.SetHandler(nullptr);
+    for (HFONT hFont : {hLowFont, hHighFont, hHigherFont})
+        ::DeleteObject(hFont);
+}
+
 // A shown balloon whose DPI changes is measured and shaped again at the new one, on its point.
 TEST_F(MixedDpi, ShownBalloonTakesANewDpi)
 {
