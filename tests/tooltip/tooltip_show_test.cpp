@@ -124,6 +124,38 @@ TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
     EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_KEYDOWN) == 1; }));
 }
 
+// Hidden by the host while it holds the focus, a link gives the focus back; hidden after the
+// user took the focus elsewhere, it leaves it there.
+TEST_F(TooltipShow, AHiddenLinkGivesBackTheFocusItTookAndNoOther)
+{
+    CEdit first, second;
+    ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 30), CWnd::FromHandle(host.Hwnd()), 11));
+    ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 40, 110, 60), CWnd::FromHandle(host.Hwnd()), 12));
+    tip.SetbLink(TRUE);
+    CPoint pt = At(400, 300);
+    for (const bool bElsewhere : {false, true}) {
+        SCOPED_TRACE(bElsewhere ? "focus taken elsewhere" : "focus on the link");
+        vxtest::Click(vxtest::CentreOf(first.m_hWnd));
+        ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == first.m_hWnd; }));
+        tip.Show("Open the build log", &pt, "");
+        vxtest::PumpFor(30);
+        vxtest::KeyPress(VK_TAB);
+        ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == tip.GetSafeHwnd(); }));
+        HWND hExpected = first.m_hWnd;
+        if (bElsewhere) {
+            vxtest::Click(vxtest::CentreOf(second.m_hWnd));
+            ASSERT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == second.m_hWnd; }));
+            hExpected = second.m_hWnd;
+        }
+        tip.Hide(0);
+        vxtest::PumpFor(30);
+        EXPECT_FALSE(Visible());
+        EXPECT_EQ(::GetFocus(), hExpected);
+    }
+    first.DestroyWindow();
+    second.DestroyWindow();
+}
+
 TEST_F(TooltipShow, AutoHideHidesAtAPressElsewhereAndEscapeHidesAnyBalloon)
 {
     // Off: activating the host and a press on it leave the balloon up.
