@@ -1,5 +1,6 @@
 // Direct showing: SetTipText in place or anew, auto-hide on deactivation, the click
 // notification, link mode hover painting, and tools and icons from resources.
+#include "fault_injection.h"
 #include "rvToolTip.h"
 #include "tooltip_test_resources.h"
 #include "tooltip_windows.h"
@@ -154,6 +155,28 @@ TEST_F(TooltipShow, AHiddenLinkGivesBackTheFocusItTookAndNoOther)
     }
     first.DestroyWindow();
     second.DestroyWindow();
+}
+
+// Where the hooks that watch for presses elsewhere cannot be made, a balloon that comes to
+// hide automatically takes the activation instead, and hides when it loses it.
+TEST_F(TooltipShow, AutoHideWithoutItsWatchHidesOnLosingTheActivation)
+{
+    CPoint pt = At(400, 300);
+    ::SetActiveWindow(host.Hwnd());
+    vxtest::FaultInjector injector;
+    injector.FailNextOf(vxtest::Request::Hook);
+    tip.Show("Goes", &pt, "");
+    vxtest::PumpFor(30);
+    ASSERT_TRUE(injector.Failed());
+    injector.FailNextOf(vxtest::Request::Hook);
+    tip.SetAutoHide(TRUE, 100);
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return tip.m_bAutoHide != FALSE; }));
+    vxtest::PumpFor(30);
+    EXPECT_EQ(::GetActiveWindow(), tip.GetSafeHwnd());
+    EXPECT_TRUE(Visible());
+    injector.Stop();
+    vxtest::Click(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
 }
 
 TEST_F(TooltipShow, AutoHideHidesAtAPressElsewhereAndEscapeHidesAnyBalloon)
