@@ -208,7 +208,12 @@ TEST_F(TooltipRelay, HideWithADelayOnlyWhenVisible)
     EXPECT_TRUE(Visible());
     ::SetCursorPos(pt.x + 30, pt.y);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }, 5000));
+    // The check ended with it: a balloon shown directly afterwards stays, wherever the
+    // pointer goes, until it is hidden.
     tip.Show("Direct", &pt, "");
+    ::SetCursorPos(pt.x + 60, pt.y);
+    vxtest::PumpFor(700);
+    EXPECT_TRUE(Visible());
     tip.Hide(0);
     EXPECT_FALSE(Visible());
 }
