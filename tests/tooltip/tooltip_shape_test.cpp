@@ -211,6 +211,7 @@ TEST_F(TooltipShape, LinkModeJoinsAndRewrapsTheText)
     EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 1000, 20), TRUE, 18), 1);
     EXPECT_EQ(tip.WrapTextLines(&dc, "WWW", CRect(0, 0, 2, 20), TRUE, 18), 3);
     EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 1000, 20), TRUE, -1), 0);
+    EXPECT_EQ(tip.WrapTextLines(&dc, "abc", CRect(0, 0, 1000, 20), TRUE, 0), 1); // lines on one another
     EXPECT_EQ(tip.WrapTextLines(nullptr, "abc", CRect(0, 0, 1000, 20), TRUE, 18), 0);
     const CString dbcs("\x82\xa0\x82\xa2\x82\xa4");
     const int dbcsLines = tip.WrapTextLines(&dc, dbcs, CRect(0, 0, 0, 0), TRUE, 18);
