@@ -17,6 +17,7 @@ struct State {
     bool failNextOfKind = false;
     Request nextKind = Request::Allocation;
     volatile LONG failed = 0;
+    volatile LONG liveHooks = 0;     // hooks made and not given back since the injector began
     Request failedKind = Request::Allocation;
     void* failedCaller = nullptr;
     void* failedStack[8] = {};       // the calls that led to it, innermost first
@@ -88,13 +89,47 @@ VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassA, (const WNDCL
 VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassW, (const WNDCLASSW* a), (a))
 VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassExA, (const WNDCLASSEXA* a), (a))
 VX_FAULT(Request::ClassRegistration, (ATOM)0, ATOM, RegisterClassExW, (const WNDCLASSEXW* a), (a))
-VX_FAULT(Request::Hook, (HHOOK)NULL, HHOOK, SetWindowsHookExA, (int a, HOOKPROC b, HINSTANCE c, DWORD d), (a, b, c, d))
-VX_FAULT(Request::Hook, (HHOOK)NULL, HHOOK, SetWindowsHookExW, (int a, HOOKPROC b, HINSTANCE c, DWORD d), (a, b, c, d))
 VX_FAULT(Request::WindowBatch, (HDWP)NULL, HDWP, BeginDeferWindowPos, (int a), (a))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetDC, (HWND a), (a))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetDCEx, (HWND a, HRGN b, DWORD c), (a, b, c))
 VX_FAULT(Request::DeviceContext, (HDC)NULL, HDC, GetWindowDC, (HWND a), (a))
 #undef VX_FAULT
+
+// Hooks, counted while they are held.
+using SetWindowsHookExFn = HHOOK(WINAPI*)(int, HOOKPROC, HINSTANCE, DWORD);
+SetWindowsHookExFn g_SetWindowsHookExA = nullptr;
+SetWindowsHookExFn g_SetWindowsHookExW = nullptr;
+HHOOK HeldHook(HHOOK hHook)
+{
+    if (hHook != NULL)
+        ::InterlockedIncrement(&g_state.liveHooks);
+    return hHook;
+}
+HHOOK WINAPI FakeSetWindowsHookExA(int a, HOOKPROC b, HINSTANCE c, DWORD d)
+{
+    if (Fails(Request::Hook)) {
+        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return NULL;
+    }
+    return HeldHook(g_SetWindowsHookExA(a, b, c, d));
+}
+HHOOK WINAPI FakeSetWindowsHookExW(int a, HOOKPROC b, HINSTANCE c, DWORD d)
+{
+    if (Fails(Request::Hook)) {
+        ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return NULL;
+    }
+    return HeldHook(g_SetWindowsHookExW(a, b, c, d));
+}
+using UnhookWindowsHookExFn = BOOL(WINAPI*)(HHOOK);
+UnhookWindowsHookExFn g_UnhookWindowsHookEx = nullptr;
+BOOL WINAPI FakeUnhookWindowsHookEx(HHOOK hHook)
+{
+    const BOOL bDone = g_UnhookWindowsHookEx(hHook);
+    if (bDone)
+        ::InterlockedDecrement(&g_state.liveHooks);
+    return bDone;
+}
 
 // The C runtime's allocation functions, as the modules import them.
 void* __cdecl FakeMalloc(size_t n) { return Fails(Request::Allocation) ? nullptr : std::malloc(n); }
@@ -129,7 +164,8 @@ const Replacement kReplacements[] = {
     VX_SYSTEM("user32.dll", SetTimer), VX_SYSTEM("user32.dll", RegisterClassA),
     VX_SYSTEM("user32.dll", RegisterClassW), VX_SYSTEM("user32.dll", RegisterClassExA),
     VX_SYSTEM("user32.dll", RegisterClassExW), VX_SYSTEM("user32.dll", SetWindowsHookExA),
-    VX_SYSTEM("user32.dll", SetWindowsHookExW), VX_SYSTEM("user32.dll", BeginDeferWindowPos),
+    VX_SYSTEM("user32.dll", SetWindowsHookExW), VX_SYSTEM("user32.dll", UnhookWindowsHookEx),
+    VX_SYSTEM("user32.dll", BeginDeferWindowPos),
     VX_SYSTEM("user32.dll", GetDC),
     VX_SYSTEM("user32.dll", GetDCEx), VX_SYSTEM("user32.dll", GetWindowDC),
     {"msvcrt.dll", "malloc", reinterpret_cast<void*>(&FakeMalloc), nullptr},
@@ -195,6 +231,11 @@ long FaultInjector::Requests() const
 long FaultInjector::Count(Request kind) const
 {
     return g_state.counts[static_cast<int>(kind)];
+}
+
+long FaultInjector::LiveHooks() const
+{
+    return g_state.liveHooks;
 }
 
 bool FaultInjector::Failed() const

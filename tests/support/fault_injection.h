@@ -2,9 +2,9 @@
 // import tables of the control DLL, the skin engine and the framework are patched so that
 // allocation (malloc, calloc, realloc, and operator new where a module imports it), window
 // creation, GDI objects (fonts, DCs, bitmaps, brushes, pens, regions), timers, window class
-// registration, hooks, GetDC and deferred window batches pass through a counter. The N-th
-// request from the start of the injector fails, once or from then on, or the next one of a
-// kind; the rest go to the system.
+// registration, hooks (counted while held), GetDC and deferred window batches pass through a
+// counter. The N-th request from the start of the injector fails, once or from then on, or
+// the next one of a kind; the rest go to the system.
 #pragma once
 
 #include <windows.h>
@@ -34,6 +34,7 @@ public:
     void Stop();                      // nothing fails any more; counting goes on
     long Requests() const;            // made so far
     long Count(Request kind) const;   // made so far of one kind
+    long LiveHooks() const;           // hooks made and not given back since the injector began
     bool Failed() const;              // the chosen request has come and failed
     Request FailedKind() const;       // its kind, once Failed()
     std::string FailedCaller() const; // "module+offset" of the code that asked, and its callers

@@ -179,6 +179,31 @@ TEST_F(TooltipShow, AutoHideWithoutItsWatchHidesOnLosingTheActivation)
     EXPECT_TRUE(vxtest::PumpUntil([&] { return !Visible(); }));
 }
 
+// Two balloons up: hiding one leaves the other watched, so that Escape still hides it; with
+// none up, nothing is.
+TEST_F(TooltipShow, HidingOneBalloonLeavesTheOtherWatched)
+{
+    rvToolTip second;
+    ASSERT_TRUE(second.Create(CWnd::FromHandle(host.Hwnd())));
+    CPoint first = At(200, 300), other = At(600, 300);
+    ::SetFocus(host.Hwnd());
+    tip.Show("First", &first, "");
+    second.Show("Second", &other, "");
+    vxtest::PumpFor(30);
+    tip.Hide(0);
+    vxtest::KeyPress(VK_ESCAPE);
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return !second.IsWindowVisible(); }));
+    second.DestroyWindow();
+
+    // With no balloon up, the watch gives its hooks back.
+    vxtest::FaultInjector injector;
+    tip.Show("First", &first, "");
+    vxtest::PumpFor(30);
+    EXPECT_EQ(injector.LiveHooks(), 2);
+    tip.Hide(0);
+    EXPECT_EQ(injector.LiveHooks(), 0);
+}
+
 TEST_F(TooltipShow, AutoHideHidesAtAPressElsewhereAndEscapeHidesAnyBalloon)
 {
     // Off: activating the host and a press on it leave the balloon up.
