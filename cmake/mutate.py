@@ -98,7 +98,7 @@ def candidates(path):
                 mutated = line[:start] + new + line[end:]
                 if mutated != line:
                     found.append((path, number, name, line, mutated))
-        if CALL_LINE.match(code):
+        if CALL_LINE.match(code) and not code.lstrip().startswith("return"):
             kind = "notification not sent" if NOTIFY.search(code) else "statement removed"
             # An empty block, so that the body of an if without braces still compiles.
             indent = line[:len(line) - len(line.lstrip())]

@@ -158,9 +158,12 @@ TEST_F(ListAccessible, ArrowsMoveTheFocusRowByRowAndScrollItIntoView)
     vxtest::KeyPress(VK_UP);
     vxtest::PumpMessages();
     EXPECT_EQ(::GetFocus(), Item("b"));
-    // A screen reader heard of each item taking the focus.
+    // A screen reader heard of each item taking the focus, and finds it in its group.
     const std::vector<std::string> focus = log.Lines({{Item("b"), "b"}, {Item("e"), "e"}, {Item("h"), "h"}});
     EXPECT_NE(std::find(focus.begin(), focus.end(), "focus h 0"), focus.end());
+    a11y::Reader focused(static_cast<IAccessible*>(NULL));
+    EXPECT_EQ(a11y::Reader(list.m_hWnd).Child(1).Focus(&focused), a11y::kObject);
+    EXPECT_EQ(focused.Window(), Item("b"));
 
     // Enter and Space press the focused item: the parent hears of its click.
     EXPECT_TRUE(host.Recorder().Count(WM_LISTVIEW_ITEMCLICK) == 0);

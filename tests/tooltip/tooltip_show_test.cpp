@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace tiptest;
 
 namespace {
@@ -103,11 +105,39 @@ TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
     vxtest::PumpFor(30);
     EXPECT_EQ(::GetFocus(), host.Hwnd());        // shown, it leaves the focus alone
 
+    // Hovered, the link shows as one; focused by Tab it does too, and adds its focus cue: the
+    // only pixels that differ are the cue's, dark on the white face.
+    HWND hwnd = tip.GetSafeHwnd();
+    const RECT rc = WindowRect(hwnd);
+    const auto pixels = [&] {
+        ::UpdateWindow(hwnd);
+        std::vector<COLORREF> all;
+        HDC dc = ::GetDC(hwnd);
+        for (int y = 0; y < rc.bottom - rc.top; ++y)
+            for (int x = 0; x < rc.right - rc.left; ++x)
+                all.push_back(::GetPixel(dc, x, y));
+        ::ReleaseDC(hwnd, dc);
+        return all;
+    };
+    vxtest::MouseMove({rc.left + 20, rc.top + 15});
+    vxtest::PumpFor(50);
+    const std::vector<COLORREF> hovered = pixels();
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 700, 550));
+    vxtest::PumpFor(50);
+
     // Tab goes to the link, Enter follows it, Tab gives the focus back.
     host.Recorder().Clear();
     vxtest::KeyPress(VK_TAB);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetFocus() == tip.GetSafeHwnd(); }));
     EXPECT_EQ(host.Recorder().Count(WM_KEYDOWN), 0);
+    const std::vector<COLORREF> focused = pixels();
+    int cue = 0, lost = 0;
+    for (size_t i = 0; i < focused.size(); ++i) {
+        cue += focused[i] == RGB(0, 0, 0) && hovered[i] == RGB(255, 255, 255) ? 1 : 0;
+        lost += focused[i] == RGB(255, 255, 255) && hovered[i] == RGB(0, 0, 0) ? 1 : 0;
+    }
+    EXPECT_GT(cue, 20);
+    EXPECT_GT(cue, 4 * lost);                    // a few pixels of the text's edges aside
     vxtest::KeyPress(VK_RETURN);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_TOOLTIP_CLICK) == 1; }));
     vxtest::KeyPress(VK_TAB);
