@@ -1,5 +1,6 @@
-// Groups and items: indices and counts, bad indices, the windows made (ids, styles, captions)
-// and exactly what the skin engine is handed for headers, items, images and tooltips.
+// Groups and items: indices and counts, bad indices, locked updates, the windows made (ids,
+// styles, captions) and exactly what the skin engine is handed for headers, items, images
+// and tooltips.
 #include "list_view_fixture.h"
 
 #include <vexelcore.h>
@@ -63,6 +64,27 @@ TEST_F(ListItemsTest, GroupsAndItemsAreCountedAndIndexed)
     EXPECT_FALSE(list.SetItemToolTips(5, 0, _T("x")));
     EXPECT_FALSE(list.DeleteItem(3, 0));
     EXPECT_EQ(list.GetItemCount(1), 2);
+}
+
+// Locked, additions place nothing, however often the host locks; unlocking places them all.
+TEST_F(ListItemsTest, LockedUpdatesPlaceNothingUntilUnlocked)
+{
+    CreateList();
+    list.AddGroup(_T("One"), NULL, 0);
+    const auto place = [&](const char* caption) {
+        CRect rc;
+        ::GetWindowRect(::FindWindowExA(list.m_hWnd, NULL, "Button", caption), &rc);
+        ::MapWindowPoints(NULL, list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        return rc;
+    };
+    list.LockUpdate(0);
+    list.AddItem(0, NULL, _T("a"), NULL);
+    list.LockUpdate(0);
+    list.AddItem(0, NULL, _T("b"), NULL);
+    EXPECT_TRUE(place("a").IsRectNull());
+    list.LockUpdate(1);
+    EXPECT_EQ(place("a"), CRect(0, 0, 48, 48));
+    EXPECT_EQ(place("b"), CRect(50, 0, 98, 48));
 }
 
 TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
