@@ -15,17 +15,16 @@ struct vxWindowMove {
 // make the whole batch fail.
 HDWP vxDeferMoves(const std::vector<vxWindowMove>& moves);
 
-// Moves the windows at once; FALSE, with nothing moved and nothing recorded, when there was
-// nothing to move or no batch. record runs when the batch is ready and before any window
-// moves: the windows hear of their moves and their owners may delete the caller, so the
-// caller records its new state there and touches nothing after.
+// Moves the windows at once; with nothing to move or no batch, nothing moves and nothing is
+// recorded. record runs when the batch is ready and before any window moves: the windows hear
+// of their moves and their owners may delete the caller, so the caller records its new state
+// there and touches nothing after.
 template <class Record>
-BOOL vxMoveInOneBatch(const std::vector<vxWindowMove>& moves, Record record)
+void vxMoveInOneBatch(const std::vector<vxWindowMove>& moves, Record record)
 {
     HDWP hBatch = vxDeferMoves(moves);
     if (hBatch == NULL)
-        return FALSE;
+        return;
     record();
     ::EndDeferWindowPos(hBatch);
-    return TRUE;
 }

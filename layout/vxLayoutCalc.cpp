@@ -42,8 +42,9 @@ void vxLayout::CalcLayout(int nWidth, int nHeight, CWnd* pWnd)
 void vxLayout::CalcLayout(CWnd* pWnd)
 {
     // Without a window there is no client area to lay out in.
+    const HWND hWnd = pWnd->GetSafeHwnd();
     CRect rc;
-    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL && ::GetClientRect(pWnd->GetSafeHwnd(), &rc))
+    if (hWnd != NULL && ::GetClientRect(hWnd, &rc))
         CalcLayout(rc, pWnd);
 }
 
