@@ -80,13 +80,13 @@ endfunction()
 
 # VexelControl.dll: the controls, an extension DLL of the framework layer.
 # Parts the tests reach directly, not through the DLL's exports: the rules, geometry, texts
-# and interface identifiers free of windows; and, with their own state in each test program,
-# the window-subclassing chain and the focus cue with the DPI and contrast queries it draws by.
+# and interface identifiers, free of windows and of state. Everything that keeps state lives
+# in the DLL alone and is tested through its controls.
 set(VX_INTERNAL_SOURCES vxComboItemRules.cpp vxComboGeometry.cpp vxDropPlacement.cpp
   vxSplitterGeometry.cpp vxSplitterDrag.cpp vxSizerBarBounds.cpp vxListGeometry.cpp
   vxListScroll.cpp vxStackGeometry.cpp vxTextWrap.cpp vxBalloonGeometry.cpp vxTipsRules.cpp
-  vxTipsPlacement.cpp vxAnsiText.cpp vxMonitors.cpp vxDpi.cpp vxRuntimeImport.cpp vxFocusCue.cpp
-  vxHighContrast.cpp vxBarValue.cpp vxUiaIds.cpp CSubclassWnd.cpp vxLayoutGeometry.cpp)
+  vxTipsPlacement.cpp vxAnsiText.cpp vxFocusCueThickness.cpp vxBarValue.cpp vxUiaIds.cpp
+  vxLayoutGeometry.cpp)
 function(vx_add_library)
   set(src)
   set(VX_SUBSYSTEM_DIRS)

@@ -22,11 +22,12 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # The sources of each subsystem and the ctest labels whose tests belong to it: its own, and
 # the cases that drive every control: screen readers and keyboard, mixed DPIs, right-to-left
-# and UTF-8 hosts.
+# and UTF-8 hosts. The foundation's hook chain is tested through the two controls that hook
+# host windows.
 EVERY_CONTROL = "accessibility|dpi|rtl|utf8"
 SUBSYSTEMS = {
     "framework": (["framework/src"], "framework"),
-    "foundation": (["foundation"], "foundation|" + EVERY_CONTROL),
+    "foundation": (["foundation"], "foundation|splitter|systips|" + EVERY_CONTROL),
     "layout": (["layout"], "layout|" + EVERY_CONTROL),
     "splitter": (["splitter"], "splitter|" + EVERY_CONTROL),
     "combobox": (["combobox"], "combobox|" + EVERY_CONTROL),

@@ -84,16 +84,19 @@ vxComboPaintLayout vxCtrlComboBox::CalcPaintLayout() const
     return vxComboCalcPaintLayout(rcClient, vxMetricAtDpi(SM_CXVSCROLL, vxDpiOf(m_hWnd)), (m_dwCBStyle & VXCB_FRAME) != 0);
 }
 
+// A documented entry of the message map; it only forwards.
 BOOL vxCtrlComboBox::OnEraseBkgnd(CDC* pDC)
 {
     return CWnd::OnEraseBkgnd(pDC);
 }
 
+// A documented entry of the message map; it only forwards.
 void vxCtrlComboBox::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
 }
 
+// A documented entry of the message map; it only forwards.
 void vxCtrlComboBox::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CWnd::OnShowWindow(bShow, nStatus);

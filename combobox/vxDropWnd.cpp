@@ -302,6 +302,7 @@ void vxDropWnd::ForwardToInputMethod(UINT message, UINT nFlags, CPoint point)
     ::PostMessage(m_hInputMethodPress, message, nFlags, MAKELPARAM(point.x, point.y));
 }
 
+// A documented entry of the message map; it only forwards.
 void vxDropWnd::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CWnd::OnShowWindow(bShow, nStatus);

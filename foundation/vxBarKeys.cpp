@@ -11,7 +11,7 @@ const int kCtrlKeyStep = 32;
 
 } // namespace
 
-int vxBarKeyStep(HWND hBar, UINT nChar, BOOL bHorizontal)
+int vxBarKeyStep(HWND hBar, UINT nChar, bool bHorizontal)
 {
     // The bar moves in its parent's client coordinates, the way the arrow points.
     nChar = vxArrowInClientTerms(::GetParent(hBar), nChar);

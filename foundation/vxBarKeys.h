@@ -7,7 +7,7 @@
 
 // The move an arrow key asks of a focused bar along its axis; 0 for keys across it and any
 // other key.
-int vxBarKeyStep(HWND hBar, UINT nChar, BOOL bHorizontal);
+int vxBarKeyStep(HWND hBar, UINT nChar, bool bHorizontal);
 
 // What a focused bar answers to WM_GETDLGCODE: the default code with the arrows, and Escape
 // while the keys have moved the bar (nKeyMoved), so that an unmoved bar leaves Escape to the

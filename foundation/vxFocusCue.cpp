@@ -1,13 +1,8 @@
 #include "vxFocusCue.h"
 
 #include "vxDpi.h"
+#include "vxFocusCueThickness.h"
 #include "vxHighContrast.h"
-
-int vxFocusCueThickness(int nBorder, int nDpi, int nSystemDpi)
-{
-    const int nThickness = nSystemDpi > 0 ? ::MulDiv(nBorder, nDpi, nSystemDpi) : nBorder;
-    return nThickness > 1 ? nThickness : 1;
-}
 
 void vxDrawFocusCue(HWND hWnd, HDC hdc, const RECT& rc, BOOL bAlways)
 {

@@ -9,6 +9,3 @@
 // Draws the cue inside rc, unless the window's UI state hides it (bAlways: focus the keyboard
 // gave, shown whatever the state says).
 void vxDrawFocusCue(HWND hWnd, HDC hdc, const RECT& rc, BOOL bAlways = FALSE);
-
-// The cue's thickness in pixels at nDpi for a focus border of nBorder pixels at the system's DPI.
-int vxFocusCueThickness(int nBorder, int nDpi, int nSystemDpi);

@@ -34,7 +34,7 @@ CRect vxSizerEdgeRange(const vxSizerSide& prev, const vxSizerSide& next)
                  std::min(SumWithin(p.top, maxP.cy), SumWithin(n.bottom, -(long long)minN.cy)));
 }
 
-CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress, BOOL bHorizontal)
+CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress, bool bHorizontal)
 {
     CRect clip = rcEdgeRange;
     if (bHorizontal) {

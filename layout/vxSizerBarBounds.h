@@ -19,10 +19,9 @@ CRect vxSizerEdgeRange(const vxSizerSide& prev, const vxSizerSide& next);
 // Cursor bounds (screen) for a drag pressed at ptPress on a bar with window rectangle
 // rcBar: the edge range in screen coordinates, narrowed by the press offset within the bar
 // on both ends of the drag axis (the bar's leading edge meets the previous neighbour's
-// limits, its trailing edge the next one's), and the bar's own extent across it. An axis without room holds the
-// cursor at the press position.
-CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress,
-                                    BOOL bHorizontal);
+// limits, its trailing edge the next one's), and the bar's own extent across it. An axis
+// without room holds the cursor at the press position.
+CRect vxSizerCursorClip(const CRect& rcEdgeRange, const CRect& rcBar, CPoint ptPress, bool bHorizontal);
 
 // How far one keyboard step of nStep pixels moves a bar whose leading edge is at nBarStart,
 // nThickness thick, within the range [nLow, nHigh] that a drag allows its edges: the step cut

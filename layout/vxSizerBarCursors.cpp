@@ -13,7 +13,7 @@ void vxLoadSizerCursors()
     s_hCursorNS = ::LoadCursor(NULL, IDC_SIZENS);
 }
 
-HCURSOR vxGetSizerCursor(BOOL bHorizontal)
+HCURSOR vxGetSizerCursor(bool bHorizontal)
 {
     return bHorizontal ? s_hCursorNS : s_hCursorWE;
 }

@@ -7,4 +7,4 @@
 // Loads IDC_SIZEWE and IDC_SIZENS; called from the library's entry point.
 void vxLoadSizerCursors();
 // IDC_SIZENS for a horizontal bar, IDC_SIZEWE otherwise.
-HCURSOR vxGetSizerCursor(BOOL bHorizontal);
+HCURSOR vxGetSizerCursor(bool bHorizontal);

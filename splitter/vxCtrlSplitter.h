@@ -26,7 +26,7 @@ struct vxSplitterPane
 /// How a splitter divides its area.
 struct vxSplitterShape
 {
-    int bVertical;                   ///< 1: side by side with an upright bar; 0: stacked
+    int bVertical;                   ///< 1: side by side with a vertical bar; 0: stacked
     int bFirstFixed;                 ///< 1: pane 0 keeps its preferred size; 0: pane 1 does
     int nBarSize;                    ///< bar thickness along the axis
 };
@@ -85,7 +85,7 @@ public:
     void GetPaneRect(int nPane, RECT* pRect);      ///< the pane's place from the last Layout
 
 // Bar and layout
-    int IsVertical();                              ///< 1: panes side by side, upright bar
+    int IsVertical();                              ///< 1: panes side by side, vertical bar
     void SetSplitterSize(int nSize);               ///< bar thickness, from the next Layout on
     void GetSplitterRect(RECT* pRect);             ///< the bar's place (host client)
     void GetLayoutRect(RECT* pRect);               ///< the rectangle last given to Layout
@@ -120,7 +120,7 @@ protected:
 
 private:
     friend class vxSplitterBarHook;                ///< reads the bar's place for screen readers
-    BOOL GetBarPlace(vxBarPlace& place);           ///< FALSE when the bar cannot move
+    bool GetBarPlace(vxBarPlace& place);           ///< false when the bar cannot move
     vxSplitterPane* Pane(int nPane);               ///< null for an index that names no pane
     vxSplitterShape Shape() const;
     int TrackAlongAxis(CWnd* pWnd, int bVertical); ///< the loop both Track variants share
@@ -139,8 +139,8 @@ private:
     int m_bMovable;
     int m_bVertical;
     vxSplitterPane m_panes[2];
-    HCURSOR m_hCursorNS;                           ///< lying bar; the system's shared cursor
-    HCURSOR m_hCursorWE;                           ///< upright bar; shared
+    HCURSOR m_hCursorNS;                           ///< horizontal bar; the system's shared cursor
+    HCURSOR m_hCursorWE;                           ///< vertical bar; shared
     HCURSOR m_hCursorArrow;                        ///< shared
     HWND m_hBkWnd;                                 ///< bar window, not owned
     int m_bUseCursor;

@@ -87,7 +87,7 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
             break;
         case vxDragPointerStill:
         case vxDragPointerMoved:
-            // The upright bar's loop renews its cursor on every move, the lying bar's does not.
+            // The vertical bar's loop renews its cursor on every move, the horizontal bar's does not.
             if (bVertical && hSizing != NULL)
                 ::SetCursor(hSizing);
             if (action == vxDragPointerMoved) {
@@ -136,17 +136,17 @@ int vxCtrlSplitter::TrackAlongAxis(CWnd* pWnd, int bVertical)
     return nMoved;
 }
 
-BOOL vxCtrlSplitter::GetBarPlace(vxBarPlace& place)
+bool vxCtrlSplitter::GetBarPlace(vxBarPlace& place)
 {
     vxDragLimits limits;
     if (!m_bMovable || !IsSplitterVisible() || !vxDragLimitsFor(m_panes, Shape(), &limits))
-        return FALSE;
+        return false;
     place.nPos = m_bVertical ? m_rcSplitter.left : m_rcSplitter.top;
     place.nLow = limits.low;
     place.nHigh = limits.high;
     place.hBefore = m_panes[0].hWnd;
     place.hAfter = m_panes[1].hWnd;
-    return TRUE;
+    return true;
 }
 
 int vxCtrlSplitter::MoveBar(int nStep)

@@ -63,8 +63,8 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 
 BOOL vxSplitterBarHook::OnKeyDown(UINT nChar)
 {
-    // An upright bar (panes side by side) moves sideways.
-    const int nStep = vxBarKeyStep(m_hWnd, nChar, !m_pSplitter->IsVertical());
+    // A vertical bar (panes side by side) moves sideways.
+    const int nStep = vxBarKeyStep(m_hWnd, nChar, m_pSplitter->IsVertical() == 0);
     if (nStep != 0)
         Move(nStep);
     else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
@@ -78,16 +78,15 @@ void vxSplitterBarHook::Move(int nStep)
 {
     RECT rcBefore;
     m_pSplitter->GetSplitterRect(&rcBefore);
-    HWND hWnd = m_hWnd;
-    vxAliveWatch watch(m_pAliveWatches);
-    // The pane windows are the host's: their move may delete the splitter and this hook.
+    vxAliveWatch watch(m_pAliveWatches, m_hWnd);
+    // The pane windows are the host's: their move may delete the splitter and this hook, or
+    // destroy the bar.
     if (!m_pSplitter->MoveBar(nStep) || !watch.IsAlive())
         return;
     RECT rcAfter;
     m_pSplitter->GetSplitterRect(&rcAfter);
     m_nKeyMoved += m_pSplitter->IsVertical() ? rcAfter.left - rcBefore.left : rcAfter.top - rcBefore.top;
-    if (::IsWindow(hWnd))
-        vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, hWnd, OBJID_CLIENT, CHILDID_SELF);
+    vxNotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, m_hWnd, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void vxSplitterBarHook::PaintFocus()

@@ -120,6 +120,7 @@ void vxCtrlSysTips::SetMonitor(HMONITOR hMonitor)
     m_admin.Relayout(TRUE);
 }
 
+// A documented entry of the message map; it only forwards.
 void vxCtrlSysTips::OnDestroy()
 {
     CWnd::OnDestroy();

@@ -12,8 +12,8 @@ struct vxBalloonMetrics
 {
     int nMarginX;                    // text margin left and right; corner ellipse width
     int nMarginY;                    // text margin top and bottom; corner ellipse height
-    int nArrowWidth;                 // stem's top side, running left from its upright side
-    int nArrowHeight;                // stem's upright side, running down into the tip
+    int nArrowWidth;                 // stem's top side, running left from its vertical side
+    int nArrowHeight;                // stem's vertical side, running down into the tip
     int nIconGap;                    // between icon and text
 };
 
@@ -31,7 +31,7 @@ struct vxBalloonShape
     int yBody;                       // top of the body: 0, or the stem's height when it rises
     SIZE sizeBody;                   // rounded body: W x H
     SIZE sizeWnd;                    // whole window: W x (H + stem height)
-    POINT ptStem[3];                 // stem triangle: upright side's top, the tip, top side's end
+    POINT ptStem[3];                 // stem triangle: vertical side's top, the tip, top side's end
     POINT ptTip;                     // the stem's tip, equal to ptStem[1]
 };
 

@@ -3,7 +3,7 @@
 // focus border at the window's DPI. Wine keeps no UI state (every window answers 0), so the
 // windows here answer WM_QUERYUISTATE as Windows would, by a subclass of the test's.
 #include "vxCtrlListView.h"
-#include "vxFocusCue.h"
+#include "vxFocusCueThickness.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -32,32 +32,6 @@ int MarkedPixels(HWND hwnd)
         marked += ::GetPixel(dc, x, rc.top + 2) != face ? 1 : 0;
     ::ReleaseDC(hwnd, dc);
     return marked;
-}
-
-TEST(FocusCues, TheLibrarysCueFollowsTheUiState)
-{
-    vxtest::HostWindow host;
-    HWND pane = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 10, 10, 120, 40, host.Hwnd(),
-                                  NULL, ::GetModuleHandleA(NULL), NULL);
-    s_previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerUiState)));
-    vxtest::PumpMessages();
-    HDC dc = ::GetDC(pane);
-    RECT rc = {0, 0, 120, 40};                   // the cue two pixels in, as a button draws it
-    ::InflateRect(&rc, -2, -2);
-    auto cueDrawn = [&](BOOL always) {
-        ::InvalidateRect(pane, NULL, TRUE);
-        ::UpdateWindow(pane);
-        vxDrawFocusCue(pane, dc, rc, always);
-        return MarkedPixels(pane);
-    };
-    s_uiState = UISF_HIDEFOCUS;
-    EXPECT_EQ(cueDrawn(FALSE), 0);
-    EXPECT_GT(cueDrawn(TRUE), 0);                // focus the keyboard gave, whatever the state
-    s_uiState = 0;
-    EXPECT_GT(cueDrawn(FALSE), 0);
-    ::ReleaseDC(pane, dc);
-    ::SetWindowLongPtr(pane, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_previous));
-    ::DestroyWindow(pane);
 }
 
 TEST(FocusCues, ASkinnedItemHidesItsCueWhileTheUiStateDoes)

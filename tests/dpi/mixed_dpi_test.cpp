@@ -6,7 +6,6 @@
 #include "vxCtrlStackWnd.h"
 #include "vxCtrlSysTips.h"
 #include "rvToolTip.h"
-#include "vxDpi.h"
 #include "vexelcore.h"
 #include "fake_dpi.h"
 #include "vxtest.h"
@@ -445,8 +444,9 @@ LRESULT CALLBACK MovingTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!(pos->flags & SWP_NOMOVE))
             g_tipTops.push_back(pos->y);
-        if (vxDpiOf(hwnd) != kHigh) {
-            g_pFake->SetWindowDpi(hwnd, kHigh);
+        if (vxtest::FakeDpi* pFake = g_pFake) {
+            g_pFake = nullptr; // the first move takes it to the other monitor
+            pFake->SetWindowDpi(hwnd, kHigh);
             vxtest::FakeDpi::TellDpiChanged(hwnd, kLow, kHigh);
         }
     }
@@ -493,7 +493,6 @@ TEST_F(MixedDpi, TipWhoseMoveChangesItsDpiIsPlacedOnce)
     pTips->DestroyWindow();
     ::DestroyWindow(hTip);
     vxtest::PumpMessages();
-    g_pFake = nullptr;
 }
 
 } // namespace

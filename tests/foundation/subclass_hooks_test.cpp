@@ -1,303 +1,146 @@
-// Chains of window-procedure hooks: order of calls, removal in both orders, WM_CLOSE, the
-// results of Default(), and windows destroyed while hooked.
-#include "CSubclassWnd.h"
-
+// The library's hooks on windows it does not own, seen through the splitter, which hooks its
+// bar: several hooks of one window run newest first, each passing on what it does not take;
+// the window's own procedure returns with the last hook, in any order of removal, and a
+// window destroyed while hooked leaves nothing for its hooks' owners to trip on.
+#include "vxCtrlSplitter.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <memory>
 #include <vector>
 
 namespace {
 
-const UINT kAsk = WM_USER + 1;       // the window answers 40 + wParam
-const UINT kSwallowed = WM_USER + 2; // hooks may answer this one themselves
-const UINT kNested = WM_USER + 3;    // a hook sends this while handling kAsk
-
-std::vector<std::string> g_log;
-
-const TCHAR kPlainClass[] = _T("vxtest.HookedWindow");
+const UINT kAsk = WM_USER + 1;       // the bar's own procedure answers 40 + wParam
+int g_nOwnKeys = 0;                  // key presses that reached the bar's own procedure
 
 LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case kAsk:
-        g_log.push_back("own:ask");
-        return 40 + (LRESULT)wParam;
-    case kSwallowed:
-        g_log.push_back("own:swallowed");
-        return 1;
-    case kNested:
-        g_log.push_back("own:nested");
-        return 5;
-    case WM_CLOSE:
-        g_log.push_back("own:close");
-        return 0;                    // stays alive unless a test destroys it
-    }
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-HWND NewWindow()
-{
-    static bool registered = false;
-    if (!registered) {
-        // In the build's character set, as the hooks are: the procedures read back are then
-        // the real ones, not the system's translating stand-ins.
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = &OwnProc;
-        wc.hInstance = ::GetModuleHandle(nullptr);
-        wc.lpszClassName = kPlainClass;
-        registered = ::RegisterClass(&wc) != 0;
-    }
-    return ::CreateWindowEx(0, kPlainClass, _T("hooked"), WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                            ::GetModuleHandle(nullptr), nullptr);
+    if (message == kAsk)
+        return 40 + static_cast<LRESULT>(wParam);
+    if (message == WM_KEYDOWN)
+        ++g_nOwnKeys;
+    return ::DefWindowProc(hwnd, message, wParam, lParam);
 }
 
 WNDPROC ProcOf(HWND hwnd) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtr(hwnd, GWLP_WNDPROC)); }
 
-// A hook that logs what it sees and can answer, adjust or nest.
-class LogHook : public CSubclassWnd {
-public:
-    explicit LogHook(const char* name) : m_name(name) {}
+using Splitter = std::unique_ptr<vxCtrlSplitter>;
 
-    HWND Hooked() const { return m_hWnd; }
-    CSubclassWnd* Next() const { return m_pNext; }
-    WNDPROC OldProc() const { return m_pOldWndProc; }
+struct SubclassHooks : ::testing::Test {
+    vxtest::HostWindow host{400, 300};
+    HWND bar = NULL;
 
-    bool swallow = false;            // answer kSwallowed with 7 without passing it on
-    bool addHundred = false;         // answer kAsk with the next one's answer + 100
-    bool nest = false;               // send kNested to the window before passing kAsk on
-    bool deleteOnClose = false;
-    LRESULT lastDefault = -1;
-
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == kAsk || message == kSwallowed || message == kNested || message == WM_CLOSE)
-            g_log.push_back(m_name + ":" + Name(message));
-        if (message == kSwallowed && swallow)
-            return 7;
-        if (message == kAsk && nest)
-            ::SendMessageA(m_hWnd, kNested, 0, 0);
-        lastDefault = Default();
-        if (message == kAsk && addHundred)
-            return lastDefault + 100;
-        return lastDefault;
-    }
-    virtual void OnHookedClose()
-    {
-        g_log.push_back(m_name + ":OnHookedClose");
-        if (deleteOnClose)
-            delete this;
-    }
-
-private:
-    static std::string Name(UINT message)
-    {
-        switch (message) {
-        case kAsk: return "ask";
-        case kSwallowed: return "swallowed";
-        case kNested: return "nested";
-        default: return "close";
-        }
-    }
-    std::string m_name;
-};
-
-using Log = std::vector<std::string>;
-
-class SubclassHooks : public ::testing::Test {
-protected:
     void SetUp() override
     {
-        g_log.clear();
-        mapCountBefore = GetSubclassWndMap().GetCount();
-        hwnd = NewWindow();
-        ASSERT_NE(hwnd, nullptr);
+        // In the build's character set, as the hooks are: the procedure read back is then the
+        // real one, not the system's translating stand-in.
+        static const ATOM atom = [] {
+            WNDCLASS wc = {};
+            wc.lpfnWndProc = &OwnProc;
+            wc.hInstance = ::GetModuleHandle(NULL);
+            wc.lpszClassName = _T("vxtest.HookedBar");
+            return ::RegisterClass(&wc);
+        }();
+        ASSERT_NE(atom, 0);
+        ASSERT_TRUE(vxtest::PumpUntil([&] {
+            ::SetForegroundWindow(host.Hwnd());
+            return ::GetForegroundWindow() == host.Hwnd();
+        }));
+        bar = NewBar();
+        g_nOwnKeys = 0;
     }
-    void TearDown() override
+    HWND NewBar()
     {
-        if (::IsWindow(hwnd))
-            ::DestroyWindow(hwnd);
-        EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
+        return ::CreateWindowEx(0, _T("vxtest.HookedBar"), _T(""), WS_CHILD | WS_VISIBLE, 0, 0, 4, 300, host.Hwnd(),
+                                NULL, ::GetModuleHandle(NULL), NULL);
     }
-    HWND hwnd = nullptr;
-    INT_PTR mapCountBefore = 0;
+    // A splitter over the bar, side by side, the bar at 246..250 once laid out.
+    Splitter Split(HWND hBar) const
+    {
+        Splitter p(new vxCtrlSplitter);
+        EXPECT_EQ(p->CreateSplitter(hBar, 0, 1, 1), 1);
+        p->SetPaneSize(0, -1, 50);
+        p->SetPaneSize(1, 150, 30);
+        return p;
+    }
+    // Which of the splitters a Right key on the focused bar moves (-1: none), each laid out
+    // anew first.
+    int MovedByKey(HWND hBar, const std::vector<vxCtrlSplitter*>& splitters) const
+    {
+        for (vxCtrlSplitter* p : splitters)
+            p->Layout(0, 0, 400, 300);
+        ::SetFocus(hBar);
+        vxtest::KeyPress(VK_RIGHT);
+        int nMoved = -1;
+        for (size_t i = 0; i < splitters.size(); ++i) {
+            RECT rc;
+            splitters[i]->GetSplitterRect(&rc);
+            if (rc.left != 246)
+                nMoved = nMoved == -1 ? static_cast<int>(i) : -2;
+        }
+        return nMoved;
+    }
 };
 
-TEST_F(SubclassHooks, ChainOrderAndRemovalOfTheNewerFirst)
+TEST_F(SubclassHooks, TheNewestHookTakesItsKeysAndTheOwnProcedureReturnsWithTheLast)
 {
-    LogHook a("A"), b("B");
-    EXPECT_TRUE(a.HookWindow(hwnd));
-    const WNDPROC replaced = ProcOf(hwnd);
+    Splitter a = Split(bar);
+    const WNDPROC replaced = ProcOf(bar);
     EXPECT_NE(replaced, &OwnProc);
-    EXPECT_TRUE(b.HookWindow(hwnd));
-    EXPECT_EQ(ProcOf(hwnd), replaced);           // replaced once per window
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), &b);
-    EXPECT_EQ(b.Next(), &a);
-    EXPECT_EQ(a.Next(), nullptr);
-    EXPECT_EQ(a.OldProc(), &OwnProc);
-    EXPECT_EQ(b.OldProc(), &OwnProc);
-    EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore + 1);
+    Splitter b = Split(bar);
+    EXPECT_EQ(ProcOf(bar), replaced);             // replaced once per window
+    EXPECT_EQ(::SendMessage(bar, kAsk, 2, 0), 42); // what no hook takes reaches the window
+    EXPECT_EQ(MovedByKey(bar, {a.get(), b.get()}), 1);
+    EXPECT_EQ(g_nOwnKeys, 0);                      // the key was the hook's
+    vxtest::KeyPress('A');
+    EXPECT_EQ(g_nOwnKeys, 1);
 
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 2, 0), 42);
-    EXPECT_EQ(g_log, (Log{"B:ask", "A:ask", "own:ask"}));
-
-    g_log.clear();
-    EXPECT_TRUE(b.HookWindow(NULL));              // the older one becomes the head
-    EXPECT_EQ(b.Hooked(), nullptr);
-    EXPECT_EQ(b.OldProc(), nullptr);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), &a);
-    EXPECT_EQ(ProcOf(hwnd), replaced);
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 1, 0), 41);
-    EXPECT_EQ(g_log, (Log{"A:ask", "own:ask"}));
-
-    EXPECT_TRUE(a.HookWindow(NULL));              // the last one: own procedure back
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), nullptr);
-    EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
+    b.reset();                                     // the older one becomes the head
+    EXPECT_EQ(ProcOf(bar), replaced);
+    EXPECT_EQ(MovedByKey(bar, {a.get()}), 0);
+    EXPECT_EQ(::SendMessage(bar, kAsk, 1, 0), 41);
+    a.reset();
+    EXPECT_EQ(ProcOf(bar), &OwnProc);
+    const int nBefore = g_nOwnKeys;
+    vxtest::KeyPress(VK_RIGHT);
+    EXPECT_EQ(g_nOwnKeys, nBefore + 1);
 }
 
-TEST_F(SubclassHooks, RemovalOfTheOlderFirst)
+TEST_F(SubclassHooks, OlderHooksRemovedFirstLeaveTheNewestAtTheHead)
 {
-    LogHook a("A"), b("B"), c("C");
-    a.HookWindow(hwnd);
-    b.HookWindow(hwnd);
-    c.HookWindow(hwnd);
-    const WNDPROC replaced = ProcOf(hwnd);
-
-    b.HookWindow(NULL);                           // from the middle
-    EXPECT_EQ(c.Next(), &a);
-    a.HookWindow(NULL);                           // the oldest: the newer's link is cleared
-    EXPECT_EQ(c.Next(), nullptr);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), &c);
-    EXPECT_EQ(ProcOf(hwnd), replaced);
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 0, 0), 40);
-    EXPECT_EQ(g_log, (Log{"C:ask", "own:ask"}));
-
-    c.HookWindow(NULL);
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), nullptr);
-
-    // Rehooking moves a hook to the head instead of linking it twice.
-    a.HookWindow(hwnd);
-    b.HookWindow(hwnd);
-    a.HookWindow(hwnd);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), &a);
-    EXPECT_EQ(a.Next(), &b);
-    EXPECT_EQ(b.Next(), nullptr);
-    g_log.clear();
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 0, 0), 40);
-    EXPECT_EQ(g_log, (Log{"A:ask", "B:ask", "own:ask"}));
-    a.HookWindow(NULL);
-    b.HookWindow(NULL);
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
+    Splitter a = Split(bar), b = Split(bar), c = Split(bar);
+    const WNDPROC replaced = ProcOf(bar);
+    b.reset();                                     // from the middle
+    EXPECT_EQ(MovedByKey(bar, {a.get(), c.get()}), 1);
+    a.reset();                                     // the oldest
+    EXPECT_EQ(MovedByKey(bar, {c.get()}), 0);
+    EXPECT_EQ(ProcOf(bar), replaced);
+    EXPECT_EQ(::SendMessage(bar, kAsk, 0, 0), 40);
+    // A splitter created again over its bar goes to the head.
+    a = Split(bar);
+    ASSERT_EQ(c->CreateSplitter(bar, 0, 1, 1), 1);
+    EXPECT_EQ(MovedByKey(bar, {a.get(), c.get()}), 1);
+    c.reset();
+    a.reset();
+    EXPECT_EQ(ProcOf(bar), &OwnProc);
 }
 
-TEST_F(SubclassHooks, CloseTakesTheChainDownAndTellsOnlyTheNewest)
+TEST_F(SubclassHooks, ABarDestroyedWhileHookedLeavesNothingBehind)
 {
-    LogHook a("A"), b("B");
-    a.HookWindow(hwnd);
-    b.HookWindow(hwnd);
-    ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_EQ(g_log, (Log{"B:OnHookedClose", "own:close"}));
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), nullptr);
-    EXPECT_EQ(a.Hooked(), nullptr);
-    EXPECT_EQ(b.Hooked(), nullptr);
-
-    // A posted close, and a hook that deletes itself in OnHookedClose.
-    g_log.clear();
-    LogHook* c = new LogHook("C");
-    c->deleteOnClose = true;
-    a.HookWindow(hwnd);
-    c->HookWindow(hwnd);
-    ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    vxtest::PumpMessages();
-    EXPECT_EQ(g_log, (Log{"C:OnHookedClose", "own:close"}));
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
-    EXPECT_EQ(a.Hooked(), nullptr);
-}
-
-TEST_F(SubclassHooks, DefaultAnswersWithTheNextOnesResult)
-{
-    LogHook a("A"), b("B");
-    a.HookWindow(hwnd);
-    b.HookWindow(hwnd);
-
-    a.addHundred = true;                          // A adjusts what the window answered
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 3, 0), 143);
-    EXPECT_EQ(a.lastDefault, 43);
-    EXPECT_EQ(b.lastDefault, 143);                // B's Default() answered with A's result
-
-    g_log.clear();
-    b.swallow = true;                             // the newest answers by itself
-    EXPECT_EQ(::SendMessageA(hwnd, kSwallowed, 0, 0), 7);
-    EXPECT_EQ(g_log, (Log{"B:swallowed"}));
-    a.swallow = true;
-    b.swallow = false;
-    g_log.clear();
-    EXPECT_EQ(::SendMessageA(hwnd, kSwallowed, 0, 0), 7);
-    EXPECT_EQ(g_log, (Log{"B:swallowed", "A:swallowed"}));
-
-    // A message sent inside a hook's handling does not change what its Default() passes on.
-    g_log.clear();
-    a.addHundred = false;
-    b.nest = true;
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 9, 0), 49);
-    EXPECT_EQ(g_log, (Log{"B:ask", "B:nested", "A:nested", "own:nested", "A:ask", "own:ask"}));
-    a.HookWindow(NULL);
-    b.HookWindow(NULL);
-}
-
-TEST_F(SubclassHooks, WindowDestroyedWhileHookedLeavesNoEntry)
-{
-    LogHook* a = new LogHook("A");
-    LogHook* b = new LogHook("B");
-    a->HookWindow(hwnd);
-    b->HookWindow(hwnd);
-    ASSERT_TRUE(::DestroyWindow(hwnd));           // no WM_CLOSE on the way
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), nullptr);
-    EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
-    EXPECT_EQ(a->Hooked(), nullptr);
-    EXPECT_EQ(b->Hooked(), nullptr);
-    EXPECT_EQ(g_log, Log{});                      // nobody was told of a close
-
-    // A new window may get the old handle's slot; deleting the old hooks must not touch it.
-    HWND other = NewWindow();
-    LogHook c("C");
-    c.HookWindow(other);
-    delete a;
-    delete b;
-    EXPECT_EQ(GetSubclassWndMap().Lookup(other), &c);
-    EXPECT_EQ(::SendMessageA(other, kAsk, 0, 0), 40);
-    c.HookWindow(NULL);
+    Splitter a = Split(bar), b = Split(bar);
+    ASSERT_TRUE(::DestroyWindow(bar));             // no WM_CLOSE on the way
+    // A new window may get the old handle; the old hooks' owners going must not touch it.
+    HWND other = NewBar();
+    Splitter c = Split(other);
+    a.reset();
+    b.reset();
+    EXPECT_EQ(::SendMessage(other, kAsk, 0, 0), 40);
+    EXPECT_EQ(MovedByKey(other, {c.get()}), 0);
+    c.reset();
+    EXPECT_EQ(ProcOf(other), &OwnProc);
     ::DestroyWindow(other);
-
-    // A hook deleted while its window lives takes itself off.
-    hwnd = NewWindow();
-    LogHook* d = new LogHook("D");
-    d->HookWindow(hwnd);
-    delete d;
-    EXPECT_EQ(ProcOf(hwnd), &OwnProc);
-    EXPECT_EQ(GetSubclassWndMap().Lookup(hwnd), nullptr);
-}
-
-TEST_F(SubclassHooks, BadHandlesChangeNothing)
-{
-    LogHook a("A");
-    HWND bogus = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFF0));
-    EXPECT_FALSE(a.HookWindow(bogus));
-    EXPECT_EQ(a.Hooked(), nullptr);
-    EXPECT_EQ(GetSubclassWndMap().GetCount(), mapCountBefore);
-
-    a.HookWindow(hwnd);
-    EXPECT_FALSE(a.HookWindow(bogus));            // stays where it was
-    EXPECT_EQ(a.Hooked(), hwnd);
-    EXPECT_EQ(::SendMessageA(hwnd, kAsk, 0, 0), 40);
-    EXPECT_TRUE(a.HookWindow(NULL));
-    EXPECT_TRUE(a.HookWindow(NULL));              // unhooking twice is harmless
-    EXPECT_EQ(GetSubclassWndMap().Lookup(NULL), nullptr);
 }
 
 } // namespace

@@ -13,6 +13,13 @@ using namespace tiptest;
 
 namespace {
 
+// The balloon says focus cues are hidden, as Windows says after a click (Wine keeps no UI state).
+WNDPROC s_tipProc = NULL;
+LRESULT CALLBACK HidingCues(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_QUERYUISTATE ? UISF_HIDEFOCUS : ::CallWindowProc(s_tipProc, hwnd, message, wParam, lParam);
+}
+
 struct ProbeTip : rvToolTip {
     using rvToolTip::m_bAutoHide;
     using rvToolTip::m_hIcon;
@@ -106,8 +113,10 @@ TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
     EXPECT_EQ(::GetFocus(), host.Hwnd());        // shown, it leaves the focus alone
 
     // Hovered, the link shows as one; focused by Tab it does too, and adds its focus cue: the
-    // only pixels that differ are the cue's, dark on the white face.
+    // only pixels that differ are the cue's, dark on the white face. Only Tab focuses the
+    // link, so the cue shows even where the UI state hides cues.
     HWND hwnd = tip.GetSafeHwnd();
+    s_tipProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HidingCues)));
     const RECT rc = WindowRect(hwnd);
     const auto pixels = [&] {
         ::UpdateWindow(hwnd);
@@ -138,6 +147,7 @@ TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
     }
     EXPECT_GT(cue, 20);
     EXPECT_GT(cue, 4 * lost);                    // a few pixels of the text's edges aside
+    ::SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_tipProc));
     vxtest::KeyPress(VK_RETURN);
     EXPECT_TRUE(vxtest::PumpUntil([&] { return host.Recorder().Count(WM_TOOLTIP_CLICK) == 1; }));
     vxtest::KeyPress(VK_TAB);
