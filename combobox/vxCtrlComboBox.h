@@ -244,7 +244,7 @@ private:
     void AdoptWindowText();              ///< the text the window was made with is shown
     /// The window's height for a field nFieldHeight high, unless the host sized the window.
     void FitFieldHeight(int nFieldHeight);
-    BOOL SelectByCharacter(const CString& strChar); ///< FALSE once the combo is gone
+    void SelectByCharacter(const CString& strChar); ///< the combo may be gone after it
     void InvalidateIfShown();
     void SetFieldText(const CString& strText);  ///< the selection field's text, announced
     void AnnounceValue();                ///< tells screen readers the shown text changed

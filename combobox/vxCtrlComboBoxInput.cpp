@@ -479,7 +479,7 @@ void vxCtrlComboBox::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     SelectByCharacter(strChar);
 }
 
-BOOL vxCtrlComboBox::SelectByCharacter(const CString& strChar)
+void vxCtrlComboBox::SelectByCharacter(const CString& strChar)
 {
     // Open: the highlight moves, as Down moves it; closed: the selection, as Down moves it.
     vxDropListBox* pList = GetDropListBox();
@@ -487,13 +487,13 @@ BOOL vxCtrlComboBox::SelectByCharacter(const CString& strChar)
         const int nRow = vxComboNextByPrefix(m_pDropWnd->GetRows(), pList->GetCurSel(), strChar);
         if (nRow != -1)
             pList->SelectItem(nRow, TRUE);
-        return TRUE;
+        return;
     }
     const int nFrom = m_nCurSel;
     const int nIndex = vxComboNextByPrefix(m_lstItems, nFrom, strChar);
     if (nIndex == -1 || nIndex == nFrom)
-        return TRUE;
-    if (!TakeItem(nIndex, vxComboItemAt(m_lstItems, nIndex)->strText))
-        return FALSE;
-    return Notify(CBN_SELENDOK) && Notify(CBN_SELCHANGE);
+        return;
+    // Each notice may be the combo's last: the next is sent only while it lives.
+    if (TakeItem(nIndex, vxComboItemAt(m_lstItems, nIndex)->strText) && Notify(CBN_SELENDOK))
+        Notify(CBN_SELCHANGE);
 }

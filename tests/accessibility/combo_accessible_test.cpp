@@ -46,6 +46,7 @@ TEST_F(ComboAccessible, NameRoleValueStatesAndChildren)
     EXPECT_EQ(combo.Role(1), ROLE_SYSTEM_TEXT);
     EXPECT_EQ(combo.Name(1), "Colour:");
     EXPECT_EQ(combo.Value(1), "Green");
+    EXPECT_EQ(combo.State(1) & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY), STATE_SYSTEM_FOCUSABLE);
     EXPECT_TRUE(combo.Child(1).Ok());
     EXPECT_EQ(combo.Role(2), ROLE_SYSTEM_LIST);
     EXPECT_EQ(combo.State(2), STATE_SYSTEM_INVISIBLE);
@@ -58,6 +59,13 @@ TEST_F(ComboAccessible, NameRoleValueStatesAndChildren)
     RECT inside;
     EXPECT_TRUE(::IntersectRect(&inside, &button, &whole) && ::EqualRect(&inside, &button));
     EXPECT_GT(button.left, (whole.left + whole.right) / 2); // the trailing end
+    // Navigation among the children, and a hit test beside the combo that finds nothing.
+    EXPECT_EQ(combo.Navigate(NAVDIR_FIRSTCHILD, 0), a11y::kObject); // the edit, a window
+    EXPECT_EQ(combo.Navigate(NAVDIR_LASTCHILD, 0), 3);
+    EXPECT_EQ(combo.Navigate(NAVDIR_NEXT, 1), 2);
+    EXPECT_EQ(combo.Navigate(NAVDIR_PREVIOUS, 1), -1);
+    EXPECT_EQ(combo.Navigate(NAVDIR_NEXT, 3), -1);
+    EXPECT_EQ(combo.HitTest({whole.right + 40, whole.bottom + 40}), -1);
 
     // Disabled: unavailable.
     fixture.Combo().EnableWindow(FALSE);

@@ -66,7 +66,7 @@ TEST(FocusCues, AsThickAsTheSystemsFocusBorderAtTheWindowsDpi)
     {
         int border, dpi, systemDpi, expected;
     } const cases[] = {{1, 96, 96, 1}, {1, 144, 96, 2}, {1, 192, 96, 2}, {2, 96, 96, 2}, {1, 96, 144, 1},
-                       {2, 144, 144, 2}, {0, 96, 96, 1}, {1, 120, 0, 1}};
+                       {2, 144, 144, 2}, {0, 96, 96, 1}, {1, 120, 0, 1}, {3, 120, 0, 3}};
     for (const Case& c : cases)
         EXPECT_EQ(vxFocusCueThickness(c.border, c.dpi, c.systemDpi), c.expected)
             << c.border << " " << c.dpi << " " << c.systemDpi;

@@ -345,6 +345,8 @@ TEST_F(UiAutomation, ListViewGroupsHoldTheirItemsInTheFragmentWithScreenPlaces)
     EXPECT_EQ(HostWindowOf(second.Get()), save);
     EXPECT_EQ(NameOf(second.Get()), "empty");
     EXPECT_FALSE(Go(second.Get(), NavigateDirection_NextSibling));
+    ASSERT_EQ(second->SetFocus(), S_OK);                 // the focus goes to the item window
+    EXPECT_EQ(::GetFocus(), save);
     Ref<vxHwndOverride> override_;
     ASSERT_EQ(root->QueryInterface(vxIID_IRawElementProviderHwndOverride, reinterpret_cast<void**>(override_.Out())), S_OK);
     Ref<IRawElementProviderSimple> placed;

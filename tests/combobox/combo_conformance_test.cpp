@@ -290,7 +290,7 @@ TEST_P(ComboConformance, DroppedWidthAndRectangle)
     EXPECT_EQ(drop.Send(CB_SETDROPPEDWIDTH, 300), 300);
     EXPECT_EQ(drop.Send(CB_GETDROPPEDWIDTH), 300);
     EXPECT_EQ(drop.Send(CB_SETDROPPEDWIDTH, 0), 300);
-    EXPECT_EQ(drop.Send(CB_SETDROPPEDWIDTH, 40000), CB_ERR);
+    EXPECT_EQ(drop.Send(CB_SETDROPPEDWIDTH, 32768), CB_ERR);
     EXPECT_EQ(drop.Send(CB_SHOWDROPDOWN, TRUE), TRUE);
     PumpTranslated();
     drop.Send(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&rc);
@@ -340,7 +340,7 @@ TEST_P(ComboConformance, HeightsOfTheFieldAndTheRows)
     EXPECT_GE(cyField, 30);
     EXPECT_EQ(drop.Send(CB_SETITEMHEIGHT, (WPARAM)-1, 40), 40);
     EXPECT_EQ(drop.Send(CB_GETITEMHEIGHT, (WPARAM)-1), cyField + 10);
-    EXPECT_EQ(drop.Send(CB_SETITEMHEIGHT, (WPARAM)-1, 40000), CB_ERR);
+    EXPECT_EQ(drop.Send(CB_SETITEMHEIGHT, (WPARAM)-1, 32768), CB_ERR);
     // The rows of the next list have the height set.
     drop.ClickButton();
     EXPECT_EQ(::SendMessageA(drop.List(), LB_GETITEMHEIGHT, 0, 0), 20);
@@ -493,6 +493,12 @@ TEST_P(ComboConformance, AHostsFontSizesTheField)
         ::MoveWindow(drop.Hwnd(), 20, 20, kComboWidth, 60, TRUE);
         drop.Send(WM_SETFONT, (WPARAM)hFont, TRUE);
         EXPECT_EQ(drop.WindowRect().bottom - drop.WindowRect().top, 60);
+        // It repaints when asked to, and only then.
+        ::ValidateRect(drop.Hwnd(), NULL);
+        drop.Send(WM_SETFONT, (WPARAM)hFont, FALSE);
+        EXPECT_FALSE(::GetUpdateRect(drop.Hwnd(), NULL, FALSE));
+        drop.Send(WM_SETFONT, (WPARAM)hFont, TRUE);
+        EXPECT_TRUE(::GetUpdateRect(drop.Hwnd(), NULL, FALSE));
     }
     drop.Send(WM_SETFONT, 0, FALSE);
     ::DeleteObject(hFont);

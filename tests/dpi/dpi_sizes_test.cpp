@@ -82,6 +82,7 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
     ASSERT_NE(hList, nullptr);
     HWND hFrame = ::GetParent(hList);
     ::SendMessageA(hList, LB_SETITEMHEIGHT, 0, 5);
+    ::SetWindowPos(hFrame, NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageA(hFrame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(::SendMessageA(hList, LB_GETITEMHEIGHT, 0, 0), Scaled(26));
     RECT replaced = {};

@@ -258,6 +258,7 @@ TEST_F(SizerBarDrag, BarBetweenItemsFollowsLiveWithinTheNeighboursLimits)
     ASSERT_EQ(Place(&itemBar), CRect(100, 0, 104, 200));
     ASSERT_TRUE(Press(itemBar, CPoint(102, 50)));
     EXPECT_EQ(::GetFocus(), itemBar.m_hWnd);
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(NULL, IDC_SIZEWE));
     // The edge may run from the left item's minimum to the right item's minimum, keeping
     // the cursor's distance from the bar's sides.
     const CPoint topLeft = Screen(50 + 2, 0);
@@ -283,6 +284,7 @@ TEST_F(SizerBarDrag, BarBetweenGroupsMovesTheGroups)
 {
     ASSERT_EQ(Place(&groupBar), CRect(0, 200, 800, 206));
     ASSERT_TRUE(Press(groupBar, CPoint(400, 203)));
+    EXPECT_EQ(::GetCursor(), ::LoadCursor(NULL, IDC_SIZENS));
     const CRect clip = ClipNow();
     EXPECT_EQ(clip.left, Screen(0, 0).x);
     EXPECT_EQ(clip.right, Screen(800, 0).x);
