@@ -23,8 +23,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # The sources of each subsystem and the ctest labels whose tests belong to it: its own, and
 # the cases that drive every control: screen readers and keyboard, mixed DPIs, right-to-left
 # and UTF-8 hosts. The foundation's hook chain is tested through the two controls that hook
-# host windows; the framework layer, by every control. A control's run of failed resource requests, which reaches its clean-up
-# paths, runs last, and only when the labels' tests passed.
+# host windows; the framework layer, by every control. A control's run of failed resource
+# requests, which reaches its clean-up paths, runs last, and only when the labels' tests
+# passed.
 EVERY_CONTROL = "accessibility|dpi|rtl|utf8"
 SUBSYSTEMS = {
     "framework": (["framework/src"], "framework|foundation|layout|splitter|combobox|listview|stackwnd|systips|tooltip|"
