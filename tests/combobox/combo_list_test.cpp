@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 using namespace combotest;
 

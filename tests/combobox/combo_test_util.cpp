@@ -3,7 +3,7 @@
 #include "vxDropListBox.h"
 #include "vxDropWnd.h"
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 
 namespace combotest {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 using namespace combotest;
 

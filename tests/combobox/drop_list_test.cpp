@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "vexelcore.h"
+#include "vexelcore_journal.h"
 #include "vxtest.h"
 #include "vxtest_checks.h"
 

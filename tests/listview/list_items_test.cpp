@@ -3,7 +3,7 @@
 // and tooltips.
 #include "list_view_fixture.h"
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 #include <vector>
 

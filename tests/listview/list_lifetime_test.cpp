@@ -3,7 +3,7 @@
 // adding and deleting many items leaks no GDI or USER object.
 #include "list_view_fixture.h"
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 #include <functional>
 #include <memory>

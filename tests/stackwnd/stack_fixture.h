@@ -6,7 +6,7 @@
 #include "vxtest.h"
 #include "vxtest_checks.h"
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <vexelcore.h>
+#include <vexelcore_journal.h>
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The exported functions: each skin call is journaled first, then checked and applied. The
 // narrow and the wide form of a call share one implementation over wide values. No C++
 // exception crosses this C interface: a call that runs out of memory answers its failure.
-#include "vexelcore.h"
+#include "vexelcore_journal.h"
 
 #include "vxImages.h"
 #include "vxJournal.h"

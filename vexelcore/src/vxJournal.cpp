@@ -2,7 +2,7 @@
 
 #include <deque>
 
-#include "vexelcore.h"
+#include "vexelcore_journal.h"
 #include "vxText.h"
 
 namespace vxcore {
