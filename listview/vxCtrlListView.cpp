@@ -27,7 +27,8 @@ vxCtrlListView::vxCtrlListView()
     : m_displaySize(0, 0), m_pageSize(0, 0), m_scrollPos(0, 0), m_nGroupHeight(VX_LIST_GROUP_HEIGHT),
       m_szItem(VX_LIST_ITEM_SIZE, VX_LIST_ITEM_SIZE), m_ptItemStart(0, 0), m_rcMargins(0, 0, 0, 0),
       m_nItemRowSpace(VX_LIST_ITEM_SPACE), m_nItemColumnSpace(VX_LIST_ITEM_SPACE), m_bUpdate(1), m_itemMode(ModeButton), m_nGroupSpace(0),
-      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_nGiven(0), m_nDpi(0),
+      m_nLayoutPass(0), m_pAliveWatches(NULL), m_nWheelRemainder(0), m_bGroupHeightGiven(FALSE),
+      m_bItemSizeGiven(FALSE), m_bRowSpaceGiven(FALSE), m_bColumnSpaceGiven(FALSE), m_nDpi(0),
       m_nLineStep(VX_LIST_LINE_STEP), m_pAccessible(NULL)
 {
 }
@@ -69,13 +70,13 @@ void vxCtrlListView::ScaleToDpi()
 {
     const int nDpi = vxDpiOf(m_hWnd);
     m_nDpi = nDpi;
-    if (!(m_nGiven & GivenGroupHeight))
+    if (!m_bGroupHeightGiven)
         m_nGroupHeight = vxScaleToDpi(VX_LIST_GROUP_HEIGHT, nDpi);
-    if (!(m_nGiven & GivenItemSize))
+    if (!m_bItemSizeGiven)
         m_szItem.SetSize(vxScaleToDpi(VX_LIST_ITEM_SIZE, nDpi), vxScaleToDpi(VX_LIST_ITEM_SIZE, nDpi));
-    if (!(m_nGiven & GivenRowSpace))
+    if (!m_bRowSpaceGiven)
         m_nItemRowSpace = vxScaleToDpi(VX_LIST_ITEM_SPACE, nDpi);
-    if (!(m_nGiven & GivenColumnSpace))
+    if (!m_bColumnSpaceGiven)
         m_nItemColumnSpace = vxScaleToDpi(VX_LIST_ITEM_SPACE, nDpi);
     m_nLineStep = vxScaleToDpi(VX_LIST_LINE_STEP, nDpi);
 }

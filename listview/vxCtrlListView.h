@@ -81,9 +81,9 @@ public:
     void SetGroupSpace(int nSpace) { m_nGroupSpace = nSpace; }            ///< see GetGroupSpace
     int GetItemColumnSpace() { return m_nItemColumnSpace; }               ///< gap between items of a row (2)
     /// See GetItemColumnSpace.
-    void SetItemColumnSpace(int nSpace) { m_nItemColumnSpace = nSpace; m_nGiven |= GivenColumnSpace; }
+    void SetItemColumnSpace(int nSpace) { m_nItemColumnSpace = nSpace; m_bColumnSpaceGiven = TRUE; }
     int GetItemRowSpace() { return m_nItemRowSpace; }                     ///< gap between rows of items (2)
-    void SetItemRowSpace(int nSpace) { m_nItemRowSpace = nSpace; m_nGiven |= GivenRowSpace; } ///< see GetItemRowSpace
+    void SetItemRowSpace(int nSpace) { m_nItemRowSpace = nSpace; m_bRowSpaceGiven = TRUE; } ///< see GetItemRowSpace
     CRect GetMargins() { return m_rcMargins; }                            ///< insets of the client area (0)
     /// See GetMargins.
     void SetMargins(int nLeft, int nTop, int nRight, int nBottom) { m_rcMargins.SetRect(nLeft, nTop, nRight, nBottom); }
@@ -91,9 +91,9 @@ public:
     void SetItemStartPos(int x, int y) { m_ptItemStart.SetPoint(x, y); }  ///< see GetItemStartPos
     /// Size of every item (48 x 48 at 96 DPI; the defaults of this group follow the DPI).
     CSize GetItemSize() { return m_szItem; }
-    void SetItemSize(int cx, int cy) { m_szItem.SetSize(cx, cy); m_nGiven |= GivenItemSize; } ///< see GetItemSize
+    void SetItemSize(int cx, int cy) { m_szItem.SetSize(cx, cy); m_bItemSizeGiven = TRUE; } ///< see GetItemSize
     int GetGroupHeight() { return m_nGroupHeight; }                       ///< height of a group header (30)
-    void SetGroupHeight(int nHeight) { m_nGroupHeight = nHeight; m_nGiven |= GivenGroupHeight; } ///< see GetGroupHeight
+    void SetGroupHeight(int nHeight) { m_nGroupHeight = nHeight; m_bGroupHeightGiven = TRUE; } ///< see GetGroupHeight
     ItemMode GetItemMode() { return m_itemMode; }                         ///< kind of the next items
     void SetItemMode(ItemMode mode) { m_itemMode = mode; } ///< applies to items created later
 
@@ -174,9 +174,10 @@ private:
                                      ///< WM_SIZE when the bar shows or hides) has placed everything
     vxAliveWatch* m_pAliveWatches;   ///< handlers on the stack that call out to the parent
     int m_nWheelRemainder;           ///< wheel delta short of a whole notch, kept for the next
-    /// Settings the host set (kept at any DPI), as bits of the Given values.
-    enum { GivenGroupHeight = 1, GivenItemSize = 2, GivenRowSpace = 4, GivenColumnSpace = 8 };
-    int m_nGiven;
+    BOOL m_bGroupHeightGiven;        ///< the host set the header height: kept at any DPI
+    BOOL m_bItemSizeGiven;           ///< the host set the item size: kept at any DPI
+    BOOL m_bRowSpaceGiven;           ///< the host set the row space: kept at any DPI
+    BOOL m_bColumnSpaceGiven;        ///< the host set the column space: kept at any DPI
     int m_nDpi;                      ///< the DPI its own sizes were last scaled for
     int m_nLineStep;                 ///< pixels of one line scroll at the window's DPI
     vxListViewAccessible* m_pAccessible; ///< what screen readers read; owned, made on demand
