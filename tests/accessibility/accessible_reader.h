@@ -93,7 +93,6 @@ public:
     // "name hwnd-tag child" lines; windows are tagged by the names given to them, others are
     // left out.
     std::vector<std::string> Lines(const std::vector<std::pair<HWND, std::string>>& windows) const;
-    const std::vector<Event>& Events() const { return m_events; }
 
 private:
     static void CALLBACK Hook(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,

@@ -7,6 +7,7 @@
 #include "rvToolTip.h"
 #include "screenshot.h"
 #include "vxCtrlListView.h"
+#include "tips_test_util.h"
 #include "vxCtrlSysTips.h"
 
 #include <gtest/gtest.h>
@@ -86,23 +87,10 @@ TEST(HighContrast, EveryPaintedPartTakesTheSystemColours)
 TEST(HighContrast, FadingTipsStayOpaque)
 {
     const auto layered = [](HWND hwnd) { return (::GetWindowLongPtr(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; };
-    const auto newTip = [](const char* text) {
-        return ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", text, WS_POPUP | WS_BORDER, 0, 0, 300, 150, NULL, NULL,
-                                 ::GetModuleHandleA(NULL), NULL);
-    };
-    const auto fading = [](HWND hwnd) {
-        _tagstSysTips r = {};
-        r.src = static_cast<_tagenumTipsSrc>(1);
-        r.nShowMode = TIPS_SHOW_FADE;
-        r.nStayTime = 5000;
-        r.hWnd = hwnd;
-        return r;
-    };
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
-    ASSERT_EQ(pTips->Init(), 1);
-    pTips->SetTipsMaxCount(2);
-    HWND early = newTip("Saved"), late = newTip("Sent");
-    _tagstSysTips first = fading(early), second = fading(late);
+    tipstest::OpenSysTips* pTips = tipstest::NewManager(2);
+    tipstest::TipWindow earlyTip, lateTip;
+    const HWND early = earlyTip.Hwnd(), late = lateTip.Hwnd();
+    _tagstSysTips first = earlyTip.Record(TIPS_SHOW_FADE, 0, 5000), second = lateTip.Record(TIPS_SHOW_FADE, 0, 5000);
     ASSERT_EQ(pTips->AddTips(first.src, &first), 1);
     ASSERT_TRUE(vxtest::PumpUntil([&] { return layered(early); }));
     {
@@ -117,9 +105,7 @@ TEST(HighContrast, FadingTipsStayOpaque)
         EXPECT_FALSE(everLayered);
         EXPECT_TRUE(::IsWindowVisible(late));
     }
-    ::DestroyWindow(pTips->GetSafeHwnd());
-    ::DestroyWindow(early);
-    ::DestroyWindow(late);
+    tipstest::DestroyManager(pTips);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "import_patch.h"
 #include "rvToolTip.h"
 #include "split_rig.h"
+#include "tips_test_util.h"
 #include "vxCtrlSysTips.h"
 #include "vxUia.h"
 
@@ -112,16 +113,13 @@ protected:
     // Shows one tip and gives what was raised meanwhile.
     std::vector<std::string> ShowTip()
     {
-        vxCtrlSysTips* pTips = new vxCtrlSysTips;
-        EXPECT_EQ(pTips->Init(), 1);
-        HWND tip = ::CreateWindowExA(0, "STATIC", "Mail arrived", WS_POPUP, 0, 0, 300, 100, NULL, NULL,
-                                     ::GetModuleHandleA(NULL), NULL);
-        _tagstSysTips record = {};
-        record.hWnd = tip;
-        record.nShowMode = TIPS_SHOW_SLIDE;
+        tipstest::OpenSysTips* pTips = tipstest::NewManager(3);
+        tipstest::TipWindow tip(300, 100, WS_POPUP);
+        ::SetWindowTextA(tip.Hwnd(), "Mail arrived");
+        _tagstSysTips record = tip.Record(TIPS_SHOW_SLIDE, 0, 0);
         EXPECT_EQ(pTips->AddTips(record.src, &record), 1);
         EXPECT_TRUE(vxtest::PumpUntil([] { return !s_raised.empty(); }));
-        pTips->DestroyWindow();
+        tipstest::DestroyManager(pTips);
         vxtest::PumpMessages();
         return s_raised;
     }

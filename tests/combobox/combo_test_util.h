@@ -29,8 +29,6 @@ public:
     BOOL HoverTimer() const { return m_bHoverTimer; }
     BOOL Focused() const { return m_bFocused; }
     BOOL Dropped() const { return m_bDropped; }
-    int WheelDelta() const { return m_nWheelDelta; }
-    const CRect& EditMargin() const { return m_rcEditMargin; }
     vxDropWnd* DropWnd() const { return m_pDropWnd; }
     HWND FrameHwnd() const;              // the open drop-down frame, or null
     HWND ListHwnd() const;               // its list, or null

@@ -10,6 +10,7 @@
 #include "rvToolTip.h"
 #include "vxDpi.h"
 #include "splitter_windows.h"
+#include "tips_test_util.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -250,76 +251,36 @@ TEST_F(DpiSizes, StackWindowButtonsAndEntries)
 
 TEST_F(DpiSizes, TipSlots)
 {
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
-    ASSERT_EQ(pTips->Init(), 1);
-    pTips->SetTipsMaxCount(2);
-    HWND tips[2];
-    for (HWND& tip : tips) {
-        tip = ::CreateWindowExA(0, "STATIC", "tip", WS_POPUP, 0, 0, 300, 100, NULL, NULL,
-                                ::GetModuleHandleA(NULL), NULL);
-        _tagstSysTips record = {};
-        record.hWnd = tip;
+    tipstest::OpenSysTips* pTips = tipstest::NewManager(2);
+    tipstest::TipWindow first(300, 100, WS_POPUP), second(300, 100, WS_POPUP);
+    for (tipstest::TipWindow* pTip : {&first, &second}) {
+        _tagstSysTips record = pTip->Record(0, 0, 0);
         ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
     }
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    RECT first, second;
-    ::GetWindowRect(tips[0], &first);
-    ::GetWindowRect(tips[1], &second);
-    EXPECT_EQ(second.top, work.bottom - Scaled(175));
-    EXPECT_EQ(first.top, work.bottom - 2 * Scaled(175));
-    pTips->Uninit();
-    pTips->DestroyWindow();
-    vxtest::PumpMessages();
-}
-
-// Tops of a tip window as the manager slides it, one per move.
-std::vector<int> g_slideTops;
-
-LRESULT CALLBACK SlideTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_WINDOWPOSCHANGED) {
-        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (!(pos->flags & SWP_NOMOVE))
-            g_slideTops.push_back(pos->y);
-    }
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    const RECT work = tipstest::WorkArea();
+    EXPECT_EQ(second.Rect().top, work.bottom - Scaled(175));
+    EXPECT_EQ(first.Rect().top, work.bottom - 2 * Scaled(175));
+    tipstest::DestroyManager(pTips);
 }
 
 TEST_F(DpiSizes, TipSlidesUpInScaledSteps)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = SlideTipProc;
-    wc.hInstance = ::GetModuleHandleA(NULL);
-    wc.lpszClassName = "DpiSlideTip";
-    ::RegisterClassA(&wc);
-    HWND tip = ::CreateWindowExA(0, "DpiSlideTip", "tip", WS_POPUP, 0, 0, 300, 40, NULL, NULL,
-                                 ::GetModuleHandleA(NULL), NULL);
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
-    ASSERT_EQ(pTips->Init(), 1);
-    g_slideTops.clear();
-    _tagstSysTips record = {};
-    record.hWnd = tip;
-    record.nShowMode = TIPS_SHOW_SLIDE;
-    record.nStayTime = 60000;
+    tipstest::TipWindow tip(300, 40, WS_POPUP);
+    tipstest::OpenSysTips* pTips = tipstest::NewManager(3);
+    _tagstSysTips record = tip.Record(TIPS_SHOW_SLIDE, 0, 60000);
     ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int rest = work.bottom - Scaled(175);
+    const int rest = tipstest::WorkArea().bottom - Scaled(175);
     // Placed on its slot first, then risen from one window height below it a scaled step a
     // tick, the last tick landing on the slot.
-    auto risen = [&] { return g_slideTops.size() > 2 && g_slideTops.back() == rest; };
-    ASSERT_TRUE(vxtest::PumpUntil(risen));
-    const std::vector<int> rising(std::find_if(g_slideTops.begin(), g_slideTops.end(),
-                                               [&](int top) { return top > rest; }),
-                                  g_slideTops.end());
+    const std::vector<int>& tops = tip.Log().moveTops;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return tops.size() > 2 && tops.back() == rest; }));
+    const std::vector<int> rising(std::find_if(tops.begin(), tops.end(), [&](int top) { return top > rest; }),
+                                  tops.end());
     ASSERT_GE(rising.size(), 3u);
     EXPECT_EQ(rising.front(), rest + 40 - Scaled(5));
     for (size_t i = 1; i + 1 < rising.size(); ++i)
         EXPECT_EQ(rising[i - 1] - rising[i], Scaled(5)) << i;
-    pTips->Uninit();
-    pTips->DestroyWindow();
-    vxtest::PumpMessages();
+    tipstest::DestroyManager(pTips);
 }
 
 TEST_F(DpiSizes, BalloonMarginsAndStem)

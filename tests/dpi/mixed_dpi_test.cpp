@@ -8,6 +8,7 @@
 #include "rvToolTip.h"
 #include "vexelcore.h"
 #include "fake_dpi.h"
+#include "tips_test_util.h"
 #include "vxtest.h"
 
 #include <gtest/gtest.h>
@@ -434,24 +435,7 @@ TEST_F(MixedDpi, DisplayChangePlacesDropListAndBalloonAgain)
 
 // A tip window made on a monitor at 96 DPI that Windows tells of its new DPI once a move puts
 // it on the work area's monitor at 144, as it would on a real desk.
-vxtest::FakeDpi* g_pFake = nullptr;
-std::vector<int> g_tipTops;
 int g_nAlerts = 0;
-
-LRESULT CALLBACK MovingTipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_WINDOWPOSCHANGED) {
-        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (!(pos->flags & SWP_NOMOVE))
-            g_tipTops.push_back(pos->y);
-        if (vxtest::FakeDpi* pFake = g_pFake) {
-            g_pFake = nullptr; // the first move takes it to the other monitor
-            pFake->SetWindowDpi(hwnd, kHigh);
-            vxtest::FakeDpi::TellDpiChanged(hwnd, kLow, kHigh);
-        }
-    }
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
 
 void CALLBACK CountAlerts(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 {
@@ -461,38 +445,32 @@ void CALLBACK CountAlerts(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 TEST_F(MixedDpi, TipWhoseMoveChangesItsDpiIsPlacedOnce)
 {
     fake.SetPrimaryMonitorDpi(kHigh);
-    g_pFake = &fake;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MovingTipProc;
-    wc.hInstance = ::GetModuleHandleA(NULL);
-    wc.lpszClassName = "MovingDpiTip";
-    ::RegisterClassA(&wc);
-    HWND hTip = ::CreateWindowExA(0, "MovingDpiTip", "tip", WS_POPUP, 0, 0, 300, 40, NULL, NULL,
-                                  ::GetModuleHandleA(NULL), NULL);
-    fake.SetWindowDpi(hTip, kLow);
+    tipstest::TipWindow tip(300, 40, WS_POPUP);
+    fake.SetWindowDpi(tip.Hwnd(), kLow);
+    bool bMoved = false;
+    tip.Log().onMoved = [&] {
+        if (!bMoved) {                 // the first move takes it to the other monitor
+            bMoved = true;
+            fake.SetWindowDpi(tip.Hwnd(), kHigh);
+            vxtest::FakeDpi::TellDpiChanged(tip.Hwnd(), kLow, kHigh);
+        }
+    };
     HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, NULL, CountAlerts,
                                             ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
-    ASSERT_EQ(pTips->Init(), 1);
-    _tagstSysTips record = {};
-    record.hWnd = hTip;
-    record.nShowMode = TIPS_SHOW_SLIDE;
-    record.nStayTime = 60000;
+    tipstest::OpenSysTips* pTips = tipstest::NewManager(3);
+    _tagstSysTips record = tip.Record(TIPS_SHOW_SLIDE, 0, 60000);
     ASSERT_EQ(pTips->AddTips(record.src, &record), 1);
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     // Its slot is the one at 144 DPI from the start, and the slide lands there.
-    const int rest = work.bottom - Scaled(175, kHigh);
-    ASSERT_TRUE(vxtest::PumpUntil([&] { return g_tipTops.size() > 2 && g_tipTops.back() == rest; }));
+    const int rest = tipstest::WorkArea().bottom - Scaled(175, kHigh);
+    const std::vector<int>& tops = tip.Log().moveTops;
+    ASSERT_TRUE(vxtest::PumpUntil([&] { return tops.size() > 2 && tops.back() == rest; }));
     vxtest::PumpFor(100);
-    EXPECT_EQ(g_tipTops.back(), rest);
-    EXPECT_EQ(g_tipTops.front(), rest);
+    EXPECT_EQ(tops.back(), rest);
+    EXPECT_EQ(tops.front(), rest);
     EXPECT_EQ(g_nAlerts, 1);
     ::UnhookWinEvent(hHook);
-    pTips->Uninit();
-    pTips->DestroyWindow();
-    ::DestroyWindow(hTip);
-    vxtest::PumpMessages();
+    tip.Log().onMoved = nullptr;
+    tipstest::DestroyManager(pTips);
 }
 
 } // namespace

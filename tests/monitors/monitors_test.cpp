@@ -8,6 +8,7 @@
 #include "sizer_rig.h"
 #include "rvToolTip.h"
 #include "splitter_windows.h"
+#include "tips_test_util.h"
 #include "vxtest.h"
 #include "vxtest_checks.h"
 
@@ -104,41 +105,27 @@ TEST_F(TwoMonitors, DropListsStayOnTheMonitorOfTheirCombo)
     EXPECT_EQ(straddling.left, second.right - 200);
 }
 
-// A plain top-level window the host fills, as a tip.
-HWND NewTipWindow()
-{
-    return ::CreateWindowExA(0, "STATIC", "tip", WS_POPUP | WS_BORDER, 0, 0, 300, 120, NULL, NULL,
-                             ::GetModuleHandleA(NULL), NULL);
-}
-
 TEST_F(TwoMonitors, TipsStackOnThePrimaryMonitorOrTheOneChosen)
 {
-    vxCtrlSysTips* pTips = new vxCtrlSysTips;
-    ASSERT_EQ(pTips->Init(), 1);
-    pTips->SetTipsMaxCount(2);
-    HWND first = NewTipWindow();
-    _tagstSysTips tip = {};
-    tip.hWnd = first;
+    tipstest::OpenSysTips* pTips = tipstest::NewManager(2);
+    tipstest::TipWindow first(300, 120), next(300, 120);
+    _tagstSysTips tip = first.Record(0, 0, 0);
     ASSERT_EQ(pTips->AddTips(tip.src, &tip), 1);
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(ScreenRect(first).right, work.right);
-    EXPECT_EQ(ScreenRect(first).top, work.bottom - 175);
-    EXPECT_LE(ScreenRect(first).right, kPrimaryMonitor.right);
+    const RECT work = tipstest::WorkArea();
+    EXPECT_EQ(first.Rect().right, work.right);
+    EXPECT_EQ(first.Rect().top, work.bottom - 175);
+    EXPECT_LE(first.Rect().right, kPrimaryMonitor.right);
 
     // Chosen: the second monitor; the shown tip moves over, the next one stacks above it.
     const POINT inSecond = {second.left + 500, 300};
     pTips->SetMonitor(::MonitorFromPoint(inSecond, MONITOR_DEFAULTTONEAREST));
-    EXPECT_EQ(ScreenRect(first).right, second.right);
-    HWND next = NewTipWindow();
-    tip.hWnd = next;
+    EXPECT_EQ(first.Rect().right, second.right);
+    tip = next.Record(0, 0, 0);
     ASSERT_EQ(pTips->AddTips(tip.src, &tip), 1);
-    EXPECT_EQ(ScreenRect(next).right, second.right);
-    EXPECT_EQ(ScreenRect(next).top, second.bottom - 175);
-    EXPECT_EQ(ScreenRect(first).top, second.bottom - 350);
-    pTips->Uninit();
-    pTips->DestroyWindow();
-    vxtest::PumpMessages();
+    EXPECT_EQ(next.Rect().right, second.right);
+    EXPECT_EQ(next.Rect().top, second.bottom - 175);
+    EXPECT_EQ(first.Rect().top, second.bottom - 350);
+    tipstest::DestroyManager(pTips);
 }
 
 TEST_F(TwoMonitors, BalloonStandsAboveLeftOfItsPointOnTheSecondMonitor)
