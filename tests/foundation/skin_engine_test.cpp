@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "fault_injection.h"
 #include "skin_test_util.h"
 
 using namespace skintest;
@@ -420,6 +421,21 @@ TEST_F(SkinEngine, BadInputAnswersZeroAndChangesNothing)
     EXPECT_FALSE(vxRegisterImage("", nullptr));
     EXPECT_FALSE(vxRegisterImage("test.none", nullptr));
     EXPECT_FALSE(vxRegisterIcon("test.none", nullptr));
+    // An image registered again under its name frees the copy it replaces.
+    const HICON icon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    ASSERT_TRUE(vxRegisterIcon("test.icon", icon));
+    const vxtest::GuiCounts before = vxtest::GuiCounts::Now();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(vxRegisterIcon("test.icon", icon));
+    EXPECT_EQ(vxtest::GuiCounts::Now(), before) << vxtest::ToString(vxtest::GuiCounts::Now());
+    // Out of memory, a registration reports its failure.
+    {
+        const HBITMAP green = skintest::SolidBitmap(16, 16, kGreen);
+        vxtest::FaultInjector injector;
+        injector.FailNextOf(vxtest::Request::Allocation);
+        EXPECT_FALSE(vxRegisterImageW(L"test.nomemory", green));
+        ::DeleteObject(green);
+    }
     EXPECT_EQ(vxGetSkinColour(static_cast<const char*>(nullptr)), CLR_INVALID);
     EXPECT_EQ(vxGetSkinColour("no such role"), CLR_INVALID);
     EXPECT_EQ(vxWindowStateCount(), states + 1);
