@@ -128,6 +128,15 @@ TEST(FrameworkPump, RunTimeClassesAndDynamicCreation)
     delete pObject;
     EXPECT_EQ(nullptr, RUNTIME_CLASS(NotCreatable)->CreateObject());
     EXPECT_FALSE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(NULL));
+    // Window classes: one without a name is refused, one registered already is taken.
+    EXPECT_FALSE(AfxRegisterClass(NULL));
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = ::DefWindowProc;
+    wc.hInstance = AfxGetInstanceHandle();
+    EXPECT_FALSE(AfxRegisterClass(&wc));
+    wc.lpszClassName = _T("vxtest.Registered");
+    EXPECT_TRUE(AfxRegisterClass(&wc));
+    EXPECT_TRUE(AfxRegisterClass(&wc));
 }
 
 TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
