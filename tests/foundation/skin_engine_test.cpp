@@ -382,6 +382,10 @@ TEST_F(SkinEngine, JournalRecordsEveryCallWithItsArgumentsInOrder)
     vxJournalEnable(1);
     EXPECT_EQ(Journal(), std::vector<std::string>({"vxLockState(" + h + ",0)"}));
     EXPECT_EQ(vxGetSkinName(button), std::string("off"));
+    // A wide call is written under the plain name, its texts in the ANSI code page.
+    vxJournalClear();
+    vxSetDrawItemValueW(button, L"text.default", L"wide", 0);
+    EXPECT_EQ(Journal(), std::vector<std::string>({"vxSetDrawItemValue(" + h + ",\"text.default\",\"wide\",0)"}));
 }
 
 // --- bad input and clean-up -----------------------------------------------------------------
