@@ -21,7 +21,7 @@ add_test(NAME Checks.SystemImports COMMAND ${vx_checks} system-imports ${vx_trip
 add_test(NAME Checks.Install COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${vx_install})
 add_test(NAME Checks.HeadersAlone COMMAND ${vx_checks} headers-alone ${vx_triple} ${vx_install} ${vx_charset})
 add_test(NAME Checks.Exports COMMAND ${vx_checks} exports ${vx_triple} ${vx_install}
-  ${CMAKE_SOURCE_DIR}/cmake/VexelControl.exports)
+  ${CMAKE_SOURCE_DIR}/cmake/VexelControl.exports ${CMAKE_SOURCE_DIR}/vexelcore/include/vexelcore_journal.h)
 set_tests_properties(Checks.Install PROPERTIES FIXTURES_SETUP vx_check_install)
 set_tests_properties(Checks.HeadersAlone Checks.Exports PROPERTIES FIXTURES_REQUIRED vx_check_install)
 set_tests_properties(Checks.RuntimeImports Checks.SystemImports Checks.Install Checks.HeadersAlone

@@ -4,7 +4,7 @@
 #   checks.sh runtime-imports TRIPLE DLL...          every module imports the shared GCC runtime
 #   checks.sh system-imports TRIPLE ALLOWED DLL...   system imports are among ALLOWED's lines
 #   checks.sh headers-alone TRIPLE INSTALL CHARSET   each installed header compiles on its own
-#   checks.sh exports TRIPLE INSTALL EXPORTS         the DLLs export what their headers declare
+#   checks.sh exports TRIPLE INSTALL EXPORTS JOURNAL the DLLs export what their headers declare
 set -euo pipefail
 
 fail() { printf '%s\n' "$*" >&2; failed=1; }
@@ -66,8 +66,9 @@ case "$what" in
     ;;
   exports)
     # The controls' DLL exports the names of its list and nothing else; the framework and the
-    # skin engine export only names their installed headers declare.
-    sdk=$1 list=$2
+    # skin engine export only names their installed headers declare, the engine also the
+    # journal and test switches of its tests' own header (JOURNAL, not installed).
+    sdk=$1 list=$2 journal=$3
     for dll in "$sdk"/bin/VexelControl*.dll; do
       while read -r name; do
         grep -qxF "$name" <(grep -v '^#' "$list") || fail "${dll##*/} exports $name, which is not on its list"
@@ -79,7 +80,8 @@ case "$what" in
       done < <(exported_names "$triple" "$dll")
     done
     while read -r name; do
-      grep -qwF "$name" "$sdk/include/vexelcore.h" || fail "vexelcore.dll exports $name, which vexelcore.h does not declare"
+      grep -qwF "$name" "$sdk/include/vexelcore.h" "$journal" ||
+        fail "vexelcore.dll exports $name, which neither vexelcore.h nor ${journal##*/} declares"
     done < <(exported_names "$triple" "$sdk/bin/vexelcore.dll")
     ;;
   *)
