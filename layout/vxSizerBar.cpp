@@ -155,7 +155,7 @@ int vxSizerBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL vxSizerBar::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/)
 {
-    ::SetCursor(vxGetSizerCursor(IsHorizontal() != 0));
+    ::SetCursor(vxGetSizerCursor(IsHorizontal()));
     return TRUE;
 }
 
@@ -190,7 +190,7 @@ void vxSizerBar::OnLButtonDown(UINT /*nFlags*/, CPoint point)
     ::MapWindowPoints(hParent, NULL, reinterpret_cast<POINT*>(&range), 2);
     CRect bar;
     GetWindowRect(&bar);
-    const CRect clip = vxSizerCursorClip(range, bar, point, IsHorizontal() != 0);
+    const CRect clip = vxSizerCursorClip(range, bar, point, IsHorizontal());
     ::ClipCursor(&clip);
     m_bDragging = 1;
 }
@@ -265,7 +265,7 @@ void vxSizerBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
-    const int nStep = vxBarKeyStep(m_hWnd, nChar, IsHorizontal() != 0);
+    const int nStep = vxBarKeyStep(m_hWnd, nChar, IsHorizontal());
     if (nStep != 0)
         MoveByKey(nStep);
     else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
@@ -279,7 +279,7 @@ void vxSizerBar::MoveByKey(int nStep)
     vxLayoutItem* pItem = FindDraggableItem();
     if (pItem == NULL)
         return;
-    const bool bHorizontal = IsHorizontal() != 0;
+    const BOOL bHorizontal = IsHorizontal();
     const CRect range = EdgeRange(pItem);
     CRect bar;
     GetWindowRect(&bar);
@@ -307,7 +307,7 @@ BOOL vxSizerBar::GetBarPlace(vxBarPlace& place)
     CRect bar;
     GetWindowRect(&bar);
     ::MapWindowPoints(NULL, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&bar), 2);
-    const bool bHorizontal = IsHorizontal() != 0;
+    const BOOL bHorizontal = IsHorizontal();
     place.nPos = bHorizontal ? bar.top : bar.left;
     place.nLow = bHorizontal ? range.top : range.left;
     place.nHigh = bHorizontal ? range.bottom - bar.Height() : range.right - bar.Width();

@@ -64,7 +64,7 @@ LRESULT vxSplitterBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 BOOL vxSplitterBarHook::OnKeyDown(UINT nChar)
 {
     // A vertical bar (panes side by side) moves sideways.
-    const int nStep = vxBarKeyStep(m_hWnd, nChar, m_pSplitter->IsVertical() == 0);
+    const int nStep = vxBarKeyStep(m_hWnd, nChar, !m_pSplitter->IsVertical());
     if (nStep != 0)
         Move(nStep);
     else if (nChar == VK_ESCAPE && m_nKeyMoved != 0)
