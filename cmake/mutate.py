@@ -146,6 +146,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=40, help="faults per subsystem")
     parser.add_argument("--timeout", type=int, default=900, help="seconds a subsystem's tests may take")
+    parser.add_argument("--resume", type=int, default=0, metavar="N",
+                        help="skip each subsystem's first N faults, to go on with a stopped run")
     args = parser.parse_args()
     unknown = [s for s in args.subsystems if s not in SUBSYSTEMS]
     if unknown:
@@ -162,6 +164,7 @@ def main():
             pool = [c for path in sources(folders) for c in candidates(path)]
             chosen = random.Random("%d:%s" % (args.seed, subsystem)).sample(pool, min(args.count, len(pool)))
             chosen.sort(key=lambda c: (c[0], c[1], c[2]))
+            del chosen[:args.resume]
             killed = counted = 0
             for path, number, name, line, mutated in chosen:
                 original = apply(path, number, mutated)
