@@ -172,6 +172,7 @@ struct LayoutProperties : LayoutWindows {
         for (const vxLayoutItem* pItem : r.WindowItems()) {
             EXPECT_EQ(WindowPlace(pItem->m_rect), Place(CWnd::FromHandle(pItem->m_hWnd)));
             EXPECT_EQ(0, pItem->m_bDirty);
+            EXPECT_FALSE(::IsWindowVisible(pItem->m_hWnd)); // moved without being shown
         }
     }
 
