@@ -136,13 +136,7 @@ std::vector<COLORREF> Pixels(HWND hwnd)
     PumpTranslated();
     RECT rc;
     ::GetClientRect(hwnd, &rc);
-    HDC dc = ::GetDC(hwnd);
-    std::vector<COLORREF> pixels;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            pixels.push_back(::GetPixel(dc, x, y));
-    ::ReleaseDC(hwnd, dc);
-    return pixels;
+    return vxtest::Pixels(hwnd, rc);
 }
 
 struct DialogWalk : ::testing::Test {

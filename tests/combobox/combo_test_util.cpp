@@ -169,24 +169,4 @@ std::string HandleText(HWND hwnd)
     return vxFormatHandle(hwnd, text, sizeof(text));
 }
 
-COLORREF PixelAt(HWND hwnd, int x, int y)
-{
-    HDC hdc = ::GetDC(hwnd);
-    const COLORREF colour = ::GetPixel(hdc, x, y);
-    ::ReleaseDC(hwnd, hdc);
-    return colour;
-}
-
-bool AnyPixel(HWND hwnd, const RECT& rc, COLORREF colour)
-{
-    HDC hdc = ::GetDC(hwnd);
-    bool found = false;
-    for (int y = rc.top; y < rc.bottom && !found; ++y) {
-        for (int x = rc.left; x < rc.right && !found; ++x)
-            found = ::GetPixel(hdc, x, y) == colour;
-    }
-    ::ReleaseDC(hwnd, hdc);
-    return found;
-}
-
 } // namespace combotest

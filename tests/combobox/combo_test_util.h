@@ -1,6 +1,6 @@
 // Shared pieces of the combo box window tests: a combo that shows its inner state, a host
 // with a combo on it, a message pump that runs the framework's key pre-translation, and
-// readers of the skin engine's journal and of painted pixels.
+// readers of the skin engine's journal.
 #pragma once
 
 #include "vxCtrlComboBox.h"
@@ -97,9 +97,8 @@ std::vector<std::string> Journal(const char* contains = nullptr);
 // "0x..." as the journal writes a window handle.
 std::string HandleText(HWND hwnd);
 
-// A pixel of a window's client area as painted.
-COLORREF PixelAt(HWND hwnd, int x, int y);
+using vxtest::PixelAt;
 // Whether any pixel of the rectangle has the colour.
-bool AnyPixel(HWND hwnd, const RECT& rc, COLORREF colour);
+inline bool AnyPixel(HWND hwnd, const RECT& rc, COLORREF colour) { return vxtest::CountColour(hwnd, rc, colour) > 0; }
 
 } // namespace combotest

@@ -41,13 +41,7 @@ inline HBITMAP SolidBitmap(int cx, int cy, COLORREF colour)
     return bitmap;
 }
 
-inline COLORREF PixelAt(HWND hwnd, int x, int y)
-{
-    HDC dc = GetDC(hwnd);
-    COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return colour;
-}
+using vxtest::PixelAt;
 
 // Pumps until the window's pixel has the colour; true when it got it.
 inline bool PixelBecomes(HWND hwnd, int x, int y, COLORREF colour)
@@ -58,13 +52,7 @@ inline bool PixelBecomes(HWND hwnd, int x, int y, COLORREF colour)
 // Number of pixels of a rectangle that differ from a colour.
 inline int PixelsOtherThan(HWND hwnd, const RECT& rect, COLORREF colour)
 {
-    HDC dc = GetDC(hwnd);
-    int n = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x)
-            n += GetPixel(dc, x, y) != colour ? 1 : 0;
-    ReleaseDC(hwnd, dc);
-    return n;
+    return (rect.right - rect.left) * (rect.bottom - rect.top) - vxtest::CountColour(hwnd, rect, colour);
 }
 
 inline std::string Hex(COLORREF colour)

@@ -219,9 +219,7 @@ TEST(RightToLeft, BalloonStemOnItsPointInARightToLeftProcess)
     const RECT rc = ScreenRect(tip.m_hWnd);
     ::OffsetRgn(hRgn, rc.left, rc.top);
     EXPECT_TRUE(::PtInRegion(hRgn, pt.x - 1, pt.y - 3));
-    HDC screen = ::GetDC(NULL);
-    EXPECT_EQ(::GetPixel(screen, pt.x - 1, pt.y - 2), ::GetSysColor(COLOR_WINDOWTEXT));
-    ::ReleaseDC(NULL, screen);
+    EXPECT_EQ(vxtest::PixelAt(NULL, pt.x - 1, pt.y - 2), ::GetSysColor(COLOR_WINDOWTEXT));
     ::DeleteObject(hRgn);
 }
 

@@ -147,14 +147,12 @@ TEST_F(SplitterTrack, DragOfTwentyMovesTheBarAndTheFixedPaneKeepsItsSize)
     // everything again changes nothing.
     vxtest::PumpFor(50);
     const Snapshot after = Band();
-    HDC hdc = ::GetDC(host.Hwnd());
     for (int x : {0, 100, 246, 249, 265})
-        EXPECT_EQ(::GetPixel(hdc, x, 100), RGB(255, 255, 255)) << x;
+        EXPECT_EQ(vxtest::PixelAt(host.Hwnd(), x, 100), RGB(255, 255, 255)) << x;
     for (int x : {266, 267, 268, 269})
-        EXPECT_EQ(::GetPixel(hdc, x, 101), RGB(64, 64, 64)) << x;
+        EXPECT_EQ(vxtest::PixelAt(host.Hwnd(), x, 101), RGB(64, 64, 64)) << x;
     for (int x : {270, 300, 399})
-        EXPECT_EQ(::GetPixel(hdc, x, 100), RGB(160, 160, 160)) << x;
-    ::ReleaseDC(host.Hwnd(), hdc);
+        EXPECT_EQ(vxtest::PixelAt(host.Hwnd(), x, 100), RGB(160, 160, 160)) << x;
     Repaint();
     EXPECT_EQ(Band(), after);
 

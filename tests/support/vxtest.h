@@ -1,5 +1,5 @@
 // Test support for real windows under Wine: message pumping, user input through SendInput,
-// recording of the messages a window receives, GUI object counting and a host window.
+// painted pixels, recording of the messages a window receives, GUI object counting and a host window.
 #pragma once
 
 #include <windows.h>
@@ -57,6 +57,12 @@ void TypeText(const char* text);     // characters as key strokes (ANSI letters,
 POINT ScreenPoint(HWND hwnd, int x, int y);
 // Centre of a window's client area in screen coordinates.
 POINT CentreOf(HWND hwnd);
+
+// --- pixels as painted (client coordinates; a null window reads the screen) -----------------
+COLORREF PixelAt(HWND hwnd, int x, int y);
+int CountColour(HWND hwnd, const RECT& rc, COLORREF colour);  // pixels of the rectangle in it
+int LongestRun(HWND hwnd, const RECT& rc, COLORREF colour);   // longest row of them
+std::vector<COLORREF> Pixels(HWND hwnd, const RECT& rc);      // row by row
 
 // --- recording ----------------------------------------------------------------------------
 struct RecordedMessage {

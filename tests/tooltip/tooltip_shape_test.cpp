@@ -104,10 +104,8 @@ TEST_F(TooltipShape, ShownBalloonTouchesThePointWithItsTip)
     EXPECT_TRUE(::PtInRegion(rgn, w - 14, h + 10));
     EXPECT_FALSE(::PtInRegion(rgn, w - 5, h + 5));
     ::DeleteObject(rgn);
-    HDC screen = ::GetDC(nullptr);
-    EXPECT_EQ(::GetPixel(screen, 500 - 1, 400 - 2), ::GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_NE(::GetPixel(screen, 500 + 3, 400 - 6), ::GetSysColor(COLOR_WINDOW));
-    ::ReleaseDC(nullptr, screen);
+    EXPECT_EQ(vxtest::PixelAt(NULL, 500 - 1, 400 - 2), ::GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_NE(vxtest::PixelAt(NULL, 500 + 3, 400 - 6), ::GetSysColor(COLOR_WINDOW));
 
     // Near the screen's top-left corner it turns below and right of the point: all of it on
     // the screen, the tip still on the point (inside the stem just below and right of it).
@@ -281,13 +279,11 @@ TEST_F(TooltipShape, PaintsFillFramesAndColours)
     RECT rc = WindowRect(hwnd);
     const int h = rc.bottom - rc.top - 25;
     const int midY = h / 2;
-    HDC dc = ::GetDC(hwnd);
-    EXPECT_EQ(::GetPixel(dc, 0, midY), RGB(200, 0, 0));     // outermost: the frame colour
-    EXPECT_EQ(::GetPixel(dc, 1, midY), RGB(0, 160, 0));     // then two of the inner frame
-    EXPECT_EQ(::GetPixel(dc, 2, midY), RGB(0, 160, 0));
-    EXPECT_EQ(::GetPixel(dc, 3, midY), RGB(255, 255, 200)); // the fill
-    EXPECT_EQ(::GetPixel(dc, 6, 3), RGB(255, 255, 200));
-    ::ReleaseDC(hwnd, dc);
+    EXPECT_EQ(vxtest::PixelAt(hwnd, 0, midY), RGB(200, 0, 0));     // outermost: the frame colour
+    EXPECT_EQ(vxtest::PixelAt(hwnd, 1, midY), RGB(0, 160, 0));     // then two of the inner frame
+    EXPECT_EQ(vxtest::PixelAt(hwnd, 2, midY), RGB(0, 160, 0));
+    EXPECT_EQ(vxtest::PixelAt(hwnd, 3, midY), RGB(255, 255, 200)); // the fill
+    EXPECT_EQ(vxtest::PixelAt(hwnd, 6, 3), RGB(255, 255, 200));
     // Dark text pixels inside the text rectangle.
     const int textPixels = CountColour(hwnd, {13, 13, rc.right - rc.left, h}, RGB(0, 0, 0));
     EXPECT_GT(textPixels, 0);

@@ -120,13 +120,7 @@ TEST_F(TooltipShow, TabTakesTheFocusToALinkWhoseKeysFollowItOrGiveItBack)
     const RECT rc = WindowRect(hwnd);
     const auto pixels = [&] {
         ::UpdateWindow(hwnd);
-        std::vector<COLORREF> all;
-        HDC dc = ::GetDC(hwnd);
-        for (int y = 0; y < rc.bottom - rc.top; ++y)
-            for (int x = 0; x < rc.right - rc.left; ++x)
-                all.push_back(::GetPixel(dc, x, y));
-        ::ReleaseDC(hwnd, dc);
-        return all;
+        return vxtest::Pixels(hwnd, {0, 0, rc.right - rc.left, rc.bottom - rc.top});
     };
     vxtest::MouseMove({rc.left + 20, rc.top + 15});
     vxtest::PumpFor(50);

@@ -69,31 +69,4 @@ POINT TipOf(HWND hwnd)
     return POINT{rc.right - 13, rc.top + bodyHeight + 12};
 }
 
-int CountColour(HWND hwnd, const RECT& rc, COLORREF colour)
-{
-    HDC dc = ::GetDC(hwnd);
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += ::GetPixel(dc, x, y) == colour;
-    ::ReleaseDC(hwnd, dc);
-    return n;
-}
-
-int LongestRun(HWND hwnd, const RECT& rc, COLORREF colour)
-{
-    HDC dc = ::GetDC(hwnd);
-    int best = 0;
-    for (int y = rc.top; y < rc.bottom; ++y) {
-        int run = 0;
-        for (int x = rc.left; x < rc.right; ++x) {
-            run = ::GetPixel(dc, x, y) == colour ? run + 1 : 0;
-            if (run > best)
-                best = run;
-        }
-    }
-    ::ReleaseDC(hwnd, dc);
-    return best;
-}
-
 } // namespace tiptest

@@ -27,11 +27,8 @@ RECT WindowRect(HWND hwnd);
 // (window height less the stem's 25 pixels).
 POINT TipOf(HWND hwnd);
 
-// Number of pixels of the given colour in a rectangle of the window's client area.
-int CountColour(HWND hwnd, const RECT& rc, COLORREF colour);
-
-// Longest horizontal run of the colour in any row of the rectangle.
-int LongestRun(HWND hwnd, const RECT& rc, COLORREF colour);
+using vxtest::CountColour;
+using vxtest::LongestRun;
 
 // Moves the pointer (SetCursorPos) and relays a mouse move the way a host's loop would.
 template <class Tip>
