@@ -23,13 +23,13 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # The sources of each subsystem and the ctest labels whose tests belong to it: its own, and
 # the cases that drive every control: screen readers and keyboard, mixed DPIs, right-to-left
 # and UTF-8 hosts. The foundation's hook chain is tested through the two controls that hook
-# host windows; the framework layer, by every control. A control's run of failed resource
-# requests, which reaches its clean-up paths, runs last, and only when the labels' tests
-# passed.
+# host windows; the framework layer and the skin engine, which every control stands on, by
+# every control. A control's run of failed resource requests, which reaches its clean-up
+# paths, runs last, and only when the labels' tests passed.
 EVERY_CONTROL = "accessibility|dpi|rtl|utf8"
+ALL_CONTROLS = "foundation|layout|splitter|combobox|listview|stackwnd|systips|tooltip|" + EVERY_CONTROL
 SUBSYSTEMS = {
-    "framework": (["framework/src"], "framework|foundation|layout|splitter|combobox|listview|stackwnd|systips|tooltip|"
-                  + EVERY_CONTROL, None),
+    "framework": (["framework/src"], "framework|" + ALL_CONTROLS, None),
     "foundation": (["foundation"], "foundation|splitter|systips|" + EVERY_CONTROL, None),
     "layout": (["layout"], "layout|" + EVERY_CONTROL, "LayoutWithASizerBarDrag"),
     "splitter": (["splitter"], "splitter|" + EVERY_CONTROL, "Splitter"),
@@ -38,7 +38,7 @@ SUBSYSTEMS = {
     "stackwnd": (["stackwnd"], "stackwnd|" + EVERY_CONTROL, "StackWindow"),
     "systips": (["systips"], "systips|" + EVERY_CONTROL, "SystemTips"),
     "tooltip": (["tooltip"], "tooltip|" + EVERY_CONTROL, "BalloonToolTip"),
-    "vexelcore": (["vexelcore/src"], "foundation|listview|stackwnd|" + EVERY_CONTROL, None),
+    "vexelcore": (["vexelcore/src"], ALL_CONTROLS, None),
 }
 
 # (name, pattern, replacement): each match on a line is one candidate fault.

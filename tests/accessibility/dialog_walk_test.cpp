@@ -151,10 +151,7 @@ struct DialogWalk : ::testing::Test {
         tpl.Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 7, 5, 120, 12, kNameId);
         ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
         vxtest::MouseMove({5, 5});
-        ASSERT_TRUE(combotest::PumpTranslatedUntil([&] {
-            ::SetForegroundWindow(dlg.m_hWnd);
-            return ::GetForegroundWindow() == dlg.m_hWnd;
-        }));
+        ASSERT_TRUE(vxtest::BringToFront(dlg.m_hWnd));
     }
     void TearDown() override
     {

@@ -252,19 +252,14 @@ TEST(ListKeyboard, OneTabStopArrowsInsideAndTheFocusedItemShown)
     tpl.Item(vxtest::DialogTemplate::kEdit, WS_TABSTOP | WS_BORDER, 7, 5, 100, 12, 401);
     ListDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
-    ASSERT_TRUE(combotest::PumpTranslatedUntil([&] {
-        ::SetForegroundWindow(dlg.m_hWnd);
-        return ::GetForegroundWindow() == dlg.m_hWnd;
-    }));
+    ASSERT_TRUE(vxtest::BringToFront(dlg.m_hWnd));
     HWND edit = ::GetDlgItem(dlg.m_hWnd, 401);
     auto item = [&](const char* caption) { return ::FindWindowExA(dlg.m_list.m_hWnd, NULL, "Button", caption); };
     auto stops = [&] {
         std::string out;
         for (HWND h = ::GetWindow(dlg.m_list.m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
-            char text[8] = {};
-            ::GetWindowTextA(h, text, sizeof(text));
             if (::GetWindowLong(h, GWL_STYLE) & WS_TABSTOP)
-                out += text;
+                out += vxtest::WindowTextOf(h);
         }
         return out;
     };

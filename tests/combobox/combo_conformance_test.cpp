@@ -21,12 +21,7 @@ std::string KindName(const ::testing::TestParamInfo<Kind>& info)
     return info.param == Kind::System ? "System" : "Ours";
 }
 
-std::string TextOf(HWND hwnd)
-{
-    char buffer[256] = {};
-    ::GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
+using vxtest::WindowTextOf;
 
 COMBOBOXINFO InfoOf(HWND hCombo)
 {
@@ -173,10 +168,7 @@ struct ComboConformance : ::testing::TestWithParam<Kind> {
     void SetUp() override
     {
         vxtest::MouseMove({5, 5});
-        ASSERT_TRUE(PumpTranslatedUntil([&] {
-            ::SetForegroundWindow(host.Hwnd());
-            return ::GetForegroundWindow() == host.Hwnd();
-        }));
+        ASSERT_TRUE(vxtest::BringToFront(host.Hwnd()));
     }
 };
 
@@ -188,25 +180,25 @@ TEST_P(ComboConformance, TheWindowTextIsWhatTheFieldShows)
     vxtest::Click(vxtest::CentreOf(drop.Edit()));
     PumpTranslated();
     Type("abc");
-    EXPECT_EQ(TextOf(drop.Hwnd()), "abc");
+    EXPECT_EQ(WindowTextOf(drop.Hwnd()), "abc");
     EXPECT_EQ(::GetWindowTextLengthA(drop.Hwnd()), 3);
     char dlgText[16] = {};
     EXPECT_EQ(::GetDlgItemTextA(host.Hwnd(), kComboId, dlgText, sizeof(dlgText)), 3u);
     EXPECT_STREQ(dlgText, "abc");
     EXPECT_EQ(drop.Send(WM_SETTEXT, 0, (LPARAM) "set"), TRUE);
-    EXPECT_EQ(TextOf(drop.Edit()), "set");
-    EXPECT_EQ(TextOf(drop.Hwnd()), "set");
+    EXPECT_EQ(WindowTextOf(drop.Edit()), "set");
+    EXPECT_EQ(WindowTextOf(drop.Hwnd()), "set");
     drop.ClickButton();
     ASSERT_TRUE(drop.Dropped());
     drop.ClickRow(1);
-    EXPECT_EQ(TextOf(drop.Hwnd()), "green");
+    EXPECT_EQ(WindowTextOf(drop.Hwnd()), "green");
     // The first choice selects the whole text, as every later one does.
     EXPECT_EQ(EditSelection(drop.Edit()), std::make_pair(0, 5));
 
     Subject list(GetParam(), CBS_DROPDOWNLIST, host.Hwnd(), kComboId + 1, 20, 60);
     list.Fill({"red", "green", "blue"});
     EXPECT_EQ(list.Send(CB_SETCURSEL, 2), 2);
-    EXPECT_EQ(TextOf(list.Hwnd()), "blue");
+    EXPECT_EQ(WindowTextOf(list.Hwnd()), "blue");
     EXPECT_EQ(::GetWindowTextLengthA(list.Hwnd()), 4);
 }
 
@@ -466,7 +458,7 @@ TEST_P(ComboConformance, CharactersSentToTheComboTypeIntoItsEdit)
     Subject drop(GetParam(), CBS_DROPDOWN, host.Hwnd());
     drop.Send(WM_CHAR, 'q', 1);
     drop.Send(WM_CHAR, 'z', 1);
-    EXPECT_EQ(TextOf(drop.Edit()), "qz");
+    EXPECT_EQ(WindowTextOf(drop.Edit()), "qz");
 }
 
 TEST_P(ComboConformance, AHostsFontSizesTheField)
@@ -547,10 +539,7 @@ struct ComboConformanceInDialog : ComboConformance {
         tpl.reset(new EditThenComboTemplate(GetParam(), dwComboStyle));
         dlg.reset(new ConformanceDialog(GetParam()));
         ASSERT_TRUE(dlg->CreateIndirect(tpl->Get()));
-        ASSERT_TRUE(PumpTranslatedUntil([&] {
-            ::SetForegroundWindow(dlg->m_hWnd);
-            return ::GetForegroundWindow() == dlg->m_hWnd;
-        }));
+        ASSERT_TRUE(vxtest::BringToFront(dlg->m_hWnd));
         ASSERT_EQ(::GetFocus(), ::GetDlgItem(dlg->m_hWnd, 301));
     }
     void TearDown() override
@@ -636,7 +625,7 @@ TEST_P(ComboConformance, KeptDifferencesFromTheSystem)
     Subject list(GetParam(), CBS_DROPDOWNLIST, host.Hwnd(), kComboId + 1, 20, 60);
     list.Fill({"one", "two", "three"});
     EXPECT_EQ(list.Send(WM_SETTEXT, 0, (LPARAM) "free"), ours ? TRUE : CB_ERR);
-    EXPECT_EQ(TextOf(list.Hwnd()), ours ? "free" : "");
+    EXPECT_EQ(WindowTextOf(list.Hwnd()), ours ? "free" : "");
 }
 
 TEST_P(ComboConformanceInDialog, KeptDifferenceTheFirstDownTakesTheSecondItem)

@@ -33,14 +33,6 @@ protected:
     }
 };
 
-CString EditText(vxCtrlComboBox& combo)
-{
-    CString text;
-    ::GetWindowText(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID), text.GetBuffer(64), 64);
-    text.ReleaseBuffer();
-    return text;
-}
-
 TEST(ComboDataExchange, TextAndIndexBothWays)
 {
     DialogTemplate tpl(CBS_DROPDOWN);

@@ -57,10 +57,7 @@ struct ComboInDialog : ::testing::TestWithParam<DWORD> {
         ASSERT_TRUE(dlg.CreateIndirect(tpl.Get()));
         vxtest::MouseMove({5, 5});
         // Keys go to the foreground window: the dialog must be it before any is typed.
-        ASSERT_TRUE(PumpTranslatedUntil([&] {
-            ::SetForegroundWindow(dlg.m_hWnd);
-            return ::GetForegroundWindow() == dlg.m_hWnd;
-        }));
+        ASSERT_TRUE(vxtest::BringToFront(dlg.m_hWnd));
     }
     void TearDown() override
     {

@@ -10,13 +10,6 @@ namespace {
 
 const std::vector<UINT> kSelection = {CBN_SELENDOK, CBN_SELCHANGE};
 
-CString EditText(ProbeCombo& combo)
-{
-    CString text;
-    combo.Edit()->GetWindowText(text);
-    return text;
-}
-
 TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
@@ -49,9 +42,7 @@ TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
     EXPECT_EQ(c.CurSelIndex(), 0);
     EXPECT_TRUE(f.Codes().empty());
     EXPECT_STREQ(c.FieldText(), _T("zero"));
-    char text[16] = {};
-    ::GetWindowTextA(f.Hwnd(), text, sizeof(text));
-    EXPECT_STREQ(text, "zero");
+    EXPECT_EQ(vxtest::WindowTextOf(f.Hwnd()), "zero");
 }
 
 TEST(ComboKeys, DisabledItemsArePassedOver)

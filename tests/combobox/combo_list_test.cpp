@@ -11,20 +11,6 @@ using namespace combotest;
 
 namespace {
 
-CString EditText(ProbeCombo& combo)
-{
-    CString text;
-    combo.Edit()->GetWindowText(text);
-    return text;
-}
-
-CString WindowText(HWND hwnd)
-{
-    char text[256] = {};
-    ::GetWindowTextA(hwnd, text, sizeof(text));
-    return text;
-}
-
 TEST(ComboList, AddAndInsertShiftTheSelectionButNotTheText)
 {
     ComboFixture f(CBS_DROPDOWNLIST);

@@ -74,6 +74,10 @@ private:
     ProbeCombo* m_pCombo;
 };
 
+// The text of the combo's edit, and a window's text read as a narrow caller reads it.
+inline CString EditText(const vxCtrlComboBox& combo) { return CString(vxtest::WindowTextOf(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID)).c_str()); }
+inline CString WindowText(HWND hwnd) { return CString(vxtest::WindowTextOf(hwnd).c_str()); }
+
 // Screen point in the middle of a drop list row (client y of the row's centre).
 POINT RowPoint(HWND hList, int nRow, int nRowHeight = 26);
 // Pumps until the combo has no drop-down or the bound passes.

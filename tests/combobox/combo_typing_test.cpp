@@ -409,12 +409,7 @@ LRESULT CALLBACK CandidateProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
 TEST(ComboTyping, FilteredListLeavesClicksOnCandidatesToTheInputMethod)
 {
     TypingFixture f(VXCB_FILTEREDLIST, {"apple", "banana"});
-    WNDCLASSA wc = {};
-    wc.style = CS_IME;
-    wc.lpfnWndProc = CandidateProc;
-    wc.hInstance = ::GetModuleHandleA(NULL);
-    wc.lpszClassName = "TestCandidates";
-    ::RegisterClassA(&wc);
+    vxtest::RegisterTestClass("TestCandidates", CandidateProc, NULL, CS_IME);
     const POINT at = vxtest::ScreenPoint(f.Host().Hwnd(), 500, 200);
     HWND hCandidates = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "TestCandidates", "",
                                          WS_POPUP, at.x, at.y, 120, 80, NULL, NULL,

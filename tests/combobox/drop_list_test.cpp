@@ -345,9 +345,7 @@ TEST(DropList, ClickChoosesTheFirstItemOfThatText)
     EXPECT_STREQ(c.FieldText(), _T("red"));
     EXPECT_EQ(c.CurSelIndex(), 0);
     EXPECT_EQ(c.GetCurSel(), 0);
-    char text[16] = {};
-    ::GetWindowTextA(f.Hwnd(), text, sizeof(text));
-    EXPECT_STREQ(text, "red");
+    EXPECT_EQ(vxtest::WindowTextOf(f.Hwnd()), "red");
     EXPECT_FALSE(c.SelEndOk());
     EXPECT_EQ(::GetFocus(), f.Hwnd());
 }

@@ -44,10 +44,7 @@ struct SubclassHooks : ::testing::Test {
             return ::RegisterClass(&wc);
         }();
         ASSERT_NE(atom, 0);
-        ASSERT_TRUE(vxtest::PumpUntil([&] {
-            ::SetForegroundWindow(host.Hwnd());
-            return ::GetForegroundWindow() == host.Hwnd();
-        }));
+        ASSERT_TRUE(vxtest::BringToFront(host.Hwnd()));
         bar = NewBar();
         g_nOwnKeys = 0;
     }

@@ -241,6 +241,13 @@ TEST(FrameworkObjectModel, FailedNewThrowsAMemoryException)
         delete[] g_sink;
     } catch (CMemoryException* e) {
         caught = true;
+        // Its message for a host's report, cut to the room given.
+        TCHAR text[8] = {};
+        UINT nHelp = 1;
+        EXPECT_TRUE(e->GetErrorMessage(text, _countof(text), &nHelp));
+        EXPECT_EQ(CString(text), CString(_T("Out of ")));
+        EXPECT_EQ(nHelp, 0u);
+        EXPECT_FALSE(e->GetErrorMessage(text, 0));
         e->Delete();
     }
     EXPECT_TRUE(caught);
@@ -266,7 +273,7 @@ TEST(FrameworkObjectModel, FailedNewThrowsAMemoryException)
 
 namespace {
 
-TEST(FrameworkStrings, AppendTakesNoMoreThanTheSourceHoldsAndLongResourcesLoadWhole)
+TEST(FrameworkStrings, EditsStayWithinTheStringAndLongResourcesLoadWhole)
 {
     // A count longer than the string stops at its end, as MFC's Append does.
     CString s(_T("ab"));
@@ -276,6 +283,16 @@ TEST(FrameworkStrings, AppendTakesNoMoreThanTheSourceHoldsAndLongResourcesLoadWh
     EXPECT_EQ(s, CString(_T("abxyz!")));
     s.Append(_T("tail"), 2);
     EXPECT_EQ(s, CString(_T("abxyz!ta")));
+    // Insertion and deletion keep their indices within the string.
+    EXPECT_EQ(s.Insert(2, _T("--")), 10);
+    EXPECT_EQ(s.Insert(-5, _T("<")), 11);
+    EXPECT_EQ(s.Insert(99, _T('>')), 12);
+    EXPECT_EQ(s.Insert(3, _T("")), 12);
+    EXPECT_EQ(s, CString(_T("<ab--xyz!ta>")));
+    EXPECT_EQ(s.Delete(3, 2), 10);
+    EXPECT_EQ(s.Delete(8, 99), 8);
+    EXPECT_EQ(s.Delete(8, 1), 8);
+    EXPECT_EQ(s, CString(_T("<abxyz!t")));
 
     CString text;
     ASSERT_TRUE(text.LoadString(::GetModuleHandle(NULL), 9001));

@@ -20,12 +20,7 @@ int ChildCount(HWND parent)
     return n;
 }
 
-std::string TextOf(HWND hwnd)
-{
-    char buffer[128] = "";
-    ::GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
+using vxtest::WindowTextOf;
 
 using ListItemsTest = ListViewTest;
 
@@ -112,9 +107,9 @@ TEST_F(ListItemsTest, WindowsGetTheirIdsStylesAndCaptions)
     EXPECT_EQ(::GetDlgCtrlID(empty), 100);
 
     EXPECT_TRUE(list.SetItemText(0, 0, _T("Renamed")));
-    EXPECT_EQ(TextOf(item), "Renamed");
+    EXPECT_EQ(WindowTextOf(item), "Renamed");
     EXPECT_TRUE(list.SetItemText(0, 0, NULL));
-    EXPECT_EQ(TextOf(item), "");
+    EXPECT_EQ(WindowTextOf(item), "");
 }
 
 TEST_F(ListItemsTest, SkinEngineGetsKindsSkinsImagesAndTooltips)

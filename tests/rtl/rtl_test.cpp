@@ -22,13 +22,7 @@ class Host
 public:
     explicit Host(bool bMirrored, int x = 100, int y = 100)
     {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "RtlHost";
-        ::RegisterClassA(&wc);
+        vxtest::RegisterTestClass("RtlHost", ::DefWindowProcA, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         m_hWnd = ::CreateWindowExA(bMirrored ? WS_EX_LAYOUTRTL : 0, "RtlHost", "host",
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x, y, 600, 400, NULL,
                                    NULL, ::GetModuleHandleA(NULL), NULL);

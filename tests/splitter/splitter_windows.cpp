@@ -41,19 +41,6 @@ LRESULT CALLBACK ColourProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void RegisterColourClass()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ColourProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kColourClass;
-    registered = ::RegisterClassA(&wc) != 0;
-}
-
 DragScript* g_script = nullptr;
 
 INPUT MouseInput(DWORD flags)
@@ -68,7 +55,7 @@ INPUT MouseInput(DWORD flags)
 
 HWND CreateColourWindow(HWND hParent, COLORREF colour, const RECT& rc)
 {
-    RegisterColourClass();
+    vxtest::RegisterTestClass(kColourClass, ColourProc);
     HWND hwnd = ::CreateWindowExA(0, kColourClass, "", WS_CHILD | WS_VISIBLE, rc.left, rc.top,
                                   rc.right - rc.left, rc.bottom - rc.top, hParent, nullptr,
                                   ::GetModuleHandleA(nullptr), nullptr);

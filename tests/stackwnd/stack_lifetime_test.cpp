@@ -205,14 +205,7 @@ class SizeHookWindow
 public:
     SizeHookWindow(HWND hParent, std::function<void()> onSize) : m_onSize(std::move(onSize))
     {
-        static bool registered = false;
-        if (!registered) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = &SizeHookWindow::Proc;
-            wc.hInstance = ::GetModuleHandleA(NULL);
-            wc.lpszClassName = "stacktest.SizeHook";
-            registered = ::RegisterClassA(&wc) != 0;
-        }
+        vxtest::RegisterTestClass("stacktest.SizeHook", &SizeHookWindow::Proc);
         m_hWnd = ::CreateWindowExA(0, "stacktest.SizeHook", "", WS_CHILD, 0, 0, 10, 10, hParent,
                                    NULL, ::GetModuleHandleA(NULL), this);
     }

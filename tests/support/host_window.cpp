@@ -1,4 +1,5 @@
-// A plain top-level window for tests to parent controls to.
+// A plain top-level window for tests to parent controls to, and the window classes and
+// activation of the tests' own windows.
 #include "vxtest.h"
 
 namespace vxtest {
@@ -8,26 +9,33 @@ namespace {
 const char kHostClass[] = "vxtest.HostWindow";
 const char kHostProp[] = "vxtest.host";
 
-void RegisterHostClass()
+} // namespace
+
+bool RegisterTestClass(const char* name, WNDPROC proc, HBRUSH hBackground, UINT style)
 {
-    static bool registered = false;
-    if (registered)
-        return;
     WNDCLASSA wc = {};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProcA;
+    if (::GetClassInfoA(::GetModuleHandleA(nullptr), name, &wc))
+        return true;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kHostClass;
-    registered = ::RegisterClassA(&wc) != 0;
+    wc.hbrBackground = hBackground;
+    wc.lpszClassName = name;
+    return ::RegisterClassA(&wc) != 0;
 }
 
-} // namespace
+bool BringToFront(HWND hwnd)
+{
+    return PumpUntil([&] {
+        ::SetForegroundWindow(hwnd);
+        return ::GetForegroundWindow() == hwnd;
+    });
+}
 
 HostWindow::HostWindow(int clientWidth, int clientHeight, DWORD style)
 {
-    RegisterHostClass();
+    RegisterTestClass(kHostClass, ::DefWindowProcA, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), CS_DBLCLKS);
     RECT rc = {0, 0, clientWidth, clientHeight};
     ::AdjustWindowRectEx(&rc, style, FALSE, 0);
     m_hwnd = ::CreateWindowExA(0, kHostClass, "vxtest host", style | WS_CLIPCHILDREN, 100, 100,

@@ -24,6 +24,14 @@ inline std::string Narrow(const wchar_t* psz)
     return text;
 }
 
+// A window's text in the ANSI code page, read as a narrow caller reads it.
+inline std::string WindowTextOf(HWND hwnd)
+{
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(::GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
 // --- pumping ------------------------------------------------------------------------------
 // A host loop's pre-translation (the framework's AfxPreTranslateMessage, for dialog keys):
 // every pump below, the input helpers' included, offers each message to it first. Answers
@@ -139,6 +147,13 @@ std::string RunProgramBesideThis(const std::string& program, const std::string& 
 // may; true when it went out (and, for a send, the answer is in *result).
 bool SendFromAnotherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
 bool PostFromAnotherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// --- the tests' own windows -------------------------------------------------------------
+// Registers a window class of this module once (an arrow cursor, the background given); true
+// when it is registered.
+bool RegisterTestClass(const char* name, WNDPROC proc, HBRUSH hBackground = NULL, UINT style = 0);
+// Makes the window the foreground window, pumping until the system agrees; keys typed go to it.
+bool BringToFront(HWND hwnd);
 
 // --- host window --------------------------------------------------------------------------
 // A visible top-level window at (100,100) with an 800x600 client area (by default) that

@@ -30,9 +30,7 @@ TEST_F(TipsManager, HiddenWindowAndDynamicCreation)
     HWND hwnd = tips->GetSafeHwnd();
     ASSERT_TRUE(::IsWindow(hwnd));
     EXPECT_EQ(tips->NotifyWnd(), hwnd);
-    char name[64] = {};
-    ::GetWindowTextA(hwnd, name, sizeof(name));
-    EXPECT_STREQ(name, "vexelcore_2010_tips_window#@__");
+    EXPECT_EQ(vxtest::WindowTextOf(hwnd), "vexelcore_2010_tips_window#@__");
     EXPECT_EQ((DWORD)::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~WS_CLIPSIBLINGS, (DWORD)WS_CHILD);
     EXPECT_EQ(::GetDlgCtrlID(hwnd), 34234);
     EXPECT_EQ(::GetParent(hwnd), ::GetDesktopWindow());

@@ -14,16 +14,7 @@ bool IsLibraryTimer(WPARAM id) { return id == 1 || id == 2 || id == 3 || (id >= 
 
 TipWindow::TipWindow(int cx, int cy, DWORD style)
 {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = &TipWindow::Proc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1);
-        wc.lpszClassName = kTipClass;
-        registered = ::RegisterClassA(&wc) != 0;
-    }
+    vxtest::RegisterTestClass(kTipClass, &TipWindow::Proc, reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1));
     m_hwnd = ::CreateWindowExA(0, kTipClass, "tip", style, 0, 0, cx, cy, nullptr, nullptr,
                                ::GetModuleHandleA(nullptr), nullptr);
     ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_log));

@@ -5,16 +5,7 @@ namespace tiptest {
 HWND CreateToolWindow(HWND hParent, int x, int y, int cx, int cy)
 {
     static const char kClass[] = "vxtest.TooltipTool";
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-        wc.lpszClassName = kClass;
-        registered = ::RegisterClassA(&wc) != 0;
-    }
+    vxtest::RegisterTestClass(kClass, ::DefWindowProcA, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     return ::CreateWindowExA(0, kClass, "", WS_CHILD | WS_VISIBLE, x, y, cx, cy, hParent,
                              nullptr, ::GetModuleHandleA(nullptr), nullptr);
 }

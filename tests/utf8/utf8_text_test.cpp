@@ -33,11 +33,9 @@ void TypeCharacters(std::initializer_list<const char*> characters)
     }
 }
 
-std::string EditText(ProbeCombo& combo)
+std::string NarrowEditText(ProbeCombo& combo)
 {
-    char text[64] = {};
-    ::GetWindowTextA(combo.Edit()->GetSafeHwnd(), text, sizeof(text));
-    return text;
+    return vxtest::WindowTextOf(combo.Edit()->GetSafeHwnd());
 }
 
 struct Utf8Combo : ComboFixture {
@@ -93,9 +91,9 @@ TEST(Utf8Text, CompletionSelectsTheCompletedCharacters)
     for (const Case& test : cases) {
         Utf8Combo f(VXCB_AUTOCOMPLETE);
         TypeCharacters(test.typed);
-        EXPECT_EQ(EditText(f.Combo()), test.completed);
+        EXPECT_EQ(NarrowEditText(f.Combo()), test.completed);
         Key(VK_DELETE);
-        EXPECT_EQ(EditText(f.Combo()), test.afterDelete);
+        EXPECT_EQ(NarrowEditText(f.Combo()), test.afterDelete);
     }
 
     // Choosing an item puts the caret after its last character.
