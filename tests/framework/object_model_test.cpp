@@ -293,6 +293,22 @@ TEST(FrameworkStrings, EditsStayWithinTheStringAndLongResourcesLoadWhole)
     EXPECT_EQ(s.Delete(8, 99), 8);
     EXPECT_EQ(s.Delete(8, 1), 8);
     EXPECT_EQ(s, CString(_T("<abxyz!t")));
+    s.AppendFormat(_T("%d%s"), 42, _T("!"));
+    EXPECT_EQ(s, CString(_T("<abxyz!t42!")));
+    // Truncation within the length only; past it, an invalid argument is thrown.
+    s.Truncate(3);
+    EXPECT_EQ(s, CString(_T("<ab")));
+    for (int bad : {-1, 4}) {
+        bool thrown = false;
+        try {
+            s.Truncate(bad);
+        } catch (CInvalidArgException* e) {
+            thrown = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(thrown) << bad;
+    }
+    EXPECT_EQ(s, CString(_T("<ab")));
 
     CString text;
     ASSERT_TRUE(text.LoadString(::GetModuleHandle(NULL), 9001));
