@@ -30,40 +30,43 @@ struct Split {
     void Layout(int x, int y, int w, int h) { vxLayoutPanes(panes, &bar, shape, x, y, w, h); }
 };
 
-TEST(SplitterGeometry, VerticalDividesWidthAroundTheFixedPane)
+struct DivideCase {
+    const char* what;
+    vxSplitterShape shape;
+    int nSize0, nSize1;              // preferred sizes; only the fixed pane's counts
+    int x, y, w, h;
+    Place pane0;
+    RECT bar;
+    Place pane1;
+};
+
+TEST(SplitterGeometry, TheFixedPaneKeepsItsSizeInEitherOrientationAndIsNeverClamped)
 {
-    Split s;
-    s.panes[1].nSize = 150;
-    s.Layout(0, 0, 400, 300);
-    EXPECT_EQ(PlaceOf(s.panes[0]), (Place{0, 0, 246, 300}));
-    EXPECT_EQ(s.bar, (RECT{246, 0, 250, 300}));
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{250, 0, 150, 300}));
-
-    // Pane 0 fixed, an area that does not start at the origin, a thicker bar.
-    s.shape = {1, 1, 6};
-    s.panes[0].nSize = 120;
-    s.Layout(10, 20, 400, 300);
-    EXPECT_EQ(PlaceOf(s.panes[0]), (Place{10, 20, 120, 300}));
-    EXPECT_EQ(s.bar, (RECT{130, 20, 136, 320}));
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{136, 20, 274, 300}));
-}
-
-TEST(SplitterGeometry, HorizontalDividesHeightAroundTheFixedPane)
-{
-    Split s;
-    s.shape = {0, 1, 4};
-    s.panes[0].nSize = 100;
-    s.Layout(0, 0, 400, 300);
-    EXPECT_EQ(PlaceOf(s.panes[0]), (Place{0, 0, 400, 100}));
-    EXPECT_EQ(s.bar, (RECT{0, 100, 400, 104}));
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{0, 104, 400, 196}));
-
-    s.shape = {0, 0, 4};
-    s.panes[1].nSize = 50;
-    s.Layout(5, 7, 200, 160);
-    EXPECT_EQ(PlaceOf(s.panes[0]), (Place{5, 7, 200, 106}));
-    EXPECT_EQ(s.bar, (RECT{5, 113, 205, 117}));
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{5, 117, 200, 50}));
+    const DivideCase cases[] = {
+        {"vertical, pane 1 fixed", {1, 0, 4}, 90, 150, 0, 0, 400, 300,
+         {0, 0, 246, 300}, {246, 0, 250, 300}, {250, 0, 150, 300}},
+        {"vertical, pane 0 fixed, away from the origin, a thicker bar", {1, 1, 6}, 120, 150, 10, 20, 400, 300,
+         {10, 20, 120, 300}, {130, 20, 136, 320}, {136, 20, 274, 300}},
+        {"horizontal, pane 0 fixed", {0, 1, 4}, 100, 90, 0, 0, 400, 300,
+         {0, 0, 400, 100}, {0, 100, 400, 104}, {0, 104, 400, 196}},
+        {"horizontal, pane 1 fixed, away from the origin", {0, 0, 4}, 100, 50, 5, 7, 200, 160,
+         {5, 7, 200, 106}, {5, 113, 205, 117}, {5, 117, 200, 50}},
+        {"wider than the area", {1, 0, 4}, 0, 500, 0, 0, 400, 300,
+         {0, 0, -104, 300}, {-104, 0, -100, 300}, {-100, 0, 500, 300}},
+        {"taller than the area less the bar", {0, 1, 4}, 296, 0, 0, 0, 400, 300,
+         {0, 0, 400, 296}, {0, 296, 400, 300}, {0, 300, 400, 0}},
+    };
+    for (const DivideCase& c : cases) {
+        Split s;
+        s.shape = c.shape;
+        s.panes[0].nSize = c.nSize0;
+        s.panes[1].nSize = c.nSize1;
+        s.panes[0].nMinSize = s.panes[1].nMinSize = 20; // minimum sizes bound drags only
+        s.Layout(c.x, c.y, c.w, c.h);
+        EXPECT_EQ(PlaceOf(s.panes[0]), c.pane0) << c.what;
+        EXPECT_EQ(s.bar, c.bar) << c.what;
+        EXPECT_EQ(PlaceOf(s.panes[1]), c.pane1) << c.what;
+    }
 }
 
 TEST(SplitterGeometry, HiddenPanes)
@@ -94,22 +97,6 @@ TEST(SplitterGeometry, HiddenPanes)
     EXPECT_EQ(PlaceOf(s.panes[0]), (Place{3, 4, 50, 60}));
     EXPECT_EQ(PlaceOf(s.panes[1]), (Place{0, 0, 500, 200}));
     EXPECT_EQ(s.bar, oldBar);
-}
-
-TEST(SplitterGeometry, PreferredSizeLargerThanTheAreaIsNotClamped)
-{
-    Split s;
-    s.panes[1].nSize = 500;
-    s.panes[1].nMinSize = 20;          // minimum sizes bound drags only
-    s.Layout(0, 0, 400, 300);
-    EXPECT_EQ(PlaceOf(s.panes[0]), (Place{0, 0, -104, 300}));
-    EXPECT_EQ(s.bar, (RECT{-104, 0, -100, 300}));
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{-100, 0, 500, 300}));
-
-    s.shape = {0, 1, 4};
-    s.panes[0].nSize = 296;
-    s.Layout(0, 0, 400, 300);
-    EXPECT_EQ(PlaceOf(s.panes[1]), (Place{0, 300, 400, 0}));
 }
 
 TEST(SplitterGeometry, SpanArithmetic)
