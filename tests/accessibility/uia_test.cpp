@@ -18,6 +18,16 @@ namespace {
 
 DECLARE_HANDLE(HUIANODE);
 
+// A property's value as the tests compare it: "I4:50026", "BOOL:1", "BSTR:Files", "empty".
+std::string VariantText(const VARIANT& value)
+{
+    return value.vt == VT_EMPTY  ? "empty"
+           : value.vt == VT_I4   ? "I4:" + std::to_string(value.lVal)
+           : value.vt == VT_BOOL ? std::string("BOOL:") + (value.boolVal ? "1" : "0")
+           : value.vt == VT_BSTR ? "BSTR:" + a11y::Utf8(value.bstrVal)
+                                 : "vt " + std::to_string(value.vt);
+}
+
 // The client functions a test program has from the system.
 class UiaClient
 {
@@ -31,7 +41,7 @@ public:
     }
     bool Ok() const { return m_fromHandle != NULL && m_property != NULL && m_release != NULL; }
 
-    // A property of the window's element, as "type:value" ("I4:50003", "BSTR:Colour:", "BOOL:1").
+    // A property of the window's element, as VariantText writes it.
     std::string Property(HWND hwnd, int property) const
     {
         HUIANODE node = NULL;
@@ -39,17 +49,7 @@ public:
             return "no node";
         VARIANT value;
         ::VariantInit(&value);
-        std::string text = "failed";
-        if (SUCCEEDED(m_property(node, property, &value))) {
-            if (value.vt == VT_I4)
-                text = "I4:" + std::to_string(value.lVal);
-            else if (value.vt == VT_BOOL)
-                text = std::string("BOOL:") + (value.boolVal ? "1" : "0");
-            else if (value.vt == VT_BSTR)
-                text = "BSTR:" + a11y::Utf8(value.bstrVal);
-            else
-                text = "vt " + std::to_string(value.vt);
-        }
+        const std::string text = SUCCEEDED(m_property(node, property, &value)) ? VariantText(value) : "failed";
         ::VariantClear(&value);
         m_release(node);
         return text;
@@ -99,7 +99,7 @@ Ref<IRawElementProviderFragment> Go(IRawElementProviderFragment* from, NavigateD
     return to;
 }
 
-// An element's property as the test compares it: "I4:50026", "BSTR:Files", "empty".
+// An element's property, as VariantText writes it.
 std::string PropertyOf(IUnknown* element, PROPERTYID property)
 {
     Ref<IRawElementProviderSimple> simple;
@@ -108,11 +108,7 @@ std::string PropertyOf(IUnknown* element, PROPERTYID property)
     VARIANT value;
     if (simple->GetPropertyValue(property, &value) != S_OK)
         return "failed";
-    std::string text = value.vt == VT_EMPTY ? "empty"
-                       : value.vt == VT_I4  ? "I4:" + std::to_string(value.lVal)
-                       : value.vt == VT_BOOL ? std::string("BOOL:") + (value.boolVal ? "1" : "0")
-                       : value.vt == VT_BSTR ? "BSTR:" + a11y::Utf8(value.bstrVal)
-                                            : "vt " + std::to_string(value.vt);
+    const std::string text = VariantText(value);
     ::VariantClear(&value);
     return text;
 }
