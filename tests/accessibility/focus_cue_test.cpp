@@ -19,19 +19,15 @@ LRESULT CALLBACK AnswerUiState(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return ::CallWindowProc(s_previous, hwnd, message, wParam, lParam);
 }
 
-// Pixels of the row two inside the window's top edge (where a cue drawn two pixels in runs)
-// that differ from the face four pixels in on the row below.
-int MarkedPixels(HWND hwnd)
+// Pixels of the row (or column) two inside the window's top (left) edge, where a cue drawn two
+// pixels in runs, that differ from the face four pixels in on the row below.
+int MarkedPixels(HWND hwnd, bool bColumn = false)
 {
     RECT rc;
     ::GetClientRect(hwnd, &rc);
-    HDC dc = ::GetDC(hwnd);
-    const COLORREF face = ::GetPixel(dc, rc.left + 4, rc.top + 3);
-    int marked = 0;
-    for (int x = rc.left + 4; x < rc.right - 4; ++x)
-        marked += ::GetPixel(dc, x, rc.top + 2) != face ? 1 : 0;
-    ::ReleaseDC(hwnd, dc);
-    return marked;
+    const COLORREF face = vxtest::PixelAt(hwnd, rc.left + 4, rc.top + 3);
+    const RECT line = bColumn ? RECT{2, 4, 3, rc.bottom - 4} : RECT{4, 2, rc.right - 4, 3};
+    return (line.right - line.left) * (line.bottom - line.top) - vxtest::CountColour(hwnd, line, face);
 }
 
 TEST(FocusCues, ASkinnedItemHidesItsCueWhileTheUiStateDoes)
@@ -57,6 +53,7 @@ TEST(FocusCues, ASkinnedItemHidesItsCueWhileTheUiStateDoes)
     vxtest::PumpMessages();
     ::UpdateWindow(item);
     EXPECT_GT(MarkedPixels(item), 10);           // the dotted cue, every other pixel
+    EXPECT_GT(MarkedPixels(item, true), 5);
     ::SetWindowLongPtr(item, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_previous));
 }
 

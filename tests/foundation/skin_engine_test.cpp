@@ -205,8 +205,17 @@ TEST_F(SkinEngine, ListEntriesFromTheirDrawItemsWithSelectionAndTopIndex)
 
     const RECT row0 = {0, 0, 200, 20}, row1 = {0, 20, 200, 40};
     EXPECT_EQ(CountOf(list, row0, kGreen), 16 * 16);
+    EXPECT_EQ(CountOf(list, {3, 0, 4, 20}, kGreen), 16);           // three pixels in
     EXPECT_EQ(CountOf(list, row1, kRed), 16 * 16);
     EXPECT_GT(CountOf(list, row1, vxGetSkinColour("text")), 5);   // "Second" in the theme colour
+
+    // The row under the real pointer is tinted, and only while the pointer is over it.
+    const RECT row3 = {0, 60, 200, 80};
+    vxtest::MouseMove(vxtest::ScreenPoint(list, 100, 70));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountOf(list, row3, vxGetSkinColour("list.hot")) > 200 * 20 / 2; }));
+    EXPECT_EQ(CountOf(list, row1, vxGetSkinColour("list.hot")), 0);
+    vxtest::MouseMove(vxtest::ScreenPoint(host.Hwnd(), 400, 300));
+    EXPECT_TRUE(vxtest::PumpUntil([&] { return CountOf(list, row3, vxGetSkinColour("list.hot")) == 0; }));
 
     // The selection is painted in the accent colour.
     ::SendMessageA(list, LB_SETCURSEL, 2, 0);
@@ -276,6 +285,13 @@ TEST_F(SkinEngine, ListWithoutDataFollowsItsCountAndRepaintsOnlyForShownEntries)
     EXPECT_EQ(recorder.Count(WM_PAINT), 1);
     const RECT row1 = {0, 20, 200, 40};
     EXPECT_EQ(CountOf(list, row1, kGreen), 16 * 16);
+    // Nor does one scrolled above the top.
+    ::SendMessageA(list, LB_SETTOPINDEX, 100, 0);
+    vxtest::PumpFor(30);
+    recorder.Clear();
+    EXPECT_EQ(vxSetDrawItemValueEx(list, 50, 0, "image.default", "test.red", 0), 1);
+    vxtest::PumpFor(30);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 0);
 
     // Values replaced many times, a third and fourth name on one entry, a value removed: the
     // others stay as they were, and the replaced ones take no memory for long.
