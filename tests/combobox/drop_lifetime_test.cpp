@@ -333,4 +333,41 @@ TEST(ComboLifetime, DropListThatCannotBeMadeOpensNothingAndClosesWhatItAnnounced
     }
 }
 
+TEST(ComboLifetime, AFilteredListRefilledOutOfMemoryAtAnyStepKeepsOneFrameOrNone)
+{
+    // The second key refills the frame the first one opened; each of its requests fails in
+    // turn. The frame is shown or gone, never kept hidden, and the next key works.
+    long nRequests = 0;
+    for (long n = 0; n == 0 || n <= nRequests; ++n) {
+        SCOPED_TRACE(testing::Message() << "request " << n);
+        ComboFixture f(CBS_DROPDOWN);
+        f.Combo().ModifyCBStyle(0, VXCB_FILTEREDLIST);
+        f.Fill({"banana", "berry", "bean", "cherry"});
+        ::SetFocus(f.Combo().Edit()->GetSafeHwnd());
+        PumpTranslated();
+        const int closed = vxtest::GuiCounts::Now().windows;
+        Type("b");
+        ASSERT_NE(f.Combo().FrameHwnd(), static_cast<HWND>(NULL));
+        const int open = vxtest::GuiCounts::Now().windows;
+        f.ClearCodes();
+        {
+            vxtest::FaultInjector injector;
+            injector.FailAt(n, false);
+            Type("e");
+            if (n == 0)
+                nRequests = injector.Requests();
+        }
+        const bool shown = f.Combo().FrameHwnd() != NULL;
+        EXPECT_TRUE(!shown || ::IsWindowVisible(f.Combo().FrameHwnd()));
+        EXPECT_EQ(vxtest::GuiCounts::Now().windows, shown ? open : closed);
+        const std::vector<UINT> codes = f.Codes();
+        // Each opening heard is closed again, and so is the one before the key if none is shown.
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), (UINT)CBN_CLOSEUP),
+                  std::count(codes.begin(), codes.end(), (UINT)CBN_DROPDOWN) + (shown ? 0 : 1));
+        Type("a");
+        EXPECT_NE(f.Combo().FrameHwnd(), static_cast<HWND>(NULL));
+    }
+    EXPECT_GT(nRequests, 0);
+}
+
 } // namespace
