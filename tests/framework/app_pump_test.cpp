@@ -61,8 +61,10 @@ public:
     int m_check = 0;
     int m_number = 0;
     bool m_numberField = false;     // exchange the edit as a number instead
+    CEdit m_edit;                   // bound to the edit by the first exchange
     virtual void DoDataExchange(CDataExchange* pDX)
     {
+        DDX_Control(pDX, 100, m_edit);
         if (m_numberField)
             DDX_Text(pDX, 100, m_number);
         else
@@ -150,6 +152,7 @@ TEST(FrameworkPump, DialogFromMemoryExchangesDataBothWays)
     CString shown;
     dlg.GetDlgItem(100)->GetWindowText(shown);
     EXPECT_STREQ(_T("hello"), shown);
+    EXPECT_EQ(dlg.m_edit.m_hWnd, dlg.GetDlgItem(100)->m_hWnd);
     EXPECT_EQ(BST_CHECKED, (int)dlg.IsDlgButtonChecked(101));
     // And back.
     dlg.GetDlgItem(100)->SetWindowText(_T("typed"));
@@ -175,14 +178,18 @@ TEST(FrameworkPump, ModalDialogEndsWithItsResult)
     DataDialog dlg;
     ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get(), NULL));
     ::SetTimer(NULL, 0, 50, NULL);
-    // Ends itself through a posted IDCANCEL once the loop runs.
+    // OK with a field that holds no number keeps the dialog open; a posted IDCANCEL ends it.
+    dlg.m_numberField = true;
     struct Ender {
         static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD)
         {
             ::KillTimer(NULL, id);
             HWND hDlg = ::FindWindow(NULL, _T("ddx"));
-            if (hDlg != NULL)
+            if (hDlg != NULL) {
+                ::SetDlgItemText(hDlg, 100, _T("none"));
+                ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
                 ::PostMessage(hDlg, WM_COMMAND, IDCANCEL, 0);
+            }
         }
     };
     ::SetTimer(NULL, 0, 100, &Ender::Fire);
