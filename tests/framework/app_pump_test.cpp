@@ -177,6 +177,15 @@ TEST(FrameworkPump, ModalDialogEndsWithItsResult)
     DdxTemplate tmpl;
     DataDialog dlg;
     ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get(), NULL));
+    // Without a parent, the application's main window is the one disabled while it runs.
+    HostWindow host;
+    CWnd mainWnd;
+    mainWnd.Attach(host.Hwnd());
+    AfxGetApp()->m_pMainWnd = &mainWnd;
+    static HWND s_hMain;
+    static bool s_bMainEnabled;
+    s_hMain = host.Hwnd();
+    s_bMainEnabled = true;
     ::SetTimer(NULL, 0, 50, NULL);
     // OK with a field that holds no number keeps the dialog open; a posted IDCANCEL ends it.
     dlg.m_numberField = true;
@@ -186,6 +195,7 @@ TEST(FrameworkPump, ModalDialogEndsWithItsResult)
             ::KillTimer(NULL, id);
             HWND hDlg = ::FindWindow(NULL, _T("ddx"));
             if (hDlg != NULL) {
+                s_bMainEnabled = ::IsWindowEnabled(s_hMain) != FALSE;
                 ::SetDlgItemText(hDlg, 100, _T("none"));
                 ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
                 ::PostMessage(hDlg, WM_COMMAND, IDCANCEL, 0);
@@ -195,6 +205,10 @@ TEST(FrameworkPump, ModalDialogEndsWithItsResult)
     ::SetTimer(NULL, 0, 100, &Ender::Fire);
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(NULL, dlg.m_hWnd);
+    EXPECT_FALSE(s_bMainEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(host.Hwnd()));
+    AfxGetApp()->m_pMainWnd = NULL;
+    mainWnd.Detach();
 }
 
 TEST(FrameworkCollections, RemovalDuringWalksAndBadIndices)
