@@ -26,9 +26,8 @@ protected:
     // Whether the item stands wholly inside the list view's client area.
     bool Shown(HWND item)
     {
-        RECT rc, client;
-        ::GetWindowRect(item, &rc);
-        ::MapWindowPoints(NULL, list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        RECT client;
+        const RECT rc = vxtest::PlaceIn(list.m_hWnd, item);
         ::GetClientRect(list.m_hWnd, &client);
         return rc.top >= 0 && rc.bottom <= client.bottom;
     }
@@ -264,9 +263,8 @@ TEST(ListKeyboard, OneTabStopArrowsInsideAndTheFocusedItemShown)
         return out;
     };
     auto shown = [&](HWND h) {
-        RECT rc, client;
-        ::GetWindowRect(h, &rc);
-        ::MapWindowPoints(NULL, dlg.m_list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        RECT client;
+        const RECT rc = vxtest::PlaceIn(dlg.m_list.m_hWnd, h);
         ::GetClientRect(dlg.m_list.m_hWnd, &client);
         return rc.top >= 0 && rc.bottom <= client.bottom;
     };

@@ -56,23 +56,16 @@ TEST(ComboWindow, CreateMakesTheEditAndTheFont)
     const LONG style = ::GetWindowLongA(hEdit, GWL_STYLE);
     EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
     EXPECT_TRUE(style & ES_AUTOHSCROLL);
-    RECT rcEdit;
-    ::GetWindowRect(hEdit, &rcEdit);
-    ::MapWindowPoints(NULL, f.Hwnd(), reinterpret_cast<POINT*>(&rcEdit), 2);
-    EXPECT_EQ(CRect(rcEdit), CRect(2, 2, kComboWidth - 26, kComboHeight - 2));
+    EXPECT_EQ(CRect(vxtest::PlaceIn(f.Hwnd(), hEdit)), CRect(2, 2, kComboWidth - 26, kComboHeight - 2));
     EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(hEdit, WM_GETFONT, 0, 0)),
               static_cast<HFONT>(c.Font()->GetSafeHandle()));
 
     // The edit's height and margins move it without a new edit.
     c.SetItemHeight(-1, 16);
-    ::GetWindowRect(hEdit, &rcEdit);
-    ::MapWindowPoints(NULL, f.Hwnd(), reinterpret_cast<POINT*>(&rcEdit), 2);
-    EXPECT_EQ(CRect(rcEdit), CRect(2, 2, kComboWidth - 26, 18));
+    EXPECT_EQ(CRect(vxtest::PlaceIn(f.Hwnd(), hEdit)), CRect(2, 2, kComboWidth - 26, 18));
     RECT margins = {4, 3, 30, 3};
     c.SetEditMargin(&margins);
-    ::GetWindowRect(hEdit, &rcEdit);
-    ::MapWindowPoints(NULL, f.Hwnd(), reinterpret_cast<POINT*>(&rcEdit), 2);
-    EXPECT_EQ(CRect(rcEdit), CRect(4, 3, kComboWidth - 30, 19));
+    EXPECT_EQ(CRect(vxtest::PlaceIn(f.Hwnd(), hEdit)), CRect(4, 3, kComboWidth - 30, 19));
     EXPECT_EQ(c.Edit()->GetSafeHwnd(), hEdit);
 
     // Edit operations.

@@ -44,13 +44,6 @@ protected:
     // One of the library's own sizes, given for 96 DPI, at this display's DPI.
     int Scaled(int pixels) const { return ::MulDiv(pixels, dpi, 96); }
     CWnd* Host() { return CWnd::FromHandle(host.Hwnd()); }
-    static RECT PlaceIn(HWND parent, HWND child)
-    {
-        RECT rc;
-        ::GetWindowRect(child, &rc);
-        ::MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
-    }
 
     vxtest::HostWindow host;
     int dpi = 96;
@@ -67,7 +60,7 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
     // The edit stands between the margins, left of the drop button strip.
     HWND hEdit = ::GetDlgItem(combo.m_hWnd, VXCB_EDIT_ID);
     ASSERT_NE(hEdit, nullptr);
-    const RECT edit = PlaceIn(combo.m_hWnd, hEdit);
+    const RECT edit = vxtest::PlaceIn(combo.m_hWnd, hEdit);
     EXPECT_EQ(edit.left, Scaled(2));
     EXPECT_EQ(edit.top, Scaled(2));
     EXPECT_EQ(edit.right, 200 - Scaled(26));
@@ -111,7 +104,7 @@ TEST_F(DpiSizes, ComboRowsAndButtonStrip)
     combo.SetItemHeight(0, 30);
     RECT margins = {3, 3, 40, 3};
     combo.SetEditMargin(&margins);
-    EXPECT_EQ(PlaceIn(combo.m_hWnd, hEdit).right, 200 - 40);
+    EXPECT_EQ(vxtest::PlaceIn(combo.m_hWnd, hEdit).right, 200 - 40);
     combo.ShowDropDown(TRUE);
     vxtest::PumpMessages();
     combo.GetDroppedControlRect(&frame);
@@ -208,15 +201,15 @@ TEST_F(DpiSizes, ListViewItemsHeadersSpacesAndLineStep)
     list.AddItem(0, NULL, _T("b"), NULL);
     HWND b = ::FindWindowExA(list.m_hWnd, NULL, "Button", "b");
     ASSERT_NE(b, nullptr);
-    const RECT rcB = PlaceIn(list.m_hWnd, b);
+    const RECT rcB = vxtest::PlaceIn(list.m_hWnd, b);
     EXPECT_EQ(rcB.left, Scaled(48) + Scaled(2));
     EXPECT_EQ(rcB.top, Scaled(30));
     // A line scroll moves 60 pixels times the scale.
     for (int i = 1; i < 200; ++i)
         list.AddItem(0, NULL, _T("more"), NULL);
-    const RECT before = PlaceIn(list.m_hWnd, b);
+    const RECT before = vxtest::PlaceIn(list.m_hWnd, b);
     list.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(PlaceIn(list.m_hWnd, b).top, before.top - Scaled(60));
+    EXPECT_EQ(vxtest::PlaceIn(list.m_hWnd, b).top, before.top - Scaled(60));
     // Sizes the host sets stay as set.
     list.SetItemSize(20, 20);
     list.SetGroupHeight(10);
@@ -234,7 +227,7 @@ TEST_F(DpiSizes, StackWindowButtonsAndEntries)
     stack.AddSubItem(0, _T("entry"), NULL);
     stack.ExpandItem(0);
     vxtest::PumpMessages();
-    const RECT first = PlaceIn(stack.m_hWnd, stack.GetItemButton(0)->m_hWnd);
+    const RECT first = vxtest::PlaceIn(stack.m_hWnd, stack.GetItemButton(0)->m_hWnd);
     EXPECT_EQ(first.right - first.left, Scaled(150));
     EXPECT_EQ(first.bottom - first.top, Scaled(20));
     HWND list = stack.GetItemContent(0)->m_hWnd;
@@ -242,7 +235,7 @@ TEST_F(DpiSizes, StackWindowButtonsAndEntries)
     // Sizes the host sets stay as set.
     stack.SetItemSize(100, 30);
     stack.SetSubItemHeight(17);
-    const RECT given = PlaceIn(stack.m_hWnd, stack.GetItemButton(1)->m_hWnd);
+    const RECT given = vxtest::PlaceIn(stack.m_hWnd, stack.GetItemButton(1)->m_hWnd);
     EXPECT_EQ(given.right - given.left, 100);
     EXPECT_EQ(given.bottom - given.top, 30);
     EXPECT_EQ(::SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 17);

@@ -18,13 +18,7 @@ HWND MakeStatic(HWND hParent, int nID)
                              hParent, (HMENU)(INT_PTR)nID, ::GetModuleHandleA(NULL), NULL);
 }
 
-CRect PlaceIn(HWND hParent, HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    ::MapWindowPoints(NULL, hParent, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
+CRect PlaceIn(HWND hParent, HWND hWnd) { return CRect(vxtest::PlaceIn(hParent, hWnd)); }
 
 TEST(LayoutHostUnkind, WindowsFoundByIdOrGivenAsTemporariesOutliveTheIdlePass)
 {

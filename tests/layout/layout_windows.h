@@ -40,10 +40,7 @@ struct LayoutWindows : ::testing::Test {
     // The window's rectangle in the host's client coordinates.
     CRect Place(CWnd* pWnd)
     {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        ::MapWindowPoints(NULL, host.Hwnd(), reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
+        return CRect(vxtest::PlaceIn(host.Hwnd(), pWnd->GetSafeHwnd()));
     }
     CPoint Screen(int x, int y) { return CPoint(vxtest::ScreenPoint(host.Hwnd(), x, y)); }
 };

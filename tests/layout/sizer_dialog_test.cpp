@@ -117,10 +117,7 @@ TEST_F(SizerBarInDialog, QuickSecondPressDragsAgainWithoutADoubleClickNotice)
     Pump(50);
     vxtest::MouseUp();
     Pump(50);
-    RECT rc;
-    ::GetWindowRect(::GetDlgItem(dlg.m_hWnd, kLeftId), &rc);
-    ::MapWindowPoints(NULL, dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(rc.right, 130);
+    EXPECT_EQ(vxtest::PlaceIn(dlg.m_hWnd, ::GetDlgItem(dlg.m_hWnd, kLeftId)).right, 130);
     const auto dblclk = dlg.m_recorder.Filter([](const vxtest::RecordedMessage& m) {
         return m.message == WM_COMMAND && HIWORD(m.wParam) == STN_DBLCLK;
     });

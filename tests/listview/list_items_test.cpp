@@ -67,10 +67,7 @@ TEST_F(ListItemsTest, LockedUpdatesPlaceNothingUntilUnlocked)
     CreateList();
     list.AddGroup(_T("One"), NULL, 0);
     const auto place = [&](const char* caption) {
-        CRect rc;
-        ::GetWindowRect(::FindWindowExA(list.m_hWnd, NULL, "Button", caption), &rc);
-        ::MapWindowPoints(NULL, list.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
+        return CRect(vxtest::PlaceIn(list.m_hWnd, ::FindWindowExA(list.m_hWnd, NULL, "Button", caption)));
     };
     list.LockUpdate(0);
     list.AddItem(0, NULL, _T("a"), NULL);

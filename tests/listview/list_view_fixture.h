@@ -38,13 +38,7 @@ protected:
     HWND Header(const std::string& title) const { return Child(title, "Static"); }
 
     // A window's rectangle in the list view's client coordinates.
-    RECT PlaceOf(HWND hwnd) const
-    {
-        RECT rc;
-        ::GetWindowRect(hwnd, &rc);
-        ::MapWindowPoints(NULL, List(), reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
-    }
+    RECT PlaceOf(HWND hwnd) const { return vxtest::PlaceIn(List(), hwnd); }
 
     int ScrollPos() const { return ::GetScrollPos(List(), SB_VERT); }
     bool BarShown() const { return (::GetWindowLongA(List(), GWL_STYLE) & WS_VSCROLL) != 0; }

@@ -41,17 +41,11 @@ private:
     HWND m_hWnd;
 };
 
-RECT ScreenRect(HWND hWnd)
-{
-    RECT rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
 
 // For each column of a window as the screen shows it, the pixels of the colour in it.
 std::vector<int> ColumnsWithColour(HWND hWnd, COLORREF colour)
 {
-    const RECT rc = ScreenRect(hWnd);
+    const RECT rc = vxtest::WindowRect(hWnd);
     HDC screen = ::GetDC(NULL);
     std::vector<int> columns;
     for (int x = rc.left; x < rc.right; ++x) {
@@ -121,8 +115,8 @@ TEST(RightToLeft, SizerBarFollowsThePointerAndTheArrows)
     Host host(true);
     SizerRig rig(host.Wnd());
     vxtest::PumpMessages();
-    const RECT bar = ScreenRect(rig.bar.m_hWnd);
-    ASSERT_LT(bar.right, ScreenRect(rig.left.m_hWnd).right);
+    const RECT bar = vxtest::WindowRect(rig.bar.m_hWnd);
+    ASSERT_LT(bar.right, vxtest::WindowRect(rig.left.m_hWnd).right);
     const POINT press = {bar.left + 2, (bar.top + bar.bottom) / 2};
     vxtest::MouseMove(press);
     vxtest::MouseDown();
@@ -134,20 +128,20 @@ TEST(RightToLeft, SizerBarFollowsThePointerAndTheArrows)
     vxtest::PumpMessages();
     vxtest::MouseUp();
     EXPECT_TRUE(vxtest::PumpUntil([&] { return ::GetCapture() == NULL; }));
-    RECT left = ScreenRect(rig.left.m_hWnd);
+    RECT left = vxtest::WindowRect(rig.left.m_hWnd);
     EXPECT_NEAR(left.right - left.left, 160, 1);
-    EXPECT_NEAR(ScreenRect(rig.bar.m_hWnd).left, bar.left - 60, 1);
+    EXPECT_NEAR(vxtest::WindowRect(rig.bar.m_hWnd).left, bar.left - 60, 1);
 
     // The arrows move it the way they point.
     ::SetFocus(rig.bar.m_hWnd);
-    const int before = ScreenRect(rig.bar.m_hWnd).left;
+    const int before = vxtest::WindowRect(rig.bar.m_hWnd).left;
     vxtest::KeyPress(VK_LEFT);
     vxtest::PumpMessages();
-    EXPECT_EQ(ScreenRect(rig.bar.m_hWnd).left, before - 4);
+    EXPECT_EQ(vxtest::WindowRect(rig.bar.m_hWnd).left, before - 4);
     vxtest::KeyPress(VK_RIGHT);
     vxtest::KeyPress(VK_RIGHT);
     vxtest::PumpMessages();
-    EXPECT_EQ(ScreenRect(rig.bar.m_hWnd).left, before + 4);
+    EXPECT_EQ(vxtest::WindowRect(rig.bar.m_hWnd).left, before + 4);
 }
 
 // List view items flow from the right; the arrows move the focus the way they point.
@@ -164,7 +158,7 @@ TEST(RightToLeft, ArrowsMoveTheFocusTheWayTheyPoint)
     HWND hSecond = ::FindWindowExA(list.m_hWnd, NULL, "Button", "second");
     ASSERT_NE(hFirst, nullptr);
     ASSERT_NE(hSecond, nullptr);
-    ASSERT_GT(ScreenRect(hFirst).left, ScreenRect(hSecond).left) << "the first item stands at the right";
+    ASSERT_GT(vxtest::WindowRect(hFirst).left, vxtest::WindowRect(hSecond).left) << "the first item stands at the right";
     ::SetFocus(hFirst);
     vxtest::KeyPress(VK_LEFT);
     vxtest::PumpMessages();
@@ -186,7 +180,7 @@ TEST(RightToLeft, DropListOpensUnderTheCombosRightEdgeInItsDirection)
     vxtest::PumpMessages();
     RECT frame;
     combo.GetDroppedControlRect(&frame);
-    const RECT rcCombo = ScreenRect(combo.m_hWnd);
+    const RECT rcCombo = vxtest::WindowRect(combo.m_hWnd);
     EXPECT_EQ(frame.right, rcCombo.right);
     EXPECT_EQ(frame.left, rcCombo.right - 300);
     EXPECT_EQ(frame.top, rcCombo.bottom);
@@ -210,7 +204,7 @@ TEST(RightToLeft, BalloonStemOnItsPointInARightToLeftProcess)
     vxtest::PumpMessages();
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(::GetWindowRgn(tip.m_hWnd, hRgn), ERROR);
-    const RECT rc = ScreenRect(tip.m_hWnd);
+    const RECT rc = vxtest::WindowRect(tip.m_hWnd);
     ::OffsetRgn(hRgn, rc.left, rc.top);
     EXPECT_TRUE(::PtInRegion(hRgn, pt.x - 1, pt.y - 3));
     EXPECT_EQ(vxtest::PixelAt(NULL, pt.x - 1, pt.y - 2), ::GetSysColor(COLOR_WINDOWTEXT));

@@ -71,10 +71,7 @@ void SetPressHandler(HWND hwnd, std::function<void(POINT)> handler)
 
 RECT PlaceInParent(HWND hwnd)
 {
-    RECT rc;
-    ::GetWindowRect(hwnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(hwnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
+    return vxtest::PlaceIn(::GetParent(hwnd), hwnd);
 }
 
 Snapshot::Snapshot(HWND hwnd, const RECT& rc) : m_rc(rc)

@@ -48,13 +48,7 @@ protected:
     int Selection(int item) { return (int)::SendMessage(Content(item), LB_GETCURSEL, 0, 0); }
 
     // A window's rectangle in the stack window's client coordinates.
-    RECT PlaceOf(HWND hwnd) const
-    {
-        RECT rc;
-        ::GetWindowRect(hwnd, &rc);
-        ::MapWindowPoints(NULL, Stack(), reinterpret_cast<POINT*>(&rc), 2);
-        return rc;
-    }
+    RECT PlaceOf(HWND hwnd) const { return vxtest::PlaceIn(Stack(), hwnd); }
 
     // Indices of the items whose content is shown.
     std::vector<int> ShownContents()

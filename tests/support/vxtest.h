@@ -61,6 +61,19 @@ void KeyUp(WORD vk);
 void KeyPress(WORD vk);              // down and up
 void KeyChord(WORD modifier, WORD vk); // e.g. VK_MENU + VK_DOWN
 void TypeText(const char* text);     // characters as key strokes (ANSI letters, digits, space)
+// A window's rectangle on the screen, and in another window's client coordinates.
+inline RECT WindowRect(HWND hwnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hwnd, &rc);
+    return rc;
+}
+inline RECT PlaceIn(HWND hParent, HWND hwnd)
+{
+    RECT rc = WindowRect(hwnd);
+    ::MapWindowPoints(NULL, hParent, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
 // The screen point of a window's client point.
 POINT ScreenPoint(HWND hwnd, int x, int y);
 // Centre of a window's client area in screen coordinates.

@@ -46,13 +46,6 @@ SIZE MeasureText(HFONT hFont, const std::string& text)
     return SIZE{rc.right - rc.left, rc.bottom - rc.top};
 }
 
-RECT WindowRect(HWND hwnd)
-{
-    RECT rc = {};
-    ::GetWindowRect(hwnd, &rc);
-    return rc;
-}
-
 POINT TipOf(HWND hwnd)
 {
     RECT rc = WindowRect(hwnd);

@@ -20,8 +20,7 @@ HICON MakeIcon(int size, COLORREF colour);
 // or in a device context's default font when hFont is null.
 SIZE MeasureText(HFONT hFont, const std::string& text);
 
-// The balloon window's rectangle on the screen.
-RECT WindowRect(HWND hwnd);
+using vxtest::WindowRect;
 
 // The point the stem's tip of a balloon window touches, from its rectangle and the body height
 // (window height less the stem's 25 pixels).
