@@ -107,6 +107,7 @@ public:
         ++measures;
         lpmis->itemHeight = 19;
     }
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT) { return -1; }
 };
 
 } // namespace
@@ -192,6 +193,12 @@ TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
     list.UpdateWindow();
     PumpMessages();
     EXPECT_GE(list.draws, 2);
+    // The answer the list gives is the parent's answer.
+    COMPAREITEMSTRUCT compare = {};
+    compare.CtlType = ODT_LISTBOX;
+    compare.CtlID = 77;
+    compare.hwndItem = list.m_hWnd;
+    EXPECT_EQ(::SendMessage(parent.m_hWnd, WM_COMPAREITEM, 77, (LPARAM)&compare), -1);
 }
 
 TEST(FrameworkDispatch, SubclassDefaultAndUnsubclass)
