@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_injection.h"
 #include "vxtest.h"
 
 using namespace vxtest;
@@ -116,8 +117,14 @@ TEST(FrameworkDispatch, CreationHandlersAndMapChainInOrder)
 {
     HostWindow host;
     DerivedProbeWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("probe"), WS_CHILD | WS_VISIBLE,
-                             CRect(10, 10, 210, 110), CWnd::FromHandle(host.Hwnd()), 5));
+    {
+        // The creation hook is given back once the window is made.
+        vxtest::FaultInjector injector;
+        ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("probe"), WS_CHILD | WS_VISIBLE,
+                                 CRect(10, 10, 210, 110), CWnd::FromHandle(host.Hwnd()), 5));
+        EXPECT_EQ(injector.LiveHooks(), 0);
+        EXPECT_GT(injector.Count(vxtest::Request::Hook), 0);
+    }
     EXPECT_EQ(1, wnd.createCount);
     EXPECT_EQ(200, wnd.lastSizeCx);
     EXPECT_EQ(100, wnd.lastSizeCy);
