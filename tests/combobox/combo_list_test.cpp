@@ -166,7 +166,7 @@ TEST(ComboList, SetCurSelWithoutEditSetsTextAndImage)
     EXPECT_EQ(c.Edit(), nullptr);
     c.AddString(_T("plain"));
     c.AddString(_T("pictured"), _T("flag.png"));
-    const std::string h = HandleText(f.Hwnd());
+    const std::string h = vxtest::H(f.Hwnd());
     vxJournalClear();
     EXPECT_EQ(c.SetCurSel(1), 1);
     EXPECT_STREQ(WindowText(f.Hwnd()), _T("pictured"));

@@ -3,9 +3,6 @@
 #include "vxDropListBox.h"
 #include "vxDropWnd.h"
 
-#include <vexelcore_journal.h>
-
-
 namespace combotest {
 
 void ProbeCombo::DisableItem(int nIndex)
@@ -150,23 +147,6 @@ POINT RowPoint(HWND hList, int nRow, int nRowHeight)
 bool WaitClosed(ProbeCombo& combo)
 {
     return PumpTranslatedUntil([&] { return combo.DropWnd() == NULL; });
-}
-
-std::vector<std::string> Journal(const char* contains)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < vxJournalCount(); ++i) {
-        const std::string line = vxJournalGet(i);
-        if (contains == nullptr || line.find(contains) != std::string::npos)
-            lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string HandleText(HWND hwnd)
-{
-    char text[32];
-    return vxFormatHandle(hwnd, text, sizeof(text));
 }
 
 } // namespace combotest

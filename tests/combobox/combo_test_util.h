@@ -6,6 +6,7 @@
 #include "vxCtrlComboBox.h"
 #include "dialog_template.h"
 #include "vxtest.h"
+#include "vxtest_checks.h"
 
 #include <memory>
 #include <string>
@@ -96,10 +97,7 @@ public:
     }
 };
 
-// Journal lines of the skin engine that mention one of the given texts.
-std::vector<std::string> Journal(const char* contains = nullptr);
-// "0x..." as the journal writes a window handle.
-std::string HandleText(HWND hwnd);
+using vxtest::Journal;
 
 using vxtest::PixelAt;
 // Whether any pixel of the rectangle has the colour.

@@ -116,7 +116,7 @@ TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
     EXPECT_EQ(::SendMessageA(hList, LB_SETITEMDATA, 4, 99), LB_ERR);
 
     // The engine paints the list: its skin, and every row's text and (where set) image.
-    const std::string list = HandleText(hList);
+    const std::string list = vxtest::H(hList);
     EXPECT_EQ(Journal(("vxSkinWindow(" + list).c_str()),
               std::vector<std::string>({"vxSkinWindow(" + list + ",108,\"combobox.listbox\",0)"}));
     std::vector<std::string> rows;
@@ -131,7 +131,7 @@ TEST(DropList, OpensBelowTopMostWithTheRowsGivenToTheEngine)
     }
     EXPECT_EQ(Journal(("vxSetDrawItemValueEx(" + list).c_str()), rows);
     EXPECT_EQ(Journal("vxLockState"),
-              std::vector<std::string>({"vxLockState(" + HandleText(f.Hwnd()) + ",1)"}));
+              std::vector<std::string>({"vxLockState(" + vxtest::H(f.Hwnd()) + ",1)"}));
 
     // The button again (outside the frame, which has the capture): closed without a choice.
     f.ClearCodes();

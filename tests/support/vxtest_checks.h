@@ -29,11 +29,15 @@ inline std::string H(HWND hwnd)
     return vxFormatHandle(hwnd, buffer, sizeof(buffer));
 }
 
-inline std::vector<std::string> Journal()
+// The skin engine's journal lines, or those that mention a text.
+inline std::vector<std::string> Journal(const char* contains = nullptr)
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < vxJournalCount(); ++i)
-        lines.push_back(vxJournalGet(i));
+    for (int i = 0; i < vxJournalCount(); ++i) {
+        const std::string line = vxJournalGet(i);
+        if (contains == nullptr || line.find(contains) != std::string::npos)
+            lines.push_back(line);
+    }
     return lines;
 }
 
