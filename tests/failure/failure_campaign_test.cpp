@@ -197,22 +197,9 @@ bool LayoutScenario(HWND host, std::string&)
     return right;
 }
 
-LRESULT CALLBACK TipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ::DefWindowProc(hwnd, message, wParam, lParam);
-}
-
 bool TipsScenario(HWND host, std::string&)
 {
-    static ATOM s_class = 0;
-    if (s_class == 0) {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = TipProc;
-        wc.hInstance = ::GetModuleHandle(NULL);
-        wc.hbrBackground = (HBRUSH)(COLOR_INFOBK + 1);
-        wc.lpszClassName = _T("vxtest.FaultTip");
-        s_class = ::RegisterClass(&wc);
-    }
+    vxtest::RegisterTestClass("vxtest.FaultTip", ::DefWindowProcA, (HBRUSH)(COLOR_INFOBK + 1));
     bool right = true;
     struct TipWindows {
         HWND hwnd[3] = {};
@@ -241,8 +228,8 @@ bool TipsScenario(HWND host, std::string&)
     pTips->SetTipsMaxCount(3);
     const int modes[] = {TIPS_SHOW_FADE, TIPS_SHOW_SLIDE, 0};
     for (int i = 0; i < 3; ++i) {
-        windows[i] = ::CreateWindowEx(WS_EX_TOOLWINDOW, _T("vxtest.FaultTip"), _T(""), WS_POPUP, 0, 0, 200, 60, host,
-                                      NULL, ::GetModuleHandle(NULL), NULL);
+        windows[i] = ::CreateWindowExA(WS_EX_TOOLWINDOW, "vxtest.FaultTip", "", WS_POPUP, 0, 0, 200, 60, host, NULL,
+                                       ::GetModuleHandle(NULL), NULL);
         _tagstSysTips record = {};
         record.nShowMode = modes[i];
         record.nStayTime = 100;
