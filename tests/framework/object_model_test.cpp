@@ -139,6 +139,25 @@ TEST(FrameworkObjectModel, PlainPumpFreesTemporariesAtIdleOnly)
     pumpUntilIdle();
     // Far below the temporaries' share; the handler window's own records stay.
     EXPECT_LT(HeapBytesInUse(), bytesBefore + (bytesWithTemporaries - bytesBefore) / 2);
+
+    // Temporary GDI objects go at the same idle pass.
+    std::vector<HBRUSH> brushes;
+    for (int i = 0; i < 300; ++i)
+        brushes.push_back(::CreateSolidBrush(RGB(i, 0, 0)));
+    auto makeGdiTemporaries = [&] {
+        for (HBRUSH h : brushes)
+            CBrush::FromHandle(h);
+    };
+    makeGdiTemporaries();
+    pumpUntilIdle();
+    const size_t gdiBefore = HeapBytesInUse();
+    makeGdiTemporaries();
+    const size_t gdiWithTemporaries = HeapBytesInUse();
+    ASSERT_GT(gdiWithTemporaries, gdiBefore + 300 * 16);
+    pumpUntilIdle();
+    EXPECT_LT(HeapBytesInUse(), gdiBefore + (gdiWithTemporaries - gdiBefore) / 2);
+    for (HBRUSH h : brushes)
+        ::DeleteObject(h);
     pumping.DestroyWindow();
     for (HWND h : windows)
         ::DestroyWindow(h);
