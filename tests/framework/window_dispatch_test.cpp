@@ -155,6 +155,17 @@ TEST(FrameworkDispatch, CreationHandlersAndMapChainInOrder)
     EXPECT_EQ("destroy", wnd.calls[wnd.calls.size() - 2]);
     EXPECT_EQ("postncdestroy", wnd.calls.back());
     EXPECT_FALSE(wnd.DestroyWindow()); // no window any more
+
+    // A class whose name is as short as the input method's is bound like any other.
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = ::DefWindowProc;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.lpszClassName = _T("Box");
+    ASSERT_TRUE(AfxRegisterClass(&wc));
+    ProbeWnd shortName;
+    ASSERT_TRUE(shortName.CreateEx(0, _T("Box"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), CWnd::FromHandle(host.Hwnd()), 6));
+    EXPECT_EQ(1, shortName.createCount);
+    shortName.DestroyWindow();
 }
 
 TEST(FrameworkDispatch, CommandsReflectionAndOwnerDrawnChildren)
