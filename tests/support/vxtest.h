@@ -1,5 +1,6 @@
 // Test support for real windows under Wine: message pumping, user input through SendInput,
-// painted pixels, recording of the messages a window receives, GUI object counting and a host window.
+// painted pixels, recording of the messages a window receives, GUI object counting, the tests'
+// own window classes and a host window.
 #pragma once
 
 #include <windows.h>
