@@ -1,6 +1,6 @@
 // Shared pieces of the combo box window tests: a combo that shows its inner state, a host
 // with a combo on it, a message pump that runs the framework's key pre-translation, and
-// readers of the skin engine's journal.
+// readers of the edit's and a window's text.
 #pragma once
 
 #include "vxCtrlComboBox.h"
@@ -76,7 +76,10 @@ private:
 };
 
 // The text of the combo's edit, and a window's text read as a narrow caller reads it.
-inline CString EditText(const vxCtrlComboBox& combo) { return CString(vxtest::WindowTextOf(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID)).c_str()); }
+inline CString EditText(const vxCtrlComboBox& combo)
+{
+    return CString(vxtest::WindowTextOf(::GetDlgItem(combo.GetSafeHwnd(), VXCB_EDIT_ID)).c_str());
+}
 inline CString WindowText(HWND hwnd) { return CString(vxtest::WindowTextOf(hwnd).c_str()); }
 
 // Screen point in the middle of a drop list row (client y of the row's centre).

@@ -163,7 +163,8 @@ TEST(FrameworkDispatch, CreationHandlersAndMapChainInOrder)
     wc.lpszClassName = _T("Box");
     ASSERT_TRUE(AfxRegisterClass(&wc));
     ProbeWnd shortName;
-    ASSERT_TRUE(shortName.CreateEx(0, _T("Box"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), CWnd::FromHandle(host.Hwnd()), 6));
+    ASSERT_TRUE(shortName.CreateEx(0, _T("Box"), _T(""), WS_CHILD, CRect(0, 0, 10, 10),
+                                   CWnd::FromHandle(host.Hwnd()), 6));
     EXPECT_EQ(1, shortName.createCount);
     shortName.DestroyWindow();
 }

@@ -158,7 +158,8 @@ TEST(RightToLeft, ArrowsMoveTheFocusTheWayTheyPoint)
     HWND hSecond = ::FindWindowExA(list.m_hWnd, NULL, "Button", "second");
     ASSERT_NE(hFirst, nullptr);
     ASSERT_NE(hSecond, nullptr);
-    ASSERT_GT(vxtest::WindowRect(hFirst).left, vxtest::WindowRect(hSecond).left) << "the first item stands at the right";
+    ASSERT_GT(vxtest::WindowRect(hFirst).left, vxtest::WindowRect(hSecond).left)
+        << "the first item stands at the right";
     ::SetFocus(hFirst);
     vxtest::KeyPress(VK_LEFT);
     vxtest::PumpMessages();
