@@ -1,5 +1,5 @@
-// Keys through real input and the framework's pre-translation, the wheel, completion by the
-// Right-arrow key, and a host that deletes the combo from a notification.
+// Keys through real input and the framework's pre-translation, the wheel, and a host that
+// deletes the combo from a notification.
 #include "combo_test_util.h"
 
 #include <gtest/gtest.h>
@@ -10,61 +10,34 @@ namespace {
 
 const std::vector<UINT> kSelection = {CBN_SELENDOK, CBN_SELCHANGE};
 
-TEST(ComboKeys, DownAndUpMoveTheSelectionWithNotifications)
+const std::vector<UINT> kNone;
+
+TEST(ComboKeys, DownAndUpMoveTheSelectionPastDisabledItemsWithNotifications)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
-    ProbeCombo& c = f.Combo();
     f.Fill({"zero", "one", "two"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
-
-    // From no selection item 0 counts as current: Down takes item 1.
-    Key(VK_DOWN);
-    EXPECT_EQ(c.CurSelIndex(), 1);
-    EXPECT_STREQ(c.FieldText(), _T("one"));
-    EXPECT_EQ(f.Codes(), kSelection);
-    f.ClearCodes();
-    Key(VK_DOWN);
-    EXPECT_EQ(c.CurSelIndex(), 2);
-    EXPECT_EQ(f.Codes(), kSelection);
-    // At the last item nothing moves and nothing is sent.
-    f.ClearCodes();
-    Key(VK_DOWN);
-    EXPECT_EQ(c.CurSelIndex(), 2);
-    EXPECT_TRUE(f.Codes().empty());
-    Key(VK_UP);
-    Key(VK_UP);
-    EXPECT_EQ(c.CurSelIndex(), 0);
-    EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_SELCHANGE, CBN_SELENDOK, CBN_SELCHANGE}));
-    f.ClearCodes();
-    Key(VK_UP);
-    EXPECT_EQ(c.CurSelIndex(), 0);
-    EXPECT_TRUE(f.Codes().empty());
-    EXPECT_STREQ(c.FieldText(), _T("zero"));
+    f.Focus();
+    // From no selection item 0 counts as current; at either end nothing moves and nothing is
+    // sent.
+    EXPECT_TRUE(f.KeyLeaves(VK_DOWN, 1, kSelection));
+    EXPECT_STREQ(f.Combo().FieldText(), _T("one"));
+    EXPECT_TRUE(f.KeyLeaves(VK_DOWN, 2, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_DOWN, 2, kNone));
+    EXPECT_TRUE(f.KeyLeaves(VK_UP, 1, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_UP, 0, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_UP, 0, kNone));
+    EXPECT_STREQ(f.Combo().FieldText(), _T("zero"));
     EXPECT_EQ(vxtest::WindowTextOf(f.Hwnd()), "zero");
-}
 
-TEST(ComboKeys, DisabledItemsArePassedOver)
-{
-    ComboFixture f(CBS_DROPDOWNLIST);
-    ProbeCombo& c = f.Combo();
-    f.Fill({"a", "b", "c", "d"});
-    c.DisableItem(1);
-    c.DisableItem(3);
-    c.SetCurSel(0);
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
-    Key(VK_DOWN);
-    EXPECT_EQ(c.CurSelIndex(), 2);
-    f.ClearCodes();
-    Key(VK_DOWN);                                // only a disabled item follows
-    EXPECT_EQ(c.CurSelIndex(), 2);
-    EXPECT_TRUE(f.Codes().empty());
-    Key(VK_UP);
-    EXPECT_EQ(c.CurSelIndex(), 0);
-    EXPECT_EQ(f.Codes(), kSelection);
+    ComboFixture g(CBS_DROPDOWNLIST);
+    g.Fill({"a", "b", "c", "d"});
+    g.Combo().DisableItem(1);
+    g.Combo().DisableItem(3);
+    g.Combo().SetCurSel(0);
+    g.Focus();
+    EXPECT_TRUE(g.KeyLeaves(VK_DOWN, 2, kSelection));
+    EXPECT_TRUE(g.KeyLeaves(VK_DOWN, 2, kNone)); // only a disabled item follows
+    EXPECT_TRUE(g.KeyLeaves(VK_UP, 0, kSelection));
 }
 
 TEST(ComboKeys, HomeEndAndPagesMoveTheSelectionOrTheHighlight)
@@ -76,24 +49,14 @@ TEST(ComboKeys, HomeEndAndPagesMoveTheSelectionOrTheHighlight)
     c.DisableItem(0);
     c.SetDefaultVisibleItems(5);
     c.SetCurSel(3);
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-
+    f.Focus();
     // Closed: each key selects, with the notifications of a selection.
-    struct Step
-    {
-        WORD key;
-        int expected;
-    } const closed[] = {{VK_NEXT, 8}, {VK_NEXT, 13}, {VK_END, 19}, {VK_PRIOR, 14}, {VK_HOME, 1}};
-    for (const Step& step : closed) {
-        f.ClearCodes();
-        Key(step.key);
-        EXPECT_EQ(c.CurSelIndex(), step.expected) << step.key;
-        EXPECT_EQ(f.Codes(), kSelection) << step.key;
-    }
-    f.ClearCodes();
-    Key(VK_HOME);                                // already at the first enabled item
-    EXPECT_TRUE(f.Codes().empty());
+    EXPECT_TRUE(f.KeyLeaves(VK_NEXT, 8, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_NEXT, 13, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_END, 19, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_PRIOR, 14, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_HOME, 1, kSelection));
+    EXPECT_TRUE(f.KeyLeaves(VK_HOME, 1, kNone)); // already at the first enabled item
 
     // Open: the highlight moves by the rows shown less one, and Enter takes it.
     AltKey(VK_DOWN);
@@ -141,14 +104,9 @@ TEST(ComboKeys, HomeAndEndMoveTheCaretOfTheEdit)
 TEST(ComboKeys, SingleItemSelectsSilently)
 {
     ComboFixture f(CBS_DROPDOWN);
-    ProbeCombo& c = f.Combo();
     f.Fill({"only"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
-    Key(VK_DOWN);
-    EXPECT_EQ(c.CurSelIndex(), 0);
-    EXPECT_TRUE(f.Codes().empty());
+    f.Focus();
+    EXPECT_TRUE(f.KeyLeaves(VK_DOWN, 0, kNone));
 }
 
 TEST(ComboKeys, DropDownStyleWritesTheEdit)
@@ -156,10 +114,8 @@ TEST(ComboKeys, DropDownStyleWritesTheEdit)
     ComboFixture f(CBS_DROPDOWN);
     ProbeCombo& c = f.Combo();
     f.Fill({"zero", "one", "two"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
+    f.Focus();
     ASSERT_EQ(::GetFocus(), c.Edit()->GetSafeHwnd());
-    f.ClearCodes();
     Key(VK_DOWN);
     EXPECT_STREQ(EditText(c), _T("one"));
     EXPECT_EQ(c.CurSelIndex(), 1);
@@ -189,25 +145,21 @@ TEST(ComboKeys, EscapeEnterF4AndAltDownWithTheListClosed)
     EXPECT_FALSE(c.CallPreTranslate(WM_KEYUP, VK_DOWN));
 
     vxtest::MessageRecorder rec(f.Hwnd());
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
+    f.Focus();
     Key(VK_F4);
     AltKey(VK_DOWN);
     AltKey(VK_UP);
     EXPECT_EQ(rec.Count(WM_COMBO_DROPDOWNBUTTON), 3);
     // Handled keys never reach the window.
-    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
-                  return m.message == WM_KEYDOWN && m.wParam == VK_F4;
-              }).size(), 0u);
+    const auto keyDowns = [&](WPARAM vk) {
+        return rec.Filter([vk](const vxtest::RecordedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == vk; })
+            .size();
+    };
+    EXPECT_EQ(keyDowns(VK_F4), 0u);
     Key(VK_ESCAPE);
-    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
-                  return m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE;
-              }).size(), 1u);
+    EXPECT_EQ(keyDowns(VK_ESCAPE), 1u);
     Key(VK_RETURN);
-    EXPECT_EQ(rec.Filter([](const vxtest::RecordedMessage& m) {
-                  return m.message == WM_KEYDOWN && m.wParam == VK_RETURN;
-              }).size(), 1u);
+    EXPECT_EQ(keyDowns(VK_RETURN), 1u);
     EXPECT_TRUE(f.Codes().empty());
     rec.Detach();
 }
@@ -225,75 +177,6 @@ TEST(ComboKeys, WheelOnADropDownComboWritesTheEdit)
     ::SendMessageA(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
     EXPECT_EQ(c.CurSelIndex(), 0);
     EXPECT_STREQ(EditText(c), _T("zero"));
-}
-
-TEST(ComboKeys, CompletionAndTheRightArrow)
-{
-    ComboFixture f(CBS_DROPDOWN | CBS_AUTOHSCROLL);
-    ProbeCombo& c = f.Combo();
-    c.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
-    f.Fill({"apple", "apricot", "Banana"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-
-    Type("a");
-    EXPECT_STREQ(EditText(c), _T("apple"));
-    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(1, 5)));
-    Type("pr");
-    EXPECT_STREQ(EditText(c), _T("apricot"));
-    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
-    // Backspace removes the completed tail and completes nothing.
-    Key(VK_BACK);
-    EXPECT_STREQ(EditText(c), _T("apr"));
-    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 3)));
-    // Right-arrow at the end completes again, and is spent.
-    f.ClearCodes();
-    Key(VK_RIGHT);
-    EXPECT_STREQ(EditText(c), _T("apricot"));
-    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(3, 7)));
-    std::vector<UINT> codes = f.Codes();
-    ASSERT_FALSE(codes.empty());
-    EXPECT_EQ(codes.back(), static_cast<UINT>(CBN_EDITUPDATE));
-    // Right-arrow inside the text moves the caret as usual.
-    c.SetEditSel(1, 1);
-    Key(VK_RIGHT);
-    EXPECT_EQ(c.GetEditSel(), static_cast<DWORD>(MAKELONG(2, 2)));
-    EXPECT_STREQ(EditText(c), _T("apricot"));
-
-    // Case matters.
-    c.SetEditSel(0, -1);
-    Type("B");
-    EXPECT_STREQ(EditText(c), _T("Banana"));
-    c.SetEditSel(0, -1);
-    Type("b");
-    EXPECT_STREQ(EditText(c), _T("b"));
-
-    // Without the option Right-arrow is the edit's.
-    c.ModifyCBStyle(VXCB_AUTOCOMPLETE, 0);
-    c.SetText(_T("ap"));
-    c.SetEditSel(2, 2);
-    Key(VK_RIGHT);
-    EXPECT_STREQ(EditText(c), _T("ap"));
-    EXPECT_FALSE(c.CallPreTranslate(WM_KEYDOWN, VK_RIGHT));
-}
-
-TEST(ComboKeys, EmptyingTheEditWithCompletionSendsNoUpdate)
-{
-    ComboFixture f(CBS_DROPDOWN);
-    ProbeCombo& c = f.Combo();
-    c.ModifyCBStyle(0, VXCB_AUTOCOMPLETE);
-    f.Fill({"apple"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    Type("x");
-    EXPECT_STREQ(EditText(c), _T("x"));
-    f.ClearCodes();
-    c.SetEditSel(0, -1);
-    // Cut: a key other than Delete or Backspace empties the text.
-    ChordKey(VK_CONTROL, 'X');
-    EXPECT_STREQ(EditText(c), _T(""));
-    for (UINT code : f.Codes())
-        EXPECT_NE(code, static_cast<UINT>(CBN_EDITUPDATE));
 }
 
 TEST(ComboKeys, HostDeletingTheComboFromANotification)

@@ -132,6 +132,24 @@ void ComboFixture::Fill(std::initializer_list<const char*> texts)
         m_pCombo->AddString(CString(text));
 }
 
+void ComboFixture::Focus()
+{
+    ::SetFocus(Hwnd());
+    PumpTranslated();
+    ClearCodes();
+}
+
+::testing::AssertionResult ComboFixture::KeyLeaves(WORD vk, int nCurSel, const std::vector<UINT>& codes)
+{
+    Key(vk);
+    const std::vector<UINT> heard = Codes();
+    ClearCodes();
+    if (m_pCombo->CurSelIndex() == nCurSel && heard == codes)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "key " << vk << " left item " << m_pCombo->CurSelIndex()
+                                         << " and " << heard.size() << " codes";
+}
+
 void ComboFixture::FocusAway()
 {
     ::SetFocus(m_host.Hwnd());

@@ -8,6 +8,8 @@
 #include "vxtest.h"
 #include "vxtest_checks.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,8 +69,13 @@ public:
     std::vector<UINT> Codes() const;
     void ClearCodes() { m_host.Recorder().Clear(); }
     void Fill(std::initializer_list<const char*> texts);
+    // Gives the combo the focus and forgets the codes heard so far.
+    void Focus();
     // Gives the focus to the host, away from the combo.
     void FocusAway();
+    // Presses the key: whether it leaves that current item and the host heard those codes,
+    // which are then forgotten.
+    ::testing::AssertionResult KeyLeaves(WORD vk, int nCurSel, const std::vector<UINT>& codes);
 
 private:
     vxtest::HostWindow m_host;

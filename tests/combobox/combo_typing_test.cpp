@@ -73,10 +73,16 @@ TEST(ComboTyping, CompletionFromTheFirstItemWithTheTypedStart)
 
 TEST(ComboTyping, CompletionIsCaseSensitive)
 {
-    TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot"});
+    TypingFixture f(VXCB_AUTOCOMPLETE, {"apple", "apricot", "Banana"});
     Type("A");
     EXPECT_STREQ(f.Text(), _T("A"));
     EXPECT_EQ(f.Sel(), Sel(1, 1));
+    f.Combo().SetEditSel(0, -1);
+    Type("B");
+    EXPECT_STREQ(f.Text(), _T("Banana"));
+    f.Combo().SetEditSel(0, -1);
+    Type("b");
+    EXPECT_STREQ(f.Text(), _T("b"));
 }
 
 TEST(ComboTyping, BackspaceStopsCompletionUntilRightArrow)
@@ -90,10 +96,13 @@ TEST(ComboTyping, BackspaceStopsCompletionUntilRightArrow)
     Key(VK_BACK);
     EXPECT_STREQ(f.Text(), _T("a"));
     EXPECT_EQ(f.Sel(), Sel(1, 1));
-    // Right-arrow at the end completes.
+    // Right-arrow at the end completes, told by an update last.
+    f.ClearCodes();
     Key(VK_RIGHT);
     EXPECT_STREQ(f.Text(), _T("apple"));
     EXPECT_EQ(f.Sel(), Sel(1, 5));
+    ASSERT_FALSE(f.Codes().empty());
+    EXPECT_EQ(f.Codes().back(), static_cast<UINT>(CBN_EDITUPDATE));
     // Right-arrow with a selection only moves the caret.
     Key(VK_RIGHT);
     EXPECT_STREQ(f.Text(), _T("apple"));
@@ -108,6 +117,13 @@ TEST(ComboTyping, BackspaceStopsCompletionUntilRightArrow)
     ChordKey(VK_CONTROL, 'X');
     EXPECT_STREQ(f.Text(), _T(""));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_EDITCHANGE}));
+    // Without the option Right-arrow is the edit's.
+    f.Combo().ModifyCBStyle(VXCB_AUTOCOMPLETE, 0);
+    f.Combo().SetText(_T("ap"));
+    f.Combo().SetEditSel(2, 2);
+    Key(VK_RIGHT);
+    EXPECT_STREQ(f.Text(), _T("ap"));
+    EXPECT_FALSE(f.Combo().CallPreTranslate(WM_KEYDOWN, VK_RIGHT));
 }
 
 TEST(ComboTyping, FilteredListFollowsEveryKey)
