@@ -1,16 +1,15 @@
 // Button and edit areas, paint layout, button state, field colours and wheel notches.
 #include "vxComboGeometry.h"
 
+#include "vxtest_checks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 void ExpectRect(const RECT& rc, int l, int t, int r, int b)
 {
-    EXPECT_EQ(rc.left, l);
-    EXPECT_EQ(rc.top, t);
-    EXPECT_EQ(rc.right, r);
-    EXPECT_EQ(rc.bottom, b);
+    EXPECT_RECT(rc, l, t, r, b);
 }
 
 const RECT kClient = {0, 0, 200, 24};

@@ -67,9 +67,7 @@ TEST(ComboList, SelectionNamingNoItemIsHarmless)
     EXPECT_EQ(c.CurSelIndex(), 2);
     ::RedrawWindow(f.Hwnd(), NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_STREQ(c.FieldText(), _T("c"));            // nothing to take, the text stays
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
+    f.Focus();
     Key(VK_DOWN);
     Key(VK_UP);
     ::SendMessage(f.Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);

@@ -503,9 +503,7 @@ TEST(DropList, NothingOpensWithoutItemsOrRows)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    f.ClearCodes();
+    f.Focus();
     Key(VK_F4);
     c.ShowDropDown(TRUE);
     EXPECT_EQ(c.DropWnd(), nullptr);

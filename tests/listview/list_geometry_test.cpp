@@ -43,8 +43,7 @@ TEST(ListGeometry, WorkedExampleFlowsFiveItemsIntoTwoRows)
     EXPECT_RECT(items[4], 0, 80, 48, 128);
     EXPECT_EQ(group.Bottom(), 128);
     list.EndGroup(group);
-    EXPECT_EQ(list.DisplaySize().cx, 200);
-    EXPECT_EQ(list.DisplaySize().cy, 128);
+    EXPECT_EQ(list.DisplaySize(), vxtest::Sz(200, 128));
 }
 
 TEST(ListGeometry, WrapsOnlyWhenAnItemPassesTheRightEdge)
@@ -110,8 +109,7 @@ TEST(ListGeometry, ContentSizeCountsTopMarginGroupsAndSpacesButNotTheScroll)
 {
     // No groups: the area width by the top margin.
     vxListFlow empty(Defaults(), RECT{4, 6, 196, 290}, 0, 9);
-    EXPECT_EQ(empty.DisplaySize().cx, 192);
-    EXPECT_EQ(empty.DisplaySize().cy, 6);
+    EXPECT_EQ(empty.DisplaySize(), vxtest::Sz(192, 6));
 
     // Two groups, group space after each; scrolled by 50 the rectangles move up while the
     // content height stays.

@@ -1,15 +1,25 @@
-// Small readers shared by the tests: rectangles compared and shown, and the skin engine's
-// journal with the handle text it writes.
+// Small readers shared by the tests: points, sizes and rectangles compared and shown, and
+// the skin engine's journal with the handle text it writes.
 #pragma once
 
 #include <windows.h>
 
 #include <vexelcore_journal.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
+// Points and sizes compared and shown whole.
+inline bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const SIZE& a, const SIZE& b) { return a.cx == b.cx && a.cy == b.cy; }
+inline void PrintTo(const POINT& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
+inline void PrintTo(const SIZE& s, std::ostream* os) { *os << s.cx << "x" << s.cy; }
+
 namespace vxtest {
+
+inline POINT Pt(int x, int y) { return POINT{x, y}; }
+inline SIZE Sz(int cx, int cy) { return SIZE{cx, cy}; }
 
 inline bool SameRect(const RECT& a, const RECT& b)
 {

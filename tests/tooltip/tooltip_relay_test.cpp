@@ -3,6 +3,8 @@
 #include "rvToolTip.h"
 #include "tooltip_windows.h"
 
+#include "vxtest_checks.h"
+
 #include <gtest/gtest.h>
 
 using namespace tiptest;
@@ -59,8 +61,7 @@ TEST_F(TooltipRelay, BalloonAppearsAfterTheShowDelayWithItsTipOnThePointer)
     EXPECT_GE(TimeUntilShown(start) + 20, static_cast<DWORD>(kShowDelay));
     EXPECT_EQ(tip.m_strText, "Tool A");
     POINT tipPoint = TipOf(tip.GetSafeHwnd());
-    EXPECT_EQ(tipPoint.x, p.x);
-    EXPECT_EQ(tipPoint.y, p.y);
+    EXPECT_EQ(tipPoint, vxtest::Pt(p.x, p.y));
     EXPECT_EQ(tip.m_nTimer, 101u);                   // the hide check runs
 
     // A relay at the same place changes nothing; moving on (off every tool) hides it after
@@ -89,8 +90,7 @@ TEST_F(TooltipRelay, MovingWithinAToolRestartsTheDelay)
     EXPECT_FALSE(Visible());
     const DWORD again = ::GetTickCount();
     EXPECT_GE(TimeUntilShown(again) + 20, static_cast<DWORD>(kShowDelay));
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, p3.x);
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, p3.y);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()), vxtest::Pt(p3.x, p3.y));
 
     // Another tool shows its own text.
     RelayMoveTo(tip, In(toolB, 40, 40));

@@ -3,6 +3,8 @@
 #include "rvToolTip.h"
 #include "tooltip_windows.h"
 
+#include "vxtest_checks.h"
+
 #include <gtest/gtest.h>
 
 using namespace tiptest;
@@ -43,8 +45,7 @@ TEST_F(TooltipShape, WindowSizeFollowsTheTextMeasuredWithItsOwnLineBreaks)
     // No wrapping: the longer line gives the width.
     const SIZE two = MeasureText(nullptr, "short\r\na longer second line");
     SIZE size = Measure("short\r\na longer second line");
-    EXPECT_EQ(size.cx, two.cx + 26);
-    EXPECT_EQ(size.cy, two.cy + 51);
+    EXPECT_EQ(size, vxtest::Sz(two.cx + 26, two.cy + 51));
 
     // Bad arguments: no region, nothing written.
     HRGN rgn = reinterpret_cast<HRGN>(1);
@@ -90,8 +91,7 @@ TEST_F(TooltipShape, ShownBalloonTouchesThePointWithItsTip)
     ASSERT_TRUE(tip.IsWindowVisible());
     vxtest::PumpFor(50);
     POINT tipPoint = TipOf(tip.GetSafeHwnd());
-    EXPECT_EQ(tipPoint.x, 500);
-    EXPECT_EQ(tipPoint.y, 400);
+    EXPECT_EQ(tipPoint, vxtest::Pt(500, 400));
     RECT rc = WindowRect(tip.GetSafeHwnd());
     EXPECT_EQ(rc.right - rc.left, tip.m_sizeWnd.cx);
     EXPECT_EQ(rc.bottom - rc.top, tip.m_sizeWnd.cy);
@@ -249,8 +249,7 @@ TEST_F(TooltipShape, FontIsTheParentsOrTheOneSet)
     tip.SetFont(&big);
     SIZE size = Measure("Font");
     const SIZE bigText = MeasureText(static_cast<HFONT>(big.GetSafeHandle()), "Font");
-    EXPECT_EQ(size.cx, bigText.cx + 26);
-    EXPECT_EQ(size.cy, bigText.cy + 51);
+    EXPECT_EQ(size, vxtest::Sz(bigText.cx + 26, bigText.cy + 51));
 
     // Null: the parent's font again, as its WM_GETFONT answers.
     host.SetHandler([&](UINT message, WPARAM, LPARAM, LRESULT& result) {

@@ -5,6 +5,8 @@
 #include "tooltip_test_resources.h"
 #include "tooltip_windows.h"
 
+#include "vxtest_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -83,8 +85,7 @@ TEST_F(TooltipShow, SetTipTextChangesInPlaceWhenTheSizeStays)
     CPoint moved = At(450, 320);
     tip.SetTipText(_T("BADC"), &moved);
     EXPECT_EQ(rec.Count(WM_SHOWWINDOW), 0);
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).x, moved.x);
-    EXPECT_EQ(TipOf(tip.GetSafeHwnd()).y, moved.y);
+    EXPECT_EQ(TipOf(tip.GetSafeHwnd()), vxtest::Pt(moved.x, moved.y));
     now = WindowRect(tip.GetSafeHwnd());
     EXPECT_EQ(now.right - now.left, first.right - first.left);
 
