@@ -139,6 +139,47 @@ void ComboFixture::Focus()
     ClearCodes();
 }
 
+void ComboFixture::Ready()
+{
+    Focus();
+    ParkPointer();
+    ClearCodes();
+}
+
+void ComboFixture::ParkPointer()
+{
+    vxtest::MouseMove(vxtest::ScreenPoint(m_host.Hwnd(), 700, 20));
+    PumpTranslatedFor(30);
+}
+
+bool ComboFixture::WaitOpen()
+{
+    return PumpTranslatedUntil([&] { return m_pCombo->FrameHwnd() != NULL; });
+}
+
+void ComboFixture::ClickButton()
+{
+    ClickAt(vxtest::ScreenPoint(Hwnd(), kComboWidth - 8, kComboHeight / 2));
+}
+
+void ComboFixture::MoveTo(POINT pt)
+{
+    vxtest::MouseMove(pt);
+    PumpTranslatedFor(40);
+}
+
+void ComboFixture::ClickAt(POINT pt)
+{
+    vxtest::Click(pt);
+    PumpTranslatedFor(50);
+}
+
+void ComboFixture::ClickRow(int nRow)
+{
+    MoveTo(RowPoint(m_pCombo->ListHwnd(), nRow));
+    ClickAt(RowPoint(m_pCombo->ListHwnd(), nRow));
+}
+
 ::testing::AssertionResult ComboFixture::KeyLeaves(WORD vk, int nCurSel, const std::vector<UINT>& codes)
 {
     Key(vk);

@@ -71,6 +71,14 @@ public:
     void Fill(std::initializer_list<const char*> texts);
     // Gives the combo the focus and forgets the codes heard so far.
     void Focus();
+    // Focus() with the pointer parked away from where the list opens.
+    void Ready();
+    void ParkPointer();
+    bool WaitOpen();                       // pumps until the drop-down frame is there
+    void ClickButton();                    // a click on the drop button
+    void MoveTo(POINT pt);
+    void ClickAt(POINT pt);
+    void ClickRow(int nRow);               // the pointer onto a row of the open list, then a click
     // Gives the focus to the host, away from the combo.
     void FocusAway();
     // Presses the key: whether it leaves that current item and the host heard those codes,

@@ -19,10 +19,7 @@ struct TypingFixture : ComboFixture {
     {
         Combo().ModifyCBStyle(0, dwOptions);
         Fill(texts);
-        vxtest::MouseMove(vxtest::ScreenPoint(Host().Hwnd(), 700, 20));
-        ::SetFocus(Combo().Edit()->GetSafeHwnd());
-        PumpTranslated();
-        ClearCodes();
+        Ready();
     }
     CString Text()
     {
@@ -196,11 +193,9 @@ TEST(ComboTyping, FilteredListShowsEachKeysMatchesInTheFrameOpen)
     EXPECT_EQ(rcOne.TopLeft(), rcThree.TopLeft());
     EXPECT_EQ(rcThree.Height() - rcOne.Height(), 2 * c.GetItemHeight(0));
     // The refilled frame has the mouse again: a click on its row chooses it.
-    HWND hList = c.ListHwnd();
-    vxtest::MouseMove(RowPoint(hList, 0));
-    PumpTranslatedFor(50);
+    f.MoveTo(RowPoint(c.ListHwnd(), 0));
     f.ClearCodes();
-    vxtest::Click(RowPoint(hList, 0));
+    f.ClickAt(RowPoint(c.ListHwnd(), 0));
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
     EXPECT_STREQ(f.Text(), _T("apricot"));
@@ -248,11 +243,9 @@ TEST(ComboTyping, ChoosingFromTheFilteredList)
     f.ClearCodes();
     Type("ap");
     ASSERT_TRUE(c.ListHwnd() != NULL);
-    HWND hList = c.ListHwnd();
-    vxtest::MouseMove(RowPoint(hList, 1));
-    PumpTranslatedFor(50);
+    f.MoveTo(RowPoint(c.ListHwnd(), 1));
     f.ClearCodes();
-    vxtest::Click(RowPoint(hList, 1));
+    f.ClickAt(RowPoint(c.ListHwnd(), 1));
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
     EXPECT_STREQ(f.Text(), _T("apricot"));
@@ -325,12 +318,12 @@ TEST(ComboTyping, FocusNoticesOfTheEdit)
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_KILLFOCUS}));
     f.ClearCodes();
     // A click on the button gives the focus (one CBN_SETFOCUS) and opens the list.
-    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
+    f.ClickButton();
     ASSERT_TRUE(PumpTranslatedUntil([&] { return c.DropWnd() != NULL; }));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SETFOCUS, CBN_DROPDOWN}));
     // The button again: the edit keeps the focus, no second CBN_SETFOCUS.
     f.ClearCodes();
-    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
+    f.ClickButton();
     ASSERT_TRUE(WaitClosed(c));
     PumpTranslatedFor(30);
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_SELENDCANCEL, CBN_CLOSEUP}));

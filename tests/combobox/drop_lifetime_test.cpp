@@ -32,9 +32,8 @@ void DriveCombo(ComboFixture& f, ProbeCombo* pCombo, Drive drive, bool& bDeleted
     case Drive::ClickRow:
         Key(VK_F4);
         if (!bDeleted && pCombo->ListHwnd() != NULL) {
-            vxtest::MouseMove(RowPoint(pCombo->ListHwnd(), 1));
-            PumpTranslatedFor(40);
-            vxtest::Click(RowPoint(pCombo->ListHwnd(), 1));
+            f.MoveTo(RowPoint(pCombo->ListHwnd(), 1));
+            f.ClickAt(RowPoint(pCombo->ListHwnd(), 1));
         }
         break;
     case Drive::Escape:
@@ -226,9 +225,7 @@ TEST(ComboLifetime, HostReopensTheListFromEachClosingNotification)
         ASSERT_TRUE(combo.GetDroppedState());
         switch (c.drive) {
         case Drive::ClickRow:
-            vxtest::MouseMove(RowPoint(combo.ListHwnd(), 1));
-            PumpTranslatedFor(40);
-            vxtest::Click(RowPoint(combo.ListHwnd(), 1));
+            f.ClickRow(1);
             break;
         case Drive::Escape:
             Key(VK_ESCAPE);

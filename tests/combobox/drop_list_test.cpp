@@ -29,34 +29,7 @@ struct DropFixture : ComboFixture {
             text.Format(_T("item %d"), i);
             Combo().AddString(text, i % 2 == 0 ? _T("img.even") : NULL);
         }
-        ::SetFocus(Hwnd());
-        ParkPointer();
-        ClearCodes();
-    }
-    // The pointer away from where the list opens.
-    void ParkPointer()
-    {
-        vxtest::MouseMove(vxtest::ScreenPoint(Host().Hwnd(), 700, 20));
-        PumpTranslatedFor(30);
-    }
-    bool WaitOpen()
-    {
-        return PumpTranslatedUntil([&] { return Combo().FrameHwnd() != NULL; });
-    }
-    void ClickButton()
-    {
-        vxtest::Click(vxtest::ScreenPoint(Hwnd(), kComboWidth - 8, kComboHeight / 2));
-        PumpTranslatedFor(50);
-    }
-    void MoveTo(POINT pt)
-    {
-        vxtest::MouseMove(pt);
-        PumpTranslatedFor(40);
-    }
-    void ClickAt(POINT pt)
-    {
-        vxtest::Click(pt);
-        PumpTranslatedFor(50);
+        Ready();
     }
 };
 
@@ -330,16 +303,10 @@ TEST(DropList, ClickChoosesTheFirstItemOfThatText)
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
     f.Fill({"red", "green", "red", "blue"});
-    ::SetFocus(f.Hwnd());
-    PumpTranslated();
-    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
-    f.ClearCodes();
+    f.Ready();
     Key(VK_F4);
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
-    HWND hList = c.ListHwnd();
-    vxtest::MouseMove(RowPoint(hList, 2));
-    PumpTranslatedFor(50);
-    vxtest::Click(RowPoint(hList, 2));
+    ASSERT_TRUE(f.WaitOpen());
+    f.ClickRow(2);
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), std::vector<UINT>({CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
     EXPECT_STREQ(c.FieldText(), _T("red"));
@@ -358,16 +325,13 @@ TEST(DropList, ClickInADropDownComboFillsTheEdit)
     // The first paint with a selection fills the edit; done before the choice.
     c.SetCurSel(2);
     ::UpdateWindow(f.Hwnd());
-    PumpTranslated();
-    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
-    vxtest::Click(vxtest::ScreenPoint(f.Hwnd(), kComboWidth - 8, kComboHeight / 2));
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    f.ParkPointer();
+    f.ClickButton();
+    ASSERT_TRUE(f.WaitOpen());
     // A click left of the button strip does not toggle: it is outside the frame and closes.
-    HWND hList = c.ListHwnd();
-    vxtest::MouseMove(RowPoint(hList, 1));
-    PumpTranslatedFor(50);
+    f.MoveTo(RowPoint(c.ListHwnd(), 1));
     f.ClearCodes();
-    vxtest::Click(RowPoint(hList, 1));
+    f.ClickAt(RowPoint(c.ListHwnd(), 1));
     ASSERT_TRUE(WaitClosed(c));
     EXPECT_EQ(f.Codes(), kChoice);
     CString text;
@@ -386,10 +350,9 @@ TEST(DropList, WheelScrollsThreeRowsANotch)
     for (int i = 0; i < 30; ++i)
         c.AddString(_T("row"));
     c.SetDefaultVisibleItems(5);
-    ::SetFocus(f.Hwnd());
-    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
+    f.Ready();
     Key(VK_F4);
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    ASSERT_TRUE(f.WaitOpen());
     CRect rcFrame;
     ::GetWindowRect(c.FrameHwnd(), &rcFrame);
     EXPECT_EQ(rcFrame.Height(), 5 * 26 + 2);
@@ -503,7 +466,7 @@ TEST(DropList, NothingOpensWithoutItemsOrRows)
 {
     ComboFixture f(CBS_DROPDOWNLIST);
     ProbeCombo& c = f.Combo();
-    f.Focus();
+    f.Ready();
     Key(VK_F4);
     c.ShowDropDown(TRUE);
     EXPECT_EQ(c.DropWnd(), nullptr);
@@ -520,9 +483,8 @@ TEST(DropList, NothingOpensWithoutItemsOrRows)
     // A row height of 0 opens a list of one-pixel rows; tracking divides by nothing.
     f.Fill({"a", "b"});
     c.SetItemHeight(0, 0);
-    vxtest::MouseMove(vxtest::ScreenPoint(f.Host().Hwnd(), 700, 20));
     Key(VK_F4);
-    ASSERT_TRUE(PumpTranslatedUntil([&] { return c.ListHwnd() != NULL; }));
+    ASSERT_TRUE(f.WaitOpen());
     EXPECT_EQ(::SendMessageA(c.ListHwnd(), LB_GETITEMHEIGHT, 0, 0), 1);
     CRect rcFrame;
     ::GetWindowRect(c.FrameHwnd(), &rcFrame);
