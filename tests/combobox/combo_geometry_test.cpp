@@ -7,39 +7,34 @@
 
 namespace {
 
-void ExpectRect(const RECT& rc, int l, int t, int r, int b)
-{
-    EXPECT_RECT(rc, l, t, r, b);
-}
-
 const RECT kClient = {0, 0, 200, 24};
 const RECT kMargins = {2, 2, 26, 2};
 
 TEST(ComboGeometry, ButtonAndEditAreasFollowTheMargins)
 {
-    ExpectRect(vxComboButtonArea(kClient, kMargins), 174, 0, 200, 24);
-    ExpectRect(vxComboEditArea(kClient, kMargins, -1), 2, 2, 174, 22);
+    EXPECT_RECT(vxComboButtonArea(kClient, kMargins), 174, 0, 200, 24);
+    EXPECT_RECT(vxComboEditArea(kClient, kMargins, -1), 2, 2, 174, 22);
     // A fixed edit height starts at the top margin.
-    ExpectRect(vxComboEditArea(kClient, kMargins, 16), 2, 2, 174, 18);
+    EXPECT_RECT(vxComboEditArea(kClient, kMargins, 16), 2, 2, 174, 18);
     // Other margins and an offset client.
     const RECT client = {10, 5, 110, 35};
     const RECT margins = {4, 6, 30, 1};
-    ExpectRect(vxComboButtonArea(client, margins), 80, 5, 110, 35);
-    ExpectRect(vxComboEditArea(client, margins, -1), 14, 11, 80, 34);
+    EXPECT_RECT(vxComboButtonArea(client, margins), 80, 5, 110, 35);
+    EXPECT_RECT(vxComboEditArea(client, margins, -1), 14, 11, 80, 34);
 }
 
 TEST(ComboGeometry, PaintLayoutWithAndWithoutFrame)
 {
     vxComboPaintLayout plain = vxComboCalcPaintLayout(kClient, 17, FALSE);
-    ExpectRect(plain.rcButton, 183, 0, 200, 24);
-    ExpectRect(plain.rcText, 0, 0, 182, 24);
+    EXPECT_RECT(plain.rcButton, 183, 0, 200, 24);
+    EXPECT_RECT(plain.rcText, 0, 0, 182, 24);
 
     vxComboPaintLayout framed = vxComboCalcPaintLayout(kClient, 17, TRUE);
-    ExpectRect(framed.rcOuterFrame, 0, 0, 200, 24);
-    ExpectRect(framed.rcInnerFrame, 1, 1, 199, 23);
+    EXPECT_RECT(framed.rcOuterFrame, 0, 0, 200, 24);
+    EXPECT_RECT(framed.rcInnerFrame, 1, 1, 199, 23);
     // Two pixels in from top and bottom, moved two to the left.
-    ExpectRect(framed.rcButton, 181, 2, 198, 22);
-    ExpectRect(framed.rcText, 4, 3, 180, 21);
+    EXPECT_RECT(framed.rcButton, 181, 2, 198, 22);
+    EXPECT_RECT(framed.rcText, 4, 3, 180, 21);
 }
 
 TEST(ComboGeometry, ButtonStateAndFieldColours)
