@@ -40,6 +40,11 @@ struct TypingFixture : ComboFixture {
     }
 };
 
+int CurRow(HWND hList)
+{
+    return static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));
+}
+
 DWORD Sel(int nStart, int nEnd)
 {
     return static_cast<DWORD>(MAKELONG(nStart, nEnd));
@@ -184,6 +189,7 @@ TEST(ComboTyping, FilteredListShowsEachKeysMatchesInTheFrameOpen)
     ::GetWindowRect(hFrame, &rcThree);
     Type("pr");
     EXPECT_EQ(c.FrameHwnd(), hFrame);
+    EXPECT_EQ(::GetCapture(), hFrame);            // which a click outside it needs to close it
     EXPECT_EQ(f.Rows(), std::vector<std::string>({"apricot"}));
     // Apple's image went with its row; the frame fits the one row left.
     const char* pszImage = vxGetDrawItemValue(c.ListHwnd(), 0, "image.default");
@@ -230,6 +236,24 @@ TEST(ComboTyping, FilteredListShowsEachKeysMatchesInTheFrameOpen)
     // A host closing the list from the close hears no second close, and the key's list opens.
     EXPECT_EQ(typeWithHostOnClose("v", [&] { c.SendMessage(WM_COMBO_DESTROYDROPDOWN); }),
               std::vector<std::string>({"avocado"}));
+}
+
+// The rows of each key start unhighlighted, like a new frame's: a match that is disabled
+// gives the highlight to the next enabled row, whatever the last key's rows had highlighted.
+TEST(ComboTyping, EachKeysRowsHighlightTheirOwnMatch)
+{
+    TypingFixture f(VXCB_FILTEREDLIST, {"a", "ab", "abc", "abd"});
+    ProbeCombo& c = f.Combo();
+    c.DisableItem(1);
+    Type("a");
+    ASSERT_TRUE(c.ListHwnd() != NULL);
+    EXPECT_EQ(CurRow(c.ListHwnd()), 0);
+    Key(VK_DOWN);                                 // past the disabled "ab" to "abc"
+    EXPECT_EQ(CurRow(c.ListHwnd()), 2);
+    Type("b");                                    // "ab": rows ab, abc, abd
+    EXPECT_EQ(f.Rows(), std::vector<std::string>({"ab", "abc", "abd"}));
+    EXPECT_EQ(CurRow(c.ListHwnd()), 1);
+    Key(VK_ESCAPE);
 }
 
 TEST(ComboTyping, ChoosingFromTheFilteredList)
