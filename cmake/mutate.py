@@ -121,11 +121,12 @@ def run(command, timeout, log):
         return None
 
 
-def failed_test(log_path):
+def failed_tests(log_path):
     with open(log_path, encoding="utf-8", errors="replace") as f:
         text = f.read()
-    match = re.search(r"The following tests FAILED:\s*\n\s*\d+ - (\S+)", text)
-    return match.group(1) if match else "?"
+    listed = text.split("The following tests FAILED:", 1)
+    names = re.findall(r"^\s*\d+ - (\S+)", listed[1], re.M) if len(listed) == 2 else []
+    return names or ["?"]
 
 
 def apply(path, number, mutated):
@@ -148,6 +149,9 @@ def main():
     parser.add_argument("--timeout", type=int, default=900, help="seconds a subsystem's tests may take")
     parser.add_argument("--resume", type=int, default=0, metavar="N",
                         help="skip each subsystem's first N faults, to go on with a stopped run")
+    parser.add_argument("--every-failure", action="store_true",
+                        help="run all the tests after each fault and name every case that fails, and at the "
+                             "end the cases that alone kill a fault (a run about three times as long)")
     args = parser.parse_args()
     unknown = [s for s in args.subsystems if s not in SUBSYSTEMS]
     if unknown:
@@ -166,6 +170,7 @@ def main():
             chosen.sort(key=lambda c: (c[0], c[1], c[2]))
             del chosen[:args.resume]
             killed = counted = 0
+            sole = {}                  # case -> the faults only it kills, with --every-failure
             for path, number, name, line, mutated in chosen:
                 original = apply(path, number, mutated)
                 try:
@@ -177,8 +182,9 @@ def main():
                         start = time.time()
                         for selection in selections:
                             with open(log_path, "w") as log:
-                                code = run(["ctest", "--test-dir", args.build, "-j1", "--no-tests=error",
-                                            "--stop-on-failure"] + selection, args.timeout, log)
+                                stop = [] if args.every_failure else ["--stop-on-failure"]
+                                code = run(["ctest", "--test-dir", args.build, "-j1", "--no-tests=error"] + stop +
+                                           selection, args.timeout, log)
                             if code != 0:
                                 break
                         counted += 1
@@ -187,7 +193,10 @@ def main():
                             verdict = "killed (past %d s)" % args.timeout
                         elif code != 0:
                             killed += 1
-                            verdict = "killed by " + failed_test(log_path)
+                            killers = failed_tests(log_path) if args.every_failure else failed_tests(log_path)[:1]
+                            verdict = "killed by " + ", ".join(killers)
+                            if args.every_failure and len(killers) == 1:
+                                sole.setdefault(killers[0], []).append("%s:%d" % (path, number))
                         else:
                             verdict = "survived (%d s)" % (time.time() - start)
                 finally:
@@ -196,6 +205,8 @@ def main():
                 change = line.strip() + "  ->  " + mutated.strip().replace("\n", " / ")
                 print("%s:%d  %s  [%s]  %s" % (path, number, name, change, verdict), flush=True)
             scores[subsystem] = (killed, counted)
+            for case in sorted(sole):
+                print("%s alone kills %s" % (case, ", ".join(sole[case])), flush=True)
     finally:
         # The sources are whole again; so is the build.
         with open(log_path, "w") as log:
