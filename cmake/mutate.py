@@ -193,7 +193,8 @@ def main():
                             verdict = "killed (past %d s)" % args.timeout
                         elif code != 0:
                             killed += 1
-                            killers = failed_tests(log_path) if args.every_failure else failed_tests(log_path)[:1]
+                            # Without --every-failure ctest stopped at the first, so it lists one.
+                            killers = failed_tests(log_path)
                             verdict = "killed by " + ", ".join(killers)
                             if args.every_failure and len(killers) == 1:
                                 sole.setdefault(killers[0], []).append("%s:%d" % (path, number))
